@@ -1,0 +1,122 @@
+#include "app/input_line.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "app/failure.h"
+
+namespace vomel {
+
+bool LineReader::next(std::string& line)
+{
+    line.clear();
+    if (!in_.good()) return false;
+    int c = in_.get();
+    if (c == std::char_traits<char>::eof()) return false;
+    while (c != std::char_traits<char>::eof() && c != '\n') {
+        if (line.size() >= MAX_LINE_BYTES) {
+            throw FormatFailure("line is longer than " + std::to_string(MAX_LINE_BYTES) + " bytes",
+                                lineNumber_ + 1);
+        }
+        line.push_back(static_cast<char>(c));
+        c = in_.get();
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    ++lineNumber_;
+    return true;
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::optional<std::vector<std::string>> normaliseLine(std::string_view line)
+{
+    // Tabs count as blanks; after that every run of blanks, however long,
+    // is one separator, and blanks at either end are dropped.
+    std::vector<std::string> fields;
+    std::string field;
+    for (char c : line) {
+        if (c == ' ' || c == '\t') {
+            if (!field.empty()) fields.push_back(std::move(field));
+            field.clear();
+        } else {
+            field.push_back(c);
+        }
+    }
+    if (!field.empty()) fields.push_back(std::move(field));
+    if (fields.empty()) return std::nullopt;
+    return fields;
+}
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the longest prefix of `text` that is a decimal number, 0 if none.
+std::size_t numberPrefixLength(std::string_view text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    }
+    if (digits == 0) return 0;
+    std::size_t end = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        std::size_t expDigits = 0;
+        while (j < text.size() && isDigit(text[j])) { ++j; ++expDigits; }
+        if (expDigits > 0) end = j;
+    }
+    return end;
+}
+
+std::optional<double> convert(std::string_view number)
+{
+    if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec != std::errc() || result.ptr != number.data() + number.size()) return std::nullopt;
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view field)
+{
+    if (field.empty() || numberPrefixLength(field) != field.size()) return std::nullopt;
+    return convert(field);
+}
+
+double parseNumberField(std::string_view field, long line, int fieldNumber)
+{
+    if (const auto value = parseNumber(field)) return *value;
+    std::string shown(field.substr(0, 40));
+    if (field.size() > 40) shown += "...";
+    throw FormatFailure("field " + std::to_string(fieldNumber) + " is not a number: \"" + shown + "\"",
+                        line);
+}
+
+double leadingNumber(std::string_view text)
+{
+    std::string compact;
+    for (char c : text) {
+        if (c != ' ' && c != '\t') compact.push_back(c);
+    }
+    const std::size_t length = numberPrefixLength(compact);
+    if (length == 0) return 0.0;
+    const auto value = convert(std::string_view(compact).substr(0, length));
+    return value.value_or(0.0);
+}
+
+}  // namespace vomel

@@ -1,0 +1,91 @@
+#pragma once
+// The operations a user starts, without any window: initialise an alignment
+// from its files, then solve one typed point or a whole coordinate file.
+// The desktop program and vomel-cli both call these.
+//
+// Every operation raises a vomel::Failure subclass on failure (see
+// app/failure.h) and changes nothing the caller holds: a new Alignment is
+// only handed out whole, and a results file is only replaced when complete.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/coordinate_file.h"
+#include "app/dispatcher.h"
+#include "app/results_file.h"
+#include "interchange/element_chain.h"
+#include "mainline/chain_break.h"
+#include "mainline/mainline.h"
+
+namespace vomel {
+
+enum class Method {
+    IntersectionPoint,  // "交点法—主线": intersection-point table and chain breaks
+    Element,            // "积木法—互通": chain of elements, no chain breaks
+};
+
+// A prepared design line: the tables of its method, its chain breaks (none
+// in the element method), its sample table, and the forward function of
+// that method, fixed here once and for all.
+struct Alignment {
+    Method method = Method::IntersectionPoint;
+    std::shared_ptr<const zxbas::MainLine> mainLine;        // set in the intersection-point method
+    std::shared_ptr<const htbas::ElementChain> elementChain;  // set in the element method
+    zxbas::ChainBreaks chainBreaks;
+    double startStation = 0.0;
+    double endStation = 0.0;
+    SampleTable samples;
+
+    // The point of the design line at a continuous station.
+    Point stationAt(double station) const;
+    bool hasChainBreaks() const { return chainBreaks.chainBreakCount != 0; }
+};
+
+// Longest line accepted, in metres: the sample table holds one point per
+// metre, so this bounds its memory (about 24 bytes a metre).
+inline constexpr double MAX_LINE_LENGTH = 10'000'000.0;  // 10,000 km
+
+// Step 1 of the intersection-point method: read the JD file and compute the
+// curve elements. Failures carry the file name.
+std::shared_ptr<const zxbas::MainLine> loadMainLine(const std::string& jdPath);
+
+// Step 2: read the chain-break file for a main line ending at endStation.
+zxbas::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double endStation);
+
+// The element method: read the element file, split reverse spirals,
+// convert the packed start azimuth and prepare the chain.
+std::shared_ptr<const htbas::ElementChain> loadElementChain(const std::string& elementPath);
+
+// The common tail: check the line's extent and build the sample table.
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const zxbas::MainLine> mainLine,
+                                                zxbas::ChainBreaks chainBreaks);
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::ElementChain> chain);
+
+// All steps at once (chainBreakPath empty: no chain breaks).
+std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::string& alignmentPath,
+                                                     const std::string& chainBreakPath = {});
+
+// Single-coordinate mode: X and Y as typed (leading-number rule), solved
+// and shown as the main window shows them.
+struct SinglePointText {
+    std::string station;  // stationTextPlain, e.g. "B1000.500"
+    std::string offset;   // "0.000" format, e.g. "2.346"
+    Solution solution;
+};
+SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText,
+                                   const std::string& yText);
+
+// Called before each point is solved with (i, count), i from 1.
+using ProgressCallback = std::function<void(long i, long count)>;
+
+// File mode: read the coordinate file, solve every point, write the results
+// file. The destination is checked before any point is solved; the results
+// file is written whole through a temporary file, or not at all.
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
+                    const std::string& resultsPath, HeaderEncoding encoding,
+                    const ProgressCallback& progress = {});
+
+}  // namespace vomel
