@@ -21,8 +21,11 @@ std::string elementLabel(int i) { return "element " + std::to_string(i); }
 
 // The faults a file can hold that no formula below could survive, named
 // before anything is computed.
-void checkElement(int i, double r1, double r2, double length)
+void checkElement(int i, const ElementShape& element)
 {
+    const double r1 = element.startRadius;
+    const double r2 = element.endRadius;
+    const double length = element.length;
     if (!std::isfinite(r1) || !std::isfinite(r2) || !std::isfinite(length)) {
         throw vomel::FormatFailure(elementLabel(i) + ": radius or length is not a finite number");
     }
@@ -30,7 +33,7 @@ void checkElement(int i, double r1, double r2, double length)
         throw vomel::FormatFailure(elementLabel(i) + ": length " + std::to_string(length) +
                                    " is negative");
     }
-    const ElementKind kind = elementKind(r1, r2);
+    const ElementKind kind = elementKind(element);
     const bool dividesByStart = kind == ElementKind::Arc || kind == ElementKind::ExitSpiral ||
                                 kind == ElementKind::PartialSpiral;
     const bool dividesByEnd = kind == ElementKind::EntrySpiral || kind == ElementKind::PartialSpiral;
@@ -64,9 +67,12 @@ double normaliseAzimuth(double azimuth, double fullTurn)
 
 // Plane offset from the start to the end of an element whose tangent has
 // azimuth a at the start and b at the end.
-Offset elementOffset(ElementKind kind, double r1, double r2, double length, double a, double b)
+Offset elementOffset(const ElementShape& element, double a, double b)
 {
-    switch (kind) {
+    const double r1 = element.startRadius;
+    const double r2 = element.endRadius;
+    const double length = element.length;
+    switch (elementKind(element)) {
     case ElementKind::Straight:
         return {length * std::cos(a), length * std::sin(a)};
     case ElementKind::Arc: {
@@ -89,7 +95,7 @@ Offset elementOffset(ElementKind kind, double r1, double r2, double length, doub
         return {x * std::cos(b) + y * std::sin(b), x * std::sin(b) - y * std::cos(b)};
     }
     case ElementKind::PartialSpiral: {
-        const PartialSpiralFrame frame = partialSpiralFrame(r1, r2, length, a);
+        const PartialSpiralFrame frame = partialSpiralFrame(element, a);
         const double endArc = frame.startArc + length;
         const double u = spiralSpanX(frame.startArc, endArc, frame.constant);
         const double v = spiralSpanY(frame.startArc, endArc, frame.constant);
@@ -114,7 +120,7 @@ void prepareElementChain(ElementChain& chain)
     vomel::requireFinite(chain.chainStartY, "start Y");
     vomel::requireFinite(chain.chainStartAzimuth, "start azimuth");
     for (int i = 1; i <= n; ++i) {
-        checkElement(i, chain.elementStartRadius[i], chain.elementEndRadius[i], chain.elementLength[i]);
+        checkElement(i, elementShape(chain, i));
     }
 
     const double pi = 4.0 * std::atan(1.0);
@@ -134,22 +140,17 @@ void prepareElementChain(ElementChain& chain)
 
     for (int i = 1; i <= n; ++i) {
         atElement(i, [&] {
-            const double r1 = chain.elementStartRadius[i];
-            const double r2 = chain.elementEndRadius[i];
-            const double length = chain.elementLength[i];
-            station[i + 1] = vomel::requireFinite(length + station[i], "node station");
+            const ElementShape element = elementShape(chain, i);
+            station[i + 1] = vomel::requireFinite(element.length + station[i], "node station");
             // Azimuths are summed unreduced and brought into [0, 2π) after.
-            azimuth[i + 1] = vomel::requireFinite(
-                azimuth[i] + elementDeflection(elementKind(r1, r2), r1, r2, length), "node azimuth");
+            azimuth[i + 1] =
+                vomel::requireFinite(azimuth[i] + elementDeflection(element), "node azimuth");
         });
     }
     for (int i = 1; i <= n + 1; ++i) azimuth[i] = normaliseAzimuth(azimuth[i], fullTurn);
     for (int i = 1; i <= n; ++i) {
         atElement(i, [&] {
-            const double r1 = chain.elementStartRadius[i];
-            const double r2 = chain.elementEndRadius[i];
-            const Offset offset = elementOffset(elementKind(r1, r2), r1, r2, chain.elementLength[i],
-                                                azimuth[i], azimuth[i + 1]);
+            const Offset offset = elementOffset(elementShape(chain, i), azimuth[i], azimuth[i + 1]);
             x[i + 1] = vomel::requireFinite(x[i] + offset.dx, "node X");
             y[i + 1] = vomel::requireFinite(y[i] + offset.dy, "node Y");
         });

@@ -7,6 +7,11 @@ namespace htbas {
 
 using vomel::checkedDivide;
 
+ElementShape elementShape(const ElementChain& chain, int k)
+{
+    return {chain.elementStartRadius[k], chain.elementEndRadius[k], chain.elementLength[k]};
+}
+
 ElementKind elementKind(double startRadius, double endRadius)
 {
     if (startRadius == INFINITE_RADIUS && endRadius == INFINITE_RADIUS) return ElementKind::Straight;
@@ -16,9 +21,12 @@ ElementKind elementKind(double startRadius, double endRadius)
     return ElementKind::PartialSpiral;
 }
 
-double elementDeflection(ElementKind kind, double startRadius, double endRadius, double length)
+double elementDeflection(const ElementShape& element)
 {
-    switch (kind) {
+    const double startRadius = element.startRadius;
+    const double endRadius = element.endRadius;
+    const double length = element.length;
+    switch (elementKind(element)) {
     case ElementKind::Straight:
         return 0.0;
     case ElementKind::Arc:
@@ -37,9 +45,11 @@ double elementDeflection(ElementKind kind, double startRadius, double endRadius,
     return 0.0;
 }
 
-PartialSpiralFrame partialSpiralFrame(double startRadius, double endRadius, double length,
-                                      double startAzimuth)
+PartialSpiralFrame partialSpiralFrame(const ElementShape& element, double startAzimuth)
 {
+    const double startRadius = element.startRadius;
+    const double endRadius = element.endRadius;
+    const double length = element.length;
     // Curvature 1/R1 at the start and 1/R2 at the end, changing by
     // (1/R2 - 1/R1) / L per metre: c = L R1 R2 / (R1 - R2). The start lies
     // at l1 = c / R1 from the zero-curvature point, where the tangent is

@@ -18,17 +18,26 @@ vomel::Point rotated(double x, double y, double a)
     return {x * std::cos(a) - y * std::sin(a), x * std::sin(a) + y * std::cos(a)};
 }
 
-// The point at distance d (0 <= d < L) along element k from its start node.
-vomel::Point pointOnElement(const ElementChain& chain, int k, double d)
+// A place on the chain: element k, at distance d (0 <= d < L) from its
+// start node.
+struct ElementPlace {
+    int k;
+    double d;
+};
+
+vomel::Point pointOnElement(const ElementChain& chain, ElementPlace place)
 {
-    const double r1 = chain.elementStartRadius[k];
-    const double r2 = chain.elementEndRadius[k];
-    const double length = chain.elementLength[k];
+    const int k = place.k;
+    const double d = place.d;
+    const ElementShape element = elementShape(chain, k);
+    const double r1 = element.startRadius;
+    const double r2 = element.endRadius;
+    const double length = element.length;
     const double a = chain.nodeAzimuth[k];
     const double x0 = chain.nodeX[k];
     const double y0 = chain.nodeY[k];
 
-    switch (elementKind(r1, r2)) {
+    switch (elementKind(element)) {
     case ElementKind::Straight:
         return {x0 + d * std::cos(a), y0 + d * std::sin(a)};
     case ElementKind::Arc: {
@@ -52,7 +61,7 @@ vomel::Point pointOnElement(const ElementChain& chain, int k, double d)
                 chain.nodeY[k + 1] - x * std::sin(b) + y * std::cos(b)};
     }
     case ElementKind::PartialSpiral: {
-        const PartialSpiralFrame frame = partialSpiralFrame(r1, r2, length, a);
+        const PartialSpiralFrame frame = partialSpiralFrame(element, a);
         const double u = spiralSpanX(frame.startArc, frame.startArc + d, frame.constant);
         const double v = spiralSpanY(frame.startArc, frame.startArc + d, frame.constant);
         const vomel::Point offset = rotated(u, v, frame.zeroCurvatureAzimuth);
@@ -84,7 +93,7 @@ vomel::Point interchangeStationToXY(const ElementChain& chain, double station)
     // it; an element of length 0 has an empty interval and is never chosen.
     const double* const firstPast = std::upper_bound(stations + 1, stations + n + 2, station);
     const int k = static_cast<int>(firstPast - stations) - 1;
-    if (k >= 1 && k <= n) point = pointOnElement(chain, k, station - stations[k]);
+    if (k >= 1 && k <= n) point = pointOnElement(chain, {k, station - stations[k]});
 
     // The tangents beyond both ends take over, the end tangent last.
     if (station <= stations[1]) point = pointOnTangent(chain, 1, station);
