@@ -96,8 +96,9 @@ Offset elementOffset(const ElementShape& element, double a, double b)
         return {x * std::cos(b) + y * std::sin(b), x * std::sin(b) - y * std::cos(b)};
     }
     case ElementKind::PartialSpiral: {
-        const vomel::Point offset = partialSpiralOffset(element, a, length);
-        return {offset.x, offset.y};
+        const vomel::Point local = partialSpiralLocal(element, length);
+        return {local.x * std::cos(a) - local.y * std::sin(a),
+                local.x * std::sin(a) + local.y * std::cos(a)};
     }
     }
     return {0.0, 0.0};

@@ -22,17 +22,16 @@ constexpr double MAX_QUADRATURE_PANELS = 1e6;
 
 }  // namespace
 
-vomel::Point partialSpiralOffsetByQuadrature(const ElementShape& element, double startAzimuth,
-                                             double d)
+vomel::Point partialSpiralLocalByQuadrature(const ElementShape& element, double d)
 {
-    // Tangent azimuth at s metres from the start:
-    // a + s / R1 + s² (1/R2 - 1/R1) / (2 L).
+    // Tangent turned from the start tangent at s metres from the start:
+    // s / R1 + s² (1/R2 - 1/R1) / (2 L).
     const double startCurvature = vomel::checkedDivide(1.0, element.startRadius, "partial spiral");
     const double endCurvature = vomel::checkedDivide(1.0, element.endRadius, "partial spiral");
     const double curvatureRate =
         vomel::checkedDivide(endCurvature - startCurvature, element.length, "partial spiral");
     auto azimuthAt = [&](double s) {
-        return startAzimuth + s * startCurvature + 0.5 * curvatureRate * s * s;
+        return s * startCurvature + 0.5 * curvatureRate * s * s;
     };
 
     const double largestCurvature = std::max(std::fabs(startCurvature), std::fabs(endCurvature));
@@ -57,14 +56,15 @@ vomel::Point partialSpiralOffsetByQuadrature(const ElementShape& element, double
             vomel::requireFinite(0.5 * width * y, "partial spiral")};
 }
 
-vomel::Point partialSpiralOffset(const ElementShape& element, double startAzimuth, double d)
+vomel::Point partialSpiralLocal(const ElementShape& element, double d)
 {
-    const PartialSpiralFrame frame = partialSpiralFrame(element, startAzimuth);
+    // The clothoid's zero-curvature tangent, seen from the start tangent.
+    const PartialSpiralFrame frame = partialSpiralFrame(element, 0.0);
     const double l1 = frame.startArc;
     const double l2 = l1 + d;
     const double farthest = std::max(std::fabs(l1), std::fabs(l2));
     const double angle = farthest * farthest / (2.0 * std::fabs(frame.constant));
-    if (angle > SPAN_SERIES_MAX_ANGLE) return partialSpiralOffsetByQuadrature(element, startAzimuth, d);
+    if (angle > SPAN_SERIES_MAX_ANGLE) return partialSpiralLocalByQuadrature(element, d);
 
     const double u = spiralSpanX(l1, l2, frame.constant);
     const double v = spiralSpanY(l1, l2, frame.constant);

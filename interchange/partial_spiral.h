@@ -24,14 +24,13 @@ inline constexpr double SPAN_SERIES_MAX_ANGLE = 4.0;
 // panel's length.
 inline constexpr double QUADRATURE_PANEL_ANGLE = 0.25;
 
-// Plane offset from the start of the partial spiral `element`, whose start
-// tangent has azimuth `startAzimuth`, to its point at distance d from the
-// start (0 <= d <= length).
-vomel::Point partialSpiralOffset(const ElementShape& element, double startAzimuth, double d);
+// Offset from the start of the partial spiral `element` to its point at
+// distance d from the start (0 <= d <= length), in the frame of the start
+// tangent: x along it, y a quarter turn further from +X towards +Y.
+vomel::Point partialSpiralLocal(const ElementShape& element, double d);
 
 // The same offset by integrating the tangent direction from the start
 // (Gauss-Legendre, panels of at most QUADRATURE_PANEL_ANGLE).
-vomel::Point partialSpiralOffsetByQuadrature(const ElementShape& element, double startAzimuth,
-                                             double d);
+vomel::Point partialSpiralLocalByQuadrature(const ElementShape& element, double d);
 
 }  // namespace htbas

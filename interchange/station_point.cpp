@@ -62,7 +62,8 @@ vomel::Point pointOnElement(const ElementChain& chain, ElementPlace place)
                 chain.nodeY[k + 1] - x * std::sin(b) + y * std::cos(b)};
     }
     case ElementKind::PartialSpiral: {
-        const vomel::Point offset = partialSpiralOffset(element, a, d);
+        const vomel::Point local = partialSpiralLocal(element, d);
+        const vomel::Point offset = rotated(local.x, local.y, a);
         return {x0 + offset.x, y0 + offset.y};
     }
     }
