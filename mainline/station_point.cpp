@@ -30,16 +30,23 @@ Point alongSide(double x, double y, double d, double az)
     return {x + d * std::cos(az), y + d * std::sin(az)};
 }
 
-// A clothoid of constant c whose tangent at its origin has azimuth u and
-// which passes, `extra` along it, through the known point (kx, ky): the point
-// at clothoid length `length` from the origin.
-Point onClothoid(double kx, double ky, double u, double c, double extra, double length)
+// A clothoid given by its constant c (signed: curvature l / c) and the
+// tangent azimuth at its origin.
+struct Clothoid {
+    double constant;
+    double originAzimuth;
+};
+
+// The point at clothoid length `length` from the origin, for the clothoid
+// that passes through `known` at length |extra| from its origin.
+Point onClothoid(Clothoid k, Point known, double extra, double length)
 {
-    const double x0 = spiralLocalX(std::fabs(extra), c);
-    const double y0 = spiralLocalY(std::fabs(extra), c);
-    const double ox = (kx - x0 * std::cos(u)) + y0 * std::sin(u);
-    const double oy = (ky - x0 * std::sin(u)) - y0 * std::cos(u);
-    return placeLocal(ox, oy, u, spiralLocalX(length, c), spiralLocalY(length, c));
+    const double u = k.originAzimuth;
+    const double x0 = spiralLocalX(std::fabs(extra), k.constant);
+    const double y0 = spiralLocalY(std::fabs(extra), k.constant);
+    const double ox = (known.x - x0 * std::cos(u)) + y0 * std::sin(u);
+    const double oy = (known.y - x0 * std::sin(u)) - y0 * std::cos(u);
+    return placeLocal(ox, oy, u, spiralLocalX(length, k.constant), spiralLocalY(length, k.constant));
 }
 
 // The curve whose range [ZH, next ZH) holds s; the last curve otherwise.
@@ -78,7 +85,7 @@ Point mainLineStationToXY(const MainLine& l, double s)
         } else {
             const double e = l.spiralExtraIn[i];
             const double c = sg * l.jdRadius[i] * (e + l.jdSpiralIn[i]);
-            p = onClothoid(l.zhX[i], l.zhY[i], l.originAzimuthIn[i], c, e, std::fabs(t + e));
+            p = onClothoid({c, l.originAzimuthIn[i]}, {l.zhX[i], l.zhY[i]}, e, std::fabs(t + e));
         }
     }
     if (l.hyStation[i] <= s && s <= l.yhStation[i]) {
@@ -94,7 +101,7 @@ Point mainLineStationToXY(const MainLine& l, double s)
         if (hairpin) t = -t;
         const double e = l.spiralExtraOut[i];
         const double c = -sg * l.jdRadius[i] * (l.jdSpiralOut[i] + e);
-        p = onClothoid(l.hzX[i], l.hzY[i], PI + l.originAzimuthOut[i], c, e, std::fabs(t + e));
+        p = onClothoid({c, PI + l.originAzimuthOut[i]}, {l.hzX[i], l.hzY[i]}, e, std::fabs(t + e));
     }
     if (l.hzStation[i] <= s && s <= l.zhStation[i + 1]) {
         placed = true;
