@@ -4,6 +4,8 @@
 
 #include <exception>
 #include <functional>
+#include <string>
+#include <utility>
 
 namespace vomelcli {
 

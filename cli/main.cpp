@@ -5,6 +5,7 @@
 // cannot be computed; 3 a file that cannot be opened, read or written.
 #include <cstdio>
 #include <iostream>
+#include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -28,8 +29,16 @@ int main(int argc, char** argv)
         {"solve", vomelcli::addSolveCommand(app)},
     };
 
+    // Stations and coordinates are read from the arguments left over after
+    // the options, so that negative numbers need no "--"; a "--" that a
+    // user types out of habit is dropped.
+    std::vector<std::string> args;
+    for (int i = argc - 1; i >= 1; --i) {
+        if (std::string(argv[i]) != "--") args.emplace_back(argv[i]);
+    }
+
     try {
-        app.parse(argc, argv);
+        app.parse(args);
     } catch (const CLI::Success& done) {
         return app.exit(done);
     } catch (const CLI::ParseError& error) {

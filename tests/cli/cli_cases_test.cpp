@@ -33,8 +33,11 @@ std::string shellQuoted(const std::string& word)
 {
     std::string quoted = "'";
     for (char c : word) {
-        if (c == '\'') quoted += "'\\''";
-        else quoted += c;
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
     }
     return quoted + "'";
 }
@@ -66,7 +69,7 @@ struct CliCase {
     const char* name;
     std::vector<std::string> args;
     int status;
-    const char* out;           // exact standard output, or nullptr to skip
+    const char* out;           // exact standard output, "@NAME" for the bytes of data file NAME, nullptr to skip
     const char* errContains;   // a piece standard error must hold ("" for none)
 };
 
@@ -80,7 +83,11 @@ TEST_P(CliCases, OutputMessageAndStatus)
     fs::create_directories(workDir);
     const Outcome outcome = runCli(c.args, workDir);
     EXPECT_EQ(outcome.status, c.status) << "stderr: " << outcome.err;
-    if (c.out != nullptr) EXPECT_EQ(outcome.out, c.out);
+    if (c.out != nullptr && c.out[0] == '@') {
+        EXPECT_EQ(outcome.out, readAll(fs::path(VOMEL_CLI_DATA_DIR) / (c.out + 1)));
+    } else if (c.out != nullptr) {
+        EXPECT_EQ(outcome.out, c.out);
+    }
     EXPECT_NE(outcome.err.find(c.errContains), std::string::npos) << "stderr: " << outcome.err;
     fs::remove_all(workDir);
 }
@@ -102,6 +109,8 @@ const CliCase kCases[] = {
     // negative stations and those beyond both ends included.
     {"station_on_straight", {"station", "--jd", "{data}/straight.jdx", "100", "350.25", "-5", "1200"}, 0,
      "0 0\n250.25 0\n-105 0\n1100 0\n", ""},
+    {"station_after_double_dash", {"station", "--jd", "{data}/straight.jdx", "--", "-5", "100"}, 0,
+     "-105 0\n0 0\n", ""},
     {"station_on_element_straight", {"station", "--elements", "{data}/straight.ele", "100", "350.25"}, 0,
      "0 0\n250.25 0\n", ""},
 
@@ -110,6 +119,16 @@ const CliCase kCases[] = {
      "450.250 -800.500\n", ""},
     {"point_left_of_straight", {"point", "--jd", "{data}/straight.jdx", "350.25", "-800.5"}, 0,
      "450.250 800.500\n", ""},
+
+    // Results files on standard output, header in UTF-8 and in GBK.
+    {"solve_utf8_header", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy", "--encoding",
+                           "utf-8"}, 0, "@two_points.utf8.expected", ""},
+    {"solve_gbk_header", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy"}, 0,
+     "@two_points.gbk.expected", ""},
+    {"solve_elements", {"solve", "--elements", "{data}/straight.ele", "--points", "{data}/two_points.xy",
+                        "--encoding", "utf-8"}, 0, "@two_points.utf8.expected", ""},
+    {"solve_short_point_line", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_fields.xy"}, 2, "",
+     "数据文件格式有误或操作不当！\n"},
 
     // Files that cannot be opened: exit status 3 and the file's name.
     {"missing_jd_file", {"station", "--jd", "no_such_line.jdx", "0"}, 3, "", "no_such_line.jdx"},
