@@ -6,6 +6,7 @@
 #include "app/failure.h"
 #include "interchange/element_chain.h"
 #include "interchange/element_kind.h"
+#include "interchange/partial_spiral.h"
 #include "mainline/spiral.h"
 
 namespace htbas {
@@ -61,10 +62,8 @@ vomel::Point pointOnElement(const ElementChain& chain, ElementPlace place)
                 chain.nodeY[k + 1] - x * std::sin(b) + y * std::cos(b)};
     }
     case ElementKind::PartialSpiral: {
-        const PartialSpiralFrame frame = partialSpiralFrame(element, a);
-        const double u = spiralSpanX(frame.startArc, frame.startArc + d, frame.constant);
-        const double v = spiralSpanY(frame.startArc, frame.startArc + d, frame.constant);
-        const vomel::Point offset = rotated(u, v, frame.zeroCurvatureAzimuth);
+        const vomel::Point local = partialSpiralLocal(element, d);
+        const vomel::Point offset = rotated(local.x, local.y, a);
         return {x0 + offset.x, y0 + offset.y};
     }
     }
