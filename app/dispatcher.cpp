@@ -88,6 +88,7 @@ StationPoint evaluate(double station, const StationFunction& stationAt)
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the bracket, the point ahead and the point, in that order
 Solution js_qzdzh(double lowStation, double highStation, double aheadX, double aheadY, double x,
                   double y, const StationFunction& stationAt)
 {

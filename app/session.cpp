@@ -76,8 +76,9 @@ void sampleAlignment(Alignment& alignment)
 
 Point Alignment::stationAt(double station) const
 {
-    if (method == Method::IntersectionPoint) return zxbas::mainLineStationToXY(*mainLine, station);
-    return htbas::interchangeStationToXY(*elementChain, station);
+    if (method == Method::IntersectionPoint && mainLine) return zxbas::mainLineStationToXY(*mainLine, station);
+    if (method == Method::Element && elementChain) return htbas::interchangeStationToXY(*elementChain, station);
+    throw GeometryFailure("no alignment has been initialised");
 }
 
 std::shared_ptr<const zxbas::MainLine> loadMainLine(const std::string& jdPath)
@@ -135,6 +136,7 @@ std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::Ele
     return alignment;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): alignment file, then chain-break file, as the user picks them
 std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::string& alignmentPath,
                                                      const std::string& chainBreakPath)
 {
@@ -163,6 +165,7 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
     return shown;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
                     const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress)
 {
