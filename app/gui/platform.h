@@ -11,6 +11,13 @@
 
 namespace vomel::gui {
 
+// A message of the error box: its text, and the precise reason shown on
+// request.
+struct ErrorMessage {
+    std::string text;
+    std::string detail;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -20,9 +27,8 @@ public:
     // The save dialog only names the file; it creates nothing.
     virtual std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) = 0;
 
-    // Modal box titled "错误" with the error icon and an OK button; `detail`
-    // is the precise reason, shown on request.
-    virtual void showError(const std::string& text, const std::string& detail) = 0;
+    // Modal box titled "错误" with the error icon and an OK button.
+    virtual void showError(const ErrorMessage& message) = 0;
 
     // Paints the window now, during a long operation on the user-interface
     // thread.

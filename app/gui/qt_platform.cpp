@@ -55,11 +55,11 @@ std::optional<std::string> QtPlatform::askSaveFile(const FileDialogSpec& dialog)
     return runFileDialog(owner_, dialog, QFileDialog::AcceptSave);
 }
 
-void QtPlatform::showError(const std::string& text, const std::string& detail)
+void QtPlatform::showError(const ErrorMessage& message)
 {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ERROR_TITLE),
-                    QString::fromStdString(text), QMessageBox::Ok, owner_);
-    if (!detail.empty()) box.setDetailedText(QString::fromLocal8Bit(detail.c_str()));
+                    QString::fromStdString(message.text), QMessageBox::Ok, owner_);
+    if (!message.detail.empty()) box.setDetailedText(QString::fromLocal8Bit(message.detail.c_str()));
     box.exec();
 }
 

@@ -15,7 +15,7 @@ public:
 
     std::optional<std::string> askOpenFile(const FileDialogSpec& dialog) override;
     std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) override;
-    void showError(const std::string& text, const std::string& detail) override;
+    void showError(const ErrorMessage& message) override;
     void repaint() override;
     void showHelp(const std::string& path) override;
     void openAddress(const std::string& address) override;

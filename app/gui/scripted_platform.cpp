@@ -21,9 +21,9 @@ std::optional<std::string> ScriptedPlatform::askSaveFile(const FileDialogSpec& d
     return nextAnswer(dialog);
 }
 
-void ScriptedPlatform::showError(const std::string& text, const std::string& detail)
+void ScriptedPlatform::showError(const ErrorMessage& message)
 {
-    errors_.push_back({text, detail});
+    errors_.push_back(message);
 }
 
 void ScriptedPlatform::repaint()

@@ -14,18 +14,13 @@ namespace vomel::gui {
 
 class ScriptedPlatform : public Platform {
 public:
-    struct Message {
-        std::string text;
-        std::string detail;
-    };
-
     // Answers for the next dialogs, in order; nullopt cancels. A dialog
     // with no answer left is cancelled.
     void answerDialog(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
 
     std::optional<std::string> askOpenFile(const FileDialogSpec& dialog) override;
     std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) override;
-    void showError(const std::string& text, const std::string& detail) override;
+    void showError(const ErrorMessage& message) override;
     void repaint() override;
     void showHelp(const std::string& path) override;
     void openAddress(const std::string& address) override;
@@ -35,7 +30,7 @@ public:
 
     // Names of the dialogs shown ("CommonDialog1", ...), in order.
     const std::vector<std::string>& dialogsShown() const { return dialogsShown_; }
-    const std::vector<Message>& errors() const { return errors_; }
+    const std::vector<ErrorMessage>& errors() const { return errors_; }
     const std::vector<std::string>& helpShown() const { return helpShown_; }
     const std::vector<std::string>& addressesOpened() const { return addressesOpened_; }
     int repaintCount() const { return repaintCount_; }
@@ -46,7 +41,7 @@ private:
 
     std::deque<std::optional<std::string>> answers_;
     std::vector<std::string> dialogsShown_;
-    std::vector<Message> errors_;
+    std::vector<ErrorMessage> errors_;
     std::vector<std::string> helpShown_;
     std::vector<std::string> addressesOpened_;
     std::function<void()> repaintHook_;

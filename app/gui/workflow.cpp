@@ -71,12 +71,12 @@ void Workflow::initialise()
     } catch (const CancelledFailure& failure) {
         operations_.discardStagedLine();
         showStatus(statusBefore);
-        platform_.showError(MSG_READ_CANCELLED, failure.what());
+        platform_.showError({MSG_READ_CANCELLED, failure.what()});
         return;
     } catch (const std::exception& failure) {
         operations_.discardStagedLine();
         showStatus(statusBefore);
-        platform_.showError(MSG_INIT_FORMAT, failure.what());
+        platform_.showError({MSG_INIT_FORMAT, failure.what()});
         return;
     }
     initialised_ = true;
@@ -118,10 +118,10 @@ void Workflow::compute(const std::string& xText, const std::string& yText)
         }
     } catch (const CancelledFailure& failure) {
         notify();  // the status line shows where the run stopped
-        platform_.showError(MSG_READ_CANCELLED, failure.what());
+        platform_.showError({MSG_READ_CANCELLED, failure.what()});
     } catch (const std::exception& failure) {
         notify();
-        platform_.showError(MSG_COMPUTE_FORMAT, failure.what());
+        platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
     }
 }
 
