@@ -32,8 +32,8 @@ std::size_t CoordinateReader::readChunk(std::vector<SurveyPoint>& out, std::size
         }
         SurveyPoint point;
         point.label = (*fields)[0];
-        point.x = parseNumberField((*fields)[1], line, 2);
-        point.y = parseNumberField((*fields)[2], line, 3);
+        point.x = parseMeasureField((*fields)[1], line, 2);
+        point.y = parseMeasureField((*fields)[2], line, 3);
         if (fields->size() == FIELDS_WITH_ELEVATION) point.elevation = parseNumberField((*fields)[3], line, 4);
         point.line = line;
         out.push_back(std::move(point));
@@ -49,6 +49,10 @@ std::vector<SurveyPoint> readCoordinateFile(std::istream& in)
     std::vector<SurveyPoint> points;
     CoordinateReader reader(in);
     while (reader.readChunk(points, CHUNK_POINTS) > 0) {
+        if (points.size() > MAX_POINTS) {
+            throw FormatFailure("more than " + std::to_string(MAX_POINTS) + " points in one file",
+                                points[MAX_POINTS].line);
+        }
     }
     return points;
 }

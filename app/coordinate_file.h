@@ -38,7 +38,12 @@ private:
     bool finished_ = false;
 };
 
-// Every point of the file.
+// Most points a whole coordinate file may hold: about 150 MB of points in
+// memory at once, far more than any survey.
+inline constexpr std::size_t MAX_POINTS = 2'000'000;
+
+// Every point of the file; a point beyond MAX_POINTS is a FormatFailure
+// naming its line.
 std::vector<SurveyPoint> readCoordinateFile(std::istream& in);
 
 }  // namespace vomel

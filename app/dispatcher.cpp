@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/failure.h"
+#include "app/input_line.h"
+#include "app/number_text.h"
 #include "mainline/tangent_solution.h"
 
 namespace vomel {
@@ -25,6 +27,17 @@ std::size_t sampleCountFor(double start, double end)
 namespace {
 
 double planeDistance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
+
+// A point's coordinate within the range the files may give: beyond it the
+// squared distances to the line overflow.
+void requireCoordinate(double value, const char* what)
+{
+    requireFinite(value, what);
+    if (std::fabs(value) > MAX_INPUT_MAGNITUDE) {
+        throw GeometryFailure(std::string(what) + " " + formatGeneral(value) + " is beyond ±" +
+                              formatGeneral(MAX_INPUT_MAGNITUDE));
+    }
+}
 
 }  // namespace
 
@@ -71,8 +84,8 @@ std::size_t nearestSample(const SampleTable& samples, double x, double y)
 
 Solution solvePoint(const SampleTable& samples, const StationFunction& stationAt, double x, double y)
 {
-    requireFinite(x, "X of the point");
-    requireFinite(y, "Y of the point");
+    requireCoordinate(x, "X of the point");
+    requireCoordinate(y, "Y of the point");
     const std::size_t k = nearestSample(samples, x, y);
     return js_qzdzh(samples.sampleStation[k - 1], samples.sampleStation[k + 1], samples.sampleX[k + 1],
                     samples.sampleY[k + 1], x, y, stationAt);

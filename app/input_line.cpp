@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/failure.h"
+#include "app/number_text.h"
 
 namespace vomel {
 
@@ -13,16 +14,23 @@ bool LineReader::next(std::string& line)
     if (!in_.good()) return false;
     int c = in_.get();
     if (c == std::char_traits<char>::eof()) return false;
+    const long number = lineNumber_ + 1;
     while (c != std::char_traits<char>::eof() && c != '\n') {
         if (line.size() >= MAX_LINE_BYTES) {
-            throw FormatFailure("line is longer than " + std::to_string(MAX_LINE_BYTES) + " bytes",
-                                lineNumber_ + 1);
+            throw FormatFailure("line is longer than " + std::to_string(MAX_LINE_BYTES) + " bytes", number);
+        }
+        if (++bytesRead_ > MAX_FILE_BYTES) {
+            throw FormatFailure("the file is longer than " + std::to_string(MAX_FILE_BYTES) + " bytes", number);
         }
         line.push_back(static_cast<char>(c));
         c = in_.get();
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    ++lineNumber_;
+    ++bytesRead_;  // the LF
+    while (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find('\r') != std::string::npos) {
+        throw FormatFailure("a carriage return (CR) inside the line: lines must end in CR LF or LF", number);
+    }
+    lineNumber_ = number;
     return true;
 }
 
@@ -98,13 +106,30 @@ std::optional<double> parseNumber(std::string_view field)
     return convert(field);
 }
 
+std::string quotedExcerpt(std::string_view text)
+{
+    std::string quoted = "\"";
+    quoted += text.substr(0, MAX_QUOTED_BYTES);
+    if (text.size() > MAX_QUOTED_BYTES) quoted += "...";
+    return quoted + "\"";
+}
+
 double parseNumberField(std::string_view field, long line, int fieldNumber)
 {
     if (const auto value = parseNumber(field)) return *value;
-    std::string shown(field.substr(0, 40));
-    if (field.size() > 40) shown += "...";
-    throw FormatFailure("field " + std::to_string(fieldNumber) + " is not a number: \"" + shown + "\"",
+    throw FormatFailure("field " + std::to_string(fieldNumber) + " is not a number: " + quotedExcerpt(field),
                         line);
+}
+
+double parseMeasureField(std::string_view field, long line, int fieldNumber)
+{
+    const double value = parseNumberField(field, line, fieldNumber);
+    if (std::fabs(value) > MAX_INPUT_MAGNITUDE) {
+        throw FormatFailure("field " + std::to_string(fieldNumber) + " is beyond ±" + formatGeneral(MAX_INPUT_MAGNITUDE) +
+                                ", the largest magnitude accepted: " + quotedExcerpt(field),
+                            line);
+    }
+    return value;
 }
 
 double leadingNumber(std::string_view text)

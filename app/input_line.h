@@ -16,8 +16,26 @@ namespace vomel {
 // failure rather than an unbounded allocation.
 inline constexpr std::size_t MAX_LINE_BYTES = 1u << 20;
 
-// Reads a text file line by line. A line ends at LF; one CR before the LF
-// (or before the end of the file) is dropped. Lines are counted from 1.
+// Largest input file any reader accepts, in bytes (256 MiB, some millions
+// of points). Reading stops with a format failure there, so that a device
+// or a runaway file cannot keep a reader going without end.
+inline constexpr std::size_t MAX_FILE_BYTES = std::size_t{1} << 28;
+
+// Largest magnitude of a coordinate, station, radius or length that a file
+// may give, metres (a million kilometres): far beyond any survey grid, and
+// small enough that sums, differences and squares of such values stay
+// finite doubles.
+inline constexpr double MAX_INPUT_MAGNITUDE = 1e9;
+
+// Longest excerpt of the file's text that a message quotes, bytes.
+inline constexpr std::size_t MAX_QUOTED_BYTES = 40;
+
+// Reads a text file line by line. A line ends at LF; the CRs before the LF
+// (or before the end of the file) are dropped, so CR LF and the CR CR LF of
+// a doubly converted file read alike. A CR anywhere else (a file whose lines
+// end in CR alone) is a format failure, as are a line longer than
+// MAX_LINE_BYTES and a file longer than MAX_FILE_BYTES. Lines are counted
+// from 1.
 class LineReader {
 public:
     explicit LineReader(std::istream& in) : in_(in) {}
@@ -31,6 +49,7 @@ public:
 private:
     std::istream& in_;
     long lineNumber_ = 0;
+    std::size_t bytesRead_ = 0;
 };
 
 // The fields of a normalised line: blanks trimmed, tabs made blanks, runs of
@@ -48,6 +67,14 @@ std::optional<double> parseNumber(std::string_view field);
 
 // parseNumber, or a FormatFailure naming the line and the field.
 double parseNumberField(std::string_view field, long line, int fieldNumber);
+
+// parseNumberField for a coordinate, station, radius or length: a value
+// beyond ±MAX_INPUT_MAGNITUDE is a FormatFailure naming the line and field.
+double parseMeasureField(std::string_view field, long line, int fieldNumber);
+
+// `text` in double quotes for a message, cut to MAX_QUOTED_BYTES bytes
+// ("..." marks a cut).
+std::string quotedExcerpt(std::string_view text);
 
 // The number a typed text starts with: blanks anywhere are skipped, then the
 // longest leading part that forms a number is taken ("12a" -> 12,

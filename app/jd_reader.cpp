@@ -93,7 +93,7 @@ double readStartStation(LineReader& reader)
     }
     const auto fields = normaliseLine(rest);
     if (!fields) throw FormatFailure("the start station is missing", stationLine);
-    return parseNumberField((*fields)[0], stationLine, 1);
+    return parseMeasureField((*fields)[0], stationLine, 1);
 }
 
 }  // namespace
@@ -136,19 +136,19 @@ void readJdFile(std::istream& in, zxbas::MainLine& line)
         row.flags = hairpinFlags(name);
         const long nameLine = reader.lineNumber();
         if (!reader.next(text)) {
-            throw FormatFailure("the file ends after the name \"" + row.name +
-                                    "\": its data line is missing",
+            throw FormatFailure("the file ends after the name " + quotedExcerpt(row.name) +
+                                    ": its data line is missing",
                                 nameLine + 1);
         }
         const auto fields = normaliseLine(text);
         const std::size_t count = fields ? fields->size() : 0;
         if (count != 5 && count != 7) {
-            throw FormatFailure("the data line of \"" + row.name + "\" has " + std::to_string(count) +
+            throw FormatFailure("the data line of " + quotedExcerpt(row.name) + " has " + std::to_string(count) +
                                     " numbers; expected 5 (X Y R Ls1 Ls2) or 7 (... RA1 RA2)",
                                 reader.lineNumber());
         }
         for (std::size_t f = 0; f < count; ++f) {
-            row.values[f] = parseNumberField((*fields)[f], reader.lineNumber(), static_cast<int>(f) + 1);
+            row.values[f] = parseMeasureField((*fields)[f], reader.lineNumber(), static_cast<int>(f) + 1);
         }
         rows.push_back(std::move(row));
     }

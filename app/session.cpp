@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <new>
 #include <utility>
@@ -18,6 +19,14 @@ namespace {
 
 std::ifstream openForReading(const std::string& path)
 {
+    // A folder opens as a stream that reads nothing; say what it is rather
+    // than report an empty file.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        FileFailure failure("cannot read the file: it is a folder");
+        failure.setFile(path);
+        throw failure;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         FileFailure failure(std::string("cannot open the file: ") + std::strerror(errno));
@@ -186,7 +195,7 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
             const Solution solution = solvePoint(alignment.samples, forward, point.x, point.y);
             writer.write(resultsDataLine(point, solution, alignment.chainBreaks));
         } catch (const GeometryFailure& failure) {
-            GeometryFailure named("point " + point.label + ": " + failure.reason(), point.line);
+            GeometryFailure named("point " + quotedExcerpt(point.label) + ": " + failure.reason(), point.line);
             named.setFile(coordinatePath);
             throw named;
         }

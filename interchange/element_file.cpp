@@ -16,6 +16,7 @@ namespace {
 
 constexpr int START_VALUE_COUNT = 4;  // station, X, Y, packed azimuth
 constexpr int ELEMENT_FIELD_COUNT = 3;  // start radius, end radius, length
+constexpr int AZIMUTH_INDEX = 3;        // of the start values
 
 struct ElementRow {
     double startRadius;
@@ -40,8 +41,12 @@ std::array<double, START_VALUE_COUNT> readStartValues(vomel::LineReader& reader)
         const auto fields = vomel::normaliseLine(line);
         if (!fields) continue;
         for (std::size_t f = 0; f < fields->size() && count < START_VALUE_COUNT; ++f) {
-            values[count] = vomel::parseNumberField((*fields)[f], reader.lineNumber(),
-                                                    static_cast<int>(f) + 1);
+            // The azimuth has its own bound (packedDmsToDegrees); station,
+            // X and Y are measures.
+            const int fieldNumber = static_cast<int>(f) + 1;
+            values[count] = count == AZIMUTH_INDEX
+                                ? vomel::parseNumberField((*fields)[f], reader.lineNumber(), fieldNumber)
+                                : vomel::parseMeasureField((*fields)[f], reader.lineNumber(), fieldNumber);
             ++count;
         }
     }
@@ -70,9 +75,9 @@ void readElementFile(std::istream& in, ElementChain& chain)
                                 reader.lineNumber());
         }
         const long n = reader.lineNumber();
-        rows.push_back({vomel::parseNumberField((*fields)[0], n, 1),
-                        vomel::parseNumberField((*fields)[1], n, 2),
-                        vomel::parseNumberField((*fields)[2], n, 3)});
+        rows.push_back({vomel::parseMeasureField((*fields)[0], n, 1),
+                        vomel::parseMeasureField((*fields)[1], n, 2),
+                        vomel::parseMeasureField((*fields)[2], n, 3)});
     }
 
     // Only a file read whole reaches the tables.

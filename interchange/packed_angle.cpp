@@ -45,9 +45,14 @@ double packedDmsToDegrees(double packed)
     // The shortest decimal text that reads back as the same double is the
     // text the angle was written as, so the digit groups are those the user
     // wrote: 1.15 holds 1.149999…, yet its text is "1.15", 15 minutes.
-    std::array<char, 64> buffer{};
+    // Room for the longest fixed form below MAX_PACKED_DEGREES: the
+    // smallest subnormal double has 324 decimals.
+    std::array<char, 400> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                        std::chars_format::fixed);
+    if (written.ec != std::errc()) {
+        throw vomel::FormatFailure("start azimuth " + std::to_string(packed) + " cannot be read as D.MMSS");
+    }
     const std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
     const std::size_t point = text.find('.');
     const std::string_view digits = point == std::string_view::npos ? std::string_view{}

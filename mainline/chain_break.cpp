@@ -30,8 +30,8 @@ ChainBreaks readChainBreakFile(std::istream& in, double endStation)
                 "more than " + std::to_string(MAX_CHAIN_BREAKS) + " chain breaks", lineNo);
         }
         ++count;
-        table.breakBackStation[count] = vomel::parseNumberField((*fields)[0], lineNo, 1);
-        table.breakAheadStation[count] = vomel::parseNumberField((*fields)[1], lineNo, 2);
+        table.breakBackStation[count] = vomel::parseMeasureField((*fields)[0], lineNo, 1);
+        table.breakAheadStation[count] = vomel::parseMeasureField((*fields)[1], lineNo, 2);
     }
     table.chainBreakCount = count;
     table.breakBackStation[0] = 0.0;

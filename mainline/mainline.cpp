@@ -1,5 +1,7 @@
 #include "mainline/mainline.h"
 
+#include "app/input_line.h"
+
 namespace zxbas {
 
 namespace {
@@ -23,7 +25,7 @@ std::string rowLabel(const MainLine& line, int row)
 {
     std::string label = "intersection point " + std::to_string(row);
     if (row >= 1 && row <= JD_CAPACITY && !line.jdName[static_cast<std::size_t>(row)].empty()) {
-        label += " (" + line.jdName[static_cast<std::size_t>(row)] + ")";
+        label += " (" + line.jdName[static_cast<std::size_t>(row)].substr(0, vomel::MAX_QUOTED_BYTES) + ")";
     }
     return label;
 }

@@ -1,0 +1,49 @@
+// The element file through the reader, the reverse-spiral split, the packed
+// azimuth, the chain preparation, the point at a station, the sample table
+// and a few solved points.
+#include <cstdint>
+
+#include "interchange/element_chain.h"
+#include "tests/fuzz/fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    auto in = vomelfuzz::asFile(data, size);
+    auto chain = std::make_shared<htbas::ElementChain>();
+    try {
+        htbas::readElementFile(in, *chain);
+        htbas::splitReverseSpirals(*chain);
+        chain->chainStartAzimuth = htbas::packedDmsToDegrees(chain->chainStartAzimuth);
+        htbas::prepareElementChain(*chain);
+    } catch (const vomel::Failure& failure) {
+        vomelfuzz::checkFailure(failure);
+        return 0;
+    }
+    const auto n = static_cast<std::size_t>(chain->elementCount);
+    for (std::size_t i = 1; i <= n + 1; ++i) {
+        vomelfuzz::requireFiniteResult(chain->nodeStation[i], "node station");
+        vomelfuzz::requireFiniteResult(chain->nodeX[i], "node X");
+        vomelfuzz::requireFiniteResult(chain->nodeY[i], "node Y");
+        vomelfuzz::requireFiniteResult(chain->nodeAzimuth[i], "node azimuth");
+    }
+    const double start = chain->nodeStation[1];
+    const double end = chain->nodeStation[n + 1];
+
+    for (double s : {start - 10.0, start, (start + end) / 2, end, end + 10.0, 1e15, -1e15}) {
+        try {
+            const vomel::Point p = htbas::interchangeStationToXY(*chain, s);
+            vomelfuzz::requireFiniteResult(p.x, "X at a station");
+            vomelfuzz::requireFiniteResult(p.y, "Y at a station");
+        } catch (const vomel::Failure& failure) {
+            vomelfuzz::checkFailure(failure);
+        }
+    }
+
+    if (!(end - start <= vomelfuzz::FUZZ_SAMPLED_LENGTH)) return 0;
+    try {
+        vomelfuzz::sampleAndSolve(vomel::buildAlignment(std::move(chain)));
+    } catch (const vomel::Failure& failure) {
+        vomelfuzz::checkFailure(failure);
+    }
+    return 0;
+}

@@ -1,0 +1,43 @@
+// The intersection-point file through the reader, the curve elements, the
+// point at a station, the sample table and a few solved points.
+#include <cstdint>
+
+#include "app/jd_reader.h"
+#include "tests/fuzz/fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    auto in = vomelfuzz::asFile(data, size);
+    auto line = std::make_shared<zxbas::MainLine>();
+    try {
+        vomel::readJdFile(in, *line);
+        zxbas::computeCurveElements(*line);
+    } catch (const vomel::Failure& failure) {
+        vomelfuzz::checkFailure(failure);
+        return 0;
+    }
+    const double start = line->jdStation[1];
+    const double end = line->endStation();
+    vomelfuzz::requireFiniteResult(start, "start station");
+    vomelfuzz::requireFiniteResult(end, "end station");
+
+    // Stations before, on and beyond the line, some absurd.
+    for (double s : {start - 10.0, start, (start + end) / 2, end, end + 10.0, 1e15, -1e15}) {
+        try {
+            const vomel::Point p = zxbas::mainLineStationToXY(*line, s);
+            vomelfuzz::requireFiniteResult(p.x, "X at a station");
+            vomelfuzz::requireFiniteResult(p.y, "Y at a station");
+        } catch (const vomel::Failure& failure) {
+            vomelfuzz::checkFailure(failure);
+        }
+    }
+
+    if (!(end - start <= vomelfuzz::FUZZ_SAMPLED_LENGTH)) return 0;
+    try {
+        const auto alignment = vomel::buildAlignment(std::move(line), zxbas::ChainBreaks{});
+        vomelfuzz::sampleAndSolve(alignment);
+    } catch (const vomel::Failure& failure) {
+        vomelfuzz::checkFailure(failure);
+    }
+    return 0;
+}

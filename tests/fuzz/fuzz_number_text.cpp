@@ -1,0 +1,64 @@
+// The typed-number rule of the main window and the strict numbers of the
+// files, with the two ways numbers are written back. The input is split at
+// its first newline into the X and Y boxes of a typed point.
+#include <cstdint>
+
+#include "app/input_line.h"
+#include "app/number_text.h"
+#include "interchange/element_chain.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace {
+
+std::shared_ptr<const vomel::Alignment> fixedStraight()
+{
+    auto chain = std::make_shared<htbas::ElementChain>();
+    std::istringstream file("100 0 0 0\r\n9999 9999 250\r\n");
+    htbas::readElementFile(file, *chain);
+    htbas::splitReverseSpirals(*chain);
+    chain->chainStartAzimuth = htbas::packedDmsToDegrees(chain->chainStartAzimuth);
+    htbas::prepareElementChain(*chain);
+    return vomel::buildAlignment(std::move(chain));
+}
+
+// Formats `value` both ways and checks that the general form reads back as
+// a number that formats the same way.
+void checkWritten(double value)
+{
+    const std::string general = vomel::formatGeneral(value);
+    const auto back = vomel::parseNumber(general);
+    if (!back) vomelfuzz::fault("\"" + general + "\" does not read back");
+    if (vomel::formatGeneral(*back) != general) vomelfuzz::fault("\"" + general + "\" is not stable");
+    for (int decimals : {0, 3}) {
+        const std::string fixed = vomel::formatFixed(value, decimals);
+        if (!vomel::parseNumber(fixed)) vomelfuzz::fault("\"" + fixed + "\" does not read back");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const auto line = fixedStraight();
+    const std::string text(reinterpret_cast<const char*>(data), size);
+
+    const double typed = vomel::leadingNumber(text);
+    vomelfuzz::requireFiniteResult(typed, "typed number");
+    checkWritten(typed);
+    if (const auto strict = vomel::parseNumber(text)) {
+        vomelfuzz::requireFiniteResult(*strict, "field number");
+        checkWritten(*strict);
+        if (vomel::leadingNumber(text) != *strict) vomelfuzz::fault("a field reads differently typed");
+    }
+
+    const auto newline = text.find('\n');
+    const std::string x = text.substr(0, newline);
+    const std::string y = newline == std::string::npos ? std::string() : text.substr(newline + 1);
+    try {
+        const vomel::SinglePointText shown = vomel::computeSinglePoint(*line, x, y);
+        if (!vomel::parseNumber(shown.offset)) vomelfuzz::fault("offset text \"" + shown.offset + "\"");
+    } catch (const vomel::Failure& failure) {
+        vomelfuzz::checkFailure(failure);
+    }
+    return 0;
+}
