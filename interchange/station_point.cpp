@@ -1,0 +1,107 @@
+#include "interchange/station_point.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/failure.h"
+#include "interchange/element_chain.h"
+#include "interchange/element_kind.h"
+#include "mainline/spiral.h"
+
+namespace htbas {
+
+namespace {
+
+// Local offset (x, y) seen from a tangent of azimuth a, as a plane offset.
+vomel::Point rotated(double x, double y, double a)
+{
+    return {x * std::cos(a) - y * std::sin(a), x * std::sin(a) + y * std::cos(a)};
+}
+
+// A place on the chain: element k, at distance d (0 <= d < L) from its
+// start node.
+struct ElementPlace {
+    int k;
+    double d;
+};
+
+vomel::Point pointOnElement(const ElementChain& chain, ElementPlace place)
+{
+    const int k = place.k;
+    const double d = place.d;
+    const ElementShape element = elementShape(chain, k);
+    const double r1 = element.startRadius;
+    const double r2 = element.endRadius;
+    const double length = element.length;
+    const double a = chain.nodeAzimuth[k];
+    const double x0 = chain.nodeX[k];
+    const double y0 = chain.nodeY[k];
+
+    switch (elementKind(element)) {
+    case ElementKind::Straight:
+        return {x0 + d * std::cos(a), y0 + d * std::sin(a)};
+    case ElementKind::Arc: {
+        const double turned = a + d / r1;
+        return {x0 + r1 * (std::sin(turned) - std::sin(a)), y0 - r1 * (std::cos(turned) - std::cos(a))};
+    }
+    case ElementKind::EntrySpiral: {
+        const double c = length * r2;
+        const vomel::Point offset =
+            rotated(zxbas::spiralLocalX(d, c), zxbas::spiralLocalY(d, c), a);
+        return {x0 + offset.x, y0 + offset.y};
+    }
+    case ElementKind::ExitSpiral: {
+        // Laid out backwards from the end node, where the curvature is 0.
+        const double e = length - d;
+        const double c = length * r1;
+        const double x = zxbas::spiralLocalX(e, c);
+        const double y = zxbas::spiralLocalY(e, c);
+        const double b = chain.nodeAzimuth[k + 1];
+        return {chain.nodeX[k + 1] - x * std::cos(b) - y * std::sin(b),
+                chain.nodeY[k + 1] - x * std::sin(b) + y * std::cos(b)};
+    }
+    case ElementKind::PartialSpiral: {
+        const PartialSpiralFrame frame = partialSpiralFrame(element, a);
+        const double u = spiralSpanX(frame.startArc, frame.startArc + d, frame.constant);
+        const double v = spiralSpanY(frame.startArc, frame.startArc + d, frame.constant);
+        const vomel::Point offset = rotated(u, v, frame.zeroCurvatureAzimuth);
+        return {x0 + offset.x, y0 + offset.y};
+    }
+    }
+    return {x0, y0};
+}
+
+// The point at `station` on the tangent through node `node`.
+vomel::Point pointOnTangent(const ElementChain& chain, int node, double station)
+{
+    const double e = station - chain.nodeStation[node];
+    const double a = chain.nodeAzimuth[node];
+    return {chain.nodeX[node] + e * std::cos(a), chain.nodeY[node] + e * std::sin(a)};
+}
+
+}  // namespace
+
+vomel::Point interchangeStationToXY(const ElementChain& chain, double station)
+{
+    vomel::requireFinite(station, "station");
+    const int n = std::clamp(chain.elementCount, 0, MAX_ELEMENTS);
+    const double* const stations = chain.nodeStation.data();
+
+    vomel::Point point{chain.nodeX[1], chain.nodeY[1]};
+    // Node stations never decrease, so the element whose interval
+    // [start, end) holds the station is the one before the first node past
+    // it; an element of length 0 has an empty interval and is never chosen.
+    const double* const firstPast = std::upper_bound(stations + 1, stations + n + 2, station);
+    const int k = static_cast<int>(firstPast - stations) - 1;
+    if (k >= 1 && k <= n) point = pointOnElement(chain, {k, station - stations[k]});
+
+    // The tangents beyond both ends take over, the end tangent last.
+    if (station <= stations[1]) point = pointOnTangent(chain, 1, station);
+    if (station >= stations[n + 1]) point = pointOnTangent(chain, n + 1, station);
+
+    vomel::requireFinite(point.x, "point X");
+    vomel::requireFinite(point.y, "point Y");
+    return point;
+}
+
+}  // namespace htbas

@@ -1,0 +1,165 @@
+// The element file: what it reads, and every way it can fail, with the
+// reason and the line or element the user is told about.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <typeinfo>
+
+#include "app/failure.h"
+#include "element_chain_support.h"
+
+namespace {
+
+using htbas::INFINITE_RADIUS;
+
+std::unique_ptr<htbas::ElementChain> readOnly(const std::string& text)
+{
+    auto chain = std::make_unique<htbas::ElementChain>();
+    std::istringstream in(text);
+    htbas::readElementFile(in, *chain);
+    return chain;
+}
+
+std::string repeatedLines(const std::string& line, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) text += line;
+    return text;
+}
+
+TEST(ElementFile, ReadsStartValuesAndRows)
+{
+    struct Case {
+        const char* name;
+        std::string text;
+        int rows;
+    };
+    const Case cases[] = {
+        {"blanks, CR LF", "12.5 1000 2000 37.2512\r\n600 -400 90\r\n", 1},
+        {"commas", "12.5,1000,2000,37.2512\n600 -400 90\n", 1},
+        {"start values over two lines", "12.5, 1000\r\n2000 37.2512\r\n600 -400 90\r\n", 1},
+        {"a fourth field is ignored", "12.5 1000 2000 37.2512\n600 -400 90 ramp-A\n", 1},
+        {"tabs and runs of blanks", "12.5\t1000  2000   37.2512\n \t600\t\t-400    90  \n", 1},
+        {"a blank line ends the list", "12.5 1000 2000 37.2512\n600 -400 90\n\n9999 9999 5\n", 1},
+        {"the start line only", "12.5 1000 2000 37.2512\r\n", 0},
+        {"the start line without an end", "12.5 1000 2000 37.2512", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto chain = readOnly(c.text);
+        EXPECT_EQ(chain->chainStartStation, 12.5);
+        EXPECT_EQ(chain->chainStartX, 1000.0);
+        EXPECT_EQ(chain->chainStartY, 2000.0);
+        EXPECT_EQ(chain->chainStartAzimuth, 37.2512);
+        ASSERT_EQ(chain->rowCount, c.rows);
+        if (c.rows == 1) {
+            EXPECT_EQ(chain->rowStartRadius[1], 600.0);
+            EXPECT_EQ(chain->rowEndRadius[1], -400.0);
+            EXPECT_EQ(chain->rowLength[1], 90.0);
+        }
+    }
+}
+
+TEST(ElementFile, StartLineOnlyIsTheStartTangent)
+{
+    const auto chain = chain_support::prepareFromText("100 10 20 90\r\n");
+    EXPECT_EQ(chain->elementCount, 0);
+    EXPECT_EQ(chain_support::endStation(*chain), 100.0);
+    const vomel::Point p = htbas::interchangeStationToXY(*chain, 130.0);
+    EXPECT_NEAR(p.x, 10.0, 1e-12);
+    EXPECT_NEAR(p.y, 50.0, 1e-12);
+}
+
+TEST(ElementFile, EveryFailureSaysWhatAndWhere)
+{
+    const std::string start = "0 0 0 0\n";
+    struct Case {
+        const char* name;
+        std::string text;
+        const std::type_info& type;
+        std::string reason;
+        long line;  // 0: the reason names the element
+    };
+    const Case cases[] = {
+        {"non-numeric element field", start + "9999 9999 12\n9999 9999 1x0\n", typeid(vomel::FormatFailure),
+         "field 3 is not a number: \"1x0\"", 3},
+        {"non-numeric start value", "0, 10, north, 0\n", typeid(vomel::FormatFailure),
+         "field 3 is not a number: \"north\"", 1},
+        {"too few start values", "0, 10\r\n20\r\n", typeid(vomel::FormatFailure),
+         "start line: 3 of the four numbers (station, X, Y, azimuth) before the end of the file", 2},
+        {"empty file", "", typeid(vomel::FormatFailure),
+         "start line: 0 of the four numbers (station, X, Y, azimuth) before the end of the file", 1},
+        {"element line with two fields", start + "9999 9999 12\n600 -400\n", typeid(vomel::FormatFailure),
+         "element line has 2 fields; start radius, end radius and length are needed", 3},
+        {"a 1001st element line", start + repeatedLines("9999 9999 1\n", 1001), typeid(vomel::FormatFailure),
+         "more than 1000 element lines", 1002},
+        {"more than 1000 rows after splitting",
+         start + repeatedLines("9999 9999 1\n", 997) + "300 -600 90\n-300 600 90\n", typeid(vomel::FormatFailure),
+         "1001 elements after splitting 2 reverse spirals; at most 1000 rows are allowed", 0},
+        {"1000 elements", start + repeatedLines("9999 9999 1\n", 1000), typeid(vomel::FormatFailure),
+         "1000 elements; a chain holds at most 999", 0},
+        {"arc of radius 0", start + "9999 9999 5\n0 0 10\n", typeid(vomel::FormatFailure),
+         "element 2: radius is 0", 0},
+        {"entry spiral to radius 0", start + "9999 0 10\n", typeid(vomel::FormatFailure),
+         "element 1: radius is 0", 0},
+        {"exit spiral from radius 0", start + "0 9999 10\n", typeid(vomel::FormatFailure),
+         "element 1: radius is 0", 0},
+        {"partial spiral from radius 0", start + "9999 9999 1\n9999 9999 1\n0 300 10\n",
+         typeid(vomel::FormatFailure), "element 3: radius is 0", 0},
+        {"partial spiral of length 0", start + "300 600 0\n", typeid(vomel::FormatFailure),
+         "element 1: partial spiral constant is 0 (length 0)", 0},
+        {"negative length", start + "9999 9999 -20\n", typeid(vomel::FormatFailure),
+         "element 1: length -20.000000 is negative", 0},
+        {"start azimuth out of range", "0 0 0 214749\n", typeid(vomel::FormatFailure),
+         "start azimuth 214749.000000 is 214749 degrees or more", 0},
+        {"a spiral beyond any road", start + "9999 1 400\n", typeid(vomel::GeometryFailure),
+         "element 1: spiral point x is not a finite number", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            chain_support::prepareFromText(c.text);
+            ADD_FAILURE() << "accepted";
+        } catch (const vomel::Failure& failure) {
+            EXPECT_EQ(typeid(failure), c.type);
+            EXPECT_EQ(failure.reason(), c.reason);
+            EXPECT_EQ(failure.line(), c.line);
+        }
+    }
+}
+
+TEST(ElementFile, FailuresLeaveTheChainAsItWas)
+{
+    auto chain = chain_support::prepareFromText("7 1 2 45\n9999 300 60\n300 300 40\n");
+    const htbas::ElementChain before = *chain;
+
+    std::istringstream badFile("0 0 0 0\n9999 9999 10\n600 -400\n");
+    EXPECT_THROW(htbas::readElementFile(badFile, *chain), vomel::FormatFailure);
+
+    htbas::ElementChain badGeometry = *chain;
+    badGeometry.elementCount = 3;
+    badGeometry.elementStartRadius[3] = 0.0;
+    badGeometry.elementEndRadius[3] = 0.0;
+    badGeometry.elementLength[3] = 5.0;
+    badGeometry.chainStartAzimuth = 45.0;
+    EXPECT_THROW(htbas::prepareElementChain(badGeometry), vomel::FormatFailure);
+
+    EXPECT_EQ(chain->rowCount, before.rowCount);
+    EXPECT_EQ(chain->chainStartStation, before.chainStartStation);
+    EXPECT_EQ(chain->rowLength, before.rowLength);
+    EXPECT_EQ(badGeometry.chainStartAzimuth, 45.0);  // still degrees: not converted
+    EXPECT_EQ(badGeometry.nodeX, before.nodeX);
+    EXPECT_EQ(badGeometry.nodeAzimuth, before.nodeAzimuth);
+}
+
+TEST(ElementFile, NotFiniteStationFails)
+{
+    const auto chain = chain_support::prepareFromText("0 0 0 0\n9999 9999 10\n");
+    EXPECT_THROW(htbas::interchangeStationToXY(*chain, std::nan("")), vomel::GeometryFailure);
+    EXPECT_THROW(htbas::interchangeStationToXY(*chain, HUGE_VAL), vomel::GeometryFailure);
+}
+
+}  // namespace
