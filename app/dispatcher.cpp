@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/failure.h"
+#include "mainline/tangent_solution.h"
 
 namespace vomel {
 
@@ -24,19 +25,6 @@ std::size_t sampleCountFor(double start, double end)
 namespace {
 
 double planeDistance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
-
-// Azimuth of the direction from `from` to `to`, from +X towards +Y, in
-// [0, 2pi); equal points give 3pi/2.
-double azimuth(Point from, Point to)
-{
-    const double pi = 4.0 * std::atan(1.0);
-    const double dx = to.x - from.x;
-    const double dy = to.y - from.y;
-    if (dx == 0.0) return dy > 0.0 ? pi / 2 : 3 * pi / 2;
-    const double t = std::atan(dy / dx);
-    if (t >= 0.0) return dx >= 0.0 ? t : t + pi;
-    return dx >= 0.0 ? t + 2 * pi : t + pi;
-}
 
 }  // namespace
 
@@ -100,6 +88,7 @@ StationPoint evaluate(double station, const StationFunction& stationAt)
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the bracket, the point ahead and the point, in that order
 Solution js_qzdzh(double lowStation, double highStation, double aheadX, double aheadY, double x,
                   double y, const StationFunction& stationAt)
 {
@@ -142,8 +131,8 @@ double www(const StationPoint& p, const StationPoint& q)
 int zypsgn(Point p1, Point p2, Point p3)
 {
     const double pi = 4.0 * std::atan(1.0);
-    const double a1 = azimuth(p1, p2);
-    const double a2 = azimuth(p2, p3);
+    const double a1 = zxbas::azimuth(p1, p2);
+    const double a2 = zxbas::azimuth(p2, p3);
     double f = a2 - a1;
     if (f < -pi) {
         f += 2 * pi;

@@ -41,6 +41,7 @@ DecimalDigits significantDigits(double magnitude)
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a value and its decimals cannot be confused in use
 std::string formatFixed(double value, int decimals)
 {
     requireFiniteNumber(value);

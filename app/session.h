@@ -78,12 +78,16 @@ struct SinglePointText {
 SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText,
                                    const std::string& yText);
 
-// Called before each point is solved with (i, count), i from 1.
+// Called before each point is solved with (i, count), i from 1. It may
+// throw (a CancelledFailure, say) to stop the run: nothing is written then.
 using ProgressCallback = std::function<void(long i, long count)>;
 
 // File mode: read the coordinate file, solve every point, write the results
 // file. The destination is checked before any point is solved; the results
-// file is written whole through a temporary file, or not at all.
+// file is written whole through a temporary file, or not at all. A
+// destination that is not a regular file (a terminal, a pipe, /dev/stdout)
+// is written directly, and only once every point has been solved.
+// Failures name their file; a point that cannot be solved names its line.
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
                     const std::string& resultsPath, HeaderEncoding encoding,
                     const ProgressCallback& progress = {});

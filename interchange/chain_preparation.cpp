@@ -6,6 +6,7 @@
 #include "app/failure.h"
 #include "interchange/element_chain.h"
 #include "interchange/element_kind.h"
+#include "interchange/partial_spiral.h"
 #include "mainline/spiral.h"
 
 namespace htbas {
@@ -95,12 +96,9 @@ Offset elementOffset(const ElementShape& element, double a, double b)
         return {x * std::cos(b) + y * std::sin(b), x * std::sin(b) - y * std::cos(b)};
     }
     case ElementKind::PartialSpiral: {
-        const PartialSpiralFrame frame = partialSpiralFrame(element, a);
-        const double endArc = frame.startArc + length;
-        const double u = spiralSpanX(frame.startArc, endArc, frame.constant);
-        const double v = spiralSpanY(frame.startArc, endArc, frame.constant);
-        const double t = frame.zeroCurvatureAzimuth;
-        return {u * std::cos(t) - v * std::sin(t), u * std::sin(t) + v * std::cos(t)};
+        const vomel::Point local = partialSpiralLocal(element, length);
+        return {local.x * std::cos(a) - local.y * std::sin(a),
+                local.x * std::sin(a) + local.y * std::cos(a)};
     }
     }
     return {0.0, 0.0};

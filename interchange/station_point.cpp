@@ -6,6 +6,7 @@
 #include "app/failure.h"
 #include "interchange/element_chain.h"
 #include "interchange/element_kind.h"
+#include "interchange/partial_spiral.h"
 #include "mainline/spiral.h"
 
 namespace htbas {
@@ -72,15 +73,16 @@ vomel::LinePose poseOnElement(const ElementChain& chain, ElementPlace place)
         return pose;
     }
     case ElementKind::PartialSpiral: {
-        const PartialSpiralFrame frame = partialSpiralFrame(element, a);
-        const double arc = frame.startArc + d;
-        const double u = spiralSpanX(frame.startArc, arc, frame.constant);
-        const double v = spiralSpanY(frame.startArc, arc, frame.constant);
-        const vomel::Point offset = rotated(u, v, frame.zeroCurvatureAzimuth);
+        const vomel::Point local = partialSpiralLocal(element, d);
+        const vomel::Point offset = rotated(local.x, local.y, a);
         vomel::LinePose pose{{x0 + offset.x, y0 + offset.y}, a, 0.0};
         if constexpr (WithTangent) {
-            pose = {pose.point, frame.zeroCurvatureAzimuth + arc * arc / (2.0 * frame.constant),
-                    arc / frame.constant};
+            // Curvature runs linearly from 1/R1 to 1/R2 over the length; the
+            // tangent has turned by its integral from the start.
+            const double startCurvature = 1.0 / r1;
+            const double curvatureRate = (1.0 / r2 - startCurvature) / length;
+            pose = {pose.point, a + d * startCurvature + 0.5 * curvatureRate * d * d,
+                    startCurvature + curvatureRate * d};
         }
         return pose;
     }

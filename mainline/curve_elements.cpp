@@ -64,7 +64,7 @@ void checkCurveInput(const MainLine& l, int i)
     }
 }
 
-void requireFiniteRow(const MainLine& l, int i, double v, const char* column)
+void requireFiniteRow(const MainLine& l, double v, const char* column, int i)
 {
     if (!std::isfinite(v)) failRow(l, i, std::string(column) + " is not a finite number");
 }
@@ -74,25 +74,25 @@ void checkFinite(const MainLine& l)
 {
     const int n = l.jdCount;
     for (int i = 1; i <= n; ++i) {
-        requireFiniteRow(l, i, l.jdStation[i], "station");
-        requireFiniteRow(l, i, l.zhX[i], "ZH X");
-        requireFiniteRow(l, i, l.zhY[i], "ZH Y");
-        requireFiniteRow(l, i, l.hyX[i], "HY X");
-        requireFiniteRow(l, i, l.hyY[i], "HY Y");
-        requireFiniteRow(l, i, l.hzX[i], "HZ X");
-        requireFiniteRow(l, i, l.hzY[i], "HZ Y");
-        if (i < n) requireFiniteRow(l, i, l.sideAzimuth[i], "side azimuth");
+        requireFiniteRow(l, l.jdStation[i], "station", i);
+        requireFiniteRow(l, l.zhX[i], "ZH X", i);
+        requireFiniteRow(l, l.zhY[i], "ZH Y", i);
+        requireFiniteRow(l, l.hyX[i], "HY X", i);
+        requireFiniteRow(l, l.hyY[i], "HY Y", i);
+        requireFiniteRow(l, l.hzX[i], "HZ X", i);
+        requireFiniteRow(l, l.hzY[i], "HZ Y", i);
+        if (i < n) requireFiniteRow(l, l.sideAzimuth[i], "side azimuth", i);
         if (i == 1 || i == n) continue;
-        requireFiniteRow(l, i, l.zhStation[i], "ZH station");
-        requireFiniteRow(l, i, l.hyStation[i], "HY station");
-        requireFiniteRow(l, i, l.yhStation[i], "YH station");
-        requireFiniteRow(l, i, l.hzStation[i], "HZ station");
-        requireFiniteRow(l, i, l.spiralExtraIn[i], "entry spiral extra length");
-        requireFiniteRow(l, i, l.spiralExtraOut[i], "exit spiral extra length");
-        requireFiniteRow(l, i, l.originAzimuthIn[i], "entry origin azimuth");
-        requireFiniteRow(l, i, l.originAzimuthOut[i], "exit origin azimuth");
-        requireFiniteRow(l, i, l.hyAzimuth[i], "HY azimuth");
-        requireFiniteRow(l, i, l.curveLength[i], "curve length");
+        requireFiniteRow(l, l.zhStation[i], "ZH station", i);
+        requireFiniteRow(l, l.hyStation[i], "HY station", i);
+        requireFiniteRow(l, l.yhStation[i], "YH station", i);
+        requireFiniteRow(l, l.hzStation[i], "HZ station", i);
+        requireFiniteRow(l, l.spiralExtraIn[i], "entry spiral extra length", i);
+        requireFiniteRow(l, l.spiralExtraOut[i], "exit spiral extra length", i);
+        requireFiniteRow(l, l.originAzimuthIn[i], "entry origin azimuth", i);
+        requireFiniteRow(l, l.originAzimuthOut[i], "exit origin azimuth", i);
+        requireFiniteRow(l, l.hyAzimuth[i], "HY azimuth", i);
+        requireFiniteRow(l, l.curveLength[i], "curve length", i);
     }
 }
 

@@ -1,0 +1,197 @@
+#include "app/session.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <new>
+#include <utility>
+
+#include "app/failure.h"
+#include "app/input_line.h"
+#include "app/jd_reader.h"
+#include "app/number_text.h"
+
+namespace vomel {
+
+namespace {
+
+std::ifstream openForReading(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        FileFailure failure(std::string("cannot open the file: ") + std::strerror(errno));
+        failure.setFile(path);
+        throw failure;
+    }
+    return in;
+}
+
+// Runs `read` on the opened file; any failure names the file, and a read
+// error of the device is not taken for the end of the file.
+template <class Read>
+auto readFile(const std::string& path, Read read)
+{
+    try {
+        std::ifstream in = openForReading(path);
+        auto result = read(in);
+        if (in.bad()) throw FileFailure("the file could not be read to its end");
+        return result;
+    } catch (Failure& failure) {
+        failure.setFile(path);
+        throw;
+    }
+}
+
+StationFunction forwardOf(const Alignment& alignment)
+{
+    return [&alignment](double station) { return alignment.stationAt(station); };
+}
+
+// Checks the extent of a prepared line and samples it.
+void sampleAlignment(Alignment& alignment)
+{
+    const double start = alignment.startStation;
+    const double end = alignment.endStation;
+    if (!std::isfinite(start) || !std::isfinite(end)) {
+        throw GeometryFailure("the start or end station of the line is not a finite number");
+    }
+    if (end < start) {
+        throw GeometryFailure("the end station " + formatGeneral(end) + " lies below the start station " +
+                              formatGeneral(start));
+    }
+    if (end - start > MAX_LINE_LENGTH) {
+        throw GeometryFailure("the line is " + formatGeneral(end - start) + " m long; at most " +
+                              formatGeneral(MAX_LINE_LENGTH) + " m can be sampled");
+    }
+    try {
+        alignment.samples = buildSampleTable(start, end, forwardOf(alignment));
+    } catch (const std::bad_alloc&) {
+        throw GeometryFailure("not enough memory for the samples of a " + formatGeneral(end - start) +
+                              " m line");
+    }
+}
+
+}  // namespace
+
+Point Alignment::stationAt(double station) const
+{
+    if (method == Method::IntersectionPoint && mainLine) return zxbas::mainLineStationToXY(*mainLine, station);
+    if (method == Method::Element && elementChain) return htbas::interchangeStationToXY(*elementChain, station);
+    throw GeometryFailure("no alignment has been initialised");
+}
+
+std::shared_ptr<const zxbas::MainLine> loadMainLine(const std::string& jdPath)
+{
+    return readFile(jdPath, [](std::istream& in) {
+        auto line = std::make_shared<zxbas::MainLine>();
+        readJdFile(in, *line);
+        zxbas::computeCurveElements(*line);
+        return std::shared_ptr<const zxbas::MainLine>(std::move(line));
+    });
+}
+
+zxbas::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double endStation)
+{
+    if (chainBreakPath.empty()) return {};
+    return readFile(chainBreakPath,
+                    [endStation](std::istream& in) { return zxbas::readChainBreakFile(in, endStation); });
+}
+
+std::shared_ptr<const htbas::ElementChain> loadElementChain(const std::string& elementPath)
+{
+    return readFile(elementPath, [](std::istream& in) {
+        auto chain = std::make_shared<htbas::ElementChain>();
+        htbas::readElementFile(in, *chain);
+        htbas::splitReverseSpirals(*chain);
+        chain->chainStartAzimuth = htbas::packedDmsToDegrees(chain->chainStartAzimuth);
+        htbas::prepareElementChain(*chain);
+        return std::shared_ptr<const htbas::ElementChain>(std::move(chain));
+    });
+}
+
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const zxbas::MainLine> mainLine,
+                                                zxbas::ChainBreaks chainBreaks)
+{
+    if (!mainLine) throw GeometryFailure("no main line was read");
+    auto alignment = std::make_shared<Alignment>();
+    alignment->method = Method::IntersectionPoint;
+    alignment->startStation = mainLine->jdStation[1];
+    alignment->endStation = mainLine->endStation();
+    alignment->mainLine = std::move(mainLine);
+    alignment->chainBreaks = chainBreaks;
+    sampleAlignment(*alignment);
+    return alignment;
+}
+
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::ElementChain> chain)
+{
+    if (!chain) throw GeometryFailure("no element chain was read");
+    auto alignment = std::make_shared<Alignment>();
+    alignment->method = Method::Element;
+    alignment->startStation = chain->nodeStation[1];
+    alignment->endStation = chain->nodeStation[static_cast<std::size_t>(chain->elementCount) + 1];
+    alignment->elementChain = std::move(chain);
+    sampleAlignment(*alignment);
+    return alignment;
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): alignment file, then chain-break file, as the user picks them
+std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::string& alignmentPath,
+                                                     const std::string& chainBreakPath)
+{
+    // Everything is built aside; the caller's alignment is replaced only by
+    // the complete result, so a failure leaves it whole.
+    try {
+        if (method == Method::Element) return buildAlignment(loadElementChain(alignmentPath));
+        auto mainLine = loadMainLine(alignmentPath);
+        auto breaks = loadChainBreaks(chainBreakPath, mainLine->endStation());
+        return buildAlignment(std::move(mainLine), breaks);
+    } catch (Failure& failure) {
+        failure.setFile(alignmentPath);  // a failure of the line itself, if no file is named yet
+        throw;
+    }
+}
+
+SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText,
+                                   const std::string& yText)
+{
+    const double x = leadingNumber(xText);
+    const double y = leadingNumber(yText);
+    SinglePointText shown;
+    shown.solution = solvePoint(alignment.samples, forwardOf(alignment), x, y);
+    shown.station = zxbas::stationTextPlain(alignment.chainBreaks, shown.solution.station);
+    shown.offset = formatFixed(shown.solution.offset, 3);
+    return shown;
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
+                    const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress)
+{
+    const std::vector<SurveyPoint> points =
+        readFile(coordinatePath, [](std::istream& in) { return readCoordinateFile(in); });
+
+    // The destination is checked (and its temporary file made) before the
+    // first point is solved.
+    ResultsWriter writer(resultsPath);
+    writer.write(resultsHeader(alignment.hasChainBreaks(), encoding));
+
+    const StationFunction forward = forwardOf(alignment);
+    const auto count = static_cast<long>(points.size());
+    for (long i = 1; i <= count; ++i) {
+        if (progress) progress(i, count);
+        const SurveyPoint& point = points[static_cast<std::size_t>(i - 1)];
+        try {
+            const Solution solution = solvePoint(alignment.samples, forward, point.x, point.y);
+            writer.write(resultsDataLine(point, solution, alignment.chainBreaks));
+        } catch (const GeometryFailure& failure) {
+            GeometryFailure named("point " + point.label + ": " + failure.reason(), point.line);
+            named.setFile(coordinatePath);
+            throw named;
+        }
+    }
+    writer.commit();
+}
+
+}  // namespace vomel
