@@ -107,7 +107,7 @@ Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace
         throw GeometryFailure("no alignment has been initialised");
     }
     const SampleTable& samples = *line.samples;
-    const std::size_t k = line.index->nearest(x, y);
+    const std::size_t k = line.index->nearest(samples, x, y);
     const double lowest = samples.sampleStation[k - 1];
     const double highest = samples.sampleStation[k + 1];
     const Point ahead{samples.sampleX[k + 1], samples.sampleY[k + 1]};

@@ -24,7 +24,7 @@ bool isLeaf(std::size_t first, std::size_t last) { return last - first + 1 <= LE
 SampleIndex::SampleIndex(const SampleTable& samples)
 {
     if (samples.empty()) throw GeometryFailure("no alignment has been initialised");
-    samples_ = &samples;
+    sampleCount_ = samples.sampleCount;
     // A balanced binary tree over n samples with leaves of LEAF_SAMPLES
     // needs fewer than 4 n / LEAF_SAMPLES + 1 nodes in heap order.
     const std::size_t n = samples.sampleCount;
@@ -33,26 +33,26 @@ SampleIndex::SampleIndex(const SampleTable& samples)
     boxes_.resize(2 * nodes);
     first_.resize(2 * nodes);
     last_.resize(2 * nodes);
-    build(0, 1, n);
+    build(samples, 0, 1, n);
 }
 
-void SampleIndex::build(std::size_t node, std::size_t first, std::size_t last)
+void SampleIndex::build(const SampleTable& samples, std::size_t node, std::size_t first, std::size_t last)
 {
     first_[node] = first;
     last_[node] = last;
-    Box box{samples_->sampleX[first], samples_->sampleY[first], samples_->sampleX[first],
-            samples_->sampleY[first]};
+    Box box{samples.sampleX[first], samples.sampleY[first], samples.sampleX[first],
+            samples.sampleY[first]};
     if (isLeaf(first, last)) {
         for (std::size_t j = first + 1; j <= last; ++j) {
-            box.minX = std::min(box.minX, samples_->sampleX[j]);
-            box.maxX = std::max(box.maxX, samples_->sampleX[j]);
-            box.minY = std::min(box.minY, samples_->sampleY[j]);
-            box.maxY = std::max(box.maxY, samples_->sampleY[j]);
+            box.minX = std::min(box.minX, samples.sampleX[j]);
+            box.maxX = std::max(box.maxX, samples.sampleX[j]);
+            box.minY = std::min(box.minY, samples.sampleY[j]);
+            box.maxY = std::max(box.maxY, samples.sampleY[j]);
         }
     } else {
         const std::size_t middle = first + (last - first) / 2;
-        build(2 * node + 1, first, middle);
-        build(2 * node + 2, middle + 1, last);
+        build(samples, 2 * node + 1, first, middle);
+        build(samples, 2 * node + 2, middle + 1, last);
         const Box& a = boxes_[2 * node + 1];
         const Box& b = boxes_[2 * node + 2];
         box = {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
@@ -71,11 +71,14 @@ double SampleIndex::distanceToBox(const Box& box, double x, double y)
     return planeDistance(dx, dy);
 }
 
-std::size_t SampleIndex::nearest(double x, double y) const
+std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y) const
 {
     if (empty()) throw GeometryFailure("no alignment has been initialised");
-    const auto& sx = samples_->sampleX;
-    const auto& sy = samples_->sampleY;
+    if (samples.sampleCount != sampleCount_) {
+        throw GeometryFailure("the sample index does not belong to this sample table");
+    }
+    const auto& sx = samples.sampleX;
+    const auto& sy = samples.sampleY;
 
     std::size_t best = 0;
     double bestDistance = INFINITY;

@@ -21,26 +21,27 @@ class SampleIndex {
 public:
     SampleIndex() = default;
     // Indexes samples 1..n of `samples` (the two extra samples only close a
-    // bracket and are never the nearest). The table must outlive the index
-    // and stay unchanged.
+    // bracket and are never the nearest). The index keeps no reference to
+    // the table: it is handed the same, unchanged table with every query,
+    // so that both can be copied together.
     explicit SampleIndex(const SampleTable& samples);
 
-    bool empty() const { return samples_ == nullptr; }
+    bool empty() const { return sampleCount_ == 0; }
 
-    // Index k in 1..n of the sample nearest to (x, y), exactly as
-    // nearestSample() finds it.
-    std::size_t nearest(double x, double y) const;
+    // Index k in 1..n of the sample of `samples` nearest to (x, y), exactly
+    // as nearestSample() finds it.
+    std::size_t nearest(const SampleTable& samples, double x, double y) const;
 
 private:
     struct Box {
         double minX, minY, maxX, maxY;
     };
-    void build(std::size_t node, std::size_t first, std::size_t last);
+    void build(const SampleTable& samples, std::size_t node, std::size_t first, std::size_t last);
     // Distance from (x, y) to the box: never above the distance to any
     // sample in it, computed with the same rounding.
     static double distanceToBox(const Box& box, double x, double y);
 
-    const SampleTable* samples_ = nullptr;
+    std::size_t sampleCount_ = 0;
     // Node i covers samples [first_[i], last_[i]]; its children are 2i + 1
     // and 2i + 2; a node of at most LEAF_SAMPLES samples is a leaf.
     std::vector<Box> boxes_;
