@@ -112,10 +112,12 @@ bool startsWith(const std::string& text, const char* prefix)
     return text.rfind(prefix, 0) == 0;
 }
 
-// Paths that name a stream of this process rather than a file to replace.
+// Paths that name an open stream of a process (our standard output, say,
+// redirected to a file) rather than a file to replace.
 bool namesProcessStream(const std::string& path)
 {
-    return startsWith(path, "/dev/") || startsWith(path, "/proc/");
+    return path == "/dev/stdout" || path == "/dev/stderr" || startsWith(path, "/dev/fd/") ||
+           startsWith(path, "/proc/");
 }
 
 std::string folderOf(const std::string& path)

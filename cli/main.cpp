@@ -1,10 +1,58 @@
-// vomel-cli: the batch front end. Sub-commands are added as the core grows.
+// vomel-cli: stations, offsets and feet of surveyed points on a road's design
+// line, for batch work.
+//
+// Exit status: 0 done; 1 usage error; 2 a malformed file or a geometry that
+// cannot be computed; 3 a file that cannot be opened, read or written.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
 #include <CLI/CLI.hpp>
+
+#include "cli/cli_failure.h"
+#include "cli/commands.h"
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"Vomel: stations and offsets of surveyed points on a road's design line"};
+    CLI::App app{"vomel-cli: stations and offsets of surveyed points on a road's design line.\n"
+                 "Exit status: 0 done, 1 usage error, 2 malformed file, 3 file cannot be opened or written."};
     app.require_subcommand(1);
-    CLI11_PARSE(app, argc, argv);
-    return 0;
+
+    struct Entry {
+        const char* name;
+        vomelcli::CommandRunner run;
+    };
+    const std::vector<Entry> commands = {
+        {"station", vomelcli::addStationCommand(app)},
+        {"point", vomelcli::addPointCommand(app)},
+        {"solve", vomelcli::addSolveCommand(app)},
+    };
+
+    // Stations and coordinates are read from the arguments left over after
+    // the options, so that negative numbers need no "--"; a "--" that a
+    // user types out of habit is dropped.
+    std::vector<std::string> args;
+    for (int i = argc - 1; i >= 1; --i) {
+        if (std::string(argv[i]) != "--") args.emplace_back(argv[i]);
+    }
+
+    try {
+        app.parse(args);
+    } catch (const CLI::Success& done) {
+        return app.exit(done);
+    } catch (const CLI::ParseError& error) {
+        app.exit(error);
+        return vomelcli::EXIT_USAGE;
+    }
+
+    try {
+        for (const auto& command : commands) {
+            if (app.got_subcommand(command.name)) return command.run();
+        }
+    } catch (const vomelcli::UsageError& error) {
+        std::cerr << "vomel-cli: " << error.what() << "\nRun with --help for more information.\n";
+        return vomelcli::EXIT_USAGE;
+    }
+    return vomelcli::EXIT_USAGE;
 }

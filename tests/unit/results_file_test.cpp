@@ -2,6 +2,7 @@
 // partial file or destroys an earlier one.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -243,6 +244,26 @@ TEST(ResultsWriter, DevicesAreWrittenDirectlyAndNeverReplaced)
     reader.join();
     EXPECT_EQ(received, "through the pipe\r\n");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"pipe"});
+}
+
+TEST(ResultsWriter, OwnStreamRedirectedToAFileIsWrittenInPlace)
+{
+    // As /dev/stdout is when the output is redirected to a file: the path
+    // names an open descriptor, and the file behind it must not be replaced.
+    ScratchFolder folder;
+    const std::string redirected = folder.file("redirected.txt");
+    writeFile(redirected, "before\r\n");
+    const int fd = ::open(redirected.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(fd, 0);
+    {
+        vomel::ResultsWriter writer("/proc/self/fd/" + std::to_string(fd));
+        EXPECT_TRUE(writer.writesDirectly());
+        writer.write("results\r\n");
+        writer.commit();
+    }
+    ::close(fd);
+    EXPECT_EQ(contentsOf(redirected), "before\r\nresults\r\n");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"redirected.txt"});
 }
 
 TEST(ResultsWriter, ALinkKeepsPointingAtTheReplacedFile)

@@ -1,0 +1,40 @@
+#pragma once
+// The four file dialogs of the main window: their titles and filters in the
+// form "description|patterns|description|patterns", patterns separated by
+// ';', as the user sees them.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vomel::gui {
+
+struct FileFilter {
+    std::string description;            // shown as is, e.g. "平面文件(*.txt;*.jdx)"
+    std::vector<std::string> patterns;  // e.g. {"*.txt", "*.jdx"}
+};
+
+struct FileDialogSpec {
+    const char* name;    // CommonDialog1 ... CommonDialog4
+    const char* title;
+    const char* filter;  // description|patterns pairs
+};
+
+// CommonDialog1: the alignment file of both methods.
+inline constexpr FileDialogSpec ALIGNMENT_DIALOG{
+    "CommonDialog1", "读取平面资料", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*"};
+// CommonDialog2: the coordinate file of a file run.
+inline constexpr FileDialogSpec COORDINATE_DIALOG{
+    "CommonDialog2", "读取坐标资料", "坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*"};
+// CommonDialog3: the chain-break file of the intersection-point method.
+inline constexpr FileDialogSpec CHAIN_BREAK_DIALOG{
+    "CommonDialog3", "读取断链资料", "断链文件(*.txt;*.dl)|*.txt;*.dl|所有文件（*.*)|*.*"};
+// CommonDialog4: the results file (a save dialog).
+inline constexpr FileDialogSpec RESULTS_DIALOG{
+    "CommonDialog4", "保存桩号距离文件", "桩号距离文件(*.txt)|*.txt|所有文件（*.*)|*.*"};
+
+// The description and pattern pairs of a filter string. A trailing
+// description without patterns is dropped; empty patterns are skipped.
+std::vector<FileFilter> parseFilter(std::string_view filter);
+
+}  // namespace vomel::gui

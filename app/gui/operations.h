@@ -1,0 +1,50 @@
+#pragma once
+// The back-calculation operations as the main window uses them, in the
+// steps between which it asks for files. SessionOperations implements them
+// on the core; tests may put a stand-in behind the same interface.
+//
+// Initialisation is staged: the read steps collect a new design line, and
+// only buildStagedLine() makes it the current one, whole. A failure in any
+// step leaves the current line as it was.
+
+#include <functional>
+#include <string>
+
+namespace vomel::gui {
+
+enum class MethodChoice {
+    IntersectionPoint,  // Option3 "交点法—主线"
+    Element,            // Option4 "积木法—互通"
+};
+
+struct TypedPointResult {
+    std::string station;  // station text with its chain-break letter
+    std::string offset;   // "0.000" format
+};
+
+using PointProgress = std::function<void(long i, long count)>;
+
+class Operations {
+public:
+    virtual ~Operations() = default;
+
+    // Intersection-point method: the JD file (curve elements computed), then
+    // the chain-break file of that line.
+    virtual void readMainLine(const std::string& jdPath) = 0;
+    virtual void readChainBreaks(const std::string& chainBreakPath) = 0;
+    // Element method: the element file, prepared.
+    virtual void readElementChain(const std::string& elementPath) = 0;
+    // Samples the staged line and makes it the current one. The long step.
+    virtual void buildStagedLine() = 0;
+    // Forgets a staged line after a failed or cancelled initialisation.
+    virtual void discardStagedLine() = 0;
+
+    // Both need a current line.
+    virtual TypedPointResult solveTypedPoint(const std::string& xText, const std::string& yText) = 0;
+    // Reads the coordinate file, solves every point (progress before each)
+    // and writes the results file whole, or not at all.
+    virtual void solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
+                                     const PointProgress& progress) = 0;
+};
+
+}  // namespace vomel::gui

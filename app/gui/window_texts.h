@@ -1,0 +1,41 @@
+#pragma once
+// Captions and tooltips of the main window, exactly as the user sees them
+// (UTF-8). Message-box and status texts live in app/messages.h.
+
+namespace vomel::gui {
+
+inline constexpr const char* FORM1_CAPTION = "Vomel V2.0";
+
+inline constexpr const char* FRAME2_CAPTION = "方 法";
+inline constexpr const char* OPTION3_CAPTION = "交点法—主线";
+inline constexpr const char* OPTION4_CAPTION = "积木法—互通";
+
+inline constexpr const char* FRAME1_CAPTION = "选 项";
+inline constexpr const char* OPTION1_CAPTION = "单个坐标";
+inline constexpr const char* OPTION2_CAPTION = "读取坐标文件";
+
+inline constexpr const char* LABEL2_CAPTION = "X坐标";
+inline constexpr const char* LABEL3_CAPTION = "Y坐标";
+inline constexpr const char* LABEL4_CAPTION = "桩号";
+inline constexpr const char* LABEL5_CAPTION = "左距";
+
+inline constexpr const char* TEXT2_TOOLTIP = "回车光标切换到Y输入框\n";
+inline constexpr const char* TEXT3_TOOLTIP = "回车计算";
+inline constexpr const char* TEXT4_TOOLTIP = "A、B、C...为断链标识";
+inline constexpr const char* TEXT1_TOOLTIP = "左正右负";
+
+// Button captions start with two blanks.
+inline constexpr const char* COMMAND4_CAPTION = "  初 始 化";
+inline constexpr const char* COMMAND3_CAPTION = "  计   算";
+inline constexpr const char* COMMAND2_CAPTION = "  退  出";
+inline constexpr const char* HELP_CAPTION = "  帮  助";         // xpcmdbutton2
+inline constexpr const char* MORE_SOFTWARE_CAPTION = "  更多软件";  // xpcmdbutton1
+
+inline constexpr const char* HELP_FILE_NAME = "vomel.chm";
+
+// The help viewer's own messages.
+inline constexpr const char* HELP_VIEWER_TITLE = "帮助";
+inline constexpr const char* HELP_MISSING = "找不到帮助文件：";
+inline constexpr const char* HELP_NOT_OPENED = "无法打开帮助文件：";
+
+}  // namespace vomel::gui

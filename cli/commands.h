@@ -1,0 +1,17 @@
+#pragma once
+// The sub-commands of vomel-cli. Each adds itself to the application and
+// returns the function that runs it once the arguments are parsed.
+
+#include <functional>
+
+#include <CLI/CLI.hpp>
+
+namespace vomelcli {
+
+using CommandRunner = std::function<int()>;
+
+CommandRunner addStationCommand(CLI::App& app);
+CommandRunner addPointCommand(CLI::App& app);
+CommandRunner addSolveCommand(CLI::App& app);
+
+}  // namespace vomelcli

@@ -1,0 +1,53 @@
+// vomel-cli point: station text and offset of one point, as the window shows them.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "cli/alignment_options.h"
+#include "cli/cli_failure.h"
+#include "cli/commands.h"
+
+namespace vomelcli {
+
+namespace {
+
+struct PointCommand {
+    AlignmentOptions alignment;
+    CLI::App* command = nullptr;
+
+    int run() const
+    {
+        const auto coordinates = command->remaining();
+        if (coordinates.size() != 2) throw UsageError("give the point as two numbers: X Y");
+        numberArgument(coordinates[0], "X");
+        numberArgument(coordinates[1], "Y");
+
+        std::shared_ptr<const vomel::Alignment> line;
+        const int status = runReporting(Stage::Initialise, [&] {
+            line = alignment.load();
+            return 0;
+        });
+        if (status != EXIT_DONE) return status;
+
+        return runReporting(Stage::Compute, [&] {
+            const auto shown = vomel::computeSinglePoint(*line, coordinates[0], coordinates[1]);
+            std::printf("%s %s\n", shown.station.c_str(), shown.offset.c_str());
+            return EXIT_DONE;
+        });
+    }
+};
+
+}  // namespace
+
+CommandRunner addPointCommand(CLI::App& app)
+{
+    auto state = std::make_shared<PointCommand>();
+    state->command = app.add_subcommand(
+        "point", "Print the station text and the offset (left positive) of the point X Y");
+    state->alignment.addTo(*state->command);
+    state->command->allow_extras();
+    state->command->footer("Arguments: X Y, the point's coordinates (X first).");
+    return [state] { return state->run(); };
+}
+
+}  // namespace vomelcli

@@ -1,0 +1,93 @@
+// vomel-cli solve: every point of a coordinate file into a results file.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/messages.h"
+#include "cli/alignment_options.h"
+#include "cli/cli_failure.h"
+#include "cli/commands.h"
+
+namespace vomelcli {
+
+namespace {
+
+// Progress is redrawn on a terminal at most this often.
+constexpr std::chrono::milliseconds PROGRESS_INTERVAL{200};
+
+// Shows "正在反算第 i 个   共 n 个" on standard error when it is a terminal.
+class TerminalProgress {
+public:
+    TerminalProgress() : enabled_(isatty(STDERR_FILENO) == 1) {}
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+    ~TerminalProgress()
+    {
+        if (shown_) std::fputs("\n", stderr);
+    }
+
+    void operator()(long i, long count)
+    {
+        if (!enabled_) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (shown_ && i != count && now - last_ < PROGRESS_INTERVAL) return;
+        last_ = now;
+        shown_ = true;
+        std::fprintf(stderr, "\r%s", vomel::progressText(i, count).c_str());
+        std::fflush(stderr);
+    }
+
+private:
+    bool enabled_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point last_{};
+};
+
+struct SolveCommand {
+    AlignmentOptions alignment;
+    std::string pointsFile;
+    std::string outputFile;
+    std::string encoding = "gbk";
+    CLI::App* command = nullptr;
+
+    int run() const
+    {
+        std::shared_ptr<const vomel::Alignment> line;
+        const int status = runReporting(Stage::Initialise, [&] {
+            line = alignment.load();
+            return 0;
+        });
+        if (status != EXIT_DONE) return status;
+
+        const auto header = encoding == "utf-8" ? vomel::HeaderEncoding::Utf8 : vomel::HeaderEncoding::Gbk;
+        return runReporting(Stage::Compute, [&] {
+            auto progress = std::make_shared<TerminalProgress>();
+            vomel::computeFileRun(*line, pointsFile, outputFile.empty() ? "/dev/stdout" : outputFile, header,
+                                  [progress](long i, long count) { (*progress)(i, count); });
+            return EXIT_DONE;
+        });
+    }
+};
+
+}  // namespace
+
+CommandRunner addSolveCommand(CLI::App& app)
+{
+    auto state = std::make_shared<SolveCommand>();
+    state->command = app.add_subcommand(
+        "solve", "Solve every point of a coordinate file and write the results file");
+    state->alignment.addTo(*state->command);
+    state->command->add_option("--points", state->pointsFile, "Coordinate file: label X Y [elevation] per line")
+        ->required();
+    state->command->add_option("--output", state->outputFile,
+                               "Results file to write (replaced only when complete); standard output if omitted");
+    state->command->add_option("--encoding", state->encoding, "Encoding of the results header")
+        ->check(CLI::IsMember({"gbk", "utf-8"}))
+        ->capture_default_str();
+    return [state] { return state->run(); };
+}
+
+}  // namespace vomelcli

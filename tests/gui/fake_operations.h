@@ -1,0 +1,63 @@
+#pragma once
+// A stand-in for the core's operations: records what the window asked for
+// and fails where a test tells it to.
+
+#include <string>
+#include <vector>
+
+#include "app/failure.h"
+#include "app/gui/operations.h"
+
+namespace vomel::gui::test {
+
+class FakeOperations : public Operations {
+public:
+    // The step that fails, by name ("readMainLine", ...), and how.
+    std::string failingStep;
+    bool failWithCancel = false;
+    long pointCount = 3;     // points of the coordinate file
+    long failAtPoint = 0;    // 0: no point fails
+    std::vector<std::string> calls;
+    int lines = 0;           // design lines made current
+    bool staged = false;
+
+    void readMainLine(const std::string& path) override { step("readMainLine", path); staged = true; }
+    void readChainBreaks(const std::string& path) override { step("readChainBreaks", path); }
+    void readElementChain(const std::string& path) override { step("readElementChain", path); staged = true; }
+    void buildStagedLine() override
+    {
+        step("buildStagedLine", "");
+        ++lines;
+        staged = false;
+    }
+    void discardStagedLine() override
+    {
+        calls.emplace_back("discardStagedLine");
+        staged = false;
+    }
+    TypedPointResult solveTypedPoint(const std::string& x, const std::string& y) override
+    {
+        step("solveTypedPoint", x + "," + y);
+        return {"B" + x, y + ".000"};
+    }
+    void solveCoordinateFile(const std::string& coordinates, const std::string& results,
+                             const PointProgress& progress) override
+    {
+        step("solveCoordinateFile", coordinates + ">" + results);
+        for (long i = 1; i <= pointCount; ++i) {
+            if (progress) progress(i, pointCount);
+            if (i == failAtPoint) throw GeometryFailure("point " + std::to_string(i) + " has no foot", i);
+        }
+    }
+
+private:
+    void step(const std::string& name, const std::string& argument)
+    {
+        calls.push_back(argument.empty() ? name : name + " " + argument);
+        if (name != failingStep) return;
+        if (failWithCancel) throw CancelledFailure("cancelled in " + name);
+        throw FormatFailure("bad field in " + name, 7);
+    }
+};
+
+}  // namespace vomel::gui::test

@@ -1,0 +1,66 @@
+// Saves pictures of the main window for the documentation: one after a typed
+// point, one after a file run. The dialogs are answered by the scripted
+// platform; everything else is the real window and the real core.
+//
+//   vomel_screenshots OUTDIR LINE.jdx LINE.dl POINTS.xy X Y
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cstdio>
+
+#include "app/gui/form1.h"
+#include "app/gui/scripted_platform.h"
+#include "app/gui/session_operations.h"
+
+using namespace vomel::gui;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 7) {
+        std::fprintf(stderr, "usage: %s OUTDIR LINE.jdx LINE.dl POINTS.xy X Y\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QString results = QDir::temp().filePath(QStringLiteral("vomel-screenshot-results.txt"));
+
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Form1 form(platform, operations);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) return 1;
+
+    auto click = [&form](const char* name) { form.findChild<QAbstractButton*>(name)->click(); };
+    auto save = [&form, &out](const char* name) {
+        QTest::qWait(200);
+        const QString path = out.filePath(QString::fromLatin1(name));
+        if (!form.grab().save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        return true;
+    };
+
+    platform.answerDialog(argv[2]);
+    platform.answerDialog(argv[3]);
+    click("Command4");
+    form.findChild<QLineEdit*>("Text2")->setText(QString::fromLocal8Bit(argv[5]));
+    form.findChild<QLineEdit*>("Text3")->setText(QString::fromLocal8Bit(argv[6]));
+    click("Command3");
+    if (!save("single-point.png")) return 1;
+
+    click("Option2");
+    platform.answerDialog(argv[4]);
+    platform.answerDialog(results.toLocal8Bit().toStdString());
+    click("Command3");
+    if (!save("file-run.png")) return 1;
+
+    for (const auto& error : platform.errors()) {
+        std::fprintf(stderr, "error: %s (%s)\n", error.text.c_str(), error.detail.c_str());
+    }
+    QFile::remove(results);
+    return platform.errors().empty() ? 0 : 1;
+}

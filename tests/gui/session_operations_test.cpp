@@ -1,0 +1,235 @@
+// The main window's workflow on the real core: the bundled lines are read
+// through the (scripted) dialogs, typed points and coordinate files are
+// solved, and malformed files give their messages without losing anything.
+#include <QtTest>
+
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/gui/scripted_platform.h"
+#include "app/gui/session_operations.h"
+#include "app/gui/workflow.h"
+#include "app/messages.h"
+
+using namespace vomel;
+using namespace vomel::gui;
+
+namespace {
+
+std::string data(const char* name)
+{
+    return std::string(VOMEL_TEST_DATA_DIR) + "/gui/" + name;
+}
+
+std::vector<std::string> readLines(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+void writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+class SessionOperationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(dir.isValid()); }
+    void mainLineSingleAndFileRun();
+    void elementLineHasNoChainBreakColumn();
+    void malformedAlignmentKeepsPreviousLine_data();
+    void malformedAlignmentKeepsPreviousLine();
+    void malformedCoordinateFileWritesNothing_data();
+    void malformedCoordinateFileWritesNothing();
+    void cancelledSaveDialogWritesNothing();
+
+private:
+    std::string temp(const char* name) const { return dir.filePath(name).toStdString(); }
+
+    QTemporaryDir dir;
+};
+
+void SessionOperationsTest::mainLineSingleAndFileRun()
+{
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Workflow workflow(platform, operations);
+    platform.answerDialog(data("jd02_spiral_sym.jdx"));
+    platform.answerDialog(data("jd02_spiral_sym.dl"));
+    workflow.initialise();
+    QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
+    QCOMPARE(platform.dialogsShown(), (std::vector<std::string>{"CommonDialog1", "CommonDialog3"}));
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_SINGLE_READY));
+
+    // P001 of the reference set: station 1771.4274065014 before the chain
+    // break (letter A), offset 13.9158692017 to the left.
+    workflow.compute("4674.7354", "1396.4025");
+    QVERIFY(platform.errors().empty());
+    QCOMPARE(workflow.state().station, std::string("A1771.427"));
+    QCOMPARE(workflow.state().offset, std::string("13.916"));
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FINISHED));
+
+    workflow.selectCoordinateFile();
+    const std::string results = temp("results.txt");
+    platform.answerDialog(data("jd02_spiral_sym.xy"));
+    platform.answerDialog(results);
+    std::vector<std::string> progress;
+    platform.setRepaintHook([&] { progress.push_back(workflow.state().status); });
+    workflow.compute("", "");
+
+    QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FINISHED));
+    QVERIFY(!progress.empty());
+    QCOMPARE(progress.front(), progressText(1, 200));
+    const std::vector<std::string> lines = readLines(results);
+    QCOMPARE(lines.size(), std::size_t{201});
+    QVERIFY2(lines[1].rfind("P001 4674.7354  1396.4025 A 1771.4274", 0) == 0, lines[1].c_str());
+    QVERIFY(lines[2].find(" B ") != std::string::npos);  // P002 lies after the break
+}
+
+void SessionOperationsTest::elementLineHasNoChainBreakColumn()
+{
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectCoordinateFile();
+    platform.answerDialog(data("ele01_basic.ele"));
+    workflow.initialise();
+    QVERIFY(platform.errors().empty());
+    QCOMPARE(platform.dialogsShown(), std::vector<std::string>{"CommonDialog1"});
+
+    const std::string results = temp("ele.txt");
+    platform.answerDialog(data("ele01_basic.xy"));
+    platform.answerDialog(results);
+    workflow.compute("", "");
+    QVERIFY(platform.errors().empty());
+    const std::vector<std::string> lines = readLines(results);
+    QCOMPARE(lines.size(), std::size_t{201});
+    // Eight items: label, X, Y, station, offset, foot X, foot Y, elevation.
+    std::istringstream first(lines[1]);
+    std::vector<std::string> items;
+    for (std::string item; first >> item;) items.push_back(item);
+    QCOMPARE(items.size(), std::size_t{8});
+    QCOMPARE(items[0], std::string("P001"));
+    QVERIFY(items[3].rfind("71.330", 0) == 0);
+}
+
+void SessionOperationsTest::malformedAlignmentKeepsPreviousLine_data()
+{
+    QTest::addColumn<QString>("jd");
+    QTest::addColumn<QString>("chainBreaks");
+    QTest::newRow("non-numeric start station") << "START,abc\r\nQD\r\n0 0 0 0 0\r\n" << "";
+    QTest::newRow("data line missing after a name") << "START,0\r\nQD\r\n" << "";
+    QTest::newRow("no records") << "START,0\r\n" << "";
+    QTest::newRow("malformed chain-break file") << "" << "2600 x\r\n";
+}
+
+void SessionOperationsTest::malformedAlignmentKeepsPreviousLine()
+{
+    QFETCH(QString, jd);
+    QFETCH(QString, chainBreaks);
+
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Workflow workflow(platform, operations);
+    platform.answerDialog(data("jd02_spiral_sym.jdx"));
+    platform.answerDialog(data("jd02_spiral_sym.dl"));
+    workflow.initialise();
+    workflow.compute("4674.7354", "1396.4025");
+    const WindowState before = workflow.state();
+    QCOMPARE(before.station, std::string("A1771.427"));
+
+    const std::string badJd = temp("bad.jdx");
+    const std::string badDl = temp("bad.dl");
+    writeFile(badJd, jd.toStdString());
+    writeFile(badDl, chainBreaks.toStdString());
+    platform.answerDialog(jd.isEmpty() ? data("jd02_spiral_sym.jdx") : badJd);
+    platform.answerDialog(chainBreaks.isEmpty() ? data("jd02_spiral_sym.dl") : badDl);
+    workflow.initialise();
+
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_INIT_FORMAT));
+    const std::string badFile = jd.isEmpty() ? badDl : badJd;
+    QVERIFY2(platform.errors()[0].detail.find(badFile) != std::string::npos, platform.errors()[0].detail.c_str());
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString::fromStdString(before.status));
+
+    // The previous line still answers the same.
+    workflow.compute("4674.7354", "1396.4025");
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(workflow.state().station, before.station);
+    QCOMPARE(workflow.state().offset, before.offset);
+}
+
+void SessionOperationsTest::malformedCoordinateFileWritesNothing_data()
+{
+    QTest::addColumn<QString>("coordinates");
+    QTest::newRow("two fields") << "P1 4674.7354 1396.4025\r\nP2 4674.7354\r\n";
+    QTest::newRow("non-numeric X") << "P1 4674.7x54 1396.4025\r\n";
+}
+
+void SessionOperationsTest::malformedCoordinateFileWritesNothing()
+{
+    QFETCH(QString, coordinates);
+
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectCoordinateFile();
+    platform.answerDialog(data("jd02_spiral_sym.jdx"));
+    platform.answerDialog(data("jd02_spiral_sym.dl"));
+    workflow.initialise();
+
+    const std::string points = temp("bad.xy");
+    const std::string results = temp("kept.txt");
+    writeFile(points, coordinates.toStdString());
+    writeFile(results, "an earlier run\r\n");
+    platform.answerDialog(points);
+    platform.answerDialog(results);
+    workflow.compute("", "");
+
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_COMPUTE_FORMAT));
+    QVERIFY2(platform.errors()[0].detail.find(points) != std::string::npos, platform.errors()[0].detail.c_str());
+    QCOMPARE(readFile(results), std::string("an earlier run\r\n"));
+}
+
+void SessionOperationsTest::cancelledSaveDialogWritesNothing()
+{
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectCoordinateFile();
+    platform.answerDialog(data("jd02_spiral_sym.jdx"));
+    platform.answerDialog(data("jd02_spiral_sym.dl"));
+    workflow.initialise();
+
+    const int repaintsBefore = platform.repaintCount();
+    platform.answerDialog(data("jd02_spiral_sym.xy"));
+    platform.answerDialog(std::nullopt);
+    workflow.compute("", "");
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_READ_CANCELLED));
+    QCOMPARE(platform.repaintCount(), repaintsBefore);  // no point was solved
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FILE_READY));
+}
+
+QTEST_GUILESS_MAIN(SessionOperationsTest)
+#include "session_operations_test.moc"

@@ -1,0 +1,247 @@
+// The about box, the advert windows and their docking rule.
+#include <QtTest>
+
+#include <QPushButton>
+#include <QTextBrowser>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "windows/aboutfrm.h"
+#include "windows/advert_window.h"
+#include "windows/brand.h"
+#include "windows/center_form.h"
+#include "windows/clickable_label.h"
+#include "windows/docking.h"
+
+using namespace vomel::windows;
+
+Q_DECLARE_METATYPE(DockingInput)
+Q_DECLARE_METATYPE(std::optional<DockingMove>)
+
+namespace {
+
+// A 1920 x 1080 pixel screen at 15 twips a pixel; a 200 x 300 pixel window.
+constexpr int TPP = 15;
+constexpr int SCREEN_W = 1920 * TPP;
+constexpr int WIN_W = 200 * TPP;
+constexpr int WIN_H = 300 * TPP;
+
+// The window with its top-left corner at `corner` (twips), the cursor at
+// `cursor` (pixels).
+DockingInput window(QPoint corner, QPoint cursor)
+{
+    const int left = corner.x();
+    const int top = corner.y();
+    DockingInput in;
+    in.msSinceShown = 6000;
+    in.left = left;
+    in.top = top;
+    in.width = WIN_W;
+    in.height = WIN_H;
+    in.screenWidth = SCREEN_W;
+    // GetWindowRect: pixels, rounded down like the integer division it is.
+    const auto px = [](int twips) { return twips >= 0 ? twips / TPP : -((-twips + TPP - 1) / TPP); };
+    in.windowRect = {px(left), px(top), px(left) + WIN_W / TPP, px(top) + WIN_H / TPP};
+    in.cursorX = cursor.x();
+    in.cursorY = cursor.y();
+    return in;
+}
+
+std::optional<DockingMove> move(int left, int top, bool front)
+{
+    return DockingMove{left, top, front};
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void docking_data();
+    void docking();
+    void centreForm();
+    void aboutClicks_data();
+    void aboutClicks();
+    void aboutOkCloses();
+    void advertWindows_data();
+    void advertWindows();
+    void advertImage2EndsProgram();
+    void advertLabel1DoubleClickCloses();
+    void advertImage1Minimises();
+};
+
+void WindowsTest::docking_data()
+{
+    QTest::addColumn<DockingInput>("input");
+    QTest::addColumn<std::optional<DockingMove>>("expected");
+
+    const int middleTop = 300 * TPP;
+    const int far = 5000;  // a cursor far from every window
+
+    // Top edge: hide upwards leaving 40 twips, reveal at -10 when the cursor
+    // enters the strip.
+    QTest::newRow("top edge, cursor away: hide") << window({900 * TPP, 0}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
+    QTest::newRow("top within 4 px: hide") << window({900 * TPP, 4 * TPP}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
+    QTest::newRow("top 5 px down: stays") << window({900 * TPP, 5 * TPP}, {far, far}) << std::optional<DockingMove>{};
+    QTest::newRow("hidden at top stays hidden") << window({900 * TPP, 40 - WIN_H}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
+    QTest::newRow("cursor enters top strip: reveal")
+        << window({900 * TPP, 40 - WIN_H}, {950, 1}) << move(900 * TPP, -10, true);
+
+    // Left edge.
+    QTest::newRow("left edge: hide") << window({0, middleTop}, {far, far}) << move(40 - WIN_W, middleTop, false);
+    QTest::newRow("cursor enters left strip: reveal")
+        << window({40 - WIN_W, middleTop}, {1, 400}) << move(-10, middleTop, true);
+    QTest::newRow("revealed at left, cursor inside: stays revealed")
+        << window({-10, middleTop}, {100, 400}) << move(-10, middleTop, true);
+
+    // Right edge.
+    QTest::newRow("right edge: hide")
+        << window({SCREEN_W - WIN_W, middleTop}, {far / 10, far / 10}) << move(SCREEN_W - 40, middleTop, false);
+    QTest::newRow("cursor enters right strip: reveal")
+        << window({SCREEN_W - 40, middleTop}, {1919, 400}) << move(SCREEN_W - WIN_W + 10, middleTop, true);
+
+    // Away from the edges the user's place is kept, cursor in or out.
+    QTest::newRow("middle, cursor away") << window({800 * TPP, middleTop}, {far, far}) << std::optional<DockingMove>{};
+    QTest::newRow("middle, cursor inside") << window({800 * TPP, middleTop}, {900, 400}) << std::optional<DockingMove>{};
+    // The cursor on the rectangle's border is not inside it.
+    QTest::newRow("cursor on the border of a hidden window")
+        << window({40 - WIN_W, middleTop}, {3, 300}) << move(40 - WIN_W, middleTop, false);
+
+    DockingInput minimised = window({0, middleTop}, {far, far});
+    minimised.minimised = true;
+    QTest::newRow("minimised") << minimised << std::optional<DockingMove>{};
+    DockingInput early = window({0, middleTop}, {far, far});
+    early.msSinceShown = 4999;
+    QTest::newRow("first five seconds") << early << std::optional<DockingMove>{};
+    early.msSinceShown = 5000;
+    QTest::newRow("after five seconds") << early << move(40 - WIN_W, middleTop, false);
+}
+
+void WindowsTest::docking()
+{
+    QFETCH(DockingInput, input);
+    QFETCH(std::optional<DockingMove>, expected);
+
+    const std::optional<DockingMove> step = dockingStep(input);
+    QCOMPARE(step.has_value(), expected.has_value());
+    if (!step) return;
+    QCOMPARE(step->left, expected->left);
+    QCOMPARE(step->top, expected->top);
+    QCOMPARE(step->bringToFront, expected->bringToFront);
+}
+
+void WindowsTest::centreForm()
+{
+    QCOMPARE(centeredTopLeft({1920, 1080}, {400, 300}), QPoint(760, 260));
+    QCOMPARE(centeredTopLeft({1024, 768}, {1024, 768}), QPoint(0, 0));
+    QCOMPARE(centeredTopLeft({800, 600}, {1000, 900}), QPoint(-100, -100));
+}
+
+void WindowsTest::aboutClicks_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("address");
+
+    const QString home = QString::fromUtf8(HOMEPAGE);
+    QTest::newRow("header") << "picBGHead" << home;
+    QTest::newRow("header icon") << "picBGHeadIcon" << home;
+    QTest::newRow("banner") << "lblBGHeadInfo1" << home;
+    QTest::newRow("home page") << "Label4" << home;
+    QTest::newRow("e-mail") << "lblHomepage" << QString::fromUtf8("mailto:") + QString::fromUtf8(EMAIL);
+}
+
+void WindowsTest::aboutClicks()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, address);
+
+    std::vector<std::string> opened;
+    aboutfrm about([&](const std::string& a) { opened.push_back(a); });
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(about.windowTitle(), QString::fromUtf8(BRAND));
+    auto* label = about.findChild<ClickableLabel*>(control);
+    QVERIFY(label != nullptr);
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    // Exactly one address, also for the icon inside the header.
+    QCOMPARE(opened.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(opened[0]), address);
+}
+
+void WindowsTest::aboutOkCloses()
+{
+    aboutfrm about([](const std::string&) {});
+    about.show();
+    auto* ok = about.findChild<QPushButton*>("Command1");
+    QVERIFY(ok != nullptr);
+    QCOMPARE(ok->text(), QString::fromUtf8("  确  定"));
+    ok->click();
+    QVERIFY(!about.isVisible());
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+}
+
+void WindowsTest::advertWindows_data()
+{
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("adfrm") << true << "gdownload.htm";
+    QTest::newRow("ad1frm") << false << "bdownload.htm";
+}
+
+void WindowsTest::advertWindows()
+{
+    QFETCH(bool, right);
+    QFETCH(QString, page);
+
+    QPointer<AdvertWindow> advert = right ? static_cast<AdvertWindow*>(new adfrm) : new ad1frm;
+    QCOMPARE(advert->windowTitle(), QString::fromUtf8("休息一下，马上回来！"));
+    QVERIFY(advert->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(advert->pageAddress(), QString::fromUtf8(HOMEPAGE) + page);
+    QVERIFY(advert->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains(QString::fromUtf8(BRAND)));
+    QCOMPARE(advert->findChild<QTimer*>("Timer2")->interval(), 5000);
+    QVERIFY(!advert->findChild<QTimer*>("Timer1")->isActive());
+
+    advert->show();
+    QVERIFY(QTest::qWaitForWindowExposed(advert));
+    const QRect screen = advert->screen()->geometry();
+    const QRect frame = advert->frameGeometry();
+    if (right) QCOMPARE(frame.right() + 1, screen.right() + 1);
+    else QCOMPARE(frame.left(), screen.left());
+    QCOMPARE(frame.top(), screen.top() + (screen.height() - frame.height()) / 3);
+    QVERIFY(advert->findChild<QTimer*>("Timer2")->isActive());
+    delete advert;
+}
+
+void WindowsTest::advertImage2EndsProgram()
+{
+    adfrm advert;
+    QSignalSpy quit(&advert, &AdvertWindow::quitRequested);
+    advert.show();
+    QTest::mouseClick(advert.findChild<ClickableLabel*>("Image2"), Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(quit.count(), 1);
+}
+
+void WindowsTest::advertLabel1DoubleClickCloses()
+{
+    QPointer<AdvertWindow> advert = new ad1frm;
+    advert->show();
+    auto* label = advert->findChild<ClickableLabel*>("Label1");
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(advert->isVisible());  // a single click does nothing
+    QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    QTRY_VERIFY(advert.isNull());  // closed and deleted
+}
+
+void WindowsTest::advertImage1Minimises()
+{
+    adfrm advert;
+    advert.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&advert));
+    QTest::mouseClick(advert.findChild<ClickableLabel*>("Image1"), Qt::LeftButton, {}, QPoint(2, 2));
+    QTRY_VERIFY(advert.isMinimized());
+}
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"

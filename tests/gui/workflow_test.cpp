@@ -1,0 +1,400 @@
+// The main window's workflow without widgets: the state table, the mode
+// switches, the dialogs and messages of initialisation and compute, the
+// progress repaints, and the small rules around them.
+#include <QtTest>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/gui/help_path.h"
+#include "app/gui/qt_platform.h"
+#include "app/gui/scripted_platform.h"
+#include "app/gui/workflow.h"
+#include "app/messages.h"
+#include "fake_operations.h"
+
+using namespace vomel;
+using namespace vomel::gui;
+using vomel::gui::test::FakeOperations;
+
+using Answers = std::vector<std::optional<std::string>>;
+Q_DECLARE_METATYPE(Answers)
+Q_DECLARE_METATYPE(std::vector<std::string>)
+
+namespace {
+
+std::vector<std::string> dialogs(std::initializer_list<const char*> names)
+{
+    return {names.begin(), names.end()};
+}
+
+}  // namespace
+
+class WorkflowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stateTable_data();
+    void stateTable();
+    void initialiseFailures_data();
+    void initialiseFailures();
+    void failedReinitialisationKeepsTheLine();
+    void computeFailures_data();
+    void computeFailures();
+    void singlePointShowsStationAndOffset();
+    void nothingComputesBeforeInitialisation();
+    void progressRepaintsAreThrottledButCurrent();
+    void progressThrottle();
+    void helpPath_data();
+    void helpPath();
+    void dialogFilters();
+};
+
+// Each action: "single" / "file" (mode options), "element" (Option4),
+// "init", "compute".
+void WorkflowTest::stateTable_data()
+{
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("computeEnabled");
+    QTest::addColumn<bool>("boxesEnabled");
+    QTest::addColumn<bool>("initialised");
+
+    const QString start = STATUS_START;
+    QTest::newRow("start") << QStringList{} << start << false << false << false;
+    QTest::newRow("file before init") << QStringList{"file"} << start << false << false << false;
+    QTest::newRow("file and back before init")
+        << QStringList{"file", "single"} << start << false << false << false;
+    QTest::newRow("init in single mode")
+        << QStringList{"init"} << QString(STATUS_SINGLE_READY) << true << true << true;
+    QTest::newRow("init in file mode")
+        << QStringList{"file", "init"} << QString(STATUS_FILE_READY) << true << false << true;
+    QTest::newRow("file init then single")
+        << QStringList{"file", "init", "single"} << QString(STATUS_SINGLE_READY) << true << true << true;
+    QTest::newRow("init then file")
+        << QStringList{"init", "file"} << QString(STATUS_FILE_READY) << true << false << true;
+    QTest::newRow("element method init")
+        << QStringList{"element", "init"} << QString(STATUS_SINGLE_READY) << true << true << true;
+    QTest::newRow("single computation")
+        << QStringList{"init", "compute"} << QString(STATUS_FINISHED) << true << true << true;
+    QTest::newRow("file run")
+        << QStringList{"file", "init", "compute"} << QString(STATUS_FINISHED) << true << false << true;
+    QTest::newRow("single again after a file run")
+        << QStringList{"file", "init", "compute", "single"} << QString(STATUS_SINGLE_READY) << true << true
+        << true;
+}
+
+void WorkflowTest::stateTable()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(QString, status);
+    QFETCH(bool, computeEnabled);
+    QFETCH(bool, boxesEnabled);
+    QFETCH(bool, initialised);
+
+    ScriptedPlatform platform;
+    for (int i = 0; i < 8; ++i) platform.answerDialog("/data/file" + std::to_string(i) + ".txt");
+    FakeOperations operations;
+    Workflow workflow(platform, operations);
+    WindowState shown;
+    workflow.setStateListener([&](const WindowState& state) { shown = state; });
+
+    for (const QString& action : actions) {
+        if (action == "single") workflow.selectSingleCoordinate();
+        if (action == "file") workflow.selectCoordinateFile();
+        if (action == "element") workflow.selectMethod(MethodChoice::Element);
+        if (action == "init") workflow.initialise();
+        if (action == "compute") workflow.compute("1", "2");
+    }
+
+    QVERIFY(platform.errors().empty());
+    QCOMPARE(QString::fromStdString(shown.status), status);
+    QCOMPARE(shown.computeEnabled, computeEnabled);
+    QCOMPARE(shown.boxesEnabled, boxesEnabled);
+    QCOMPARE(workflow.isInitialised(), initialised);
+}
+
+void WorkflowTest::initialiseFailures_data()
+{
+    QTest::addColumn<bool>("element");
+    QTest::addColumn<Answers>("answers");
+    QTest::addColumn<QString>("failingStep");
+    QTest::addColumn<std::vector<std::string>>("dialogsShown");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("detailPart");
+
+    const QString cancelled = MSG_READ_CANCELLED;
+    const QString format = MSG_INIT_FORMAT;
+    QTest::newRow("alignment dialog cancelled")
+        << false << Answers{std::nullopt} << QString() << dialogs({"CommonDialog1"}) << cancelled
+        << QString("读取平面资料");
+    QTest::newRow("chain-break dialog cancelled")
+        << false << Answers{"a.jdx", std::nullopt} << QString() << dialogs({"CommonDialog1", "CommonDialog3"})
+        << cancelled << QString("读取断链资料");
+    QTest::newRow("malformed JD file")
+        << false << Answers{"a.jdx", "a.dl"} << QString("readMainLine") << dialogs({"CommonDialog1"})
+        << format << QString("line 7: bad field in readMainLine");
+    QTest::newRow("malformed chain-break file")
+        << false << Answers{"a.jdx", "a.dl"} << QString("readChainBreaks")
+        << dialogs({"CommonDialog1", "CommonDialog3"}) << format << QString("readChainBreaks");
+    QTest::newRow("sampling fails")
+        << false << Answers{"a.jdx", "a.dl"} << QString("buildStagedLine")
+        << dialogs({"CommonDialog1", "CommonDialog3"}) << format << QString("buildStagedLine");
+    QTest::newRow("element dialog cancelled")
+        << true << Answers{std::nullopt} << QString() << dialogs({"CommonDialog1"}) << cancelled
+        << QString("读取平面资料");
+    QTest::newRow("malformed element file")
+        << true << Answers{"a.ele", "never asked"} << QString("readElementChain") << dialogs({"CommonDialog1"})
+        << format << QString("readElementChain");
+}
+
+void WorkflowTest::initialiseFailures()
+{
+    QFETCH(bool, element);
+    QFETCH(Answers, answers);
+    QFETCH(QString, failingStep);
+    QFETCH(std::vector<std::string>, dialogsShown);
+    QFETCH(QString, message);
+    QFETCH(QString, detailPart);
+
+    ScriptedPlatform platform;
+    for (const auto& answer : answers) platform.answerDialog(answer);
+    FakeOperations operations;
+    operations.failingStep = failingStep.toStdString();
+    Workflow workflow(platform, operations);
+    if (element) workflow.selectMethod(MethodChoice::Element);
+
+    workflow.initialise();
+
+    QCOMPARE(platform.dialogsShown(), dialogsShown);
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), message);
+    QVERIFY2(QString::fromStdString(platform.errors()[0].detail).contains(detailPart),
+             platform.errors()[0].detail.c_str());
+    QVERIFY(!workflow.isInitialised());
+    QVERIFY(!operations.staged);  // the half-read line is dropped
+    QCOMPARE(operations.lines, 0);
+    // Nothing else changed: not even "正在初始化......" stays behind.
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_START));
+    QVERIFY(!workflow.state().computeEnabled);
+    QVERIFY(!workflow.state().boxesEnabled);
+}
+
+void WorkflowTest::failedReinitialisationKeepsTheLine()
+{
+    ScriptedPlatform platform;
+    platform.answerDialog("good.jdx");
+    platform.answerDialog("good.dl");
+    platform.answerDialog("bad.jdx");
+    FakeOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.initialise();
+    QCOMPARE(operations.lines, 1);
+
+    operations.failingStep = "readMainLine";
+    workflow.initialise();
+
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_INIT_FORMAT));
+    QVERIFY(workflow.isInitialised());
+    QVERIFY(workflow.state().computeEnabled);
+    QVERIFY(workflow.state().boxesEnabled);
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_SINGLE_READY));
+    QCOMPARE(operations.lines, 1);
+}
+
+void WorkflowTest::computeFailures_data()
+{
+    QTest::addColumn<Answers>("answers");
+    QTest::addColumn<long>("failAtPoint");
+    QTest::addColumn<std::vector<std::string>>("dialogsShown");
+    QTest::addColumn<bool>("solved");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("coordinate dialog cancelled")
+        << Answers{std::nullopt} << 0L << dialogs({"CommonDialog2"}) << false << QString(MSG_READ_CANCELLED)
+        << QString(STATUS_FILE_READY);
+    // The destination is asked for before any point is solved.
+    QTest::newRow("save dialog cancelled")
+        << Answers{"p.xy", std::nullopt} << 0L << dialogs({"CommonDialog2", "CommonDialog4"}) << false
+        << QString(MSG_READ_CANCELLED) << QString(STATUS_FILE_READY);
+    // The status line shows the point the run stopped at.
+    QTest::newRow("a point fails")
+        << Answers{"p.xy", "r.txt"} << 2L << dialogs({"CommonDialog2", "CommonDialog4"}) << true
+        << QString(MSG_COMPUTE_FORMAT) << QString::fromStdString(progressText(2, 3));
+}
+
+void WorkflowTest::computeFailures()
+{
+    QFETCH(Answers, answers);
+    QFETCH(long, failAtPoint);
+    QFETCH(std::vector<std::string>, dialogsShown);
+    QFETCH(bool, solved);
+    QFETCH(QString, message);
+    QFETCH(QString, status);
+
+    ScriptedPlatform platform;
+    platform.answerDialog("a.jdx");
+    platform.answerDialog("a.dl");
+    FakeOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectCoordinateFile();
+    workflow.initialise();
+    QVERIFY(workflow.isInitialised());
+    for (const auto& answer : answers) platform.answerDialog(answer);
+    operations.failAtPoint = failAtPoint;
+    operations.calls.clear();
+    const std::size_t dialogsBefore = platform.dialogsShown().size();
+
+    workflow.compute("", "");
+
+    const std::vector<std::string> shown(platform.dialogsShown().begin() + static_cast<long>(dialogsBefore),
+                                         platform.dialogsShown().end());
+    QCOMPARE(shown, dialogsShown);
+    QCOMPARE(!operations.calls.empty(), solved);
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), message);
+    QCOMPARE(QString::fromStdString(workflow.state().status), status);
+    QVERIFY(workflow.state().computeEnabled);
+}
+
+void WorkflowTest::singlePointShowsStationAndOffset()
+{
+    ScriptedPlatform platform;
+    platform.answerDialog("a.ele");
+    FakeOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectMethod(MethodChoice::Element);
+    workflow.initialise();
+
+    workflow.compute("12a", "3");
+    QCOMPARE(operations.calls.back(), std::string("solveTypedPoint 12a,3"));
+    QCOMPARE(workflow.state().station, std::string("B12a"));
+    QCOMPARE(workflow.state().offset, std::string("3.000"));
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FINISHED));
+
+    // A failure keeps the results shown before.
+    operations.failingStep = "solveTypedPoint";
+    workflow.compute("5", "6");
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_COMPUTE_FORMAT));
+    QCOMPARE(workflow.state().station, std::string("B12a"));
+}
+
+void WorkflowTest::nothingComputesBeforeInitialisation()
+{
+    for (const bool fileMode : {false, true}) {
+        ScriptedPlatform platform;
+        platform.answerDialog("p.xy");
+        FakeOperations operations;
+        Workflow workflow(platform, operations);
+        if (fileMode) workflow.selectCoordinateFile();
+        workflow.compute("1", "2");
+        QVERIFY(platform.dialogsShown().empty());
+        QVERIFY(operations.calls.empty());
+        QVERIFY(platform.errors().empty());
+    }
+}
+
+void WorkflowTest::progressRepaintsAreThrottledButCurrent()
+{
+    // A clock that advances 1 ms each time it is read: 10 000 points take
+    // about 10 s of "time", so about 200 repaints at 20 a second.
+    using Clock = ProgressThrottle::Clock;
+    Clock::time_point now{};
+    auto clock = [&now] {
+        now += std::chrono::milliseconds(1);
+        return now;
+    };
+
+    ScriptedPlatform platform;
+    platform.answerDialog("a.ele");
+    platform.answerDialog("p.xy");
+    platform.answerDialog("r.txt");
+    FakeOperations operations;
+    operations.pointCount = 10000;
+    Workflow workflow(platform, operations, clock);
+    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectCoordinateFile();
+    workflow.initialise();
+
+    std::vector<std::string> painted;
+    platform.setRepaintHook([&] { painted.push_back(workflow.state().status); });
+    workflow.compute("", "");
+
+    QVERIFY(platform.errors().empty());
+    QVERIFY2(painted.size() >= 150 && painted.size() <= 260, std::to_string(painted.size()).c_str());
+    QCOMPARE(QString::fromStdString(painted.front()), QString::fromStdString(progressText(1, 10000)));
+    QCOMPARE(QString::fromStdString(painted.back()), QString(STATUS_FINISHED));
+    // Each repaint shows one point's own text, in increasing order.
+    long previous = 0;
+    for (std::size_t i = 0; i + 1 < painted.size(); ++i) {
+        const QString text = QString::fromStdString(painted[i]);
+        const QRegularExpressionMatch match =
+            QRegularExpression(QString::fromUtf8("^正在反算第 (\\d+) 个   共 10000 个$")).match(text);
+        QVERIFY2(match.hasMatch(), painted[i].c_str());
+        const long point = match.captured(1).toLong();
+        QVERIFY(point > previous);
+        previous = point;
+    }
+}
+
+void WorkflowTest::progressThrottle()
+{
+    using Clock = ProgressThrottle::Clock;
+    Clock::time_point now{};
+    ProgressThrottle throttle([&now] { return now; }, std::chrono::milliseconds(50));
+    QVERIFY(throttle.due());  // the first point always shows
+    now += std::chrono::milliseconds(49);
+    QVERIFY(!throttle.due());
+    now += std::chrono::milliseconds(1);
+    QVERIFY(throttle.due());
+    QVERIFY(!throttle.due());
+    now += std::chrono::seconds(10);
+    QVERIFY(throttle.due());
+}
+
+void WorkflowTest::helpPath_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("folder") << "/opt/vomel" << '/' << "/opt/vomel/vomel.chm";
+    QTest::newRow("folder ending with a separator") << "/opt/vomel/" << '/' << "/opt/vomel/vomel.chm";
+    QTest::newRow("root") << "/" << '/' << "/vomel.chm";
+    QTest::newRow("drive root") << "C:\\" << '\\' << "C:\\vomel.chm";
+    QTest::newRow("windows folder") << "D:\\Tools\\Vomel" << '\\' << "D:\\Tools\\Vomel\\vomel.chm";
+    QTest::newRow("Chinese folder") << "/home/测量/程序" << '/' << "/home/测量/程序/vomel.chm";
+}
+
+void WorkflowTest::helpPath()
+{
+    QFETCH(QString, folder);
+    QFETCH(char, separator);
+    QFETCH(QString, path);
+    QCOMPARE(QString::fromStdString(helpFilePath(folder.toStdString(), separator)), path);
+}
+
+void WorkflowTest::dialogFilters()
+{
+    const std::vector<FileFilter> alignment = parseFilter(ALIGNMENT_DIALOG.filter);
+    QCOMPARE(alignment.size(), std::size_t{2});
+    QCOMPARE(alignment[0].description, std::string("平面文件(*.txt;*.jdx)"));
+    QCOMPARE(alignment[0].patterns, (std::vector<std::string>{"*.txt", "*.jdx"}));
+    QCOMPARE(alignment[1].description, std::string("所有文件（*.*)"));
+    QCOMPARE(alignment[1].patterns, (std::vector<std::string>{"*.*"}));
+
+    QCOMPARE(qtNameFilters(ALIGNMENT_DIALOG),
+             (QStringList{QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
+                          QString::fromUtf8("所有文件（*.*) (*)")}));
+    QCOMPARE(qtNameFilters(COORDINATE_DIALOG).constFirst(), QString::fromUtf8("坐标文件(*.txt;*.xy) (*.txt *.xy)"));
+    QCOMPARE(qtNameFilters(CHAIN_BREAK_DIALOG).constFirst(), QString::fromUtf8("断链文件(*.txt;*.dl) (*.txt *.dl)"));
+    QCOMPARE(qtNameFilters(RESULTS_DIALOG).constFirst(), QString::fromUtf8("桩号距离文件(*.txt) (*.txt)"));
+    QCOMPARE(QString::fromUtf8(RESULTS_DIALOG.title), QString::fromUtf8("保存桩号距离文件"));
+}
+
+QTEST_GUILESS_MAIN(WorkflowTest)
+#include "workflow_test.moc"

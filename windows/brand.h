@@ -1,0 +1,39 @@
+#pragma once
+// The maker's details shown in the about box and the advert windows. Set at
+// build time (CMake cache variables VOMEL_BRAND, VOMEL_ORGANISATION, ...);
+// the defaults name nobody.
+
+#ifndef VOMEL_BRAND
+#define VOMEL_BRAND "Vomel"
+#endif
+#ifndef VOMEL_SLOGAN
+#define VOMEL_SLOGAN "道路测量反算"
+#endif
+#ifndef VOMEL_ORGANISATION
+#define VOMEL_ORGANISATION "示例单位"
+#endif
+#ifndef VOMEL_AUTHOR
+#define VOMEL_AUTHOR "示例作者"
+#endif
+#ifndef VOMEL_DOWNLOAD_SITE
+#define VOMEL_DOWNLOAD_SITE "Vomel 下载"
+#endif
+#ifndef VOMEL_EMAIL
+#define VOMEL_EMAIL "author@example.com"
+#endif
+#ifndef VOMEL_HOMEPAGE
+#define VOMEL_HOMEPAGE "https://www.example.com/vomel/"
+#endif
+
+namespace vomel::windows {
+
+inline constexpr const char* BRAND = VOMEL_BRAND;
+inline constexpr const char* SLOGAN = VOMEL_SLOGAN;
+inline constexpr const char* ORGANISATION = VOMEL_ORGANISATION;
+inline constexpr const char* AUTHOR = VOMEL_AUTHOR;
+inline constexpr const char* DOWNLOAD_SITE = VOMEL_DOWNLOAD_SITE;
+inline constexpr const char* EMAIL = VOMEL_EMAIL;
+// Ends with '/': the download pages are found relative to it.
+inline constexpr const char* HOMEPAGE = VOMEL_HOMEPAGE;
+
+}  // namespace vomel::windows
