@@ -9,24 +9,29 @@ namespace vomel {
 
 namespace {
 
-StationPoint evaluate(double station, const StationFunction& stationAt, double x, double y)
+StationPoint evaluate(double station, const StationFunction& stationAt, Point target)
 {
     const Point p = stationAt(station);
     StationPoint record{station, requireFinite(p.x, "X of the line"), requireFinite(p.y, "Y of the line"), 0.0};
-    record.distance = www(record, {0.0, x, y, 0.0});
+    record.distance = www(record, {0.0, target.x, target.y, 0.0});
     return record;
 }
+
+struct StationRange {
+    double low;
+    double high;
+};
 
 // The dispatcher's bisection, step by step: the same evaluations in the
 // same order, the same choice of the end that moves, the same end.
 class Bisection {
 public:
-    Bisection(double lowStation, double highStation, const StationFunction& stationAt, double x, double y)
-        : stationAt_(stationAt), x_(x), y_(y)
+    Bisection(StationRange bracket, const StationFunction& stationAt, Point target)
+        : stationAt_(stationAt), target_(target)
     {
-        mid_ = evaluate((lowStation + highStation) / 2, stationAt_, x_, y_);
-        low_ = evaluate(lowStation, stationAt_, x_, y_);
-        high_ = evaluate(highStation, stationAt_, x_, y_);
+        mid_ = evaluate((bracket.low + bracket.high) / 2, stationAt_, target_);
+        low_ = evaluate(bracket.low, stationAt_, target_);
+        high_ = evaluate(bracket.high, stationAt_, target_);
     }
 
     // One halving; false once the bracket can shrink no further.
@@ -39,7 +44,7 @@ public:
             high_ = mid_;
         }
         const double next = (high_.station + low_.station) / 2;
-        mid_ = evaluate(next, stationAt_, x_, y_);
+        mid_ = evaluate(next, stationAt_, target_);
         done_ = next == low_.station || next == high_.station;
         return !done_;
     }
@@ -51,8 +56,7 @@ public:
 
 private:
     const StationFunction& stationAt_;
-    double x_;
-    double y_;
+    Point target_;
     StationPoint low_{};
     StationPoint high_{};
     StationPoint mid_{};
@@ -67,10 +71,11 @@ struct NewtonResult {
 
 // Newton's method on r(s) = (P - F(s)) . T(s), whose derivative is
 // -(1 - curvature * n(s)) with n the component of P - F along the left
-// normal; every iterate must stay within [lowest, highest].
-NewtonResult newtonFoot(const PoseFunction& poseAt, double start, double lowest, double highest, double x,
-                        double y)
+// normal; every iterate must stay within `allowed`.
+NewtonResult newtonFoot(const PoseFunction& poseAt, Point target, StationRange allowed, double start)
 {
+    const double x = target.x;
+    const double y = target.y;
     NewtonResult result;
     double s = start;
     for (int step = 1; step <= MAX_NEWTON_STEPS; ++step) {
@@ -86,7 +91,7 @@ NewtonResult newtonFoot(const PoseFunction& poseAt, double start, double lowest,
         if (!(slope < -NEWTON_MIN_SLOPE)) return result;
         const double delta = -along / slope;
         const double next = s + delta;
-        if (!std::isfinite(next) || next < lowest || next > highest) return result;
+        if (!std::isfinite(next) || next < allowed.low || next > allowed.high) return result;
         s = next;
         if (std::fabs(delta) <= NEWTON_STEP_TOLERANCE) {
             result.converged = true;
@@ -117,7 +122,7 @@ Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace
     t = {};
     t.nearestSample = k;
 
-    Bisection bisection(lowest, highest, line.stationAt, x, y);
+    Bisection bisection({lowest, highest}, line.stationAt, {x, y});
     while (bisection.high().station - bisection.low().station > NEWTON_START_WIDTH && bisection.step()) {
         ++t.bisectionSteps;
     }
@@ -129,11 +134,11 @@ Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace
         const double width = bisection.high().station - bisection.low().station;
         const double from = std::max(lowest, bisection.low().station - width);
         const double to = std::min(highest, bisection.high().station + width);
-        const NewtonResult newton = newtonFoot(line.poseAt, bisection.mid().station, from, to, x, y);
+        const NewtonResult newton = newtonFoot(line.poseAt, {x, y}, {from, to}, bisection.mid().station);
         t.newtonSteps = newton.steps;
         t.newtonConverged = newton.converged;
         if (newton.converged) {
-            foot = evaluate(newton.station, line.stationAt, x, y);
+            foot = evaluate(newton.station, line.stationAt, {x, y});
         } else {
             while (bisection.step()) ++t.bisectionSteps;
             foot = bisection.mid();
@@ -144,10 +149,10 @@ Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace
     return {foot.station, foot.distance * side, foot.x, foot.y};
 }
 
-double perpendicularityResidual(const PoseFunction& poseAt, double station, double x, double y)
+double perpendicularityResidual(const PoseFunction& poseAt, double station, Point point)
 {
     const LinePose pose = poseAt(station);
-    return (x - pose.point.x) * std::cos(pose.azimuth) + (y - pose.point.y) * std::sin(pose.azimuth);
+    return (point.x - pose.point.x) * std::cos(pose.azimuth) + (point.y - pose.point.y) * std::sin(pose.azimuth);
 }
 
 }  // namespace vomel

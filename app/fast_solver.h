@@ -65,8 +65,8 @@ struct FastSolveTrace {
 Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace* trace = nullptr);
 
 // The perpendicularity residual at a station: the component of the vector
-// from the line's point there to (x, y) along the tangent, metres. 0 at the
-// exact foot.
-double perpendicularityResidual(const PoseFunction& poseAt, double station, double x, double y);
+// from the line's point there to `point` along the tangent, metres. 0 at
+// the exact foot.
+double perpendicularityResidual(const PoseFunction& poseAt, double station, Point point);
 
 }  // namespace vomel

@@ -61,8 +61,10 @@ void SampleIndex::build(const SampleTable& samples, std::size_t node, std::size_
     boxes_[node] = box;
 }
 
-double SampleIndex::distanceToBox(const Box& box, double x, double y)
+double SampleIndex::distanceToBox(const Box& box, Point point)
 {
+    const double x = point.x;
+    const double y = point.y;
     // Each gap is a difference the scan also forms with one of the box's
     // samples (or 0), and rounding keeps order, so the result never exceeds
     // the computed distance of any sample in the box.
@@ -89,7 +91,7 @@ std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y)
     };
     Pending stack[128];
     std::size_t depth = 0;
-    stack[depth++] = {0, distanceToBox(boxes_[0], x, y)};
+    stack[depth++] = {0, distanceToBox(boxes_[0], {x, y})};
     while (depth > 0) {
         const Pending top = stack[--depth];
         // A box strictly farther than the best holds no better sample and no
@@ -111,8 +113,8 @@ std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y)
         }
         const std::size_t a = 2 * node + 1;
         const std::size_t b = 2 * node + 2;
-        const double da = distanceToBox(boxes_[a], x, y);
-        const double db = distanceToBox(boxes_[b], x, y);
+        const double da = distanceToBox(boxes_[a], {x, y});
+        const double db = distanceToBox(boxes_[b], {x, y});
         // Push the farther child first so that the nearer one is opened
         // first; on equal box distances the lower run first.
         if (db < da) {

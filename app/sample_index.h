@@ -39,7 +39,7 @@ private:
     void build(const SampleTable& samples, std::size_t node, std::size_t first, std::size_t last);
     // Distance from (x, y) to the box: never above the distance to any
     // sample in it, computed with the same rounding.
-    static double distanceToBox(const Box& box, double x, double y);
+    static double distanceToBox(const Box& box, Point point);
 
     std::size_t sampleCount_ = 0;
     // Node i covers samples [first_[i], last_[i]]; its children are 2i + 1

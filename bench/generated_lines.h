@@ -43,6 +43,18 @@ private:
     std::uint64_t state_;
 };
 
+// The direction of the next turn: either way at random while the line
+// heads within WANDER_LIMIT of its first direction, back towards it beyond,
+// so that a long line never comes back near itself.
+inline constexpr double WANDER_LIMIT = std::numbers::pi / 3;  // radians
+
+inline double turnTowards(Random& random, double headingChange)
+{
+    if (headingChange > WANDER_LIMIT) return -1.0;
+    if (headingChange < -WANDER_LIMIT) return 1.0;
+    return random.sign();
+}
+
 struct LineShape {
     double length = 50'000.0;     // metres, at least
     double originX = 3'500'000.0;  // survey-grid northing of the start
@@ -72,7 +84,8 @@ inline std::string generatedJdFile(const LineShape& shape)
         sides.push_back(random.uniform(420.0, 720.0));
         total += sides.back();
     }
-    double azimuth = random.uniform(0.0, 2.0 * std::numbers::pi);
+    const double initialAzimuth = random.uniform(0.0, 2.0 * std::numbers::pi);
+    double azimuth = initialAzimuth;
     double x = shape.originX;
     double y = shape.originY;
     std::string text = "START,1000\r\nQD\r\n" + formatted("%.4f %.4f 0 0 0\r\n", x, y);
@@ -102,7 +115,7 @@ inline std::string generatedJdFile(const LineShape& shape)
         } else {
             text += formatted("%.4f %.4f %.3f %.3f %.3f\r\n", x, y, radius, spiralIn, spiralOut);
         }
-        azimuth += random.sign() * deflection;
+        azimuth += turnTowards(random, azimuth - initialAzimuth) * deflection;
     }
     return text;
 }
@@ -122,20 +135,32 @@ inline std::string generatedElementFile(const LineShape& shape)
         total += length;
     };
     constexpr double STRAIGHT = 9999.0;
+    double headingChange = 0.0;  // radians turned since the start
     while (total < shape.length) {
         ++curve;
         element(STRAIGHT, STRAIGHT, random.uniform(150.0, 500.0));
-        const double turn = random.sign();
+        const double turn = turnTowards(random, headingChange);
         const double radius = turn * random.uniform(300.0, 1500.0);
-        element(STRAIGHT, radius, random.uniform(60.0, 150.0));
-        element(radius, radius, random.uniform(80.0, 400.0));
+        // A spiral from or to a straight turns by length / 2R, an arc by
+        // length / R, a partial spiral by length times its mean curvature.
+        const double entry = random.uniform(60.0, 150.0);
+        const double arc = random.uniform(80.0, 400.0);
+        element(STRAIGHT, radius, entry);
+        element(radius, radius, arc);
+        headingChange += entry / (2 * radius) + arc / radius;
         if (curve % 3 == 0) {
             const double flatter = 1.7 * radius;
-            element(radius, flatter, random.uniform(40.0, 100.0));
-            element(flatter, flatter, random.uniform(50.0, 200.0));
-            element(flatter, STRAIGHT, random.uniform(60.0, 150.0));
+            const double partial = random.uniform(40.0, 100.0);
+            const double flatArc = random.uniform(50.0, 200.0);
+            const double exit = random.uniform(60.0, 150.0);
+            element(radius, flatter, partial);
+            element(flatter, flatter, flatArc);
+            element(flatter, STRAIGHT, exit);
+            headingChange += partial * (1 / radius + 1 / flatter) / 2 + flatArc / flatter + exit / (2 * flatter);
         } else {
-            element(radius, STRAIGHT, random.uniform(60.0, 150.0));
+            const double exit = random.uniform(60.0, 150.0);
+            element(radius, STRAIGHT, exit);
+            headingChange += exit / (2 * radius);
         }
     }
     element(STRAIGHT, STRAIGHT, 200.0);

@@ -43,6 +43,7 @@ LinePose straightPose(Point p, double az) { return {p, az, 0.0}; }
 // A clothoid of constant c whose tangent at its origin has azimuth u and
 // which passes, `extra` along it, through the known point (kx, ky): the point
 // at clothoid length `length` from the origin.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the known point, then the clothoid, then the two lengths on it, as the layout reads
 Point onClothoid(double kx, double ky, double u, double c, double extra, double length)
 {
     const double x0 = spiralLocalX(std::fabs(extra), c);
@@ -55,6 +56,7 @@ Point onClothoid(double kx, double ky, double u, double c, double extra, double 
 // Tangent and curvature on that clothoid at clothoid length `length`, where
 // the length grows with the station when `growth` is +1 and shrinks when it
 // is -1. The clothoid turns by length² / 2c from its origin tangent.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): origin azimuth and constant, then length and its sense, as onClothoid takes them
 LinePose clothoidPose(Point p, double u, double c, double length, double growth)
 {
     const double turn = length == 0.0 ? 0.0 : vomel::checkedDivide(length * length, 2.0 * c, "spiral tangent");

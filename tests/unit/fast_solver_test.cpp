@@ -78,7 +78,7 @@ TEST(FastSolver, MatchesExactFeetAndTheReferenceOnGeneratedLines)
             refStation.note(std::fabs(f.station - r.station), at);
             refOffset.note(std::fabs(f.offset - r.offset), at);
             residual.note(std::fabs(vomel::perpendicularityResidual(
-                              [&](double s) { return alignment->poseAt(s); }, f.station, g.point.x, g.point.y)),
+                              [&](double s) { return alignment->poseAt(s); }, f.station, {g.point.x, g.point.y})),
                           at);
         }
         EXPECT_LE(exactStation.error, kExactTolerance) << exactStation.where;
