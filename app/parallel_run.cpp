@@ -68,14 +68,16 @@ void shareOut(std::size_t count, unsigned threads, Body body)
     for (auto& t : pool) t.join();
 }
 
-// Solves and formats one chunk; returns its result lines in file order.
-std::string solveChunk(const PointSolver& solve, const zxbas::ChainBreaks& breaks,
-                       const std::vector<SurveyPoint>& points, std::vector<Solution>& solutions, unsigned threads)
+// Solves and formats one chunk into `text`, one part per worker, the parts
+// in file order. The parts keep their capacity from chunk to chunk.
+void solveChunk(const PointSolver& solve, const zxbas::ChainBreaks& breaks, const std::vector<SurveyPoint>& points,
+                std::vector<Solution>& solutions, unsigned threads, std::vector<std::string>& text)
 {
     solutions.resize(points.size());
     const std::size_t workers = std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(points.size(), 1));
     std::vector<std::optional<PointFailure>> failures(workers);
-    std::vector<std::string> text(workers);
+    if (text.size() < workers) text.resize(workers);
+    for (auto& part : text) part.clear();
     shareOut(points.size(), threads, [&](std::size_t first, std::size_t last, std::size_t w) {
         solveRun(solve, points, solutions, first, last, failures[w]);
         if (failures[w]) return;
@@ -88,12 +90,6 @@ std::string solveChunk(const PointSolver& solve, const zxbas::ChainBreaks& break
     for (const auto& failure : failures) {
         if (failure) rethrowNamed(points[failure->index], failure->error);
     }
-    std::size_t bytes = 0;
-    for (const auto& part : text) bytes += part.size();
-    std::string lines;
-    lines.reserve(bytes);
-    for (const auto& part : text) lines += part;
-    return lines;
 }
 
 bool isRegularFile(const std::string& path)
@@ -174,6 +170,7 @@ void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks, c
         CoordinateReader reader(in);
         std::vector<SurveyPoint> points;
         std::vector<Solution> solutions;
+        std::vector<std::string> text;
         std::size_t next = 0;  // next point of `all`
         long done = 0;
         for (;;) {
@@ -193,7 +190,8 @@ void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks, c
             if (progress) {
                 for (std::size_t i = 1; i <= points.size(); ++i) progress(done + static_cast<long>(i), count);
             }
-            writer.write(solveChunk(solve, breaks, points, solutions, threads));
+            solveChunk(solve, breaks, points, solutions, threads, text);
+            for (const auto& part : text) writer.write(part);
             done += static_cast<long>(points.size());
         }
         if (done != count) {
