@@ -28,17 +28,6 @@ namespace {
 
 double planeDistance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
-// A point's coordinate within the range the files may give: beyond it the
-// squared distances to the line overflow.
-void requireCoordinate(double value, const char* what)
-{
-    requireFinite(value, what);
-    if (std::fabs(value) > MAX_INPUT_MAGNITUDE) {
-        throw GeometryFailure(std::string(what) + " " + formatGeneral(value) + " is beyond ±" +
-                              formatGeneral(MAX_INPUT_MAGNITUDE));
-    }
-}
-
 }  // namespace
 
 SampleTable buildSampleTable(double start, double end, const StationFunction& stationAt)
@@ -80,6 +69,16 @@ std::size_t nearestSample(const SampleTable& samples, double x, double y)
         }
     }
     return k;
+}
+
+double requireCoordinate(double value, const char* what)
+{
+    requireFinite(value, what);
+    if (std::fabs(value) > MAX_INPUT_MAGNITUDE) {
+        throw GeometryFailure(std::string(what) + " " + formatGeneral(value) + " is beyond ±" +
+                              formatGeneral(MAX_INPUT_MAGNITUDE));
+    }
+    return value;
 }
 
 Solution solvePoint(const SampleTable& samples, const StationFunction& stationAt, double x, double y)

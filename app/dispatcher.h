@@ -55,6 +55,11 @@ struct Solution {
 // wins a tie. The samples 0 and n + 1 only close the bracket.
 std::size_t nearestSample(const SampleTable& samples, double x, double y);
 
+// A point's coordinate, finite and within ±MAX_INPUT_MAGNITUDE (beyond it
+// the squared distances to the line overflow); else a GeometryFailure
+// naming `what`.
+double requireCoordinate(double value, const char* what);
+
 // Nearest sample k, then bisection
 // over [station(k - 1), station(k + 1)] with the sample k + 1 as the point
 // ahead. The table must not be empty.
