@@ -1,12 +1,14 @@
 #include "interchange/element_file.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "app/failure.h"
 #include "app/input_line.h"
 #include "interchange/element_chain.h"
+#include "interchange/packed_angle.h"
 
 namespace htbas {
 
@@ -41,12 +43,20 @@ std::array<double, START_VALUE_COUNT> readStartValues(vomel::LineReader& reader)
         const auto fields = vomel::normaliseLine(line);
         if (!fields) continue;
         for (std::size_t f = 0; f < fields->size() && count < START_VALUE_COUNT; ++f) {
-            // The azimuth has its own bound (packedDmsToDegrees); station,
-            // X and Y are measures.
+            // The azimuth has its own bound, that of a packed D.MMSS angle;
+            // station, X and Y are measures.
             const int fieldNumber = static_cast<int>(f) + 1;
-            values[count] = count == AZIMUTH_INDEX
-                                ? vomel::parseNumberField((*fields)[f], reader.lineNumber(), fieldNumber)
-                                : vomel::parseMeasureField((*fields)[f], reader.lineNumber(), fieldNumber);
+            if (count == AZIMUTH_INDEX) {
+                values[count] = vomel::parseNumberField((*fields)[f], reader.lineNumber(), fieldNumber);
+                if (std::fabs(values[count]) >= MAX_PACKED_DEGREES) {
+                    throw FormatFailure("field " + std::to_string(fieldNumber) + ", the start azimuth, is " +
+                                            std::to_string(static_cast<long>(MAX_PACKED_DEGREES)) +
+                                            " degrees or more: " + vomel::quotedExcerpt((*fields)[f]),
+                                        reader.lineNumber());
+                }
+            } else {
+                values[count] = vomel::parseMeasureField((*fields)[f], reader.lineNumber(), fieldNumber);
+            }
             ++count;
         }
     }

@@ -114,7 +114,9 @@ TEST(ElementFile, EveryFailureSaysWhatAndWhere)
         {"negative length", start + "9999 9999 -20\n", typeid(vomel::FormatFailure),
          "element 1: length -20.000000 is negative", 0},
         {"start azimuth out of range", "0 0 0 214749\n", typeid(vomel::FormatFailure),
-         "start azimuth 214749.000000 is 214749 degrees or more", 0},
+         "field 4, the start azimuth, is 214749 degrees or more: \"214749\"", 1},
+        {"start azimuth near the double range", "0 0 0\n-1.7e308\n", typeid(vomel::FormatFailure),
+         "field 1, the start azimuth, is 214749 degrees or more: \"-1.7e308\"", 2},
         {"a spiral beyond any road", start + "9999 1 400\n", typeid(vomel::GeometryFailure),
          "element 1: series of spiral point x does not converge", 0},
     };

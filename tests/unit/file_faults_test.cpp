@@ -1,0 +1,215 @@
+// Faults of the files around an operation: every malformed input of the
+// corpus, inputs that cannot be read and destinations that cannot be
+// written. Each gives its exact reason with file and line, and none leaves a
+// partial results file, a temporary file, or a changed earlier results file.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/failure.h"
+#include "app/session.h"
+#include "tests/malformed_cases.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kEarlierResults = "earlier results\r\n";
+
+std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
+std::string malformedFile(const std::string& name) { return data("malformed/" + name); }
+
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "vomel-faults-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
+        path_ = pattern;
+    }
+    ~ScratchFolder() { fs::remove_all(path_); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::string write(const std::string& name, const std::string& bytes) const
+    {
+        const std::string path = file(name);
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::vector<std::string> entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(path_)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    fs::path path_;
+};
+
+std::string contentsOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// "FILE:LINE: reason" or "FILE: reason", as every message shows it.
+std::string detailOf(const std::string& file, long line, const std::string& reason)
+{
+    return file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + reason;
+}
+
+// Runs the operation the corpus file belongs to: initialise its line, or
+// solve it as a coordinate file on a sound line into `results`.
+void runCorpusFile(const malformed::Case& c, const std::string& results, vomel::SolverChoice solver)
+{
+    const std::string path = malformedFile(c.file);
+    switch (c.kind) {
+    case malformed::Kind::IntersectionPoint:
+        vomel::initialiseAlignment(vomel::Method::IntersectionPoint, path);
+        return;
+    case malformed::Kind::ChainBreak:
+        vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), path);
+        return;
+    case malformed::Kind::Element:
+        vomel::initialiseAlignment(vomel::Method::Element, path);
+        return;
+    case malformed::Kind::Coordinates: {
+        const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("cli/straight.jdx"));
+        vomel::RunOptions options;
+        options.solver = solver;
+        vomel::computeFileRun(*line, path, results, vomel::HeaderEncoding::Gbk, {}, options);
+        return;
+    }
+    }
+}
+
+TEST(MalformedCorpus, EveryFileHasItsCaseAndEveryCaseItsFile)
+{
+    std::vector<std::string> files;
+    for (const auto& e : fs::directory_iterator(data("malformed"))) files.push_back(e.path().filename().string());
+    std::vector<std::string> named;
+    for (const auto& c : malformed::CASES) named.emplace_back(c.file);
+    std::sort(files.begin(), files.end());
+    std::sort(named.begin(), named.end());
+    EXPECT_EQ(files, named);
+}
+
+TEST(MalformedCorpus, EachFailsWithItsReasonAndWritesNothing)
+{
+    for (const auto solver : {vomel::SolverChoice::Fast, vomel::SolverChoice::Reference}) {
+        for (const auto& c : malformed::CASES) {
+            SCOPED_TRACE(c.file);
+            ScratchFolder folder;
+            const std::string results = folder.write("results.txt", kEarlierResults);
+            try {
+                runCorpusFile(c, results, solver);
+                ADD_FAILURE() << "accepted";
+            } catch (const vomel::Failure& failure) {
+                // A fault of the text, not of the file system.
+                EXPECT_EQ(dynamic_cast<const vomel::FileFailure*>(&failure), nullptr) << failure.what();
+                EXPECT_EQ(failure.what(), detailOf(malformedFile(c.file), c.line, c.reason));
+            }
+            EXPECT_EQ(contentsOf(results), kEarlierResults);
+            EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.txt"});
+        }
+    }
+}
+
+// Destinations and inputs that the file system refuses. The tests may run
+// as root, so no case leans on permission bits: a path under a regular
+// file, a file in /proc, a folder, a full device.
+TEST(FileFaults, EachGivesItsMessageAndLosesNothing)
+{
+    ScratchFolder folder;
+    const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("cli/straight.jdx"));
+    const std::string points = folder.write("points.xy", "P1 350.25 0\r\nP2 -3.5 0 12.5\r\n");
+    const std::string kept = folder.write("kept.txt", kEarlierResults);
+    const std::string plain = folder.write("plain", "not a folder");
+    fs::create_directory(folder.file("sub"));
+    const std::vector<std::string> listing = {"kept.txt", "plain", "points.xy", "sub"};
+
+    struct Case {
+        const char* name;
+        std::string coordinates;
+        std::string results;
+        std::string detail;
+    };
+    const std::string underPlain = plain + "/out.txt";
+    const std::vector<Case> cases = {
+        {"destination under a regular file", points, underPlain,
+         underPlain + ": cannot reach the results file: Not a directory"},
+        {"destination in /proc", points, "/proc/vomel-results.txt",
+         "/proc/vomel-results.txt: cannot create a file in the folder /proc: No such file or directory"},
+        {"destination is a folder", points, folder.file("sub"),
+         folder.file("sub") + ": the results file is a folder: Is a directory"},
+        {"destination is a full device", points, "/dev/full",
+         "/dev/full: cannot write the results file: No space left on device"},
+        {"coordinate file is a folder", folder.file("sub"), kept,
+         folder.file("sub") + ": cannot read the file: it is a folder"},
+        {"coordinate file is missing", folder.file("none.xy"), kept,
+         folder.file("none.xy") + ": cannot open the file: No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            vomel::computeFileRun(*line, c.coordinates, c.results, vomel::HeaderEncoding::Utf8);
+            ADD_FAILURE() << "no failure";
+        } catch (const vomel::FileFailure& failure) {
+            EXPECT_EQ(failure.what(), c.detail);
+        }
+        EXPECT_EQ(contentsOf(kept), kEarlierResults);
+        EXPECT_EQ(folder.entries(), listing);
+    }
+
+    // /dev/full is still the device: written directly, never renamed over.
+    struct stat info {};
+    ASSERT_EQ(::stat("/dev/full", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+}
+
+TEST(FileFaults, UnreadableAlignmentFilesNameTheFile)
+{
+    ScratchFolder folder;
+    fs::create_directory(folder.file("sub"));
+    const std::string sub = folder.file("sub");
+    const std::string none = folder.file("none.jdx");
+    struct Case {
+        const char* name;
+        vomel::Method method;
+        std::string alignment;
+        std::string chainBreaks;
+        std::string detail;
+    };
+    const std::vector<Case> cases = {
+        {"intersection-point file is a folder", vomel::Method::IntersectionPoint, sub, "",
+         sub + ": cannot read the file: it is a folder"},
+        {"chain-break file is a folder", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), sub,
+         sub + ": cannot read the file: it is a folder"},
+        {"element file is missing", vomel::Method::Element, none, "",
+         none + ": cannot open the file: No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            vomel::initialiseAlignment(c.method, c.alignment, c.chainBreaks);
+            ADD_FAILURE() << "no failure";
+        } catch (const vomel::FileFailure& failure) {
+            EXPECT_EQ(failure.what(), c.detail);
+        }
+    }
+}
+
+}  // namespace
