@@ -8,6 +8,11 @@
 
 namespace vomel {
 
+void LineReader::failFileTooLong(long line) const
+{
+    throw FormatFailure("the file is longer than " + std::to_string(maxFileBytes_) + " bytes", line);
+}
+
 bool LineReader::next(std::string& line)
 {
     line.clear();
@@ -16,16 +21,18 @@ bool LineReader::next(std::string& line)
     if (c == std::char_traits<char>::eof()) return false;
     const long number = lineNumber_ + 1;
     while (c != std::char_traits<char>::eof() && c != '\n') {
-        if (line.size() >= MAX_LINE_BYTES) {
+        // The CR of a CR LF ending is not part of the line: it may stand
+        // one byte past the bound.
+        const std::size_t room = MAX_LINE_BYTES + (c == '\r' ? 1 : 0);
+        if (line.size() >= room) {
             throw FormatFailure("line is longer than " + std::to_string(MAX_LINE_BYTES) + " bytes", number);
         }
-        if (++bytesRead_ > MAX_FILE_BYTES) {
-            throw FormatFailure("the file is longer than " + std::to_string(MAX_FILE_BYTES) + " bytes", number);
-        }
+        if (++bytesRead_ > maxFileBytes_) failFileTooLong(number);
         line.push_back(static_cast<char>(c));
         c = in_.get();
     }
-    ++bytesRead_;  // the LF
+    // The LF counts too: a file of nothing but line ends must also stop.
+    if (c == '\n' && ++bytesRead_ > maxFileBytes_) failFileTooLong(number);
     while (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find('\r') != std::string::npos) {
         throw FormatFailure("a carriage return (CR) inside the line: lines must end in CR LF or LF", number);

@@ -39,6 +39,8 @@ inline constexpr std::size_t MAX_QUOTED_BYTES = 40;
 class LineReader {
 public:
     explicit LineReader(std::istream& in) : in_(in) {}
+    // A reader with a smaller bound on the file's length, for tests.
+    LineReader(std::istream& in, std::size_t maxFileBytes) : in_(in), maxFileBytes_(maxFileBytes) {}
 
     // The next line without its end, or false at the end of the file.
     bool next(std::string& line);
@@ -47,9 +49,12 @@ public:
     long lineNumber() const { return lineNumber_; }
 
 private:
+    [[noreturn]] void failFileTooLong(long line) const;
+
     std::istream& in_;
     long lineNumber_ = 0;
     std::size_t bytesRead_ = 0;
+    std::size_t maxFileBytes_ = MAX_FILE_BYTES;
 };
 
 // The fields of a normalised line: blanks trimmed, tabs made blanks, runs of
