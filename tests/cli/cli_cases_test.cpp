@@ -4,12 +4,16 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "app/messages.h"
+#include "tests/malformed_cases.h"
 
 namespace {
 
@@ -43,13 +47,15 @@ std::string shellQuoted(const std::string& word)
 }
 
 // Runs vomel-cli in `workDir` with the given arguments; {data} in an
-// argument stands for the test data folder, {examples} for examples/.
+// argument stands for the test data folder, {examples} for examples/,
+// {malformed} for the corpus of malformed inputs.
 Outcome runCli(const std::vector<std::string>& args, const fs::path& workDir)
 {
     std::string command = "cd " + shellQuoted(workDir.string()) + " && " + shellQuoted(VOMEL_CLI);
     for (std::string arg : args) {
         for (const auto& [key, value] : {std::pair<std::string, std::string>{"{data}", VOMEL_CLI_DATA_DIR},
-                                         {"{examples}", VOMEL_EXAMPLES_DIR}}) {
+                                         {"{examples}", VOMEL_EXAMPLES_DIR},
+                                         {"{malformed}", VOMEL_MALFORMED_DIR}}) {
             for (auto at = arg.find(key); at != std::string::npos; at = arg.find(key)) {
                 arg.replace(at, key.size(), value);
             }
@@ -152,5 +158,134 @@ const CliCase kCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cli, CliCases, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<CliCase>& info) { return std::string(info.param.name); });
+
+const std::string kEarlierResults = "earlier results\r\n";
+
+// A work folder holding an earlier results file, a regular file and a
+// folder; the listing of what it holds.
+void prepareWorkDir(const fs::path& workDir)
+{
+    fs::remove_all(workDir);
+    fs::create_directories(workDir / "sub");
+    std::ofstream(workDir / "kept.txt", std::ios::binary) << kEarlierResults;
+    std::ofstream(workDir / "plain", std::ios::binary) << "not a folder";
+}
+
+std::vector<std::string> listing(const fs::path& workDir)
+{
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(workDir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const std::vector<std::string> kUntouchedListing = {"kept.txt", "plain", "stderr.txt", "stdout.txt", "sub"};
+
+// Files that cannot be read or written: exit status 3, the exact message,
+// nothing on standard output, the earlier results file as it was and no
+// temporary file left in the work folder.
+struct FileFaultCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* err;  // exact standard error
+};
+
+class CliFileFaults : public ::testing::TestWithParam<FileFaultCase> {};
+
+TEST_P(CliFileFaults, MessageStatusAndNothingLost)
+{
+    const FileFaultCase& c = GetParam();
+    const fs::path workDir = fs::temp_directory_path() / ("vomel_cli_fault_" + std::string(c.name));
+    prepareWorkDir(workDir);
+    const Outcome outcome = runCli(c.args, workDir);
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(outcome.err, c.err);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(readAll(workDir / "kept.txt"), kEarlierResults);
+    EXPECT_EQ(listing(workDir), kUntouchedListing);
+    fs::remove_all(workDir);
+}
+
+const std::string kSolveLine = "{data}/straight.jdx";
+
+const FileFaultCase kFileFaults[] = {
+    {"output_under_a_regular_file",
+     {"solve", "--jd", kSolveLine, "--points", "{data}/two_points.xy", "--output", "plain/out.txt"},
+     "vomel-cli: plain/out.txt: cannot reach the results file: Not a directory\n"},
+    {"output_in_proc", {"solve", "--jd", kSolveLine, "--points", "{data}/two_points.xy", "--output", "/proc/out.txt"},
+     "vomel-cli: /proc/out.txt: cannot create a file in the folder /proc: No such file or directory\n"},
+    {"output_is_a_folder", {"solve", "--jd", kSolveLine, "--points", "{data}/two_points.xy", "--output", "sub"},
+     "vomel-cli: sub: the results file is a folder: Is a directory\n"},
+    {"output_to_a_full_device",
+     {"solve", "--jd", kSolveLine, "--points", "{data}/two_points.xy", "--output", "/dev/full"},
+     "vomel-cli: /dev/full: cannot write the results file: No space left on device\n"},
+    {"points_file_is_a_folder", {"solve", "--jd", kSolveLine, "--points", "sub", "--output", "kept.txt"},
+     "vomel-cli: sub: cannot read the file: it is a folder\n"},
+    {"points_file_is_missing", {"solve", "--jd", kSolveLine, "--points", "none.xy", "--output", "kept.txt"},
+     "vomel-cli: none.xy: cannot open the file: No such file or directory\n"},
+    {"jd_file_is_a_folder", {"solve", "--jd", "sub", "--points", "{data}/two_points.xy", "--output", "kept.txt"},
+     "vomel-cli: sub: cannot read the file: it is a folder\n"},
+    {"element_file_is_missing", {"station", "--elements", "none.ele", "0"},
+     "vomel-cli: none.ele: cannot open the file: No such file or directory\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cli, CliFileFaults, ::testing::ValuesIn(kFileFaults),
+                         [](const ::testing::TestParamInfo<FileFaultCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Every file of the malformed corpus: exit status 2, the operation's
+// message, then the file, line and reason exactly; nothing on standard
+// output and no results file touched, whether the results go to a file or
+// to standard output.
+class CliMalformed : public ::testing::TestWithParam<malformed::Case> {};
+
+std::vector<std::string> malformedRun(const malformed::Case& c, bool toStandardOutput)
+{
+    const std::string path = std::string("{malformed}/") + c.file;
+    switch (c.kind) {
+    case malformed::Kind::IntersectionPoint:
+        return {"station", "--jd", path, "0"};
+    case malformed::Kind::ChainBreak:
+        return {"station", "--jd", "{data}/../jd02_spiral_sym.jdx", "--dl", path, "0"};
+    case malformed::Kind::Element:
+        return {"station", "--elements", path, "0"};
+    case malformed::Kind::Coordinates:
+        break;
+    }
+    std::vector<std::string> args = {"solve", "--jd", kSolveLine, "--points", path};
+    if (!toStandardOutput) args.insert(args.end(), {"--output", "kept.txt"});
+    return args;
+}
+
+TEST_P(CliMalformed, ExactMessageAndNothingWritten)
+{
+    const malformed::Case& c = GetParam();
+    const fs::path workDir = fs::temp_directory_path() / ("vomel_cli_malformed_" + std::string(c.file));
+    const std::string message =
+        c.kind == malformed::Kind::Coordinates ? vomel::MSG_COMPUTE_FORMAT : vomel::MSG_INIT_FORMAT;
+    const std::string detail = std::string(VOMEL_MALFORMED_DIR) + "/" + c.file +
+                               (c.line > 0 ? ":" + std::to_string(c.line) : std::string()) + ": " + c.reason;
+    for (const bool toStandardOutput : {false, true}) {
+        SCOPED_TRACE(toStandardOutput ? "results to standard output" : "results to a file");
+        prepareWorkDir(workDir);
+        const Outcome outcome = runCli(malformedRun(c, toStandardOutput), workDir);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err, message + "\n" + detail + "\n");
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(readAll(workDir / "kept.txt"), kEarlierResults);
+        EXPECT_EQ(listing(workDir), kUntouchedListing);
+    }
+    fs::remove_all(workDir);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, CliMalformed, ::testing::ValuesIn(malformed::CASES),
+                         [](const ::testing::TestParamInfo<malformed::Case>& info) {
+                             std::string name = info.param.file;
+                             for (char& ch : name) {
+                                 if (ch == '.') ch = '_';
+                             }
+                             return name;
+                         });
 
 }  // namespace
