@@ -12,6 +12,9 @@ struct SessionOperations::State {
     std::shared_ptr<const zxbas::MainLine> stagedMainLine;
     std::optional<zxbas::ChainBreaks> stagedChainBreaks;
     std::shared_ptr<const htbas::ElementChain> stagedChain;
+    // The file the staged line was read from, named by a failure of the line
+    // itself (one too long to sample, say).
+    std::string stagedPath;
 
     const Alignment& requireCurrent() const
     {
@@ -28,6 +31,7 @@ void SessionOperations::readMainLine(const std::string& jdPath)
 {
     discardStagedLine();
     state_->stagedMainLine = loadMainLine(jdPath);
+    state_->stagedPath = jdPath;
 }
 
 void SessionOperations::readChainBreaks(const std::string& chainBreakPath)
@@ -40,17 +44,24 @@ void SessionOperations::readElementChain(const std::string& elementPath)
 {
     discardStagedLine();
     state_->stagedChain = loadElementChain(elementPath);
+    state_->stagedPath = elementPath;
 }
 
 void SessionOperations::buildStagedLine()
 {
     std::shared_ptr<const Alignment> built;
-    if (state_->stagedMainLine) {
-        built = buildAlignment(state_->stagedMainLine, state_->stagedChainBreaks.value_or(zxbas::ChainBreaks{}));
-    } else if (state_->stagedChain) {
-        built = buildAlignment(state_->stagedChain);
-    } else {
-        throw GeometryFailure("no design line has been read");
+    try {
+        if (state_->stagedMainLine) {
+            built = buildAlignment(state_->stagedMainLine,
+                                   state_->stagedChainBreaks.value_or(zxbas::ChainBreaks{}));
+        } else if (state_->stagedChain) {
+            built = buildAlignment(state_->stagedChain);
+        } else {
+            throw GeometryFailure("no design line has been read");
+        }
+    } catch (Failure& failure) {
+        if (!state_->stagedPath.empty()) failure.setFile(state_->stagedPath);
+        throw;
     }
     state_->current = std::move(built);
     discardStagedLine();
@@ -61,6 +72,7 @@ void SessionOperations::discardStagedLine()
     state_->stagedMainLine.reset();
     state_->stagedChainBreaks.reset();
     state_->stagedChain.reset();
+    state_->stagedPath.clear();
 }
 
 TypedPointResult SessionOperations::solveTypedPoint(const std::string& xText, const std::string& yText)

@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -13,6 +15,7 @@
 #include "app/gui/session_operations.h"
 #include "app/gui/workflow.h"
 #include "app/messages.h"
+#include "tests/malformed_cases.h"
 
 using namespace vomel;
 using namespace vomel::gui;
@@ -45,6 +48,45 @@ std::string readFile(const std::string& path)
     return text.str();
 }
 
+const std::string kEarlierResults = "an earlier run\r\n";
+
+// A folder holding an earlier results file, a regular file and a folder.
+struct FaultFolder {
+    FaultFolder()
+    {
+        writeFile(path("kept.txt"), kEarlierResults);
+        writeFile(path("plain"), "not a folder");
+        std::filesystem::create_directory(path("sub"));
+    }
+    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+    std::vector<std::string> entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path().toStdString())) {
+            names.push_back(e.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    QTemporaryDir dir;
+};
+
+const std::vector<std::string> kUntouched = {"kept.txt", "plain", "sub"};
+
+// A workflow with the sound main line of the tests read, in file mode.
+void initialiseSoundLine(ScriptedPlatform& platform, Workflow& workflow)
+{
+    workflow.selectCoordinateFile();
+    platform.answerDialog(data("jd02_spiral_sym.jdx"));
+    platform.answerDialog(data("jd02_spiral_sym.dl"));
+    workflow.initialise();
+}
+
+std::string errorDetail(const ScriptedPlatform& platform)
+{
+    return platform.errors().empty() ? std::string("no error shown") : platform.errors()[0].detail;
+}
+
 }  // namespace
 
 class SessionOperationsTest : public QObject {
@@ -59,6 +101,10 @@ private slots:
     void malformedCoordinateFileWritesNothing_data();
     void malformedCoordinateFileWritesNothing();
     void cancelledSaveDialogWritesNothing();
+    void malformedCorpus_data();
+    void malformedCorpus();
+    void fileFaultsLoseNothing_data();
+    void fileFaultsLoseNothing();
 
 private:
     std::string temp(const char* name) const { return dir.filePath(name).toStdString(); }
@@ -229,6 +275,116 @@ void SessionOperationsTest::cancelledSaveDialogWritesNothing()
     QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_READ_CANCELLED));
     QCOMPARE(platform.repaintCount(), repaintsBefore);  // no point was solved
     QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FILE_READY));
+}
+
+void SessionOperationsTest::malformedCorpus_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < malformed::CASES.size(); ++i) {
+        QTest::newRow(malformed::CASES[i].file) << static_cast<int>(i);
+    }
+}
+
+// Every file of the malformed corpus through the window: the operation's
+// message, the exact file, line and reason, the earlier results file kept.
+void SessionOperationsTest::malformedCorpus()
+{
+    QFETCH(int, index);
+    const malformed::Case& c = malformed::CASES[static_cast<std::size_t>(index)];
+    const std::string path = std::string(VOMEL_TEST_DATA_DIR) + "/malformed/" + c.file;
+    const std::string detail =
+        path + (c.line > 0 ? ":" + std::to_string(c.line) : std::string()) + ": " + c.reason;
+
+    FaultFolder folder;
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Workflow workflow(platform, operations);
+    const char* message = MSG_INIT_FORMAT;
+    switch (c.kind) {
+    case malformed::Kind::IntersectionPoint:
+        platform.answerDialog(path);
+        platform.answerDialog(data("jd02_spiral_sym.dl"));
+        workflow.initialise();
+        break;
+    case malformed::Kind::ChainBreak:
+        platform.answerDialog(data("jd02_spiral_sym.jdx"));
+        platform.answerDialog(path);
+        workflow.initialise();
+        break;
+    case malformed::Kind::Element:
+        workflow.selectMethod(MethodChoice::Element);
+        platform.answerDialog(path);
+        workflow.initialise();
+        break;
+    case malformed::Kind::Coordinates:
+        initialiseSoundLine(platform, workflow);
+        QVERIFY2(platform.errors().empty(), errorDetail(platform).c_str());
+        platform.answerDialog(path);
+        platform.answerDialog(folder.path("kept.txt"));
+        workflow.compute("", "");
+        message = MSG_COMPUTE_FORMAT;
+        break;
+    }
+
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(message));
+    QCOMPARE(QString::fromStdString(platform.errors()[0].detail), QString::fromStdString(detail));
+    QCOMPARE(readFile(folder.path("kept.txt")), kEarlierResults);
+    QCOMPARE(folder.entries(), kUntouched);
+    QVERIFY(workflow.state().station.find("nan") == std::string::npos);
+    QVERIFY(workflow.state().offset.find("nan") == std::string::npos);
+}
+
+void SessionOperationsTest::fileFaultsLoseNothing_data()
+{
+    QTest::addColumn<QString>("coordinates");  // "@NAME": NAME in the fault folder
+    QTest::addColumn<QString>("results");
+    QTest::addColumn<QString>("reason");      // after "PATH: "
+    const QString points = QString::fromStdString(data("jd02_spiral_sym.xy"));
+    QTest::newRow("destination under a regular file")
+        << points << "@plain/out.txt" << "cannot reach the results file: Not a directory";
+    QTest::newRow("destination in /proc")
+        << points << "/proc/vomel-results.txt"
+        << "cannot create a file in the folder /proc: No such file or directory";
+    QTest::newRow("destination is a folder") << points << "@sub" << "the results file is a folder: Is a directory";
+    QTest::newRow("destination is a full device")
+        << points << "/dev/full" << "cannot write the results file: No space left on device";
+    QTest::newRow("coordinate file is a folder") << "@sub" << "@kept.txt" << "cannot read the file: it is a folder";
+    QTest::newRow("coordinate file is missing")
+        << "@none.xy" << "@kept.txt" << "cannot open the file: No such file or directory";
+}
+
+// Destinations and inputs that the file system refuses, even to root: the
+// message names the file and the reason; the earlier results file is kept
+// and no temporary file is left beside it.
+void SessionOperationsTest::fileFaultsLoseNothing()
+{
+    QFETCH(QString, coordinates);
+    QFETCH(QString, results);
+    QFETCH(QString, reason);
+    FaultFolder folder;
+    const auto resolve = [&folder](const QString& name) {
+        return name.startsWith('@') ? folder.path(name.mid(1).toStdString().c_str()) : name.toStdString();
+    };
+    const std::string coordinatePath = resolve(coordinates);
+    const std::string resultsPath = resolve(results);
+    const std::string failing = coordinates.startsWith('@') ? coordinatePath : resultsPath;
+
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Workflow workflow(platform, operations);
+    initialiseSoundLine(platform, workflow);
+    QVERIFY2(platform.errors().empty(), errorDetail(platform).c_str());
+    platform.answerDialog(coordinatePath);
+    platform.answerDialog(resultsPath);
+    workflow.compute("", "");
+
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_COMPUTE_FORMAT));
+    QCOMPARE(QString::fromStdString(platform.errors()[0].detail),
+             QString::fromStdString(failing + ": ") + reason);
+    QCOMPARE(readFile(folder.path("kept.txt")), kEarlierResults);
+    QCOMPARE(folder.entries(), kUntouched);
 }
 
 QTEST_GUILESS_MAIN(SessionOperationsTest)
