@@ -42,16 +42,16 @@ std::size_t CoordinateReader::readChunk(std::vector<SurveyPoint>& out, std::size
     return appended;
 }
 
-std::vector<SurveyPoint> readCoordinateFile(std::istream& in)
+std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoints)
 {
     // Chunk size for reading a whole file, points.
     constexpr std::size_t CHUNK_POINTS = 4096;
     std::vector<SurveyPoint> points;
     CoordinateReader reader(in);
     while (reader.readChunk(points, CHUNK_POINTS) > 0) {
-        if (points.size() > MAX_POINTS) {
-            throw FormatFailure("more than " + std::to_string(MAX_POINTS) + " points in one file",
-                                points[MAX_POINTS].line);
+        if (points.size() > maxPoints) {
+            throw FormatFailure("more than " + std::to_string(maxPoints) + " points in one file",
+                                points[maxPoints].line);
         }
     }
     return points;

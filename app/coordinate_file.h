@@ -42,8 +42,9 @@ private:
 // memory at once, far more than any survey.
 inline constexpr std::size_t MAX_POINTS = 2'000'000;
 
-// Every point of the file; a point beyond MAX_POINTS is a FormatFailure
+// Every point of the file; a point beyond maxPoints (MAX_POINTS but in
+// tests) is a FormatFailure naming its line.
 // naming its line.
-std::vector<SurveyPoint> readCoordinateFile(std::istream& in);
+std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoints = MAX_POINTS);
 
 }  // namespace vomel

@@ -53,30 +53,32 @@ inline std::istringstream asFile(const std::uint8_t* data, std::size_t size)
     return std::istringstream(std::string(reinterpret_cast<const char*>(data), size), std::ios::binary);
 }
 
-// Solves (x, y) on the line and checks the answer as the results file and
-// the main window would show it: finite, its station within one sample step
-// of the line's ends, and writable.
+// Solves (x, y) on the line by both algorithms (the reference and the fast
+// one) and checks each answer as the results file and the main window would
+// show it: finite, its station within one sample step of the line's ends,
+// and writable.
 inline void solveAndCheck(const vomel::Alignment& alignment, double x, double y)
 {
-    try {
-        const vomel::Solution s = vomel::solvePoint(
-            alignment.samples, [&](double station) { return alignment.stationAt(station); }, x, y);
-        requireFiniteResult(s.station, "station");
-        requireFiniteResult(s.offset, "offset");
-        requireFiniteResult(s.footX, "foot X");
-        requireFiniteResult(s.footY, "foot Y");
-        if (s.station < alignment.startStation - vomel::SAMPLE_STEP ||
-            s.station > alignment.endStation + vomel::SAMPLE_STEP) {
-            fault("station " + std::to_string(s.station) + " outside the sampled range");
+    for (const auto solver : {vomel::SolverChoice::Reference, vomel::SolverChoice::Fast}) {
+        try {
+            const vomel::Solution s = alignment.solve(x, y, solver);
+            requireFiniteResult(s.station, "station");
+            requireFiniteResult(s.offset, "offset");
+            requireFiniteResult(s.footX, "foot X");
+            requireFiniteResult(s.footY, "foot Y");
+            if (s.station < alignment.startStation - vomel::SAMPLE_STEP ||
+                s.station > alignment.endStation + vomel::SAMPLE_STEP) {
+                fault("station " + std::to_string(s.station) + " outside the sampled range");
+            }
+            vomel::SurveyPoint point;
+            point.label = "P";
+            point.x = x;
+            point.y = y;
+            (void)vomel::resultsDataLine(point, s, alignment.chainBreaks);
+            (void)zxbas::stationTextPlain(alignment.chainBreaks, s.station);
+        } catch (const vomel::Failure& failure) {
+            checkFailure(failure);
         }
-        vomel::SurveyPoint point;
-        point.label = "P";
-        point.x = x;
-        point.y = y;
-        (void)vomel::resultsDataLine(point, s, alignment.chainBreaks);
-        (void)zxbas::stationTextPlain(alignment.chainBreaks, s.station);
-    } catch (const vomel::Failure& failure) {
-        checkFailure(failure);
     }
 }
 

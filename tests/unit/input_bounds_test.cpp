@@ -125,13 +125,14 @@ TEST(InputBounds, EndlessInputsStop)
         EXPECT_EQ(outcome.reason, kLongLine);
         EXPECT_EQ(outcome.line, 1);
     }
-    // Endless points: the whole-file reader stops after MAX_POINTS.
+    // Endless points: the whole-file reader (a pipe is read whole) stops
+    // after its bound, here a small one, naming the first point beyond it.
     {
         EndlessBuffer points("P 1 2\n");
         std::istream in(&points);
-        const auto outcome = formatFailureOf([&] { vomel::readCoordinateFile(in); });
-        EXPECT_EQ(outcome.reason, "more than 2000000 points in one file");
-        EXPECT_EQ(outcome.line, 2'000'001);
+        const auto outcome = formatFailureOf([&] { vomel::readCoordinateFile(in, 70'000); });
+        EXPECT_EQ(outcome.reason, "more than 70000 points in one file");
+        EXPECT_EQ(outcome.line, 70'001);
     }
 }
 
