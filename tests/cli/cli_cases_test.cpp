@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -95,6 +96,11 @@ TEST_P(CliCases, OutputMessageAndStatus)
         EXPECT_EQ(outcome.out, c.out);
     }
     EXPECT_NE(outcome.err.find(c.errContains), std::string::npos) << "stderr: " << outcome.err;
+    // No number that is not finite is ever printed, in whatever case.
+    std::string lower = outcome.out;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char ch) { return std::tolower(ch); });
+    EXPECT_EQ(lower.find("nan"), std::string::npos) << outcome.out;
+    EXPECT_EQ(lower.find("inf"), std::string::npos) << outcome.out;
     fs::remove_all(workDir);
 }
 
@@ -123,6 +129,18 @@ const CliCase kCases[] = {
     // One point: the station text and the offset, right of the line negative.
     {"point_right_of_straight", {"point", "--jd", "{data}/straight.jdx", "350.25", "800.5"}, 0,
      "450.250 -800.500\n", ""},
+    {"point_x_near_the_double_range", {"point", "--jd", "{data}/straight.jdx", "1.7e308", "5"}, 2, "",
+     "数据文件格式有误或操作不当！\nX of the point 1.7E+308 is beyond ±1000000000\n"},
+    {"point_y_just_beyond_the_bound", {"point", "--jd", "{data}/straight.jdx", "5", "-1000000000.5"}, 2, "",
+     "数据文件格式有误或操作不当！\nY of the point -1000000000.5 is beyond ±1000000000\n"},
+    // At the bound the answer is finite (the station is then good to some
+    // metres only: the distance is flat to a double's precision so far off);
+    // a thousand kilometres off it is still good to the millimetre.
+    {"point_at_the_bound", {"point", "--jd", "{data}/straight.jdx", "350.25", "1e9"}, 0, nullptr, ""},
+    {"point_a_thousand_km_off", {"point", "--jd", "{data}/straight.jdx", "350.25", "1e6"}, 0,
+     "450.250 -1000000.000\n", ""},
+    {"station_beyond_the_double_range", {"station", "--jd", "{data}/straight.jdx", "1e400"}, 1, "",
+     "station is not a number: \"1e400\""},
     {"point_left_of_straight", {"point", "--jd", "{data}/straight.jdx", "350.25", "-800.5"}, 0,
      "450.250 800.500\n", ""},
 

@@ -40,6 +40,7 @@ public:
     ~ScratchFolder() { fs::remove_all(path_); }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
+    // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a name and its contents
     std::string write(const std::string& name, const std::string& bytes) const
     {
         const std::string path = file(name);
