@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/failure.h"
+#include "app/number_text.h"
 #include "interchange/element_chain.h"
 #include "interchange/element_kind.h"
 #include "interchange/partial_spiral.h"
@@ -43,6 +44,17 @@ void checkElement(int i, const ElementShape& element)
     }
     if (kind == ElementKind::PartialSpiral && length == 0.0) {
         throw vomel::FormatFailure(elementLabel(i) + ": partial spiral constant is 0 (length 0)");
+    }
+    if (kind == ElementKind::PartialSpiral) {
+        // Both radii have one sign: the tangent turns by the mean curvature
+        // times the length.
+        const double turn = 0.5 * (1.0 / std::fabs(r1) + 1.0 / std::fabs(r2)) * length;
+        if (!(turn <= MAX_PARTIAL_SPIRAL_TURN)) {
+            throw vomel::FormatFailure(elementLabel(i) + ": the partial spiral turns through " +
+                                       vomel::formatGeneral(turn) + " rad; at most " +
+                                       vomel::formatGeneral(MAX_PARTIAL_SPIRAL_TURN) +
+                                       " (four full turns) are accepted");
+        }
     }
 }
 

@@ -24,6 +24,12 @@ inline constexpr double SPAN_SERIES_MAX_ANGLE = 4.0;
 // panel's length.
 inline constexpr double QUADRATURE_PANEL_ANGLE = 0.25;
 
+// Largest turn of the tangent along one partial spiral, radians: four full
+// turns, beyond any road. It bounds the quadrature's panels per point (at
+// most 2 × this / QUADRATURE_PANEL_ANGLE + 1), so that sampling a line
+// costs a bounded number of operations a metre.
+inline constexpr double MAX_PARTIAL_SPIRAL_TURN = 8.0 * 3.14159265358979323846;
+
 // Offset from the start of the partial spiral `element` to its point at
 // distance d from the start (0 <= d <= length), in the frame of the start
 // tangent: x along it, y a quarter turn further from +X towards +Y.

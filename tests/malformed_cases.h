@@ -57,6 +57,9 @@ inline constexpr std::array CASES = {
          "field 4, the start azimuth, is 214749 degrees or more: \"1e20\""},
     Case{"ele_length_beyond_range.ele", Kind::Element, 2,
          "field 3 is beyond ±1000000000, the largest magnitude accepted: \"1e10\""},
+    Case{"ele_partial_spiral_of_a_million_radians.ele", Kind::Element, 0,
+         "element 1: the partial spiral turns through 1010016.83333333 rad; at most 25.1327412287183 (four full "
+         "turns) are accepted"},
     Case{"ele_line_too_long_to_sample.ele", Kind::Element, 0,
          "the line is 900000000 m long; at most 10000000 m can be sampled"},
 

@@ -113,6 +113,10 @@ TEST(ElementFile, EveryFailureSaysWhatAndWhere)
          "element 1: partial spiral constant is 0 (length 0)", 0},
         {"negative length", start + "9999 9999 -20\n", typeid(vomel::FormatFailure),
          "element 1: length -20.000000 is negative", 0},
+        {"partial spiral turning a million radians", start + "3 .00005 101\n", typeid(vomel::FormatFailure),
+         "element 1: the partial spiral turns through 1010016.83333333 rad; at most 25.1327412287183 (four full "
+         "turns) are accepted",
+         0},
         {"start azimuth out of range", "0 0 0 214749\n", typeid(vomel::FormatFailure),
          "field 4, the start azimuth, is 214749 degrees or more: \"214749\"", 1},
         {"start azimuth near the double range", "0 0 0\n-1.7e308\n", typeid(vomel::FormatFailure),
@@ -165,3 +169,17 @@ TEST(ElementFile, NotFiniteStationFails)
 }
 
 }  // namespace
+
+TEST(ElementFile, PartialSpiralWithinFourTurnsIsPrepared)
+{
+    // 0.5 × (1/10 + 1/5) × 160 = 24 rad, just under four full turns: every
+    // point of it is found by quadrature, finite, and no farther from the
+    // start than its length.
+    const auto chain = chain_support::prepareFromText("0 0 0 0\n10 5 160\n");
+    ASSERT_EQ(chain->elementCount, 1);
+    for (const double station : {0.0, 1.0, 80.0, 159.5, 160.0}) {
+        const vomel::Point p = htbas::interchangeStationToXY(*chain, station);
+        ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << station;
+        EXPECT_LE(std::hypot(p.x, p.y), station + 1e-9) << station;
+    }
+}
