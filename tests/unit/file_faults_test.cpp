@@ -5,19 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/failure.h"
 #include "app/session.h"
+#include "tests/unit/scratch_folder.h"
 #include "tests/malformed_cases.h"
 
 namespace {
@@ -29,42 +25,8 @@ const std::string kEarlierResults = "earlier results\r\n";
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 std::string malformedFile(const std::string& name) { return data("malformed/" + name); }
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "vomel-faults-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
-        path_ = pattern;
-    }
-    ~ScratchFolder() { fs::remove_all(path_); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a name and its contents
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
-        const std::string path = file(name);
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::vector<std::string> entries() const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(path_)) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path path_;
-};
-
-std::string contentsOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vomeltest::contentsOf;
+using vomeltest::ScratchFolder;
 
 // "FILE:LINE: reason" or "FILE: reason", as every message shows it.
 std::string detailOf(const std::string& file, long line, const std::string& reason)
