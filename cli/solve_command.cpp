@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/messages.h"
+#include "app/results_csv.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
@@ -51,6 +52,7 @@ struct SolveCommand {
     std::string pointsFile;
     std::string outputFile;
     std::string encoding = "gbk";
+    std::string format = "results";
     CLI::App* command = nullptr;
 
     int run() const
@@ -65,8 +67,13 @@ struct SolveCommand {
         const auto header = encoding == "utf-8" ? vomel::HeaderEncoding::Utf8 : vomel::HeaderEncoding::Gbk;
         return runReporting(Stage::Compute, [&] {
             auto progress = std::make_shared<TerminalProgress>();
-            vomel::computeFileRun(*line, pointsFile, outputFile.empty() ? "/dev/stdout" : outputFile, header,
-                                  [progress](long i, long count) { (*progress)(i, count); });
+            const std::string destination = outputFile.empty() ? "/dev/stdout" : outputFile;
+            auto report = [progress](long i, long count) { (*progress)(i, count); };
+            if (format == "csv") {
+                vomel::computeCsvRun(*line, pointsFile, destination, report);
+            } else {
+                vomel::computeFileRun(*line, pointsFile, destination, header, report);
+            }
             return EXIT_DONE;
         });
     }
@@ -86,6 +93,12 @@ CommandRunner addSolveCommand(CLI::App& app)
                                "Results file to write (replaced only when complete); standard output if omitted");
     state->command->add_option("--encoding", state->encoding, "Encoding of the results header")
         ->check(CLI::IsMember({"gbk", "utf-8"}))
+        ->capture_default_str();
+    state->command
+        ->add_option("--format", state->format,
+                     "results: the results file; csv: UTF-8 CSV with a header row and per-point status and "
+                     "residual")
+        ->check(CLI::IsMember({"results", "csv"}))
         ->capture_default_str();
     return [state] { return state->run(); };
 }
