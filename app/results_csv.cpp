@@ -1,6 +1,8 @@
 #include "app/results_csv.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "app/failure.h"
 #include "app/file_reading.h"
@@ -23,11 +25,6 @@ std::string csvText(const std::string& text)
         quoted += c;
     }
     return quoted + "\"";
-}
-
-StationFunction forwardOf(const Alignment& alignment)
-{
-    return [&alignment](double station) { return alignment.stationAt(station); };
 }
 
 }  // namespace
@@ -63,25 +60,42 @@ std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point,
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user names them
 void computeCsvRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
-                   const StakeoutProgress& progress)
+                   const ProgressCallback& progress, const RunOptions& options)
 {
     const std::vector<SurveyPoint> points =
         readWholeFile(coordinatePath, [](std::istream& in) { return readCoordinateFile(in); });
 
     ResultsWriter writer(resultsPath);
     writer.write(csvResultsHeader());
-    const StationFunction forward = forwardOf(alignment);
+    const FastLine fast = alignment.fastLine();
+    const PointSolver solve = [&alignment, &fast, &options](double x, double y) {
+        if (options.solver == SolverChoice::Reference) return alignment.solve(x, y, SolverChoice::Reference);
+        return solvePointFast(fast, x, y);
+    };
+    const unsigned threads = workerCount(options.threads);
+    const std::size_t chunk = std::max<std::size_t>(options.chunkPoints, 1);
     const auto count = static_cast<long>(points.size());
-    for (long i = 1; i <= count; ++i) {
-        if (progress) progress(i, count);
-        const SurveyPoint& point = points[static_cast<std::size_t>(i - 1)];
+    std::vector<SurveyPoint> part;
+    std::vector<Solution> solutions;
+    for (std::size_t first = 0; first < points.size(); first += chunk) {
+        const std::size_t last = std::min(points.size(), first + chunk);
+        if (progress) {
+            for (std::size_t i = first; i < last; ++i) progress(static_cast<long>(i) + 1, count);
+        }
+        part.assign(points.begin() + static_cast<std::ptrdiff_t>(first),
+                    points.begin() + static_cast<std::ptrdiff_t>(last));
         try {
-            const Solution solution = solvePoint(alignment.samples, forward, point.x, point.y);
-            writer.write(csvResultsLine(alignment, point, solution));
-        } catch (const GeometryFailure& failure) {
-            GeometryFailure named("point " + point.label + ": " + failure.reason(), point.line);
-            named.setFile(coordinatePath);
-            throw named;
+            solvePoints(solve, part, solutions, threads);
+            for (std::size_t i = 0; i < part.size(); ++i) {
+                try {
+                    writer.write(csvResultsLine(alignment, part[i], solutions[i]));
+                } catch (const GeometryFailure& failure) {
+                    throw GeometryFailure("point " + part[i].label + ": " + failure.reason(), part[i].line);
+                }
+            }
+        } catch (Failure& failure) {
+            failure.setFile(coordinatePath);
+            throw;
         }
     }
     writer.commit();

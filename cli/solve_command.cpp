@@ -53,6 +53,8 @@ struct SolveCommand {
     std::string outputFile;
     std::string encoding = "gbk";
     std::string format = "results";
+    unsigned threads = 0;  // 0: every core
+    bool reference = false;
     CLI::App* command = nullptr;
 
     int run() const
@@ -67,12 +69,15 @@ struct SolveCommand {
         const auto header = encoding == "utf-8" ? vomel::HeaderEncoding::Utf8 : vomel::HeaderEncoding::Gbk;
         return runReporting(Stage::Compute, [&] {
             auto progress = std::make_shared<TerminalProgress>();
+            vomel::RunOptions options;
+            options.solver = reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast;
+            options.threads = threads;
             const std::string destination = outputFile.empty() ? "/dev/stdout" : outputFile;
             auto report = [progress](long i, long count) { (*progress)(i, count); };
             if (format == "csv") {
-                vomel::computeCsvRun(*line, pointsFile, destination, report);
+                vomel::computeCsvRun(*line, pointsFile, destination, report, options);
             } else {
-                vomel::computeFileRun(*line, pointsFile, destination, header, report);
+                vomel::computeFileRun(*line, pointsFile, destination, header, report, options);
             }
             return EXIT_DONE;
         });
@@ -100,6 +105,12 @@ CommandRunner addSolveCommand(CLI::App& app)
                      "residual")
         ->check(CLI::IsMember({"results", "csv"}))
         ->capture_default_str();
+    state->command->add_option("--threads", state->threads,
+                               "Worker threads; 0 (the default) uses every core. The results do not depend on it")
+        ->check(CLI::Range(0u, 1024u));
+    state->command->add_flag("--reference", state->reference,
+                             "Use the reference algorithm (a scan of every sample and a bisection on the "
+                             "distance) instead of the fast path");
     return [state] { return state->run(); };
 }
 
