@@ -9,9 +9,7 @@
 #include "app/number_text.h"
 #include "app/results_file.h"
 #include "app/session.h"
-#include "interchange/station_tangent.h"
 #include "mainline/stated_station.h"
-#include "mainline/station_tangent.h"
 
 namespace vomel {
 
@@ -60,13 +58,7 @@ StakeoutRow readRow(const std::vector<std::string>& fields, long line, const zxb
 
 double tangentAzimuth(const Alignment& alignment, double station)
 {
-    if (alignment.method == Method::IntersectionPoint && alignment.mainLine) {
-        return positiveAzimuth(zxbas::mainLineTangentAzimuth(*alignment.mainLine, station));
-    }
-    if (alignment.method == Method::Element && alignment.elementChain) {
-        return positiveAzimuth(htbas::interchangeTangentAzimuth(*alignment.elementChain, station));
-    }
-    throw GeometryFailure("no alignment has been initialised");
+    return positiveAzimuth(requireFinite(alignment.poseAt(station).azimuth, "tangent azimuth"));
 }
 
 Point offsetPoint(const Alignment& alignment, double station, double offset)

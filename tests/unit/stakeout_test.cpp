@@ -71,7 +71,21 @@ struct Line {
     vomel::Method method;
     std::string file;
     std::string breaks;
+    double largestOffset = 30.0;  // metres either side, for the round trips
+    bool nearItself = false;      // parts of the line pass near other parts
 };
+
+// Plain, symmetric, unequal and incomplete curves and a hairpin loop (JD5,
+// R 60) whose spirals run against the station.
+const char* const HAIRPIN_LINE = "TEST,1000\r\n"
+                                 "QD\r\n1000.000 2000.000 0 0 0\r\n"
+                                 "JD1\r\n1700.000 2000.000 300 0 0\r\n"
+                                 "JD2\r\n2194.975 2494.975 400 100 100\r\n"
+                                 "JD3\r\n2884.340 2616.528 250 120 60\r\n"
+                                 "JD4\r\n3005.894 3305.894 350 100 80 700 1050\r\n"
+                                 "JD5HT11\r\n3663.679 3545.308 60 40 40\r\n"
+                                 "JD6\r\n2974.313 3666.862 500 150 150 0 1500\r\n"
+                                 "ZD\r\n2438.082 3216.910 0 0 0\r\n";
 
 TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
 {
@@ -105,8 +119,10 @@ TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
 // one element), and it is continuous across the key points.
 TEST(TangentAzimuth, AgreesWithTheForwardFunctionOnEveryElement)
 {
+    const TempFile hairpin("tangent-hairpin.jdx", HAIRPIN_LINE);
     const Line lines[] = {
         {"complete spirals", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), ""},
+        {"hairpin loop", vomel::Method::IntersectionPoint, hairpin.path(), ""},
         {"incomplete spirals", vomel::Method::IntersectionPoint, data("jd04_incomplete.jdx"), ""},
         {"element chain", vomel::Method::Element, data("ele01_basic.ele"), ""},
     };
@@ -165,45 +181,70 @@ TEST(OffsetPoint, SideAgreesWithTheBackCalculation)
 TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
 {
     const TempFile longChain("long.dl", "2600 2550\r\n3500 3400\r\n");
+    const TempFile hairpin("roundtrip-hairpin.jdx", HAIRPIN_LINE);
+    const TempFile hairpinBreaks("roundtrip-hairpin.dl", "1500 1480\r\n2600 2700\r\n");
     const Line lines[] = {
         {"main line, short chain", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
          data("jd02_spiral_sym.dl")},
         {"main line, long chains", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), longChain.path()},
         {"main line, incomplete spirals, no breaks", vomel::Method::IntersectionPoint,
          data("jd04_incomplete.jdx"), data("jd04_incomplete.dl")},
+        // The loop and the line after it pass near earlier parts of the
+        // line: there a point may have a nearer foot on another part.
+        {"main line with a hairpin loop, long and short chain", vomel::Method::IntersectionPoint, hairpin.path(),
+         hairpinBreaks.path(), 30.0, true},
         {"element chain", vomel::Method::Element, data("ele01_basic.ele"), ""},
     };
     constexpr double kStationTolerance = 1e-5;  // metres
     constexpr double kOffsetTolerance = 1e-6;   // metres
+    // A foot this far from the one set out is a foot on another part of the
+    // line, metres.
+    constexpr double kOtherPart = 1.0;
     std::mt19937_64 random(8);
     for (const Line& line : lines) {
         const auto a = vomel::initialiseAlignment(line.method, line.file, line.breaks);
-        const auto forward = forwardOf(*a);
         std::uniform_real_distribution<double> station(a->startStation + 5.0, a->endStation - 5.0);
-        std::uniform_real_distribution<double> offset(-30.0, 30.0);
-        double worstStation = 0.0;
-        double worstOffset = 0.0;
-        std::string worstCase;
-        for (int i = 0; i < 1500; ++i) {
-            // Through the stated station, as a user gives it.
-            const zxbas::StatedStation stated = zxbas::chainStationLetter(a->chainBreaks, station(random));
-            const double s = zxbas::continuousStation(a->chainBreaks, stated);
-            const double o = offset(random);
-            const vomel::Point p = vomel::offsetPoint(*a, s, o);
-            const vomel::Solution back = vomel::solvePoint(a->samples, forward, p.x, p.y);
-            const double ds = std::fabs(back.station - s);
-            const double doff = std::fabs(back.offset - o);
-            if (ds > worstStation || doff > worstOffset) {
-                worstCase = std::string(1, stated.letter) + std::to_string(stated.stated) + " offset " +
-                            std::to_string(o);
+        std::uniform_real_distribution<double> offset(-line.largestOffset, line.largestOffset);
+        for (const auto solver : {vomel::SolverChoice::Reference, vomel::SolverChoice::Fast}) {
+            const char* const solverName = solver == vomel::SolverChoice::Reference ? "reference" : "fast";
+            double worstStation = 0.0;
+            double worstOffset = 0.0;
+            int otherParts = 0;
+            std::string worstCase;
+            constexpr int kPoints = 1500;
+            for (int i = 0; i < kPoints; ++i) {
+                // Through the stated station, as a user gives it.
+                const zxbas::StatedStation stated = zxbas::chainStationLetter(a->chainBreaks, station(random));
+                const double s = zxbas::continuousStation(a->chainBreaks, stated);
+                const double o = offset(random);
+                const vomel::Point p = vomel::offsetPoint(*a, s, o);
+                const vomel::Solution back = a->solve(p.x, p.y, solver);
+                const std::string at = std::string(1, stated.letter) + std::to_string(stated.stated) + " offset " +
+                                       std::to_string(o);
+                if (std::fabs(back.station - s) > kOtherPart) {
+                    // Then it must be a true foot, and a nearer one.
+                    ++otherParts;
+                    const vomel::Point rebuilt = vomel::offsetPoint(*a, back.station, back.offset);
+                    EXPECT_LT(std::hypot(rebuilt.x - p.x, rebuilt.y - p.y), kStationTolerance) << line.name << " " << at;
+                    EXPECT_LE(std::fabs(back.offset), std::fabs(o) + kOffsetTolerance) << line.name << " " << at;
+                    continue;
+                }
+                const double ds = std::fabs(back.station - s);
+                const double doff = std::fabs(back.offset - o);
+                if (ds > worstStation || doff > worstOffset) worstCase = at;
+                worstStation = std::max(worstStation, ds);
+                worstOffset = std::max(worstOffset, doff);
             }
-            worstStation = std::max(worstStation, ds);
-            worstOffset = std::max(worstOffset, doff);
+            EXPECT_LT(worstStation, kStationTolerance) << line.name << ", " << solverName << ", worst near " << worstCase;
+            EXPECT_LT(worstOffset, kOffsetTolerance) << line.name << ", " << solverName << ", worst near " << worstCase;
+            if (line.nearItself) {
+                EXPECT_LT(otherParts, kPoints / 10) << line.name;
+            } else {
+                EXPECT_EQ(otherParts, 0) << line.name;
+            }
+            std::printf("%s, %s: largest station error %.3g m, offset error %.3g m, %d feet on other parts\n",
+                        line.name, solverName, worstStation, worstOffset, otherParts);
         }
-        EXPECT_LT(worstStation, kStationTolerance) << line.name << ", worst near " << worstCase;
-        EXPECT_LT(worstOffset, kOffsetTolerance) << line.name << ", worst near " << worstCase;
-        std::printf("%s: largest station error %.3g m, offset error %.3g m\n", line.name, worstStation,
-                    worstOffset);
     }
 }
 
