@@ -16,8 +16,16 @@ namespace {
 
 // Seconds of arc are shown with this many decimals (0.0001" is 5e-10 rad).
 constexpr int SECOND_DECIMALS = 4;
+// Computed lengths and coordinates to a tenth of a millimetre, angles in
+// radians to 1e-10 rad: finer than the drawings, and narrow enough for
+// the whole table to fit a screen.
+constexpr int LENGTH_DECIMALS = 4;
+constexpr int RADIAN_DECIMALS = 10;
 
+// Input values (coordinates, radii, spiral lengths) as the file gives them.
 std::string number(double value) { return formatGeneral(value); }
+std::string length(double value) { return formatFixed(value, LENGTH_DECIMALS); }
+std::string radians(double value) { return formatFixed(value, RADIAN_DECIMALS); }
 
 // A stated station with its letter when the line has chain breaks,
 // millimetres as on the drawings.
@@ -62,16 +70,16 @@ CurveTable mainLineTable(const Alignment& alignment, const zxbas::MainLine& l)
             const double midStation = l.zhStation[r] + l.curveLength[r] / 2;
             const Point mid = zxbas::mainLineStationToXY(l, midStation);
             row[3] = angleDms(l.jdDeflection[r]);
-            row[4] = number(l.jdDeflection[r]);
+            row[4] = radians(l.jdDeflection[r]);
             row[5] = number(std::fabs(l.jdRadius[r]));
             row[6] = number(std::fabs(l.jdSpiralIn[r]));
             row[7] = number(std::fabs(l.jdSpiralOut[r]));
             row[8] = number(std::fabs(l.jdOuterRadiusIn[r]));
             row[9] = number(std::fabs(l.jdOuterRadiusOut[r]));
-            row[10] = number(l.tangentIn[r]);
-            row[11] = number(l.tangentOut[r]);
-            row[12] = number(l.curveLength[r]);
-            row[13] = number(std::hypot(mid.x - l.jdX[r], mid.y - l.jdY[r]));
+            row[10] = length(l.tangentIn[r]);
+            row[11] = length(l.tangentOut[r]);
+            row[12] = length(l.curveLength[r]);
+            row[13] = length(std::hypot(mid.x - l.jdX[r], mid.y - l.jdY[r]));
             row[14] = stationText(alignment, l.zhStation[r]);
             row[15] = stationText(alignment, l.hyStation[r]);
             row[16] = stationText(alignment, midStation);
@@ -91,8 +99,8 @@ CurveTable elementChainTable(const Alignment& alignment, const htbas::ElementCha
     for (int k = 1; k <= n + 1; ++k) {
         const auto r = static_cast<std::size_t>(k);
         table.rows.push_back({"node " + std::to_string(k), "", "", "", "", stationText(alignment, chain.nodeStation[r]),
-                              number(chain.nodeX[r]), number(chain.nodeY[r]), angleDms(chain.nodeAzimuth[r]),
-                              number(chain.nodeAzimuth[r])});
+                              length(chain.nodeX[r]), length(chain.nodeY[r]), angleDms(chain.nodeAzimuth[r]),
+                              radians(chain.nodeAzimuth[r])});
         if (k > n) break;
         const htbas::ElementShape e = htbas::elementShape(chain, k);
         table.rows.push_back({"element " + std::to_string(k), kindName(htbas::elementKind(e)),

@@ -20,8 +20,11 @@ struct CurveTable {
 // E, and the stated stations of ZH, HY, QZ, YH, HZ). The start and end
 // rows carry their station in the ZH column only. Element method: one row
 // per node and per element (kind, R1, R2, L, station, X, Y, azimuth).
-// Numbers in their general form (up to 15 significant digits), stations
-// with their chain letter when the line has chain breaks.
+// Values read from the files (X, Y of the intersection points, R, Ls, RA,
+// element radii and lengths) in their general form; computed lengths (T1,
+// T2, L, E, node X and Y) with 4 decimals; angles in radians with 10
+// decimals; stations with 3 decimals and their chain letter when the line
+// has chain breaks.
 CurveTable curveTable(const Alignment& alignment);
 
 // A signed angle in degrees, minutes and seconds: -45°30'15.2500".

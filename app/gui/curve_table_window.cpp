@@ -7,6 +7,8 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStringDecoder>
 #include <QTableWidget>
@@ -23,6 +25,9 @@
 namespace vomel::gui {
 
 namespace {
+
+// Pixels left free around the window when it is sized to the screen.
+constexpr int SCREEN_MARGIN = 80;
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -92,9 +97,18 @@ CurveTableWindow::CurveTableWindow(Platform& platform, std::shared_ptr<const Ali
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
 
-    int width = 0;
+    // Large enough for the whole table, as far as the screen allows; the
+    // table scrolls beyond that.
+    const QMargins margins = layout->contentsMargins();
+    int width = 2 * table_->frameWidth() + margins.left() + margins.right() +
+                table_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < table_->columnCount(); ++c) width += table_->columnWidth(c);
-    resize(std::min(width + 40, 1400), 420);
+    int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
+                 table_->horizontalScrollBar()->sizeHint().height() + margins.top() + margins.bottom() +
+                 layout->spacing() + buttons->sizeHint().height();
+    for (int r = 0; r < table_->rowCount(); ++r) height += table_->rowHeight(r);
+    const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    resize(std::min(width, available.width() - SCREEN_MARGIN), std::min(height, available.height() - SCREEN_MARGIN));
 }
 
 QString CurveTableWindow::selectionText() const

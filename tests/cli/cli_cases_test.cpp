@@ -167,9 +167,9 @@ const CliCase kCases[] = {
     // The curve table of a ramp; of a main line without curves.
     {"curves_elements_csv", {"curves", "--elements", "{data}/straight.ele", "--format", "csv"}, 0,
      "item,kind,R1,R2,L,station,X,Y,azimuth,azimuth_rad\r\n"
-     "node 1,,,,,100.000,0,0,\"0°00'00.0000\"\"\",0\r\n"
+     "node 1,,,,,100.000,0.0000,0.0000,\"0°00'00.0000\"\"\",0.0000000000\r\n"
      "element 1,straight,9999,9999,1000,,,,,\r\n"
-     "node 2,,,,,1100.000,1000,0,\"0°00'00.0000\"\"\",0\r\n", ""},
+     "node 2,,,,,1100.000,1000.0000,0.0000,\"0°00'00.0000\"\"\",0.0000000000\r\n", ""},
     {"curves_main_line_text", {"curves", "--jd", "{data}/straight.jdx", "--dl", "{data}/straight.dl"}, 0,
      "@straight_curves.expected", ""},
     {"curves_bad_jd", {"curves", "--jd", "{data}/bad_number.jdx"}, 2, "", "数据文件格式有误！\n"},
