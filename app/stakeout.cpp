@@ -61,6 +61,7 @@ double tangentAzimuth(const Alignment& alignment, double station)
     return positiveAzimuth(requireFinite(alignment.poseAt(station).azimuth, "tangent azimuth"));
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station then offset, as surveyors state a point
 Point offsetPoint(const Alignment& alignment, double station, double offset)
 {
     requireFinite(offset, "offset");

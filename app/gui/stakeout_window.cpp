@@ -93,6 +93,7 @@ StakeoutWindow::StakeoutWindow(Platform& platform, std::shared_ptr<const Alignme
     layout->addLayout(buttons);
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): X then Y, as everywhere in the program
 void StakeoutWindow::showPoint(const QString& x, const QString& y, const QString& status, bool fault)
 {
     x_->setText(x);

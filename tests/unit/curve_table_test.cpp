@@ -12,29 +12,15 @@
 
 #include "app/curve_table.h"
 #include "app/session.h"
+#include "temp_file.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 constexpr double PI = std::numbers::pi;
 // Computed lengths are shown with 4 decimals: half a unit of the last one.
 constexpr double kLengthTolerance = 5e-5;
 
-class TempFile {
-public:
-    TempFile(const std::string& name, const std::string& bytes)
-        : path_((fs::temp_directory_path() / ("vomel-curves-" + name)).string())
-    {
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    ~TempFile() { fs::remove(path_); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using vomeltest::TempFile;
 
 double cell(const vomel::CurveTable& table, std::size_t row, const std::string& column)
 {

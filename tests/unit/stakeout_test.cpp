@@ -19,30 +19,15 @@
 #include "app/session.h"
 #include "app/stakeout.h"
 #include "mainline/stated_station.h"
+#include "temp_file.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 constexpr double PI = std::numbers::pi;
 
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 
-// A file in the temporary folder, removed at the end of the test.
-class TempFile {
-public:
-    TempFile(const std::string& name, const std::string& bytes)
-        : path_((fs::temp_directory_path() / ("vomel-stakeout-" + name)).string())
-    {
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    ~TempFile() { fs::remove(path_); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using vomeltest::TempFile;
 
 vomel::StationFunction forwardOf(const vomel::Alignment& a)
 {
