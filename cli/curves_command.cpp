@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/curve_table.h"
+#include "app/failure.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
@@ -30,8 +31,10 @@ struct CurvesCommand {
         return runReporting(Stage::Compute, [&] {
             const vomel::CurveTable table = vomel::curveTable(*line);
             const std::string text = format == "csv" ? vomel::curveTableCsv(table) : vomel::curveTableText(table);
-            std::fwrite(text.data(), 1, text.size(), stdout);
-            return std::fflush(stdout) == 0 ? EXIT_DONE : EXIT_FILE;
+            if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+                throw vomel::FileFailure("cannot write the table to standard output");
+            }
+            return EXIT_DONE;
         });
     }
 };

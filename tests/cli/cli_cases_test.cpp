@@ -161,6 +161,8 @@ const CliCase kCases[] = {
     // residual (the point behind the start gets no true foot).
     {"solve_csv", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy", "--format", "csv"},
      0, "@two_points.csv.expected", ""},
+    {"solve_csv_reference", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy", "--format",
+                             "csv", "--reference", "--threads", "1"}, 0, "@two_points.csv.expected", ""},
     {"solve_bad_format", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy", "--format",
                           "xml"}, 1, "", "format"},
 
