@@ -114,6 +114,18 @@ TEST(ContinuousStation, StationsThatDoNotExist)
     }
 }
 
+// The most breaks a line can have, long and short chains in turn, every
+// back station above the one before it.
+ChainBreaks nineteenBreaks()
+{
+    std::vector<std::pair<double, double>> rows;
+    for (int k = 1; k <= zxbas::MAX_CHAIN_BREAKS; ++k) {
+        const double back = 500.0 + 130.0 * k;
+        rows.emplace_back(back, k % 2 == 0 ? back - 20.0 - k : back + 15.0 + k);
+    }
+    return breaksOf(rows);
+}
+
 // Every continuous station walks to a stated station and back to itself.
 TEST(ContinuousStation, RoundTripsThroughTheWalk)
 {
@@ -124,6 +136,7 @@ TEST(ContinuousStation, RoundTripsThroughTheWalk)
         // Out of order for a careful user, yet legal: a long chain followed
         // closely by another break; the walk still tests the second row.
         breaksOf({{1100, 1000}, {1050, 1200}}),
+        nineteenBreaks(),
     };
     std::mt19937_64 random(20261207);
     std::uniform_real_distribution<double> station(500.0, 3000.0);
