@@ -12,7 +12,7 @@
 
 #include "app/curve_table.h"
 #include "app/session.h"
-#include "temp_file.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -20,7 +20,6 @@ constexpr double PI = std::numbers::pi;
 // Computed lengths are shown with 4 decimals: half a unit of the last one.
 constexpr double kLengthTolerance = 5e-5;
 
-using vomeltest::TempFile;
 
 double cell(const vomel::CurveTable& table, std::size_t row, const std::string& column)
 {
@@ -47,6 +46,7 @@ std::string text(const vomel::CurveTable& table, std::size_t row, const std::str
 // long: a plain arc R 100, then R 300 with complete spirals of 60 m.
 TEST(CurveTable, MainLineAgainstClosedForms)
 {
+    const vomeltest::ScratchFolder scratch;
     auto exact = [](double v) {
         char text[40];
         std::snprintf(text, sizeof text, "%.17g", v);
@@ -56,9 +56,9 @@ TEST(CurveTable, MainLineAgainstClosedForms)
     const double y2 = 400 * std::sin(PI / 3);
     std::string jd = "START,1000\r\nQD\r\n0 0 0 0 0\r\nJD1\r\n200 0 100 0 0\r\nJD2\r\n";
     jd += exact(x2) + " " + exact(y2) + " 300 60 60\r\nZD\r\n" + exact(x2 + 300) + " " + exact(y2) + " 0 0 0\r\n";
-    const TempFile jdFile("line.jdx", jd);
-    const TempFile dlFile("line.dl", "1300 1250\r\n");
-    const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, jdFile.path(), dlFile.path());
+    const std::string jdFile = scratch.write("line.jdx", jd);
+    const std::string dlFile = scratch.write("line.dl", "1300 1250\r\n");
+    const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, jdFile, dlFile);
     const vomel::CurveTable table = vomel::curveTable(*line);
     ASSERT_EQ(table.rows.size(), 4u);
 
@@ -99,8 +99,9 @@ TEST(CurveTable, MainLineAgainstClosedForms)
 
 TEST(CurveTable, ElementChainNodesAndElements)
 {
-    const TempFile file("ramp.ele", "100 0 0 0\r\n9999 9999 50\r\n-200 -200 100\r\n9999 400 120\r\n");
-    const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file.path());
+    const vomeltest::ScratchFolder scratch;
+    const std::string file = scratch.write("ramp.ele", "100 0 0 0\r\n9999 9999 50\r\n-200 -200 100\r\n9999 400 120\r\n");
+    const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file);
     const vomel::CurveTable table = vomel::curveTable(*ramp);
     ASSERT_EQ(table.rows.size(), 7u);  // 4 nodes, 3 elements
     const char* items[] = {"node 1", "element 1", "node 2", "element 2", "node 3", "element 3", "node 4"};

@@ -12,10 +12,9 @@
 #include "app/results_csv.h"
 #include "app/session.h"
 #include "app/stakeout.h"
+#include "scratch_folder.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 
@@ -82,11 +81,10 @@ TEST(CsvResults, StatusAndResidualOfEachPoint)
 TEST(CsvResults, FileRunWritesHeaderAndOneRowPerPoint)
 {
     const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, data("ele01_basic.ele"));
-    const fs::path out = fs::temp_directory_path() / "vomel-csv-run.csv";
-    vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), out.string());
-    std::ifstream in(out, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    fs::remove(out);
+    const vomeltest::ScratchFolder scratch;
+    const std::string out = scratch.file("run.csv");
+    vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), out);
+    const std::string text = vomeltest::contentsOf(out);
     std::ifstream xy(data("ele01_basic.xy"), std::ios::binary);
     const auto points = vomel::readCoordinateFile(xy);
     std::size_t lines = 0;

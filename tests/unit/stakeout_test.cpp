@@ -19,7 +19,7 @@
 #include "app/session.h"
 #include "app/stakeout.h"
 #include "mainline/stated_station.h"
-#include "temp_file.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -27,7 +27,6 @@ constexpr double PI = std::numbers::pi;
 
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 
-using vomeltest::TempFile;
 
 vomel::StationFunction forwardOf(const vomel::Alignment& a)
 {
@@ -74,9 +73,10 @@ const char* const HAIRPIN_LINE = "TEST,1000\r\n"
 
 TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
 {
+    const vomeltest::ScratchFolder scratch;
     for (double r : {250.0, -250.0}) {
-        const TempFile file("tangent.ele", rampFile(r));
-        const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file.path());
+        const std::string file = scratch.write("tangent.ele", rampFile(r));
+        const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file);
         const double afterArc = 100.0 / r;  // azimuth at the arc's end
         struct Case {
             double station;
@@ -104,10 +104,11 @@ TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
 // one element), and it is continuous across the key points.
 TEST(TangentAzimuth, AgreesWithTheForwardFunctionOnEveryElement)
 {
-    const TempFile hairpin("tangent-hairpin.jdx", HAIRPIN_LINE);
+    const vomeltest::ScratchFolder scratch;
+    const std::string hairpin = scratch.write("tangent-hairpin.jdx", HAIRPIN_LINE);
     const Line lines[] = {
         {"complete spirals", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), ""},
-        {"hairpin loop", vomel::Method::IntersectionPoint, hairpin.path(), ""},
+        {"hairpin loop", vomel::Method::IntersectionPoint, hairpin, ""},
         {"incomplete spirals", vomel::Method::IntersectionPoint, data("jd04_incomplete.jdx"), ""},
         {"element chain", vomel::Method::Element, data("ele01_basic.ele"), ""},
     };
@@ -142,8 +143,9 @@ TEST(TangentAzimuth, AgreesWithTheForwardFunctionOnEveryElement)
 // heading north (+X), left is west (-Y).
 TEST(OffsetPoint, SideAgreesWithTheBackCalculation)
 {
-    const TempFile file("side.ele", rampFile(250.0));
-    const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file.path());
+    const vomeltest::ScratchFolder scratch;
+    const std::string file = scratch.write("side.ele", rampFile(250.0));
+    const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file);
 
     const vomel::Point west = vomel::offsetPoint(*ramp, 50.0, 5.0);
     EXPECT_NEAR(west.x, 50.0, 1e-9);
@@ -165,19 +167,20 @@ TEST(OffsetPoint, SideAgreesWithTheBackCalculation)
 // offsets of up to 30 m either side, set out and solved again.
 TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
 {
-    const TempFile longChain("long.dl", "2600 2550\r\n3500 3400\r\n");
-    const TempFile hairpin("roundtrip-hairpin.jdx", HAIRPIN_LINE);
-    const TempFile hairpinBreaks("roundtrip-hairpin.dl", "1500 1480\r\n2600 2700\r\n");
+    const vomeltest::ScratchFolder scratch;
+    const std::string longChain = scratch.write("long.dl", "2600 2550\r\n3500 3400\r\n");
+    const std::string hairpin = scratch.write("roundtrip-hairpin.jdx", HAIRPIN_LINE);
+    const std::string hairpinBreaks = scratch.write("roundtrip-hairpin.dl", "1500 1480\r\n2600 2700\r\n");
     const Line lines[] = {
         {"main line, short chain", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
          data("jd02_spiral_sym.dl")},
-        {"main line, long chains", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), longChain.path()},
+        {"main line, long chains", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), longChain},
         {"main line, incomplete spirals, no breaks", vomel::Method::IntersectionPoint,
          data("jd04_incomplete.jdx"), data("jd04_incomplete.dl")},
         // The loop and the line after it pass near earlier parts of the
         // line: there a point may have a nearer foot on another part.
-        {"main line with a hairpin loop, long and short chain", vomel::Method::IntersectionPoint, hairpin.path(),
-         hairpinBreaks.path(), 30.0, true},
+        {"main line with a hairpin loop, long and short chain", vomel::Method::IntersectionPoint, hairpin,
+         hairpinBreaks, 30.0, true},
         {"element chain", vomel::Method::Element, data("ele01_basic.ele"), ""},
     };
     constexpr double kStationTolerance = 1e-5;  // metres
@@ -280,12 +283,13 @@ TEST(StationFile, ReadsStatedStationsAndNamesFaultyLines)
 // The whole run: a coordinate file that the back-calculation reads as it is.
 TEST(StakeoutRun, WritesACoordinateFileOrNothing)
 {
+    const vomeltest::ScratchFolder scratch;
     const auto a = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
                                               data("jd02_spiral_sym.dl"));
-    const TempFile stations("run.st", "\xB5\xE3" "1 B2700 -4.25 12.5\r\nP2 1800 3\r\n");
-    const TempFile output("run.xy", "earlier results\r\n");
-    vomel::computeStakeoutRun(*a, stations.path(), output.path());
-    std::ifstream in(output.path(), std::ios::binary);
+    const std::string stations = scratch.write("run.st", "\xB5\xE3" "1 B2700 -4.25 12.5\r\nP2 1800 3\r\n");
+    const std::string output = scratch.write("run.xy", "earlier results\r\n");
+    vomel::computeStakeoutRun(*a, stations, output);
+    std::ifstream in(output, std::ios::binary);
     const auto points = vomel::readCoordinateFile(in);
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(points[0].label, "\xB5\xE3" "1");  // GBK label copied byte for byte
@@ -296,18 +300,18 @@ TEST(StakeoutRun, WritesACoordinateFileOrNothing)
     EXPECT_NEAR(first.offset, -4.25, 1e-6);
 
     // A faulty line: the earlier file stays as it was.
-    const TempFile bad("bad.st", "P1 1800 3\r\nP2 A2620 0\r\n");
-    const TempFile kept("kept.xy", "earlier results\r\n");
+    const std::string bad = scratch.write("bad.st", "P1 1800 3\r\nP2 A2620 0\r\n");
+    const std::string kept = scratch.write("kept.xy", "earlier results\r\n");
     try {
-        vomel::computeStakeoutRun(*a, bad.path(), kept.path());
+        vomel::computeStakeoutRun(*a, bad, kept);
         ADD_FAILURE() << "no failure";
     } catch (const vomel::FormatFailure& failure) {
-        EXPECT_EQ(failure.file(), bad.path());
+        EXPECT_EQ(failure.file(), bad);
         EXPECT_EQ(failure.line(), 2);
     }
-    std::ifstream keptIn(kept.path(), std::ios::binary);
-    std::string keptText((std::istreambuf_iterator<char>(keptIn)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(keptText, "earlier results\r\n");
+    EXPECT_EQ(vomeltest::contentsOf(kept), "earlier results\r\n");
+    // No temporary file is left beside the destinations.
+    EXPECT_EQ(scratch.entries(), (std::vector<std::string>{"bad.st", "kept.xy", "run.st", "run.xy"}));
 }
 
 }  // namespace
