@@ -109,22 +109,40 @@ CurveTable elementChainTable(const Alignment& alignment, const htbas::ElementCha
     return table;
 }
 
-// Display width of a UTF-8 cell: CJK characters take two columns.
+// Length of the UTF-8 sequence that starts with `lead`, 0 for a byte that
+// cannot start one.
+std::size_t utf8Length(unsigned char lead)
+{
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead < 0xE0) return 2;
+    if (lead >= 0xE0 && lead < 0xF0) return 3;
+    if (lead >= 0xF0 && lead < 0xF5) return 4;
+    return 0;
+}
+
+bool isUtf8(const std::string& text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8Length(static_cast<unsigned char>(text[i]));
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+// Display width of a cell. Names are the file's bytes: in UTF-8, three- and
+// four-byte characters (CJK in practice) take two columns, the degree sign
+// and other two-byte ones one; in GBK every byte takes one column, a
+// two-byte Chinese character two.
 std::size_t displayWidth(const std::string& text)
 {
+    if (!isUtf8(text)) return text.size();
     std::size_t width = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        std::size_t length = 1;
-        if (byte >= 0xF0) {
-            length = 4;
-        } else if (byte >= 0xE0) {
-            length = 3;
-        } else if (byte >= 0xC0) {
-            length = 2;
-        }
-        // Three- and four-byte sequences are East Asian wide in practice; the
-        // degree sign and other two-byte ones are narrow.
+        const std::size_t length = utf8Length(static_cast<unsigned char>(text[i]));
         width += length >= 3 ? 2 : 1;
         i += length;
     }

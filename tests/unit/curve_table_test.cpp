@@ -140,12 +140,13 @@ TEST(CurveTableLayout, TextColumnsAndCsvQuoting)
 {
     vomel::CurveTable table;
     table.columns = {"name", "R"};
-    table.rows = {{"JD1", "500"}, {"交点,2", "1200.5"}, {"say \"x\"", ""}};
-    EXPECT_EQ(vomel::curveTableCsv(table),
-              "name,R\r\nJD1,500\r\n\"交点,2\",1200.5\r\n\"say \"\"x\"\"\",\r\n");
-    // Chinese characters take two columns: "交点,2" is 6 columns wide.
-    EXPECT_EQ(vomel::curveTableText(table),
-              "name     R\nJD1      500\n交点,2   1200.5\nsay \"x\"\n");
+    table.rows = {{"JD1", "500"}, {"交点,2", "1200.5"}, {"say \"x\"", ""}, {"\xBD\xBB\xB5\xE3" "3", "90"}};
+    EXPECT_EQ(vomel::curveTableCsv(table), "name,R\r\nJD1,500\r\n\"交点,2\",1200.5\r\n\"say \"\"x\"\"\",\r\n"
+                                           "\xBD\xBB\xB5\xE3" "3,90\r\n");
+    // Chinese characters take two columns, in UTF-8 ("交点,2" is 6 columns
+    // wide) as in GBK (the bytes of "交点3" are 5 columns wide).
+    EXPECT_EQ(vomel::curveTableText(table), "name     R\nJD1      500\n交点,2   1200.5\nsay \"x\"\n"
+                                            "\xBD\xBB\xB5\xE3" "3    90\n");
 }
 
 }  // namespace
