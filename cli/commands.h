@@ -13,5 +13,7 @@ using CommandRunner = std::function<int()>;
 CommandRunner addStationCommand(CLI::App& app);
 CommandRunner addPointCommand(CLI::App& app);
 CommandRunner addSolveCommand(CLI::App& app);
+CommandRunner addCurvesCommand(CLI::App& app);
+CommandRunner addStakeoutCommand(CLI::App& app);
 
 }  // namespace vomelcli

@@ -27,6 +27,8 @@ int main(int argc, char** argv)
         {"station", vomelcli::addStationCommand(app)},
         {"point", vomelcli::addPointCommand(app)},
         {"solve", vomelcli::addSolveCommand(app)},
+        {"curves", vomelcli::addCurvesCommand(app)},
+        {"stakeout", vomelcli::addStakeoutCommand(app)},
     };
 
     // Stations and coordinates are read from the arguments left over after

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/messages.h"
+#include "app/results_csv.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
@@ -51,6 +52,7 @@ struct SolveCommand {
     std::string pointsFile;
     std::string outputFile;
     std::string encoding = "gbk";
+    std::string format = "results";
     unsigned threads = 0;  // 0: every core
     bool reference = false;
     CLI::App* command = nullptr;
@@ -70,8 +72,13 @@ struct SolveCommand {
             vomel::RunOptions options;
             options.solver = reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast;
             options.threads = threads;
-            vomel::computeFileRun(*line, pointsFile, outputFile.empty() ? "/dev/stdout" : outputFile, header,
-                                  [progress](long i, long count) { (*progress)(i, count); }, options);
+            const std::string destination = outputFile.empty() ? "/dev/stdout" : outputFile;
+            auto report = [progress](long i, long count) { (*progress)(i, count); };
+            if (format == "csv") {
+                vomel::computeCsvRun(*line, pointsFile, destination, report, options);
+            } else {
+                vomel::computeFileRun(*line, pointsFile, destination, header, report, options);
+            }
             return EXIT_DONE;
         });
     }
@@ -91,6 +98,12 @@ CommandRunner addSolveCommand(CLI::App& app)
                                "Results file to write (replaced only when complete); standard output if omitted");
     state->command->add_option("--encoding", state->encoding, "Encoding of the results header")
         ->check(CLI::IsMember({"gbk", "utf-8"}))
+        ->capture_default_str();
+    state->command
+        ->add_option("--format", state->format,
+                     "results: the results file; csv: UTF-8 CSV with a header row and per-point status and "
+                     "residual")
+        ->check(CLI::IsMember({"results", "csv"}))
         ->capture_default_str();
     state->command->add_option("--threads", state->threads,
                                "Worker threads; 0 (the default) uses every core. The results do not depend on it")

@@ -1,12 +1,15 @@
-// vomel-cli station: the point of the design line at continuous stations.
+// vomel-cli station: the point of the design line at stations, or beside it
+// at an offset.
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/stakeout.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
+#include "mainline/stated_station.h"
 
 namespace vomelcli {
 
@@ -14,14 +17,19 @@ namespace {
 
 struct StationCommand {
     AlignmentOptions alignment;
+    double offset = 0.0;
     CLI::App* command = nullptr;
 
     int run() const
     {
         // Stations are taken from the remaining arguments so that negative
         // stations need no "--" before them.
-        std::vector<double> stations;
-        for (const auto& text : command->remaining()) stations.push_back(numberArgument(text, "station"));
+        std::vector<zxbas::StationText> stations;
+        for (const auto& text : command->remaining()) {
+            const auto station = zxbas::parseStationText(text);
+            if (!station) throw UsageError("station is not a number or a lettered station: \"" + text + "\"");
+            stations.push_back(*station);
+        }
         if (stations.empty()) throw UsageError("give at least one station");
 
         std::shared_ptr<const vomel::Alignment> line;
@@ -32,8 +40,9 @@ struct StationCommand {
         if (status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
-            for (double station : stations) {
-                const vomel::Point p = line->stationAt(station);
+            for (const auto& station : stations) {
+                const double s = zxbas::continuousStation(line->chainBreaks, station);
+                const vomel::Point p = offset == 0.0 ? line->stationAt(s) : vomel::offsetPoint(*line, s, offset);
                 std::printf("%.17g %.17g\n", p.x, p.y);
             }
             return EXIT_DONE;
@@ -47,10 +56,13 @@ CommandRunner addStationCommand(CLI::App& app)
 {
     auto state = std::make_shared<StationCommand>();
     state->command = app.add_subcommand(
-        "station", "Print \"X Y\" of the design line at each continuous STATION (metres)");
+        "station", "Print \"X Y\" of the design line, or of the point at --offset from it, at each STATION");
     state->alignment.addTo(*state->command);
+    state->command->add_option("--offset", state->offset,
+                               "Distance from the line in metres, left positive, right negative (default 0)");
     state->command->allow_extras();
-    state->command->footer("Arguments: STATION... continuous stations; chain breaks do not apply.");
+    state->command->footer("Arguments: STATION... continuous stations (metres), or stated stations with their "
+                           "chain letter (B1000.5).");
     return [state] { return state->run(); };
 }
 

@@ -12,8 +12,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/gui/curve_table_window.h"
+#include "app/gui/extras_texts.h"
 #include "app/gui/help_path.h"
+#include "app/gui/stakeout_window.h"
 #include "app/gui/window_texts.h"
+#include "app/failure.h"
+#include "app/messages.h"
 #include "windows/aboutfrm.h"
 #include "windows/advert_window.h"
 #include "windows/brand.h"
@@ -38,7 +43,7 @@ Widget* named(Widget* widget, const char* name)
 }  // namespace
 
 Form1::Form1(Platform& platform, Operations& operations, QWidget* parent)
-    : QWidget(parent), platform_(platform), workflow_(platform, operations)
+    : QWidget(parent), platform_(platform), operations_(operations), workflow_(platform, operations)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(text(FORM1_CAPTION));
@@ -110,12 +115,20 @@ void Form1::buildControls()
     xpcmdbutton2 = named(new QPushButton(text(HELP_CAPTION), this), "xpcmdbutton2");
     xpcmdbutton1 = named(new QPushButton(text(MORE_SOFTWARE_CAPTION), this), "xpcmdbutton1");
 
+    curveTableButton = named(new QPushButton(text(CURVE_TABLE_BUTTON_CAPTION), this), "curveTableButton");
+    stakeoutButton = named(new QPushButton(text(STAKEOUT_BUTTON_CAPTION), this), "stakeoutButton");
+
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {Command4, Command3, Command2, xpcmdbutton2, xpcmdbutton1}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
+    // The two added windows sit below the original buttons, apart from them.
+    for (QPushButton* button : {curveTableButton, stakeoutButton}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
 
     auto* left = new QVBoxLayout;
     left->addWidget(Frame2);
@@ -143,6 +156,8 @@ void Form1::connectControls()
     connect(Command2, &QPushButton::clicked, this, &Form1::endProgram);
     connect(xpcmdbutton2, &QPushButton::clicked, this, &Form1::showHelp);
     connect(xpcmdbutton1, &QPushButton::clicked, this, &Form1::showMoreSoftware);
+    connect(curveTableButton, &QPushButton::clicked, this, &Form1::showCurveTable);
+    connect(stakeoutButton, &QPushButton::clicked, this, &Form1::showStakeout);
 }
 
 void Form1::startUp()
@@ -164,6 +179,9 @@ void Form1::showState(const WindowState& state)
 {
     Label1->setText(QString::fromStdString(state.status));
     Command3->setEnabled(state.computeEnabled);
+    const bool hasLine = operations_.currentLine() != nullptr;
+    curveTableButton->setEnabled(hasLine);
+    stakeoutButton->setEnabled(hasLine);
     for (QLineEdit* box : {Text1, Text2, Text3, Text4}) box->setEnabled(state.boxesEnabled);
     Text4->setText(QString::fromStdString(state.station));
     Text1->setText(QString::fromStdString(state.offset));
@@ -184,6 +202,26 @@ void Form1::showMoreSoftware()
     platform_.openAddress(windows::HOMEPAGE);
     windows::aboutfrm about([this](const std::string& address) { platform_.openAddress(address); }, this);
     about.exec();
+}
+
+void Form1::showCurveTable()
+{
+    const auto line = operations_.currentLine();
+    if (!line) return;
+    try {
+        CurveTableWindow window(platform_, line, this);
+        window.exec();
+    } catch (const Failure& failure) {
+        platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
+    }
+}
+
+void Form1::showStakeout()
+{
+    const auto line = operations_.currentLine();
+    if (!line) return;
+    StakeoutWindow window(platform_, line, this);
+    window.exec();
 }
 
 void Form1::endProgram()

@@ -53,10 +53,13 @@ private:
     void compute();
     void showHelp();
     void showMoreSoftware();
+    void showCurveTable();
+    void showStakeout();
     void endProgram();
     void closeAdverts();
 
     Platform& platform_;
+    Operations& operations_;
     Workflow workflow_;
     std::string helpPath_;
     QPointer<windows::AdvertWindow> advert_;
@@ -82,6 +85,9 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* xpcmdbutton2 = nullptr;
     QPushButton* xpcmdbutton1 = nullptr;
+    // Beyond the original controls: the curve table and stakeout windows.
+    QPushButton* curveTableButton = nullptr;
+    QPushButton* stakeoutButton = nullptr;
 };
 
 }  // namespace vomel::gui

@@ -8,7 +8,12 @@
 // step leaves the current line as it was.
 
 #include <functional>
+#include <memory>
 #include <string>
+
+namespace vomel {
+struct Alignment;
+}
 
 namespace vomel::gui {
 
@@ -45,6 +50,10 @@ public:
     // and writes the results file whole, or not at all.
     virtual void solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
                                      const PointProgress& progress) = 0;
+
+    // The current line, for the curve table and stakeout windows; null
+    // before an initialisation (and from stand-ins that hold no line).
+    virtual std::shared_ptr<const Alignment> currentLine() const { return nullptr; }
 };
 
 }  // namespace vomel::gui

@@ -88,6 +88,11 @@ void SessionOperations::solveCoordinateFile(const std::string& coordinatePath,
     computeFileRun(state_->requireCurrent(), coordinatePath, resultsPath, HeaderEncoding::Gbk, progress);
 }
 
+std::shared_ptr<const Alignment> SessionOperations::currentLine() const
+{
+    return state_->current;
+}
+
 bool SessionOperations::hasLine() const
 {
     return state_->current != nullptr;

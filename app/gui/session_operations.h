@@ -26,6 +26,7 @@ public:
     void solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
                              const PointProgress& progress) override;
 
+    std::shared_ptr<const Alignment> currentLine() const override;
     bool hasLine() const;
 
 private:

@@ -162,6 +162,44 @@ const CliCase kCases[] = {
     {"solve_short_point_line", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_fields.xy"}, 2, "",
      "数据文件格式有误或操作不当！\n"},
 
+    // Setting out: station and offset to X and Y (left positive, so on a
+    // line heading +X a right offset lies at +Y); stated stations through
+    // the short chain 300 -> 350.
+    {"station_with_offset", {"station", "--jd", "{data}/straight.jdx", "--offset", "-3", "200", "100"}, 0,
+     "100 3\n0 3\n", ""},
+    {"station_stated_with_letter", {"station", "--jd", "{data}/straight.jdx", "--dl", "{data}/straight.dl",
+                                    "B400", "a250"}, 0, "250 0\n150 0\n", ""},
+    {"station_skipped_by_short_chain", {"station", "--jd", "{data}/straight.jdx", "--dl", "{data}/straight.dl",
+                                        "A320"}, 2, "", "does not exist: chain A runs from the start to A300"},
+    {"station_bad_text", {"station", "--jd", "{data}/straight.jdx", "B4x"}, 1, "", "lettered station"},
+    {"stakeout_to_stdout", {"stakeout", "--jd", "{data}/straight.jdx", "--dl", "{data}/straight.dl", "--stations",
+                            "{data}/stations.txt"}, 0, "P1 250.25 5 12\r\nP2 0 -2.5 0\r\nP3 250 0 0\r\n", ""},
+    {"stakeout_elements", {"stakeout", "--elements", "{data}/straight.ele", "--stations", "{data}/stations.txt"}, 2,
+     "", "stations.txt:3: there is no chain B"},
+    {"stakeout_skipped_station", {"stakeout", "--jd", "{data}/straight.jdx", "--dl", "{data}/straight.dl",
+                                  "--stations", "{data}/skipped_station.txt"}, 2, "",
+     "skipped_station.txt:2: station A320 does not exist"},
+    {"stakeout_without_stations", {"stakeout", "--jd", "{data}/straight.jdx"}, 1, "", "--stations"},
+
+    // Per-point CSV: status against the line's ends and the self-check
+    // residual (the point behind the start gets no true foot).
+    {"solve_csv", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy", "--format", "csv"},
+     0, "@two_points.csv.expected", ""},
+    {"solve_csv_reference", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy", "--format",
+                             "csv", "--reference", "--threads", "1"}, 0, "@two_points.csv.expected", ""},
+    {"solve_bad_format", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy", "--format",
+                          "xml"}, 1, "", "format"},
+
+    // The curve table of a ramp; of a main line without curves.
+    {"curves_elements_csv", {"curves", "--elements", "{data}/straight.ele", "--format", "csv"}, 0,
+     "item,kind,R1,R2,L,station,X,Y,azimuth,azimuth_rad\r\n"
+     "node 1,,,,,100.000,0.0000,0.0000,\"0°00'00.0000\"\"\",0.0000000000\r\n"
+     "element 1,straight,9999,9999,1000,,,,,\r\n"
+     "node 2,,,,,1100.000,1000.0000,0.0000,\"0°00'00.0000\"\"\",0.0000000000\r\n", ""},
+    {"curves_main_line_text", {"curves", "--jd", "{data}/straight.jdx", "--dl", "{data}/straight.dl"}, 0,
+     "@straight_curves.expected", ""},
+    {"curves_bad_jd", {"curves", "--jd", "{data}/bad_number.jdx"}, 2, "", "数据文件格式有误！\n"},
+
     // Files that cannot be opened: exit status 3 and the file's name.
     {"missing_jd_file", {"station", "--jd", "no_such_line.jdx", "0"}, 3, "", "no_such_line.jdx"},
     {"missing_points_file", {"solve", "--jd", "{data}/straight.jdx", "--points", "no_such_points.xy"}, 3, "",

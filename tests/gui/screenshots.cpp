@@ -1,6 +1,8 @@
-// Saves pictures of the main window for the documentation: one after a typed
-// point, one after a file run. The dialogs are answered by the scripted
-// platform; everything else is the real window and the real core.
+// Saves pictures for the documentation: the main window after a typed point
+// and after a file run, the curve table of the line, and the stakeout dialog
+// setting out the typed point's station and offset again. The dialogs are
+// answered by the scripted platform; everything else is the real window and
+// the real core.
 //
 //   vomel_screenshots OUTDIR LINE.jdx LINE.dl POINTS.xy X Y
 #include <QApplication>
@@ -11,9 +13,11 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/gui/curve_table_window.h"
 #include "app/gui/form1.h"
 #include "app/gui/scripted_platform.h"
 #include "app/gui/session_operations.h"
+#include "app/gui/stakeout_window.h"
 
 using namespace vomel::gui;
 
@@ -34,10 +38,10 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
 
     auto click = [&form](const char* name) { form.findChild<QAbstractButton*>(name)->click(); };
-    auto save = [&form, &out](const char* name) {
+    auto save = [&out](QWidget& window, const char* name) {
         QTest::qWait(200);
         const QString path = out.filePath(QString::fromLatin1(name));
-        if (!form.grab().save(path)) {
+        if (!window.grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return false;
         }
@@ -50,13 +54,29 @@ int main(int argc, char** argv)
     form.findChild<QLineEdit*>("Text2")->setText(QString::fromLocal8Bit(argv[5]));
     form.findChild<QLineEdit*>("Text3")->setText(QString::fromLocal8Bit(argv[6]));
     click("Command3");
-    if (!save("single-point.png")) return 1;
+    if (!save(form, "single-point.png")) return 1;
+    const QString station = form.findChild<QLineEdit*>("Text4")->text();
+    const QString offset = form.findChild<QLineEdit*>("Text1")->text();
 
     click("Option2");
     platform.answerDialog(argv[4]);
     platform.answerDialog(results.toLocal8Bit().toStdString());
     click("Command3");
-    if (!save("file-run.png")) return 1;
+    if (!save(form, "file-run.png")) return 1;
+
+    CurveTableWindow curves(platform, operations.currentLine(), &form);
+    curves.show();
+    if (!QTest::qWaitForWindowExposed(&curves)) return 1;
+    if (!save(curves, "curve-table.png")) return 1;
+    curves.close();
+
+    StakeoutWindow stakeout(platform, operations.currentLine(), &form);
+    stakeout.show();
+    if (!QTest::qWaitForWindowExposed(&stakeout)) return 1;
+    stakeout.findChild<QLineEdit*>("stationBox")->setText(station);
+    stakeout.findChild<QLineEdit*>("offsetBox")->setText(offset);
+    stakeout.findChild<QAbstractButton*>("computeButton")->click();
+    if (!save(stakeout, "stakeout.png")) return 1;
 
     for (const auto& error : platform.errors()) {
         std::fprintf(stderr, "error: %s (%s)\n", error.text.c_str(), error.detail.c_str());

@@ -1,0 +1,55 @@
+// vomel-cli stakeout: coordinates of points given by station and offset.
+#include <memory>
+#include <string>
+
+#include "app/stakeout.h"
+#include "cli/alignment_options.h"
+#include "cli/cli_failure.h"
+#include "cli/commands.h"
+
+namespace vomelcli {
+
+namespace {
+
+struct StakeoutCommand {
+    AlignmentOptions alignment;
+    std::string stationsFile;
+    std::string outputFile;
+    CLI::App* command = nullptr;
+
+    int run() const
+    {
+        std::shared_ptr<const vomel::Alignment> line;
+        const int status = runReporting(Stage::Initialise, [&] {
+            line = alignment.load();
+            return 0;
+        });
+        if (status != EXIT_DONE) return status;
+
+        return runReporting(Stage::Compute, [&] {
+            vomel::computeStakeoutRun(*line, stationsFile, outputFile.empty() ? "/dev/stdout" : outputFile);
+            return EXIT_DONE;
+        });
+    }
+};
+
+}  // namespace
+
+CommandRunner addStakeoutCommand(CLI::App& app)
+{
+    auto state = std::make_shared<StakeoutCommand>();
+    state->command = app.add_subcommand(
+        "stakeout", "Set out every line \"label station offset [elevation]\" of a station file as \"label X Y "
+                    "elevation\"");
+    state->alignment.addTo(*state->command);
+    state->command
+        ->add_option("--stations", state->stationsFile,
+                     "Station file: label, station (continuous, or stated with its chain letter: B1000.5), offset "
+                     "(left positive), optional elevation")
+        ->required();
+    state->command->add_option("--output", state->outputFile,
+                               "Coordinate file to write (replaced only when complete); standard output if omitted");
+    return [state] { return state->run(); };
+}
+
+}  // namespace vomelcli
