@@ -110,6 +110,26 @@ std::shared_ptr<const htbas::ElementChain> loadElementChain(const std::string& e
     });
 }
 
+ElementLine loadLandXml(const std::string& path, const std::string& alignmentName)
+{
+    return readFile(path, [&alignmentName](std::istream& in) {
+        htbas::LandXmlLine imported = htbas::readLandXml(in, alignmentName);
+        return ElementLine{std::move(imported.chain), imported.chainBreaks};
+    });
+}
+
+std::vector<htbas::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string& path)
+{
+    return readFile(path, [](std::istream& in) { return htbas::listLandXmlAlignments(in); });
+}
+
+ElementLine loadElementLine(const std::string& path)
+{
+    const bool landXml = readFile(path, [](std::istream& in) { return htbas::looksLikeXml(in); });
+    if (landXml) return loadLandXml(path);
+    return {loadElementChain(path), {}};
+}
+
 std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const zxbas::MainLine> mainLine,
                                                 zxbas::ChainBreaks chainBreaks)
 {
@@ -124,7 +144,8 @@ std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const zxbas::Mai
     return alignment;
 }
 
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::ElementChain> chain)
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::ElementChain> chain,
+                                                zxbas::ChainBreaks chainBreaks)
 {
     if (!chain) throw GeometryFailure("no element chain was read");
     auto alignment = std::make_shared<Alignment>();
@@ -132,6 +153,7 @@ std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::Ele
     alignment->startStation = chain->nodeStation[1];
     alignment->endStation = chain->nodeStation[static_cast<std::size_t>(chain->elementCount) + 1];
     alignment->elementChain = std::move(chain);
+    alignment->chainBreaks = chainBreaks;
     sampleAlignment(*alignment);
     return alignment;
 }
@@ -143,7 +165,7 @@ std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::s
     // Everything is built aside; the caller's alignment is replaced only by
     // the complete result, so a failure leaves it whole.
     try {
-        if (method == Method::Element) return buildAlignment(loadElementChain(alignmentPath));
+        if (method == Method::Element) return buildAlignment(loadElementLine(alignmentPath));
         auto mainLine = loadMainLine(alignmentPath);
         auto breaks = loadChainBreaks(chainBreakPath, mainLine->endStation());
         return buildAlignment(std::move(mainLine), breaks);

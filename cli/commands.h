@@ -13,5 +13,6 @@ using CommandRunner = std::function<int()>;
 CommandRunner addStationCommand(CLI::App& app);
 CommandRunner addPointCommand(CLI::App& app);
 CommandRunner addSolveCommand(CLI::App& app);
+CommandRunner addAlignmentsCommand(CLI::App& app);
 
 }  // namespace vomelcli

@@ -27,6 +27,7 @@ int main(int argc, char** argv)
         {"station", vomelcli::addStationCommand(app)},
         {"point", vomelcli::addPointCommand(app)},
         {"solve", vomelcli::addSolveCommand(app)},
+        {"alignments", vomelcli::addAlignmentsCommand(app)},
     };
 
     // Stations and coordinates are read from the arguments left over after

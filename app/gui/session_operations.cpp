@@ -39,7 +39,10 @@ void SessionOperations::readChainBreaks(const std::string& chainBreakPath)
 void SessionOperations::readElementChain(const std::string& elementPath)
 {
     discardStagedLine();
-    state_->stagedChain = loadElementChain(elementPath);
+    // An element file or a LandXML document, told apart by its content.
+    ElementLine line = loadElementLine(elementPath);
+    state_->stagedChain = std::move(line.chain);
+    state_->stagedChainBreaks = line.chainBreaks;
 }
 
 void SessionOperations::buildStagedLine()
@@ -48,7 +51,7 @@ void SessionOperations::buildStagedLine()
     if (state_->stagedMainLine) {
         built = buildAlignment(state_->stagedMainLine, state_->stagedChainBreaks.value_or(zxbas::ChainBreaks{}));
     } else if (state_->stagedChain) {
-        built = buildAlignment(state_->stagedChain);
+        built = buildAlignment(state_->stagedChain, state_->stagedChainBreaks.value_or(zxbas::ChainBreaks{}));
     } else {
         throw GeometryFailure("no design line has been read");
     }
