@@ -66,6 +66,7 @@ void sampleAlignment(Alignment& alignment)
     }
     try {
         alignment.samples = buildSampleTable(start, end, forwardOf(alignment));
+        alignment.sampleIndex = SampleIndex(alignment.samples);
     } catch (const std::bad_alloc&) {
         throw GeometryFailure("not enough memory for the samples of a " + formatGeneral(end - start) +
                               " m line");
@@ -79,6 +80,25 @@ Point Alignment::stationAt(double station) const
     if (method == Method::IntersectionPoint && mainLine) return zxbas::mainLineStationToXY(*mainLine, station);
     if (method == Method::Element && elementChain) return htbas::interchangeStationToXY(*elementChain, station);
     throw GeometryFailure("no alignment has been initialised");
+}
+
+LinePose Alignment::poseAt(double station) const
+{
+    if (method == Method::IntersectionPoint && mainLine) return zxbas::mainLineStationToPose(*mainLine, station);
+    if (method == Method::Element && elementChain) return htbas::interchangeStationToPose(*elementChain, station);
+    throw GeometryFailure("no alignment has been initialised");
+}
+
+FastLine Alignment::fastLine() const
+{
+    return {&samples, &sampleIndex, [this](double s) { return stationAt(s); },
+            [this](double s) { return poseAt(s); }};
+}
+
+Solution Alignment::solve(double x, double y, SolverChoice solver) const
+{
+    if (solver == SolverChoice::Reference) return solvePoint(samples, forwardOf(*this), x, y);
+    return solvePointFast(fastLine(), x, y);
 }
 
 std::shared_ptr<const zxbas::MainLine> loadMainLine(const std::string& jdPath)
@@ -176,12 +196,12 @@ std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::s
 }
 
 SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText,
-                                   const std::string& yText)
+                                   const std::string& yText, SolverChoice solver)
 {
     const double x = leadingNumber(xText);
     const double y = leadingNumber(yText);
     SinglePointText shown;
-    shown.solution = solvePoint(alignment.samples, forwardOf(alignment), x, y);
+    shown.solution = alignment.solve(x, y, solver);
     shown.station = zxbas::stationTextPlain(alignment.chainBreaks, shown.solution.station);
     shown.offset = formatFixed(shown.solution.offset, 3);
     return shown;
@@ -189,31 +209,15 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
-                    const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress)
+                    const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress,
+                    const RunOptions& options)
 {
-    const std::vector<SurveyPoint> points =
-        readFile(coordinatePath, [](std::istream& in) { return readCoordinateFile(in); });
-
-    // The destination is checked (and its temporary file made) before the
-    // first point is solved.
-    ResultsWriter writer(resultsPath);
-    writer.write(resultsHeader(alignment.hasChainBreaks(), encoding));
-
-    const StationFunction forward = forwardOf(alignment);
-    const auto count = static_cast<long>(points.size());
-    for (long i = 1; i <= count; ++i) {
-        if (progress) progress(i, count);
-        const SurveyPoint& point = points[static_cast<std::size_t>(i - 1)];
-        try {
-            const Solution solution = solvePoint(alignment.samples, forward, point.x, point.y);
-            writer.write(resultsDataLine(point, solution, alignment.chainBreaks));
-        } catch (const GeometryFailure& failure) {
-            GeometryFailure named("point " + point.label + ": " + failure.reason(), point.line);
-            named.setFile(coordinatePath);
-            throw named;
-        }
-    }
-    writer.commit();
+    const FastLine fast = alignment.fastLine();
+    const PointSolver solve = [&alignment, &fast, &options](double x, double y) {
+        if (options.solver == SolverChoice::Reference) return alignment.solve(x, y, SolverChoice::Reference);
+        return solvePointFast(fast, x, y);
+    };
+    streamFileRun(solve, alignment.chainBreaks, coordinatePath, resultsPath, encoding, progress, options);
 }
 
 }  // namespace vomel

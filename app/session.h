@@ -15,7 +15,10 @@
 
 #include "app/coordinate_file.h"
 #include "app/dispatcher.h"
+#include "app/fast_solver.h"
+#include "app/parallel_run.h"
 #include "app/results_file.h"
+#include "app/sample_index.h"
 #include "interchange/element_chain.h"
 #include "interchange/landxml_reader.h"
 #include "mainline/chain_break.h"
@@ -39,9 +42,16 @@ struct Alignment {
     double startStation = 0.0;
     double endStation = 0.0;
     SampleTable samples;
+    SampleIndex sampleIndex;  // over `samples`, for the fast nearest-sample search
 
     // The point of the design line at a continuous station.
     Point stationAt(double station) const;
+    // The same point with its tangent azimuth and curvature.
+    LinePose poseAt(double station) const;
+    // What the fast back-calculation reads; valid while this alignment lives.
+    FastLine fastLine() const;
+    // One point by the chosen algorithm; safe on several threads at once.
+    Solution solve(double x, double y, SolverChoice solver = SolverChoice::Fast) const;
     bool hasChainBreaks() const { return chainBreaks.chainBreakCount != 0; }
 };
 
@@ -101,11 +111,12 @@ struct SinglePointText {
     Solution solution;
 };
 SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText,
-                                   const std::string& yText);
+                                   const std::string& yText, SolverChoice solver = SolverChoice::Fast);
 
-// Called before each point is solved with (i, count), i from 1. It may
-// throw (a CancelledFailure, say) to stop the run: nothing is written then.
-using ProgressCallback = std::function<void(long i, long count)>;
+// The progress callback (ProgressCallback, app/parallel_run.h) is called
+// with (i, count) for every point in order, just before the chunk of points
+// that holds point i is solved. It may throw (a CancelledFailure, say) to
+// stop the run: nothing is written then.
 
 // File mode: read the coordinate file, solve every point, write the results
 // file. The destination is checked before any point is solved; the results
@@ -113,8 +124,14 @@ using ProgressCallback = std::function<void(long i, long count)>;
 // destination that is not a regular file (a terminal, a pipe, /dev/stdout)
 // is written directly, and only once every point has been solved.
 // Failures name their file; a point that cannot be solved names its line.
+//
+// By default the fast back-calculation on every core, the coordinate file
+// read and the results written a chunk of points at a time (a pipe is read
+// whole first); the bytes written do not depend on the thread count or the
+// chunk size. options.solver = SolverChoice::Reference runs the reference
+// algorithm instead.
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
                     const std::string& resultsPath, HeaderEncoding encoding,
-                    const ProgressCallback& progress = {});
+                    const ProgressCallback& progress = {}, const RunOptions& options = {});
 
 }  // namespace vomel

@@ -51,6 +51,8 @@ struct SolveCommand {
     std::string pointsFile;
     std::string outputFile;
     std::string encoding = "gbk";
+    unsigned threads = 0;  // 0: every core
+    bool reference = false;
     CLI::App* command = nullptr;
 
     int run() const
@@ -65,8 +67,11 @@ struct SolveCommand {
         const auto header = encoding == "utf-8" ? vomel::HeaderEncoding::Utf8 : vomel::HeaderEncoding::Gbk;
         return runReporting(Stage::Compute, [&] {
             auto progress = std::make_shared<TerminalProgress>();
+            vomel::RunOptions options;
+            options.solver = reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast;
+            options.threads = threads;
             vomel::computeFileRun(*line, pointsFile, outputFile.empty() ? "/dev/stdout" : outputFile, header,
-                                  [progress](long i, long count) { (*progress)(i, count); });
+                                  [progress](long i, long count) { (*progress)(i, count); }, options);
             return EXIT_DONE;
         });
     }
@@ -87,6 +92,12 @@ CommandRunner addSolveCommand(CLI::App& app)
     state->command->add_option("--encoding", state->encoding, "Encoding of the results header")
         ->check(CLI::IsMember({"gbk", "utf-8"}))
         ->capture_default_str();
+    state->command->add_option("--threads", state->threads,
+                               "Worker threads; 0 (the default) uses every core. The results do not depend on it")
+        ->check(CLI::Range(0u, 1024u));
+    state->command->add_flag("--reference", state->reference,
+                             "Use the reference algorithm (a scan of every sample and a bisection on the "
+                             "distance) instead of the fast path");
     return [state] { return state->run(); };
 }
 

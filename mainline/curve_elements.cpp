@@ -110,6 +110,8 @@ void computeCurveElements(MainLine& l)
                                    std::to_string(JD_CAPACITY) + " rows");
     }
 
+    l.zhStationsAscending = false;
+
     // 1. (pi is the constant PI.)  2. Side azimuths.
     for (int i = 1; i <= n - 1; ++i) l.sideAzimuth[i] = azimuth(row(l, i), row(l, i + 1));
 
@@ -252,6 +254,11 @@ void computeCurveElements(MainLine& l)
     }
 
     checkFinite(l);
+
+    l.zhStationsAscending = true;
+    for (int i = 2; i + 1 <= l.jdCount - 1; ++i) {
+        if (!(l.zhStation[i] <= l.zhStation[i + 1])) l.zhStationsAscending = false;
+    }
 }
 
 }  // namespace zxbas

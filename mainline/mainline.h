@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/line_pose.h"
 #include "app/point.h"
 
 namespace zxbas {
@@ -58,6 +59,9 @@ struct MainLine {
     Column zhStation, hyStation, yhStation, hzStation;
     Column zhX, zhY, hyX, hyY, hzX, hzY;  // rows 1..n (end rows: the row's own point)
     Column hyAzimuth;         // tangent azimuth at HY, not reduced
+    // True when zhStation[2..jdCount-1] never falls, so that the curve of a
+    // station can be found by binary search (set by computeCurveElements).
+    bool zhStationsAscending = false;
 
     // Station of the end of the line (valid after computeCurveElements).
     double endStation() const { return jdStation[static_cast<std::size_t>(jdCount)]; }
@@ -74,6 +78,16 @@ void computeCurveElements(MainLine& line);
 // The point of the line at a continuous station; before the start and after
 // the end the first and last sides are extended. Needs computeCurveElements.
 vomel::Point mainLineStationToXY(const MainLine& line, double station);
+
+// The same point with the tangent azimuth towards increasing station and the
+// curvature there (d azimuth / d station), as the element that holds the
+// station gives them.
+vomel::LinePose mainLineStationToPose(const MainLine& line, double station);
+
+// The curve whose stations are searched for `station`: the first row i of
+// 2..jdCount-2 with zhStation[i] <= station < zhStation[i+1], else
+// jdCount-1. A binary search when the ZH stations ascend, a scan otherwise.
+int curveIndexAt(const MainLine& line, double station);
 
 // "intersection point 3 (JD2)": how failures name a row.
 std::string rowLabel(const MainLine& line, int row);

@@ -54,26 +54,43 @@ double spiralShift(double ls, double r)
         "spiral shift");
 }
 
+// The point series are summed through the ratio of successive terms, which
+// costs one multiplication and one division a term instead of a power and a
+// factorial: the back-calculation evaluates them many times per point. The
+// stopping rule is unchanged, applied to each term as it is added.
+
 double spiralLocalX(double l, double c)
 {
-    // (-1)^k l^(4k+1) / (2c)^(2k) / (2k)! / (4k+1)
+    // (-1)^k l^(4k+1) / (2c)^(2k) / (2k)! / (4k+1): with r = l² / 2c the
+    // power part p_k = (-1)^k l r^(2k) / (2k)! follows from
+    // p_k = -p_(k-1) r² / ((2k - 1) 2k). The first term needs no r, so
+    // x(0, 0) is 0 as the term-by-term sum gives it.
+    double power = l;
+    double ratioSquared = 0.0;
     return sumSpiralSeries(
         [&](int k) {
-            const double power =
-                (k == 0) ? 1.0 : std::pow(checkedDivide(l * l, 2.0 * c, "spiral point x"), 2 * k);
-            return alternatingSign(k) * l * power / factorial(2 * k) / (4.0 * k + 1);
+            if (k == 1) {
+                const double ratio = checkedDivide(l * l, 2.0 * c, "spiral point x");
+                ratioSquared = ratio * ratio;
+            }
+            if (k >= 1) power *= -ratioSquared / ((2.0 * k - 1.0) * (2.0 * k));
+            return power / (4.0 * k + 1.0);
         },
         "spiral point x");
 }
 
 double spiralLocalY(double l, double c)
 {
-    // (-1)^k l^(4k+3) / (2c)^(2k+1) / (2k+1)! / (4k+3)
+    // (-1)^k l^(4k+3) / (2c)^(2k+1) / (2k+1)! / (4k+3): the power part
+    // p_k = (-1)^k l r^(2k+1) / (2k+1)! follows from
+    // p_k = -p_(k-1) r² / (2k (2k + 1)).
+    const double ratio = checkedDivide(l * l, 2.0 * c, "spiral point y");
+    const double ratioSquared = ratio * ratio;
+    double power = l * ratio;
     return sumSpiralSeries(
         [&](int k) {
-            const double ratio = checkedDivide(l * l, 2.0 * c, "spiral point y");
-            return alternatingSign(k) * l * std::pow(ratio, 2 * k + 1) / factorial(2 * k + 1) /
-                   (4.0 * k + 3);
+            if (k >= 1) power *= -ratioSquared / ((2.0 * k) * (2.0 * k + 1.0));
+            return power / (4.0 * k + 3.0);
         },
         "spiral point y");
 }

@@ -116,7 +116,7 @@ TEST(ElementFile, EveryFailureSaysWhatAndWhere)
         {"start azimuth out of range", "0 0 0 214749\n", typeid(vomel::FormatFailure),
          "start azimuth 214749.000000 is 214749 degrees or more", 0},
         {"a spiral beyond any road", start + "9999 1 400\n", typeid(vomel::GeometryFailure),
-         "element 1: spiral point x is not a finite number", 0},
+         "element 1: series of spiral point x does not converge", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

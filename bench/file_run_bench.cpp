@@ -1,0 +1,115 @@
+// A whole file run, as the program does it: initialise a generated 50 km
+// main line from its file, then solve a generated coordinate file of many
+// points into a results file. Prints the wall time, points per second and
+// the peak memory of the process.
+//
+//   vomel_file_run_bench --points 10000000 [--threads N] [--reference]
+//                        [--folder DIR] [--chunk N]
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "app/session.h"
+#include "bench/bench_lines.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Points generated at a time while writing the coordinate file.
+constexpr std::size_t GENERATE_BATCH = 100'000;
+
+long peakMemoryKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void writeText(const fs::path& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::size_t points = 1'000'000;
+    unsigned threads = 0;
+    std::size_t chunk = vomel::DEFAULT_CHUNK_POINTS;
+    bool reference = false;
+    fs::path folder = fs::temp_directory_path() / "vomel-file-run-bench";
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--points" && hasValue) {
+            points = std::strtoull(argv[++i], nullptr, 10);
+        } else if (arg == "--threads" && hasValue) {
+            threads = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
+        } else if (arg == "--chunk" && hasValue) {
+            chunk = std::strtoull(argv[++i], nullptr, 10);
+        } else if (arg == "--folder" && hasValue) {
+            folder = argv[++i];
+        } else if (arg == "--reference") {
+            reference = true;
+        } else {
+            std::fprintf(stderr, "usage: %s [--points N] [--threads N] [--chunk N] [--reference] [--folder DIR]\n",
+                         argv[0]);
+            return 2;
+        }
+    }
+
+    try {
+        fs::create_directories(folder);
+        const vomelbench::LineShape shape{50'000.0, 3'500'000.0, 500'000.0, 2024};
+        const fs::path jd = folder / "line.jdx";
+        writeText(jd, vomelbench::generatedJdFile(shape));
+        const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, jd.string());
+
+        // The coordinate file, made a batch at a time and kept for reruns.
+        const fs::path coordinates = folder / ("points-" + std::to_string(points) + ".xy");
+        if (!fs::exists(coordinates)) {
+            const fs::path partial = folder / "points.partial";
+            std::ofstream out(partial, std::ios::binary);
+            for (std::size_t done = 0; done < points; done += GENERATE_BATCH) {
+                const std::size_t batch = std::min(GENERATE_BATCH, points - done);
+                auto generated = vomelbench::generatedPoints([&](double s) { return line->poseAt(s); },
+                                                             line->startStation, line->endStation, batch, 60.0,
+                                                             1000 + done);
+                for (auto& g : generated) g.point.label = "P" + std::to_string(done + g.point.line);
+                out << vomelbench::coordinateFileText(generated);
+            }
+            out.close();
+            if (!out) throw std::runtime_error("cannot write " + partial.string());
+            fs::rename(partial, coordinates);
+        }
+
+        const long before = peakMemoryKb();
+        const auto started = std::chrono::steady_clock::now();
+        vomel::computeFileRun(*line, coordinates.string(), (folder / "results.txt").string(),
+                              vomel::HeaderEncoding::Gbk, {},
+                              {reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast, threads,
+                               chunk});
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        std::printf("file run: %zu points, %s path, %u thread(s): %.2f s, %.0f points/s; "
+                    "peak memory %.1f MB (%.1f MB before the run)\n",
+                    points, reference ? "reference" : "fast", vomel::workerCount(threads), seconds,
+                    static_cast<double>(points) / seconds, static_cast<double>(peakMemoryKb()) / 1024.0,
+                    static_cast<double>(before) / 1024.0);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vomel_file_run_bench: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,230 @@
+// The fast back-calculation against the exact feet the points were made
+// from, against the reference algorithm, and on the points where Newton
+// must hand back to the bisection.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/fast_solver.h"
+#include "app/session.h"
+#include "tests/unit/generated_alignment.h"
+
+namespace {
+
+using vomel::Alignment;
+using vomel::SolverChoice;
+
+// Fast path against the exact foot, metres (station, offset and foot).
+constexpr double kExactTolerance = 1e-6;
+// Fast station against the reference's: the reference compares distances
+// only, which resolves a station to about sqrt(2 * offset * distance
+// rounding), well under a millimetre.
+constexpr double kReferenceStationTolerance = 1e-3;
+// Offsets of both paths, metres: the distance is flat at the foot, so the
+// reference's station error hardly touches its offset.
+constexpr double kReferenceOffsetTolerance = 1e-9;
+// Perpendicularity residual at the fast foot, metres.
+constexpr double kResidualTolerance = 1e-8;
+
+// Largest error of one kind over a run, and the case it came from.
+struct Worst {
+    double error = 0.0;
+    std::string where;
+    void note(double e, const std::string& at)
+    {
+        if (e > error) {
+            error = e;
+            where = at;
+        }
+    }
+};
+
+struct GeneratedCase {
+    const char* name;
+    std::shared_ptr<const Alignment> (*build)(const vomelbench::LineShape&);
+};
+
+const vomelbench::LineShape kShape{6'000.0, 3'500'000.0, 500'000.0, 7};
+
+TEST(FastSolver, MatchesExactFeetAndTheReferenceOnGeneratedLines)
+{
+    for (const GeneratedCase c : {GeneratedCase{"main line", vomeltest::generatedMainLine},
+                                  GeneratedCase{"element chain", vomeltest::generatedElementChain}}) {
+        SCOPED_TRACE(c.name);
+        const auto alignment = c.build(kShape);
+        const auto points = vomelbench::generatedPoints([&](double s) { return alignment->poseAt(s); },
+                                                        alignment->startStation, alignment->endStation, 1500,
+                                                        60.0, 11);
+        const vomel::FastLine fast = alignment->fastLine();
+        Worst exactStation, exactOffset, exactFoot, refStation, refOffset, residual;
+        int fallBacks = 0;
+        for (const auto& g : points) {
+            const std::string at = g.point.label + " at station " + std::to_string(g.station);
+            vomel::FastSolveTrace trace;
+            const auto f = vomel::solvePointFast(fast, g.point.x, g.point.y, &trace);
+            const auto r = alignment->solve(g.point.x, g.point.y, SolverChoice::Reference);
+            ASSERT_EQ(trace.nearestSample, vomel::nearestSample(alignment->samples, g.point.x, g.point.y)) << at;
+            if (!trace.newtonConverged) ++fallBacks;
+
+            const vomel::Point exact = alignment->stationAt(g.station);
+            exactStation.note(std::fabs(f.station - g.station), at);
+            exactOffset.note(std::fabs(f.offset - g.offset), at);
+            exactFoot.note(std::hypot(f.footX - exact.x, f.footY - exact.y), at);
+            refStation.note(std::fabs(f.station - r.station), at);
+            refOffset.note(std::fabs(f.offset - r.offset), at);
+            residual.note(std::fabs(vomel::perpendicularityResidual(
+                              [&](double s) { return alignment->poseAt(s); }, f.station, {g.point.x, g.point.y})),
+                          at);
+        }
+        EXPECT_LE(exactStation.error, kExactTolerance) << exactStation.where;
+        EXPECT_LE(exactOffset.error, kExactTolerance) << exactOffset.where;
+        EXPECT_LE(exactFoot.error, kExactTolerance) << exactFoot.where;
+        EXPECT_LE(refStation.error, kReferenceStationTolerance) << refStation.where;
+        EXPECT_LE(refOffset.error, kReferenceOffsetTolerance) << refOffset.where;
+        EXPECT_LE(residual.error, kResidualTolerance) << residual.where;
+        // Points within 60 m of a smooth line all have a clear foot.
+        EXPECT_EQ(fallBacks, 0);
+        std::cout << "[ largest ] " << c.name << ": station " << exactStation.error << " m (" << exactStation.where
+                  << "), offset " << exactOffset.error << " m, foot " << exactFoot.error
+                  << " m; against the reference: station " << refStation.error << " m (" << refStation.where
+                  << "), offset " << refOffset.error << " m (" << refOffset.where << ")\n";
+    }
+}
+
+// Points where the foot lies outside the sample bracket or the distance has
+// no clear minimum: Newton leaves its range or gives up, and the bisection's
+// own result, the reference's to the last bit, is returned.
+TEST(FastSolver, HandsBackToTheBisectionWhereNewtonCannotFinish)
+{
+    const auto alignment = vomeltest::generatedElementChain(kShape);
+    const auto start = alignment->poseAt(alignment->startStation);
+    const auto end = alignment->poseAt(alignment->endStation);
+    struct Case {
+        const char* name;
+        vomel::Point point;
+    };
+    const std::vector<Case> cases = {
+        {"25 m before the start, on the start tangent",
+         {start.point.x - 25 * std::cos(start.azimuth), start.point.y - 25 * std::sin(start.azimuth)}},
+        {"40 m beyond the end and 10 m aside",
+         {end.point.x + 40 * std::cos(end.azimuth) + 10 * std::sin(end.azimuth),
+          end.point.y + 40 * std::sin(end.azimuth) - 10 * std::cos(end.azimuth)}},
+    };
+    const vomel::FastLine fast = alignment->fastLine();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        vomel::FastSolveTrace trace;
+        const auto f = vomel::solvePointFast(fast, c.point.x, c.point.y, &trace);
+        const auto r = alignment->solve(c.point.x, c.point.y, SolverChoice::Reference);
+        EXPECT_FALSE(trace.newtonConverged);
+        EXPECT_EQ(f.station, r.station);
+        EXPECT_EQ(f.offset, r.offset);
+        EXPECT_EQ(f.footX, r.footX);
+        EXPECT_EQ(f.footY, r.footY);
+    }
+
+    // Just off the centre of an arc, towards its middle: the distance to the
+    // arc barely changes along it, the perpendicularity condition has almost
+    // no slope, and the bisection decides.
+    const auto arcLine = [] {
+        auto chain = std::make_shared<htbas::ElementChain>();
+        std::istringstream in("0 0 0 0\r\n300 300 200\r\n");
+        htbas::readElementFile(in, *chain);
+        chain->chainStartAzimuth = htbas::packedDmsToDegrees(chain->chainStartAzimuth);
+        htbas::prepareElementChain(*chain);
+        return vomel::buildAlignment(std::shared_ptr<const htbas::ElementChain>(std::move(chain)));
+    }();
+    const double x = 0.1 * std::sin(100.0 / 300.0);
+    const double y = 300.0 - 0.1 * std::cos(100.0 / 300.0);
+    vomel::FastSolveTrace trace;
+    const auto f = vomel::solvePointFast(arcLine->fastLine(), x, y, &trace);
+    const auto r = arcLine->solve(x, y, SolverChoice::Reference);
+    EXPECT_FALSE(trace.newtonConverged);
+    EXPECT_EQ(f.station, r.station);
+    EXPECT_EQ(f.offset, r.offset);
+}
+
+// Points the user is likely to measure exactly: on the line, on a sample,
+// on a key point; both sides of a straight with the sign of the offset.
+TEST(FastSolver, PointsOnTheLineAndSignsOfOffsets)
+{
+    const auto alignment = vomeltest::generatedMainLine(kShape);
+    const auto& line = *alignment->mainLine;
+    std::vector<double> stations = {alignment->startStation, alignment->endStation,
+                                    alignment->samples.sampleStation[17]};
+    for (int i = 2; i <= line.jdCount - 1; i += 5) {
+        for (const double s : {line.zhStation[i], line.hyStation[i], line.yhStation[i], line.hzStation[i]}) {
+            stations.push_back(s);
+        }
+    }
+    const vomel::FastLine fast = alignment->fastLine();
+    for (const double s : stations) {
+        SCOPED_TRACE("station " + std::to_string(s));
+        const auto pose = alignment->poseAt(s);
+        for (const double offset : {0.0, 12.5, -12.5}) {
+            const double x = pose.point.x + offset * std::sin(pose.azimuth);
+            const double y = pose.point.y - offset * std::cos(pose.azimuth);
+            const auto f = vomel::solvePointFast(fast, x, y);
+            EXPECT_NEAR(f.station, s, kExactTolerance) << "offset " << offset;
+            EXPECT_NEAR(f.offset, offset, kExactTolerance);
+        }
+    }
+}
+
+// Three values the foot needs from the forward computation, checked against
+// the forward points themselves: the tangent against the chord over a short
+// step, the curvature against the turn of the tangent over it.
+TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
+{
+    constexpr double kStep = 1e-3;                  // metres either side
+    constexpr double kAzimuthTolerance = 1e-7;      // radians
+    constexpr double kCurvatureTolerance = 1e-7;    // 1/m
+    const vomelbench::LineShape local{8'000.0, 5'000.0, 5'000.0, 3};
+    for (const GeneratedCase c : {GeneratedCase{"main line", vomeltest::generatedMainLine},
+                                  GeneratedCase{"element chain", vomeltest::generatedElementChain}}) {
+        SCOPED_TRACE(c.name);
+        const auto alignment = c.build(local);
+        // Curvature jumps at the ends of the chain's arcs; keep the chord
+        // clear of every node and key station.
+        std::vector<double> keys;
+        if (alignment->mainLine) {
+            const auto& l = *alignment->mainLine;
+            for (int i = 2; i < l.jdCount; ++i) {
+                for (const double s : {l.zhStation[i], l.hyStation[i], l.yhStation[i], l.hzStation[i]}) keys.push_back(s);
+            }
+        } else {
+            const auto& ch = *alignment->elementChain;
+            for (int k = 1; k <= ch.elementCount + 1; ++k) keys.push_back(ch.nodeStation[k]);
+        }
+        vomelbench::Random random(5);
+        Worst azimuth, curvature;
+        int checked = 0;
+        for (int i = 0; i < 4000; ++i) {
+            const double s = random.uniform(alignment->startStation - 50, alignment->endStation + 50);
+            bool nearKey = false;
+            for (const double k : keys) nearKey = nearKey || std::fabs(s - k) < 3 * kStep;
+            if (nearKey) continue;
+            ++checked;
+            const auto pose = alignment->poseAt(s);
+            const auto ahead = alignment->stationAt(s + kStep);
+            const auto behind = alignment->stationAt(s - kStep);
+            const double chord = std::atan2(ahead.y - behind.y, ahead.x - behind.x);
+            const std::string at = "station " + std::to_string(s);
+            azimuth.note(std::fabs(std::remainder(chord - pose.azimuth, 2 * std::numbers::pi)), at);
+            const double turn = alignment->poseAt(s + kStep).azimuth - alignment->poseAt(s - kStep).azimuth;
+            curvature.note(std::fabs(std::remainder(turn, 2 * std::numbers::pi) / (2 * kStep) - pose.curvature), at);
+            EXPECT_EQ(pose.point.x, alignment->stationAt(s).x);
+            EXPECT_EQ(pose.point.y, alignment->stationAt(s).y);
+        }
+        EXPECT_GT(checked, 3500);
+        EXPECT_LE(azimuth.error, kAzimuthTolerance) << azimuth.where;
+        EXPECT_LE(curvature.error, kCurvatureTolerance) << curvature.where;
+    }
+}
+
+}  // namespace
