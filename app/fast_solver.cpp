@@ -137,9 +137,12 @@ Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace
         const NewtonResult newton = newtonFoot(line.poseAt, {x, y}, {from, to}, bisection.mid().station);
         t.newtonSteps = newton.steps;
         t.newtonConverged = newton.converged;
-        if (newton.converged) {
-            foot = evaluate(newton.station, line.stationAt, {x, y});
+        const StationPoint candidate =
+            newton.converged ? evaluate(newton.station, line.stationAt, {x, y}) : StationPoint{};
+        if (newton.converged && candidate.distance <= bisection.mid().distance + FOOT_DISTANCE_SLACK) {
+            foot = candidate;
         } else {
+            t.newtonConverged = false;
             while (bisection.step()) ++t.bisectionSteps;
             foot = bisection.mid();
         }

@@ -52,6 +52,13 @@ inline constexpr int MAX_NEWTON_STEPS = 8;
 // above this slope (dimensionless) the bisection finishes the point.
 inline constexpr double NEWTON_MIN_SLOPE = 1e-3;
 
+// Newton's foot is kept only if it is no farther from the point than the
+// bisection's midpoint, up to this much rounding of the distances (metres;
+// about ten times the rounding of a distance at survey-grid coordinates). A
+// foot that fails this is no minimum of the distance, so the bisection
+// finishes the point.
+inline constexpr double FOOT_DISTANCE_SLACK = 1e-8;
+
 // How a point was solved, for tests and benchmarks.
 struct FastSolveTrace {
     std::size_t nearestSample = 0;

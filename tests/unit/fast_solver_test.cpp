@@ -3,7 +3,9 @@
 // must hand back to the bisection.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <iostream>
 #include <numbers>
 #include <sstream>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "app/fast_solver.h"
+#include "app/jd_reader.h"
 #include "app/session.h"
 #include "tests/unit/generated_alignment.h"
 
@@ -179,18 +182,51 @@ TEST(FastSolver, PointsOnTheLineAndSignsOfOffsets)
 // Three values the foot needs from the forward computation, checked against
 // the forward points themselves: the tangent against the chord over a short
 // step, the curvature against the turn of the tangent over it.
+std::shared_ptr<const Alignment> mainLineFromText(const std::string& text)
+{
+    auto line = std::make_shared<zxbas::MainLine>();
+    std::istringstream in(text);
+    vomel::readJdFile(in, *line);
+    zxbas::computeCurveElements(*line);
+    return vomel::buildAlignment(std::shared_ptr<const zxbas::MainLine>(std::move(line)), zxbas::ChainBreaks{});
+}
+
+std::string dataFile(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
+
 TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
 {
-    constexpr double kStep = 1e-3;                  // metres either side
-    constexpr double kAzimuthTolerance = 1e-7;      // radians
-    constexpr double kCurvatureTolerance = 1e-7;    // 1/m
+    constexpr double kStep = 1e-3;                // metres either side
+    constexpr double kAzimuthTolerance = 1e-7;    // radians
+    constexpr double kCurvatureTolerance = 1e-7;  // 1/m
     const vomelbench::LineShape local{8'000.0, 5'000.0, 5'000.0, 3};
-    for (const GeneratedCase c : {GeneratedCase{"main line", vomeltest::generatedMainLine},
-                                  GeneratedCase{"element chain", vomeltest::generatedElementChain}}) {
+    struct Case {
+        const char* name;
+        std::shared_ptr<const Alignment> alignment;
+    };
+    const std::vector<Case> cases = {
+        {"generated main line", vomeltest::generatedMainLine(local)},
+        {"generated element chain", vomeltest::generatedElementChain(local)},
+        // Plain, symmetric, unequal and incomplete curves and a hairpin loop
+        // whose spirals run against the station.
+        {"mixed line with a hairpin",
+         mainLineFromText("TEST,1000\r\n"
+                          "QD\r\n1000.000 2000.000 0 0 0\r\n"
+                          "JD1\r\n1700.000 2000.000 300 0 0\r\n"
+                          "JD2\r\n2194.975 2494.975 400 100 100\r\n"
+                          "JD3\r\n2884.340 2616.528 250 120 60\r\n"
+                          "JD4\r\n3005.894 3305.894 350 100 80 700 1050\r\n"
+                          "JD5HT11\r\n3663.679 3545.308 60 40 40\r\n"
+                          "JD6\r\n2974.313 3666.862 500 150 150 0 1500\r\n"
+                          "ZD\r\n2438.082 3216.910 0 0 0\r\n")},
+        {"reference incomplete spirals",
+         vomel::initialiseAlignment(vomel::Method::IntersectionPoint, dataFile("jd04_incomplete.jdx"))},
+        {"reference element chain", vomel::initialiseAlignment(vomel::Method::Element, dataFile("ele01_basic.ele"))},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto alignment = c.build(local);
-        // Curvature jumps at the ends of the chain's arcs; keep the chord
-        // clear of every node and key station.
+        const auto& alignment = c.alignment;
+        // Curvature jumps at the ends of arcs without spirals; keep the
+        // chord clear of every node and key station.
         std::vector<double> keys;
         if (alignment->mainLine) {
             const auto& l = *alignment->mainLine;
@@ -224,6 +260,46 @@ TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
         EXPECT_GT(checked, 3500);
         EXPECT_LE(azimuth.error, kAzimuthTolerance) << azimuth.where;
         EXPECT_LE(curvature.error, kCurvatureTolerance) << curvature.where;
+    }
+}
+
+// The fast path against feet computed independently of this program's
+// formulas (exact to about 1e-10 m): station, offset and foot.
+TEST(FastSolver, AgreesWithIndependentlyComputedFeet)
+{
+    struct Case {
+        const char* name;
+        vomel::Method method;
+        const char* line;
+    };
+    for (const Case c : {Case{"jd02_spiral_sym", vomel::Method::IntersectionPoint, "jd02_spiral_sym.jdx"},
+                         Case{"jd04_incomplete", vomel::Method::IntersectionPoint, "jd04_incomplete.jdx"},
+                         Case{"ele01_basic", vomel::Method::Element, "ele01_basic.ele"}}) {
+        SCOPED_TRACE(c.name);
+        const auto alignment = vomel::initialiseAlignment(c.method, dataFile(c.line));
+        std::ifstream pointsFile(dataFile(std::string(c.name) + ".xy"), std::ios::binary);
+        const auto points = vomel::readCoordinateFile(pointsFile);
+        std::ifstream expectedFile(dataFile(std::string(c.name) + ".expected.csv"), std::ios::binary);
+        std::string row;
+        std::getline(expectedFile, row);  // label,station,offset,footx,footy,stated,letter
+        std::size_t compared = 0;
+        Worst worst;
+        for (const auto& p : points) {
+            ASSERT_TRUE(std::getline(expectedFile, row));
+            std::replace(row.begin(), row.end(), ',', ' ');
+            std::istringstream fields(row);
+            std::string label;
+            double station = 0, offset = 0, footX = 0, footY = 0;
+            fields >> label >> station >> offset >> footX >> footY;
+            ASSERT_EQ(label, p.label);
+            const auto f = vomel::solvePointFast(alignment->fastLine(), p.x, p.y);
+            for (const double e : {f.station - station, f.offset - offset, f.footX - footX, f.footY - footY}) {
+                worst.note(std::fabs(e), label);
+            }
+            ++compared;
+        }
+        EXPECT_GT(compared, 10u);
+        EXPECT_LE(worst.error, kExactTolerance) << worst.where;
     }
 }
 
