@@ -360,6 +360,23 @@ pugi::xml_node chooseAlignment(const landxml::Document& document, const std::str
     throw FormatFailure("no alignment is called \"" + name + "\"; the file holds " + known);
 }
 
+// Lengths and coordinates are taken as metres. A file that declares another
+// length unit (Imperial feet, or Metric millimetres or kilometres) is
+// refused rather than read at the wrong scale.
+void checkLengthUnit(const landxml::Document& document)
+{
+    const pugi::xml_node units = landxml::childNamed(document.root(), "Units");
+    if (!units) return;
+    for (const pugi::xml_node& system : units.children()) {
+        if (system.type() != pugi::node_element) continue;
+        const std::string unit = system.attribute("linearUnit").value();
+        if (unit.empty() || unit == "meter" || unit == "metre") continue;
+        throw FormatFailure("lengths are in " + unit + " (" + landxml::localName(system) +
+                                " linearUnit); only files in metres can be imported",
+                            document.lineOf(system));
+    }
+}
+
 double startStationOf(const Place& place, const pugi::xml_node& alignment)
 {
     const pugi::xml_attribute attribute = alignment.attribute("staStart");
@@ -414,6 +431,7 @@ std::vector<LandXmlAlignmentInfo> listLandXmlAlignments(std::istream& in)
 LandXmlLine readLandXml(std::istream& in, const std::string& alignmentName)
 {
     const landxml::Document document(in);
+    checkLengthUnit(document);
     const pugi::xml_node alignment = chooseAlignment(document, alignmentName);
     LandXmlLine imported;
     imported.name = alignment.attribute("name").value();

@@ -6,7 +6,8 @@
 //
 // LandXML writes points as "northing easting [elevation]": the northing is
 // X here. A curve or spiral turning "cw" turns from +X towards +Y, which is
-// a positive radius in the chain. The start point is the first element's
+// a positive radius in the chain. Lengths are metres: a file whose Units
+// declare another linear unit is refused. The start point is the first element's
 // Start, the start station the alignment's staStart, and the start azimuth
 // the direction that makes the first element, laid out from its start
 // radius, end radius and length, end at its End point. Every later element
@@ -72,7 +73,7 @@ std::vector<LandXmlAlignmentInfo> listLandXmlAlignments(std::istream& in);
 // name is empty. A malformed document, no alignment, an unknown name, an
 // element other than Line, Curve or clothoid Spiral, a missing or invalid
 // attribute or point, or a gap or kink between consecutive elements beyond
-// the tolerances above is a vomel::FormatFailure naming the alignment, the
+// the tolerances above, or a length unit other than metres, is a vomel::FormatFailure naming the alignment, the
 // element and its line.
 LandXmlLine readLandXml(std::istream& in, const std::string& alignmentName = {});
 

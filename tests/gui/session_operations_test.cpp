@@ -148,8 +148,8 @@ void SessionOperationsTest::landXmlInElementMethodCarriesChainBreaks()
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
     QCOMPARE(platform.dialogsShown(), std::vector<std::string>{"CommonDialog1"});
 
-    workflow.compute("3512575.7876453409", "501601.33243580029");  // the line at station 450
-    QCOMPARE(workflow.state().station, std::string("B470"));
+    workflow.compute("3512575.7876453409", "501601.33243580029");  // the line at station 450 (its foot to 1e-9 m)
+    QCOMPARE(workflow.state().station, std::string("B470.000"));
     QCOMPARE(workflow.state().offset, std::string("0.000"));
 
     workflow.selectCoordinateFile();

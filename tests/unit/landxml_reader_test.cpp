@@ -198,6 +198,9 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
          "", "element 2 (Line): its End lies 0.1000 m from where", 7},
         {"bad station equation", singleElement(line100, "<StaEquation staBack=\"x\" staAhead=\"1100\"/>\n"), "",
          "StaEquation: staBack is missing or not a number", 8},
+        {"lengths in feet", "<LandXML>\n<Units>\n<Imperial linearUnit=\"USSurveyFoot\"/>\n</Units>\n" +
+                                singleElement(line100).substr(std::string("<?xml version=\"1.0\"?>\n<LandXML version=\"1.2\">\n").size()),
+         "", "lengths are in USSurveyFoot (Imperial linearUnit); only files in metres", 3},
         {"twenty station equations", singleElement(line100, twentyEquations), "",
          "more than 19 station equations", 27},
     };
