@@ -210,14 +210,14 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
                     const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress,
-                    const RunOptions& options)
+                    const RunOptions& options, const SolvedChunkCallback& solved)
 {
     const FastLine fast = alignment.fastLine();
     const PointSolver solve = [&alignment, &fast, &options](double x, double y) {
         if (options.solver == SolverChoice::Reference) return alignment.solve(x, y, SolverChoice::Reference);
         return solvePointFast(fast, x, y);
     };
-    streamFileRun(solve, alignment.chainBreaks, coordinatePath, resultsPath, encoding, progress, options);
+    streamFileRun(solve, alignment.chainBreaks, coordinatePath, resultsPath, encoding, progress, options, solved);
 }
 
 }  // namespace vomel

@@ -129,9 +129,11 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 // read and the results written a chunk of points at a time (a pipe is read
 // whole first); the bytes written do not depend on the thread count or the
 // chunk size. options.solver = SolverChoice::Reference runs the reference
-// algorithm instead.
+// algorithm instead. `solved`, when given, is shown every chunk of points
+// with their solutions in file order (see app/parallel_run.h).
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
                     const std::string& resultsPath, HeaderEncoding encoding,
-                    const ProgressCallback& progress = {}, const RunOptions& options = {});
+                    const ProgressCallback& progress = {}, const RunOptions& options = {},
+                    const SolvedChunkCallback& solved = {});
 
 }  // namespace vomel

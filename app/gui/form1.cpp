@@ -12,7 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/failure.h"
 #include "app/gui/help_path.h"
+#include "app/gui/plan_window.h"
 #include "app/gui/window_texts.h"
 #include "windows/aboutfrm.h"
 #include "windows/advert_window.h"
@@ -38,7 +40,7 @@ Widget* named(Widget* widget, const char* name)
 }  // namespace
 
 Form1::Form1(Platform& platform, Operations& operations, QWidget* parent)
-    : QWidget(parent), platform_(platform), workflow_(platform, operations)
+    : QWidget(parent), platform_(platform), operations_(operations), workflow_(platform, operations)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(text(FORM1_CAPTION));
@@ -111,7 +113,10 @@ void Form1::buildControls()
     xpcmdbutton1 = named(new QPushButton(text(MORE_SOFTWARE_CAPTION), this), "xpcmdbutton1");
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {Command4, Command3, Command2, xpcmdbutton2, xpcmdbutton1}) {
+    planButton_ = named(new QPushButton(text(PLAN_BUTTON_CAPTION), this), "PlanButton");
+    planButton_->setEnabled(false);
+
+    for (QPushButton* button : {Command4, Command3, Command2, xpcmdbutton2, xpcmdbutton1, planButton_}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -143,6 +148,7 @@ void Form1::connectControls()
     connect(Command2, &QPushButton::clicked, this, &Form1::endProgram);
     connect(xpcmdbutton2, &QPushButton::clicked, this, &Form1::showHelp);
     connect(xpcmdbutton1, &QPushButton::clicked, this, &Form1::showMoreSoftware);
+    connect(planButton_, &QPushButton::clicked, this, &Form1::showPlan);
 }
 
 void Form1::startUp()
@@ -167,6 +173,26 @@ void Form1::showState(const WindowState& state)
     for (QLineEdit* box : {Text1, Text2, Text3, Text4}) box->setEnabled(state.boxesEnabled);
     Text4->setText(QString::fromStdString(state.station));
     Text1->setText(QString::fromStdString(state.offset));
+    planButton_->setEnabled(state.computeEnabled);
+    if (planWindow_ && planWindow_->isVisible()) refreshPlan();
+}
+
+void Form1::showPlan()
+{
+    if (!planWindow_) planWindow_ = new PlanWindow(platform_, this);
+    refreshPlan();
+    planWindow_->show();
+    planWindow_->raise();
+    planWindow_->activateWindow();
+}
+
+void Form1::refreshPlan()
+{
+    try {
+        planWindow_->setScene(operations_.planScene(), false);
+    } catch (const Failure& failure) {
+        platform_.showError({PLAN_FAILED, failure.what()});
+    }
 }
 
 void Form1::compute()

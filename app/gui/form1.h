@@ -21,6 +21,8 @@ class AdvertWindow;
 
 namespace vomel::gui {
 
+class PlanWindow;
+
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -54,9 +56,14 @@ private:
     void showHelp();
     void showMoreSoftware();
     void endProgram();
+    // Opens the plan view (or brings it up) with the current scene.
+    void showPlan();
+    // Gives an open plan view the scene of the current line and run.
+    void refreshPlan();
     void closeAdverts();
 
     Platform& platform_;
+    Operations& operations_;
     Workflow workflow_;
     std::string helpPath_;
     QPointer<windows::AdvertWindow> advert_;
@@ -82,6 +89,10 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* xpcmdbutton2 = nullptr;
     QPushButton* xpcmdbutton1 = nullptr;
+
+    // Not one of the original controls: opens the plan view.
+    QPushButton* planButton_ = nullptr;
+    QPointer<PlanWindow> planWindow_;
 };
 
 }  // namespace vomel::gui

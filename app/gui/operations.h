@@ -8,6 +8,7 @@
 // step leaves the current line as it was.
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace vomel::gui {
@@ -21,6 +22,8 @@ struct TypedPointResult {
     std::string station;  // station text with its chain-break letter
     std::string offset;   // "0.000" format
 };
+
+struct PlanScene;
 
 using PointProgress = std::function<void(long i, long count)>;
 
@@ -45,6 +48,11 @@ public:
     // and writes the results file whole, or not at all.
     virtual void solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
                                      const PointProgress& progress) = 0;
+
+    // What the plan view draws: the current line and the points of the last
+    // successful file run on it (none before a run). Null while no line is
+    // current; the same object until the line or the run changes.
+    virtual std::shared_ptr<const PlanScene> planScene() { return nullptr; }
 };
 
 }  // namespace vomel::gui

@@ -1,6 +1,7 @@
 #include "app/gui/session_operations.h"
 
 #include "app/failure.h"
+#include "app/gui/plan_scene.h"
 #include "app/session.h"
 
 namespace vomel::gui {
@@ -12,6 +13,11 @@ struct SessionOperations::State {
     std::shared_ptr<const zxbas::MainLine> stagedMainLine;
     std::optional<zxbas::ChainBreaks> stagedChainBreaks;
     std::shared_ptr<const htbas::ElementChain> stagedChain;
+
+    // The points of the last successful file run on the current line, and
+    // the plan scene drawn from both (made when first asked for).
+    std::optional<PlanRun> lastRun;
+    std::shared_ptr<const PlanScene> scene;
 
     const Alignment& requireCurrent() const
     {
@@ -56,6 +62,8 @@ void SessionOperations::buildStagedLine()
         throw GeometryFailure("no design line has been read");
     }
     state_->current = std::move(built);
+    state_->lastRun.reset();
+    state_->scene.reset();
     discardStagedLine();
 }
 
@@ -76,7 +84,27 @@ void SessionOperations::solveCoordinateFile(const std::string& coordinatePath,
                                             const std::string& resultsPath,
                                             const PointProgress& progress)
 {
-    computeFileRun(state_->requireCurrent(), coordinatePath, resultsPath, HeaderEncoding::Gbk, progress);
+    // The run's points and feet are kept for the plan view, as the run
+    // produced them; they replace those of the last run only when this one
+    // succeeds.
+    PlanRun run;
+    const SolvedChunkCallback keep = [&run](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
+        run.points.insert(run.points.end(), points.begin(), points.end());
+        run.solutions.insert(run.solutions.end(), solutions.begin(), solutions.end());
+    };
+    computeFileRun(state_->requireCurrent(), coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
+    state_->lastRun = std::move(run);
+    state_->scene.reset();
+}
+
+std::shared_ptr<const PlanScene> SessionOperations::planScene()
+{
+    if (!state_->current) return nullptr;
+    if (!state_->scene) {
+        state_->scene = std::make_shared<const PlanScene>(
+            makePlanScene(*state_->current, state_->lastRun ? &*state_->lastRun : nullptr));
+    }
+    return state_->scene;
 }
 
 bool SessionOperations::hasLine() const

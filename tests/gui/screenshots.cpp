@@ -1,5 +1,5 @@
-// Saves pictures of the main window for the documentation: one after a typed
-// point, one after a file run. The dialogs are answered by the scripted
+// Saves pictures for the documentation: the main window after a typed
+// point and after a file run, and the plan view after that run. The dialogs are answered by the scripted
 // platform; everything else is the real window and the real core.
 //
 //   vomel_screenshots OUTDIR LINE.jdx LINE.dl POINTS.xy X Y
@@ -12,6 +12,8 @@
 #include <cstdio>
 
 #include "app/gui/form1.h"
+#include "app/gui/plan_view.h"
+#include "app/gui/plan_window.h"
 #include "app/gui/scripted_platform.h"
 #include "app/gui/session_operations.h"
 
@@ -57,6 +59,19 @@ int main(int argc, char** argv)
     platform.answerDialog(results.toLocal8Bit().toStdString());
     click("Command3");
     if (!save("file-run.png")) return 1;
+
+    click("PlanButton");
+    auto* plan = form.findChild<PlanWindow*>("PlanWindow");
+    if (plan == nullptr) return 1;
+    plan->resize(1100, 760);
+    if (!QTest::qWaitForWindowExposed(plan)) return 1;
+    plan->view()->fitAll();
+    QTest::qWait(200);
+    const QString planPath = out.filePath(QStringLiteral("plan-view.png"));
+    if (!plan->grab().save(planPath)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(planPath));
+        return 1;
+    }
 
     for (const auto& error : platform.errors()) {
         std::fprintf(stderr, "error: %s (%s)\n", error.text.c_str(), error.detail.c_str());
