@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "app/number_text.h"
@@ -50,13 +51,30 @@ QPointF screenDirection(double azimuth)
 }
 
 // Draws `text` with its top left at `at` when the placer finds room.
-void drawLabel(QPainter& painter, LabelPlacer& placer, QPointF at, const QString& text, const QColor& colour)
+bool drawLabel(QPainter& painter, LabelPlacer& placer, QPointF at, const QString& text, const QColor& colour)
 {
     const QFontMetricsF metrics(painter.font());
     const QRectF box = metrics.boundingRect(QRectF(at, QSizeF(1000, 1000)), Qt::AlignLeft | Qt::AlignTop, text);
-    if (!placer.place({box.left(), box.top(), box.width(), box.height()})) return;
+    if (!placer.place({box.left(), box.top(), box.width(), box.height()})) return false;
     painter.setPen(colour);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+    return true;
+}
+
+// Draws the label of a mark at `at` right of it, else left, above or below,
+// wherever there is room first.
+void drawLabelNear(QPainter& painter, LabelPlacer& placer, QPointF at, const QString& text, const QColor& colour)
+{
+    const QFontMetricsF metrics(painter.font());
+    const double w = metrics.horizontalAdvance(text);
+    const double h = metrics.height();
+    for (const double gap : {6.0, 16.0}) {
+        for (const QPointF offset : {QPointF(gap, -h / 2), QPointF(-gap - w, -h / 2), QPointF(-w / 2, -gap - h),
+                                     QPointF(-w / 2, gap), QPointF(gap, gap / 2), QPointF(gap, -h - gap / 2),
+                                     QPointF(-gap - w, gap / 2), QPointF(-gap - w, -h - gap / 2)}) {
+            if (drawLabel(painter, placer, at + offset, text, colour)) return;
+        }
+    }
 }
 
 // A length of 1, 2 or 5 times a power of ten, about `pixels` long at `scale`.
@@ -74,15 +92,25 @@ double scaleBarLength(double scale, double pixels)
 
 QString textFromFileBytes(const std::string& bytes)
 {
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!utf8.hasError()) return text;
-    QStringDecoder gbk("GB18030");
+    const QString asUtf8 = utf8(view);
+    const bool validUtf8 = !utf8.hasError();
+    // Chinese in UTF-8 takes three bytes a character; a two-byte sequence
+    // (lead byte C2..DF) in a survey label is far more likely a GBK pair
+    // that happens to read as UTF-8, such as D7 AE for "桩".
+    const bool twoByteSequence = std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0xC2 && b <= 0xDF;
+    });
+    if (validUtf8 && !twoByteSequence) return asUtf8;
+    QStringDecoder gbk("GB18030", QStringDecoder::Flag::Stateless);
     if (gbk.isValid()) {
-        text = gbk(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-        if (!gbk.hasError()) return text;
+        const QString asGbk = gbk(view);
+        if (!gbk.hasError()) return asGbk;
     }
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (validUtf8) return asUtf8;
+    return QString::fromLatin1(view.data(), view.size());
 }
 
 QString hoverText(const PlanPoint& point)
@@ -125,6 +153,14 @@ void PlanView::fitAll()
         viewport_.fit(scene_->bounds, FIT_MARGIN);
         fitted_ = true;
     }
+    update();
+}
+
+void PlanView::showBounds(const PlanBounds& bounds)
+{
+    viewport_.setSize(width(), height());
+    viewport_.fit(bounds, 0.0);
+    fitted_ = true;
     update();
 }
 
@@ -174,28 +210,39 @@ void PlanView::paint(QPainter& painter) const
         polyline.reserve(static_cast<qsizetype>(run.size()));
         for (const ScreenPoint& p : run) polyline << qt(p);
         painter.drawPolyline(polyline);
+        for (std::size_t i = 1; i < run.size(); ++i) placer.occupySegment(run[i - 1], run[i]);
     }
 
-    // Key points and intersection points first: their labels come first.
-    for (const PlanMark& mark : scene_->keyPoints) {
-        if (!onScreen(mark.at)) continue;
-        const QPointF at = qt(viewport_.toScreen(mark.at));
-        painter.setPen(QPen(KEY_POINT_COLOUR, 1.5));
-        painter.setBrush(Qt::white);
-        painter.drawEllipse(at, 3.5, 3.5);
-        drawLabel(painter, placer, at + QPointF(6, 2),
-                  textFromFileBytes(mark.name) + QLatin1Char(' ') + QString::fromStdString(mark.station),
-                  KEY_POINT_COLOUR);
-    }
+    // Labels keep off the marks.
+    const std::vector<std::size_t> drawn = visiblePoints(scene_->points, viewport_);
+    auto occupyMark = [&](Point p, double half) {
+        const ScreenPoint s = viewport_.toScreen(p);
+        placer.occupy({s.x - half, s.y - half, 2.0 * half, 2.0 * half});
+    };
+    for (const PlanMark& mark : scene_->keyPoints) occupyMark(mark.at, 4.0);
+    for (const PlanMark& mark : scene_->intersectionPoints) occupyMark(mark.at, 5.0);
+    for (const std::size_t i : drawn) occupyMark(scene_->points[i].at, 3.0);
+
+    // Intersection points and key points first: their labels come first.
     for (const PlanMark& mark : scene_->intersectionPoints) {
         if (!onScreen(mark.at)) continue;
         const QPointF at = qt(viewport_.toScreen(mark.at));
         painter.setPen(QPen(INTERSECTION_COLOUR, 1.5));
         painter.setBrush(Qt::white);
         painter.drawPolygon(QPolygonF{at + QPointF(0, -5), at + QPointF(4.5, 3.5), at + QPointF(-4.5, 3.5)});
-        drawLabel(painter, placer, at + QPointF(6, -16), textFromFileBytes(mark.name), INTERSECTION_COLOUR);
+        drawLabelNear(painter, placer, at, textFromFileBytes(mark.name), INTERSECTION_COLOUR);
     }
 
+    for (const PlanMark& mark : scene_->keyPoints) {
+        if (!onScreen(mark.at)) continue;
+        const QPointF at = qt(viewport_.toScreen(mark.at));
+        painter.setPen(QPen(KEY_POINT_COLOUR, 1.5));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(at, 3.5, 3.5);
+        drawLabelNear(painter, placer, at,
+                      textFromFileBytes(mark.name) + QLatin1Char(' ') + QString::fromStdString(mark.station),
+                      KEY_POINT_COLOUR);
+    }
     // Station ticks across the line, labelled on its left.
     const long stride = tickStride(viewport_.scale(), MIN_TICK_PIXELS);
     const long labelStride = tickStride(viewport_.scale(), MIN_TICK_LABEL_PIXELS);
@@ -210,14 +257,16 @@ void PlanView::paint(QPainter& painter) const
         if (step % labelStride == 0) {
             const QString text = QString::fromStdString(tick.text);
             const QFontMetricsF metrics(painter.font());
-            const QPointF centre = at + (TICK_HALF_LENGTH + 4.0 + metrics.height() / 2.0) * left;
+            // Far enough along the normal that the label's box clears the line.
+            const double reach = std::abs(left.x()) * metrics.horizontalAdvance(text) / 2.0 +
+                                 std::abs(left.y()) * metrics.height() / 2.0;
+            const QPointF centre = at + (TICK_HALF_LENGTH + 3.0 + reach) * left;
             drawLabel(painter, placer, centre - QPointF(metrics.horizontalAdvance(text) / 2.0, metrics.height() / 2.0),
                       text, TICK_COLOUR);
         }
     }
 
     // The points of the last run, at most one per few pixels, with their feet.
-    const std::vector<std::size_t> drawn = visiblePoints(scene_->points, viewport_);
     for (const std::size_t i : drawn) {
         const PlanPoint& point = scene_->points[i];
         const QPointF at = qt(viewport_.toScreen(point.at));
@@ -233,7 +282,7 @@ void PlanView::paint(QPainter& painter) const
     if (drawn.size() <= PLAN_MAX_LABELLED_POINTS) {
         for (const std::size_t i : drawn) {
             const QPointF at = qt(viewport_.toScreen(scene_->points[i].at));
-            drawLabel(painter, placer, at + QPointF(4, 1), textFromFileBytes(scene_->points[i].label), POINT_COLOUR);
+            drawLabelNear(painter, placer, at, textFromFileBytes(scene_->points[i].label), POINT_COLOUR);
         }
     }
 
@@ -262,10 +311,14 @@ void PlanView::wheelEvent(QWheelEvent* event)
 {
     const double units = event->angleDelta().y();
     if (units == 0.0) return;
-    viewport_.zoomAt({event->position().x(), event->position().y()},
-                     std::pow(WHEEL_ZOOM_PER_UNIT, units / WHEEL_UNITS_PER_NOTCH));
-    update();
+    zoomAt(event->position(), std::pow(WHEEL_ZOOM_PER_UNIT, units / WHEEL_UNITS_PER_NOTCH));
     event->accept();
+}
+
+void PlanView::zoomAt(QPointF anchor, double factor)
+{
+    viewport_.zoomAt({anchor.x(), anchor.y()}, factor);
+    update();
 }
 
 void PlanView::mousePressEvent(QMouseEvent* event)

@@ -32,6 +32,10 @@ public:
     void setScene(std::shared_ptr<const PlanScene> scene, bool fit);
     const PlanScene* scene() const { return scene_.get(); }
     void fitAll();
+    // Shows the plane rectangle `bounds` whole, as large as it fits.
+    void showBounds(const PlanBounds& bounds);
+    // Zooms by `factor` (> 1 closer) about the screen position `anchor`.
+    void zoomAt(QPointF anchor, double factor);
 
     const PlanViewport& viewport() const { return viewport_; }
     // The hovered point, as hover tests see it.

@@ -231,12 +231,50 @@ bool LabelPlacer::place(const ScreenRect& rect)
             if (taken_[static_cast<std::size_t>(row * columns_ + column)]) return false;
         }
     }
+    take(firstColumn, firstRow, lastColumn, lastRow);
+    return true;
+}
+
+void LabelPlacer::take(long firstColumn, long firstRow, long lastColumn, long lastRow)
+{
+    firstColumn = std::max(firstColumn, 0L);
+    firstRow = std::max(firstRow, 0L);
+    lastColumn = std::min(lastColumn, columns_ - 1);
+    lastRow = std::min(lastRow, rows_ - 1);
     for (long row = firstRow; row <= lastRow; ++row) {
         for (long column = firstColumn; column <= lastColumn; ++column) {
             taken_[static_cast<std::size_t>(row * columns_ + column)] = true;
         }
     }
-    return true;
+}
+
+void LabelPlacer::occupy(const ScreenRect& rect)
+{
+    const double right = rect.left + rect.width;
+    const double bottom = rect.top + rect.height;
+    const double width = static_cast<double>(columns_) * CELL;
+    const double height = static_cast<double>(rows_) * CELL;
+    if (!(right >= 0.0 && bottom >= 0.0 && rect.left < width && rect.top < height)) return;
+    take(static_cast<long>(std::floor(std::max(rect.left, 0.0) / CELL)),
+         static_cast<long>(std::floor(std::max(rect.top, 0.0) / CELL)),
+         static_cast<long>(std::floor(std::min(right, width - 1.0) / CELL)),
+         static_cast<long>(std::floor(std::min(bottom, height - 1.0) / CELL)));
+}
+
+void LabelPlacer::occupySegment(ScreenPoint a, ScreenPoint b)
+{
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    if (!std::isfinite(length)) return;
+    // Steps of half a cell; a segment far longer than the screen is cut to
+    // what can be on it.
+    const double limit = 2.0 * static_cast<double>(columns_ + rows_) * CELL;
+    const auto steps = static_cast<long>(std::ceil(std::min(length, limit) / (CELL / 2.0)));
+    for (long k = 0; k <= steps; ++k) {
+        const double t = steps == 0 ? 0.0 : static_cast<double>(k) / static_cast<double>(steps);
+        const double x = a.x + t * (b.x - a.x);
+        const double y = a.y + t * (b.y - a.y);
+        occupy({x - 1.0, y - 1.0, 2.0, 2.0});
+    }
 }
 
 long tickStride(double scale, double minPixels)

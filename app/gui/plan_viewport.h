@@ -116,9 +116,16 @@ private:
 class LabelPlacer {
 public:
     LabelPlacer(double width, double height);
+    // Places a label: true when it lies on screen and on nothing taken.
     bool place(const ScreenRect& rect);
+    // Takes what `rect` covers on screen, for a mark that labels keep off.
+    void occupy(const ScreenRect& rect);
+    // Takes the cells a drawn segment passes through.
+    void occupySegment(ScreenPoint a, ScreenPoint b);
 
 private:
+    void take(long firstColumn, long firstRow, long lastColumn, long lastRow);
+
     static constexpr double CELL = 4.0;  // pixels
     long columns_;
     long rows_;

@@ -2,7 +2,10 @@
 // point and after a file run, and the plan view after that run. The dialogs are answered by the scripted
 // platform; everything else is the real window and the real core.
 //
-//   vomel_screenshots OUTDIR LINE.jdx LINE.dl POINTS.xy X Y
+//   vomel_screenshots OUTDIR LINE.jdx LINE.dl POINTS.xy X Y [XMIN YMIN XMAX YMAX]
+//
+// The optional rectangle (plane coordinates) is shown close up in a second
+// picture of the plan view.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -10,6 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/gui/form1.h"
 #include "app/gui/plan_view.h"
@@ -22,8 +26,8 @@ using namespace vomel::gui;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 7) {
-        std::fprintf(stderr, "usage: %s OUTDIR LINE.jdx LINE.dl POINTS.xy X Y\n", argv[0]);
+    if (argc != 7 && argc != 11) {
+        std::fprintf(stderr, "usage: %s OUTDIR LINE.jdx LINE.dl POINTS.xy X Y [XMIN YMIN XMAX YMAX]\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -67,10 +71,22 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(plan)) return 1;
     plan->view()->fitAll();
     QTest::qWait(200);
-    const QString planPath = out.filePath(QStringLiteral("plan-view.png"));
-    if (!plan->grab().save(planPath)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(planPath));
-        return 1;
+    auto savePlan = [&out, plan](const char* name) {
+        QTest::qWait(200);
+        const QString path = out.filePath(QString::fromLatin1(name));
+        if (!plan->grab().save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        return true;
+    };
+    if (!savePlan("plan-view.png")) return 1;
+    if (argc == 11) {
+        PlanBounds area;
+        area.add({std::atof(argv[7]), std::atof(argv[8])});
+        area.add({std::atof(argv[9]), std::atof(argv[10])});
+        plan->view()->showBounds(area);
+        if (!savePlan("plan-view-detail.png")) return 1;
     }
 
     for (const auto& error : platform.errors()) {
