@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,7 @@ double turnSign(const Place& place, const pugi::xml_node& node, int index, const
 // A LandXML radius (positive, or INF for a straight end) as a signed
 // chain radius. A cw radius of exactly 9999 would read as the straight-end
 // marker; it is taken as the next double above, a change of 2e-16 of it.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the radius as written, then the sign of rot
 double chainRadius(const Place& place, double radius, double sign, int index, const FileElement& element,
                    const char* attribute)
 {
@@ -388,6 +390,15 @@ double startStationOf(const Place& place, const pugi::xml_node& alignment)
     return *value;
 }
 
+// A number for the listing: INF and the like count as absent, so that no
+// infinity is printed.
+std::optional<double> finiteNumber(const char* text)
+{
+    const auto value = landxml::parseXmlNumber(text);
+    if (value && std::isfinite(*value)) return value;
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool looksLikeXml(std::istream& in)
@@ -415,13 +426,13 @@ std::vector<LandXmlAlignmentInfo> listLandXmlAlignments(std::istream& in)
         LandXmlAlignmentInfo info;
         info.name = alignment.attribute("name").value();
         info.line = document.lineOf(alignment);
-        info.startStation = landxml::parseXmlNumber(alignment.attribute("staStart").value()).value_or(0.0);
+        info.startStation = finiteNumber(alignment.attribute("staStart").value()).value_or(0.0);
         for (const pugi::xml_node& element : landxml::childNamed(alignment, "CoordGeom").children()) {
             if (element.type() != pugi::node_element || landxml::localName(element) == "Feature") continue;
             ++info.elementCount;
-            info.length += landxml::parseXmlNumber(element.attribute("length").value()).value_or(0.0);
+            info.length += finiteNumber(element.attribute("length").value()).value_or(0.0);
         }
-        if (const auto stated = landxml::parseXmlNumber(alignment.attribute("length").value())) info.length = *stated;
+        if (const auto stated = finiteNumber(alignment.attribute("length").value())) info.length = *stated;
         info.stationEquationCount = static_cast<int>(landxml::childrenNamed(alignment, "StaEquation").size());
         list.push_back(info);
     }

@@ -61,6 +61,7 @@ void addMainLineMarks(const Alignment& alignment, PlanScene& scene)
 
 // The name of the joint between two elements, as key points are named on
 // a main line: Z straight, H spiral, Y arc.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the element before the joint, then the one after
 const char* jointName(htbas::ElementKind before, htbas::ElementKind after)
 {
     using htbas::ElementKind;

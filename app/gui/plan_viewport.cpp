@@ -113,11 +113,10 @@ std::vector<std::vector<ScreenPoint>> PlanLineDetail::visibleRuns(const PlanView
             const ScreenPoint p = view.toScreen(line_[i]);
             const double dx = p.x - kept.x;
             const double dy = p.y - kept.y;
-            if (dx * dx + dy * dy >= resolution2) {
+            // The end of a part is drawn where it is, however near.
+            const bool endOfPart = i == last && (k + 1 == pieces_.size() || !overlaps(pieces_[k + 1], visible));
+            if (dx * dx + dy * dy >= resolution2 || endOfPart) {
                 run.push_back(p);
-                kept = p;
-            } else if (i == last && (k + 1 == pieces_.size() || !overlaps(pieces_[k + 1], visible))) {
-                run.push_back(p);  // the end of the part is drawn where it is
                 kept = p;
             }
         }
@@ -211,6 +210,7 @@ std::optional<std::size_t> PlanPointIndex::nearest(Point at, double radius) cons
     return best;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): width, then height, as a size is given
 LabelPlacer::LabelPlacer(double width, double height)
     : columns_(std::max(1L, static_cast<long>(std::ceil(width / CELL)))),
       rows_(std::max(1L, static_cast<long>(std::ceil(height / CELL)))),
@@ -235,6 +235,7 @@ bool LabelPlacer::place(const ScreenRect& rect)
     return true;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a cell rectangle, corner by corner
 void LabelPlacer::take(long firstColumn, long firstRow, long lastColumn, long lastRow)
 {
     firstColumn = std::max(firstColumn, 0L);

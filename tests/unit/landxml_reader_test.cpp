@@ -286,6 +286,15 @@ TEST(LandXmlReader, ListsAlignmentsAndRecognisesXmlByContent)
     EXPECT_EQ(list[1].name, "\xD4\xD1");  // bytes as written
     EXPECT_EQ(list[1].length, 50.0);
 
+    // Infinite or missing numbers are listed as absent, never as "inf".
+    std::istringstream infinite(
+        "<LandXML><Alignments><Alignment name=\"I\" staStart=\"INF\" length=\"INF\"><CoordGeom>"
+        "<Line length=\"INF\"/><Line length=\"12.5\"/></CoordGeom></Alignment></Alignments></LandXML>");
+    const auto listed = htbas::listLandXmlAlignments(infinite);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].startStation, 0.0);
+    EXPECT_EQ(listed[0].length, 12.5);
+
     std::istringstream element("0,1000,2000,45\n9999 9999 100\n");
     EXPECT_FALSE(htbas::looksLikeXml(element));
     EXPECT_EQ(element.tellg(), 0);
