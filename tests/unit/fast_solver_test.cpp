@@ -300,6 +300,8 @@ TEST(FastSolver, AgreesWithIndependentlyComputedFeet)
         }
         EXPECT_GT(compared, 10u);
         EXPECT_LE(worst.error, kExactTolerance) << worst.where;
+        std::cout << "[ largest ] " << c.name << ": " << compared << " points, largest station, offset or foot error "
+                  << worst.error << " m (" << worst.where << ")\n";
     }
 }
 

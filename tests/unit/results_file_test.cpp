@@ -20,6 +20,7 @@
 
 #include "app/failure.h"
 #include "app/results_file.h"
+#include "tests/unit/scratch_folder.h"
 
 namespace {
 
@@ -95,34 +96,8 @@ TEST(ResultsDataLine, NonFiniteResultIsRefused)
                  vomel::GeometryFailure);
 }
 
-// A fresh folder for one test, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "vomel-results-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
-        path_ = pattern;
-    }
-    ~ScratchFolder() { fs::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::vector<std::string> entries() const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(path_)) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path path_;
-};
-
-std::string contentsOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vomeltest::contentsOf;
+using vomeltest::ScratchFolder;
 
 void writeFile(const std::string& path, const std::string& bytes)
 {

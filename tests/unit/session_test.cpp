@@ -19,6 +19,7 @@
 
 #include "app/failure.h"
 #include "app/session.h"
+#include "tests/unit/scratch_folder.h"
 
 namespace {
 
@@ -30,39 +31,8 @@ constexpr double kOffsetTolerance = 1e-6;   // metres
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 std::string example(const std::string& name) { return std::string(VOMEL_EXAMPLES_DIR) + "/" + name; }
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "vomel-session-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
-        path_ = pattern;
-    }
-    ~ScratchFolder() { fs::remove_all(path_); }
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
-        const std::string path = (path_ / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::vector<std::string> entries() const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(path_)) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path path_;
-};
-
-std::string contentsOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vomeltest::contentsOf;
+using vomeltest::ScratchFolder;
 
 vomel::Solution solve(const vomel::Alignment& a, double x, double y)
 {
