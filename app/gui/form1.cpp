@@ -191,6 +191,8 @@ void Form1::refreshPlan()
     try {
         planWindow_->setScene(operations_.planScene(), false);
     } catch (const Failure& failure) {
+        // Closed first, so that the next change of state does not ask again.
+        planWindow_->hide();
         platform_.showError({PLAN_FAILED, failure.what()});
     }
 }
