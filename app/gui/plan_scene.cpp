@@ -78,9 +78,18 @@ const char* jointName(htbas::ElementKind before, htbas::ElementKind after)
     return "HH";  // spiral to spiral: a reverse curve's or a partial spiral's joint
 }
 
-// Each run of curved elements between two straights (or the ends of the
-// chain) turns the line from one tangent to another; where the two
-// tangents meet is that run's intersection point.
+// The sense in which an element turns: +1 towards +Y, -1 the other way,
+// 0 for a straight. Its finite radius carries the sign.
+int turnSense(const htbas::ElementShape& e)
+{
+    const double radius = e.startRadius != htbas::INFINITE_RADIUS ? e.startRadius : e.endRadius;
+    if (radius == htbas::INFINITE_RADIUS) return 0;
+    return radius > 0.0 ? 1 : -1;
+}
+
+// Each run of curved elements turning one way, between two straights or
+// inflections (or the ends of the chain), turns the line from one tangent
+// to another; where the two tangents meet is that run's intersection point.
 void addElementChainMarks(const Alignment& alignment, PlanScene& scene)
 {
     const htbas::ElementChain& chain = *alignment.elementChain;
@@ -103,7 +112,8 @@ void addElementChainMarks(const Alignment& alignment, PlanScene& scene)
             continue;
         }
         const int first = k;
-        while (k <= n && htbas::elementKind(htbas::elementShape(chain, k)) != htbas::ElementKind::Straight) ++k;
+        const int sense = turnSense(htbas::elementShape(chain, first));
+        while (k <= n && turnSense(htbas::elementShape(chain, k)) == sense) ++k;
         const auto p = static_cast<std::size_t>(first);
         const auto q = static_cast<std::size_t>(k);  // node after the run
         const double a1 = chain.nodeAzimuth[p];

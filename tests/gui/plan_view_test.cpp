@@ -406,13 +406,28 @@ void PlanViewTest::keyPointsOfTheMainLineInOrder()
     QCOMPARE(scene.keyPoints.back().station.substr(0, 1), std::string("C"));
 
     // In the element method the joints are named from the elements' kinds,
-    // and each curve between two straights has its intersection point.
+    // and each run of curves turning one way has its intersection point.
     const auto ramp = initialiseAlignment(Method::Element, example("ramp.ele"));
     const PlanScene rampScene = makePlanScene(*ramp);
     std::string joints;
     for (const PlanMark& mark : rampScene.keyPoints) joints += mark.name + " ";
     QCOMPARE(joints, std::string("起点 ZH HY YH HH HH HY YH HY YH HZ 终点 "));
-    QCOMPARE(rampScene.intersectionPoints.size(), std::size_t(1));
+    // A reverse curve has an intersection point for each of its two turns.
+    QCOMPARE(rampScene.intersectionPoints.size(), std::size_t(2));
+    // Each lies on the tangents at the ends of its run: the straight's end
+    // at 85 and the inflection at 341.345, then that and the last straight
+    // at 747.095.
+    const double pi = 4.0 * std::atan(1.0);
+    auto along = [&](Point from, Point to, double station) {
+        const double chord = std::atan2(to.y - from.y, to.x - from.x);
+        const double tangent = ramp->poseAt(station).azimuth;
+        return std::abs(std::remainder(chord - tangent, 2.0 * pi)) < 1e-9;
+    };
+    QCOMPARE(rampScene.tangents.size(), std::size_t(4));
+    QVERIFY(along(rampScene.tangents[0].first, rampScene.tangents[0].second, 85.0));
+    QVERIFY(along(rampScene.tangents[1].first, rampScene.tangents[1].second, 341.345));
+    QVERIFY(along(rampScene.tangents[2].first, rampScene.tangents[2].second, 341.345));
+    QVERIFY(along(rampScene.tangents[3].first, rampScene.tangents[3].second, 747.095));
 }
 
 void PlanViewTest::runIsKeptForTheViewWithoutChangingTheResultsFile()
