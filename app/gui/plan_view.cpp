@@ -72,7 +72,11 @@ void drawLabelNear(QPainter& painter, LabelPlacer& placer, QPointF at, const QSt
         for (const QPointF offset : {QPointF(gap, -h / 2), QPointF(-gap - w, -h / 2), QPointF(-w / 2, -gap - h),
                                      QPointF(-w / 2, gap), QPointF(gap, gap / 2), QPointF(gap, -h - gap / 2),
                                      QPointF(-gap - w, gap / 2), QPointF(-gap - w, -h - gap / 2)}) {
-            if (drawLabel(painter, placer, at + offset, text, colour)) return;
+            const QRectF box(at + offset, QSizeF(w, h));
+            if (!placer.place({box.left(), box.top(), box.width(), box.height()})) continue;
+            painter.setPen(colour);
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+            return;
         }
     }
 }
