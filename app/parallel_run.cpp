@@ -144,7 +144,7 @@ long countCoordinatePoints(std::istream& in)
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
 void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks, const std::string& coordinatePath,
                    const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress,
-                   const RunOptions& options)
+                   const RunOptions& options, const SolvedChunkCallback& solved)
 {
     const unsigned threads = workerCount(options.threads);
     const std::size_t chunk = std::max<std::size_t>(options.chunkPoints, 1);
@@ -197,6 +197,7 @@ void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks, c
             }
             solveChunk(solve, breaks, points, solutions, threads, text);
             for (const auto& part : text) writer.write(part);
+            if (solved) solved(points, solutions);
             done += static_cast<long>(points.size());
         }
         if (done != count) {

@@ -34,6 +34,12 @@ enum class SolverChoice {
 // result lines, and enough work per chunk to keep every thread busy.
 inline constexpr std::size_t DEFAULT_CHUNK_POINTS = 1u << 15;
 
+// Shown each chunk of points with their solutions, in file order, after the
+// chunk's lines have been handed to the results file; the results file
+// itself does not depend on it. May throw to stop the run.
+using SolvedChunkCallback = std::function<void(const std::vector<SurveyPoint>& points,
+                                               const std::vector<Solution>& solutions)>;
+
 struct RunOptions {
     SolverChoice solver = SolverChoice::Fast;
     unsigned threads = 0;  // 0: one per core
@@ -60,6 +66,7 @@ long countCoordinatePoints(std::istream& in);
 // name the file, and its line where one is to blame.
 void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks,
                    const std::string& coordinatePath, const std::string& resultsPath,
-                   HeaderEncoding encoding, const ProgressCallback& progress, const RunOptions& options);
+                   HeaderEncoding encoding, const ProgressCallback& progress, const RunOptions& options,
+                   const SolvedChunkCallback& solved = {});
 
 }  // namespace vomel

@@ -139,6 +139,26 @@ std::shared_ptr<const htbas::ElementChain> loadElementChain(const std::string& e
     });
 }
 
+ElementLine loadLandXml(const std::string& path, const std::string& alignmentName)
+{
+    return readFile(path, [&alignmentName](std::istream& in) {
+        htbas::LandXmlLine imported = htbas::readLandXml(in, alignmentName);
+        return ElementLine{std::move(imported.chain), imported.chainBreaks};
+    });
+}
+
+std::vector<htbas::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string& path)
+{
+    return readFile(path, [](std::istream& in) { return htbas::listLandXmlAlignments(in); });
+}
+
+ElementLine loadElementLine(const std::string& path)
+{
+    const bool landXml = readFile(path, [](std::istream& in) { return htbas::looksLikeXml(in); });
+    if (landXml) return loadLandXml(path);
+    return {loadElementChain(path), {}};
+}
+
 std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const zxbas::MainLine> mainLine,
                                                 zxbas::ChainBreaks chainBreaks)
 {
@@ -153,7 +173,8 @@ std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const zxbas::Mai
     return alignment;
 }
 
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::ElementChain> chain)
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::ElementChain> chain,
+                                                zxbas::ChainBreaks chainBreaks)
 {
     if (!chain) throw GeometryFailure("no element chain was read");
     auto alignment = std::make_shared<Alignment>();
@@ -161,6 +182,7 @@ std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::Ele
     alignment->startStation = chain->nodeStation[1];
     alignment->endStation = chain->nodeStation[static_cast<std::size_t>(chain->elementCount) + 1];
     alignment->elementChain = std::move(chain);
+    alignment->chainBreaks = chainBreaks;
     sampleAlignment(*alignment);
     return alignment;
 }
@@ -172,7 +194,7 @@ std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::s
     // Everything is built aside; the caller's alignment is replaced only by
     // the complete result, so a failure leaves it whole.
     try {
-        if (method == Method::Element) return buildAlignment(loadElementChain(alignmentPath));
+        if (method == Method::Element) return buildAlignment(loadElementLine(alignmentPath));
         auto mainLine = loadMainLine(alignmentPath);
         auto breaks = loadChainBreaks(chainBreakPath, mainLine->endStation());
         return buildAlignment(std::move(mainLine), breaks);
@@ -197,14 +219,14 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
                     const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress,
-                    const RunOptions& options)
+                    const RunOptions& options, const SolvedChunkCallback& solved)
 {
     const FastLine fast = alignment.fastLine();
     const PointSolver solve = [&alignment, &fast, &options](double x, double y) {
         if (options.solver == SolverChoice::Reference) return alignment.solve(x, y, SolverChoice::Reference);
         return solvePointFast(fast, x, y);
     };
-    streamFileRun(solve, alignment.chainBreaks, coordinatePath, resultsPath, encoding, progress, options);
+    streamFileRun(solve, alignment.chainBreaks, coordinatePath, resultsPath, encoding, progress, options, solved);
 }
 
 }  // namespace vomel

@@ -20,6 +20,7 @@
 #include "app/results_file.h"
 #include "app/sample_index.h"
 #include "interchange/element_chain.h"
+#include "interchange/landxml_reader.h"
 #include "mainline/chain_break.h"
 #include "mainline/mainline.h"
 
@@ -69,12 +70,36 @@ zxbas::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double end
 // convert the packed start azimuth and prepare the chain.
 std::shared_ptr<const htbas::ElementChain> loadElementChain(const std::string& elementPath);
 
+// A line of the element method: the prepared chain and its chain breaks
+// (only a LandXML alignment's station equations give any).
+struct ElementLine {
+    std::shared_ptr<const htbas::ElementChain> chain;
+    zxbas::ChainBreaks chainBreaks;
+};
+
+// A LandXML file's alignment `alignmentName` (the first when empty),
+// imported into an element chain with its station equations as chain breaks.
+ElementLine loadLandXml(const std::string& path, const std::string& alignmentName = {});
+
+// The alignments a LandXML file holds, for the user to choose from.
+std::vector<htbas::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string& path);
+
+// The element method's file, told apart by its content: a LandXML document
+// (its first alignment) or an element file.
+ElementLine loadElementLine(const std::string& path);
+
 // The common tail: check the line's extent and build the sample table.
 std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const zxbas::MainLine> mainLine,
                                                 zxbas::ChainBreaks chainBreaks);
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::ElementChain> chain);
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const htbas::ElementChain> chain,
+                                                zxbas::ChainBreaks chainBreaks = {});
+inline std::shared_ptr<const Alignment> buildAlignment(const ElementLine& line)
+{
+    return buildAlignment(line.chain, line.chainBreaks);
+}
 
-// All steps at once (chainBreakPath empty: no chain breaks).
+// All steps at once (chainBreakPath empty: no chain breaks). In the element
+// method the alignment file may be an element file or a LandXML document.
 std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::string& alignmentPath,
                                                      const std::string& chainBreakPath = {});
 
@@ -104,9 +129,11 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 // read and the results written a chunk of points at a time (a pipe is read
 // whole first); the bytes written do not depend on the thread count or the
 // chunk size. options.solver = SolverChoice::Reference runs the reference
-// algorithm instead.
+// algorithm instead. `solved`, when given, is shown every chunk of points
+// with their solutions in file order (see app/parallel_run.h).
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
                     const std::string& resultsPath, HeaderEncoding encoding,
-                    const ProgressCallback& progress = {}, const RunOptions& options = {});
+                    const ProgressCallback& progress = {}, const RunOptions& options = {},
+                    const SolvedChunkCallback& solved = {});
 
 }  // namespace vomel

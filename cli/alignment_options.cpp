@@ -12,20 +12,31 @@ void AlignmentOptions::addTo(CLI::App& command)
                                   "Chain-break file of the main line (.dl); without it the line has no chain breaks");
     auto* elements = command.add_option("--elements", elementFile,
                                         "Element file of an interchange ramp (.ele)");
+    auto* landXml = command.add_option("--landxml", landXmlFile,
+                                       "LandXML 1.2 file; its Line, Curve and clothoid Spiral elements and "
+                                       "StaEquation chain breaks are imported");
+    auto* alignment = command.add_option("--alignment", alignmentName,
+                                         "Name of the LandXML alignment (default: the first in the file)");
     dl->needs(jd);
     jd->excludes(elements);
     elements->excludes(dl);
+    landXml->excludes(jd);
+    landXml->excludes(elements);
+    alignment->needs(landXml);
 }
 
 std::shared_ptr<const vomel::Alignment> AlignmentOptions::load() const
 {
+    if (!landXmlFile.empty()) {
+        return vomel::buildAlignment(vomel::loadLandXml(landXmlFile, alignmentName));
+    }
     if (!elementFile.empty()) {
         return vomel::initialiseAlignment(vomel::Method::Element, elementFile);
     }
     if (!jdFile.empty()) {
         return vomel::initialiseAlignment(vomel::Method::IntersectionPoint, jdFile, chainBreakFile);
     }
-    throw UsageError("name the design line with --jd FILE or --elements FILE");
+    throw UsageError("name the design line with --jd FILE or --elements FILE, or --landxml FILE");
 }
 
 }  // namespace vomelcli

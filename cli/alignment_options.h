@@ -1,6 +1,7 @@
 #pragma once
 // The options that name a design line, shared by every command:
-// --jd FILE [--dl FILE] for a main line, or --elements FILE for a ramp.
+// --jd FILE [--dl FILE] for a main line, --elements FILE for a ramp, or
+// --landxml FILE [--alignment NAME] for an alignment exchanged as LandXML.
 
 #include <memory>
 #include <string>
@@ -15,8 +16,10 @@ struct AlignmentOptions {
     std::string jdFile;
     std::string chainBreakFile;
     std::string elementFile;
+    std::string landXmlFile;
+    std::string alignmentName;
 
-    // Adds --jd, --dl and --elements to `command`.
+    // Adds --jd, --dl, --elements, --landxml and --alignment to `command`.
     void addTo(CLI::App& command);
 
     // Reads and prepares the design line the options name.

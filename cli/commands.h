@@ -15,5 +15,6 @@ CommandRunner addPointCommand(CLI::App& app);
 CommandRunner addSolveCommand(CLI::App& app);
 CommandRunner addCurvesCommand(CLI::App& app);
 CommandRunner addStakeoutCommand(CLI::App& app);
+CommandRunner addAlignmentsCommand(CLI::App& app);
 
 }  // namespace vomelcli

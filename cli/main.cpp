@@ -29,6 +29,7 @@ int main(int argc, char** argv)
         {"solve", vomelcli::addSolveCommand(app)},
         {"curves", vomelcli::addCurvesCommand(app)},
         {"stakeout", vomelcli::addStakeoutCommand(app)},
+        {"alignments", vomelcli::addAlignmentsCommand(app)},
     };
 
     // Stations and coordinates are read from the arguments left over after

@@ -12,9 +12,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/failure.h"
 #include "app/gui/curve_table_window.h"
 #include "app/gui/extras_texts.h"
 #include "app/gui/help_path.h"
+#include "app/gui/plan_window.h"
 #include "app/gui/stakeout_window.h"
 #include "app/gui/window_texts.h"
 #include "app/failure.h"
@@ -118,14 +120,17 @@ void Form1::buildControls()
     curveTableButton = named(new QPushButton(text(CURVE_TABLE_BUTTON_CAPTION), this), "curveTableButton");
     stakeoutButton = named(new QPushButton(text(STAKEOUT_BUTTON_CAPTION), this), "stakeoutButton");
 
+    planButton_ = named(new QPushButton(text(PLAN_BUTTON_CAPTION), this), "PlanButton");
+    planButton_->setEnabled(false);
+
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {Command4, Command3, Command2, xpcmdbutton2, xpcmdbutton1}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
-    // The two added windows sit below the original buttons, apart from them.
-    for (QPushButton* button : {curveTableButton, stakeoutButton}) {
+    // The added windows' buttons sit below the original buttons, apart from them.
+    for (QPushButton* button : {curveTableButton, stakeoutButton, planButton_}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -158,6 +163,7 @@ void Form1::connectControls()
     connect(xpcmdbutton1, &QPushButton::clicked, this, &Form1::showMoreSoftware);
     connect(curveTableButton, &QPushButton::clicked, this, &Form1::showCurveTable);
     connect(stakeoutButton, &QPushButton::clicked, this, &Form1::showStakeout);
+    connect(planButton_, &QPushButton::clicked, this, &Form1::showPlan);
 }
 
 void Form1::startUp()
@@ -185,6 +191,28 @@ void Form1::showState(const WindowState& state)
     for (QLineEdit* box : {Text1, Text2, Text3, Text4}) box->setEnabled(state.boxesEnabled);
     Text4->setText(QString::fromStdString(state.station));
     Text1->setText(QString::fromStdString(state.offset));
+    planButton_->setEnabled(state.computeEnabled);
+    if (planWindow_ && planWindow_->isVisible()) refreshPlan();
+}
+
+void Form1::showPlan()
+{
+    if (!planWindow_) planWindow_ = new PlanWindow(platform_, this);
+    refreshPlan();
+    planWindow_->show();
+    planWindow_->raise();
+    planWindow_->activateWindow();
+}
+
+void Form1::refreshPlan()
+{
+    try {
+        planWindow_->setScene(operations_.planScene(), false);
+    } catch (const Failure& failure) {
+        // Closed first, so that the next change of state does not ask again.
+        planWindow_->hide();
+        platform_.showError({PLAN_FAILED, failure.what()});
+    }
 }
 
 void Form1::compute()

@@ -21,6 +21,8 @@ class AdvertWindow;
 
 namespace vomel::gui {
 
+class PlanWindow;
+
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -56,6 +58,10 @@ private:
     void showCurveTable();
     void showStakeout();
     void endProgram();
+    // Opens the plan view (or brings it up) with the current scene.
+    void showPlan();
+    // Gives an open plan view the scene of the current line and run.
+    void refreshPlan();
     void closeAdverts();
 
     Platform& platform_;
@@ -88,6 +94,10 @@ private:
     // Beyond the original controls: the curve table and stakeout windows.
     QPushButton* curveTableButton = nullptr;
     QPushButton* stakeoutButton = nullptr;
+
+    // Not one of the original controls: opens the plan view.
+    QPushButton* planButton_ = nullptr;
+    QPointer<PlanWindow> planWindow_;
 };
 
 }  // namespace vomel::gui

@@ -27,6 +27,8 @@ struct TypedPointResult {
     std::string offset;   // "0.000" format
 };
 
+struct PlanScene;
+
 using PointProgress = std::function<void(long i, long count)>;
 
 class Operations {
@@ -54,6 +56,10 @@ public:
     // The current line, for the curve table and stakeout windows; null
     // before an initialisation (and from stand-ins that hold no line).
     virtual std::shared_ptr<const Alignment> currentLine() const { return nullptr; }
+    // What the plan view draws: the current line and the points of the last
+    // successful file run on it (none before a run). Null while no line is
+    // current; the same object until the line or the run changes.
+    virtual std::shared_ptr<const PlanScene> planScene() { return nullptr; }
 };
 
 }  // namespace vomel::gui

@@ -1,6 +1,7 @@
 #include "app/gui/session_operations.h"
 
 #include "app/failure.h"
+#include "app/gui/plan_scene.h"
 #include "app/session.h"
 
 namespace vomel::gui {
@@ -15,6 +16,11 @@ struct SessionOperations::State {
     // The file the staged line was read from, named by a failure of the line
     // itself (one too long to sample, say).
     std::string stagedPath;
+
+    // The points of the last successful file run on the current line, and
+    // the plan scene drawn from both (made when first asked for).
+    std::optional<PlanRun> lastRun;
+    std::shared_ptr<const PlanScene> scene;
 
     const Alignment& requireCurrent() const
     {
@@ -43,7 +49,10 @@ void SessionOperations::readChainBreaks(const std::string& chainBreakPath)
 void SessionOperations::readElementChain(const std::string& elementPath)
 {
     discardStagedLine();
-    state_->stagedChain = loadElementChain(elementPath);
+    // An element file or a LandXML document, told apart by its content.
+    ElementLine line = loadElementLine(elementPath);
+    state_->stagedChain = std::move(line.chain);
+    state_->stagedChainBreaks = line.chainBreaks;
     state_->stagedPath = elementPath;
 }
 
@@ -55,7 +64,7 @@ void SessionOperations::buildStagedLine()
             built = buildAlignment(state_->stagedMainLine,
                                    state_->stagedChainBreaks.value_or(zxbas::ChainBreaks{}));
         } else if (state_->stagedChain) {
-            built = buildAlignment(state_->stagedChain);
+            built = buildAlignment(state_->stagedChain, state_->stagedChainBreaks.value_or(zxbas::ChainBreaks{}));
         } else {
             throw GeometryFailure("no design line has been read");
         }
@@ -64,6 +73,8 @@ void SessionOperations::buildStagedLine()
         throw;
     }
     state_->current = std::move(built);
+    state_->lastRun.reset();
+    state_->scene.reset();
     discardStagedLine();
 }
 
@@ -85,7 +96,27 @@ void SessionOperations::solveCoordinateFile(const std::string& coordinatePath,
                                             const std::string& resultsPath,
                                             const PointProgress& progress)
 {
-    computeFileRun(state_->requireCurrent(), coordinatePath, resultsPath, HeaderEncoding::Gbk, progress);
+    // The run's points and feet are kept for the plan view, as the run
+    // produced them; they replace those of the last run only when this one
+    // succeeds.
+    PlanRun run;
+    const SolvedChunkCallback keep = [&run](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
+        run.points.insert(run.points.end(), points.begin(), points.end());
+        run.solutions.insert(run.solutions.end(), solutions.begin(), solutions.end());
+    };
+    computeFileRun(state_->requireCurrent(), coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
+    state_->lastRun = std::move(run);
+    state_->scene.reset();
+}
+
+std::shared_ptr<const PlanScene> SessionOperations::planScene()
+{
+    if (!state_->current) return nullptr;
+    if (!state_->scene) {
+        state_->scene = std::make_shared<const PlanScene>(
+            makePlanScene(*state_->current, state_->lastRun ? &*state_->lastRun : nullptr));
+    }
+    return state_->scene;
 }
 
 std::shared_ptr<const Alignment> SessionOperations::currentLine() const

@@ -25,6 +25,7 @@ public:
     TypedPointResult solveTypedPoint(const std::string& xText, const std::string& yText) override;
     void solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
                              const PointProgress& progress) override;
+    std::shared_ptr<const PlanScene> planScene() override;
 
     std::shared_ptr<const Alignment> currentLine() const override;
     bool hasLine() const;

@@ -31,6 +31,10 @@ inline constexpr const char* COMMAND2_CAPTION = "  退  出";
 inline constexpr const char* HELP_CAPTION = "  帮  助";         // xpcmdbutton2
 inline constexpr const char* MORE_SOFTWARE_CAPTION = "  更多软件";  // xpcmdbutton1
 
+// Not one of the original controls: opens the plan view.
+inline constexpr const char* PLAN_BUTTON_CAPTION = "  平 面 图";
+inline constexpr const char* PLAN_FAILED = "无法绘制平面图！";
+
 inline constexpr const char* HELP_FILE_NAME = "vomel.chm";
 
 // The help viewer's own messages.

@@ -140,7 +140,7 @@ const CliCase kCases[] = {
     {"point_a_thousand_km_off", {"point", "--jd", "{data}/straight.jdx", "350.25", "1e6"}, 0,
      "450.250 -1000000.000\n", ""},
     {"station_beyond_the_double_range", {"station", "--jd", "{data}/straight.jdx", "1e400"}, 1, "",
-     "station is not a number: \"1e400\""},
+     "station is not a number or a lettered station: \"1e400\""},
     {"point_left_of_straight", {"point", "--jd", "{data}/straight.jdx", "350.25", "-800.5"}, 0,
      "450.250 800.500\n", ""},
 
@@ -199,6 +199,25 @@ const CliCase kCases[] = {
     {"curves_main_line_text", {"curves", "--jd", "{data}/straight.jdx", "--dl", "{data}/straight.dl"}, 0,
      "@straight_curves.expected", ""},
     {"curves_bad_jd", {"curves", "--jd", "{data}/bad_number.jdx"}, 2, "", "数据文件格式有误！\n"},
+
+    // LandXML alignments: the ramp example with a short chain at 400 (-> 420).
+    {"station_on_landxml", {"station", "--landxml", "{examples}/ramp.xml", "0", "450"}, 0,
+     "3512345.6779999998 501234.56699999998\n3512575.7876453409 501601.33243580029\n", ""},
+    {"point_on_landxml_after_its_chain_break",
+     {"point", "--landxml", "{examples}/ramp.xml", "--alignment", "Ramp A", "3512575.7876453409",
+      "501601.33243580029"}, 0, "B470.000 0.000\n", ""},
+    {"landxml_by_content_as_elements", {"point", "--elements", "{examples}/ramp.xml", "3512575.7876453409",
+                                        "501601.33243580029"}, 0, "B470.000 0.000\n", ""},
+    {"list_landxml_alignments", {"alignments", "{examples}/ramp.xml"}, 0,
+     "name\tstart\tend\telements\tstation_equations\nRamp A\t0\t787.095\t11\t1\n", ""},
+    {"unknown_landxml_alignment", {"station", "--landxml", "{examples}/ramp.xml", "--alignment", "Ramp B", "0"}, 2,
+     "", "no alignment is called \"Ramp B\"; the file holds \"Ramp A\""},
+    {"alignment_without_landxml", {"station", "--elements", "{data}/straight.ele", "--alignment", "A", "0"}, 1, "",
+     "--alignment requires --landxml"},
+    {"landxml_and_jd", {"station", "--landxml", "{examples}/ramp.xml", "--jd", "{data}/straight.jdx", "0"}, 1, "",
+     "excludes"},
+    {"alignments_of_an_element_file", {"alignments", "{data}/straight.ele"}, 2, "",
+     "straight.ele:1: not a LandXML document"},
 
     // Files that cannot be opened: exit status 3 and the file's name.
     {"missing_jd_file", {"station", "--jd", "no_such_line.jdx", "0"}, 3, "", "no_such_line.jdx"},

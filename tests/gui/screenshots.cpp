@@ -1,10 +1,13 @@
 // Saves pictures for the documentation: the main window after a typed point
-// and after a file run, the curve table of the line, and the stakeout dialog
-// setting out the typed point's station and offset again. The dialogs are
-// answered by the scripted platform; everything else is the real window and
-// the real core.
+// and after a file run, the curve table of the line, the stakeout dialog
+// setting out the typed point's station and offset again, and the plan view
+// after the run. The dialogs are answered by the scripted platform;
+// everything else is the real window and the real core.
 //
-//   vomel_screenshots OUTDIR LINE.jdx LINE.dl POINTS.xy X Y
+//   vomel_screenshots OUTDIR LINE.jdx LINE.dl POINTS.xy X Y [XMIN YMIN XMAX YMAX]
+//
+// The optional rectangle (plane coordinates) is shown close up in a second
+// picture of the plan view.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -12,9 +15,12 @@
 #include <QRadioButton>
 #include <QTest>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/gui/curve_table_window.h"
 #include "app/gui/form1.h"
+#include "app/gui/plan_view.h"
+#include "app/gui/plan_window.h"
 #include "app/gui/scripted_platform.h"
 #include "app/gui/session_operations.h"
 #include "app/gui/stakeout_window.h"
@@ -24,8 +30,8 @@ using namespace vomel::gui;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 7) {
-        std::fprintf(stderr, "usage: %s OUTDIR LINE.jdx LINE.dl POINTS.xy X Y\n", argv[0]);
+    if (argc != 7 && argc != 11) {
+        std::fprintf(stderr, "usage: %s OUTDIR LINE.jdx LINE.dl POINTS.xy X Y [XMIN YMIN XMAX YMAX]\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -77,6 +83,31 @@ int main(int argc, char** argv)
     stakeout.findChild<QLineEdit*>("offsetBox")->setText(offset);
     stakeout.findChild<QAbstractButton*>("computeButton")->click();
     if (!save(stakeout, "stakeout.png")) return 1;
+
+    click("PlanButton");
+    auto* plan = form.findChild<PlanWindow*>("PlanWindow");
+    if (plan == nullptr) return 1;
+    plan->resize(1100, 760);
+    if (!QTest::qWaitForWindowExposed(plan)) return 1;
+    plan->view()->fitAll();
+    QTest::qWait(200);
+    auto savePlan = [&out, plan](const char* name) {
+        QTest::qWait(200);
+        const QString path = out.filePath(QString::fromLatin1(name));
+        if (!plan->grab().save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        return true;
+    };
+    if (!savePlan("plan-view.png")) return 1;
+    if (argc == 11) {
+        PlanBounds area;
+        area.add({std::atof(argv[7]), std::atof(argv[8])});
+        area.add({std::atof(argv[9]), std::atof(argv[10])});
+        plan->view()->showBounds(area);
+        if (!savePlan("plan-view-detail.png")) return 1;
+    }
 
     for (const auto& error : platform.errors()) {
         std::fprintf(stderr, "error: %s (%s)\n", error.text.c_str(), error.detail.c_str());

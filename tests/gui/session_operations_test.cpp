@@ -96,6 +96,7 @@ private slots:
     void init() { QVERIFY(dir.isValid()); }
     void mainLineSingleAndFileRun();
     void elementLineHasNoChainBreakColumn();
+    void landXmlInElementMethodCarriesChainBreaks();
     void malformedAlignmentKeepsPreviousLine_data();
     void malformedAlignmentKeepsPreviousLine();
     void malformedCoordinateFileWritesNothing_data();
@@ -176,6 +177,42 @@ void SessionOperationsTest::elementLineHasNoChainBreakColumn()
     QCOMPARE(items.size(), std::size_t{8});
     QCOMPARE(items[0], std::string("P001"));
     QVERIFY(items[3].rfind("71.330", 0) == 0);
+}
+
+void SessionOperationsTest::landXmlInElementMethodCarriesChainBreaks()
+{
+    // The alignment file of the element method may be LandXML, whatever its
+    // name: its station equation (400 -> 420) gives the results file letters.
+    const std::string renamed = temp("ramp.txt");
+    writeFile(renamed, readFile(std::string(VOMEL_EXAMPLES_DIR) + "/ramp.xml"));
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectMethod(MethodChoice::Element);
+    platform.answerDialog(renamed);
+    workflow.initialise();
+    QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
+    QCOMPARE(platform.dialogsShown(), std::vector<std::string>{"CommonDialog1"});
+
+    workflow.compute("3512575.7876453409", "501601.33243580029");  // the line at station 450 (its foot to 1e-9 m)
+    QCOMPARE(workflow.state().station, std::string("B470.000"));
+    QCOMPARE(workflow.state().offset, std::string("0.000"));
+
+    workflow.selectCoordinateFile();
+    const std::string results = temp("ramp_results.txt");
+    platform.answerDialog(std::string(VOMEL_EXAMPLES_DIR) + "/ramp.xy");
+    platform.answerDialog(results);
+    workflow.compute("", "");
+    QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
+    const std::vector<std::string> lines = readLines(results);
+    QVERIFY(lines.size() > 2);
+    bool sawA = false;
+    bool sawB = false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        sawA = sawA || lines[i].find(" A ") != std::string::npos;
+        sawB = sawB || lines[i].find(" B ") != std::string::npos;
+    }
+    QVERIFY(sawA && sawB);
 }
 
 void SessionOperationsTest::malformedAlignmentKeepsPreviousLine_data()

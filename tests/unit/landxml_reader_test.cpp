@@ -1,0 +1,328 @@
+// LandXML alignments imported into element chains: the same line written as
+// an element file gives the same points, every failure names its element
+// and line, and station equations become chain breaks.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/failure.h"
+#include "app/session.h"
+#include "element_chain_support.h"
+#include "interchange/landxml_reader.h"
+
+namespace {
+
+// Imported and element-file chains must agree to this (metres).
+constexpr double kSameLine = 1e-9;
+constexpr double kStationStep = 0.37;  // metres, off the whole metres
+
+std::string dataPath(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
+std::string examplePath(const std::string& name) { return std::string(VOMEL_EXAMPLES_DIR) + "/" + name; }
+
+htbas::LandXmlLine importText(const std::string& text, const std::string& name = {})
+{
+    std::istringstream in(text);
+    return htbas::readLandXml(in, name);
+}
+
+struct SameLineCase {
+    const char* name;
+    std::string landXml;
+    std::string elementFile;
+};
+
+TEST(LandXmlReader, ImportedChainIsTheElementFileLine)
+{
+    const SameLineCase cases[] = {
+        {"every kind, both rotations", dataPath("landxml/ele01_basic.xml"), dataPath("ele01_basic.ele")},
+        {"partial and reverse spirals, point references", examplePath("ramp.xml"), examplePath("ramp.ele")},
+    };
+    double worst = 0.0;
+    std::string worstAt;
+    for (const SameLineCase& c : cases) {
+        std::ifstream xml(c.landXml, std::ios::binary);
+        std::ifstream ele(c.elementFile, std::ios::binary);
+        ASSERT_TRUE(xml && ele) << c.name;
+        const htbas::LandXmlLine imported = htbas::readLandXml(xml);
+        const auto expected = chain_support::prepareFrom(ele);
+        const htbas::ElementChain& chain = *imported.chain;
+
+        ASSERT_EQ(chain.elementCount, expected->elementCount) << c.name;
+        for (int i = 1; i <= chain.elementCount; ++i) {
+            EXPECT_EQ(chain.elementStartRadius[i], expected->elementStartRadius[i]) << c.name << " element " << i;
+            EXPECT_EQ(chain.elementEndRadius[i], expected->elementEndRadius[i]) << c.name << " element " << i;
+            // A Line without a length attribute takes it from its points.
+            EXPECT_NEAR(chain.elementLength[i], expected->elementLength[i], kSameLine) << c.name << " element " << i;
+        }
+        EXPECT_EQ(chain.nodeStation[1], expected->nodeStation[1]) << c.name;
+        const double end = chain_support::endStation(*expected);
+        EXPECT_DOUBLE_EQ(chain_support::endStation(chain), end) << c.name;
+        for (double s = expected->nodeStation[1] - 5.0; s <= end + 5.0; s += kStationStep) {
+            const vomel::Point got = htbas::interchangeStationToXY(chain, s);
+            const vomel::Point want = htbas::interchangeStationToXY(*expected, s);
+            const double error = std::hypot(got.x - want.x, got.y - want.y);
+            if (error > worst) {
+                worst = error;
+                worstAt = std::string(c.name) + " at station " + std::to_string(s);
+            }
+        }
+    }
+    EXPECT_LE(worst, kSameLine) << "largest difference " << worst << " m, " << worstAt;
+}
+
+// A one-element alignment from (0, 0) heading +X, as LandXML text.
+std::string singleElement(const std::string& element, const std::string& extra = {})
+{
+    return "<?xml version=\"1.0\"?>\n<LandXML version=\"1.2\">\n<Alignments>\n"
+           "<Alignment name=\"A\" staStart=\"1000\">\n<CoordGeom>\n" +
+           element + "\n</CoordGeom>\n" + extra + "</Alignment>\n</Alignments>\n</LandXML>\n";
+}
+
+struct ShapeCase {
+    const char* name;
+    std::string element;
+    double startRadius;
+    double endRadius;
+    vomel::Point end;     // node 2
+    double endAzimuth;    // radians
+};
+
+TEST(LandXmlReader, RotationGivesTheRadiusSign)
+{
+    const double pi = 4.0 * std::atan(1.0);
+    const std::string quarterArc = "length=\"" + std::to_string(50.0 * pi) + "\"";
+    // An entry spiral 9999 -> 400 over 120 m ends at (119.7302811, 5.9903640)
+    // with deflection 0.15; ccw mirrors it in the X axis.
+    const ShapeCase cases[] = {
+        {"cw arc turns towards +Y", "<Curve rot=\"cw\" radius=\"100\" " + quarterArc +
+                                        "><Start>0 0</Start><End>100 100</End></Curve>",
+         100.0, 100.0, {100.0, 100.0}, pi / 2.0},
+        {"ccw arc turns towards -Y", "<Curve rot=\"ccw\" radius=\"100\" " + quarterArc +
+                                         "><Start>0 0</Start><End>100 -100</End></Curve>",
+         -100.0, -100.0, {100.0, -100.0}, 1.5 * pi},
+        {"cw entry spiral", "<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\" "
+                            "spiType=\"clothoid\"><Start>0 0</Start><End>119.7302811 5.9903640</End></Spiral>",
+         htbas::INFINITE_RADIUS, 400.0, {119.7302811, 5.9903640}, 0.15},
+        {"ccw entry spiral", "<Spiral rot=\"ccw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\">"
+                             "<Start>0 0</Start><End>119.7302811 -5.9903640</End></Spiral>",
+         htbas::INFINITE_RADIUS, -400.0, {119.7302811, -5.9903640}, 2.0 * pi - 0.15},
+        {"straight from its points", "<Line><Start>0 0</Start><End>30 40</End></Line>",
+         htbas::INFINITE_RADIUS, htbas::INFINITE_RADIUS, {30.0, 40.0}, std::atan2(40.0, 30.0)},
+    };
+    for (const ShapeCase& c : cases) {
+        const htbas::LandXmlLine line = importText(singleElement(c.element));
+        const htbas::ElementChain& chain = *line.chain;
+        ASSERT_EQ(chain.elementCount, 1) << c.name;
+        EXPECT_EQ(chain.elementStartRadius[1], c.startRadius) << c.name;
+        EXPECT_EQ(chain.elementEndRadius[1], c.endRadius) << c.name;
+        EXPECT_EQ(chain.nodeStation[1], 1000.0) << c.name;
+        EXPECT_NEAR(chain.nodeX[2], c.end.x, 1e-6) << c.name;
+        EXPECT_NEAR(chain.nodeY[2], c.end.y, 1e-6) << c.name;
+        EXPECT_NEAR(chain.nodeAzimuth[2], c.endAzimuth, 1e-7) << c.name;
+        EXPECT_EQ(line.chainBreaks.chainBreakCount, 0) << c.name;
+    }
+}
+
+TEST(LandXmlReader, ArcOfRadius9999IsNotAStraight)
+{
+    const double deflection = 100.0 / 9999.0;
+    const double x = 9999.0 * std::sin(deflection);
+    const double y = 9999.0 * (1.0 - std::cos(deflection));
+    char end[96];
+    std::snprintf(end, sizeof end, "%.17g %.17g", x, y);
+    const htbas::LandXmlLine line = importText(singleElement(
+        "<Curve rot=\"cw\" radius=\"9999\" length=\"100\"><Start>0 0</Start><End>" + std::string(end) +
+        "</End></Curve>"));
+    EXPECT_NE(line.chain->elementStartRadius[1], htbas::INFINITE_RADIUS);
+    EXPECT_NEAR(line.chain->nodeAzimuth[2], deflection, 1e-12);
+}
+
+struct FailureCase {
+    const char* name;
+    std::string text;
+    std::string alignment;
+    const char* reason;  // a piece of the failure's reason
+    long line;           // the file line it names (0: none)
+};
+
+TEST(LandXmlReader, FailuresNameTheElementAndLine)
+{
+    const std::string line100 = "<Line><Start>0 0</Start><End>100 0</End></Line>";
+    auto twoElements = [&](const std::string& second) { return singleElement(line100 + "\n" + second); };
+    std::string twentyEquations;
+    for (int k = 1; k <= 20; ++k) {
+        twentyEquations += "<StaEquation staBack=\"" + std::to_string(1000 + 2 * k) + "\" staAhead=\"" +
+                           std::to_string(1001 + 2 * k) + "\"/>\n";
+    }
+    const FailureCase cases[] = {
+        {"not XML", "0 1000 2000 45\n9999 9999 100\n", "", "does not begin with an XML element", 1},
+        {"unclosed element", "<LandXML>\n<Alignments>\n</LandXML>\n", "", "not a well-formed XML document", 3},
+        {"other root", "<?xml version=\"1.0\"?>\n<Project/>\n", "", "not <LandXML>", 2},
+        {"no alignment", "<LandXML>\n<Alignments/>\n</LandXML>\n", "", "holds no Alignments/Alignment", 1},
+        {"unknown name", singleElement(line100), "B", "no alignment is called \"B\"; the file holds \"A\"", 0},
+        {"no CoordGeom", "<LandXML>\n<Alignments>\n<Alignment name=\"A\"/>\n</Alignments>\n</LandXML>\n", "",
+         "alignment \"A\": it has no CoordGeom", 3},
+        {"empty CoordGeom", singleElement(""), "", "holds no Line, Curve or Spiral", 5},
+        {"other element", twoElements("<IrregularLine><Start>100 0</Start><End>200 0</End></IrregularLine>"), "",
+         "element 2 (IrregularLine): only Line, Curve and Spiral", 7},
+        {"other spiral", twoElements("<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\" "
+                                     "spiType=\"bloss\"><Start>100 0</Start><End>219 6</End></Spiral>"),
+         "", "element 2 (Spiral): spiType is \"bloss\"; only clothoid", 7},
+        {"no rot", twoElements("<Curve radius=\"100\" length=\"10\"><Start>100 0</Start><End>110 0.5</End></Curve>"),
+         "", "element 2 (Curve): the rot attribute (cw or ccw) is missing", 7},
+        {"negative radius", twoElements("<Curve rot=\"cw\" radius=\"-100\" length=\"10\"><Start>100 0</Start>"
+                                        "<End>110 0.5</End></Curve>"),
+         "", "radius is -100; a radius must be positive", 7},
+        {"radius not a number", twoElements("<Curve rot=\"cw\" radius=\"1OO\" length=\"10\"><Start>100 0</Start>"
+                                            "<End>110 0.5</End></Curve>"),
+         "", "radius is not a number: \"1OO\"", 7},
+        {"spiral with two INF", twoElements("<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"INF\" length=\"10\">"
+                                            "<Start>100 0</Start><End>110 0</End></Spiral>"),
+         "", "both radii are INF", 7},
+        {"missing End", twoElements("<Line><Start>100 0</Start></Line>"), "", "element 2 (Line): it has no End", 7},
+        {"easting missing", twoElements("<Line><Start>100</Start><End>200 0</End></Line>"), "",
+         "Start is not \"northing easting\"", 7},
+        {"unknown point", twoElements("<Line><Start pntRef=\"P9\"/><End>200 0</End></Line>"), "",
+         "refers to the point \"P9\"", 7},
+        {"gap", twoElements("<Line><Start>100.01 0</Start><End>200 0</End></Line>"), "",
+         "element 2 (Line): its Start lies 0.0100 m from the End of element 1 (a gap)", 7},
+        {"kink", twoElements("<Line><Start>100 0</Start><End>199.99 1.5</End></Line>"), "",
+         "element 2 (Line): its start tangent turns", 7},
+        {"length that does not reach the End", twoElements("<Line length=\"99.9\"><Start>100 0</Start>"
+                                                          "<End>200 0</End></Line>"),
+         "", "element 2 (Line): its End lies 0.1000 m from where", 7},
+        {"bad station equation", singleElement(line100, "<StaEquation staBack=\"x\" staAhead=\"1100\"/>\n"), "",
+         "StaEquation: staBack is missing or not a number", 8},
+        {"lengths in feet", "<LandXML>\n<Units>\n<Imperial linearUnit=\"USSurveyFoot\"/>\n</Units>\n" +
+                                singleElement(line100).substr(std::string("<?xml version=\"1.0\"?>\n<LandXML version=\"1.2\">\n").size()),
+         "", "lengths are in USSurveyFoot (Imperial linearUnit); only files in metres", 3},
+        {"twenty station equations", singleElement(line100, twentyEquations), "",
+         "more than 19 station equations", 27},
+    };
+    for (const FailureCase& c : cases) {
+        try {
+            importText(c.text, c.alignment);
+            ADD_FAILURE() << c.name << ": imported";
+        } catch (const vomel::FormatFailure& failure) {
+            EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
+            if (c.line != 0) {
+                EXPECT_EQ(failure.line(), c.line) << c.name << ": " << failure.reason();
+            }
+        }
+    }
+}
+
+TEST(LandXmlReader, ToleratesCoordinatesRoundedToATenthOfAMillimetre)
+{
+    // The ramp's points written to 4 decimals, as many exports round them.
+    std::ifstream xml(examplePath("ramp.xml"), std::ios::binary);
+    std::stringstream text;
+    text << xml.rdbuf();
+    std::string rounded;
+    std::istringstream lines(text.str());
+    for (std::string line; std::getline(lines, line);) {
+        const auto open = line.find("<End>");
+        if (open != std::string::npos) {
+            std::istringstream numbers(line.substr(open + 5));
+            double n = 0.0;
+            double e = 0.0;
+            numbers >> n >> e;
+            char buffer[128];
+            std::snprintf(buffer, sizeof buffer, "<End>%.4f %.4f</End>", n, e);
+            line = line.substr(0, open) + buffer;
+        }
+        rounded += line + "\n";
+    }
+    EXPECT_NO_THROW(importText(rounded));
+}
+
+TEST(LandXmlReader, StationEquationsBecomeChainBreaksInOrderAlongTheLine)
+{
+    const std::string line1000 = "<Line><Start>0 0</Start><End>1000 0</End></Line>";
+    const htbas::LandXmlLine line = importText(singleElement(
+        line1000, "<StaEquation staInternal=\"1600\" staBack=\"1650\" staAhead=\"1600\"/>\n"
+                  "<StaEquation staInternal=\"1300\" staBack=\"1300\" staAhead=\"1350\"/>\n"));
+    const zxbas::ChainBreaks& breaks = line.chainBreaks;
+    ASSERT_EQ(breaks.chainBreakCount, 2);
+    EXPECT_EQ(breaks.breakBackStation[1], 1300.0);
+    EXPECT_EQ(breaks.breakAheadStation[1], 1350.0);
+    EXPECT_EQ(breaks.breakBackStation[3], 2000.0);  // the end of the line
+
+    struct Stated {
+        double continuous;
+        double stated;
+        char letter;
+    };
+    for (const Stated& s : {Stated{1200.0, 1200.0, 'A'}, Stated{1300.0, 1300.0, 'A'}, Stated{1400.0, 1450.0, 'B'},
+                            Stated{1700.0, 1700.0, 'C'}}) {
+        const zxbas::StatedStation got = zxbas::chainStationLetter(breaks, s.continuous);
+        EXPECT_DOUBLE_EQ(got.stated, s.stated) << s.continuous;
+        EXPECT_EQ(got.letter, s.letter) << s.continuous;
+    }
+}
+
+TEST(LandXmlReader, ListsAlignmentsAndRecognisesXmlByContent)
+{
+    std::istringstream two(
+        "\xEF\xBB\xBF <?xml version=\"1.0\"?>\n<LandXML>\n<Alignments>\n"
+        "<Alignment name=\"Ramp A\" staStart=\"100\" length=\"250.5\"><CoordGeom><Line/><Line/></CoordGeom>"
+        "<StaEquation staBack=\"1\" staAhead=\"2\"/></Alignment>\n"
+        "<Alignment name=\"\xD4\xD1\"><CoordGeom><Curve length=\"30\"/><Line length=\"20\"/></CoordGeom>"
+        "</Alignment>\n</Alignments>\n</LandXML>\n");
+    EXPECT_TRUE(htbas::looksLikeXml(two));
+    const auto list = htbas::listLandXmlAlignments(two);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].name, "Ramp A");
+    EXPECT_EQ(list[0].startStation, 100.0);
+    EXPECT_EQ(list[0].length, 250.5);
+    EXPECT_EQ(list[0].elementCount, 2);
+    EXPECT_EQ(list[0].stationEquationCount, 1);
+    EXPECT_EQ(list[0].line, 4);
+    EXPECT_EQ(list[1].name, "\xD4\xD1");  // bytes as written
+    EXPECT_EQ(list[1].length, 50.0);
+
+    // Infinite or missing numbers are listed as absent, never as "inf".
+    std::istringstream infinite(
+        "<LandXML><Alignments><Alignment name=\"I\" staStart=\"INF\" length=\"INF\"><CoordGeom>"
+        "<Line length=\"INF\"/><Line length=\"12.5\"/></CoordGeom></Alignment></Alignments></LandXML>");
+    const auto listed = htbas::listLandXmlAlignments(infinite);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].startStation, 0.0);
+    EXPECT_EQ(listed[0].length, 12.5);
+
+    std::istringstream element("0,1000,2000,45\n9999 9999 100\n");
+    EXPECT_FALSE(htbas::looksLikeXml(element));
+    EXPECT_EQ(element.tellg(), 0);
+    std::istringstream empty("");
+    EXPECT_FALSE(htbas::looksLikeXml(empty));
+}
+
+TEST(LandXmlSession, ElementMethodTakesLandXmlWithItsChainBreaks)
+{
+    // The initialisation tells the file apart by its content.
+    const auto alignment = vomel::initialiseAlignment(vomel::Method::Element, examplePath("ramp.xml"));
+    ASSERT_TRUE(alignment->hasChainBreaks());
+    const vomel::Point at450 = alignment->stationAt(450.0);
+    const vomel::SinglePointText shown =
+        vomel::computeSinglePoint(*alignment, std::to_string(at450.x), std::to_string(at450.y));
+    EXPECT_EQ(shown.station.substr(0, 5), "B470.");
+    EXPECT_EQ(shown.offset, "0.000");
+
+    const auto plain = vomel::initialiseAlignment(vomel::Method::Element, examplePath("ramp.ele"));
+    EXPECT_FALSE(plain->hasChainBreaks());
+
+    try {
+        vomel::loadLandXml(examplePath("ramp.xml"), "Ramp B");
+        ADD_FAILURE() << "an unknown alignment was imported";
+    } catch (const vomel::FormatFailure& failure) {
+        EXPECT_EQ(failure.file(), examplePath("ramp.xml"));
+        EXPECT_NE(failure.reason().find("\"Ramp A\""), std::string::npos) << failure.reason();
+    }
+}
+
+}  // namespace
