@@ -39,4 +39,12 @@ std::shared_ptr<const vomel::Alignment> AlignmentOptions::load() const
     throw UsageError("name the design line with --jd FILE or --elements FILE, or --landxml FILE");
 }
 
+int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& line) const
+{
+    return runReporting(Stage::Initialise, [&] {
+        line = load();
+        return EXIT_DONE;
+    });
+}
+
 }  // namespace vomelcli

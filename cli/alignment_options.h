@@ -24,6 +24,11 @@ struct AlignmentOptions {
 
     // Reads and prepares the design line the options name.
     std::shared_ptr<const vomel::Alignment> load() const;
+
+    // Loads the line as the initialisation stage of a command: a failure is
+    // reported as such and its exit status returned; EXIT_DONE with `line`
+    // set otherwise.
+    int loadReporting(std::shared_ptr<const vomel::Alignment>& line) const;
 };
 
 }  // namespace vomelcli

@@ -23,11 +23,7 @@ struct PointCommand {
         numberArgument(coordinates[1], "Y");
 
         std::shared_ptr<const vomel::Alignment> line;
-        const int status = runReporting(Stage::Initialise, [&] {
-            line = alignment.load();
-            return 0;
-        });
-        if (status != EXIT_DONE) return status;
+        if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
             const auto shown = vomel::computeSinglePoint(*line, coordinates[0], coordinates[1]);

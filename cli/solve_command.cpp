@@ -60,11 +60,7 @@ struct SolveCommand {
     int run() const
     {
         std::shared_ptr<const vomel::Alignment> line;
-        const int status = runReporting(Stage::Initialise, [&] {
-            line = alignment.load();
-            return 0;
-        });
-        if (status != EXIT_DONE) return status;
+        if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
 
         const auto header = encoding == "utf-8" ? vomel::HeaderEncoding::Utf8 : vomel::HeaderEncoding::Gbk;
         return runReporting(Stage::Compute, [&] {

@@ -20,11 +20,7 @@ struct StakeoutCommand {
     int run() const
     {
         std::shared_ptr<const vomel::Alignment> line;
-        const int status = runReporting(Stage::Initialise, [&] {
-            line = alignment.load();
-            return 0;
-        });
-        if (status != EXIT_DONE) return status;
+        if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
             vomel::computeStakeoutRun(*line, stationsFile, outputFile.empty() ? "/dev/stdout" : outputFile);

@@ -33,11 +33,7 @@ struct StationCommand {
         if (stations.empty()) throw UsageError("give at least one station");
 
         std::shared_ptr<const vomel::Alignment> line;
-        const int status = runReporting(Stage::Initialise, [&] {
-            line = alignment.load();
-            return 0;
-        });
-        if (status != EXIT_DONE) return status;
+        if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
             for (const auto& station : stations) {
