@@ -3,8 +3,6 @@
 // file in any failure. A read error of the device is not taken for the end
 // of the file.
 
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -12,12 +10,15 @@
 
 namespace vomel {
 
+// Opens the file for reading in binary; a folder or a file that cannot be
+// opened is a file failure naming it.
+std::ifstream openForReading(const std::string& path);
+
 template <class Read>
 auto readWholeFile(const std::string& path, Read read)
 {
     try {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) throw FileFailure(std::string("cannot open the file: ") + std::strerror(errno));
+        std::ifstream in = openForReading(path);
         auto result = read(in);
         if (in.bad()) throw FileFailure("the file could not be read to its end");
         return result;

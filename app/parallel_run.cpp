@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "app/failure.h"
+#include "app/file_reading.h"
 #include "app/input_line.h"
 
 namespace vomel {
@@ -99,17 +100,6 @@ bool isRegularFile(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::ifstream openCoordinateFile(const std::string& path)
-{
-    // A folder opens as a stream that reads nothing; say what it is rather
-    // than report an empty file.
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) throw FileFailure("cannot read the file: it is a folder");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileFailure(std::string("cannot open the file: ") + std::strerror(errno));
-    return in;
-}
-
 }  // namespace
 
 unsigned workerCount(unsigned requested)
@@ -149,7 +139,7 @@ void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks, c
     const unsigned threads = workerCount(options.threads);
     const std::size_t chunk = std::max<std::size_t>(options.chunkPoints, 1);
     try {
-        std::ifstream in = openCoordinateFile(coordinatePath);
+        std::ifstream in = openForReading(coordinatePath);
         // A regular file is counted in a first pass and then streamed; a
         // pipe can be read only once, so its points are all read first.
         std::vector<SurveyPoint> all;

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/failure.h"
+#include "app/file_reading.h"
 #include "app/input_line.h"
 #include "app/jd_reader.h"
 #include "app/number_text.h"
@@ -16,41 +17,6 @@
 namespace vomel {
 
 namespace {
-
-std::ifstream openForReading(const std::string& path)
-{
-    // A folder opens as a stream that reads nothing; say what it is rather
-    // than report an empty file.
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        FileFailure failure("cannot read the file: it is a folder");
-        failure.setFile(path);
-        throw failure;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        FileFailure failure(std::string("cannot open the file: ") + std::strerror(errno));
-        failure.setFile(path);
-        throw failure;
-    }
-    return in;
-}
-
-// Runs `read` on the opened file; any failure names the file, and a read
-// error of the device is not taken for the end of the file.
-template <class Read>
-auto readFile(const std::string& path, Read read)
-{
-    try {
-        std::ifstream in = openForReading(path);
-        auto result = read(in);
-        if (in.bad()) throw FileFailure("the file could not be read to its end");
-        return result;
-    } catch (Failure& failure) {
-        failure.setFile(path);
-        throw;
-    }
-}
 
 StationFunction forwardOf(const Alignment& alignment)
 {
@@ -112,7 +78,7 @@ Solution Alignment::solve(double x, double y, SolverChoice solver) const
 
 std::shared_ptr<const zxbas::MainLine> loadMainLine(const std::string& jdPath)
 {
-    return readFile(jdPath, [](std::istream& in) {
+    return readWholeFile(jdPath, [](std::istream& in) {
         auto line = std::make_shared<zxbas::MainLine>();
         readJdFile(in, *line);
         zxbas::computeCurveElements(*line);
@@ -123,13 +89,13 @@ std::shared_ptr<const zxbas::MainLine> loadMainLine(const std::string& jdPath)
 zxbas::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double endStation)
 {
     if (chainBreakPath.empty()) return {};
-    return readFile(chainBreakPath,
+    return readWholeFile(chainBreakPath,
                     [endStation](std::istream& in) { return zxbas::readChainBreakFile(in, endStation); });
 }
 
 std::shared_ptr<const htbas::ElementChain> loadElementChain(const std::string& elementPath)
 {
-    return readFile(elementPath, [](std::istream& in) {
+    return readWholeFile(elementPath, [](std::istream& in) {
         auto chain = std::make_shared<htbas::ElementChain>();
         htbas::readElementFile(in, *chain);
         htbas::splitReverseSpirals(*chain);
@@ -141,7 +107,7 @@ std::shared_ptr<const htbas::ElementChain> loadElementChain(const std::string& e
 
 ElementLine loadLandXml(const std::string& path, const std::string& alignmentName)
 {
-    return readFile(path, [&alignmentName](std::istream& in) {
+    return readWholeFile(path, [&alignmentName](std::istream& in) {
         htbas::LandXmlLine imported = htbas::readLandXml(in, alignmentName);
         return ElementLine{std::move(imported.chain), imported.chainBreaks};
     });
@@ -149,12 +115,12 @@ ElementLine loadLandXml(const std::string& path, const std::string& alignmentNam
 
 std::vector<htbas::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string& path)
 {
-    return readFile(path, [](std::istream& in) { return htbas::listLandXmlAlignments(in); });
+    return readWholeFile(path, [](std::istream& in) { return htbas::listLandXmlAlignments(in); });
 }
 
 ElementLine loadElementLine(const std::string& path)
 {
-    const bool landXml = readFile(path, [](std::istream& in) { return htbas::looksLikeXml(in); });
+    const bool landXml = readWholeFile(path, [](std::istream& in) { return htbas::looksLikeXml(in); });
     if (landXml) return loadLandXml(path);
     return {loadElementChain(path), {}};
 }
