@@ -180,6 +180,8 @@ const CliCase kCases[] = {
                                   "--stations", "{data}/skipped_station.txt"}, 2, "",
      "skipped_station.txt:2: station A320 does not exist"},
     {"stakeout_without_stations", {"stakeout", "--jd", "{data}/straight.jdx"}, 1, "", "--stations"},
+    {"stakeout_stations_file_is_a_folder", {"stakeout", "--jd", "{data}/straight.jdx", "--stations", "{data}"}, 3,
+     "", "cannot read the file: it is a folder"},
 
     // Per-point CSV: status against the line's ends and the self-check
     // residual (the point behind the start gets no true foot).
