@@ -182,14 +182,6 @@ TEST(FastSolver, PointsOnTheLineAndSignsOfOffsets)
 // Three values the foot needs from the forward computation, checked against
 // the forward points themselves: the tangent against the chord over a short
 // step, the curvature against the turn of the tangent over it.
-std::shared_ptr<const Alignment> mainLineFromText(const std::string& text)
-{
-    auto line = std::make_shared<zxbas::MainLine>();
-    std::istringstream in(text);
-    vomel::readJdFile(in, *line);
-    zxbas::computeCurveElements(*line);
-    return vomel::buildAlignment(std::shared_ptr<const zxbas::MainLine>(std::move(line)), zxbas::ChainBreaks{});
-}
 
 std::string dataFile(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 
@@ -209,15 +201,7 @@ TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
         // Plain, symmetric, unequal and incomplete curves and a hairpin loop
         // whose spirals run against the station.
         {"mixed line with a hairpin",
-         mainLineFromText("TEST,1000\r\n"
-                          "QD\r\n1000.000 2000.000 0 0 0\r\n"
-                          "JD1\r\n1700.000 2000.000 300 0 0\r\n"
-                          "JD2\r\n2194.975 2494.975 400 100 100\r\n"
-                          "JD3\r\n2884.340 2616.528 250 120 60\r\n"
-                          "JD4\r\n3005.894 3305.894 350 100 80 700 1050\r\n"
-                          "JD5HT11\r\n3663.679 3545.308 60 40 40\r\n"
-                          "JD6\r\n2974.313 3666.862 500 150 150 0 1500\r\n"
-                          "ZD\r\n2438.082 3216.910 0 0 0\r\n")},
+         vomel::initialiseAlignment(vomel::Method::IntersectionPoint, dataFile("mixed_hairpin.jdx"))},
         {"reference incomplete spirals",
          vomel::initialiseAlignment(vomel::Method::IntersectionPoint, dataFile("jd04_incomplete.jdx"))},
         {"reference element chain", vomel::initialiseAlignment(vomel::Method::Element, dataFile("ele01_basic.ele"))},

@@ -202,18 +202,7 @@ TEST(FileRun, AFailingRunLeavesTheOldResultsAndNoTemporaryFile)
 // element, just before the start and just beyond the end.
 TEST(RoundTrip, BothMethodsEveryElementKind)
 {
-    ScratchFolder folder;
-    const std::string mixed = folder.write(
-        "mixed.jdx",
-        "TEST,1000\r\n"
-        "QD\r\n1000.000 2000.000 0 0 0\r\n"
-        "JD1\r\n1700.000 2000.000 300 0 0\r\n"
-        "JD2\r\n2194.975 2494.975 400 100 100\r\n"
-        "JD3\r\n2884.340 2616.528 250 120 60\r\n"
-        "JD4\r\n3005.894 3305.894 350 100 80 700 1050\r\n"
-        "JD5HT11\r\n3663.679 3545.308 60 40 40\r\n"
-        "JD6\r\n2974.313 3666.862 500 150 150 0 1500\r\n"
-        "ZD\r\n2438.082 3216.910 0 0 0\r\n");
+    const std::string mixed = data("mixed_hairpin.jdx");
     struct Line {
         const char* name;
         vomel::Method method;

@@ -59,18 +59,6 @@ struct Line {
     bool nearItself = false;      // parts of the line pass near other parts
 };
 
-// Plain, symmetric, unequal and incomplete curves and a hairpin loop (JD5,
-// R 60) whose spirals run against the station.
-const char* const HAIRPIN_LINE = "TEST,1000\r\n"
-                                 "QD\r\n1000.000 2000.000 0 0 0\r\n"
-                                 "JD1\r\n1700.000 2000.000 300 0 0\r\n"
-                                 "JD2\r\n2194.975 2494.975 400 100 100\r\n"
-                                 "JD3\r\n2884.340 2616.528 250 120 60\r\n"
-                                 "JD4\r\n3005.894 3305.894 350 100 80 700 1050\r\n"
-                                 "JD5HT11\r\n3663.679 3545.308 60 40 40\r\n"
-                                 "JD6\r\n2974.313 3666.862 500 150 150 0 1500\r\n"
-                                 "ZD\r\n2438.082 3216.910 0 0 0\r\n";
-
 TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
 {
     const vomeltest::ScratchFolder scratch;
@@ -105,7 +93,7 @@ TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
 TEST(TangentAzimuth, AgreesWithTheForwardFunctionOnEveryElement)
 {
     const vomeltest::ScratchFolder scratch;
-    const std::string hairpin = scratch.write("tangent-hairpin.jdx", HAIRPIN_LINE);
+    const std::string hairpin = data("mixed_hairpin.jdx");
     const Line lines[] = {
         {"complete spirals", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), ""},
         {"hairpin loop", vomel::Method::IntersectionPoint, hairpin, ""},
@@ -169,7 +157,7 @@ TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
 {
     const vomeltest::ScratchFolder scratch;
     const std::string longChain = scratch.write("long.dl", "2600 2550\r\n3500 3400\r\n");
-    const std::string hairpin = scratch.write("roundtrip-hairpin.jdx", HAIRPIN_LINE);
+    const std::string hairpin = data("mixed_hairpin.jdx");
     const std::string hairpinBreaks = scratch.write("roundtrip-hairpin.dl", "1500 1480\r\n2600 2700\r\n");
     const Line lines[] = {
         {"main line, short chain", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
