@@ -72,7 +72,7 @@ void shareOut(std::size_t count, unsigned threads, Body body)
 
 // Solves and formats one chunk into `text`, one part per worker, the parts
 // in file order. The parts keep their capacity from chunk to chunk.
-void solveChunk(const PointSolver& solve, const zxbas::ChainBreaks& breaks, const std::vector<SurveyPoint>& points,
+void solveChunk(const PointSolver& solve, const ResultsLayout& layout, const std::vector<SurveyPoint>& points,
                 std::vector<Solution>& solutions, unsigned threads, std::vector<std::string>& text)
 {
     solutions.resize(points.size());
@@ -83,10 +83,13 @@ void solveChunk(const PointSolver& solve, const zxbas::ChainBreaks& breaks, cons
     shareOut(points.size(), threads, [&](std::size_t first, std::size_t last, std::size_t w) {
         solveRun(solve, points, solutions, first, last, failures[w]);
         if (failures[w]) return;
-        try {
-            for (std::size_t i = first; i < last; ++i) text[w] += resultsDataLine(points[i], solutions[i], breaks);
-        } catch (...) {
-            failures[w] = PointFailure{first, std::current_exception()};
+        for (std::size_t i = first; i < last; ++i) {
+            try {
+                text[w] += layout.line(points[i], solutions[i]);
+            } catch (...) {
+                failures[w] = PointFailure{i, std::current_exception()};
+                return;
+            }
         }
     });
     for (const auto& failure : failures) {
@@ -132,9 +135,9 @@ long countCoordinatePoints(std::istream& in)
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
-void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks, const std::string& coordinatePath,
-                   const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress,
-                   const RunOptions& options, const SolvedChunkCallback& solved)
+void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options,
+                   const SolvedChunkCallback& solved)
 {
     const unsigned threads = workerCount(options.threads);
     const std::size_t chunk = std::max<std::size_t>(options.chunkPoints, 1);
@@ -160,7 +163,7 @@ void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks, c
         // The destination is checked (and its temporary file made) before
         // the first point is solved.
         ResultsWriter writer(resultsPath);
-        writer.write(resultsHeader(breaks.chainBreakCount != 0, encoding));
+        writer.write(layout.header);
 
         CoordinateReader reader(in);
         std::vector<SurveyPoint> points;
@@ -185,7 +188,7 @@ void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks, c
             if (progress) {
                 for (std::size_t i = 1; i <= points.size(); ++i) progress(done + static_cast<long>(i), count);
             }
-            solveChunk(solve, breaks, points, solutions, threads, text);
+            solveChunk(solve, layout, points, solutions, threads, text);
             for (const auto& part : text) writer.write(part);
             if (solved) solved(points, solutions);
             done += static_cast<long>(points.size());

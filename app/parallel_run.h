@@ -61,12 +61,18 @@ void solvePoints(const PointSolver& solve, const std::vector<SurveyPoint>& point
 // blank line or the end, without reading their numbers.
 long countCoordinatePoints(std::istream& in);
 
+// What a file run writes: its header, then one line per solved point.
+// `line` is called from the worker threads and must be safe there.
+struct ResultsLayout {
+    std::string header;
+    std::function<std::string(const SurveyPoint& point, const Solution& solution)> line;
+};
+
 // Reads the coordinate file at `coordinatePath`, solves every point and
-// writes the results file at `resultsPath` whole or not at all. Failures
-// name the file, and its line where one is to blame.
-void streamFileRun(const PointSolver& solve, const zxbas::ChainBreaks& breaks,
-                   const std::string& coordinatePath, const std::string& resultsPath,
-                   HeaderEncoding encoding, const ProgressCallback& progress, const RunOptions& options,
+// writes the results file at `resultsPath` in `layout`, whole or not at all.
+// Failures name the file, and its line where one is to blame.
+void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options,
                    const SolvedChunkCallback& solved = {});
 
 }  // namespace vomel

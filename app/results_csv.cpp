@@ -1,13 +1,9 @@
 #include "app/results_csv.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstddef>
 
 #include "app/failure.h"
-#include "app/file_reading.h"
 #include "app/number_text.h"
-#include "app/results_file.h"
 #include "app/session.h"
 
 namespace vomel {
@@ -62,43 +58,10 @@ std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point,
 void computeCsvRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                    const ProgressCallback& progress, const RunOptions& options)
 {
-    const std::vector<SurveyPoint> points =
-        readWholeFile(coordinatePath, [](std::istream& in) { return readCoordinateFile(in); });
-
-    ResultsWriter writer(resultsPath);
-    writer.write(csvResultsHeader());
-    const FastLine fast = alignment.fastLine();
-    const PointSolver solve = [&alignment, &fast, &options](double x, double y) {
-        if (options.solver == SolverChoice::Reference) return alignment.solve(x, y, SolverChoice::Reference);
-        return solvePointFast(fast, x, y);
-    };
-    const unsigned threads = workerCount(options.threads);
-    const std::size_t chunk = std::max<std::size_t>(options.chunkPoints, 1);
-    const auto count = static_cast<long>(points.size());
-    std::vector<SurveyPoint> part;
-    std::vector<Solution> solutions;
-    for (std::size_t first = 0; first < points.size(); first += chunk) {
-        const std::size_t last = std::min(points.size(), first + chunk);
-        if (progress) {
-            for (std::size_t i = first; i < last; ++i) progress(static_cast<long>(i) + 1, count);
-        }
-        part.assign(points.begin() + static_cast<std::ptrdiff_t>(first),
-                    points.begin() + static_cast<std::ptrdiff_t>(last));
-        try {
-            solvePoints(solve, part, solutions, threads);
-            for (std::size_t i = 0; i < part.size(); ++i) {
-                try {
-                    writer.write(csvResultsLine(alignment, part[i], solutions[i]));
-                } catch (const GeometryFailure& failure) {
-                    throw GeometryFailure("point " + part[i].label + ": " + failure.reason(), part[i].line);
-                }
-            }
-        } catch (Failure& failure) {
-            failure.setFile(coordinatePath);
-            throw;
-        }
-    }
-    writer.commit();
+    const ResultsLayout layout{csvResultsHeader(), [&alignment](const SurveyPoint& point, const Solution& solution) {
+                                   return csvResultsLine(alignment, point, solution);
+                               }};
+    computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options);
 }
 
 }  // namespace vomel

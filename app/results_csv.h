@@ -31,10 +31,11 @@ std::string csvResultsHeader();
 // The row of one solved point with its CR LF.
 std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point, const Solution& solution);
 
-// Reads the coordinate file, solves every point with the chosen algorithm
-// on the chosen number of threads (the rows do not depend on the thread
-// count) and writes the CSV file whole through a temporary file, or not at
-// all. Failures name the coordinate file and the point's line.
+// The file run of computeFileRun writing CSV rows: streamed a chunk at a
+// time, the chosen algorithm on the chosen number of threads (the rows do
+// not depend on the thread count), the CSV file written whole through a
+// temporary file or not at all. Failures name the coordinate file and the
+// point's line.
 void computeCsvRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                    const ProgressCallback& progress = {}, const RunOptions& options = {});
 

@@ -184,7 +184,7 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
-                    const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress,
+                    const std::string& resultsPath, const ResultsLayout& layout, const ProgressCallback& progress,
                     const RunOptions& options, const SolvedChunkCallback& solved)
 {
     const FastLine fast = alignment.fastLine();
@@ -192,7 +192,19 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
         if (options.solver == SolverChoice::Reference) return alignment.solve(x, y, SolverChoice::Reference);
         return solvePointFast(fast, x, y);
     };
-    streamFileRun(solve, alignment.chainBreaks, coordinatePath, resultsPath, encoding, progress, options, solved);
+    streamFileRun(solve, layout, coordinatePath, resultsPath, progress, options, solved);
+}
+
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
+                    const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress,
+                    const RunOptions& options, const SolvedChunkCallback& solved)
+{
+    const zxbas::ChainBreaks& breaks = alignment.chainBreaks;
+    const ResultsLayout layout{resultsHeader(breaks.chainBreakCount != 0, encoding),
+                               [&breaks](const SurveyPoint& point, const Solution& solution) {
+                                   return resultsDataLine(point, solution, breaks);
+                               }};
+    computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options, solved);
 }
 
 }  // namespace vomel

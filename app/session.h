@@ -136,4 +136,10 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
                     const ProgressCallback& progress = {}, const RunOptions& options = {},
                     const SolvedChunkCallback& solved = {});
 
+// The same run writing another layout of results (the CSV file, say).
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
+                    const std::string& resultsPath, const ResultsLayout& layout,
+                    const ProgressCallback& progress = {}, const RunOptions& options = {},
+                    const SolvedChunkCallback& solved = {});
+
 }  // namespace vomel

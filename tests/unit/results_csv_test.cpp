@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "app/dispatcher.h"
 #include "app/results_csv.h"
@@ -92,6 +93,28 @@ TEST(CsvResults, FileRunWritesHeaderAndOneRowPerPoint)
     EXPECT_EQ(lines, points.size() + 1);
     EXPECT_EQ(text.rfind("label,x,y,letter,", 0), 0u);
     EXPECT_EQ(text.find("nan"), std::string::npos);
+}
+
+// The CSV run is streamed like the results file: the rows are the same
+// bytes whatever the thread count and the chunk size.
+TEST(CsvResults, ThreadsAndChunksChangeNoByte)
+{
+    const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, data("ele01_basic.ele"));
+    const vomeltest::ScratchFolder scratch;
+    const std::string baseline = scratch.file("one-thread.csv");
+    vomel::RunOptions one;
+    one.threads = 1;
+    vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), baseline, {}, one);
+    const std::string expected = vomeltest::contentsOf(baseline);
+    ASSERT_GT(expected.size(), 1000u);
+    for (const auto& [threads, chunk] : {std::pair{2u, std::size_t{7}}, std::pair{3u, std::size_t{1}}}) {
+        vomel::RunOptions options;
+        options.threads = threads;
+        options.chunkPoints = chunk;
+        const std::string out = scratch.file("run-" + std::to_string(threads) + ".csv");
+        vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), out, {}, options);
+        EXPECT_EQ(vomeltest::contentsOf(out), expected) << threads << " threads, chunks of " << chunk;
+    }
 }
 
 }  // namespace
