@@ -149,6 +149,8 @@ std::size_t displayWidth(const std::string& text)
     return width;
 }
 
+}  // namespace
+
 std::string csvCell(const std::string& cell)
 {
     if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
@@ -159,8 +161,6 @@ std::string csvCell(const std::string& cell)
     }
     return quoted + "\"";
 }
-
-}  // namespace
 
 std::string angleDms(double radians)
 {

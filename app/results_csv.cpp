@@ -2,28 +2,12 @@
 
 #include <cmath>
 
+#include "app/curve_table.h"
 #include "app/failure.h"
 #include "app/number_text.h"
 #include "app/session.h"
 
 namespace vomel {
-
-namespace {
-
-// A label is the only free text of a row: quoted when it holds a comma or a
-// quote (blanks cannot occur, they separate the fields of the input).
-std::string csvText(const std::string& text)
-{
-    if (text.find_first_of(",\"") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
-}  // namespace
 
 const char* footStatus(const Alignment& alignment, double station)
 {
@@ -42,7 +26,7 @@ std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point,
     const zxbas::StatedStation stated = zxbas::chainStationLetter(alignment.chainBreaks, solution.station);
     const Point rebuilt = offsetPoint(alignment, solution.station, solution.offset);
     const double residual = std::hypot(rebuilt.x - point.x, rebuilt.y - point.y);
-    std::string line = csvText(point.label);
+    std::string line = csvCell(point.label);
     for (double value : {point.x, point.y}) line += "," + formatGeneral(value);
     line += ",";
     if (alignment.hasChainBreaks()) line += stated.letter;

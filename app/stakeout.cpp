@@ -6,6 +6,7 @@
 #include "app/failure.h"
 #include "app/file_reading.h"
 #include "app/input_line.h"
+#include "app/line_pose.h"
 #include "app/number_text.h"
 #include "app/results_file.h"
 #include "app/session.h"
@@ -26,6 +27,9 @@ double positiveAzimuth(double a)
     return a >= fullTurn ? 0.0 : a;
 }
 
+// The pose's tangent azimuth in [0, 2π), checked finite.
+double poseAzimuth(const LinePose& pose) { return positiveAzimuth(requireFinite(pose.azimuth, "tangent azimuth")); }
+
 StakeoutRow readRow(const std::vector<std::string>& fields, long line, const zxbas::ChainBreaks& breaks)
 {
     if (fields.size() < FIELDS_NEEDED || fields.size() > FIELDS_WITH_ELEVATION) {
@@ -44,12 +48,18 @@ StakeoutRow readRow(const std::vector<std::string>& fields, long line, const zxb
                                 fields[1] + "\"",
                             line);
     }
+    // A station is a measure like any other: bounded as the other files bound theirs.
+    if (std::fabs(station->value) > MAX_INPUT_MAGNITUDE) {
+        throw FormatFailure("field 2 is beyond ±" + formatGeneral(MAX_INPUT_MAGNITUDE) +
+                                ", the largest magnitude accepted: " + quotedExcerpt(fields[1]),
+                            line);
+    }
     try {
         row.station = zxbas::continuousStation(breaks, *station);
     } catch (const GeometryFailure& failure) {
         throw FormatFailure(failure.reason(), line);
     }
-    row.offset = parseNumberField(fields[2], line, 3);
+    row.offset = parseMeasureField(fields[2], line, 3);
     if (fields.size() == FIELDS_WITH_ELEVATION) row.elevation = parseNumberField(fields[3], line, 4);
     return row;
 }
@@ -58,15 +68,17 @@ StakeoutRow readRow(const std::vector<std::string>& fields, long line, const zxb
 
 double tangentAzimuth(const Alignment& alignment, double station)
 {
-    return positiveAzimuth(requireFinite(alignment.poseAt(station).azimuth, "tangent azimuth"));
+    return poseAzimuth(alignment.poseAt(station));
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station then offset, as surveyors state a point
 Point offsetPoint(const Alignment& alignment, double station, double offset)
 {
     requireFinite(offset, "offset");
-    const Point onLine = alignment.stationAt(station);
-    const double a = tangentAzimuth(alignment, station);
+    // One evaluation of the line gives both the point and its tangent.
+    const LinePose pose = alignment.poseAt(station);
+    const Point onLine = pose.point;
+    const double a = poseAzimuth(pose);
     // Left of the direction a is the direction a - π/2: (sin a, -cos a).
     const Point p{onLine.x + offset * std::sin(a), onLine.y - offset * std::cos(a)};
     requireFinite(p.x, "X of the set-out point");

@@ -1,6 +1,7 @@
 #include "interchange/landxml_document.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <sstream>
 
 #include "app/failure.h"
+#include "app/input_line.h"
 
 namespace htbas::landxml {
 
@@ -39,7 +41,20 @@ std::optional<std::pair<double, const char*>> numberAt(const char* p, const char
 
 Document::Document(std::istream& in)
 {
-    text_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Read a block at a time up to the bound every input file is held to,
+    // so that a device or a runaway file cannot grow the text without end.
+    std::array<char, 1u << 16> block{};
+    for (;;) {
+        in.read(block.data(), static_cast<std::streamsize>(block.size()));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got == 0) break;
+        if (text_.size() + got > vomel::MAX_FILE_BYTES) {
+            throw vomel::FormatFailure("the file is longer than " + std::to_string(vomel::MAX_FILE_BYTES) + " bytes",
+                                       static_cast<long>(std::count(text_.begin(), text_.end(), '\n')) + 1);
+        }
+        text_.append(block.data(), got);
+        if (!in) break;
+    }
     if (in.bad()) throw vomel::FileFailure("the file could not be read to its end");
 
     std::size_t first = text_.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;  // after a UTF-8 byte-order mark

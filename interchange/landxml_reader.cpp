@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/failure.h"
+#include "app/input_line.h"
 #include "app/number_text.h"
 #include "interchange/element_chain.h"
 #include "interchange/landxml_document.h"
@@ -69,18 +70,18 @@ private:
     std::string alignment_;
 };
 
-std::string metres(double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4f m", value);
-    return text;
-}
+std::string metres(double value) { return vomel::formatFixed(value, 4) + " m"; }
 
-std::string degrees(double radians)
+std::string degrees(double radians) { return vomel::formatFixed(radians * 180.0 / std::numbers::pi, 6) + "°"; }
+
+// A finite coordinate, station, radius or length beyond ±MAX_INPUT_MAGNITUDE,
+// the bound every other input file holds its measures to.
+bool beyondRange(double value) { return std::isfinite(value) && std::fabs(value) > vomel::MAX_INPUT_MAGNITUDE; }
+
+std::string rangeReason(const std::string& what)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f°", radians * 180.0 / (4.0 * std::atan(1.0)));
-    return text;
+    return what + " is beyond ±" + vomel::formatGeneral(vomel::MAX_INPUT_MAGNITUDE) +
+           ", the largest magnitude accepted";
 }
 
 double distance(Point a, Point b)
@@ -91,7 +92,7 @@ double distance(Point a, Point b)
 // Angle brought into (-π, π].
 double wrapAngle(double angle)
 {
-    const double pi = 4.0 * std::atan(1.0);
+    constexpr double pi = std::numbers::pi;
     double a = std::remainder(angle, 2.0 * pi);
     if (a <= -pi) a += 2.0 * pi;
     return a;
@@ -109,6 +110,7 @@ double numberAttribute(const Place& place, const pugi::xml_node& node, const cha
         place.fail(index, named,
                    std::string(attribute) + " is not a number: \"" + found.value() + "\"");
     }
+    if (beyondRange(*value)) place.fail(index, named, rangeReason(attribute));
     return *value;
 }
 
@@ -134,6 +136,7 @@ Point elementPoint(const Place& place, const pugi::xml_node& node, const char* w
         place.fail(index, named, std::string(which) + " is not \"northing easting\": \"" +
                                      point.child_value() + "\"");
     }
+    if (beyondRange((*values)[0]) || beyondRange((*values)[1])) place.fail(index, named, rangeReason(which));
     return {(*values)[0], (*values)[1]};  // the northing is X
 }
 
@@ -240,6 +243,7 @@ zxbas::ChainBreaks readStationEquations(const Place& place, const pugi::xml_node
             if (!value || !std::isfinite(*value)) {
                 place.fail(node, std::string("StaEquation: ") + attribute + " is missing or not a number");
             }
+            if (beyondRange(*value)) place.fail(node, "StaEquation: " + rangeReason(attribute));
             return *value;
         };
         if (equations.size() == static_cast<std::size_t>(zxbas::MAX_CHAIN_BREAKS)) {
@@ -272,7 +276,7 @@ zxbas::ChainBreaks readStationEquations(const Place& place, const pugi::xml_node
 
 void layOut(ElementChain& chain, double startAzimuthRadians)
 {
-    chain.chainStartAzimuth = startAzimuthRadians * 180.0 / (4.0 * std::atan(1.0));  // degrees, as prepared
+    chain.chainStartAzimuth = startAzimuthRadians * 180.0 / std::numbers::pi;  // degrees, as prepared
     prepareElementChain(chain);
 }
 
@@ -387,6 +391,7 @@ double startStationOf(const Place& place, const pugi::xml_node& alignment)
     if (!value || !std::isfinite(*value)) {
         place.fail(alignment, std::string("staStart is not a number: \"") + attribute.value() + "\"");
     }
+    if (beyondRange(*value)) place.fail(alignment, rangeReason("staStart"));
     return *value;
 }
 

@@ -201,6 +201,15 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
         {"lengths in feet", "<LandXML>\n<Units>\n<Imperial linearUnit=\"USSurveyFoot\"/>\n</Units>\n" +
                                 singleElement(line100).substr(std::string("<?xml version=\"1.0\"?>\n<LandXML version=\"1.2\">\n").size()),
          "", "lengths are in USSurveyFoot (Imperial linearUnit); only files in metres", 3},
+        {"radius beyond the largest measure",
+         twoElements("<Curve rot=\"cw\" radius=\"2e9\" length=\"10\"><Start>100 0</Start>"
+                     "<End>110 0</End></Curve>"),
+         "", "element 2 (Curve): radius is beyond ±1000000000", 7},
+        {"point beyond the largest measure", twoElements("<Line><Start>100 0</Start><End>2e9 0</End></Line>"), "",
+         "element 2 (Line): End is beyond ±1000000000", 7},
+        {"station equation beyond the largest measure",
+         singleElement(line100, "<StaEquation staBack=\"50\" staAhead=\"-3e9\"/>\n"), "",
+         "StaEquation: staAhead is beyond ±1000000000", 8},
         {"twenty station equations", singleElement(line100, twentyEquations), "",
          "more than 19 station equations", 27},
     };

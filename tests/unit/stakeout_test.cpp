@@ -255,6 +255,8 @@ TEST(StationFile, ReadsStatedStationsAndNamesFaultyLines)
         {"offset not a number", "P1 100 left\n", 1, "field 3"},
         {"skipped by the short chain", "P1 100 0\nP2 A1050 1\n", 2, "does not exist"},
         {"no such chain", "P1 C1200 0\n", 1, "no chain C"},
+        {"station beyond the largest measure", "P1 100 0\nP2 B2e9 0\n", 2, "field 2 is beyond"},
+        {"offset beyond the largest measure", "P1 100 -1e10\n", 1, "field 3 is beyond"},
     };
     for (const Case& c : cases) {
         std::istringstream in(c.text);
