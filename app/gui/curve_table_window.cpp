@@ -17,8 +17,9 @@
 
 #include "app/curve_table.h"
 #include "app/failure.h"
-#include "app/gui/extras_texts.h"
+#include "app/gui/file_dialogs.h"
 #include "app/gui/platform.h"
+#include "app/gui/window_texts.h"
 #include "app/messages.h"
 #include "app/results_file.h"
 
