@@ -17,8 +17,9 @@
 
 #include "app/curve_table.h"
 #include "app/failure.h"
-#include "app/gui/extras_texts.h"
+#include "app/gui/file_dialogs.h"
 #include "app/gui/platform.h"
+#include "app/gui/window_texts.h"
 #include "app/messages.h"
 #include "app/results_file.h"
 
@@ -51,12 +52,12 @@ QString cellText(const std::string& bytes)
 }  // namespace
 
 CurveTableWindow::CurveTableWindow(Platform& platform, std::shared_ptr<const Alignment> line, QWidget* parent)
-    : QDialog(parent), platform_(platform), line_(std::move(line))
+    : QDialog(parent), platform_(platform), curves_(curveTable(*line))
 {
     setObjectName(QStringLiteral("CurveTableWindow"));
     setWindowTitle(text(CURVE_TABLE_TITLE));
 
-    const CurveTable table = curveTable(*line_);
+    const CurveTable& table = curves_;
     table_ = new QTableWidget(static_cast<int>(table.rows.size()), static_cast<int>(table.columns.size()), this);
     table_->setObjectName(QStringLiteral("curveTable"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -147,7 +148,7 @@ bool CurveTableWindow::saveCsv()
     if (!path) return false;
     try {
         ResultsWriter writer(*path);
-        writer.write(curveTableCsv(curveTable(*line_)));
+        writer.write(curveTableCsv(curves_));
         writer.commit();
     } catch (const Failure& failure) {
         platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <memory>
 
+#include "app/curve_table.h"
+
 namespace vomel {
 struct Alignment;
 }
@@ -32,7 +34,8 @@ public:
 
 private:
     Platform& platform_;
-    std::shared_ptr<const Alignment> line_;
+    // The table as computed once from the line: shown, and saved as CSV.
+    CurveTable curves_;
     QTableWidget* table_ = nullptr;
     QLabel* status_ = nullptr;
 };

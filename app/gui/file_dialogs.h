@@ -1,5 +1,6 @@
 #pragma once
-// The four file dialogs of the main window: their titles and filters in the
+// The four file dialogs of the main window, and those of the stakeout,
+// curve table and plan windows: their titles and filters in the
 // form "description|patterns|description|patterns", patterns separated by
 // ';', as the user sees them.
 
@@ -32,6 +33,18 @@ inline constexpr FileDialogSpec CHAIN_BREAK_DIALOG{
 // CommonDialog4: the results file (a save dialog).
 inline constexpr FileDialogSpec RESULTS_DIALOG{
     "CommonDialog4", "保存桩号距离文件", "桩号距离文件(*.txt)|*.txt|所有文件（*.*)|*.*"};
+
+// The station file of a stakeout run, the coordinate file it writes, and
+// the CSV file of the curve table.
+inline constexpr FileDialogSpec STATION_FILE_DIALOG{
+    "StakeoutStationDialog", "读取放样桩号", "桩号文件(*.txt;*.st)|*.txt;*.st|所有文件（*.*)|*.*"};
+inline constexpr FileDialogSpec STAKEOUT_SAVE_DIALOG{
+    "StakeoutSaveDialog", "保存放样坐标文件", "坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*"};
+inline constexpr FileDialogSpec CURVE_TABLE_SAVE_DIALOG{
+    "CurveTableSaveDialog", "保存曲线表", "CSV文件(*.csv)|*.csv|所有文件（*.*)|*.*"};
+
+// The PNG picture of the plan view.
+inline constexpr FileDialogSpec PLAN_IMAGE_DIALOG{"PlanImageDialog", "保存平面图", "PNG图片(*.png)|*.png"};
 
 // The description and pattern pairs of a filter string. A trailing
 // description without patterns is dropped; empty patterns are skipped.

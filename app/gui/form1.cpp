@@ -14,12 +14,10 @@
 
 #include "app/failure.h"
 #include "app/gui/curve_table_window.h"
-#include "app/gui/extras_texts.h"
 #include "app/gui/help_path.h"
 #include "app/gui/plan_window.h"
 #include "app/gui/stakeout_window.h"
 #include "app/gui/window_texts.h"
-#include "app/failure.h"
 #include "app/messages.h"
 #include "windows/aboutfrm.h"
 #include "windows/advert_window.h"

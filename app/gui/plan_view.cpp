@@ -146,6 +146,17 @@ void PlanView::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
     scene_ = std::move(scene);
     lineDetail_ = scene_ ? std::make_unique<PlanLineDetail>(scene_->line) : nullptr;
     pointIndex_ = scene_ ? std::make_unique<PlanPointIndex>(scene_->points) : nullptr;
+    intersectionLabels_.clear();
+    keyPointLabels_.clear();
+    if (scene_) {
+        for (const PlanMark& mark : scene_->intersectionPoints) {
+            intersectionLabels_.push_back(textFromFileBytes(mark.name));
+        }
+        for (const PlanMark& mark : scene_->keyPoints) {
+            keyPointLabels_.push_back(textFromFileBytes(mark.name) + QLatin1Char(' ') +
+                                      QString::fromStdString(mark.station));
+        }
+    }
     if (fit || !fitted_) fitAll();
     update();
 }
@@ -228,24 +239,24 @@ void PlanView::paint(QPainter& painter) const
     for (const std::size_t i : drawn) occupyMark(scene_->points[i].at, 3.0);
 
     // Intersection points and key points first: their labels come first.
-    for (const PlanMark& mark : scene_->intersectionPoints) {
+    for (std::size_t m = 0; m < scene_->intersectionPoints.size(); ++m) {
+        const PlanMark& mark = scene_->intersectionPoints[m];
         if (!onScreen(mark.at)) continue;
         const QPointF at = qt(viewport_.toScreen(mark.at));
         painter.setPen(QPen(INTERSECTION_COLOUR, 1.5));
         painter.setBrush(Qt::white);
         painter.drawPolygon(QPolygonF{at + QPointF(0, -5), at + QPointF(4.5, 3.5), at + QPointF(-4.5, 3.5)});
-        drawLabelNear(painter, placer, at, textFromFileBytes(mark.name), INTERSECTION_COLOUR);
+        drawLabelNear(painter, placer, at, intersectionLabels_[m], INTERSECTION_COLOUR);
     }
 
-    for (const PlanMark& mark : scene_->keyPoints) {
+    for (std::size_t m = 0; m < scene_->keyPoints.size(); ++m) {
+        const PlanMark& mark = scene_->keyPoints[m];
         if (!onScreen(mark.at)) continue;
         const QPointF at = qt(viewport_.toScreen(mark.at));
         painter.setPen(QPen(KEY_POINT_COLOUR, 1.5));
         painter.setBrush(Qt::white);
         painter.drawEllipse(at, 3.5, 3.5);
-        drawLabelNear(painter, placer, at,
-                      textFromFileBytes(mark.name) + QLatin1Char(' ') + QString::fromStdString(mark.station),
-                      KEY_POINT_COLOUR);
+        drawLabelNear(painter, placer, at, keyPointLabels_[m], KEY_POINT_COLOUR);
     }
     // Station ticks across the line, labelled on its left.
     const long stride = tickStride(viewport_.scale(), MIN_TICK_PIXELS);

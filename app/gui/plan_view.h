@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/gui/plan_scene.h"
 #include "app/gui/plan_viewport.h"
@@ -63,6 +64,12 @@ private:
     std::shared_ptr<const PlanScene> scene_;
     std::unique_ptr<PlanLineDetail> lineDetail_;
     std::unique_ptr<PlanPointIndex> pointIndex_;
+    // The labels of the scene's intersection points and key points, decoded
+    // from the file's bytes once per scene rather than on every paint. (The
+    // labels of run points are decoded as drawn: at most
+    // PLAN_MAX_LABELLED_POINTS of a run that may hold very many.)
+    std::vector<QString> intersectionLabels_;
+    std::vector<QString> keyPointLabels_;
     PlanViewport viewport_;
     bool fitted_ = false;
     std::optional<QPointF> dragFrom_;

@@ -7,6 +7,7 @@
 
 #include "app/gui/file_dialogs.h"
 #include "app/gui/plan_scene.h"
+#include "app/gui/window_texts.h"
 
 class QLabel;
 class QPushButton;
@@ -15,12 +16,6 @@ namespace vomel::gui {
 
 class Platform;
 class PlanView;
-
-inline constexpr const char* PLAN_WINDOW_CAPTION = "平面图";
-inline constexpr const char* PLAN_FIT_CAPTION = "全图显示";
-inline constexpr const char* PLAN_SAVE_CAPTION = "保存图片…";
-inline constexpr const char* PLAN_SAVE_FAILED = "保存图片失败！";
-inline constexpr FileDialogSpec PLAN_IMAGE_DIALOG{"PlanImageDialog", "保存平面图", "PNG图片(*.png)|*.png"};
 
 class PlanWindow : public QWidget {
     Q_OBJECT

@@ -8,8 +8,9 @@
 #include <QVBoxLayout>
 
 #include "app/failure.h"
-#include "app/gui/extras_texts.h"
+#include "app/gui/file_dialogs.h"
 #include "app/gui/platform.h"
+#include "app/gui/window_texts.h"
 #include "app/input_line.h"
 #include "app/messages.h"
 #include "app/number_text.h"

@@ -1,6 +1,7 @@
 #pragma once
-// Captions and tooltips of the main window, exactly as the user sees them
-// (UTF-8). Message-box and status texts live in app/messages.h.
+// Captions and tooltips of the main window and of the windows it opens,
+// exactly as the user sees them (UTF-8). Message-box and status texts live
+// in app/messages.h.
 
 namespace vomel::gui {
 
@@ -34,6 +35,37 @@ inline constexpr const char* MORE_SOFTWARE_CAPTION = "  更多软件";  // xpcmd
 // Not one of the original controls: opens the plan view.
 inline constexpr const char* PLAN_BUTTON_CAPTION = "  平 面 图";
 inline constexpr const char* PLAN_FAILED = "无法绘制平面图！";
+// The plan view's window.
+inline constexpr const char* PLAN_WINDOW_CAPTION = "平面图";
+inline constexpr const char* PLAN_FIT_CAPTION = "全图显示";
+inline constexpr const char* PLAN_SAVE_CAPTION = "保存图片…";
+inline constexpr const char* PLAN_SAVE_FAILED = "保存图片失败！";
+
+// Not original controls either: the curve table and stakeout windows and
+// the two buttons that open them.
+inline constexpr const char* CURVE_TABLE_BUTTON_CAPTION = "  曲 线 表";
+inline constexpr const char* STAKEOUT_BUTTON_CAPTION = "  放  样";
+
+inline constexpr const char* CURVE_TABLE_TITLE = "曲线表";
+inline constexpr const char* COPY_CAPTION = "复制";
+inline constexpr const char* SAVE_CSV_CAPTION = "保存CSV...";
+inline constexpr const char* CLOSE_CAPTION = "关闭";
+inline constexpr const char* TABLE_COPIED = "已复制到剪贴板";
+inline constexpr const char* TABLE_SAVED = "已保存：";
+
+inline constexpr const char* STAKEOUT_TITLE = "放样";
+inline constexpr const char* STAKEOUT_STATION_CAPTION = "桩号";
+inline constexpr const char* STAKEOUT_OFFSET_CAPTION = "左距";
+inline constexpr const char* STAKEOUT_X_CAPTION = "X坐标";
+inline constexpr const char* STAKEOUT_Y_CAPTION = "Y坐标";
+inline constexpr const char* STAKEOUT_STATION_TOOLTIP = "连续桩号，或带断链标识的桩号，如 B1000.5";
+inline constexpr const char* STAKEOUT_OFFSET_TOOLTIP = "左正右负";
+inline constexpr const char* STAKEOUT_COMPUTE_CAPTION = "计算";
+inline constexpr const char* STAKEOUT_FILE_CAPTION = "文件放样...";
+inline constexpr const char* STAKEOUT_READY = "输入桩号和左距，点击计算";
+inline constexpr const char* STAKEOUT_FILE_DONE = "放样结束：";
+inline constexpr const char* STAKEOUT_BAD_STATION = "桩号有误：";
+inline constexpr const char* STAKEOUT_BAD_OFFSET = "左距不是数字";
 
 inline constexpr const char* HELP_FILE_NAME = "vomel.chm";
 
