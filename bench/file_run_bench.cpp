@@ -17,8 +17,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/session.h"
-#include "bench/bench_lines.h"
+#include "session/session.h"
+#include "testing/bench_lines.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/gui/plan_scene.h"
-#include "app/gui/plan_view.h"
-#include "app/gui/plan_viewport.h"
-#include "bench/bench_lines.h"
-#include "bench/generated_lines.h"
+#include "ui/plan_scene.h"
+#include "gui/plan_view.h"
+#include "ui/plan_viewport.h"
+#include "testing/bench_lines.h"
+#include "testing/generated_lines.h"
 
 namespace {
 

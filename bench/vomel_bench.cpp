@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "app/fast_solver.h"
-#include "app/parallel_run.h"
-#include "app/session.h"
-#include "bench/bench_lines.h"
+#include "solver/fast_solver.h"
+#include "session/parallel_run.h"
+#include "session/session.h"
+#include "testing/bench_lines.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/session.h"
+#include "session/session.h"
 
 namespace vomelcli {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/number_text.h"
-#include "app/session.h"
+#include "text/number_text.h"
+#include "session/session.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 
@@ -20,7 +20,7 @@ struct AlignmentsCommand {
     int run() const
     {
         return runReporting(Stage::Initialise, [&] {
-            const std::vector<htbas::LandXmlAlignmentInfo> list = vomel::listLandXmlAlignments(file);
+            const std::vector<vomel::LandXmlAlignmentInfo> list = vomel::listLandXmlAlignments(file);
             std::cout << "name\tstart\tend\telements\tstation_equations\n";
             for (const auto& alignment : list) {
                 // The name is written byte for byte, as the file holds it.

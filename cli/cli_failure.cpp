@@ -4,9 +4,9 @@
 #include <iostream>
 #include <string>
 
-#include "app/failure.h"
-#include "app/input_line.h"
-#include "app/messages.h"
+#include "core/failure.h"
+#include "text/input_line.h"
+#include "session/messages.h"
 
 namespace vomelcli {
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "app/curve_table.h"
-#include "app/failure.h"
+#include "session/curve_table.h"
+#include "core/failure.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "app/messages.h"
-#include "app/results_csv.h"
+#include "session/messages.h"
+#include "session/results_csv.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"

@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 
-#include "app/stakeout.h"
+#include "session/stakeout.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"

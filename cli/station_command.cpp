@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/stakeout.h"
+#include "session/stakeout.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
-#include "mainline/stated_station.h"
+#include "stationing/stated_station.h"
 
 namespace vomelcli {
 
@@ -24,9 +24,9 @@ struct StationCommand {
     {
         // Stations are taken from the remaining arguments so that negative
         // stations need no "--" before them.
-        std::vector<zxbas::StationText> stations;
+        std::vector<vomel::StationText> stations;
         for (const auto& text : command->remaining()) {
-            const auto station = zxbas::parseStationText(text);
+            const auto station = vomel::parseStationText(text);
             if (!station) throw UsageError("station is not a number or a lettered station: \"" + text + "\"");
             stations.push_back(*station);
         }
@@ -37,7 +37,7 @@ struct StationCommand {
 
         return runReporting(Stage::Compute, [&] {
             for (const auto& station : stations) {
-                const double s = zxbas::continuousStation(line->chainBreaks, station);
+                const double s = vomel::continuousStation(line->chainBreaks, station);
                 const vomel::Point p = offset == 0.0 ? line->stationAt(s) : vomel::offsetPoint(*line, s, offset);
                 std::printf("%.17g %.17g\n", p.x, p.y);
             }

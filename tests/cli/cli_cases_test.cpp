@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
-#include "tests/malformed_cases.h"
+#include "session/messages.h"
+#include "testing/malformed_cases.h"
 
 namespace {
 

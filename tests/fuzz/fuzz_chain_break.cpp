@@ -1,7 +1,8 @@
 // The chain-break file, then stated stations and station texts on it.
 #include <cstdint>
 
-#include "mainline/chain_break.h"
+#include "stationing/chain_break.h"
+#include "formats/chain_break_file.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -14,14 +15,14 @@ constexpr double LINE_END_STATION = 25000.0;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto in = vomelfuzz::asFile(data, size);
-    zxbas::ChainBreaks breaks;
+    vomel::ChainBreaks breaks;
     try {
-        breaks = zxbas::readChainBreakFile(in, LINE_END_STATION);
+        breaks = vomel::readChainBreakFile(in, LINE_END_STATION);
     } catch (const vomel::Failure& failure) {
         vomelfuzz::checkFailure(failure);
         return 0;
     }
-    if (breaks.chainBreakCount < 0 || breaks.chainBreakCount > zxbas::MAX_CHAIN_BREAKS) {
+    if (breaks.chainBreakCount < 0 || breaks.chainBreakCount > vomel::MAX_CHAIN_BREAKS) {
         vomelfuzz::fault("chain-break count " + std::to_string(breaks.chainBreakCount));
     }
 
@@ -33,12 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (double s : stations) {
         try {
-            const zxbas::StatedStation at = zxbas::chainStationLetter(breaks, s);
+            const vomel::StatedStation at = vomel::chainStationLetter(breaks, s);
             vomelfuzz::requireFiniteResult(at.stated, "stated station");
             if (at.letter < 'A' || at.letter > 'A' + breaks.chainBreakCount) {
                 vomelfuzz::fault(std::string("letter ") + at.letter);
             }
-            const std::string text = zxbas::stationTextPlain(breaks, s);
+            const std::string text = vomel::stationTextPlain(breaks, s);
             if (text.empty() || text.find("nan") != std::string::npos || text.find("inf") != std::string::npos) {
                 vomelfuzz::fault("station text \"" + text + "\"");
             }

@@ -2,8 +2,10 @@
 // written as a results line.
 #include <cstdint>
 
-#include "interchange/element_chain.h"
+#include "alignment/element_chain.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "formats/element_file.h"
+#include "text/packed_angle.h"
 
 namespace {
 
@@ -13,12 +15,12 @@ constexpr std::size_t SOLVED_POINTS = 8;
 // A straight, an entry spiral and an arc: about 330 m of line.
 std::shared_ptr<const vomel::Alignment> fixedRamp()
 {
-    auto chain = std::make_shared<htbas::ElementChain>();
+    auto chain = std::make_shared<vomel::ramp::ElementChain>();
     std::istringstream file("0,1000,2000,30.1500\r\n9999 9999 100\r\n9999 300 80\r\n300 300 150\r\n");
-    htbas::readElementFile(file, *chain);
-    htbas::splitReverseSpirals(*chain);
-    chain->chainStartAzimuth = htbas::packedDmsToDegrees(chain->chainStartAzimuth);
-    htbas::prepareElementChain(*chain);
+    vomel::readElementFile(file, *chain);
+    vomel::ramp::splitReverseSpirals(*chain);
+    chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
+    vomel::ramp::prepareElementChain(*chain);
     return vomel::buildAlignment(std::move(chain));
 }
 

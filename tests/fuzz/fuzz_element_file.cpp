@@ -3,18 +3,20 @@
 // and a few solved points.
 #include <cstdint>
 
-#include "interchange/element_chain.h"
+#include "alignment/element_chain.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "formats/element_file.h"
+#include "text/packed_angle.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto in = vomelfuzz::asFile(data, size);
-    auto chain = std::make_shared<htbas::ElementChain>();
+    auto chain = std::make_shared<vomel::ramp::ElementChain>();
     try {
-        htbas::readElementFile(in, *chain);
-        htbas::splitReverseSpirals(*chain);
-        chain->chainStartAzimuth = htbas::packedDmsToDegrees(chain->chainStartAzimuth);
-        htbas::prepareElementChain(*chain);
+        vomel::readElementFile(in, *chain);
+        vomel::ramp::splitReverseSpirals(*chain);
+        chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
+        vomel::ramp::prepareElementChain(*chain);
     } catch (const vomel::Failure& failure) {
         vomelfuzz::checkFailure(failure);
         return 0;
@@ -31,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (double s : {start - 10.0, start, (start + end) / 2, end, end + 10.0, 1e15, -1e15}) {
         try {
-            const vomel::Point p = htbas::interchangeStationToXY(*chain, s);
+            const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, s);
             vomelfuzz::requireFiniteResult(p.x, "X at a station");
             vomelfuzz::requireFiniteResult(p.y, "Y at a station");
         } catch (const vomel::Failure& failure) {

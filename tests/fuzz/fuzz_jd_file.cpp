@@ -2,16 +2,16 @@
 // point at a station, the sample table and a few solved points.
 #include <cstdint>
 
-#include "app/jd_reader.h"
+#include "formats/jd_reader.h"
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto in = vomelfuzz::asFile(data, size);
-    auto line = std::make_shared<zxbas::MainLine>();
+    auto line = std::make_shared<vomel::mainline::MainLine>();
     try {
         vomel::readJdFile(in, *line);
-        zxbas::computeCurveElements(*line);
+        vomel::mainline::computeCurveElements(*line);
     } catch (const vomel::Failure& failure) {
         vomelfuzz::checkFailure(failure);
         return 0;
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Stations before, on and beyond the line, some absurd.
     for (double s : {start - 10.0, start, (start + end) / 2, end, end + 10.0, 1e15, -1e15}) {
         try {
-            const vomel::Point p = zxbas::mainLineStationToXY(*line, s);
+            const vomel::Point p = vomel::mainline::mainLineStationToXY(*line, s);
             vomelfuzz::requireFiniteResult(p.x, "X at a station");
             vomelfuzz::requireFiniteResult(p.y, "Y at a station");
         } catch (const vomel::Failure& failure) {
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (!(end - start <= vomelfuzz::FUZZ_SAMPLED_LENGTH)) return 0;
     try {
-        const auto alignment = vomel::buildAlignment(std::move(line), zxbas::ChainBreaks{});
+        const auto alignment = vomel::buildAlignment(std::move(line), vomel::ChainBreaks{});
         vomelfuzz::sampleAndSolve(alignment);
     } catch (const vomel::Failure& failure) {
         vomelfuzz::checkFailure(failure);

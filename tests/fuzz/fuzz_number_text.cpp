@@ -3,21 +3,21 @@
 // its first newline into the X and Y boxes of a typed point.
 #include <cstdint>
 
-#include "app/input_line.h"
-#include "app/number_text.h"
-#include "interchange/element_chain.h"
+#include "text/input_line.h"
+#include "text/number_text.h"
+#include "text/packed_angle.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
 
 std::shared_ptr<const vomel::Alignment> fixedStraight()
 {
-    auto chain = std::make_shared<htbas::ElementChain>();
+    auto chain = std::make_shared<vomel::ramp::ElementChain>();
     std::istringstream file("100 0 0 0\r\n9999 9999 250\r\n");
-    htbas::readElementFile(file, *chain);
-    htbas::splitReverseSpirals(*chain);
-    chain->chainStartAzimuth = htbas::packedDmsToDegrees(chain->chainStartAzimuth);
-    htbas::prepareElementChain(*chain);
+    vomel::readElementFile(file, *chain);
+    vomel::ramp::splitReverseSpirals(*chain);
+    chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
+    vomel::ramp::prepareElementChain(*chain);
     return vomel::buildAlignment(std::move(chain));
 }
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/failure.h"
-#include "app/results_file.h"
-#include "app/session.h"
+#include "core/failure.h"
+#include "formats/results_file.h"
+#include "session/session.h"
 
 namespace vomelfuzz {
 
@@ -75,7 +75,7 @@ inline void solveAndCheck(const vomel::Alignment& alignment, double x, double y)
             point.x = x;
             point.y = y;
             (void)vomel::resultsDataLine(point, s, alignment.chainBreaks);
-            (void)zxbas::stationTextPlain(alignment.chainBreaks, s.station);
+            (void)vomel::stationTextPlain(alignment.chainBreaks, s.station);
         } catch (const vomel::Failure& failure) {
             checkFailure(failure);
         }

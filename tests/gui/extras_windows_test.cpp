@@ -13,17 +13,17 @@
 #include <sstream>
 #include <string>
 
-#include "app/curve_table.h"
-#include "app/gui/curve_table_window.h"
-#include "app/gui/form1.h"
-#include "app/gui/scripted_platform.h"
-#include "app/gui/session_operations.h"
-#include "app/gui/stakeout_window.h"
-#include "app/messages.h"
-#include "app/number_text.h"
-#include "app/session.h"
-#include "app/stakeout.h"
-#include "mainline/stated_station.h"
+#include "session/curve_table.h"
+#include "gui/curve_table_window.h"
+#include "gui/main_window.h"
+#include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
+#include "gui/stakeout_window.h"
+#include "session/messages.h"
+#include "text/number_text.h"
+#include "session/session.h"
+#include "session/stakeout.h"
+#include "stationing/stated_station.h"
 
 using namespace vomel;
 using namespace vomel::gui;
@@ -234,9 +234,9 @@ void ExtrasWindowsTest::stakeoutTypedStation()
         return;
     }
     QCOMPARE(shown, status);
-    const auto typed = zxbas::parseStationText(station.toStdString());
+    const auto typed = vomel::parseStationText(station.toStdString());
     QVERIFY(typed.has_value());
-    const Point p = offsetPoint(*line, zxbas::continuousStation(line->chainBreaks, *typed), offset.toDouble());
+    const Point p = offsetPoint(*line, vomel::continuousStation(line->chainBreaks, *typed), offset.toDouble());
     QCOMPARE(x->text().toStdString(), formatFixed(p.x, 4));
     QCOMPARE(y->text().toStdString(), formatFixed(p.y, 4));
 }

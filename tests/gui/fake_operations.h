@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/gui/operations.h"
+#include "core/failure.h"
+#include "ui/operations.h"
 
 namespace vomel::gui::test {
 

@@ -17,18 +17,18 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/gui/form1.h"
-#include "app/gui/plan_scene.h"
-#include "app/gui/plan_view.h"
-#include "app/gui/plan_viewport.h"
-#include "app/gui/plan_window.h"
-#include "app/gui/scripted_platform.h"
-#include "app/gui/session_operations.h"
-#include "app/session.h"
-#include "bench/bench_lines.h"
-#include "bench/generated_lines.h"
-#include "mainline/chain_break.h"
+#include "core/failure.h"
+#include "gui/main_window.h"
+#include "ui/plan_scene.h"
+#include "gui/plan_view.h"
+#include "ui/plan_viewport.h"
+#include "gui/plan_window.h"
+#include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
+#include "session/session.h"
+#include "testing/bench_lines.h"
+#include "testing/generated_lines.h"
+#include "stationing/chain_break.h"
 
 using namespace vomel;
 using namespace vomel::gui;
@@ -366,7 +366,7 @@ void PlanViewTest::ticksStandAtStatedStationsAcrossChainBreaks()
         // A whole multiple of the spacing, at the continuous station that
         // carries exactly that stated station, in order along the line.
         QCOMPARE(std::fmod(tick.stated, PLAN_TICK_SPACING), 0.0);
-        const zxbas::StatedStation stated = zxbas::chainStationLetter(alignment->chainBreaks, tick.station);
+        const vomel::StatedStation stated = vomel::chainStationLetter(alignment->chainBreaks, tick.station);
         QVERIFY(std::abs(stated.stated - tick.stated) < 1e-6);
         QVERIFY(tick.station > previous);
         QVERIFY(tick.station >= alignment->startStation && tick.station <= alignment->endStation);

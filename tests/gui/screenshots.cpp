@@ -17,13 +17,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/gui/curve_table_window.h"
-#include "app/gui/form1.h"
-#include "app/gui/plan_view.h"
-#include "app/gui/plan_window.h"
-#include "app/gui/scripted_platform.h"
-#include "app/gui/session_operations.h"
-#include "app/gui/stakeout_window.h"
+#include "gui/curve_table_window.h"
+#include "gui/main_window.h"
+#include "gui/plan_view.h"
+#include "gui/plan_window.h"
+#include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
+#include "gui/stakeout_window.h"
 
 using namespace vomel::gui;
 

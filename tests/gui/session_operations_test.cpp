@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/gui/scripted_platform.h"
-#include "app/gui/session_operations.h"
-#include "app/gui/workflow.h"
-#include "app/messages.h"
-#include "tests/malformed_cases.h"
+#include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
+#include "ui/workflow.h"
+#include "session/messages.h"
+#include "testing/malformed_cases.h"
 
 using namespace vomel;
 using namespace vomel::gui;

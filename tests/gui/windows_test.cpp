@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "windows/aboutfrm.h"
-#include "windows/advert_window.h"
-#include "windows/brand.h"
-#include "windows/center_form.h"
-#include "windows/clickable_label.h"
-#include "windows/docking.h"
+#include "gui/about_dialog.h"
+#include "gui/advert_window.h"
+#include "gui/brand.h"
+#include "gui/center_window.h"
+#include "gui/clickable_label.h"
+#include "gui/docking.h"
 
 using namespace vomel::windows;
 

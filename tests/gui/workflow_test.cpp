@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/gui/help_path.h"
-#include "app/gui/qt_platform.h"
-#include "app/gui/scripted_platform.h"
-#include "app/gui/workflow.h"
-#include "app/messages.h"
+#include "ui/help_path.h"
+#include "gui/qt_platform.h"
+#include "ui/scripted_platform.h"
+#include "ui/workflow.h"
+#include "session/messages.h"
 #include "fake_operations.h"
 
 using namespace vomel;

@@ -5,17 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "mainline/chain_break.h"
+#include "core/failure.h"
+#include "formats/chain_break_file.h"
+#include "stationing/chain_break.h"
 
 namespace {
 
 constexpr double kEnd = 9000.0;  // end station of the line, metres
 
-zxbas::ChainBreaks breaksOf(const std::string& file)
+vomel::ChainBreaks breaksOf(const std::string& file)
 {
     std::istringstream in(file);
-    return zxbas::readChainBreakFile(in, kEnd);
+    return vomel::readChainBreakFile(in, kEnd);
 }
 
 std::string linesOfBreaks(int count)
@@ -125,19 +126,19 @@ TEST(ChainStation, StatedStationLetterAndText)
     };
     for (const auto& c : cases) {
         const auto breaks = breaksOf(c.file);
-        const auto at = zxbas::chainStationLetter(breaks, c.station);
+        const auto at = vomel::chainStationLetter(breaks, c.station);
         EXPECT_DOUBLE_EQ(at.stated, c.stated) << c.name;
         EXPECT_EQ(at.letter, c.letter) << c.name;
-        EXPECT_EQ(zxbas::stationTextPlain(breaks, c.station), c.text) << c.name;
+        EXPECT_EQ(vomel::stationTextPlain(breaks, c.station), c.text) << c.name;
     }
 }
 
 TEST(ChainStation, NineteenBreaksReachTheLetterT)
 {
     const auto breaks = breaksOf(linesOfBreaks(19));
-    EXPECT_EQ(zxbas::chainStationLetter(breaks, 50).letter, 'A');
+    EXPECT_EQ(vomel::chainStationLetter(breaks, 50).letter, 'A');
     // Every break moves the running value on by 10 m, so the walk passes all.
-    const auto last = zxbas::chainStationLetter(breaks, 1950);
+    const auto last = vomel::chainStationLetter(breaks, 1950);
     EXPECT_EQ(last.letter, 'T');
     EXPECT_DOUBLE_EQ(last.stated, 1950 + 19 * 10);
 }

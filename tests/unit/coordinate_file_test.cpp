@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/coordinate_file.h"
-#include "app/failure.h"
+#include "formats/coordinate_file.h"
+#include "core/failure.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "app/failure.h"
-#include "app/jd_reader.h"
-#include "mainline/mainline.h"
-#include "mainline/spiral.h"
+#include "core/failure.h"
+#include "formats/jd_reader.h"
+#include "alignment/main_line.h"
+#include "geometry/spiral.h"
 
 namespace {
 
@@ -18,18 +18,18 @@ using std::numbers::pi;
 
 constexpr double kLengthTolerance = 1e-9;  // metres
 
-zxbas::MainLine read(const std::string& text)
+vomel::mainline::MainLine read(const std::string& text)
 {
     std::istringstream in(text);
-    zxbas::MainLine line;
+    vomel::mainline::MainLine line;
     vomel::readJdFile(in, line);
     return line;
 }
 
-zxbas::MainLine prepare(const std::string& text)
+vomel::mainline::MainLine prepare(const std::string& text)
 {
     auto line = read(text);
-    zxbas::computeCurveElements(line);
+    vomel::mainline::computeCurveElements(line);
     return line;
 }
 
@@ -53,7 +53,7 @@ TEST(CurveElements, TwoRowsMakeOneStraight)
     EXPECT_NEAR(l.sideAzimuth[1], std::atan2(400.0, 300.0), 1e-15);
     EXPECT_EQ(l.zhX[2], 300);
     EXPECT_EQ(l.hzY[1], 0);
-    const auto before = zxbas::mainLineStationToXY(l, 1250.5 - 5);
+    const auto before = vomel::mainline::mainLineStationToXY(l, 1250.5 - 5);
     EXPECT_NEAR(before.x, -3, 1e-12);
     EXPECT_NEAR(before.y, -4, 1e-12);
 }
@@ -72,7 +72,7 @@ TEST(CurveElements, PlainCircularCurve)
         EXPECT_NEAR(l.zhStation[2], 100 + 1000 - t, kLengthTolerance);
         EXPECT_NEAR(l.endStation(), 100 + 2000 - 2 * t + 100 * pi / 3, kLengthTolerance);
         // The middle of the arc lies R / cos(30°) - R from the intersection point.
-        const auto mid = zxbas::mainLineStationToXY(l, l.zhStation[2] + l.curveLength[2] / 2);
+        const auto mid = vomel::mainline::mainLineStationToXY(l, l.zhStation[2] + l.curveLength[2] / 2);
         EXPECT_NEAR(std::hypot(mid.x - 1000, mid.y), 100 / std::cos(pi / 6) - 100, kLengthTolerance);
         EXPECT_GT(mid.y * turn, 0.0) << "a right turn bends towards +Y";
     }
@@ -83,13 +83,13 @@ TEST(CurveElements, SymmetricCompleteSpirals)
     for (const double turn : {35.0, -35.0}) {
         const auto l = prepare(oneCurve(turn, "400 120 120"));
         const double a = std::fabs(turn) * pi / 180;
-        const double p = zxbas::spiralShift(120, 400), q = zxbas::spiralTangentGain(120, 400);
+        const double p = vomel::spiralShift(120, 400), q = vomel::spiralTangentGain(120, 400);
         EXPECT_NEAR(l.tangentIn[2], (400 + p) * std::tan(a / 2) + q, kLengthTolerance);
         EXPECT_NEAR(l.tangentOut[2], l.tangentIn[2], kLengthTolerance);
         EXPECT_NEAR(l.curveLength[2], 400 * a + 120, kLengthTolerance);
         EXPECT_NEAR(l.hyStation[2] - l.zhStation[2], 120, 1e-12);
         // HY lies y(120) off the incoming side, on the side of the turn.
-        EXPECT_NEAR(l.hyY[2], std::copysign(zxbas::spiralLocalY(120, 48000), turn), kLengthTolerance);
+        EXPECT_NEAR(l.hyY[2], std::copysign(vomel::spiralLocalY(120, 48000), turn), kLengthTolerance);
         EXPECT_NEAR(l.hyAzimuth[2], std::copysign(120.0 / 800.0, turn), 1e-15);
     }
 }
@@ -104,7 +104,7 @@ TEST(CurveElements, HairpinSidesFollowTheNameFlags)
         // The sides are collinear, so the table fails on the deflection; the
         // side directions are set before that.
         try {
-            zxbas::computeCurveElements(l);
+            vomel::mainline::computeCurveElements(l);
         } catch (const vomel::GeometryFailure&) {
         }
         EXPECT_NEAR(l.sideAzimuth[1], c.inAz, 1e-15) << c.name;
@@ -145,7 +145,7 @@ TEST(CurveElements, FailuresNameTheRow)
             l.jdY[static_cast<std::size_t>(i)] *= c.coordinateScale;
         }
         try {
-            zxbas::computeCurveElements(l);
+            vomel::mainline::computeCurveElements(l);
             ADD_FAILURE() << "no failure for: " << c.text;
         } catch (const vomel::GeometryFailure& f) {
             EXPECT_EQ(f.reason(), c.reason);
@@ -160,7 +160,7 @@ TEST(CurveElements, FewerThanTwoRowsFailAsAFormatFault)
     for (const std::string text : {"S,0\n", "S,0\nQD\n1 2 0 0 0\n"}) {
         auto l = read(text);
         try {
-            zxbas::computeCurveElements(l);
+            vomel::mainline::computeCurveElements(l);
             ADD_FAILURE() << "no failure for: " << text;
         } catch (const vomel::FormatFailure& f) {
             EXPECT_EQ(f.reason(), "the intersection-point table has " + std::to_string(l.jdCount) +
@@ -182,11 +182,11 @@ TEST(StationPoint, StationsAtTheJoints)
         {l.endStation(), l.jdX[3], l.jdY[3], "end"},
     };
     for (const auto& c : cases) {
-        const auto p = zxbas::mainLineStationToXY(l, c.station);
+        const auto p = vomel::mainline::mainLineStationToXY(l, c.station);
         EXPECT_NEAR(p.x, c.x, kLengthTolerance) << c.what;
         EXPECT_NEAR(p.y, c.y, kLengthTolerance) << c.what;
     }
-    const auto beyond = zxbas::mainLineStationToXY(l, l.endStation() + 25);
+    const auto beyond = vomel::mainline::mainLineStationToXY(l, l.endStation() + 25);
     EXPECT_NEAR(std::hypot(beyond.x - l.jdX[3], beyond.y - l.jdY[3]), 25, kLengthTolerance);
 }
 

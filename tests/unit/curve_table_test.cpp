@@ -10,9 +10,9 @@
 #include <numbers>
 #include <string>
 
-#include "app/curve_table.h"
-#include "app/session.h"
-#include "scratch_folder.h"
+#include "session/curve_table.h"
+#include "session/session.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/dispatcher.h"
-#include "app/failure.h"
+#include "solver/dispatcher.h"
+#include "core/failure.h"
 
 namespace {
 

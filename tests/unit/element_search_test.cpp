@@ -6,14 +6,14 @@
 #include <cmath>
 #include <vector>
 
-#include "interchange/element_chain.h"
-#include "mainline/mainline.h"
-#include "tests/unit/generated_alignment.h"
+#include "alignment/element_chain.h"
+#include "alignment/main_line.h"
+#include "testing/generated_alignment.h"
 
 namespace {
 
 // The scan as the forward computation defines it.
-int curveByScan(const zxbas::MainLine& l, double s)
+int curveByScan(const vomel::mainline::MainLine& l, double s)
 {
     for (int i = 2; i <= l.jdCount - 2; ++i) {
         if (l.zhStation[i] <= s && s < l.zhStation[i + 1]) return i;
@@ -21,7 +21,7 @@ int curveByScan(const zxbas::MainLine& l, double s)
     return l.jdCount - 1;
 }
 
-int elementByScan(const htbas::ElementChain& c, double s)
+int elementByScan(const vomel::ramp::ElementChain& c, double s)
 {
     for (int k = 1; k <= c.elementCount; ++k) {
         if (c.nodeStation[k] <= s && s < c.nodeStation[k + 1]) return k;
@@ -41,9 +41,9 @@ std::vector<double> probesAround(const std::vector<double>& keys)
     return probes;
 }
 
-zxbas::MainLine curvesAt(const std::vector<double>& zh, bool ascending)
+vomel::mainline::MainLine curvesAt(const std::vector<double>& zh, bool ascending)
 {
-    zxbas::MainLine l;
+    vomel::mainline::MainLine l;
     l.jdCount = static_cast<int>(zh.size()) + 2;
     for (std::size_t i = 0; i < zh.size(); ++i) l.zhStation[i + 2] = zh[i];
     l.zhStationsAscending = ascending;
@@ -65,26 +65,26 @@ TEST(CurveSearch, BinarySearchChoosesTheCurveOfTheScan)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const zxbas::MainLine l = curvesAt(c.zh, true);
-        for (const double s : probesAround(c.zh)) EXPECT_EQ(zxbas::curveIndexAt(l, s), curveByScan(l, s)) << s;
+        const vomel::mainline::MainLine l = curvesAt(c.zh, true);
+        for (const double s : probesAround(c.zh)) EXPECT_EQ(vomel::mainline::curveIndexAt(l, s), curveByScan(l, s)) << s;
     }
     // ZH stations out of order (overlapping curves): the scan is kept.
-    const zxbas::MainLine overlapping = curvesAt({100, 400, 300, 700}, false);
+    const vomel::mainline::MainLine overlapping = curvesAt({100, 400, 300, 700}, false);
     for (const double s : probesAround({100, 400, 300, 700})) {
-        EXPECT_EQ(zxbas::curveIndexAt(overlapping, s), curveByScan(overlapping, s)) << s;
+        EXPECT_EQ(vomel::mainline::curveIndexAt(overlapping, s), curveByScan(overlapping, s)) << s;
     }
 }
 
 TEST(CurveSearch, GeneratedLineAtEveryKeyStation)
 {
     const auto alignment = vomeltest::generatedMainLine({20'000.0, 3'500'000.0, 500'000.0, 9});
-    const zxbas::MainLine& l = *alignment->mainLine;
+    const vomel::mainline::MainLine& l = *alignment->mainLine;
     ASSERT_TRUE(l.zhStationsAscending);
     std::vector<double> keys;
     for (int i = 2; i < l.jdCount; ++i) {
         for (const double s : {l.zhStation[i], l.hyStation[i], l.yhStation[i], l.hzStation[i]}) keys.push_back(s);
     }
-    for (const double s : probesAround(keys)) EXPECT_EQ(zxbas::curveIndexAt(l, s), curveByScan(l, s)) << s;
+    for (const double s : probesAround(keys)) EXPECT_EQ(vomel::mainline::curveIndexAt(l, s), curveByScan(l, s)) << s;
 }
 
 TEST(ElementSearch, BinarySearchChoosesTheElementOfTheScan)
@@ -101,11 +101,11 @@ TEST(ElementSearch, BinarySearchChoosesTheElementOfTheScan)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto chain = std::make_unique<htbas::ElementChain>();
+        auto chain = std::make_unique<vomel::ramp::ElementChain>();
         chain->elementCount = static_cast<int>(c.nodes.size()) - 1;
         for (std::size_t i = 0; i < c.nodes.size(); ++i) chain->nodeStation[i + 1] = c.nodes[i];
         for (const double s : probesAround(c.nodes)) {
-            EXPECT_EQ(htbas::elementIndexAt(*chain, s), elementByScan(*chain, s)) << s;
+            EXPECT_EQ(vomel::ramp::elementIndexAt(*chain, s), elementByScan(*chain, s)) << s;
         }
     }
 }

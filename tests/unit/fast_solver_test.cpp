@@ -12,10 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "app/fast_solver.h"
-#include "app/jd_reader.h"
-#include "app/session.h"
-#include "tests/unit/generated_alignment.h"
+#include "solver/fast_solver.h"
+#include "formats/jd_reader.h"
+#include "session/session.h"
+#include "testing/generated_alignment.h"
+#include "formats/element_file.h"
+#include "text/packed_angle.h"
 
 namespace {
 
@@ -135,12 +137,12 @@ TEST(FastSolver, HandsBackToTheBisectionWhereNewtonCannotFinish)
     // arc barely changes along it, the perpendicularity condition has almost
     // no slope, and the bisection decides.
     const auto arcLine = [] {
-        auto chain = std::make_shared<htbas::ElementChain>();
+        auto chain = std::make_shared<vomel::ramp::ElementChain>();
         std::istringstream in("0 0 0 0\r\n300 300 200\r\n");
-        htbas::readElementFile(in, *chain);
-        chain->chainStartAzimuth = htbas::packedDmsToDegrees(chain->chainStartAzimuth);
-        htbas::prepareElementChain(*chain);
-        return vomel::buildAlignment(std::shared_ptr<const htbas::ElementChain>(std::move(chain)));
+        vomel::readElementFile(in, *chain);
+        chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
+        vomel::ramp::prepareElementChain(*chain);
+        return vomel::buildAlignment(std::shared_ptr<const vomel::ramp::ElementChain>(std::move(chain)));
     }();
     const double x = 0.1 * std::sin(100.0 / 300.0);
     const double y = 300.0 - 0.1 * std::cos(100.0 / 300.0);

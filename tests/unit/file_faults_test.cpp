@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/session.h"
-#include "tests/unit/scratch_folder.h"
-#include "tests/malformed_cases.h"
+#include "core/failure.h"
+#include "session/session.h"
+#include "testing/scratch_folder.h"
+#include "testing/malformed_cases.h"
 
 namespace {
 

@@ -11,13 +11,14 @@
 #include <streambuf>
 #include <string>
 
-#include "app/coordinate_file.h"
-#include "app/failure.h"
-#include "app/input_line.h"
-#include "app/jd_reader.h"
-#include "app/session.h"
-#include "interchange/element_file.h"
-#include "mainline/chain_break.h"
+#include "formats/coordinate_file.h"
+#include "core/failure.h"
+#include "formats/chain_break_file.h"
+#include "text/input_line.h"
+#include "formats/jd_reader.h"
+#include "session/session.h"
+#include "formats/element_file.h"
+#include "stationing/chain_break.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ TEST(InputBounds, OverlongLinesStopEveryReaderAtTheirLine)
         SCOPED_TRACE(c.name);
         const auto jd = formatFailureOf([&] {
             std::istringstream in(c.text);
-            zxbas::MainLine line;
+            vomel::mainline::MainLine line;
             vomel::readJdFile(in, line);
         });
         EXPECT_EQ(jd.reason, kLongLine);
@@ -87,13 +88,13 @@ TEST(InputBounds, OverlongLinesStopEveryReaderAtTheirLine)
         EXPECT_EQ(points.line, c.line);
         const auto elements = formatFailureOf([&] {
             std::istringstream in(c.text);
-            htbas::ElementChain chain;
-            htbas::readElementFile(in, chain);
+            vomel::ramp::ElementChain chain;
+            vomel::readElementFile(in, chain);
         });
         EXPECT_EQ(elements.reason, kLongLine);
         const auto breaks = formatFailureOf([&] {
             std::istringstream in(c.text);
-            zxbas::readChainBreakFile(in, 1e6);
+            vomel::readChainBreakFile(in, 1e6);
         });
         EXPECT_EQ(breaks.reason, kLongLine);
     }
@@ -101,7 +102,7 @@ TEST(InputBounds, OverlongLinesStopEveryReaderAtTheirLine)
     // An enormous data line after sound ones is refused at its own line.
     const auto jd = formatFailureOf([&] {
         std::istringstream in("START,100\r\nQD\r\n" + millions + "\r\n");
-        zxbas::MainLine line;
+        vomel::mainline::MainLine line;
         vomel::readJdFile(in, line);
     });
     EXPECT_EQ(jd.reason, kLongLine);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "element_chain_support.h"
+#include "testing/element_chain_support.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ TEST(InterchangeReference, EveryForwardPointWithinAMicrometre)
         const auto rows = readForwardCsv(base + ".forward.csv");
         ASSERT_GT(rows.size(), 10u) << name;
         for (const ForwardRow& row : rows) {
-            const vomel::Point p = htbas::interchangeStationToXY(*chain, row.station);
+            const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, row.station);
             const double error = std::hypot(p.x - row.x, p.y - row.y);
             if (error > largest) {
                 largest = error;

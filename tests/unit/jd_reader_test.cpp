@@ -5,16 +5,16 @@
 #include <sstream>
 #include <string>
 
-#include "app/failure.h"
-#include "app/jd_reader.h"
-#include "mainline/mainline.h"
+#include "core/failure.h"
+#include "formats/jd_reader.h"
+#include "alignment/main_line.h"
 
 namespace {
 
-zxbas::MainLine read(const std::string& text)
+vomel::mainline::MainLine read(const std::string& text)
 {
     std::istringstream in(text);
-    zxbas::MainLine line;
+    vomel::mainline::MainLine line;
     vomel::readJdFile(in, line);
     return line;
 }
@@ -130,21 +130,21 @@ TEST(JdReader, MalformedFilesFailAtTheirLine)
 TEST(JdReader, ThousandRowsFitAndTheNextFails)
 {
     std::string text = "S,0\n";
-    for (int k = 1; k <= zxbas::JD_CAPACITY; ++k) text += "JD" + std::to_string(k) + "\n" + std::to_string(k) + " 0 0 0 0\n";
-    EXPECT_EQ(read(text).jdCount, zxbas::JD_CAPACITY);
+    for (int k = 1; k <= vomel::mainline::JD_CAPACITY; ++k) text += "JD" + std::to_string(k) + "\n" + std::to_string(k) + " 0 0 0 0\n";
+    EXPECT_EQ(read(text).jdCount, vomel::mainline::JD_CAPACITY);
     text += "JD1001\n1001 0 0 0 0\n";
     try {
         read(text);
         FAIL() << "no failure";
     } catch (const vomel::FormatFailure& f) {
-        EXPECT_EQ(f.line(), 2 * zxbas::JD_CAPACITY + 2);
+        EXPECT_EQ(f.line(), 2 * vomel::mainline::JD_CAPACITY + 2);
         EXPECT_EQ(f.reason(), "more than 1000 intersection points: the table is full");
     }
 }
 
 TEST(JdReader, FailureLeavesThePreviousTableWhole)
 {
-    zxbas::MainLine line;
+    vomel::mainline::MainLine line;
     std::istringstream good("S,5\nA\n1 2 3 4 5\nB\n6 7 8 9 10\n");
     vomel::readJdFile(good, line);
     std::istringstream bad("S,99\nX\n9 9 9 9 9\nY\n9 9 oops 9 9\n");

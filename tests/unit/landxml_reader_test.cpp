@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/session.h"
-#include "element_chain_support.h"
-#include "interchange/landxml_reader.h"
+#include "core/failure.h"
+#include "session/session.h"
+#include "testing/element_chain_support.h"
+#include "formats/landxml_reader.h"
 
 namespace {
 
@@ -24,10 +24,10 @@ constexpr double kStationStep = 0.37;  // metres, off the whole metres
 std::string dataPath(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 std::string examplePath(const std::string& name) { return std::string(VOMEL_EXAMPLES_DIR) + "/" + name; }
 
-htbas::LandXmlLine importText(const std::string& text, const std::string& name = {})
+vomel::LandXmlLine importText(const std::string& text, const std::string& name = {})
 {
     std::istringstream in(text);
-    return htbas::readLandXml(in, name);
+    return vomel::readLandXml(in, name);
 }
 
 struct SameLineCase {
@@ -48,9 +48,9 @@ TEST(LandXmlReader, ImportedChainIsTheElementFileLine)
         std::ifstream xml(c.landXml, std::ios::binary);
         std::ifstream ele(c.elementFile, std::ios::binary);
         ASSERT_TRUE(xml && ele) << c.name;
-        const htbas::LandXmlLine imported = htbas::readLandXml(xml);
+        const vomel::LandXmlLine imported = vomel::readLandXml(xml);
         const auto expected = chain_support::prepareFrom(ele);
-        const htbas::ElementChain& chain = *imported.chain;
+        const vomel::ramp::ElementChain& chain = *imported.chain;
 
         ASSERT_EQ(chain.elementCount, expected->elementCount) << c.name;
         for (int i = 1; i <= chain.elementCount; ++i) {
@@ -63,8 +63,8 @@ TEST(LandXmlReader, ImportedChainIsTheElementFileLine)
         const double end = chain_support::endStation(*expected);
         EXPECT_DOUBLE_EQ(chain_support::endStation(chain), end) << c.name;
         for (double s = expected->nodeStation[1] - 5.0; s <= end + 5.0; s += kStationStep) {
-            const vomel::Point got = htbas::interchangeStationToXY(chain, s);
-            const vomel::Point want = htbas::interchangeStationToXY(*expected, s);
+            const vomel::Point got = vomel::ramp::interchangeStationToXY(chain, s);
+            const vomel::Point want = vomel::ramp::interchangeStationToXY(*expected, s);
             const double error = std::hypot(got.x - want.x, got.y - want.y);
             if (error > worst) {
                 worst = error;
@@ -107,16 +107,16 @@ TEST(LandXmlReader, RotationGivesTheRadiusSign)
          -100.0, -100.0, {100.0, -100.0}, 1.5 * pi},
         {"cw entry spiral", "<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\" "
                             "spiType=\"clothoid\"><Start>0 0</Start><End>119.7302811 5.9903640</End></Spiral>",
-         htbas::INFINITE_RADIUS, 400.0, {119.7302811, 5.9903640}, 0.15},
+         vomel::INFINITE_RADIUS, 400.0, {119.7302811, 5.9903640}, 0.15},
         {"ccw entry spiral", "<Spiral rot=\"ccw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\">"
                              "<Start>0 0</Start><End>119.7302811 -5.9903640</End></Spiral>",
-         htbas::INFINITE_RADIUS, -400.0, {119.7302811, -5.9903640}, 2.0 * pi - 0.15},
+         vomel::INFINITE_RADIUS, -400.0, {119.7302811, -5.9903640}, 2.0 * pi - 0.15},
         {"straight from its points", "<Line><Start>0 0</Start><End>30 40</End></Line>",
-         htbas::INFINITE_RADIUS, htbas::INFINITE_RADIUS, {30.0, 40.0}, std::atan2(40.0, 30.0)},
+         vomel::INFINITE_RADIUS, vomel::INFINITE_RADIUS, {30.0, 40.0}, std::atan2(40.0, 30.0)},
     };
     for (const ShapeCase& c : cases) {
-        const htbas::LandXmlLine line = importText(singleElement(c.element));
-        const htbas::ElementChain& chain = *line.chain;
+        const vomel::LandXmlLine line = importText(singleElement(c.element));
+        const vomel::ramp::ElementChain& chain = *line.chain;
         ASSERT_EQ(chain.elementCount, 1) << c.name;
         EXPECT_EQ(chain.elementStartRadius[1], c.startRadius) << c.name;
         EXPECT_EQ(chain.elementEndRadius[1], c.endRadius) << c.name;
@@ -135,10 +135,10 @@ TEST(LandXmlReader, ArcOfRadius9999IsNotAStraight)
     const double y = 9999.0 * (1.0 - std::cos(deflection));
     char end[96];
     std::snprintf(end, sizeof end, "%.17g %.17g", x, y);
-    const htbas::LandXmlLine line = importText(singleElement(
+    const vomel::LandXmlLine line = importText(singleElement(
         "<Curve rot=\"cw\" radius=\"9999\" length=\"100\"><Start>0 0</Start><End>" + std::string(end) +
         "</End></Curve>"));
-    EXPECT_NE(line.chain->elementStartRadius[1], htbas::INFINITE_RADIUS);
+    EXPECT_NE(line.chain->elementStartRadius[1], vomel::INFINITE_RADIUS);
     EXPECT_NEAR(line.chain->nodeAzimuth[2], deflection, 1e-12);
 }
 
@@ -253,10 +253,10 @@ TEST(LandXmlReader, ToleratesCoordinatesRoundedToATenthOfAMillimetre)
 TEST(LandXmlReader, StationEquationsBecomeChainBreaksInOrderAlongTheLine)
 {
     const std::string line1000 = "<Line><Start>0 0</Start><End>1000 0</End></Line>";
-    const htbas::LandXmlLine line = importText(singleElement(
+    const vomel::LandXmlLine line = importText(singleElement(
         line1000, "<StaEquation staInternal=\"1600\" staBack=\"1650\" staAhead=\"1600\"/>\n"
                   "<StaEquation staInternal=\"1300\" staBack=\"1300\" staAhead=\"1350\"/>\n"));
-    const zxbas::ChainBreaks& breaks = line.chainBreaks;
+    const vomel::ChainBreaks& breaks = line.chainBreaks;
     ASSERT_EQ(breaks.chainBreakCount, 2);
     EXPECT_EQ(breaks.breakBackStation[1], 1300.0);
     EXPECT_EQ(breaks.breakAheadStation[1], 1350.0);
@@ -269,7 +269,7 @@ TEST(LandXmlReader, StationEquationsBecomeChainBreaksInOrderAlongTheLine)
     };
     for (const Stated& s : {Stated{1200.0, 1200.0, 'A'}, Stated{1300.0, 1300.0, 'A'}, Stated{1400.0, 1450.0, 'B'},
                             Stated{1700.0, 1700.0, 'C'}}) {
-        const zxbas::StatedStation got = zxbas::chainStationLetter(breaks, s.continuous);
+        const vomel::StatedStation got = vomel::chainStationLetter(breaks, s.continuous);
         EXPECT_DOUBLE_EQ(got.stated, s.stated) << s.continuous;
         EXPECT_EQ(got.letter, s.letter) << s.continuous;
     }
@@ -283,8 +283,8 @@ TEST(LandXmlReader, ListsAlignmentsAndRecognisesXmlByContent)
         "<StaEquation staBack=\"1\" staAhead=\"2\"/></Alignment>\n"
         "<Alignment name=\"\xD4\xD1\"><CoordGeom><Curve length=\"30\"/><Line length=\"20\"/></CoordGeom>"
         "</Alignment>\n</Alignments>\n</LandXML>\n");
-    EXPECT_TRUE(htbas::looksLikeXml(two));
-    const auto list = htbas::listLandXmlAlignments(two);
+    EXPECT_TRUE(vomel::looksLikeXml(two));
+    const auto list = vomel::listLandXmlAlignments(two);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].name, "Ramp A");
     EXPECT_EQ(list[0].startStation, 100.0);
@@ -299,16 +299,16 @@ TEST(LandXmlReader, ListsAlignmentsAndRecognisesXmlByContent)
     std::istringstream infinite(
         "<LandXML><Alignments><Alignment name=\"I\" staStart=\"INF\" length=\"INF\"><CoordGeom>"
         "<Line length=\"INF\"/><Line length=\"12.5\"/></CoordGeom></Alignment></Alignments></LandXML>");
-    const auto listed = htbas::listLandXmlAlignments(infinite);
+    const auto listed = vomel::listLandXmlAlignments(infinite);
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0].startStation, 0.0);
     EXPECT_EQ(listed[0].length, 12.5);
 
     std::istringstream element("0,1000,2000,45\n9999 9999 100\n");
-    EXPECT_FALSE(htbas::looksLikeXml(element));
+    EXPECT_FALSE(vomel::looksLikeXml(element));
     EXPECT_EQ(element.tellg(), 0);
     std::istringstream empty("");
-    EXPECT_FALSE(htbas::looksLikeXml(empty));
+    EXPECT_FALSE(vomel::looksLikeXml(empty));
 }
 
 TEST(LandXmlSession, ElementMethodTakesLandXmlWithItsChainBreaks)

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/jd_reader.h"
-#include "mainline/mainline.h"
+#include "formats/jd_reader.h"
+#include "alignment/main_line.h"
 
 namespace {
 
@@ -38,13 +38,13 @@ std::vector<ForwardSample> readForwardCsv(const std::string& path)
     return samples;
 }
 
-zxbas::MainLine prepare(const std::string& path)
+vomel::mainline::MainLine prepare(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     EXPECT_TRUE(in) << path;
-    zxbas::MainLine line;
+    vomel::mainline::MainLine line;
     vomel::readJdFile(in, line);
-    zxbas::computeCurveElements(line);
+    vomel::mainline::computeCurveElements(line);
     return line;
 }
 
@@ -52,12 +52,12 @@ TEST(MainLineReference, ForwardPointsMatchIndependentComputation)
 {
     for (const std::string name : {"jd02_spiral_sym", "jd04_incomplete"}) {
         const std::string base = std::string(VOMEL_TEST_DATA_DIR) + "/" + name;
-        const zxbas::MainLine line = prepare(base + ".jdx");
+        const vomel::mainline::MainLine line = prepare(base + ".jdx");
         const auto samples = readForwardCsv(base + ".forward.csv");
         ASSERT_GT(samples.size(), 40u) << name;
         double worst = 0.0, worstStation = 0.0;
         for (const auto& s : samples) {
-            const vomel::Point p = zxbas::mainLineStationToXY(line, s.station);
+            const vomel::Point p = vomel::mainline::mainLineStationToXY(line, s.station);
             const double error = std::hypot(p.x - s.x, p.y - s.y);
             if (error > worst) {
                 worst = error;

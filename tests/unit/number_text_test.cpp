@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/number_text.h"
+#include "core/failure.h"
+#include "text/number_text.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "app/failure.h"
-#include "interchange/element_chain.h"
+#include "core/failure.h"
+#include "text/packed_angle.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST(PackedDmsToDegrees, DigitsAsWritten)
     double largest = 0.0;
     double largestAt = 0.0;
     for (const Case& c : cases) {
-        const double error = std::fabs(htbas::packedDmsToDegrees(c.packed) - c.degrees);
+        const double error = std::fabs(vomel::packedDmsToDegrees(c.packed) - c.degrees);
         if (error > largest) {
             largest = error;
             largestAt = c.packed;
@@ -48,10 +48,10 @@ TEST(PackedDmsToDegrees, DigitsAsWritten)
 TEST(PackedDmsToDegrees, TooLargeOrNotFiniteFails)
 {
     for (const double packed : {214749.0, -214749.0, 1e30, HUGE_VAL, std::nan("")}) {
-        EXPECT_THROW(htbas::packedDmsToDegrees(packed), vomel::FormatFailure) << packed;
+        EXPECT_THROW(vomel::packedDmsToDegrees(packed), vomel::FormatFailure) << packed;
     }
     try {
-        htbas::packedDmsToDegrees(214749.0);
+        vomel::packedDmsToDegrees(214749.0);
     } catch (const vomel::FormatFailure& failure) {
         EXPECT_NE(failure.reason().find("214749 degrees or more"), std::string::npos)
             << failure.reason();

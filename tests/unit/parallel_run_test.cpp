@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/parallel_run.h"
-#include "app/session.h"
-#include "tests/unit/generated_alignment.h"
+#include "core/failure.h"
+#include "session/parallel_run.h"
+#include "session/session.h"
+#include "testing/generated_alignment.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "element_chain_support.h"
-#include "interchange/partial_spiral.h"
+#include "testing/element_chain_support.h"
+#include "geometry/partial_spiral.h"
 
 namespace {
 
@@ -37,16 +37,16 @@ vomel::Point simpsonEnd(double r1, double r2, double length)
 
 TEST(PartialSpiral, SeriesAndIntegrationAgree)
 {
-    const htbas::ElementShape cases[] = {
+    const vomel::ElementShape cases[] = {
         {300, 1000, 100}, {1000, 300, 100}, {-250, -600, 80}, {-600, -250, 80},
         {200, 500, 40},   {2000, 1800, 200}, {60, 90, 120},    {-9999, -500, 150},
     };
     double largest = 0.0;
-    for (const htbas::ElementShape& e : cases) {
+    for (const vomel::ElementShape& e : cases) {
         for (const double fraction : {0.0, 0.3, 0.77, 1.0}) {
             const double d = fraction * e.length;
-            const vomel::Point series = htbas::partialSpiralLocal(e, d);
-            const vomel::Point integral = htbas::partialSpiralLocalByQuadrature(e, d);
+            const vomel::Point series = vomel::partialSpiralLocal(e, d);
+            const vomel::Point integral = vomel::partialSpiralLocalByQuadrature(e, d);
             const double gap = std::hypot(series.x - integral.x, series.y - integral.y);
             largest = std::max(largest, gap);
             EXPECT_LT(gap, kMethodsAgree)
@@ -58,10 +58,10 @@ TEST(PartialSpiral, SeriesAndIntegrationAgree)
 
 TEST(PartialSpiral, NearlyEqualRadiiKeepTheirPrecision)
 {
-    const htbas::ElementShape cases[] = {
+    const vomel::ElementShape cases[] = {
         {1000, 997.5, 100}, {997.5, 1000, 100}, {1000, 999.9, 150}, {-3000, -2990, 300}, {500, 480, 200},
     };
-    for (const htbas::ElementShape& e : cases) {
+    for (const vomel::ElementShape& e : cases) {
         std::ostringstream file;
         file.precision(17);
         file << "0 0 0 0\n" << e.startRadius << ' ' << e.endRadius << ' ' << e.length << '\n';
@@ -70,7 +70,7 @@ TEST(PartialSpiral, NearlyEqualRadiiKeepTheirPrecision)
         EXPECT_NEAR(chain->nodeX[2], expected.x, kIndependentCheck) << e.startRadius << " -> " << e.endRadius;
         EXPECT_NEAR(chain->nodeY[2], expected.y, kIndependentCheck) << e.startRadius << " -> " << e.endRadius;
         // Just before the end node, the point is the node less that step.
-        const vomel::Point near = htbas::interchangeStationToXY(*chain, e.length - 1e-6);
+        const vomel::Point near = vomel::ramp::interchangeStationToXY(*chain, e.length - 1e-6);
         EXPECT_NEAR(std::hypot(near.x - chain->nodeX[2], near.y - chain->nodeY[2]), 1e-6, 1e-9);
     }
 }

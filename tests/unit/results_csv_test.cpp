@@ -9,11 +9,11 @@
 #include <string>
 #include <utility>
 
-#include "app/dispatcher.h"
-#include "app/results_csv.h"
-#include "app/session.h"
-#include "app/stakeout.h"
-#include "scratch_folder.h"
+#include "solver/dispatcher.h"
+#include "session/results_csv.h"
+#include "session/session.h"
+#include "session/stakeout.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 

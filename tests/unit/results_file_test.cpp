@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/results_file.h"
-#include "tests/unit/scratch_folder.h"
+#include "core/failure.h"
+#include "formats/results_file.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -50,11 +50,11 @@ TEST(ResultsHeader, GbkAndUtf8WithAndWithoutChainBreaks)
               "垂直点坐标X 垂直点坐标Y 高程\r\n");
 }
 
-zxbas::ChainBreaks noBreaks() { return {}; }
+vomel::ChainBreaks noBreaks() { return {}; }
 
-zxbas::ChainBreaks oneShortChain()
+vomel::ChainBreaks oneShortChain()
 {
-    zxbas::ChainBreaks b;
+    vomel::ChainBreaks b;
     b.chainBreakCount = 1;
     b.breakBackStation[1] = 100;
     b.breakAheadStation[1] = 150;
@@ -67,7 +67,7 @@ TEST(ResultsDataLine, ByteForByte)
         const char* name;
         vomel::SurveyPoint point;
         vomel::Solution solution;
-        zxbas::ChainBreaks breaks;
+        vomel::ChainBreaks breaks;
         std::string line;
     };
     const std::vector<Case> cases = {

@@ -4,12 +4,12 @@
 #include <memory>
 #include <vector>
 
-#include "app/failure.h"
-#include "interchange/element_chain.h"
+#include "core/failure.h"
+#include "alignment/element_chain.h"
 
 namespace {
 
-using htbas::INFINITE_RADIUS;
+using vomel::INFINITE_RADIUS;
 
 constexpr double kLengthTolerance = 1e-12;  // metres
 
@@ -19,16 +19,16 @@ struct Row {
     double length;
 };
 
-std::unique_ptr<htbas::ElementChain> splitRows(const std::vector<Row>& rows)
+std::unique_ptr<vomel::ramp::ElementChain> splitRows(const std::vector<Row>& rows)
 {
-    auto chain = std::make_unique<htbas::ElementChain>();
+    auto chain = std::make_unique<vomel::ramp::ElementChain>();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         chain->rowStartRadius[i + 1] = rows[i].r1;
         chain->rowEndRadius[i + 1] = rows[i].r2;
         chain->rowLength[i + 1] = rows[i].length;
     }
     chain->rowCount = static_cast<int>(rows.size());
-    htbas::splitReverseSpirals(*chain);
+    vomel::ramp::splitReverseSpirals(*chain);
     return chain;
 }
 
@@ -78,7 +78,7 @@ TEST(SplitReverseSpirals, MoreThanAThousandRowsFailsAndChangesNothing)
     std::vector<Row> rows(999, Row{INFINITE_RADIUS, INFINITE_RADIUS, 1.0});
     rows[10] = {300, -600, 90};
     rows[500] = {-300, 600, 90};
-    auto chain = std::make_unique<htbas::ElementChain>();
+    auto chain = std::make_unique<vomel::ramp::ElementChain>();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         chain->rowStartRadius[i + 1] = rows[i].r1;
         chain->rowEndRadius[i + 1] = rows[i].r2;
@@ -86,7 +86,7 @@ TEST(SplitReverseSpirals, MoreThanAThousandRowsFailsAndChangesNothing)
     }
     chain->rowCount = 999;
     try {
-        htbas::splitReverseSpirals(*chain);
+        vomel::ramp::splitReverseSpirals(*chain);
         FAIL() << "1001 rows accepted";
     } catch (const vomel::FormatFailure& failure) {
         EXPECT_EQ(failure.reason(),

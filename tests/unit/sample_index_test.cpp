@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/failure.h"
-#include "app/sample_index.h"
-#include "bench/generated_lines.h"
+#include "core/failure.h"
+#include "solver/sample_index.h"
+#include "testing/generated_lines.h"
 
 namespace {
 

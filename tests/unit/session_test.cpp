@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/session.h"
-#include "tests/unit/scratch_folder.h"
+#include "core/failure.h"
+#include "session/session.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -101,9 +101,9 @@ TEST(Initialise, ReversedAndOverlongLinesFailBeforeSampling)
         {"longer than 10,000 km", 0, 1e7 + 1, "the line is 10000001 m long; at most 10000000 m can be sampled"},
     };
     for (const auto& c : cases) {
-        auto chain = std::make_shared<htbas::ElementChain>();
+        auto chain = std::make_shared<vomel::ramp::ElementChain>();
         chain->elementCount = 1;
-        chain->elementStartRadius[1] = chain->elementEndRadius[1] = htbas::INFINITE_RADIUS;
+        chain->elementStartRadius[1] = chain->elementEndRadius[1] = vomel::INFINITE_RADIUS;
         chain->elementLength[1] = c.end - c.start;
         chain->nodeStation[1] = c.start;
         chain->nodeStation[2] = c.end;

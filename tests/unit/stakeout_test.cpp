@@ -14,12 +14,12 @@
 #include <sstream>
 #include <string>
 
-#include "app/dispatcher.h"
-#include "app/failure.h"
-#include "app/session.h"
-#include "app/stakeout.h"
-#include "mainline/stated_station.h"
-#include "scratch_folder.h"
+#include "solver/dispatcher.h"
+#include "core/failure.h"
+#include "session/session.h"
+#include "session/stakeout.h"
+#include "stationing/stated_station.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -190,8 +190,8 @@ TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
             constexpr int kPoints = 1500;
             for (int i = 0; i < kPoints; ++i) {
                 // Through the stated station, as a user gives it.
-                const zxbas::StatedStation stated = zxbas::chainStationLetter(a->chainBreaks, station(random));
-                const double s = zxbas::continuousStation(a->chainBreaks, stated);
+                const vomel::StatedStation stated = vomel::chainStationLetter(a->chainBreaks, station(random));
+                const double s = vomel::continuousStation(a->chainBreaks, stated);
                 const double o = offset(random);
                 const vomel::Point p = vomel::offsetPoint(*a, s, o);
                 const vomel::Solution back = a->solve(p.x, p.y, solver);
@@ -226,7 +226,7 @@ TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
 
 TEST(StationFile, ReadsStatedStationsAndNamesFaultyLines)
 {
-    zxbas::ChainBreaks breaks;
+    vomel::ChainBreaks breaks;
     breaks.chainBreakCount = 1;
     breaks.breakBackStation[1] = 1000;
     breaks.breakAheadStation[1] = 1100;

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "mainline/chain_break.h"
-#include "mainline/stated_station.h"
+#include "core/failure.h"
+#include "stationing/chain_break.h"
+#include "stationing/stated_station.h"
 
 namespace {
 
-using zxbas::ChainBreaks;
-using zxbas::StatedStation;
+using vomel::ChainBreaks;
+using vomel::StatedStation;
 
 ChainBreaks breaksOf(const std::vector<std::pair<double, double>>& rows, double end = 1e6)
 {
@@ -45,7 +45,7 @@ TEST(ParseStationText, LettersAndNumbers)
         {"", false, 0, 0},               {"K1+200", false, 0, 0},
     };
     for (const Case& c : cases) {
-        const auto parsed = zxbas::parseStationText(c.text);
+        const auto parsed = vomel::parseStationText(c.text);
         ASSERT_EQ(parsed.has_value(), c.valid) << c.text;
         if (!c.valid) continue;
         EXPECT_EQ(parsed->letter.value_or(0), c.letter) << c.text;
@@ -80,7 +80,7 @@ TEST(ContinuousStation, KnownStationsOnLongAndShortChains)
         {"no breaks", none, {5000.125, 'A'}, 5000.125},
     };
     for (const Case& c : cases) {
-        const double s = zxbas::continuousStation(c.breaks, c.stated);
+        const double s = vomel::continuousStation(c.breaks, c.stated);
         EXPECT_NEAR(s, c.continuous, 1e-9) << c.name;
     }
 }
@@ -106,7 +106,7 @@ TEST(ContinuousStation, StationsThatDoNotExist)
     };
     for (const Case& c : cases) {
         try {
-            zxbas::continuousStation(c.breaks, c.stated);
+            vomel::continuousStation(c.breaks, c.stated);
             ADD_FAILURE() << c.name << ": no failure";
         } catch (const vomel::GeometryFailure& failure) {
             EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
@@ -119,7 +119,7 @@ TEST(ContinuousStation, StationsThatDoNotExist)
 ChainBreaks nineteenBreaks()
 {
     std::vector<std::pair<double, double>> rows;
-    for (int k = 1; k <= zxbas::MAX_CHAIN_BREAKS; ++k) {
+    for (int k = 1; k <= vomel::MAX_CHAIN_BREAKS; ++k) {
         const double back = 500.0 + 130.0 * k;
         rows.emplace_back(back, k % 2 == 0 ? back - 20.0 - k : back + 15.0 + k);
     }
@@ -145,8 +145,8 @@ TEST(ContinuousStation, RoundTripsThroughTheWalk)
     for (const ChainBreaks& breaks : tables) {
         for (int i = 0; i < 4000; ++i) {
             const double s = station(random);
-            const StatedStation stated = zxbas::chainStationLetter(breaks, s);
-            const double back = zxbas::continuousStation(breaks, stated);
+            const StatedStation stated = vomel::chainStationLetter(breaks, s);
+            const double back = vomel::continuousStation(breaks, stated);
             if (std::fabs(back - s) > worst) {
                 worst = std::fabs(back - s);
                 worstAt = s;

@@ -4,15 +4,15 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/failure.h"
-#include "mainline/spiral.h"
-#include "mainline/tangent_solution.h"
+#include "core/failure.h"
+#include "geometry/spiral.h"
+#include "geometry/tangent_solution.h"
 
 namespace {
 
 using std::numbers::pi;
 using vomel::Point;
-using zxbas::solveCurveTangents;
+using vomel::solveCurveTangents;
 
 constexpr double kAngleTolerance = 1e-15;  // radians
 constexpr double kLengthTolerance = 1e-9;  // metres
@@ -29,7 +29,7 @@ TEST(Azimuth, QuadrantsAndAxes)
         {{-0.0, 5}, pi / 2},    {{1e-300, -1}, 2 * pi - pi / 2},
     };
     for (const auto& c : cases) {
-        const double a = zxbas::azimuth({0, 0}, c.to);
+        const double a = vomel::azimuth({0, 0}, c.to);
         EXPECT_NEAR(a, c.expected, kAngleTolerance) << "to (" << c.to.x << ", " << c.to.y << ")";
         EXPECT_GE(a, 0.0);
         EXPECT_LT(a, 2 * pi);
@@ -47,7 +47,7 @@ TEST(LineIntersection, CrossingsInEveryDirection)
          {3500010.0, 500010.0}, {3500110.0, 500010.0}, {3500000.0, 500010.0}},
     };
     for (const auto& c : cases) {
-        const Point p = zxbas::lineIntersection(c.p1, c.p2, c.p3, c.p4);
+        const Point p = vomel::lineIntersection(c.p1, c.p2, c.p3, c.p4);
         EXPECT_NEAR(p.x, c.expected.x, kLengthTolerance);
         EXPECT_NEAR(p.y, c.expected.y, kLengthTolerance);
     }
@@ -58,17 +58,17 @@ TEST(LineIntersection, NearlyVerticalLineKeepsItsDigits)
     // A line through (1000, 0) running along +Y up to 1e-14 in X: the slope
     // form would put the crossing metres away.
     const Point p1{1000.0, 0.0}, p2{1000.0 + 1e-14, 100.0};
-    const Point p = zxbas::lineIntersection(p1, p2, {0.0, 50.0}, {10.0, 50.0});
+    const Point p = vomel::lineIntersection(p1, p2, {0.0, 50.0}, {10.0, 50.0});
     EXPECT_NEAR(p.x, 1000.0, kLengthTolerance);
     EXPECT_NEAR(p.y, 50.0, kLengthTolerance);
 }
 
 TEST(LineIntersection, ParallelLinesFail)
 {
-    EXPECT_THROW(zxbas::lineIntersection({0, 0}, {1, 1}, {0, 1}, {2, 3}), vomel::GeometryFailure);
-    EXPECT_THROW(zxbas::lineIntersection({0, 0}, {0, 1}, {3, 0}, {3, 5}), vomel::GeometryFailure);
+    EXPECT_THROW(vomel::lineIntersection({0, 0}, {1, 1}, {0, 1}, {2, 3}), vomel::GeometryFailure);
+    EXPECT_THROW(vomel::lineIntersection({0, 0}, {0, 1}, {3, 0}, {3, 5}), vomel::GeometryFailure);
     try {
-        zxbas::lineIntersection({0, 0}, {1, 0}, {0, 1}, {5, 1});
+        vomel::lineIntersection({0, 0}, {1, 0}, {0, 1}, {5, 1});
         FAIL() << "no failure";
     } catch (const vomel::GeometryFailure& f) {
         EXPECT_EQ(f.reason(), "the two sides are parallel: they do not intersect");
@@ -101,11 +101,11 @@ TEST(CurveTangents, CompleteSpiralsMatchTheTangentFormulas)
         if (azOut >= 2 * pi) azOut -= 2 * pi;
         if (azOut < 0) azOut += 2 * pi;
         const auto c = solveCurveTangents(k.r, 0, 0, k.ls1, k.ls2, alpha, azIn, azOut);
-        const double p1 = zxbas::spiralShift(k.ls1, k.r), q1 = zxbas::spiralTangentGain(k.ls1, k.r);
-        const double p2 = zxbas::spiralShift(k.ls2, k.r), q2 = zxbas::spiralTangentGain(k.ls2, k.r);
-        EXPECT_NEAR(c.t1, zxbas::tangentLengthFirst(k.r, p1, p2, q1, alpha), kLengthTolerance)
+        const double p1 = vomel::spiralShift(k.ls1, k.r), q1 = vomel::spiralTangentGain(k.ls1, k.r);
+        const double p2 = vomel::spiralShift(k.ls2, k.r), q2 = vomel::spiralTangentGain(k.ls2, k.r);
+        EXPECT_NEAR(c.t1, vomel::tangentLengthFirst(k.r, p1, p2, q1, alpha), kLengthTolerance)
             << "R " << k.r << " alpha " << k.alphaDeg;
-        EXPECT_NEAR(c.t2, zxbas::tangentLengthSecond(k.r, p1, p2, q2, alpha), kLengthTolerance)
+        EXPECT_NEAR(c.t2, vomel::tangentLengthSecond(k.r, p1, p2, q2, alpha), kLengthTolerance)
             << "R " << k.r << " alpha " << k.alphaDeg;
         EXPECT_NEAR(c.turn, alpha, 1e-13) << "the turn has the sign of the deflection";
     }

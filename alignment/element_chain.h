@@ -1,0 +1,69 @@
+#pragma once
+// The design line of an interchange ramp as a chain of elements laid end to
+// end from a start point: straights, circular arcs and clothoids, each given
+// by its start radius, end radius and length. The tables are 1-based, one
+// array per column; whoever holds the alignment owns one ElementChain.
+//
+// Building a chain: readElementFile (formats/element_file.h), splitReverseSpirals,
+// chainStartAzimuth = packedDmsToDegrees(chainStartAzimuth),
+// prepareElementChain; then interchangeStationToXY. The end station is
+// nodeStation[elementCount + 1].
+
+#include <array>
+#include <cstddef>
+
+#include "geometry/element_kind.h"
+
+namespace vomel::ramp {
+
+// Element lines of a file and rows after splitting reverse spirals.
+inline constexpr int MAX_ROWS = 1000;
+
+// Nodes run from 1 to elementCount + 1 within the same capacity.
+inline constexpr int MAX_ELEMENTS = MAX_ROWS - 1;
+
+using ChainColumn = std::array<double, MAX_ROWS + 1>;  // index 0 unused
+
+struct ElementChain {
+    // Start point, from the file's first line. chainStartAzimuth is packed
+    // degrees D.MMSS as read, decimal degrees after packedDmsToDegrees and
+    // radians after prepareElementChain.
+    double chainStartStation = 0.0;
+    double chainStartX = 0.0;
+    double chainStartY = 0.0;
+    double chainStartAzimuth = 0.0;
+
+    // Element lines as read (radius 9999 = straight end, signed: positive
+    // turns from +X towards +Y; length in metres).
+    ChainColumn rowStartRadius{};
+    ChainColumn rowEndRadius{};
+    ChainColumn rowLength{};
+    int rowCount = 0;
+
+    // The rows after reverse spirals have been split at zero curvature.
+    ChainColumn elementStartRadius{};
+    ChainColumn elementEndRadius{};
+    ChainColumn elementLength{};
+    int elementCount = 0;
+
+    // Node i is the start of element i, node elementCount + 1 the end of
+    // the last. Stations and coordinates in metres, tangent azimuths in
+    // radians in [0, 2π).
+    ChainColumn nodeStation{};
+    ChainColumn nodeX{};
+    ChainColumn nodeY{};
+    ChainColumn nodeAzimuth{};
+};
+
+// Element k of a chain's element table.
+inline ElementShape elementShape(const ElementChain& chain, int k)
+{
+    const auto row = static_cast<std::size_t>(k);
+    return {chain.elementStartRadius[row], chain.elementEndRadius[row], chain.elementLength[row]};
+}
+
+}  // namespace vomel::ramp
+
+#include "alignment/chain_preparation.h"
+#include "alignment/ramp_station.h"
+#include "alignment/reverse_spiral.h"

@@ -1,0 +1,33 @@
+#include "alignment/main_line.h"
+
+#include "text/input_line.h"
+
+namespace vomel::mainline {
+
+namespace {
+constexpr std::size_t ROWS = JD_CAPACITY + 1;  // index 0 unused
+}
+
+MainLine::MainLine()
+    : jdName(ROWS),
+      jdX(ROWS), jdY(ROWS), jdRadius(ROWS), jdSpiralIn(ROWS), jdSpiralOut(ROWS),
+      jdOuterRadiusIn(ROWS), jdOuterRadiusOut(ROWS),
+      jdIsHairpin(ROWS), jdHairpinInForward(ROWS), jdHairpinOutForward(ROWS),
+      sideAzimuth(ROWS), jdDeflection(ROWS), jdStation(ROWS), tangentIn(ROWS), tangentOut(ROWS),
+      curveLength(ROWS), spiralExtraIn(ROWS), spiralExtraOut(ROWS), originAzimuthIn(ROWS),
+      originAzimuthOut(ROWS), originTurn(ROWS),
+      zhStation(ROWS), hyStation(ROWS), yhStation(ROWS), hzStation(ROWS),
+      zhX(ROWS), zhY(ROWS), hyX(ROWS), hyY(ROWS), hzX(ROWS), hzY(ROWS), hyAzimuth(ROWS)
+{
+}
+
+std::string rowLabel(const MainLine& line, int row)
+{
+    std::string label = "intersection point " + std::to_string(row);
+    if (row >= 1 && row <= JD_CAPACITY && !line.jdName[static_cast<std::size_t>(row)].empty()) {
+        label += " (" + line.jdName[static_cast<std::size_t>(row)].substr(0, vomel::MAX_QUOTED_BYTES) + ")";
+    }
+    return label;
+}
+
+}  // namespace vomel::mainline

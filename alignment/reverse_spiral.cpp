@@ -1,0 +1,73 @@
+#include "alignment/reverse_spiral.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/failure.h"
+#include "alignment/element_chain.h"
+
+namespace vomel::ramp {
+
+namespace {
+
+// Both radii finite and of opposite signs: the curvature passes through 0
+// inside the element. A radius of 0 (product exactly 0) is not split.
+bool isReverseSpiral(double startRadius, double endRadius)
+{
+    return startRadius != INFINITE_RADIUS && endRadius != INFINITE_RADIUS &&
+           startRadius != endRadius && startRadius * endRadius < 0.0;
+}
+
+}  // namespace
+
+void splitReverseSpirals(ElementChain& chain)
+{
+    const int rowCount = chain.rowCount;
+    if (rowCount < 0 || rowCount > MAX_ROWS) {
+        throw vomel::FormatFailure("row count " + std::to_string(rowCount) + " is out of range");
+    }
+    std::vector<int> reverse;
+    for (int i = 1; i <= rowCount; ++i) {
+        if (isReverseSpiral(chain.rowStartRadius[i], chain.rowEndRadius[i])) reverse.push_back(i);
+    }
+    const int splitCount = static_cast<int>(reverse.size());
+    if (rowCount + splitCount > MAX_ROWS) {
+        throw vomel::FormatFailure(std::to_string(rowCount + splitCount) +
+                                   " elements after splitting " + std::to_string(splitCount) +
+                                   " reverse spirals; at most " + std::to_string(MAX_ROWS) +
+                                   " rows are allowed");
+    }
+
+    for (int k = 1; k <= splitCount; ++k) {
+        // k - 1 rows have been inserted before this one.
+        const int p = reverse[static_cast<std::size_t>(k - 1)] + k - 1;
+        for (int j = rowCount + k - 1; j >= p + 1; --j) {
+            chain.rowStartRadius[j + 1] = chain.rowStartRadius[j];
+            chain.rowEndRadius[j + 1] = chain.rowEndRadius[j];
+            chain.rowLength[j + 1] = chain.rowLength[j];
+        }
+        const double r1 = chain.rowStartRadius[p];
+        const double r2 = chain.rowEndRadius[p];
+        const double length = chain.rowLength[p];
+        // Curvature 1/R1 → 1/R2 linearly: it is 0 at the fraction
+        // |R2| / (|R1| + |R2|) of the length from the start.
+        const double total = std::fabs(r1) + std::fabs(r2);
+        chain.rowStartRadius[p] = r1;
+        chain.rowEndRadius[p] = INFINITE_RADIUS;
+        chain.rowLength[p] = length * std::fabs(r2) / total;
+        chain.rowStartRadius[p + 1] = INFINITE_RADIUS;
+        chain.rowEndRadius[p + 1] = r2;
+        chain.rowLength[p + 1] = length * std::fabs(r1) / total;
+    }
+
+    chain.rowCount = rowCount + splitCount;
+    chain.elementCount = chain.rowCount;
+    for (int i = 1; i <= chain.rowCount; ++i) {
+        chain.elementStartRadius[i] = chain.rowStartRadius[i];
+        chain.elementEndRadius[i] = chain.rowEndRadius[i];
+        chain.elementLength[i] = chain.rowLength[i];
+    }
+}
+
+}  // namespace vomel::ramp

@@ -1,0 +1,50 @@
+#pragma once
+// The coordinate file: one surveyed point a line, "label X Y [elevation]",
+// read until a blank line or the end of the file. The label is any text
+// without blanks, copied byte for byte (GBK or UTF-8).
+
+#include <cstddef>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "text/input_line.h"
+
+namespace vomel {
+
+struct SurveyPoint {
+    std::string label;
+    double x = 0.0;
+    double y = 0.0;
+    double elevation = 0.0;  // taken only from a line of exactly four fields
+    long line = 0;           // line of the file the point was read from
+};
+
+// Reads the points a chunk at a time, so that a long file need not be held
+// whole. A line with fewer than three fields or a non-numeric X, Y or
+// elevation is a FormatFailure with its file line.
+class CoordinateReader {
+public:
+    explicit CoordinateReader(std::istream& in) : lines_(in) {}
+
+    // Appends up to maxPoints points to `out`; returns how many it appended.
+    // 0 means the list has ended (blank line or end of file).
+    std::size_t readChunk(std::vector<SurveyPoint>& out, std::size_t maxPoints);
+
+    bool finished() const { return finished_; }
+
+private:
+    LineReader lines_;
+    bool finished_ = false;
+};
+
+// Most points a whole coordinate file may hold: about 150 MB of points in
+// memory at once, far more than any survey.
+inline constexpr std::size_t MAX_POINTS = 2'000'000;
+
+// Every point of the file; a point beyond maxPoints (MAX_POINTS but in
+// tests) is a FormatFailure naming its line.
+// naming its line.
+std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoints = MAX_POINTS);
+
+}  // namespace vomel

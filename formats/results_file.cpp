@@ -1,0 +1,270 @@
+#include "formats/results_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "core/failure.h"
+#include "text/number_text.h"
+
+namespace vomel {
+
+namespace {
+
+// Header captions in order; each but the last ends with its blank.
+constexpr std::array<const char*, 9> HEADER_ITEMS = {
+    "计算点标识 ",   "计算点坐标X ",
+    "计算点坐标Y ",  "断链标识 ",
+    "计算点对应设计线桩号 ", "计算点到设计线距离(左正右负) ",
+    "垂直点坐标X ",  "垂直点坐标Y ",
+    "高程",
+};
+constexpr std::size_t CHAIN_BREAK_ITEM = 3;
+
+// Converts UTF-8 text to GBK with the C library's converter.
+std::string utf8ToGbk(const std::string& utf8)
+{
+    iconv_t cd = iconv_open("GBK", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        throw FileFailure(std::string("no UTF-8 to GBK converter: ") + std::strerror(errno));
+    }
+    std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
+    std::vector<char> in(utf8.begin(), utf8.end());
+    std::string out(utf8.size() * 2 + 16, '\0');
+    char* inPtr = in.data();
+    std::size_t inLeft = in.size();
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+        throw FileFailure(std::string("cannot convert the header to GBK: ") + std::strerror(errno));
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+}  // namespace
+
+std::string resultsHeader(bool withChainBreaks, HeaderEncoding encoding)
+{
+    std::string header;
+    for (std::size_t i = 0; i < HEADER_ITEMS.size(); ++i) {
+        if (i == CHAIN_BREAK_ITEM && !withChainBreaks) continue;
+        header += HEADER_ITEMS[i];
+    }
+    if (encoding == HeaderEncoding::Gbk) header = utf8ToGbk(header);
+    return header + "\r\n";
+}
+
+void ResultLine::addText(std::string_view text)
+{
+    text_ += text;
+    afterText_ = true;
+}
+
+void ResultLine::addNumber(double value)
+{
+    const std::string number = formatGeneral(value);
+    if (number.front() == '-') {
+        // A minus sign straight after a text item would join the two.
+        if (afterText_) text_ += ' ';
+    } else {
+        text_ += ' ';
+    }
+    text_ += number;
+    text_ += ' ';
+    afterText_ = false;
+}
+
+std::string resultsDataLine(const SurveyPoint& point, const Solution& solution,
+                            const vomel::ChainBreaks& breaks)
+{
+    const vomel::StatedStation stated = vomel::chainStationLetter(breaks, solution.station);
+    ResultLine line;
+    line.addText(point.label);
+    line.addNumber(point.x);
+    line.addNumber(point.y);
+    if (breaks.chainBreakCount != 0) line.addText(std::string(1, stated.letter));
+    line.addNumber(stated.stated);
+    line.addNumber(solution.offset);
+    line.addNumber(solution.footX);
+    line.addNumber(solution.footY);
+    line.addNumber(point.elevation);
+    return line.finish();
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// Bytes gathered before they are handed to the file.
+constexpr std::size_t WRITE_BUFFER_BYTES = 1u << 16;
+
+bool startsWith(const std::string& text, const char* prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+// Paths that name an open stream of a process (our standard output, say,
+// redirected to a file) rather than a file to replace.
+bool namesProcessStream(const std::string& path)
+{
+    return path == "/dev/stdout" || path == "/dev/stderr" || startsWith(path, "/dev/fd/") ||
+           startsWith(path, "/proc/");
+}
+
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string baseNameOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+}  // namespace
+
+ResultsWriter::ResultsWriter(const std::string& path) : path_(path), finalPath_(path)
+{
+    if (path.empty()) throw FileFailure("no results file was named");
+
+    struct stat info {};
+    const bool exists = ::stat(path.c_str(), &info) == 0;
+    if (!exists && errno != ENOENT) fail("cannot reach the results file", errno);
+    if (exists && S_ISDIR(info.st_mode)) fail("the results file is a folder", EISDIR);
+
+    if (exists && (!S_ISREG(info.st_mode) || namesProcessStream(path))) {
+        // A terminal, pipe or device (or our own standard output): write
+        // straight to it, appending so that a redirection keeps its place.
+        direct_ = true;
+        fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        if (fd_ < 0) fail("cannot open the results file for writing", errno);
+        return;
+    }
+
+    mode_t mode = newFileMode();
+    if (exists) {
+        if (::access(path.c_str(), W_OK) != 0) fail("the results file cannot be replaced", errno);
+        mode = info.st_mode & 07777;
+        // Replace the file a symbolic link points to, not the link.
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            finalPath_ = real;
+            std::free(real);
+        }
+    }
+
+    std::string pattern = folderOf(finalPath_) + "/." + baseNameOf(finalPath_) + ".XXXXXX";
+    fd_ = ::mkstemp(pattern.data());
+    if (fd_ < 0) fail("cannot create a file in the folder " + folderOf(finalPath_), errno);
+    tempPath_ = pattern;
+    ::fchmod(fd_, mode);
+}
+
+ResultsWriter::~ResultsWriter() { discard(); }
+
+void ResultsWriter::discard() noexcept
+{
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!tempPath_.empty() && !committed_) ::unlink(tempPath_.c_str());
+    tempPath_.clear();
+}
+
+void ResultsWriter::fail(const std::string& reason, int error) const
+{
+    FileFailure failure(reason + ": " + std::strerror(error));
+    failure.setFile(path_);
+    throw failure;
+}
+
+void ResultsWriter::write(std::string_view bytes)
+{
+    if (fd_ < 0) throw FileFailure("the results file is already closed");
+    buffer_ += bytes;
+    // A stream cannot be taken back: it gets the whole file at commit, so a
+    // failed run writes nothing to it.
+    if (!direct_ && buffer_.size() >= WRITE_BUFFER_BYTES) flushBuffer();
+}
+
+void ResultsWriter::flushBuffer()
+{
+    sink(buffer_.data(), buffer_.size());
+    buffer_.clear();
+}
+
+void ResultsWriter::sink(const char* data, std::size_t size)
+{
+    while (size > 0) {
+        std::size_t chunk = size;
+        if (faultAfter_) {
+            if (written_ >= *faultAfter_) {
+                discard();
+                fail("cannot write the results file", ENOSPC);
+            }
+            chunk = std::min(chunk, *faultAfter_ - written_);
+        }
+        const ssize_t n = ::write(fd_, data, chunk);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            discard();
+            fail("cannot write the results file", error);
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+        written_ += static_cast<std::size_t>(n);
+    }
+}
+
+void ResultsWriter::commit()
+{
+    if (fd_ < 0) throw FileFailure("the results file is already closed");
+    flushBuffer();
+    if (direct_) {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) fail("cannot finish writing the results file", errno);
+        committed_ = true;
+        return;
+    }
+    if (::fsync(fd_) != 0) {
+        const int error = errno;
+        discard();
+        fail("cannot write the results file to disk", error);
+    }
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+        const int error = errno;
+        discard();
+        fail("cannot finish writing the results file", error);
+    }
+    if (::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) {
+        const int error = errno;
+        discard();
+        fail("cannot put the results file in place", error);
+    }
+    committed_ = true;
+    tempPath_.clear();
+}
+
+}  // namespace vomel

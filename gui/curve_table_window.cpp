@@ -1,0 +1,161 @@
+#include "gui/curve_table_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStringDecoder>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <set>
+
+#include "session/curve_table.h"
+#include "core/failure.h"
+#include "ui/file_dialogs.h"
+#include "ui/platform.h"
+#include "ui/window_texts.h"
+#include "session/messages.h"
+#include "formats/results_file.h"
+
+namespace vomel::gui {
+
+namespace {
+
+// Pixels left free around the window when it is sized to the screen.
+constexpr int SCREEN_MARGIN = 80;
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Names of intersection points are the file's bytes, GBK or UTF-8: shown as
+// UTF-8 when they are valid UTF-8, otherwise as GB18030 (of which GBK is a
+// part); bytes neither decodes show as replacement characters.
+QString cellText(const std::string& bytes)
+{
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8.decode(view);
+    if (!utf8.hasError()) return decoded;
+    QStringDecoder gbk("GB18030", QStringDecoder::Flag::Stateless);
+    if (gbk.isValid()) {
+        QString chinese = gbk.decode(view);
+        if (!gbk.hasError()) return chinese;
+    }
+    return decoded;
+}
+
+}  // namespace
+
+CurveTableWindow::CurveTableWindow(Platform& platform, std::shared_ptr<const Alignment> line, QWidget* parent)
+    : QDialog(parent), platform_(platform), curves_(curveTable(*line))
+{
+    setObjectName(QStringLiteral("CurveTableWindow"));
+    setWindowTitle(text(CURVE_TABLE_TITLE));
+
+    const CurveTable& table = curves_;
+    table_ = new QTableWidget(static_cast<int>(table.rows.size()), static_cast<int>(table.columns.size()), this);
+    table_->setObjectName(QStringLiteral("curveTable"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QStringList headers;
+    for (const auto& column : table.columns) headers << cellText(column);
+    table_->setHorizontalHeaderLabels(headers);
+    table_->verticalHeader()->setVisible(false);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
+            auto* item = new QTableWidgetItem(cellText(table.rows[r][c]));
+            if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    }
+    table_->resizeColumnsToContents();
+
+    auto* copy = new QPushButton(text(COPY_CAPTION), this);
+    copy->setObjectName(QStringLiteral("copyButton"));
+    auto* save = new QPushButton(text(SAVE_CSV_CAPTION), this);
+    save->setObjectName(QStringLiteral("saveCsvButton"));
+    auto* close = new QPushButton(text(CLOSE_CAPTION), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("curveTableStatus"));
+    connect(copy, &QPushButton::clicked, this, &CurveTableWindow::copyToClipboard);
+    connect(save, &QPushButton::clicked, this, [this] { saveCsv(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* shortcut = new QShortcut(QKeySequence::Copy, table_);
+    connect(shortcut, &QShortcut::activated, this, &CurveTableWindow::copyToClipboard);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(status_, 1);
+    buttons->addWidget(copy);
+    buttons->addWidget(save);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+
+    // Large enough for the whole table, as far as the screen allows; the
+    // table scrolls beyond that.
+    const QMargins margins = layout->contentsMargins();
+    int width = 2 * table_->frameWidth() + margins.left() + margins.right() +
+                table_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < table_->columnCount(); ++c) width += table_->columnWidth(c);
+    int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
+                 table_->horizontalScrollBar()->sizeHint().height() + margins.top() + margins.bottom() +
+                 layout->spacing() + buttons->sizeHint().height();
+    for (int r = 0; r < table_->rowCount(); ++r) height += table_->rowHeight(r);
+    const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    resize(std::min(width, available.width() - SCREEN_MARGIN), std::min(height, available.height() - SCREEN_MARGIN));
+}
+
+QString CurveTableWindow::selectionText() const
+{
+    std::set<int> rows;
+    std::set<int> columns;
+    for (const QTableWidgetItem* item : table_->selectedItems()) {
+        rows.insert(item->row());
+        columns.insert(item->column());
+    }
+    if (rows.empty()) {
+        for (int r = 0; r < table_->rowCount(); ++r) rows.insert(r);
+        for (int c = 0; c < table_->columnCount(); ++c) columns.insert(c);
+    }
+    QStringList lines;
+    QStringList header;
+    for (int c : columns) header << table_->horizontalHeaderItem(c)->text();
+    lines << header.join(QLatin1Char('\t'));
+    for (int r : rows) {
+        QStringList cells;
+        for (int c : columns) cells << table_->item(r, c)->text();
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void CurveTableWindow::copyToClipboard()
+{
+    QApplication::clipboard()->setText(selectionText());
+    status_->setText(text(TABLE_COPIED));
+}
+
+bool CurveTableWindow::saveCsv()
+{
+    const auto path = platform_.askSaveFile(CURVE_TABLE_SAVE_DIALOG);
+    if (!path) return false;
+    try {
+        ResultsWriter writer(*path);
+        writer.write(curveTableCsv(curves_));
+        writer.commit();
+    } catch (const Failure& failure) {
+        platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
+        return false;
+    }
+    status_->setText(text(TABLE_SAVED) + QString::fromLocal8Bit(path->c_str()));
+    return true;
+}
+
+}  // namespace vomel::gui

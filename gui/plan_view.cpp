@@ -1,0 +1,383 @@
+#include "gui/plan_view.h"
+
+#include <QHelpEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringDecoder>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "text/number_text.h"
+
+namespace vomel::gui {
+
+namespace {
+
+// Pixels around the scene when it is fitted.
+constexpr double FIT_MARGIN = 40.0;
+// A point is hovered within this many pixels.
+constexpr double HOVER_PIXELS = 6.0;
+// Zoom per eighth of a degree of wheel turn (a notch of 15 degrees: x1.2).
+constexpr double WHEEL_ZOOM_PER_UNIT = 1.2;
+constexpr double WHEEL_UNITS_PER_NOTCH = 120.0;
+// Drawn station ticks lie at least this far apart, labelled ones farther.
+constexpr double MIN_TICK_PIXELS = 8.0;
+constexpr double MIN_TICK_LABEL_PIXELS = 90.0;
+constexpr double TICK_HALF_LENGTH = 5.0;
+// A foot line shorter than this (pixels) is not drawn.
+constexpr double MIN_FOOT_PIXELS = 1.0;
+
+const QColor LINE_COLOUR(20, 60, 160);
+const QColor TANGENT_COLOUR(150, 150, 150);
+const QColor KEY_POINT_COLOUR(0, 120, 60);
+const QColor INTERSECTION_COLOUR(170, 90, 0);
+const QColor TICK_COLOUR(40, 40, 40);
+const QColor POINT_COLOUR(200, 20, 20);
+const QColor FOOT_COLOUR(230, 140, 140);
+
+QPointF qt(ScreenPoint p)
+{
+    return {p.x, p.y};
+}
+
+// The screen direction of an azimuth: X (north) is up, Y (east) right.
+QPointF screenDirection(double azimuth)
+{
+    return {std::sin(azimuth), -std::cos(azimuth)};
+}
+
+// Draws `text` with its top left at `at` when the placer finds room.
+bool drawLabel(QPainter& painter, LabelPlacer& placer, QPointF at, const QString& text, const QColor& colour)
+{
+    const QFontMetricsF metrics(painter.font());
+    const QRectF box = metrics.boundingRect(QRectF(at, QSizeF(1000, 1000)), Qt::AlignLeft | Qt::AlignTop, text);
+    if (!placer.place({box.left(), box.top(), box.width(), box.height()})) return false;
+    painter.setPen(colour);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+    return true;
+}
+
+// Draws the label of a mark at `at` right of it, else left, above or below,
+// wherever there is room first.
+void drawLabelNear(QPainter& painter, LabelPlacer& placer, QPointF at, const QString& text, const QColor& colour)
+{
+    const QFontMetricsF metrics(painter.font());
+    const double w = metrics.horizontalAdvance(text);
+    const double h = metrics.height();
+    for (const double gap : {6.0, 16.0}) {
+        for (const QPointF offset : {QPointF(gap, -h / 2), QPointF(-gap - w, -h / 2), QPointF(-w / 2, -gap - h),
+                                     QPointF(-w / 2, gap), QPointF(gap, gap / 2), QPointF(gap, -h - gap / 2),
+                                     QPointF(-gap - w, gap / 2), QPointF(-gap - w, -h - gap / 2)}) {
+            const QRectF box(at + offset, QSizeF(w, h));
+            if (!placer.place({box.left(), box.top(), box.width(), box.height()})) continue;
+            painter.setPen(colour);
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+            return;
+        }
+    }
+}
+
+// A length of 1, 2 or 5 times a power of ten, about `pixels` long at `scale`.
+double scaleBarLength(double scale, double pixels)
+{
+    const double wanted = pixels / scale;
+    const double decade = std::pow(10.0, std::floor(std::log10(wanted)));
+    for (const double step : {5.0, 2.0, 1.0}) {
+        if (step * decade <= wanted) return step * decade;
+    }
+    return decade;
+}
+
+}  // namespace
+
+QString textFromFileBytes(const std::string& bytes)
+{
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString asUtf8 = utf8(view);
+    const bool validUtf8 = !utf8.hasError();
+    // Chinese in UTF-8 takes three bytes a character; a two-byte sequence
+    // (lead byte C2..DF) in a survey label is far more likely a GBK pair
+    // that happens to read as UTF-8, such as D7 AE for "桩".
+    const bool twoByteSequence = std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0xC2 && b <= 0xDF;
+    });
+    if (validUtf8 && !twoByteSequence) return asUtf8;
+    QStringDecoder gbk("GB18030", QStringDecoder::Flag::Stateless);
+    if (gbk.isValid()) {
+        const QString asGbk = gbk(view);
+        if (!gbk.hasError()) return asGbk;
+    }
+    if (validUtf8) return asUtf8;
+    return QString::fromLatin1(view.data(), view.size());
+}
+
+QString hoverText(const PlanPoint& point)
+{
+    return QStringLiteral("点号 %1\n桩号 %2\n左距 %3")
+        .arg(textFromFileBytes(point.label), QString::fromStdString(point.station),
+             QString::fromStdString(formatFixed(point.offset, 3)));
+}
+
+PlanView::PlanView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PlanView"));
+    setMouseTracking(true);
+    setMinimumSize(320, 240);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PlanView::~PlanView() = default;
+
+void PlanView::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
+{
+    if (scene == scene_) return;
+    // A scene of the same line (after a file run, say) keeps the view.
+    const bool sameLine = scene_ && scene && scene_->line.size() == scene->line.size() && !scene->line.empty() &&
+                          scene_->line.front().x == scene->line.front().x &&
+                          scene_->line.front().y == scene->line.front().y &&
+                          scene_->line.back().x == scene->line.back().x && scene_->line.back().y == scene->line.back().y;
+    if (!sameLine) fitted_ = false;
+    scene_ = std::move(scene);
+    lineDetail_ = scene_ ? std::make_unique<PlanLineDetail>(scene_->line) : nullptr;
+    pointIndex_ = scene_ ? std::make_unique<PlanPointIndex>(scene_->points) : nullptr;
+    intersectionLabels_.clear();
+    keyPointLabels_.clear();
+    if (scene_) {
+        for (const PlanMark& mark : scene_->intersectionPoints) {
+            intersectionLabels_.push_back(textFromFileBytes(mark.name));
+        }
+        for (const PlanMark& mark : scene_->keyPoints) {
+            keyPointLabels_.push_back(textFromFileBytes(mark.name) + QLatin1Char(' ') +
+                                      QString::fromStdString(mark.station));
+        }
+    }
+    if (fit || !fitted_) fitAll();
+    update();
+}
+
+void PlanView::fitAll()
+{
+    viewport_.setSize(width(), height());
+    if (scene_) {
+        viewport_.fit(scene_->bounds, FIT_MARGIN);
+        fitted_ = true;
+    }
+    update();
+}
+
+void PlanView::showBounds(const PlanBounds& bounds)
+{
+    viewport_.setSize(width(), height());
+    viewport_.fit(bounds, 0.0);
+    fitted_ = true;
+    update();
+}
+
+std::optional<std::size_t> PlanView::pointAt(QPoint position) const
+{
+    if (!pointIndex_) return std::nullopt;
+    const Point at = viewport_.toWorld({static_cast<double>(position.x()), static_cast<double>(position.y())});
+    return pointIndex_->nearest(at, HOVER_PIXELS / viewport_.scale());
+}
+
+QImage PlanView::render() const
+{
+    QImage image(size() * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio());
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}
+
+void PlanView::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    paint(painter);
+}
+
+void PlanView::paint(QPainter& painter) const
+{
+    painter.fillRect(QRectF(0, 0, viewport_.width(), viewport_.height()), Qt::white);
+    if (!scene_) return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    LabelPlacer placer(viewport_.width(), viewport_.height());
+    const PlanBounds visible = viewport_.visibleBounds(20.0);
+    auto onScreen = [&visible](Point p) {
+        return p.x >= visible.minX && p.x <= visible.maxX && p.y >= visible.minY && p.y <= visible.maxY;
+    };
+
+    // Tangents through the intersection points, thin and dashed.
+    painter.setPen(QPen(TANGENT_COLOUR, 1.0, Qt::DashLine));
+    for (const auto& [from, to] : scene_->tangents) {
+        painter.drawLine(qt(viewport_.toScreen(from)), qt(viewport_.toScreen(to)));
+    }
+
+    // The line, reduced to the screen's resolution.
+    painter.setPen(QPen(LINE_COLOUR, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (const auto& run : lineDetail_->visibleRuns(viewport_)) {
+        QPolygonF polyline;
+        polyline.reserve(static_cast<qsizetype>(run.size()));
+        for (const ScreenPoint& p : run) polyline << qt(p);
+        painter.drawPolyline(polyline);
+        for (std::size_t i = 1; i < run.size(); ++i) placer.occupySegment(run[i - 1], run[i]);
+    }
+
+    // Labels keep off the marks.
+    const std::vector<std::size_t> drawn = visiblePoints(scene_->points, viewport_);
+    auto occupyMark = [&](Point p, double half) {
+        const ScreenPoint s = viewport_.toScreen(p);
+        placer.occupy({s.x - half, s.y - half, 2.0 * half, 2.0 * half});
+    };
+    for (const PlanMark& mark : scene_->keyPoints) occupyMark(mark.at, 4.0);
+    for (const PlanMark& mark : scene_->intersectionPoints) occupyMark(mark.at, 5.0);
+    for (const std::size_t i : drawn) occupyMark(scene_->points[i].at, 3.0);
+
+    // Intersection points and key points first: their labels come first.
+    for (std::size_t m = 0; m < scene_->intersectionPoints.size(); ++m) {
+        const PlanMark& mark = scene_->intersectionPoints[m];
+        if (!onScreen(mark.at)) continue;
+        const QPointF at = qt(viewport_.toScreen(mark.at));
+        painter.setPen(QPen(INTERSECTION_COLOUR, 1.5));
+        painter.setBrush(Qt::white);
+        painter.drawPolygon(QPolygonF{at + QPointF(0, -5), at + QPointF(4.5, 3.5), at + QPointF(-4.5, 3.5)});
+        drawLabelNear(painter, placer, at, intersectionLabels_[m], INTERSECTION_COLOUR);
+    }
+
+    for (std::size_t m = 0; m < scene_->keyPoints.size(); ++m) {
+        const PlanMark& mark = scene_->keyPoints[m];
+        if (!onScreen(mark.at)) continue;
+        const QPointF at = qt(viewport_.toScreen(mark.at));
+        painter.setPen(QPen(KEY_POINT_COLOUR, 1.5));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(at, 3.5, 3.5);
+        drawLabelNear(painter, placer, at, keyPointLabels_[m], KEY_POINT_COLOUR);
+    }
+    // Station ticks across the line, labelled on its left.
+    const long stride = tickStride(viewport_.scale(), MIN_TICK_PIXELS);
+    const long labelStride = tickStride(viewport_.scale(), MIN_TICK_LABEL_PIXELS);
+    for (const PlanTick& tick : scene_->ticks) {
+        const auto step = static_cast<long>(std::llround(tick.stated / PLAN_TICK_SPACING));
+        if (step % stride != 0 || !onScreen(tick.at)) continue;
+        const QPointF at = qt(viewport_.toScreen(tick.at));
+        const QPointF along = screenDirection(tick.azimuth);
+        const QPointF left(along.y(), -along.x());
+        painter.setPen(QPen(TICK_COLOUR, 1.0));
+        painter.drawLine(at - TICK_HALF_LENGTH * left, at + TICK_HALF_LENGTH * left);
+        if (step % labelStride == 0) {
+            const QString text = QString::fromStdString(tick.text);
+            const QFontMetricsF metrics(painter.font());
+            // Far enough along the normal that the label's box clears the line.
+            const double reach = std::abs(left.x()) * metrics.horizontalAdvance(text) / 2.0 +
+                                 std::abs(left.y()) * metrics.height() / 2.0;
+            const QPointF centre = at + (TICK_HALF_LENGTH + 3.0 + reach) * left;
+            drawLabel(painter, placer, centre - QPointF(metrics.horizontalAdvance(text) / 2.0, metrics.height() / 2.0),
+                      text, TICK_COLOUR);
+        }
+    }
+
+    // The points of the last run, at most one per few pixels, with their feet.
+    for (const std::size_t i : drawn) {
+        const PlanPoint& point = scene_->points[i];
+        const QPointF at = qt(viewport_.toScreen(point.at));
+        const QPointF foot = qt(viewport_.toScreen(point.foot));
+        if (std::hypot(at.x() - foot.x(), at.y() - foot.y()) >= MIN_FOOT_PIXELS) {
+            painter.setPen(QPen(FOOT_COLOUR, 1.0));
+            painter.drawLine(at, foot);
+        }
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(POINT_COLOUR);
+    for (const std::size_t i : drawn) painter.drawEllipse(qt(viewport_.toScreen(scene_->points[i].at)), 2.5, 2.5);
+    if (drawn.size() <= PLAN_MAX_LABELLED_POINTS) {
+        for (const std::size_t i : drawn) {
+            const QPointF at = qt(viewport_.toScreen(scene_->points[i].at));
+            drawLabelNear(painter, placer, at, textFromFileBytes(scene_->points[i].label), POINT_COLOUR);
+        }
+    }
+
+    // Scale bar and north arrow in the lower left corner.
+    const double barLength = scaleBarLength(viewport_.scale(), 120.0);
+    const double barPixels = barLength * viewport_.scale();
+    const QPointF barStart(16.0, viewport_.height() - 18.0);
+    painter.setPen(QPen(Qt::black, 2.0));
+    painter.drawLine(barStart, barStart + QPointF(barPixels, 0));
+    painter.drawLine(barStart, barStart + QPointF(0, -5));
+    painter.drawLine(barStart + QPointF(barPixels, 0), barStart + QPointF(barPixels, -5));
+    painter.drawText(barStart + QPointF(barPixels + 6, 4), QString::fromStdString(formatGeneral(barLength)) + " m");
+    const QPointF north(24.0, viewport_.height() - 60.0);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(QPolygonF{north + QPointF(0, -14), north + QPointF(5, 0), north + QPointF(-5, 0)});
+    painter.drawText(north + QPointF(-4, 16), QStringLiteral("N"));
+}
+
+void PlanView::resizeEvent(QResizeEvent* /*event*/)
+{
+    viewport_.setSize(width(), height());
+    if (!fitted_) fitAll();
+}
+
+void PlanView::wheelEvent(QWheelEvent* event)
+{
+    const double units = event->angleDelta().y();
+    if (units == 0.0) return;
+    zoomAt(event->position(), std::pow(WHEEL_ZOOM_PER_UNIT, units / WHEEL_UNITS_PER_NOTCH));
+    event->accept();
+}
+
+void PlanView::zoomAt(QPointF anchor, double factor)
+{
+    viewport_.zoomAt({anchor.x(), anchor.y()}, factor);
+    update();
+}
+
+void PlanView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_ = event->position();
+        setCursor(Qt::ClosedHandCursor);
+    }
+}
+
+void PlanView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragFrom_) {
+        const QPointF now = event->position();
+        viewport_.panBy(now.x() - dragFrom_->x(), now.y() - dragFrom_->y());
+        dragFrom_ = now;
+        update();
+    }
+    const Point at = viewport_.toWorld({event->position().x(), event->position().y()});
+    emit cursorMoved(at.x, at.y);
+}
+
+void PlanView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_.reset();
+        unsetCursor();
+    }
+}
+
+bool PlanView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const std::optional<std::size_t> hovered = pointAt(help->pos());
+        if (hovered && scene_) {
+            QToolTip::showText(help->globalPos(), hoverText(scene_->points[*hovered]), this);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace vomel::gui

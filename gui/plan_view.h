@@ -1,0 +1,78 @@
+#pragma once
+// The plan view: draws a PlanScene north up with QPainter. Wheel zooms
+// about the cursor, dragging pans, hovering a point shows its label,
+// station and offset. The line and the points are reduced to the screen's
+// resolution before drawing, so a long line with many points stays quick.
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ui/plan_scene.h"
+#include "ui/plan_viewport.h"
+
+namespace vomel::gui {
+
+// Text of the file's bytes for the screen: UTF-8 when it is valid UTF-8,
+// else GBK (GB18030), the code page of the survey files.
+QString textFromFileBytes(const std::string& bytes);
+
+// What hovering a point shows.
+QString hoverText(const PlanPoint& point);
+
+class PlanView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PlanView(QWidget* parent = nullptr);
+    ~PlanView() override;
+
+    // Shows a new scene; the view is fitted to it when `fit` is set or when
+    // its line is not the one shown before.
+    void setScene(std::shared_ptr<const PlanScene> scene, bool fit);
+    const PlanScene* scene() const { return scene_.get(); }
+    void fitAll();
+    // Shows the plane rectangle `bounds` whole, as large as it fits.
+    void showBounds(const PlanBounds& bounds);
+    // Zooms by `factor` (> 1 closer) about the screen position `anchor`.
+    void zoomAt(QPointF anchor, double factor);
+
+    const PlanViewport& viewport() const { return viewport_; }
+    // The hovered point, as hover tests see it.
+    std::optional<std::size_t> pointAt(QPoint position) const;
+
+    // The picture at the view's size, as saved to PNG.
+    QImage render() const;
+
+signals:
+    // The plane position under the cursor.
+    void cursorMoved(double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void paint(QPainter& painter) const;
+
+    std::shared_ptr<const PlanScene> scene_;
+    std::unique_ptr<PlanLineDetail> lineDetail_;
+    std::unique_ptr<PlanPointIndex> pointIndex_;
+    // The labels of the scene's intersection points and key points, decoded
+    // from the file's bytes once per scene rather than on every paint. (The
+    // labels of run points are decoded as drawn: at most
+    // PLAN_MAX_LABELLED_POINTS of a run that may hold very many.)
+    std::vector<QString> intersectionLabels_;
+    std::vector<QString> keyPointLabels_;
+    PlanViewport viewport_;
+    bool fitted_ = false;
+    std::optional<QPointF> dragFrom_;
+};
+
+}  // namespace vomel::gui

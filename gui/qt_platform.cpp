@@ -1,0 +1,91 @@
+#include "gui/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "ui/window_texts.h"
+#include "session/messages.h"
+
+namespace vomel::gui {
+
+QStringList qtNameFilters(const FileDialogSpec& dialog)
+{
+    QStringList filters;
+    for (const FileFilter& filter : parseFilter(dialog.filter)) {
+        QStringList patterns;
+        for (const std::string& pattern : filter.patterns) {
+            patterns << (pattern == "*.*" ? QStringLiteral("*") : QString::fromStdString(pattern));
+        }
+        filters << QString::fromStdString(filter.description) + " (" + patterns.join(' ') + ")";
+    }
+    return filters;
+}
+
+namespace {
+
+std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogSpec& dialog,
+                                         QFileDialog::AcceptMode mode)
+{
+    QFileDialog fileDialog(owner, QString::fromUtf8(dialog.title));
+    fileDialog.setAcceptMode(mode);
+    fileDialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
+    fileDialog.setNameFilters(qtNameFilters(dialog));
+    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    // The core opens files by their bytes in the local file-name encoding.
+    return fileDialog.selectedFiles().constFirst().toLocal8Bit().toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> QtPlatform::askOpenFile(const FileDialogSpec& dialog)
+{
+    return runFileDialog(owner_, dialog, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtPlatform::askSaveFile(const FileDialogSpec& dialog)
+{
+    return runFileDialog(owner_, dialog, QFileDialog::AcceptSave);
+}
+
+void QtPlatform::showError(const ErrorMessage& message)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ERROR_TITLE),
+                    QString::fromStdString(message.text), QMessageBox::Ok, owner_);
+    if (!message.detail.empty()) box.setDetailedText(QString::fromLocal8Bit(message.detail.c_str()));
+    box.exec();
+}
+
+void QtPlatform::repaint()
+{
+    if (owner_) owner_->repaint();
+    // Keeps every window painted during a long run without taking input.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtPlatform::showHelp(const std::string& path)
+{
+    const QString file = QString::fromLocal8Bit(path.c_str());
+    const QString title = QString::fromUtf8(HELP_VIEWER_TITLE);
+    if (!QFileInfo::exists(file)) {
+        QMessageBox::warning(owner_, title, QString::fromUtf8(HELP_MISSING) + file);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file))) {
+        QMessageBox::warning(owner_, title, QString::fromUtf8(HELP_NOT_OPENED) + file);
+    }
+}
+
+void QtPlatform::openAddress(const std::string& address)
+{
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+}  // namespace vomel::gui

@@ -1,0 +1,78 @@
+#pragma once
+// The run over a coordinate file on every core: the file is read and the
+// results written a chunk of points at a time, so memory stays the same
+// however long the file; within a chunk the points are shared out among
+// worker threads in contiguous runs and their lines joined in file order, so
+// the results file holds the same bytes whatever the number of threads or
+// the size of the chunks.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "formats/coordinate_file.h"
+#include "solver/dispatcher.h"
+#include "formats/results_file.h"
+#include "stationing/chain_break.h"
+
+namespace vomel {
+
+// Called with (i, count) for every point i from 1 to count, in order, on
+// the calling thread, before the chunk that holds point i is solved.
+using ProgressCallback = std::function<void(long i, long count)>;
+
+// Solves one point; must be safe to call from several threads at once.
+using PointSolver = std::function<Solution(double x, double y)>;
+
+enum class SolverChoice {
+    Fast,       // sample index, short bisection, Newton on perpendicularity
+    Reference,  // full scan of the samples and bisection to the end
+};
+
+// Points read, solved and written at a time: a few megabytes of labels and
+// result lines, and enough work per chunk to keep every thread busy.
+inline constexpr std::size_t DEFAULT_CHUNK_POINTS = 1u << 15;
+
+// Shown each chunk of points with their solutions, in file order, after the
+// chunk's lines have been handed to the results file; the results file
+// itself does not depend on it. May throw to stop the run.
+using SolvedChunkCallback = std::function<void(const std::vector<SurveyPoint>& points,
+                                               const std::vector<Solution>& solutions)>;
+
+struct RunOptions {
+    SolverChoice solver = SolverChoice::Fast;
+    unsigned threads = 0;  // 0: one per core
+    std::size_t chunkPoints = DEFAULT_CHUNK_POINTS;
+};
+
+// The number of worker threads for a request: 0 means every core (at least
+// one).
+unsigned workerCount(unsigned requested);
+
+// Solves every point into `solutions` (resized to match) with `threads`
+// workers. A failure of a point is rethrown as a GeometryFailure naming the
+// point's label and line; with several failing points, the first in file
+// order is reported.
+void solvePoints(const PointSolver& solve, const std::vector<SurveyPoint>& points,
+                 std::vector<Solution>& solutions, unsigned threads);
+
+// The number of points of a coordinate file: its lines up to the first
+// blank line or the end, without reading their numbers.
+long countCoordinatePoints(std::istream& in);
+
+// What a file run writes: its header, then one line per solved point.
+// `line` is called from the worker threads and must be safe there.
+struct ResultsLayout {
+    std::string header;
+    std::function<std::string(const SurveyPoint& point, const Solution& solution)> line;
+};
+
+// Reads the coordinate file at `coordinatePath`, solves every point and
+// writes the results file at `resultsPath` in `layout`, whole or not at all.
+// Failures name the file, and its line where one is to blame.
+void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options,
+                   const SolvedChunkCallback& solved = {});
+
+}  // namespace vomel

@@ -1,0 +1,51 @@
+#include "session/results_csv.h"
+
+#include <cmath>
+
+#include "session/curve_table.h"
+#include "core/failure.h"
+#include "text/number_text.h"
+#include "session/session.h"
+
+namespace vomel {
+
+const char* footStatus(const Alignment& alignment, double station)
+{
+    if (station < alignment.startStation - LINE_END_TOLERANCE) return "before-start";
+    if (station > alignment.endStation + LINE_END_TOLERANCE) return "after-end";
+    return "on-line";
+}
+
+std::string csvResultsHeader()
+{
+    return "label,x,y,letter,station,offset,foot_x,foot_y,elevation,status,residual\r\n";
+}
+
+std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point, const Solution& solution)
+{
+    const vomel::StatedStation stated = vomel::chainStationLetter(alignment.chainBreaks, solution.station);
+    const Point rebuilt = offsetPoint(alignment, solution.station, solution.offset);
+    const double residual = std::hypot(rebuilt.x - point.x, rebuilt.y - point.y);
+    std::string line = csvCell(point.label);
+    for (double value : {point.x, point.y}) line += "," + formatGeneral(value);
+    line += ",";
+    if (alignment.hasChainBreaks()) line += stated.letter;
+    for (double value : {stated.stated, solution.offset, solution.footX, solution.footY, point.elevation}) {
+        line += "," + formatGeneral(value);
+    }
+    line += std::string(",") + footStatus(alignment, solution.station);
+    line += "," + formatGeneral(requireFinite(residual, "residual"));
+    return line + "\r\n";
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user names them
+void computeCsvRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+                   const ProgressCallback& progress, const RunOptions& options)
+{
+    const ResultsLayout layout{csvResultsHeader(), [&alignment](const SurveyPoint& point, const Solution& solution) {
+                                   return csvResultsLine(alignment, point, solution);
+                               }};
+    computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options);
+}
+
+}  // namespace vomel

@@ -1,0 +1,42 @@
+#pragma once
+// Results as UTF-8 CSV for spreadsheets and scripts, one row per point with
+// where its foot lies on the line and a self-check of the solution.
+//
+// Columns: label, x, y, letter, station, offset, foot_x, foot_y, elevation,
+// status, residual. letter is empty on a line without chain breaks; station
+// is the stated station; status is "before-start", "after-end" or
+// "on-line"; residual is the distance in metres from the point to the point
+// set out again from the computed station and offset.
+
+#include <string>
+
+#include "formats/coordinate_file.h"
+#include "solver/dispatcher.h"
+#include "session/parallel_run.h"
+#include "session/stakeout.h"
+
+namespace vomel {
+
+struct Alignment;
+
+// A foot this close to an end of the line (metres) is on the line.
+inline constexpr double LINE_END_TOLERANCE = 1e-6;
+
+// Where a foot's continuous station lies against the line's ends.
+const char* footStatus(const Alignment& alignment, double station);
+
+// The header row with its CR LF.
+std::string csvResultsHeader();
+
+// The row of one solved point with its CR LF.
+std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point, const Solution& solution);
+
+// The file run of computeFileRun writing CSV rows: streamed a chunk at a
+// time, the chosen algorithm on the chosen number of threads (the rows do
+// not depend on the thread count), the CSV file written whole through a
+// temporary file or not at all. Failures name the coordinate file and the
+// point's line.
+void computeCsvRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+                   const ProgressCallback& progress = {}, const RunOptions& options = {});
+
+}  // namespace vomel

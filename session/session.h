@@ -1,0 +1,145 @@
+#pragma once
+// The operations a user starts, without any window: initialise an alignment
+// from its files, then solve one typed point or a whole coordinate file.
+// The desktop program and vomel-cli both call these.
+//
+// Every operation raises a vomel::Failure subclass on failure (see
+// app/failure.h) and changes nothing the caller holds: a new Alignment is
+// only handed out whole, and a results file is only replaced when complete.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "formats/coordinate_file.h"
+#include "solver/dispatcher.h"
+#include "solver/fast_solver.h"
+#include "session/parallel_run.h"
+#include "formats/results_file.h"
+#include "solver/sample_index.h"
+#include "alignment/element_chain.h"
+#include "formats/landxml_reader.h"
+#include "stationing/chain_break.h"
+#include "alignment/main_line.h"
+
+namespace vomel {
+
+enum class Method {
+    IntersectionPoint,  // "交点法—主线": intersection-point table and chain breaks
+    Element,            // "积木法—互通": chain of elements, no chain breaks
+};
+
+// A prepared design line: the tables of its method, its chain breaks (none
+// in the element method), its sample table, and the forward function of
+// that method, fixed here once and for all.
+struct Alignment {
+    Method method = Method::IntersectionPoint;
+    std::shared_ptr<const vomel::mainline::MainLine> mainLine;        // set in the intersection-point method
+    std::shared_ptr<const vomel::ramp::ElementChain> elementChain;  // set in the element method
+    vomel::ChainBreaks chainBreaks;
+    double startStation = 0.0;
+    double endStation = 0.0;
+    SampleTable samples;
+    SampleIndex sampleIndex;  // over `samples`, for the fast nearest-sample search
+
+    // The point of the design line at a continuous station.
+    Point stationAt(double station) const;
+    // The same point with its tangent azimuth and curvature.
+    LinePose poseAt(double station) const;
+    // What the fast back-calculation reads; valid while this alignment lives.
+    FastLine fastLine() const;
+    // One point by the chosen algorithm; safe on several threads at once.
+    Solution solve(double x, double y, SolverChoice solver = SolverChoice::Fast) const;
+    bool hasChainBreaks() const { return chainBreaks.chainBreakCount != 0; }
+};
+
+// Longest line accepted, in metres: the sample table holds one point per
+// metre, so this bounds its memory (about 24 bytes a metre).
+inline constexpr double MAX_LINE_LENGTH = 10'000'000.0;  // 10,000 km
+
+// Step 1 of the intersection-point method: read the JD file and compute the
+// curve elements. Failures carry the file name.
+std::shared_ptr<const vomel::mainline::MainLine> loadMainLine(const std::string& jdPath);
+
+// Step 2: read the chain-break file for a main line ending at endStation.
+vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double endStation);
+
+// The element method: read the element file, split reverse spirals,
+// convert the packed start azimuth and prepare the chain.
+std::shared_ptr<const vomel::ramp::ElementChain> loadElementChain(const std::string& elementPath);
+
+// A line of the element method: the prepared chain and its chain breaks
+// (only a LandXML alignment's station equations give any).
+struct ElementLine {
+    std::shared_ptr<const vomel::ramp::ElementChain> chain;
+    vomel::ChainBreaks chainBreaks;
+};
+
+// A LandXML file's alignment `alignmentName` (the first when empty),
+// imported into an element chain with its station equations as chain breaks.
+ElementLine loadLandXml(const std::string& path, const std::string& alignmentName = {});
+
+// The alignments a LandXML file holds, for the user to choose from.
+std::vector<vomel::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string& path);
+
+// The element method's file, told apart by its content: a LandXML document
+// (its first alignment) or an element file.
+ElementLine loadElementLine(const std::string& path);
+
+// The common tail: check the line's extent and build the sample table.
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const vomel::mainline::MainLine> mainLine,
+                                                vomel::ChainBreaks chainBreaks);
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const vomel::ramp::ElementChain> chain,
+                                                vomel::ChainBreaks chainBreaks = {});
+inline std::shared_ptr<const Alignment> buildAlignment(const ElementLine& line)
+{
+    return buildAlignment(line.chain, line.chainBreaks);
+}
+
+// All steps at once (chainBreakPath empty: no chain breaks). In the element
+// method the alignment file may be an element file or a LandXML document.
+std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::string& alignmentPath,
+                                                     const std::string& chainBreakPath = {});
+
+// Single-coordinate mode: X and Y as typed (leading-number rule), solved
+// and shown as the main window shows them.
+struct SinglePointText {
+    std::string station;  // stationTextPlain, e.g. "B1000.500"
+    std::string offset;   // "0.000" format, e.g. "2.346"
+    Solution solution;
+};
+SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText,
+                                   const std::string& yText, SolverChoice solver = SolverChoice::Fast);
+
+// The progress callback (ProgressCallback, app/parallel_run.h) is called
+// with (i, count) for every point in order, just before the chunk of points
+// that holds point i is solved. It may throw (a CancelledFailure, say) to
+// stop the run: nothing is written then.
+
+// File mode: read the coordinate file, solve every point, write the results
+// file. The destination is checked before any point is solved; the results
+// file is written whole through a temporary file, or not at all. A
+// destination that is not a regular file (a terminal, a pipe, /dev/stdout)
+// is written directly, and only once every point has been solved.
+// Failures name their file; a point that cannot be solved names its line.
+//
+// By default the fast back-calculation on every core, the coordinate file
+// read and the results written a chunk of points at a time (a pipe is read
+// whole first); the bytes written do not depend on the thread count or the
+// chunk size. options.solver = SolverChoice::Reference runs the reference
+// algorithm instead. `solved`, when given, is shown every chunk of points
+// with their solutions in file order (see app/parallel_run.h).
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
+                    const std::string& resultsPath, HeaderEncoding encoding,
+                    const ProgressCallback& progress = {}, const RunOptions& options = {},
+                    const SolvedChunkCallback& solved = {});
+
+// The same run writing another layout of results (the CSV file, say).
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
+                    const std::string& resultsPath, const ResultsLayout& layout,
+                    const ProgressCallback& progress = {}, const RunOptions& options = {},
+                    const SolvedChunkCallback& solved = {});
+
+}  // namespace vomel

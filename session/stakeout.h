@@ -1,0 +1,61 @@
+#pragma once
+// Setting out: from a station and an offset to plane coordinates, the
+// forward direction of the back-calculation. The point lies on the normal
+// of the design line at the station: offset positive to the left, negative
+// to the right, looking along increasing station, as the back-calculation
+// signs it.
+
+#include <functional>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "solver/dispatcher.h"
+#include "core/point.h"
+#include "stationing/chain_break.h"
+
+namespace vomel {
+
+struct Alignment;
+
+// Tangent azimuth of the design line at a continuous station, radians in
+// [0, 2π), from +X towards +Y: taken from the element the forward function
+// places the station on, so it is exact at the key points too.
+double tangentAzimuth(const Alignment& alignment, double station);
+
+// The point at `offset` metres from the design line at `station`: the
+// line's point moved along the normal, to the left for a positive offset
+// (towards azimuth - π/2 on a survey grid with X north and Y east).
+Point offsetPoint(const Alignment& alignment, double station, double offset);
+
+// One line of a station file: "label station offset [elevation]".
+struct StakeoutRow {
+    std::string label;        // copied byte for byte
+    std::string stationText;  // as written, with its chain letter if any
+    double station = 0.0;     // continuous station
+    double offset = 0.0;      // left positive
+    double elevation = 0.0;   // 0 when the line has no fourth field
+    long line = 0;
+};
+
+// Reads a station file until a blank line or the end. Stations with a chain
+// letter are converted through the chain-break table; those without one are
+// continuous stations. A line with fewer than three or more than four
+// fields, a field that is not a number, or a stated station that its chain
+// does not hold is a FormatFailure with its file line.
+std::vector<StakeoutRow> readStationFile(std::istream& in, const vomel::ChainBreaks& breaks);
+
+// "label X Y elevation" with CR LF: a line of a coordinate file, numbers in
+// their general form, so that the output can be back-calculated as it is.
+std::string stakeoutLine(const StakeoutRow& row, Point point);
+
+// Called before each row is set out with (i, count), i from 1.
+using StakeoutProgress = std::function<void(long i, long count)>;
+
+// Reads the station file, sets out every row and writes the coordinate file
+// whole through a temporary file, or not at all. Failures name their file
+// and line.
+void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath,
+                        const std::string& outputPath, const StakeoutProgress& progress = {});
+
+}  // namespace vomel

@@ -1,0 +1,157 @@
+#include "solver/dispatcher.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/failure.h"
+#include "text/input_line.h"
+#include "text/number_text.h"
+#include "geometry/tangent_solution.h"
+
+namespace vomel {
+
+std::size_t sampleCountFor(double start, double end)
+{
+    if (!std::isfinite(start) || !std::isfinite(end)) {
+        throw GeometryFailure("the start or end station of the line is not a finite number");
+    }
+    if (end < start) {
+        throw GeometryFailure("the end station " + std::to_string(end) +
+                              " lies below the start station " + std::to_string(start));
+    }
+    const double intervals = std::floor((end - start) / SAMPLE_STEP);
+    if (!(intervals < 1e15)) throw GeometryFailure("the line is too long to be sampled");
+    return static_cast<std::size_t>(intervals) + 2;
+}
+
+namespace {
+
+double planeDistance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
+
+}  // namespace
+
+SampleTable buildSampleTable(double start, double end, const StationFunction& stationAt)
+{
+    SampleTable table;
+    const std::size_t n = sampleCountFor(start, end);
+    table.sampleStep = SAMPLE_STEP;
+    table.sampleStation.resize(n + 2);
+    table.sampleX.resize(n + 2);
+    table.sampleY.resize(n + 2);
+
+    auto& station = table.sampleStation;
+    station[0] = start - SAMPLE_STEP;
+    station[1] = start;
+    for (std::size_t j = 2; j + 1 <= n; ++j) station[j] = station[j - 1] + SAMPLE_STEP;
+    station[n] = end;
+    station[n + 1] = end + SAMPLE_STEP;
+
+    for (std::size_t j = 0; j <= n + 1; ++j) {
+        const Point p = stationAt(station[j]);
+        table.sampleX[j] = requireFinite(p.x, "X of a sample of the line");
+        table.sampleY[j] = requireFinite(p.y, "Y of a sample of the line");
+    }
+    table.sampleCount = n;
+    return table;
+}
+
+std::size_t nearestSample(const SampleTable& samples, double x, double y)
+{
+    if (samples.empty()) throw GeometryFailure("no alignment has been initialised");
+    const std::size_t n = samples.sampleCount;
+    std::size_t k = 1;
+    double nearest = planeDistance(samples.sampleX[1] - x, samples.sampleY[1] - y);
+    for (std::size_t j = 2; j <= n; ++j) {
+        const double d = planeDistance(samples.sampleX[j] - x, samples.sampleY[j] - y);
+        if (d < nearest) {
+            nearest = d;
+            k = j;
+        }
+    }
+    return k;
+}
+
+double requireCoordinate(double value, const char* what)
+{
+    requireFinite(value, what);
+    if (std::fabs(value) > MAX_INPUT_MAGNITUDE) {
+        throw GeometryFailure(std::string(what) + " " + formatGeneral(value) + " is beyond ±" +
+                              formatGeneral(MAX_INPUT_MAGNITUDE));
+    }
+    return value;
+}
+
+Solution solvePoint(const SampleTable& samples, const StationFunction& stationAt, double x, double y)
+{
+    requireCoordinate(x, "X of the point");
+    requireCoordinate(y, "Y of the point");
+    const std::size_t k = nearestSample(samples, x, y);
+    return js_qzdzh(samples.sampleStation[k - 1], samples.sampleStation[k + 1], samples.sampleX[k + 1],
+                    samples.sampleY[k + 1], x, y, stationAt);
+}
+
+namespace {
+
+StationPoint evaluate(double station, const StationFunction& stationAt)
+{
+    const Point p = stationAt(station);
+    return {station, requireFinite(p.x, "X of the line"), requireFinite(p.y, "Y of the line"), 0.0};
+}
+
+}  // namespace
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the bracket, the point ahead and the point, in that order
+Solution js_qzdzh(double lowStation, double highStation, double aheadX, double aheadY, double x,
+                  double y, const StationFunction& stationAt)
+{
+    const StationPoint target{0.0, x, y, 0.0};
+    StationPoint mid = evaluate((lowStation + highStation) / 2, stationAt);
+    StationPoint low = evaluate(lowStation, stationAt);
+    StationPoint high = evaluate(highStation, stationAt);
+    low.distance = www(low, target);
+    high.distance = www(high, target);
+    mid.distance = www(mid, target);
+
+    // Keep the end nearer to the point and move the other end to the
+    // midpoint (the low end moves on equal distances). The loop ends only
+    // when the bracket can shrink no further in double precision: comparing
+    // successive midpoint distances would also stop when two midpoints lie
+    // symmetrically about the foot, half a bracket away from it. Halving a
+    // bracket of finite doubles reaches adjacent doubles after at most a few
+    // thousand steps, so the loop always ends.
+    for (;;) {
+        if (high.distance <= low.distance) {
+            low = mid;
+        } else {
+            high = mid;
+        }
+        const double next = (high.station + low.station) / 2;
+        mid = evaluate(next, stationAt);
+        mid.distance = www(mid, target);
+        if (next == low.station || next == high.station) break;
+    }
+
+    const int side = zypsgn({x, y}, {mid.x, mid.y}, {aheadX, aheadY});
+    return {mid.station, mid.distance * side, mid.x, mid.y};
+}
+
+double www(const StationPoint& p, const StationPoint& q)
+{
+    return planeDistance(q.x - p.x, q.y - p.y);
+}
+
+int zypsgn(Point p1, Point p2, Point p3)
+{
+    const double pi = 4.0 * std::atan(1.0);
+    const double a1 = vomel::azimuth(p1, p2);
+    const double a2 = vomel::azimuth(p2, p3);
+    double f = a2 - a1;
+    if (f < -pi) {
+        f += 2 * pi;
+    } else if (f > pi) {
+        f -= 2 * pi;
+    }
+    return f > 0 ? -1 : 1;
+}
+
+}  // namespace vomel

@@ -1,0 +1,90 @@
+#pragma once
+// Back-calculation of a plane point onto the design line, independent of how
+// the line is defined: the line is sampled once per metre, the nearest sample
+// brackets the foot of the perpendicular, and a bisection on the distance
+// finds it. The side (left positive, right negative, looking along
+// increasing station) comes from two azimuths.
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "core/point.h"
+
+namespace vomel {
+
+// The forward function of the design line: continuous station -> point.
+using StationFunction = std::function<Point(double)>;
+
+// Spacing of the samples, metres.
+inline constexpr double SAMPLE_STEP = 1.0;
+
+// The design line evaluated once per metre. Indices 0..n+1 (n = sampleCount):
+// sample 0 lies one step before the start, 1 is the start, 2..n-1 follow at
+// one step each, n is the end (so the last interior spacing is the short
+// one), and n + 1 lies one step beyond the end.
+struct SampleTable {
+    double sampleStep = SAMPLE_STEP;
+    std::size_t sampleCount = 0;  // n; 0 while no table has been built
+    std::vector<double> sampleStation;
+    std::vector<double> sampleX;
+    std::vector<double> sampleY;
+
+    bool empty() const { return sampleCount == 0; }
+};
+
+// Number of samples n for a line from start to end: Int((end - start) /
+// step) + 2. A reversed, empty of meaning or non-finite extent is a
+// GeometryFailure (the caller bounds the length before asking).
+std::size_t sampleCountFor(double start, double end);
+
+// Samples the design line over [start, end]; start <= end, both finite.
+SampleTable buildSampleTable(double start, double end, const StationFunction& stationAt);
+
+// The answer for one point: continuous station of the foot, signed offset
+// (left positive), foot coordinates.
+struct Solution {
+    double station = 0.0;
+    double offset = 0.0;
+    double footX = 0.0;
+    double footY = 0.0;
+};
+
+// Index k of the sample nearest to (x, y) among 1..n, scanning upwards and
+// taking a later sample only when it is strictly nearer: the lowest index
+// wins a tie. The samples 0 and n + 1 only close the bracket.
+std::size_t nearestSample(const SampleTable& samples, double x, double y);
+
+// A point's coordinate, finite and within ±MAX_INPUT_MAGNITUDE (beyond it
+// the squared distances to the line overflow); else a GeometryFailure
+// naming `what`.
+double requireCoordinate(double value, const char* what);
+
+// Nearest sample k, then bisection
+// over [station(k - 1), station(k + 1)] with the sample k + 1 as the point
+// ahead. The table must not be empty.
+Solution solvePoint(const SampleTable& samples, const StationFunction& stationAt, double x, double y);
+
+// A point of the design line during the bisection, with its distance to the
+// point being solved.
+struct StationPoint {
+    double station = 0.0;
+    double x = 0.0;
+    double y = 0.0;
+    double distance = 0.0;
+};
+
+// Bisection between two stations on the distance to (x, y); (aheadX, aheadY)
+// is a point of the line ahead of the bracket, used for the side.
+Solution js_qzdzh(double lowStation, double highStation, double aheadX, double aheadY, double x,
+                  double y, const StationFunction& stationAt);
+
+// Plane distance between two records (stations and distances ignored).
+double www(const StationPoint& p, const StationPoint& q);
+
+// Side sign of the point p1 whose foot is p2, with p3 ahead on the line:
+// +1 on the left of the direction p2 -> p3 (and when the turn is exactly
+// zero), -1 on the right.
+int zypsgn(Point p1, Point p2, Point p3);
+
+}  // namespace vomel

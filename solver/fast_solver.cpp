@@ -1,0 +1,161 @@
+#include "solver/fast_solver.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/failure.h"
+
+namespace vomel {
+
+namespace {
+
+StationPoint evaluate(double station, const StationFunction& stationAt, Point target)
+{
+    const Point p = stationAt(station);
+    StationPoint record{station, requireFinite(p.x, "X of the line"), requireFinite(p.y, "Y of the line"), 0.0};
+    record.distance = www(record, {0.0, target.x, target.y, 0.0});
+    return record;
+}
+
+struct StationRange {
+    double low;
+    double high;
+};
+
+// The dispatcher's bisection, step by step: the same evaluations in the
+// same order, the same choice of the end that moves, the same end.
+class Bisection {
+public:
+    Bisection(StationRange bracket, const StationFunction& stationAt, Point target)
+        : stationAt_(stationAt), target_(target)
+    {
+        mid_ = evaluate((bracket.low + bracket.high) / 2, stationAt_, target_);
+        low_ = evaluate(bracket.low, stationAt_, target_);
+        high_ = evaluate(bracket.high, stationAt_, target_);
+    }
+
+    // One halving; false once the bracket can shrink no further.
+    bool step()
+    {
+        if (done_) return false;
+        if (high_.distance <= low_.distance) {
+            low_ = mid_;
+        } else {
+            high_ = mid_;
+        }
+        const double next = (high_.station + low_.station) / 2;
+        mid_ = evaluate(next, stationAt_, target_);
+        done_ = next == low_.station || next == high_.station;
+        return !done_;
+    }
+
+    const StationPoint& low() const { return low_; }
+    const StationPoint& high() const { return high_; }
+    const StationPoint& mid() const { return mid_; }
+    bool done() const { return done_; }
+
+private:
+    const StationFunction& stationAt_;
+    Point target_;
+    StationPoint low_{};
+    StationPoint high_{};
+    StationPoint mid_{};
+    bool done_ = false;
+};
+
+struct NewtonResult {
+    bool converged = false;
+    double station = 0.0;
+    int steps = 0;
+};
+
+// Newton's method on r(s) = (P - F(s)) . T(s), whose derivative is
+// -(1 - curvature * n(s)) with n the component of P - F along the left
+// normal; every iterate must stay within `allowed`.
+NewtonResult newtonFoot(const PoseFunction& poseAt, Point target, StationRange allowed, double start)
+{
+    const double x = target.x;
+    const double y = target.y;
+    NewtonResult result;
+    double s = start;
+    for (int step = 1; step <= MAX_NEWTON_STEPS; ++step) {
+        result.steps = step;
+        const LinePose pose = poseAt(s);
+        const double tx = std::cos(pose.azimuth);
+        const double ty = std::sin(pose.azimuth);
+        const double rx = x - pose.point.x;
+        const double ry = y - pose.point.y;
+        const double along = rx * tx + ry * ty;
+        const double across = ry * tx - rx * ty;  // towards +Y of the tangent
+        const double slope = -1.0 + pose.curvature * across;
+        if (!(slope < -NEWTON_MIN_SLOPE)) return result;
+        const double delta = -along / slope;
+        const double next = s + delta;
+        if (!std::isfinite(next) || next < allowed.low || next > allowed.high) return result;
+        s = next;
+        if (std::fabs(delta) <= NEWTON_STEP_TOLERANCE) {
+            result.converged = true;
+            result.station = s;
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace* trace)
+{
+    requireCoordinate(x, "X of the point");
+    requireCoordinate(y, "Y of the point");
+    if (line.samples == nullptr || line.index == nullptr || line.samples->empty()) {
+        throw GeometryFailure("no alignment has been initialised");
+    }
+    const SampleTable& samples = *line.samples;
+    const std::size_t k = line.index->nearest(samples, x, y);
+    const double lowest = samples.sampleStation[k - 1];
+    const double highest = samples.sampleStation[k + 1];
+    const Point ahead{samples.sampleX[k + 1], samples.sampleY[k + 1]};
+
+    FastSolveTrace local;
+    FastSolveTrace& t = trace != nullptr ? *trace : local;
+    t = {};
+    t.nearestSample = k;
+
+    Bisection bisection({lowest, highest}, line.stationAt, {x, y});
+    while (bisection.high().station - bisection.low().station > NEWTON_START_WIDTH && bisection.step()) {
+        ++t.bisectionSteps;
+    }
+
+    StationPoint foot = bisection.mid();
+    if (!bisection.done()) {
+        // Newton may leave the narrowed bracket by its own width on either
+        // side (see NEWTON_START_WIDTH), never the sample bracket.
+        const double width = bisection.high().station - bisection.low().station;
+        const double from = std::max(lowest, bisection.low().station - width);
+        const double to = std::min(highest, bisection.high().station + width);
+        const NewtonResult newton = newtonFoot(line.poseAt, {x, y}, {from, to}, bisection.mid().station);
+        t.newtonSteps = newton.steps;
+        t.newtonConverged = newton.converged;
+        const StationPoint candidate =
+            newton.converged ? evaluate(newton.station, line.stationAt, {x, y}) : StationPoint{};
+        if (newton.converged && candidate.distance <= bisection.mid().distance + FOOT_DISTANCE_SLACK) {
+            foot = candidate;
+        } else {
+            t.newtonConverged = false;
+            while (bisection.step()) ++t.bisectionSteps;
+            foot = bisection.mid();
+        }
+    }
+
+    const int side = zypsgn({x, y}, {foot.x, foot.y}, ahead);
+    return {foot.station, foot.distance * side, foot.x, foot.y};
+}
+
+double perpendicularityResidual(const PoseFunction& poseAt, double station, Point point)
+{
+    const LinePose pose = poseAt(station);
+    return (point.x - pose.point.x) * std::cos(pose.azimuth) + (point.y - pose.point.y) * std::sin(pose.azimuth);
+}
+
+}  // namespace vomel

@@ -1,0 +1,79 @@
+#pragma once
+// The fast back-calculation of one point: the nearest sample from the
+// sample index instead of a scan, the bracket narrowed by the dispatcher's
+// own bisection until it is short, then Newton's method on the condition
+// that the line from the foot to the point is perpendicular to the line's
+// tangent at the foot. Should Newton leave the bracket or fail to settle,
+// the bisection is carried on to its end and its result returned, so the
+// answer is never worse than the reference algorithm's.
+
+#include <cstddef>
+#include <functional>
+
+#include "solver/dispatcher.h"
+#include "core/line_pose.h"
+#include "solver/sample_index.h"
+
+namespace vomel {
+
+// The forward function with derivatives: continuous station -> point,
+// tangent azimuth and curvature. Its point must be the StationFunction's.
+using PoseFunction = std::function<LinePose(double)>;
+
+// Everything the fast path reads; read-only, so one instance serves any
+// number of threads at once.
+struct FastLine {
+    const SampleTable* samples = nullptr;
+    const SampleIndex* index = nullptr;
+    StationFunction stationAt;
+    PoseFunction poseAt;
+};
+
+// The bisection hands over to Newton once the bracket is this short, metres.
+// Over a bracket this short the distance still falls clearly towards the
+// foot: rounding of the distances (about 1e-9 m at grid coordinates) can
+// misjudge the half that holds the foot only when the foot lies within
+// about 1e-9 * offset / width (some 4e-6 m for a 60 m offset) of the
+// midpoint, far inside the widened range Newton may use.
+inline constexpr double NEWTON_START_WIDTH = 1.0 / 64.0;
+
+// Newton has settled when its last step was at most this long, metres. The
+// next step would be of the order curvature * step², far below a
+// micrometre; the rounding of the coordinates limits the foot to about 1e-9
+// m anyway.
+inline constexpr double NEWTON_STEP_TOLERANCE = 1e-7;
+
+// Newton steps tried before falling back to the bisection.
+inline constexpr int MAX_NEWTON_STEPS = 8;
+
+// Newton needs the distance to have a clear minimum at the foot: the slope
+// of the perpendicularity residual is -(1 - curvature * offset), and near
+// the centre of a curve (offset close to the radius) it vanishes. At or
+// above this slope (dimensionless) the bisection finishes the point.
+inline constexpr double NEWTON_MIN_SLOPE = 1e-3;
+
+// Newton's foot is kept only if it is no farther from the point than the
+// bisection's midpoint, up to this much rounding of the distances (metres;
+// about ten times the rounding of a distance at survey-grid coordinates). A
+// foot that fails this is no minimum of the distance, so the bisection
+// finishes the point.
+inline constexpr double FOOT_DISTANCE_SLACK = 1e-8;
+
+// How a point was solved, for tests and benchmarks.
+struct FastSolveTrace {
+    std::size_t nearestSample = 0;
+    bool newtonConverged = false;  // false: the bisection's result was used
+    int newtonSteps = 0;
+    int bisectionSteps = 0;
+};
+
+// Station, offset and foot of (x, y). The sample table and its index must
+// not be empty.
+Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace* trace = nullptr);
+
+// The perpendicularity residual at a station: the component of the vector
+// from the line's point there to `point` along the tangent, metres. 0 at
+// the exact foot.
+double perpendicularityResidual(const PoseFunction& poseAt, double station, Point point);
+
+}  // namespace vomel

@@ -1,0 +1,52 @@
+#pragma once
+// A search structure over the samples of a design line that finds the
+// nearest sample to a point without measuring the distance to every sample,
+// and finds the very sample the full scan of the dispatcher finds: the same
+// distances, computed the same way, and the lowest index on a tie.
+//
+// Consecutive samples lie close together along the line, so runs of them
+// make tight boxes. The index is a balanced tree over runs of consecutive
+// samples, each node holding the bounding box of its run; a search visits
+// the nearer child first and skips every box that lies farther away than the
+// best sample found so far.
+
+#include <cstddef>
+#include <vector>
+
+#include "solver/dispatcher.h"
+
+namespace vomel {
+
+class SampleIndex {
+public:
+    SampleIndex() = default;
+    // Indexes samples 1..n of `samples` (the two extra samples only close a
+    // bracket and are never the nearest). The index keeps no reference to
+    // the table: it is handed the same, unchanged table with every query,
+    // so that both can be copied together.
+    explicit SampleIndex(const SampleTable& samples);
+
+    bool empty() const { return sampleCount_ == 0; }
+
+    // Index k in 1..n of the sample of `samples` nearest to (x, y), exactly
+    // as nearestSample() finds it.
+    std::size_t nearest(const SampleTable& samples, double x, double y) const;
+
+private:
+    struct Box {
+        double minX, minY, maxX, maxY;
+    };
+    void build(const SampleTable& samples, std::size_t node, std::size_t first, std::size_t last);
+    // Distance from (x, y) to the box: never above the distance to any
+    // sample in it, computed with the same rounding.
+    static double distanceToBox(const Box& box, Point point);
+
+    std::size_t sampleCount_ = 0;
+    // Node i covers samples [first_[i], last_[i]]; its children are 2i + 1
+    // and 2i + 2; a node of at most LEAF_SAMPLES samples is a leaf.
+    std::vector<Box> boxes_;
+    std::vector<std::size_t> first_;
+    std::vector<std::size_t> last_;
+};
+
+}  // namespace vomel

@@ -1,0 +1,36 @@
+#pragma once
+// Builds prepared element chains for the interchange tests, the way the
+// initialisation does: read, split, unpack the azimuth, prepare.
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "alignment/element_chain.h"
+#include "formats/element_file.h"
+#include "text/packed_angle.h"
+
+namespace chain_support {
+
+inline std::unique_ptr<vomel::ramp::ElementChain> prepareFrom(std::istream& in)
+{
+    auto chain = std::make_unique<vomel::ramp::ElementChain>();
+    vomel::readElementFile(in, *chain);
+    vomel::ramp::splitReverseSpirals(*chain);
+    chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
+    vomel::ramp::prepareElementChain(*chain);
+    return chain;
+}
+
+inline std::unique_ptr<vomel::ramp::ElementChain> prepareFromText(const std::string& text)
+{
+    std::istringstream in(text);
+    return prepareFrom(in);
+}
+
+inline double endStation(const vomel::ramp::ElementChain& chain)
+{
+    return chain.nodeStation[chain.elementCount + 1];
+}
+
+}  // namespace chain_support

@@ -1,0 +1,262 @@
+// The main window's widgets: captions and first state, the keyboard path
+// X, Enter, Y, Enter, the focus colour, the mode options and the buttons.
+#include <QtTest>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "gui/main_window.h"
+#include "ui/help_path.h"
+#include "ui/scripted_platform.h"
+#include "session/messages.h"
+#include "fake_operations.h"
+#include "gui/about_dialog.h"
+#include "gui/brand.h"
+
+using namespace vomel;
+using namespace vomel::gui;
+using vomel::gui::test::FakeOperations;
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void controls_data();
+    void controls();
+    void firstState();
+    void modeOptionsBeforeInitialisation();
+    void modeOptionsAfterInitialisation();
+    void typedPointWithoutTheMouse();
+    void focusColour();
+    void cancelledDialogShowsMessage();
+    void helpButton();
+    void moreSoftwareOpensHomePageThenAbout();
+    void exitButtonEndsProgram();
+
+private:
+    template <typename Widget>
+    Widget* child(const char* name)
+    {
+        auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
+        if (widget == nullptr) qFatal("no control %s", name);
+        return widget;
+    }
+    void initialise();
+
+    ScriptedPlatform* platform = nullptr;
+    FakeOperations* operations = nullptr;
+    Form1* form = nullptr;
+};
+
+void Form1Test::init()
+{
+    platform = new ScriptedPlatform;
+    operations = new FakeOperations;
+    form = new Form1(*platform, *operations);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+}
+
+void Form1Test::cleanup()
+{
+    delete form;
+    delete operations;
+    delete platform;
+}
+
+void Form1Test::initialise()
+{
+    platform->answerDialog("a.jdx");
+    platform->answerDialog("a.dl");
+    child<QPushButton>("Command4")->click();
+    QVERIFY(form->workflow().isInitialised());
+}
+
+void Form1Test::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+
+    const auto row = [](const char* name, const char* text, const char* tip = "") {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(text) << QString::fromUtf8(tip);
+    };
+    row("Form1", "Vomel V2.0");
+    row("Frame2", "方 法");
+    row("Option3", "交点法—主线");
+    row("Option4", "积木法—互通");
+    row("Frame1", "选 项");
+    row("Option1", "单个坐标");
+    row("Option2", "读取坐标文件");
+    row("Label2", "X坐标");
+    row("Label3", "Y坐标");
+    row("Label4", "桩号");
+    row("Label5", "左距");
+    row("Text2", "", "回车光标切换到Y输入框\n");
+    row("Text3", "", "回车计算");
+    row("Text4", "", "A、B、C...为断链标识");
+    row("Text1", "", "左正右负");
+    row("Label1", "请先初始化读取平面、断链资料");
+    row("Command4", "  初 始 化");
+    row("Command3", "  计   算");
+    row("Command2", "  退  出");
+    row("xpcmdbutton2", "  帮  助");
+    row("xpcmdbutton1", "  更多软件");
+}
+
+void Form1Test::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+
+    QWidget* widget = name == "Form1" ? form : form->findChild<QWidget*>(name);
+    QVERIFY2(widget != nullptr, qPrintable(name));
+    QString shown;
+    if (name == "Form1") shown = widget->windowTitle();
+    else if (auto* box = qobject_cast<QGroupBox*>(widget)) shown = box->title();
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget)) shown = button->text();
+    else if (auto* label = qobject_cast<QLabel*>(widget)) shown = label->text();
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget)) shown = edit->text();
+    QCOMPARE(shown, text);
+    QCOMPARE(widget->toolTip(), toolTip);
+}
+
+void Form1Test::firstState()
+{
+    QVERIFY(child<QRadioButton>("Option3")->isChecked());
+    QVERIFY(child<QRadioButton>("Option1")->isChecked());
+    QVERIFY(!child<QPushButton>("Command3")->isEnabled());
+    QVERIFY(child<QPushButton>("Command4")->isEnabled());
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) {
+        QVERIFY2(!child<QLineEdit>(box)->isEnabled(), box);
+    }
+    QVERIFY(child<QLineEdit>("Text4")->isReadOnly());
+    QVERIFY(child<QLineEdit>("Text1")->isReadOnly());
+    QVERIFY(!child<QLineEdit>("Text2")->isReadOnly());
+}
+
+void Form1Test::modeOptionsBeforeInitialisation()
+{
+    child<QRadioButton>("Option2")->click();
+    child<QRadioButton>("Option1")->click();
+    QVERIFY(child<QRadioButton>("Option1")->isChecked());
+    QVERIFY(!child<QLineEdit>("Text2")->isEnabled());
+    QVERIFY(!child<QPushButton>("Command3")->isEnabled());
+    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_START));
+}
+
+void Form1Test::modeOptionsAfterInitialisation()
+{
+    child<QRadioButton>("Option2")->click();
+    initialise();
+    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_FILE_READY));
+    QVERIFY(!child<QLineEdit>("Text2")->isEnabled());
+    QVERIFY(child<QPushButton>("Command3")->isEnabled());
+
+    child<QRadioButton>("Option1")->click();
+    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_SINGLE_READY));
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) {
+        QVERIFY2(child<QLineEdit>(box)->isEnabled(), box);
+    }
+
+    child<QRadioButton>("Option2")->click();
+    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_FILE_READY));
+    QVERIFY(!child<QLineEdit>("Text3")->isEnabled());
+}
+
+void Form1Test::typedPointWithoutTheMouse()
+{
+    initialise();
+    auto* x = child<QLineEdit>("Text2");
+    auto* y = child<QLineEdit>("Text3");
+    x->setFocus();
+    QTRY_VERIFY(x->hasFocus());
+    QTest::keyClicks(x, "350.25");
+    QTest::keyClick(x, Qt::Key_Return);
+    QTRY_VERIFY(y->hasFocus());
+    QVERIFY(operations->calls.back().rfind("solveTypedPoint", 0) != 0);  // Enter in X computes nothing
+    QTest::keyClicks(y, "800.5");
+    QTest::keyClick(y, Qt::Key_Enter);  // the keypad's Enter works too
+
+    QCOMPARE(operations->calls.back(), std::string("solveTypedPoint 350.25,800.5"));
+    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B350.25"));
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("800.5.000"));
+    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_FINISHED));
+    QVERIFY(platform->errors().empty());
+}
+
+void Form1Test::focusColour()
+{
+    initialise();
+    auto* x = child<QLineEdit>("Text2");
+    auto* y = child<QLineEdit>("Text3");
+    const QColor normal = x->palette().color(QPalette::Base);
+    QVERIFY(normal != Form1::focusColour());
+
+    x->setText("123");
+    x->setFocus();
+    QTRY_COMPARE(x->palette().color(QPalette::Base), QColor(192, 255, 192));
+    QTRY_COMPARE(x->selectedText(), QStringLiteral("123"));  // the whole text is selected
+
+    y->setFocus();
+    QTRY_COMPARE(y->palette().color(QPalette::Base), QColor(192, 255, 192));
+    QCOMPARE(x->palette().color(QPalette::Base), normal);
+}
+
+void Form1Test::cancelledDialogShowsMessage()
+{
+    platform->answerDialog(std::nullopt);
+    child<QPushButton>("Command4")->click();
+    QCOMPARE(platform->errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform->errors()[0].text), QString::fromUtf8("读取文件被取消！"));
+    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_START));
+    QVERIFY(!child<QPushButton>("Command3")->isEnabled());
+}
+
+void Form1Test::helpButton()
+{
+    child<QPushButton>("xpcmdbutton2")->click();
+    QCOMPARE(platform->helpShown().size(), std::size_t{1});
+    const std::string expected =
+        helpFilePath(QCoreApplication::applicationDirPath().toLocal8Bit().toStdString());
+    QCOMPARE(platform->helpShown()[0], expected);
+    QVERIFY(QString::fromStdString(expected).endsWith("/vomel.chm"));
+    QVERIFY(!QString::fromStdString(expected).contains("//"));
+}
+
+void Form1Test::moreSoftwareOpensHomePageThenAbout()
+{
+    bool aboutShown = false;
+    std::size_t addressesWhenShown = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto* about = qobject_cast<windows::aboutfrm*>(QApplication::activeModalWidget());
+        if (about == nullptr) return;
+        aboutShown = true;
+        addressesWhenShown = platform->addressesOpened().size();
+        about->findChild<QPushButton*>("Command1")->click();
+    });
+    child<QPushButton>("xpcmdbutton1")->click();  // returns when the box is closed
+
+    QVERIFY(aboutShown);
+    QCOMPARE(addressesWhenShown, std::size_t{1});
+    QCOMPARE(platform->addressesOpened(), std::vector<std::string>{windows::HOMEPAGE});
+}
+
+void Form1Test::exitButtonEndsProgram()
+{
+    QSignalSpy ending(form, &Form1::quitRequested);
+    child<QPushButton>("Command2")->click();
+    QCOMPARE(ending.count(), 1);
+    QVERIFY(!form->isVisible());
+}
+
+QTEST_MAIN(Form1Test)
+#include "main_window_test.moc"

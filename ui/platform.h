@@ -1,0 +1,46 @@
+#pragma once
+// What the main window needs from the desktop, without naming a toolkit:
+// file dialogs, the error message box, an explicit repaint, the help viewer
+// and opening an address. QtPlatform provides it on the desktop and
+// ScriptedPlatform in tests.
+
+#include <optional>
+#include <string>
+
+#include "ui/file_dialogs.h"
+
+namespace vomel::gui {
+
+// A message of the error box: its text, and the precise reason shown on
+// request.
+struct ErrorMessage {
+    std::string text;
+    std::string detail;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The chosen file's path, or nullopt when the dialog was cancelled.
+    virtual std::optional<std::string> askOpenFile(const FileDialogSpec& dialog) = 0;
+    // The save dialog only names the file; it creates nothing.
+    virtual std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) = 0;
+
+    // Modal box titled "错误" with the error icon and an OK button.
+    virtual void showError(const ErrorMessage& message) = 0;
+
+    // Paints the window now, during a long operation on the user-interface
+    // thread.
+    virtual void repaint() = 0;
+
+    // Shows the help file with the desktop's viewer; the viewer reports a
+    // missing file itself.
+    virtual void showHelp(const std::string& path) = 0;
+
+    // Opens a web or mailto: address with the desktop's default handler; the
+    // result is ignored.
+    virtual void openAddress(const std::string& address) = 0;
+};
+
+}  // namespace vomel::gui

@@ -1,0 +1,45 @@
+#include "ui/scripted_platform.h"
+
+namespace vomel::gui {
+
+std::optional<std::string> ScriptedPlatform::nextAnswer(const FileDialogSpec& dialog)
+{
+    dialogsShown_.emplace_back(dialog.name);
+    if (answers_.empty()) return std::nullopt;
+    std::optional<std::string> answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedPlatform::askOpenFile(const FileDialogSpec& dialog)
+{
+    return nextAnswer(dialog);
+}
+
+std::optional<std::string> ScriptedPlatform::askSaveFile(const FileDialogSpec& dialog)
+{
+    return nextAnswer(dialog);
+}
+
+void ScriptedPlatform::showError(const ErrorMessage& message)
+{
+    errors_.push_back(message);
+}
+
+void ScriptedPlatform::repaint()
+{
+    ++repaintCount_;
+    if (repaintHook_) repaintHook_();
+}
+
+void ScriptedPlatform::showHelp(const std::string& path)
+{
+    helpShown_.push_back(path);
+}
+
+void ScriptedPlatform::openAddress(const std::string& address)
+{
+    addressesOpened_.push_back(address);
+}
+
+}  // namespace vomel::gui

@@ -1,0 +1,51 @@
+#pragma once
+// A Platform that answers from a script and records what it was asked:
+// used by the tests and the screenshot tool, never shows a modal dialog.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/platform.h"
+
+namespace vomel::gui {
+
+class ScriptedPlatform : public Platform {
+public:
+    // Answers for the next dialogs, in order; nullopt cancels. A dialog
+    // with no answer left is cancelled.
+    void answerDialog(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
+
+    std::optional<std::string> askOpenFile(const FileDialogSpec& dialog) override;
+    std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) override;
+    void showError(const ErrorMessage& message) override;
+    void repaint() override;
+    void showHelp(const std::string& path) override;
+    void openAddress(const std::string& address) override;
+
+    // Called on every repaint, e.g. to let a test look at the window.
+    void setRepaintHook(std::function<void()> hook) { repaintHook_ = std::move(hook); }
+
+    // Names of the dialogs shown ("CommonDialog1", ...), in order.
+    const std::vector<std::string>& dialogsShown() const { return dialogsShown_; }
+    const std::vector<ErrorMessage>& errors() const { return errors_; }
+    const std::vector<std::string>& helpShown() const { return helpShown_; }
+    const std::vector<std::string>& addressesOpened() const { return addressesOpened_; }
+    int repaintCount() const { return repaintCount_; }
+    std::size_t answersLeft() const { return answers_.size(); }
+
+private:
+    std::optional<std::string> nextAnswer(const FileDialogSpec& dialog);
+
+    std::deque<std::optional<std::string>> answers_;
+    std::vector<std::string> dialogsShown_;
+    std::vector<ErrorMessage> errors_;
+    std::vector<std::string> helpShown_;
+    std::vector<std::string> addressesOpened_;
+    std::function<void()> repaintHook_;
+    int repaintCount_ = 0;
+};
+
+}  // namespace vomel::gui

@@ -1,0 +1,132 @@
+#include "ui/session_operations.h"
+
+#include "core/failure.h"
+#include "ui/plan_scene.h"
+#include "session/session.h"
+
+namespace vomel::gui {
+
+struct SessionOperations::State {
+    std::shared_ptr<const Alignment> current;
+
+    // The line being read, until it is built or discarded.
+    std::shared_ptr<const vomel::mainline::MainLine> stagedMainLine;
+    std::optional<vomel::ChainBreaks> stagedChainBreaks;
+    std::shared_ptr<const vomel::ramp::ElementChain> stagedChain;
+    // The file the staged line was read from, named by a failure of the line
+    // itself (one too long to sample, say).
+    std::string stagedPath;
+
+    // The points of the last successful file run on the current line, and
+    // the plan scene drawn from both (made when first asked for).
+    std::optional<PlanRun> lastRun;
+    std::shared_ptr<const PlanScene> scene;
+
+    const Alignment& requireCurrent() const
+    {
+        if (!current) throw GeometryFailure("no design line has been initialised");
+        return *current;
+    }
+};
+
+SessionOperations::SessionOperations() : state_(std::make_unique<State>()) {}
+
+SessionOperations::~SessionOperations() = default;
+
+void SessionOperations::readMainLine(const std::string& jdPath)
+{
+    discardStagedLine();
+    state_->stagedMainLine = loadMainLine(jdPath);
+    state_->stagedPath = jdPath;
+}
+
+void SessionOperations::readChainBreaks(const std::string& chainBreakPath)
+{
+    if (!state_->stagedMainLine) throw GeometryFailure("no main line has been read");
+    state_->stagedChainBreaks = loadChainBreaks(chainBreakPath, state_->stagedMainLine->endStation());
+}
+
+void SessionOperations::readElementChain(const std::string& elementPath)
+{
+    discardStagedLine();
+    // An element file or a LandXML document, told apart by its content.
+    ElementLine line = loadElementLine(elementPath);
+    state_->stagedChain = std::move(line.chain);
+    state_->stagedChainBreaks = line.chainBreaks;
+    state_->stagedPath = elementPath;
+}
+
+void SessionOperations::buildStagedLine()
+{
+    std::shared_ptr<const Alignment> built;
+    try {
+        if (state_->stagedMainLine) {
+            built = buildAlignment(state_->stagedMainLine,
+                                   state_->stagedChainBreaks.value_or(vomel::ChainBreaks{}));
+        } else if (state_->stagedChain) {
+            built = buildAlignment(state_->stagedChain, state_->stagedChainBreaks.value_or(vomel::ChainBreaks{}));
+        } else {
+            throw GeometryFailure("no design line has been read");
+        }
+    } catch (Failure& failure) {
+        if (!state_->stagedPath.empty()) failure.setFile(state_->stagedPath);
+        throw;
+    }
+    state_->current = std::move(built);
+    state_->lastRun.reset();
+    state_->scene.reset();
+    discardStagedLine();
+}
+
+void SessionOperations::discardStagedLine()
+{
+    state_->stagedMainLine.reset();
+    state_->stagedChainBreaks.reset();
+    state_->stagedChain.reset();
+    state_->stagedPath.clear();
+}
+
+TypedPointResult SessionOperations::solveTypedPoint(const std::string& xText, const std::string& yText)
+{
+    const SinglePointText result = computeSinglePoint(state_->requireCurrent(), xText, yText);
+    return {result.station, result.offset};
+}
+
+void SessionOperations::solveCoordinateFile(const std::string& coordinatePath,
+                                            const std::string& resultsPath,
+                                            const PointProgress& progress)
+{
+    // The run's points and feet are kept for the plan view, as the run
+    // produced them; they replace those of the last run only when this one
+    // succeeds.
+    PlanRun run;
+    const SolvedChunkCallback keep = [&run](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
+        run.points.insert(run.points.end(), points.begin(), points.end());
+        run.solutions.insert(run.solutions.end(), solutions.begin(), solutions.end());
+    };
+    computeFileRun(state_->requireCurrent(), coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
+    state_->lastRun = std::move(run);
+    state_->scene.reset();
+}
+
+std::shared_ptr<const PlanScene> SessionOperations::planScene()
+{
+    if (!state_->current) return nullptr;
+    if (!state_->scene) {
+        state_->scene = std::make_shared<const PlanScene>(
+            makePlanScene(*state_->current, state_->lastRun ? &*state_->lastRun : nullptr));
+    }
+    return state_->scene;
+}
+
+std::shared_ptr<const Alignment> SessionOperations::currentLine() const
+{
+    return state_->current;
+}
+
+bool SessionOperations::hasLine() const
+{
+    return state_->current != nullptr;
+}
+
+}  // namespace vomel::gui

@@ -1,0 +1,38 @@
+#pragma once
+// The main window's operations on the core: it holds the current design
+// line and the one being read, and replaces the current line only when a
+// new one is complete.
+
+#include <memory>
+
+#include "ui/operations.h"
+
+namespace vomel::gui {
+
+class SessionOperations : public Operations {
+public:
+    SessionOperations();
+    ~SessionOperations() override;
+    SessionOperations(const SessionOperations&) = delete;
+    SessionOperations& operator=(const SessionOperations&) = delete;
+
+    void readMainLine(const std::string& jdPath) override;
+    void readChainBreaks(const std::string& chainBreakPath) override;
+    void readElementChain(const std::string& elementPath) override;
+    void buildStagedLine() override;
+    void discardStagedLine() override;
+
+    TypedPointResult solveTypedPoint(const std::string& xText, const std::string& yText) override;
+    void solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
+                             const PointProgress& progress) override;
+    std::shared_ptr<const PlanScene> planScene() override;
+
+    std::shared_ptr<const Alignment> currentLine() const override;
+    bool hasLine() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace vomel::gui
