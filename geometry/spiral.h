@@ -6,9 +6,9 @@
 
 #include <cmath>
 
-#include "app/failure.h"
+#include "core/failure.h"
 
-namespace zxbas {
+namespace vomel {
 
 // A series stops after adding its first term whose magnitude is below this
 // (absolute, metres): a term of exactly this size lets it go on.
@@ -72,4 +72,4 @@ double arcLocalX(double l, double r);
 // y of the same point, towards the centre for r > 0: r (1 - cos(l/r)).
 double arcLocalY(double l, double r);
 
-}  // namespace zxbas
+}  // namespace vomel
