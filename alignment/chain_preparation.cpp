@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/angles.h"
 #include "core/failure.h"
 #include "text/number_text.h"
 #include "alignment/element_chain.h"
@@ -69,15 +70,6 @@ void atElement(int i, Step step)
     }
 }
 
-// Azimuth brought into [0, 2π).
-double normaliseAzimuth(double azimuth, double fullTurn)
-{
-    double a = std::fmod(azimuth, fullTurn);
-    if (a < 0.0) a += fullTurn;
-    if (a >= fullTurn) a -= fullTurn;  // a tiny negative value plus 2π rounds to 2π
-    return a;
-}
-
 // Plane offset from the start to the end of an element whose tangent has
 // azimuth a at the start and b at the end.
 Offset elementOffset(const ElementShape& element, double a, double b)
@@ -133,16 +125,13 @@ void prepareElementChain(ElementChain& chain)
         checkElement(i, elementShape(chain, i));
     }
 
-    const double pi = 4.0 * std::atan(1.0);
-    const double fullTurn = 2.0 * pi;
-
     // Everything is computed aside and only stored once the whole chain is
     // laid out, so that a failure leaves the chain as it was.
     ChainColumn station{};
     ChainColumn azimuth{};
     ChainColumn x{};
     ChainColumn y{};
-    const double startAzimuth = chain.chainStartAzimuth * pi / 180.0;
+    const double startAzimuth = chain.chainStartAzimuth;
     station[1] = chain.chainStartStation;
     azimuth[1] = startAzimuth;
     x[1] = chain.chainStartX;
@@ -157,7 +146,7 @@ void prepareElementChain(ElementChain& chain)
                 vomel::requireFinite(azimuth[i] + elementDeflection(element), "node azimuth");
         });
     }
-    for (int i = 1; i <= n + 1; ++i) azimuth[i] = normaliseAzimuth(azimuth[i], fullTurn);
+    for (int i = 1; i <= n + 1; ++i) azimuth[i] = normaliseAzimuth(azimuth[i]);
     for (int i = 1; i <= n; ++i) {
         atElement(i, [&] {
             const Offset offset = elementOffset(elementShape(chain, i), azimuth[i], azimuth[i + 1]);
@@ -166,13 +155,18 @@ void prepareElementChain(ElementChain& chain)
         });
     }
 
-    chain.chainStartAzimuth = startAzimuth;
     for (int i = 1; i <= n + 1; ++i) {
         chain.nodeStation[i] = station[i];
         chain.nodeAzimuth[i] = azimuth[i];
         chain.nodeX[i] = x[i];
         chain.nodeY[i] = y[i];
     }
+}
+
+void layOutChain(ElementChain& chain)
+{
+    splitReverseSpirals(chain);
+    prepareElementChain(chain);
 }
 
 }  // namespace vomel::ramp

@@ -6,8 +6,8 @@ namespace vomel::ramp {
 
 struct ElementChain;
 
-// Converts chainStartAzimuth from decimal degrees to radians and fills the
-// node tables. An element that cannot be laid out (a radius of 0 where the
+// Fills the node tables from the start values and the element table. An
+// element that cannot be laid out (a radius of 0 where the
 // geometry divides by it, a partial spiral whose constant is 0, a negative
 // length, more than MAX_ELEMENTS elements) is a vomel::FormatFailure or
 // vomel::GeometryFailure naming the element; the chain is then left

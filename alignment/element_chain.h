@@ -4,10 +4,9 @@
 // by its start radius, end radius and length. The tables are 1-based, one
 // array per column; whoever holds the alignment owns one ElementChain.
 //
-// Building a chain: readElementFile (formats/element_file.h), splitReverseSpirals,
-// chainStartAzimuth = packedDmsToDegrees(chainStartAzimuth),
-// prepareElementChain; then interchangeStationToXY. The end station is
-// nodeStation[elementCount + 1].
+// Building a chain: fill the start values and the rows (readElementFile in
+// formats/element_file.h does), then layOutChain; then
+// interchangeStationToXY. The end station is nodeStation[elementCount + 1].
 
 #include <array>
 #include <cstddef>
@@ -25,9 +24,8 @@ inline constexpr int MAX_ELEMENTS = MAX_ROWS - 1;
 using ChainColumn = std::array<double, MAX_ROWS + 1>;  // index 0 unused
 
 struct ElementChain {
-    // Start point, from the file's first line. chainStartAzimuth is packed
-    // degrees D.MMSS as read, decimal degrees after packedDmsToDegrees and
-    // radians after prepareElementChain.
+    // Start point, from the file's first line; the start azimuth in radians
+    // from +X towards +Y (the file's packed D.MMSS is converted on reading).
     double chainStartStation = 0.0;
     double chainStartX = 0.0;
     double chainStartY = 0.0;
@@ -54,6 +52,11 @@ struct ElementChain {
     ChainColumn nodeY{};
     ChainColumn nodeAzimuth{};
 };
+
+// Splits the reverse spirals of the rows and lays out the nodes: the rows
+// become a chain ready to use. Failures as splitReverseSpirals and
+// prepareElementChain give them.
+void layOutChain(ElementChain& chain);
 
 // Element k of a chain's element table.
 inline ElementShape elementShape(const ElementChain& chain, int k)

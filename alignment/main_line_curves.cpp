@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/failure.h"
+#include "core/angles.h"
 #include "alignment/main_line.h"
 #include "geometry/spiral.h"
 #include "geometry/tangent_solution.h"
@@ -15,11 +16,6 @@ using vomel::GeometryFailure;
 using vomel::Point;
 
 namespace {
-
-constexpr double PI = std::numbers::pi;
-constexpr double TWO_PI = 2.0 * std::numbers::pi;
-
-double signOf(double v) { return (v > 0.0) ? 1.0 : (v < 0.0 ? -1.0 : 0.0); }
 
 Point row(const MainLine& l, int i) { return {l.jdX[i], l.jdY[i]}; }
 
@@ -126,10 +122,7 @@ void computeCurveElements(MainLine& l)
 
     // 4. Deflections, one step into [-pi, pi] (exactly +-pi stays).
     for (int i = 2; i <= n - 1; ++i) {
-        double a = l.sideAzimuth[i] - l.sideAzimuth[i - 1];
-        if (a < -PI) a += TWO_PI;
-        else if (a > PI) a -= TWO_PI;
-        l.jdDeflection[i] = a;
+        l.jdDeflection[i] = reduceTurnOnce(l.sideAzimuth[i] - l.sideAzimuth[i - 1]);
     }
 
     // 5. A hairpin turns the long way round.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/failure.h"
+#include "core/angles.h"
 #include "alignment/main_line.h"
 #include "geometry/spiral.h"
 
@@ -19,7 +20,6 @@ using vomel::Point;
 
 namespace {
 
-constexpr double PI = std::numbers::pi;
 
 double signOf(double v) { return (v > 0.0) ? 1.0 : (v < 0.0 ? -1.0 : 0.0); }
 

@@ -37,7 +37,7 @@ struct StationCommand {
 
         return runReporting(Stage::Compute, [&] {
             for (const auto& station : stations) {
-                const double s = vomel::continuousStation(line->chainBreaks, station);
+                const double s = vomel::continuousStation(line->chainBreaks(), station);
                 const vomel::Point p = offset == 0.0 ? line->stationAt(s) : vomel::offsetPoint(*line, s, offset);
                 std::printf("%.17g %.17g\n", p.x, p.y);
             }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/angles.h"
 #include "core/failure.h"
 #include "text/input_line.h"
 #include "alignment/element_chain.h"
@@ -92,17 +93,28 @@ void readElementFile(std::istream& in, ElementChain& chain)
                         vomel::parseMeasureField((*fields)[2], n, 3)});
     }
 
+    // The packed start azimuth D.MMSS is held in radians from here on.
+    const double startAzimuth = degreesToRadians(packedDmsToDegrees(start[3]));
+
     // Only a file read whole reaches the tables.
     chain.chainStartStation = start[0];
     chain.chainStartX = start[1];
     chain.chainStartY = start[2];
-    chain.chainStartAzimuth = start[3];
+    chain.chainStartAzimuth = startAzimuth;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         chain.rowStartRadius[i + 1] = rows[i].startRadius;
         chain.rowEndRadius[i + 1] = rows[i].endRadius;
         chain.rowLength[i + 1] = rows[i].length;
     }
     chain.rowCount = static_cast<int>(rows.size());
+}
+
+std::shared_ptr<const ElementChain> readRamp(std::istream& in)
+{
+    auto chain = std::make_shared<ElementChain>();
+    readElementFile(in, *chain);
+    ramp::layOutChain(*chain);
+    return chain;
 }
 
 }  // namespace vomel

@@ -6,6 +6,7 @@
 // the third are ignored.
 
 #include <istream>
+#include <memory>
 
 namespace vomel {
 
@@ -16,5 +17,9 @@ struct ElementChain;
 // Fills the start values, the row tables and rowCount. A malformed file is
 // a vomel::FormatFailure naming the line; the chain is then left unchanged.
 void readElementFile(std::istream& in, ramp::ElementChain& chain);
+
+// The ramp of an element file, laid out and ready to use (readElementFile,
+// then ramp::layOutChain).
+std::shared_ptr<const ramp::ElementChain> readRamp(std::istream& in);
 
 }  // namespace vomel

@@ -173,4 +173,12 @@ void readJdFile(std::istream& in, vomel::mainline::MainLine& line)
     }
 }
 
+std::shared_ptr<const mainline::MainLine> readMainLine(std::istream& in)
+{
+    auto line = std::make_shared<mainline::MainLine>();
+    readJdFile(in, *line);
+    mainline::computeCurveElements(*line);
+    return line;
+}
+
 }  // namespace vomel

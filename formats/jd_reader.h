@@ -11,6 +11,7 @@
 // keep the incoming and the outgoing side in their forward direction.
 
 #include <istream>
+#include <memory>
 #include <string_view>
 
 #include "alignment/main_line.h"
@@ -21,6 +22,10 @@ namespace vomel {
 // A malformed file is a FormatFailure carrying the line number; `line` is
 // then left exactly as it was.
 void readJdFile(std::istream& in, vomel::mainline::MainLine& line);
+
+// The main line of a JD file with its curve elements computed, ready to
+// use (readJdFile, then mainline::computeCurveElements).
+std::shared_ptr<const mainline::MainLine> readMainLine(std::istream& in);
 
 // The hairpin flags that a row's name gives.
 struct HairpinFlags {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/angles.h"
 #include "core/failure.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
@@ -74,7 +75,7 @@ private:
 
 std::string metres(double value) { return vomel::formatFixed(value, 4) + " m"; }
 
-std::string degrees(double radians) { return vomel::formatFixed(radians * 180.0 / std::numbers::pi, 6) + "°"; }
+std::string degrees(double radians) { return vomel::formatFixed(radians * 180.0 / PI, 6) + "°"; }
 
 // A finite coordinate, station, radius or length beyond ±MAX_INPUT_MAGNITUDE,
 // the bound every other input file holds its measures to.
@@ -89,15 +90,6 @@ std::string rangeReason(const std::string& what)
 double distance(Point a, Point b)
 {
     return std::hypot(b.x - a.x, b.y - a.y);
-}
-
-// Angle brought into (-π, π].
-double wrapAngle(double angle)
-{
-    constexpr double pi = std::numbers::pi;
-    double a = std::remainder(angle, 2.0 * pi);
-    if (a <= -pi) a += 2.0 * pi;
-    return a;
 }
 
 // A required number attribute of an element.
@@ -278,7 +270,7 @@ vomel::ChainBreaks readStationEquations(const Place& place, const pugi::xml_node
 
 void layOut(ElementChain& chain, double startAzimuthRadians)
 {
-    chain.chainStartAzimuth = startAzimuthRadians * 180.0 / std::numbers::pi;  // degrees, as prepared
+    chain.chainStartAzimuth = startAzimuthRadians;
     ramp::prepareElementChain(chain);
 }
 
@@ -303,7 +295,7 @@ double startAzimuth(const Place& place, ElementChain& chain, const std::vector<F
         const double fileChord = distance(elements[k].start, elements[k].end);
         const double chainChord = distance(nodePoint(chain, i), nodePoint(chain, i + 1));
         if (fileChord >= MIN_DIRECTION_CHORD && chainChord >= MIN_DIRECTION_CHORD) {
-            return wrapAngle(chordAzimuth(elements[k].start, elements[k].end) -
+            return signedAngle(chordAzimuth(elements[k].start, elements[k].end) -
                              chordAzimuth(nodePoint(chain, i), nodePoint(chain, i + 1)));
         }
     }
@@ -330,10 +322,10 @@ void checkContinuity(const Place& place, const ElementChain& chain, const std::v
         const double chord = distance(element.start, element.end);
         if (chord >= MIN_DIRECTION_CHORD) {
             // How far the file's element is turned against the laid-out one.
-            const double turn = wrapAngle(chordAzimuth(element.start, element.end) -
+            const double turn = signedAngle(chordAzimuth(element.start, element.end) -
                                           chordAzimuth(nodePoint(chain, i), nodePoint(chain, i + 1)));
             if (previousIndex != 0) {
-                const double kink = wrapAngle(turn - previousTurn);
+                const double kink = signedAngle(turn - previousTurn);
                 const double allowed = LANDXML_KINK_TOLERANCE + LANDXML_COORDINATE_RESOLUTION / chord +
                                        LANDXML_COORDINATE_RESOLUTION / previousChord;
                 if (std::abs(kink) > allowed) {

@@ -10,6 +10,7 @@
 // start instead, where nothing large appears.
 
 #include "core/point.h"
+#include "core/angles.h"
 #include "geometry/element_kind.h"
 
 namespace vomel {
@@ -28,7 +29,7 @@ inline constexpr double QUADRATURE_PANEL_ANGLE = 0.25;
 // turns, beyond any road. It bounds the quadrature's panels per point (at
 // most 2 × this / QUADRATURE_PANEL_ANGLE + 1), so that sampling a line
 // costs a bounded number of operations a metre.
-inline constexpr double MAX_PARTIAL_SPIRAL_TURN = 8.0 * 3.14159265358979323846;
+inline constexpr double MAX_PARTIAL_SPIRAL_TURN = 8.0 * PI;
 
 // Offset from the start of the partial spiral `element` to its point at
 // distance d from the start (0 <= d <= length), in the frame of the start

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/angles.h"
 #include "core/failure.h"
 #include "geometry/spiral.h"
 
@@ -12,19 +13,6 @@ using vomel::checkedDivide;
 using vomel::Point;
 
 namespace {
-
-constexpr double PI = std::numbers::pi;
-constexpr double TWO_PI = 2.0 * std::numbers::pi;
-
-double signOf(double v) { return (v > 0.0) ? 1.0 : (v < 0.0 ? -1.0 : 0.0); }
-
-// One step into [-pi, pi]: enough for a difference of two azimuths.
-double reduce(double angle)
-{
-    if (angle < -PI) return angle + TWO_PI;
-    if (angle > PI) return angle - TWO_PI;
-    return angle;
-}
 
 // The same direction reached by turning the other way round.
 double wrap(double angle) { return (angle >= 0.0) ? angle - TWO_PI : angle + TWO_PI; }
@@ -85,11 +73,11 @@ CurveTangents solveCurveTangents(double r, double ra1, double ra2, double ls1, d
     double theta2 = azOut;
     if (ra1 != 0.0) theta1 = azIn - checkedDivide(c.extraIn, 2.0 * ra1 * s, "entry origin azimuth");
     if (ra2 != 0.0) theta2 = azOut + checkedDivide(c.extraOut, 2.0 * ra2 * s, "exit origin azimuth");
-    theta1 = reduce(theta1);
-    theta2 = reduce(theta2);
+    theta1 = reduceTurnOnce(theta1);
+    theta2 = reduceTurnOnce(theta2);
 
     const bool hairpin = ls1 < 0.0 || ls2 < 0.0 || r < 0.0 || ra1 < 0.0 || ra2 < 0.0;
-    double turn = reduce(theta2 - theta1);
+    double turn = reduceTurnOnce(theta2 - theta1);
     if (hairpin) turn = wrap(turn);
     if (alpha * turn < 0.0) turn = wrap(turn);
 

@@ -119,9 +119,9 @@ void StakeoutWindow::compute()
         return;
     }
     try {
-        const double s = vomel::continuousStation(line_->chainBreaks, *station);
+        const double s = vomel::continuousStation(line_->chainBreaks(), *station);
         const Point p = offsetPoint(*line_, s, *offset);
-        const std::string status = vomel::stationTextPlain(line_->chainBreaks, s) + "  " + formatFixed(*offset, 3);
+        const std::string status = vomel::stationTextPlain(line_->chainBreaks(), s) + "  " + formatFixed(*offset, 3);
         showPoint(QString::fromStdString(formatFixed(p.x, COORDINATE_DECIMALS)),
                   QString::fromStdString(formatFixed(p.y, COORDINATE_DECIMALS)), QString::fromStdString(status),
                   false);

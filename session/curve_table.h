@@ -6,29 +6,21 @@
 #include <string>
 #include <vector>
 
+#include "alignment/design_line.h"
+#include "alignment/table_cells.h"
+
 namespace vomel {
 
 struct Alignment;
 
-struct CurveTable {
-    std::vector<std::string> columns;
-    std::vector<std::vector<std::string>> rows;  // one cell per column
-};
-
-// Main line: one row per intersection point (name, X, Y, deflection in
-// degrees-minutes-seconds and radians, R, Ls1, Ls2, RA1, RA2, T1, T2, L,
-// E, and the stated stations of ZH, HY, QZ, YH, HZ). The start and end
-// rows carry their station in the ZH column only. Element method: one row
-// per node and per element (kind, R1, R2, L, station, X, Y, azimuth).
+// The line's own table (DesignLine::curveTable): for a main line one row
+// per intersection point, for a ramp one row per node and per element.
 // Values read from the files (X, Y of the intersection points, R, Ls, RA,
 // element radii and lengths) in their general form; computed lengths (T1,
 // T2, L, E, node X and Y) with 4 decimals; angles in radians with 10
 // decimals; stations with 3 decimals and their chain letter when the line
 // has chain breaks.
 CurveTable curveTable(const Alignment& alignment);
-
-// A signed angle in degrees, minutes and seconds: -45°30'15.2500".
-std::string angleDms(double radians);
 
 // Columns padded to their widest cell (UTF-8 characters counted once),
 // separated by two blanks, LF line ends.

@@ -23,7 +23,7 @@ std::string csvResultsHeader()
 
 std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point, const Solution& solution)
 {
-    const vomel::StatedStation stated = vomel::chainStationLetter(alignment.chainBreaks, solution.station);
+    const vomel::StatedStation stated = vomel::chainStationLetter(alignment.chainBreaks(), solution.station);
     const Point rebuilt = offsetPoint(alignment, solution.station, solution.offset);
     const double residual = std::hypot(rebuilt.x - point.x, rebuilt.y - point.y);
     std::string line = csvCell(point.label);

@@ -13,9 +13,10 @@
 #include "text/file_reading.h"
 #include "text/input_line.h"
 #include "formats/jd_reader.h"
-#include "text/number_text.h"
 #include "formats/element_file.h"
-#include "text/packed_angle.h"
+#include "alignment/main_line_alignment.h"
+#include "alignment/ramp_alignment.h"
+#include "text/number_text.h"
 
 namespace vomel {
 
@@ -53,20 +54,6 @@ void sampleAlignment(Alignment& alignment)
 
 }  // namespace
 
-Point Alignment::stationAt(double station) const
-{
-    if (method == Method::IntersectionPoint && mainLine) return vomel::mainline::mainLineStationToXY(*mainLine, station);
-    if (method == Method::Element && elementChain) return vomel::ramp::interchangeStationToXY(*elementChain, station);
-    throw GeometryFailure("no alignment has been initialised");
-}
-
-LinePose Alignment::poseAt(double station) const
-{
-    if (method == Method::IntersectionPoint && mainLine) return vomel::mainline::mainLineStationToPose(*mainLine, station);
-    if (method == Method::Element && elementChain) return vomel::ramp::interchangeStationToPose(*elementChain, station);
-    throw GeometryFailure("no alignment has been initialised");
-}
-
 FastLine Alignment::fastLine() const
 {
     return {&samples, &sampleIndex, [this](double s) { return stationAt(s); },
@@ -81,12 +68,7 @@ Solution Alignment::solve(double x, double y, SolverChoice solver) const
 
 std::shared_ptr<const vomel::mainline::MainLine> loadMainLine(const std::string& jdPath)
 {
-    return readWholeFile(jdPath, [](std::istream& in) {
-        auto line = std::make_shared<vomel::mainline::MainLine>();
-        readJdFile(in, *line);
-        vomel::mainline::computeCurveElements(*line);
-        return std::shared_ptr<const vomel::mainline::MainLine>(std::move(line));
-    });
+    return readWholeFile(jdPath, [](std::istream& in) { return readMainLine(in); });
 }
 
 vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double endStation)
@@ -96,23 +78,11 @@ vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double end
                     [endStation](std::istream& in) { return vomel::readChainBreakFile(in, endStation); });
 }
 
-std::shared_ptr<const vomel::ramp::ElementChain> loadElementChain(const std::string& elementPath)
+std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std::string& alignmentName)
 {
-    return readWholeFile(elementPath, [](std::istream& in) {
-        auto chain = std::make_shared<vomel::ramp::ElementChain>();
-        vomel::readElementFile(in, *chain);
-        vomel::ramp::splitReverseSpirals(*chain);
-        chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
-        vomel::ramp::prepareElementChain(*chain);
-        return std::shared_ptr<const vomel::ramp::ElementChain>(std::move(chain));
-    });
-}
-
-ElementLine loadLandXml(const std::string& path, const std::string& alignmentName)
-{
-    return readWholeFile(path, [&alignmentName](std::istream& in) {
-        vomel::LandXmlLine imported = vomel::readLandXml(in, alignmentName);
-        return ElementLine{std::move(imported.chain), imported.chainBreaks};
+    return readWholeFile(path, [&alignmentName](std::istream& in) -> std::shared_ptr<const DesignLine> {
+        LandXmlLine imported = readLandXml(in, alignmentName);
+        return std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
     });
 }
 
@@ -121,39 +91,36 @@ std::vector<vomel::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string
     return readWholeFile(path, [](std::istream& in) { return vomel::listLandXmlAlignments(in); });
 }
 
-ElementLine loadElementLine(const std::string& path)
+std::shared_ptr<const DesignLine> loadElementLine(const std::string& path)
 {
-    const bool landXml = readWholeFile(path, [](std::istream& in) { return vomel::looksLikeXml(in); });
+    const bool landXml = readWholeFile(path, [](std::istream& in) { return looksLikeXml(in); });
     if (landXml) return loadLandXml(path);
-    return {loadElementChain(path), {}};
+    return readWholeFile(path, [](std::istream& in) -> std::shared_ptr<const DesignLine> {
+        return std::make_shared<ramp::RampAlignment>(readRamp(in));
+    });
 }
 
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const vomel::mainline::MainLine> mainLine,
-                                                vomel::ChainBreaks chainBreaks)
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const DesignLine> line)
 {
-    if (!mainLine) throw GeometryFailure("no main line was read");
+    if (!line) throw GeometryFailure("no design line was read");
     auto alignment = std::make_shared<Alignment>();
-    alignment->method = Method::IntersectionPoint;
-    alignment->startStation = mainLine->jdStation[1];
-    alignment->endStation = mainLine->endStation();
-    alignment->mainLine = std::move(mainLine);
-    alignment->chainBreaks = chainBreaks;
+    alignment->startStation = line->startStation();
+    alignment->endStation = line->endStation();
+    alignment->line = std::move(line);
     sampleAlignment(*alignment);
     return alignment;
 }
 
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const vomel::ramp::ElementChain> chain,
-                                                vomel::ChainBreaks chainBreaks)
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const mainline::MainLine> mainLine,
+                                                const ChainBreaks& chainBreaks)
 {
-    if (!chain) throw GeometryFailure("no element chain was read");
-    auto alignment = std::make_shared<Alignment>();
-    alignment->method = Method::Element;
-    alignment->startStation = chain->nodeStation[1];
-    alignment->endStation = chain->nodeStation[static_cast<std::size_t>(chain->elementCount) + 1];
-    alignment->elementChain = std::move(chain);
-    alignment->chainBreaks = chainBreaks;
-    sampleAlignment(*alignment);
-    return alignment;
+    return buildAlignment(std::make_shared<mainline::MainLineAlignment>(std::move(mainLine), chainBreaks));
+}
+
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const ramp::ElementChain> chain,
+                                                const ChainBreaks& chainBreaks)
+{
+    return buildAlignment(std::make_shared<ramp::RampAlignment>(std::move(chain), chainBreaks));
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): alignment file, then chain-break file, as the user picks them
@@ -180,7 +147,7 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
     const double y = leadingNumber(yText);
     SinglePointText shown;
     shown.solution = alignment.solve(x, y, solver);
-    shown.station = vomel::stationTextPlain(alignment.chainBreaks, shown.solution.station);
+    shown.station = vomel::stationTextPlain(alignment.chainBreaks(), shown.solution.station);
     shown.offset = formatFixed(shown.solution.offset, 3);
     return shown;
 }
@@ -202,7 +169,7 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
                     const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress,
                     const RunOptions& options, const SolvedChunkCallback& solved)
 {
-    const vomel::ChainBreaks& breaks = alignment.chainBreaks;
+    const ChainBreaks& breaks = alignment.chainBreaks();
     const ResultsLayout layout{resultsHeader(breaks.chainBreakCount != 0, encoding),
                                [&breaks](const SurveyPoint& point, const Solution& solution) {
                                    return resultsDataLine(point, solution, breaks);

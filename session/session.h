@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "alignment/design_line.h"
 #include "formats/coordinate_file.h"
 #include "solver/dispatcher.h"
 #include "solver/fast_solver.h"
@@ -31,28 +32,26 @@ enum class Method {
     Element,            // "积木法—互通": chain of elements, no chain breaks
 };
 
-// A prepared design line: the tables of its method, its chain breaks (none
-// in the element method), its sample table, and the forward function of
-// that method, fixed here once and for all.
+// A design line ready to solve points on: the line, whichever kind it is,
+// and its sample table over the line's extent with the index of the
+// samples.
 struct Alignment {
-    Method method = Method::IntersectionPoint;
-    std::shared_ptr<const vomel::mainline::MainLine> mainLine;        // set in the intersection-point method
-    std::shared_ptr<const vomel::ramp::ElementChain> elementChain;  // set in the element method
-    vomel::ChainBreaks chainBreaks;
-    double startStation = 0.0;
+    std::shared_ptr<const DesignLine> line;
+    double startStation = 0.0;  // the extent sampled: the line's start and end
     double endStation = 0.0;
     SampleTable samples;
     SampleIndex sampleIndex;  // over `samples`, for the fast nearest-sample search
 
     // The point of the design line at a continuous station.
-    Point stationAt(double station) const;
+    Point stationAt(double station) const { return line->pointAt(station); }
     // The same point with its tangent azimuth and curvature.
-    LinePose poseAt(double station) const;
+    LinePose poseAt(double station) const { return line->poseAt(station); }
     // What the fast back-calculation reads; valid while this alignment lives.
     FastLine fastLine() const;
     // One point by the chosen algorithm; safe on several threads at once.
     Solution solve(double x, double y, SolverChoice solver = SolverChoice::Fast) const;
-    bool hasChainBreaks() const { return chainBreaks.chainBreakCount != 0; }
+    const ChainBreaks& chainBreaks() const { return line->chainBreaks(); }
+    bool hasChainBreaks() const { return line->hasChainBreaks(); }
 };
 
 // Longest line accepted, in metres: the sample table holds one point per
@@ -66,37 +65,24 @@ std::shared_ptr<const vomel::mainline::MainLine> loadMainLine(const std::string&
 // Step 2: read the chain-break file for a main line ending at endStation.
 vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double endStation);
 
-// The element method: read the element file, split reverse spirals,
-// convert the packed start azimuth and prepare the chain.
-std::shared_ptr<const vomel::ramp::ElementChain> loadElementChain(const std::string& elementPath);
-
-// A line of the element method: the prepared chain and its chain breaks
-// (only a LandXML alignment's station equations give any).
-struct ElementLine {
-    std::shared_ptr<const vomel::ramp::ElementChain> chain;
-    vomel::ChainBreaks chainBreaks;
-};
-
 // A LandXML file's alignment `alignmentName` (the first when empty),
 // imported into an element chain with its station equations as chain breaks.
-ElementLine loadLandXml(const std::string& path, const std::string& alignmentName = {});
+std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std::string& alignmentName = {});
 
 // The alignments a LandXML file holds, for the user to choose from.
 std::vector<vomel::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string& path);
 
 // The element method's file, told apart by its content: a LandXML document
 // (its first alignment) or an element file.
-ElementLine loadElementLine(const std::string& path);
+std::shared_ptr<const DesignLine> loadElementLine(const std::string& path);
 
 // The common tail: check the line's extent and build the sample table.
+std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const DesignLine> line);
+// The same for a main line with its chain breaks, and for a laid-out ramp.
 std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const vomel::mainline::MainLine> mainLine,
-                                                vomel::ChainBreaks chainBreaks);
+                                                const ChainBreaks& chainBreaks);
 std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const vomel::ramp::ElementChain> chain,
-                                                vomel::ChainBreaks chainBreaks = {});
-inline std::shared_ptr<const Alignment> buildAlignment(const ElementLine& line)
-{
-    return buildAlignment(line.chain, line.chainBreaks);
-}
+                                                const ChainBreaks& chainBreaks = {});
 
 // All steps at once (chainBreakPath empty: no chain breaks). In the element
 // method the alignment file may be an element file or a LandXML document.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/angles.h"
 #include "core/failure.h"
 #include "text/file_reading.h"
 #include "text/input_line.h"
@@ -19,16 +20,8 @@ namespace {
 constexpr std::size_t FIELDS_NEEDED = 3;
 constexpr std::size_t FIELDS_WITH_ELEVATION = 4;
 
-double positiveAzimuth(double a)
-{
-    constexpr double fullTurn = 2 * std::numbers::pi;
-    a = std::fmod(a, fullTurn);
-    if (a < 0) a += fullTurn;
-    return a >= fullTurn ? 0.0 : a;
-}
-
 // The pose's tangent azimuth in [0, 2π), checked finite.
-double poseAzimuth(const LinePose& pose) { return positiveAzimuth(requireFinite(pose.azimuth, "tangent azimuth")); }
+double poseAzimuth(const LinePose& pose) { return normaliseAzimuth(requireFinite(pose.azimuth, "tangent azimuth")); }
 
 StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vomel::ChainBreaks& breaks)
 {
@@ -110,7 +103,7 @@ void computeStakeoutRun(const Alignment& alignment, const std::string& stationsP
                         const std::string& outputPath, const StakeoutProgress& progress)
 {
     const std::vector<StakeoutRow> rows = readWholeFile(
-        stationsPath, [&alignment](std::istream& in) { return readStationFile(in, alignment.chainBreaks); });
+        stationsPath, [&alignment](std::istream& in) { return readStationFile(in, alignment.chainBreaks()); });
 
     ResultsWriter writer(outputPath);
     const auto count = static_cast<long>(rows.size());

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/angles.h"
 #include "core/failure.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
@@ -142,16 +143,8 @@ double www(const StationPoint& p, const StationPoint& q)
 
 int zypsgn(Point p1, Point p2, Point p3)
 {
-    const double pi = 4.0 * std::atan(1.0);
-    const double a1 = vomel::azimuth(p1, p2);
-    const double a2 = vomel::azimuth(p2, p3);
-    double f = a2 - a1;
-    if (f < -pi) {
-        f += 2 * pi;
-    } else if (f > pi) {
-        f -= 2 * pi;
-    }
-    return f > 0 ? -1 : 1;
+    const double turn = reduceTurnOnce(vomel::azimuth(p2, p3) - vomel::azimuth(p1, p2));
+    return turn > 0 ? -1 : 1;
 }
 
 }  // namespace vomel

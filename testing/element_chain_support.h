@@ -1,6 +1,6 @@
 #pragma once
 // Builds prepared element chains for the interchange tests, the way the
-// initialisation does: read, split, unpack the azimuth, prepare.
+// initialisation does: read, then lay out.
 
 #include <memory>
 #include <sstream>
@@ -8,7 +8,6 @@
 
 #include "alignment/element_chain.h"
 #include "formats/element_file.h"
-#include "text/packed_angle.h"
 
 namespace chain_support {
 
@@ -16,9 +15,7 @@ inline std::unique_ptr<vomel::ramp::ElementChain> prepareFrom(std::istream& in)
 {
     auto chain = std::make_unique<vomel::ramp::ElementChain>();
     vomel::readElementFile(in, *chain);
-    vomel::ramp::splitReverseSpirals(*chain);
-    chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
-    vomel::ramp::prepareElementChain(*chain);
+    vomel::ramp::layOutChain(*chain);
     return chain;
 }
 

@@ -9,10 +9,11 @@ namespace vomel::gui {
 struct SessionOperations::State {
     std::shared_ptr<const Alignment> current;
 
-    // The line being read, until it is built or discarded.
+    // The line being read, until it is built or discarded: a main line
+    // waiting for its chain breaks, or a ramp read whole.
     std::shared_ptr<const vomel::mainline::MainLine> stagedMainLine;
     std::optional<vomel::ChainBreaks> stagedChainBreaks;
-    std::shared_ptr<const vomel::ramp::ElementChain> stagedChain;
+    std::shared_ptr<const DesignLine> stagedRamp;
     // The file the staged line was read from, named by a failure of the line
     // itself (one too long to sample, say).
     std::string stagedPath;
@@ -50,9 +51,7 @@ void SessionOperations::readElementChain(const std::string& elementPath)
 {
     discardStagedLine();
     // An element file or a LandXML document, told apart by its content.
-    ElementLine line = loadElementLine(elementPath);
-    state_->stagedChain = std::move(line.chain);
-    state_->stagedChainBreaks = line.chainBreaks;
+    state_->stagedRamp = loadElementLine(elementPath);
     state_->stagedPath = elementPath;
 }
 
@@ -63,8 +62,8 @@ void SessionOperations::buildStagedLine()
         if (state_->stagedMainLine) {
             built = buildAlignment(state_->stagedMainLine,
                                    state_->stagedChainBreaks.value_or(vomel::ChainBreaks{}));
-        } else if (state_->stagedChain) {
-            built = buildAlignment(state_->stagedChain, state_->stagedChainBreaks.value_or(vomel::ChainBreaks{}));
+        } else if (state_->stagedRamp) {
+            built = buildAlignment(state_->stagedRamp);
         } else {
             throw GeometryFailure("no design line has been read");
         }
@@ -82,7 +81,7 @@ void SessionOperations::discardStagedLine()
 {
     state_->stagedMainLine.reset();
     state_->stagedChainBreaks.reset();
-    state_->stagedChain.reset();
+    state_->stagedRamp.reset();
     state_->stagedPath.clear();
 }
 

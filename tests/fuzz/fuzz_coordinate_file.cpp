@@ -18,9 +18,7 @@ std::shared_ptr<const vomel::Alignment> fixedRamp()
     auto chain = std::make_shared<vomel::ramp::ElementChain>();
     std::istringstream file("0,1000,2000,30.1500\r\n9999 9999 100\r\n9999 300 80\r\n300 300 150\r\n");
     vomel::readElementFile(file, *chain);
-    vomel::ramp::splitReverseSpirals(*chain);
-    chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
-    vomel::ramp::prepareElementChain(*chain);
+    vomel::ramp::layOutChain(*chain);
     return vomel::buildAlignment(std::move(chain));
 }
 
@@ -44,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (i < SOLVED_POINTS) vomelfuzz::solveAndCheck(*ramp, p.x, p.y);
         try {
-            const std::string line = vomel::resultsDataLine(p, vomel::Solution{}, ramp->chainBreaks);
+            const std::string line = vomel::resultsDataLine(p, vomel::Solution{}, ramp->chainBreaks());
             if (line.compare(0, p.label.size(), p.label) != 0) vomelfuzz::fault("label not copied");
         } catch (const vomel::Failure& failure) {
             vomelfuzz::checkFailure(failure);

@@ -14,9 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto chain = std::make_shared<vomel::ramp::ElementChain>();
     try {
         vomel::readElementFile(in, *chain);
-        vomel::ramp::splitReverseSpirals(*chain);
-        chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
-        vomel::ramp::prepareElementChain(*chain);
+        vomel::ramp::layOutChain(*chain);
     } catch (const vomel::Failure& failure) {
         vomelfuzz::checkFailure(failure);
         return 0;

@@ -15,9 +15,7 @@ std::shared_ptr<const vomel::Alignment> fixedStraight()
     auto chain = std::make_shared<vomel::ramp::ElementChain>();
     std::istringstream file("100 0 0 0\r\n9999 9999 250\r\n");
     vomel::readElementFile(file, *chain);
-    vomel::ramp::splitReverseSpirals(*chain);
-    chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
-    vomel::ramp::prepareElementChain(*chain);
+    vomel::ramp::layOutChain(*chain);
     return vomel::buildAlignment(std::move(chain));
 }
 

@@ -74,8 +74,8 @@ inline void solveAndCheck(const vomel::Alignment& alignment, double x, double y)
             point.label = "P";
             point.x = x;
             point.y = y;
-            (void)vomel::resultsDataLine(point, s, alignment.chainBreaks);
-            (void)vomel::stationTextPlain(alignment.chainBreaks, s.station);
+            (void)vomel::resultsDataLine(point, s, alignment.chainBreaks());
+            (void)vomel::stationTextPlain(alignment.chainBreaks(), s.station);
         } catch (const vomel::Failure& failure) {
             checkFailure(failure);
         }

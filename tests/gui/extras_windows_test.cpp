@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "alignment/main_line_alignment.h"
 #include "session/curve_table.h"
 #include "gui/curve_table_window.h"
 #include "gui/main_window.h"
@@ -107,7 +108,7 @@ void ExtrasWindowsTest::curveTableShowsThePreparedLine()
     auto* table = window.findChild<QTableWidget*>("curveTable");
     QVERIFY(table != nullptr);
     const CurveTable expected = curveTable(*line);
-    QCOMPARE(table->rowCount(), line->mainLine->jdCount);
+    QCOMPARE(table->rowCount(), dynamic_cast<const vomel::mainline::MainLineAlignment&>(*line->line).table().jdCount);
     QCOMPARE(table->columnCount(), static_cast<int>(expected.columns.size()));
     for (int c = 0; c < table->columnCount(); ++c) {
         QCOMPARE(table->horizontalHeaderItem(c)->text().toStdString(), expected.columns[static_cast<std::size_t>(c)]);
@@ -236,7 +237,7 @@ void ExtrasWindowsTest::stakeoutTypedStation()
     QCOMPARE(shown, status);
     const auto typed = vomel::parseStationText(station.toStdString());
     QVERIFY(typed.has_value());
-    const Point p = offsetPoint(*line, vomel::continuousStation(line->chainBreaks, *typed), offset.toDouble());
+    const Point p = offsetPoint(*line, vomel::continuousStation(line->chainBreaks(), *typed), offset.toDouble());
     QCOMPARE(x->text().toStdString(), formatFixed(p.x, 4));
     QCOMPARE(y->text().toStdString(), formatFixed(p.y, 4));
 }

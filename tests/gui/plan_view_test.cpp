@@ -366,7 +366,7 @@ void PlanViewTest::ticksStandAtStatedStationsAcrossChainBreaks()
         // A whole multiple of the spacing, at the continuous station that
         // carries exactly that stated station, in order along the line.
         QCOMPARE(std::fmod(tick.stated, PLAN_TICK_SPACING), 0.0);
-        const vomel::StatedStation stated = vomel::chainStationLetter(alignment->chainBreaks, tick.station);
+        const vomel::StatedStation stated = vomel::chainStationLetter(alignment->chainBreaks(), tick.station);
         QVERIFY(std::abs(stated.stated - tick.stated) < 1e-6);
         QVERIFY(tick.station > previous);
         QVERIFY(tick.station >= alignment->startStation && tick.station <= alignment->endStation);

@@ -8,6 +8,7 @@
 #include <string>
 #include <typeinfo>
 
+#include "core/angles.h"
 #include "core/failure.h"
 #include "testing/element_chain_support.h"
 #include "formats/element_file.h"
@@ -55,7 +56,8 @@ TEST(ElementFile, ReadsStartValuesAndRows)
         EXPECT_EQ(chain->chainStartStation, 12.5);
         EXPECT_EQ(chain->chainStartX, 1000.0);
         EXPECT_EQ(chain->chainStartY, 2000.0);
-        EXPECT_EQ(chain->chainStartAzimuth, 37.2512);
+        // Packed 37°25'12" held in radians once read.
+        EXPECT_EQ(chain->chainStartAzimuth, (37.0 + 25.0 / 60 + 12.0 / 3600) * vomel::PI / 180.0);
         ASSERT_EQ(chain->rowCount, c.rows);
         if (c.rows == 1) {
             EXPECT_EQ(chain->rowStartRadius[1], 600.0);
@@ -152,13 +154,13 @@ TEST(ElementFile, FailuresLeaveTheChainAsItWas)
     badGeometry.elementStartRadius[3] = 0.0;
     badGeometry.elementEndRadius[3] = 0.0;
     badGeometry.elementLength[3] = 5.0;
-    badGeometry.chainStartAzimuth = 45.0;
+    badGeometry.chainStartAzimuth = 0.75;
     EXPECT_THROW(vomel::ramp::prepareElementChain(badGeometry), vomel::FormatFailure);
 
     EXPECT_EQ(chain->rowCount, before.rowCount);
     EXPECT_EQ(chain->chainStartStation, before.chainStartStation);
     EXPECT_EQ(chain->rowLength, before.rowLength);
-    EXPECT_EQ(badGeometry.chainStartAzimuth, 45.0);  // still degrees: not converted
+    EXPECT_EQ(badGeometry.chainStartAzimuth, 0.75);
     EXPECT_EQ(badGeometry.nodeX, before.nodeX);
     EXPECT_EQ(badGeometry.nodeAzimuth, before.nodeAzimuth);
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "alignment/main_line_alignment.h"
 #include "alignment/element_chain.h"
 #include "alignment/main_line.h"
 #include "testing/generated_alignment.h"
@@ -78,7 +79,7 @@ TEST(CurveSearch, BinarySearchChoosesTheCurveOfTheScan)
 TEST(CurveSearch, GeneratedLineAtEveryKeyStation)
 {
     const auto alignment = vomeltest::generatedMainLine({20'000.0, 3'500'000.0, 500'000.0, 9});
-    const vomel::mainline::MainLine& l = *alignment->mainLine;
+    const vomel::mainline::MainLine& l = dynamic_cast<const vomel::mainline::MainLineAlignment&>(*alignment->line).table();
     ASSERT_TRUE(l.zhStationsAscending);
     std::vector<double> keys;
     for (int i = 2; i < l.jdCount; ++i) {

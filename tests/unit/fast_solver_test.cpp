@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "alignment/main_line_alignment.h"
 #include "solver/fast_solver.h"
 #include "formats/jd_reader.h"
 #include "session/session.h"
@@ -137,12 +138,8 @@ TEST(FastSolver, HandsBackToTheBisectionWhereNewtonCannotFinish)
     // arc barely changes along it, the perpendicularity condition has almost
     // no slope, and the bisection decides.
     const auto arcLine = [] {
-        auto chain = std::make_shared<vomel::ramp::ElementChain>();
         std::istringstream in("0 0 0 0\r\n300 300 200\r\n");
-        vomel::readElementFile(in, *chain);
-        chain->chainStartAzimuth = vomel::packedDmsToDegrees(chain->chainStartAzimuth);
-        vomel::ramp::prepareElementChain(*chain);
-        return vomel::buildAlignment(std::shared_ptr<const vomel::ramp::ElementChain>(std::move(chain)));
+        return vomel::buildAlignment(vomel::readRamp(in));
     }();
     const double x = 0.1 * std::sin(100.0 / 300.0);
     const double y = 300.0 - 0.1 * std::cos(100.0 / 300.0);
@@ -159,7 +156,7 @@ TEST(FastSolver, HandsBackToTheBisectionWhereNewtonCannotFinish)
 TEST(FastSolver, PointsOnTheLineAndSignsOfOffsets)
 {
     const auto alignment = vomeltest::generatedMainLine(kShape);
-    const auto& line = *alignment->mainLine;
+    const auto& line = dynamic_cast<const vomel::mainline::MainLineAlignment&>(*alignment->line).table();
     std::vector<double> stations = {alignment->startStation, alignment->endStation,
                                     alignment->samples.sampleStation[17]};
     for (int i = 2; i <= line.jdCount - 1; i += 5) {
@@ -213,16 +210,8 @@ TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
         const auto& alignment = c.alignment;
         // Curvature jumps at the ends of arcs without spirals; keep the
         // chord clear of every node and key station.
-        std::vector<double> keys;
-        if (alignment->mainLine) {
-            const auto& l = *alignment->mainLine;
-            for (int i = 2; i < l.jdCount; ++i) {
-                for (const double s : {l.zhStation[i], l.hyStation[i], l.yhStation[i], l.hzStation[i]}) keys.push_back(s);
-            }
-        } else {
-            const auto& ch = *alignment->elementChain;
-            for (int k = 1; k <= ch.elementCount + 1; ++k) keys.push_back(ch.nodeStation[k]);
-        }
+        std::vector<double> keys = {alignment->startStation, alignment->endStation};
+        for (const vomel::KeyPoint& key : alignment->line->keyPoints()) keys.push_back(key.station);
         vomelbench::Random random(5);
         Worst azimuth, curvature;
         int checked = 0;

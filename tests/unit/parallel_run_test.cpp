@@ -89,7 +89,7 @@ TEST_F(ParallelRun, ThreadsAndChunksChangeNoByte)
     std::istringstream in(readBytes(coordinates_));
     for (const auto& p : vomel::readCoordinateFile(in)) {
         lines += vomel::resultsDataLine(p, alignment_->solve(p.x, p.y, vomel::SolverChoice::Reference),
-                                        alignment_->chainBreaks);
+                                        alignment_->chainBreaks());
     }
     EXPECT_TRUE(readBytes(reference) == lines);
 }

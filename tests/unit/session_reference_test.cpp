@@ -93,7 +93,7 @@ TEST(SessionReference, EveryPointWithinToleranceOfItsIndependentFoot)
             worstOffset = std::max(worstOffset, eo);
             worstFoot = std::max(worstFoot, ef);
 
-            const auto stated = vomel::chainStationLetter(alignment->chainBreaks, s.station);
+            const auto stated = vomel::chainStationLetter(alignment->chainBreaks(), s.station);
             EXPECT_EQ(stated.letter, e.letter) << c.name << " " << e.label;
             EXPECT_NEAR(stated.stated, e.stated, kStationTolerance) << c.name << " " << e.label;
         }

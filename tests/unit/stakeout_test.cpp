@@ -190,8 +190,8 @@ TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
             constexpr int kPoints = 1500;
             for (int i = 0; i < kPoints; ++i) {
                 // Through the stated station, as a user gives it.
-                const vomel::StatedStation stated = vomel::chainStationLetter(a->chainBreaks, station(random));
-                const double s = vomel::continuousStation(a->chainBreaks, stated);
+                const vomel::StatedStation stated = vomel::chainStationLetter(a->chainBreaks(), station(random));
+                const double s = vomel::continuousStation(a->chainBreaks(), stated);
                 const double o = offset(random);
                 const vomel::Point p = vomel::offsetPoint(*a, s, o);
                 const vomel::Solution back = a->solve(p.x, p.y, solver);

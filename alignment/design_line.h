@@ -1,0 +1,84 @@
+#pragma once
+// The one view of a road's design line that everything above the geometry
+// uses: the solver, the file runs, the curve table, the plan view and the
+// command line ask it for points and poses, its extent, its key points,
+// its chain breaks and its table, and never which kind of line it is.
+//
+// Two kinds implement it: the main line given by its intersection points
+// (mainline::MainLineAlignment) and the interchange ramp given as a chain
+// of elements (ramp::RampAlignment). An abstract class rather than a
+// variant: a pose costs one virtual call in the solver's inner loop, as
+// cheap as the function object it replaces, and a caller needs no list of
+// the kinds there are.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/line_pose.h"
+#include "core/point.h"
+#include "stationing/chain_break.h"
+
+namespace vomel {
+
+// A station where the curvature changes: ZH, HY, YH, HZ (ZY and YZ where a
+// curve has no spiral), or HH between two spirals of a ramp.
+struct KeyPoint {
+    double station = 0.0;  // continuous station, metres
+    std::string name;
+};
+
+// Where two tangents of the line meet, with its name: the file's name for
+// an intersection point of a main line (bytes as in the file), "JD1",
+// "JD2", ... where the file gives none or the line is a ramp.
+struct IntersectionPoint {
+    Point at;
+    std::string name;
+};
+
+// The line laid out row by row for checking against the drawings. Column
+// names are short keys in English ("name", "deflection", "ZH", ...); a
+// window shows them in its own language.
+struct CurveTable {
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;  // one cell per column
+};
+
+class DesignLine {
+public:
+    virtual ~DesignLine() = default;
+    DesignLine(const DesignLine&) = delete;
+    DesignLine& operator=(const DesignLine&) = delete;
+
+    // The point at a continuous station; before the start and after the end
+    // the line goes on along its first and last tangents.
+    virtual Point pointAt(double station) const = 0;
+    // The same point with the tangent azimuth and the curvature there.
+    virtual LinePose poseAt(double station) const = 0;
+
+    // Continuous stations of the start and the end, metres.
+    virtual double startStation() const = 0;
+    virtual double endStation() const = 0;
+
+    // The key points between the start and the end, in station order.
+    virtual std::vector<KeyPoint> keyPoints() const = 0;
+    // The intersection points of the tangents, and the tangents themselves
+    // as segments meeting there.
+    virtual std::vector<IntersectionPoint> intersectionPoints() const = 0;
+    virtual std::vector<std::pair<Point, Point>> tangents() const = 0;
+
+    // The table of curves (main line) or of nodes and elements (ramp).
+    virtual CurveTable curveTable() const = 0;
+
+    // The chain breaks of the stationing; none on most ramps.
+    const ChainBreaks& chainBreaks() const { return chainBreaks_; }
+    bool hasChainBreaks() const { return chainBreaks_.chainBreakCount != 0; }
+
+protected:
+    explicit DesignLine(const ChainBreaks& breaks) : chainBreaks_(breaks) {}
+
+private:
+    ChainBreaks chainBreaks_;
+};
+
+}  // namespace vomel
