@@ -57,9 +57,10 @@ TEST(FastNumberText, SameBytesAsTheGeneralForm)
     std::size_t differing = 0;
     std::string out;
     for (const double v : values) {
-        out = "x";
+        out.clear();
+        out.push_back('x');
         vomel::appendGeneral(out, v);
-        std::string expected = "x";
+        std::string expected(1, 'x');
         expected += vomel::formatGeneral(v);
         if (out != expected && ++differing <= 10) ADD_FAILURE() << out << " != " << expected;
     }
