@@ -13,6 +13,7 @@
 #include "app/input_line.h"
 #include "app/jd_reader.h"
 #include "app/number_text.h"
+#include "app/results_line_append.h"
 
 namespace vomel {
 
@@ -203,6 +204,9 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
     const ResultsLayout layout{resultsHeader(breaks.chainBreakCount != 0, encoding),
                                [&breaks](const SurveyPoint& point, const Solution& solution) {
                                    return resultsDataLine(point, solution, breaks);
+                               },
+                               [&breaks](std::string& out, const SurveyPoint& point, const Solution& solution) {
+                                   appendResultsDataLine(out, point, solution, breaks);
                                }};
     computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options, solved);
 }
