@@ -1,5 +1,6 @@
 #include "app/fast_number_text.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -50,10 +51,11 @@ constexpr std::uint64_t BEYOND_DIGITS = 1000000000000000ull;    // 10^15
 // bits. For magnitudes here q lies between -66 and -3.
 std::uint64_t scaledDigits(double magnitude, int k)
 {
-    int binaryExponent = 0;
-    const double fraction = std::frexp(magnitude, &binaryExponent);  // magnitude = fraction · 2^binaryExponent
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    const int shift = 53 - binaryExponent;  // magnitude = mantissa / 2^shift
+    // The bits of a positive normal double: 52 bits of fraction below an
+    // implicit 1, and the biased binary exponent.
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = 1075 - static_cast<int>(bits >> 52);  // magnitude = mantissa / 2^shift
     const Wide product = static_cast<Wide>(mantissa) * POWER_OF_TEN[k];
     const Wide unit = static_cast<Wide>(1) << shift;
     auto whole = static_cast<std::uint64_t>(product >> shift);
@@ -62,6 +64,12 @@ std::uint64_t scaledDigits(double magnitude, int k)
     if (rest > half || (rest == half && (whole & 1) != 0)) ++whole;
     return whole;
 }
+
+// "00" to "99".
+constexpr char DIGIT_PAIRS[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 
 }  // namespace
 
@@ -102,10 +110,13 @@ void appendGeneral(std::string& out, double value)
     }
 
     char text[16];
-    for (int i = 14; i >= 0; --i) {
-        text[i] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
+    for (int i = 13; i >= 1; i -= 2) {
+        const auto pair = static_cast<std::size_t>(digits % 100) * 2;
+        digits /= 100;
+        text[i] = DIGIT_PAIRS[pair];
+        text[i + 1] = DIGIT_PAIRS[pair + 1];
     }
+    text[0] = static_cast<char>('0' + digits);
     int last = 14;  // last significant digit kept: trailing zeros go
     while (last > 0 && text[last] == '0') --last;
 

@@ -3,6 +3,7 @@
 #include "app/failure.h"
 #include "app/gui/plan_scene.h"
 #include "app/session.h"
+#include "app/thinned_points.h"
 
 namespace vomel::gui {
 
@@ -97,14 +98,17 @@ void SessionOperations::solveCoordinateFile(const std::string& coordinatePath,
                                             const PointProgress& progress)
 {
     // The run's points and feet are kept for the plan view, as the run
-    // produced them; they replace those of the last run only when this one
-    // succeeds.
-    PlanRun run;
-    const SolvedChunkCallback keep = [&run](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
-        run.points.insert(run.points.end(), points.begin(), points.end());
-        run.solutions.insert(run.solutions.end(), solutions.begin(), solutions.end());
+    // produced them, thinned evenly once there are more than the view can
+    // show (the results file holds them all); they replace those of the
+    // last run only when this one succeeds.
+    ThinnedPoints kept;
+    const SolvedChunkCallback keep = [&kept](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
+        kept.add(points, solutions);
     };
     computeFileRun(state_->requireCurrent(), coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
+    PlanRun run;
+    run.points = std::move(kept.points);
+    run.solutions = std::move(kept.solutions);
     state_->lastRun = std::move(run);
     state_->scene.reset();
 }

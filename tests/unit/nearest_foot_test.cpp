@@ -18,6 +18,7 @@
 #include "app/failure.h"
 #include "app/session.h"
 #include "app/stakeout.h"
+#include "app/thinned_points.h"
 
 namespace {
 
@@ -239,6 +240,42 @@ TEST(NearestFoot, RangeQueryKeepsWhatAScanKeeps)
         EXPECT_EQ(found, expected) << "point " << i;
     }
     EXPECT_THROW(a->sampleIndex.nearestWithin(samples, 0, 0, -1.0, within), vomel::GeometryFailure);
+}
+
+}  // namespace
+
+namespace {
+
+// The points kept for the plan view stay within their bound and evenly
+// spread: every stride-th point of the run from the first, in order.
+TEST(ThinnedPoints, KeepsEveryStrideThPointWithinTheBound)
+{
+    struct Case {
+        std::size_t capacity, total, chunk, stride;
+    };
+    for (const Case c : {Case{10, 7, 3, 1}, Case{10, 10, 4, 1}, Case{10, 11, 4, 2}, Case{10, 100, 7, 16},
+                         Case{1, 5, 2, 8}}) {
+        vomel::ThinnedPoints kept(c.capacity);
+        std::vector<vomel::SurveyPoint> points;
+        std::vector<vomel::Solution> solutions;
+        for (std::size_t i = 0; i < c.total; ++i) {
+            points.push_back({"P" + std::to_string(i), 0.0, 0.0, 0.0, static_cast<long>(i)});
+            solutions.push_back({static_cast<double>(i), 0.0, 0.0, 0.0});
+            if (points.size() == c.chunk || i + 1 == c.total) {
+                kept.add(points, solutions);
+                points.clear();
+                solutions.clear();
+            }
+        }
+        SCOPED_TRACE(c.total);
+        EXPECT_EQ(kept.stride(), c.stride);
+        EXPECT_LE(kept.points.size(), c.capacity);
+        ASSERT_EQ(kept.points.size(), (c.total + c.stride - 1) / c.stride);
+        for (std::size_t j = 0; j < kept.points.size(); ++j) {
+            EXPECT_EQ(kept.points[j].line, static_cast<long>(j * c.stride));
+            EXPECT_EQ(kept.solutions[j].station, static_cast<double>(j * c.stride));
+        }
+    }
 }
 
 }  // namespace
