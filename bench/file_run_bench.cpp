@@ -1,10 +1,11 @@
-// A whole file run, as the program does it: initialise a generated 50 km
-// main line from its file, then solve a generated coordinate file of many
-// points into a results file. Prints the wall time, points per second and
+// A whole file run, as the program does it: initialise a generated main
+// line (22 km, about 40 curves with spirals, at grid coordinates) from its
+// file, then solve a generated coordinate file of many points within 50 m
+// of it into a results file. Prints the wall time, points per second and
 // the peak memory of the process.
 //
 //   vomel_file_run_bench --points 10000000 [--threads N] [--reference]
-//                        [--folder DIR] [--chunk N]
+//                        [--folder DIR] [--chunk N] [--length M] [--offset M]
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -49,6 +50,8 @@ int main(int argc, char** argv)
     unsigned threads = 0;
     std::size_t chunk = vomel::DEFAULT_CHUNK_POINTS;
     bool reference = false;
+    double length = 22'000.0;  // metres of line
+    double offset = 50.0;      // metres either side, at most
     fs::path folder = fs::temp_directory_path() / "vomel-file-run-bench";
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -59,12 +62,16 @@ int main(int argc, char** argv)
             threads = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
         } else if (arg == "--chunk" && hasValue) {
             chunk = std::strtoull(argv[++i], nullptr, 10);
+        } else if (arg == "--length" && hasValue) {
+            length = std::strtod(argv[++i], nullptr);
+        } else if (arg == "--offset" && hasValue) {
+            offset = std::strtod(argv[++i], nullptr);
         } else if (arg == "--folder" && hasValue) {
             folder = argv[++i];
         } else if (arg == "--reference") {
             reference = true;
         } else {
-            std::fprintf(stderr, "usage: %s [--points N] [--threads N] [--chunk N] [--reference] [--folder DIR]\n",
+            std::fprintf(stderr, "usage: %s [--points N] [--threads N] [--chunk N] [--reference] [--folder DIR] [--length M] [--offset M]\n",
                          argv[0]);
             return 2;
         }
@@ -72,20 +79,24 @@ int main(int argc, char** argv)
 
     try {
         fs::create_directories(folder);
-        const vomelbench::LineShape shape{50'000.0, 3'500'000.0, 500'000.0, 2024};
-        const fs::path jd = folder / "line.jdx";
+        const vomelbench::LineShape shape{length, 3'500'000.0, 500'000.0, 2024};
+        std::string tag = std::to_string(static_cast<long>(length));
+        tag += "m-";
+        tag += std::to_string(static_cast<long>(offset));
+        tag += "m-";
+        const fs::path jd = folder / (tag + "line.jdx");
         writeText(jd, vomelbench::generatedJdFile(shape));
         const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, jd.string());
 
         // The coordinate file, made a batch at a time and kept for reruns.
-        const fs::path coordinates = folder / ("points-" + std::to_string(points) + ".xy");
+        const fs::path coordinates = folder / (tag + "points-" + std::to_string(points) + ".xy");
         if (!fs::exists(coordinates)) {
             const fs::path partial = folder / "points.partial";
             std::ofstream out(partial, std::ios::binary);
             for (std::size_t done = 0; done < points; done += GENERATE_BATCH) {
                 const std::size_t batch = std::min(GENERATE_BATCH, points - done);
                 auto generated = vomelbench::generatedPoints([&](double s) { return line->poseAt(s); },
-                                                             line->startStation, line->endStation, batch, 60.0,
+                                                             line->startStation, line->endStation, batch, offset,
                                                              1000 + done);
                 for (auto& g : generated) g.point.label = "P" + std::to_string(done + g.point.line);
                 out << vomelbench::coordinateFileText(generated);
@@ -102,6 +113,8 @@ int main(int argc, char** argv)
                               {reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast, threads,
                                chunk});
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        std::printf("line: %.0f m, %d curves; ", line->endStation - line->startStation,
+                    static_cast<int>(line->line->intersectionPoints().size()));
         std::printf("file run: %zu points, %s path, %u thread(s): %.2f s, %.0f points/s; "
                     "peak memory %.1f MB (%.1f MB before the run)\n",
                     points, reference ? "reference" : "fast", vomel::workerCount(threads), seconds,

@@ -199,6 +199,10 @@ void ResultsWriter::fail(const std::string& reason, int error) const
 void ResultsWriter::write(std::string_view bytes)
 {
     if (fd_ < 0) throw FileFailure("the results file is already closed");
+    if (!direct_ && buffer_.empty() && bytes.size() >= WRITE_BUFFER_BYTES) {
+        sink(bytes.data(), bytes.size());  // a large block goes straight to the file
+        return;
+    }
     buffer_ += bytes;
     // A stream cannot be taken back: it gets the whole file at commit, so a
     // failed run writes nothing to it.

@@ -14,6 +14,7 @@
 #include "core/failure.h"
 #include "text/file_reading.h"
 #include "text/input_line.h"
+#include "session/streamed_run.h"
 
 namespace vomel {
 
@@ -143,29 +144,38 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
     const std::size_t chunk = std::max<std::size_t>(options.chunkPoints, 1);
     try {
         std::ifstream in = openForReading(coordinatePath);
-        // A regular file is counted in a first pass and then streamed; a
-        // pipe can be read only once, so its points are all read first.
+        // A regular file is counted in a first pass and then streamed, of
+        // any size; a pipe can be read only once, so its points are all
+        // read first (within the bounds of a file held in memory).
         std::vector<SurveyPoint> all;
         long count = 0;
         const bool streamed = isRegularFile(coordinatePath);
         if (streamed) {
-            count = countCoordinatePoints(in);
-            if (in.bad()) throw FileFailure("the file could not be read to its end");
-            in.clear();
-            in.seekg(0);
-            if (!in) throw FileFailure("the file could not be read again from its start");
-        } else {
-            all = readCoordinateFile(in);
-            if (in.bad()) throw FileFailure("the file could not be read to its end");
-            count = static_cast<long>(all.size());
+            in.close();
+            count = countListedPoints(coordinatePath);
+            // The destination is checked (and its temporary file made)
+            // before the first point is solved.
+            ResultsWriter writer(resultsPath);
+            writer.write(layout.header);
+            ProgressCallback announce;
+            if (progress) announce = [&progress, count](long i, long) { progress(i, count); };
+            const long done = streamPoints(solve, layout, coordinatePath, writer, announce, threads, chunk, solved);
+            if (done != count) {
+                throw FileFailure("the file changed while it was being read (" + std::to_string(count) +
+                                  " points counted, " + std::to_string(done) + " read)");
+            }
+            writer.commit();
+            return;
         }
+        all = readCoordinateFile(in);
+        if (in.bad()) throw FileFailure("the file could not be read to its end");
+        count = static_cast<long>(all.size());
 
         // The destination is checked (and its temporary file made) before
         // the first point is solved.
         ResultsWriter writer(resultsPath);
         writer.write(layout.header);
 
-        CoordinateReader reader(in);
         std::vector<SurveyPoint> points;
         std::vector<Solution> solutions;
         std::vector<std::string> text;
@@ -173,15 +183,10 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
         long done = 0;
         for (;;) {
             points.clear();
-            if (streamed) {
-                reader.readChunk(points, chunk);
-                if (in.bad()) throw FileFailure("the file could not be read to its end");
-            } else {
-                const std::size_t end = std::min(all.size(), next + chunk);
-                points.assign(all.begin() + static_cast<std::ptrdiff_t>(next),
-                              all.begin() + static_cast<std::ptrdiff_t>(end));
-                next = end;
-            }
+            const std::size_t end = std::min(all.size(), next + chunk);
+            points.assign(all.begin() + static_cast<std::ptrdiff_t>(next),
+                          all.begin() + static_cast<std::ptrdiff_t>(end));
+            next = end;
             if (points.empty()) break;
             // Every point is announced, in order, before its chunk is
             // solved; a callback that throws stops the run there.

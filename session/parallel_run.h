@@ -66,6 +66,9 @@ long countCoordinatePoints(std::istream& in);
 struct ResultsLayout {
     std::string header;
     std::function<std::string(const SurveyPoint& point, const Solution& solution)> line;
+    // When set, appends the same bytes as `line` to a buffer; used instead
+    // of `line` where it saves a string per point.
+    std::function<void(std::string& out, const SurveyPoint& point, const Solution& solution)> append = {};
 };
 
 // Reads the coordinate file at `coordinatePath`, solves every point and

@@ -16,9 +16,23 @@ const char* footStatus(const Alignment& alignment, double station)
     return "on-line";
 }
 
+namespace {
+
+// A stated station with its chain letter when the line has chain breaks
+// ("B1515.49213"), in the form a stations file takes.
+std::string statedStationCell(const Alignment& alignment, double station)
+{
+    const vomel::StatedStation stated = vomel::chainStationLetter(alignment.chainBreaks(), station);
+    std::string cell;
+    if (alignment.hasChainBreaks()) cell += stated.letter;
+    return cell + formatGeneral(stated.stated);
+}
+
+}  // namespace
+
 std::string csvResultsHeader()
 {
-    return "label,x,y,letter,station,offset,foot_x,foot_y,elevation,status,residual\r\n";
+    return "label,x,y,letter,station,offset,foot_x,foot_y,elevation,status,residual,other_station\r\n";
 }
 
 std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point, const Solution& solution)
@@ -33,8 +47,10 @@ std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point,
     for (double value : {stated.stated, solution.offset, solution.footX, solution.footY, point.elevation}) {
         line += "," + formatGeneral(value);
     }
-    line += std::string(",") + footStatus(alignment, solution.station);
+    line += std::string(",") + (solution.ambiguous ? "ambiguous" : footStatus(alignment, solution.station));
     line += "," + formatGeneral(requireFinite(residual, "residual"));
+    line += ",";
+    if (solution.ambiguous) line += statedStationCell(alignment, solution.otherStation);
     return line + "\r\n";
 }
 

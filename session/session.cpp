@@ -17,6 +17,7 @@
 #include "alignment/main_line_alignment.h"
 #include "alignment/ramp_alignment.h"
 #include "text/number_text.h"
+#include "formats/results_line_append.h"
 
 namespace vomel {
 
@@ -173,6 +174,9 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
     const ResultsLayout layout{resultsHeader(breaks.chainBreakCount != 0, encoding),
                                [&breaks](const SurveyPoint& point, const Solution& solution) {
                                    return resultsDataLine(point, solution, breaks);
+                               },
+                               [&breaks](std::string& out, const SurveyPoint& point, const Solution& solution) {
+                                   appendResultsDataLine(out, point, solution, breaks);
                                }};
     computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options, solved);
 }

@@ -48,6 +48,11 @@ struct Solution {
     double offset = 0.0;
     double footX = 0.0;
     double footY = 0.0;
+    // Set by the fast search when another part of the line has a foot
+    // practically as near (see AMBIGUOUS_FOOT_DISTANCE): that foot's
+    // continuous station.
+    bool ambiguous = false;
+    double otherStation = 0.0;
 };
 
 // Index k of the sample nearest to (x, y) among 1..n, scanning upwards and

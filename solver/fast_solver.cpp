@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/failure.h"
 
@@ -104,23 +105,16 @@ NewtonResult newtonFoot(const PoseFunction& poseAt, Point target, StationRange a
 
 }  // namespace
 
-Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace* trace)
+namespace {
+
+// The foot of the basin around sample k: the bracket of the samples either
+// side narrowed by bisection, then Newton. Records its steps in `t`.
+Solution refineBasin(const FastLine& line, std::size_t k, double x, double y, FastSolveTrace& t)
 {
-    requireCoordinate(x, "X of the point");
-    requireCoordinate(y, "Y of the point");
-    if (line.samples == nullptr || line.index == nullptr || line.samples->empty()) {
-        throw GeometryFailure("no alignment has been initialised");
-    }
     const SampleTable& samples = *line.samples;
-    const std::size_t k = line.index->nearest(samples, x, y);
     const double lowest = samples.sampleStation[k - 1];
     const double highest = samples.sampleStation[k + 1];
     const Point ahead{samples.sampleX[k + 1], samples.sampleY[k + 1]};
-
-    FastSolveTrace local;
-    FastSolveTrace& t = trace != nullptr ? *trace : local;
-    t = {};
-    t.nearestSample = k;
 
     Bisection bisection({lowest, highest}, line.stationAt, {x, y});
     while (bisection.high().station - bisection.low().station > NEWTON_START_WIDTH && bisection.step()) {
@@ -150,6 +144,92 @@ Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace
 
     const int side = zypsgn({x, y}, {foot.x, foot.y}, ahead);
     return {foot.station, foot.distance * side, foot.x, foot.y};
+}
+
+// The samples that start a basin: within each run of consecutive candidate
+// samples, those no farther than the sample before and nearer than the one
+// after (samples outside the run are farther than every candidate). A
+// plateau gives its last sample.
+void basinSamples(const std::vector<SampleIndex::Candidate>& candidates, std::vector<SampleIndex::Candidate>& basins)
+{
+    basins.clear();
+    const std::size_t count = candidates.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto& c = candidates[i];
+        const bool runStarts = i == 0 || candidates[i - 1].index + 1 != c.index;
+        const bool runEnds = i + 1 == count || candidates[i + 1].index != c.index + 1;
+        if ((runStarts || c.distance <= candidates[i - 1].distance) &&
+            (runEnds || c.distance < candidates[i + 1].distance)) {
+            basins.push_back(c);
+        }
+    }
+}
+
+}  // namespace
+
+Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace* trace)
+{
+    requireCoordinate(x, "X of the point");
+    requireCoordinate(y, "Y of the point");
+    if (line.samples == nullptr || line.index == nullptr || line.samples->empty()) {
+        throw GeometryFailure("no alignment has been initialised");
+    }
+    const SampleTable& samples = *line.samples;
+    // Reused from point to point: no allocation once they have grown.
+    thread_local std::vector<SampleIndex::Candidate> candidates;
+    thread_local std::vector<SampleIndex::Candidate> basins;
+    const double reach = samples.sampleStep / 2 + CANDIDATE_DISTANCE_SLACK;
+    const std::size_t k = line.index->nearestWithin(samples, x, y, reach, candidates);
+    basinSamples(candidates, basins);
+
+    FastSolveTrace local;
+    FastSolveTrace& t = trace != nullptr ? *trace : local;
+    t = {};
+    t.nearestSample = k;
+    if (basins.size() <= 1) {
+        // The common case: one stretch of the line near the point.
+        t.basins = 1;
+        return refineBasin(line, k, x, y, t);
+    }
+
+    // Nearest samples first, so that the best foot is found early and the
+    // basins that cannot beat it are passed over.
+    std::sort(basins.begin(), basins.end(), [](const auto& p, const auto& q) {
+        return p.distance < q.distance || (p.distance == q.distance && p.index < q.index);
+    });
+    thread_local std::vector<Solution> feet;
+    feet.clear();
+    std::size_t bestFoot = 0;
+    FastSolveTrace bestTrace;
+    for (const auto& basin : basins) {
+        const double bestDistance = feet.empty() ? INFINITY : std::fabs(feet[bestFoot].offset);
+        if (basin.distance > bestDistance + reach) continue;
+        FastSolveTrace basinTrace;
+        feet.push_back(refineBasin(line, basin.index, x, y, basinTrace));
+        ++t.basins;
+        if (feet.size() == 1 || std::fabs(feet.back().offset) < bestDistance) {
+            bestFoot = feet.size() - 1;
+            bestTrace = basinTrace;
+        }
+    }
+    Solution best = feet[bestFoot];
+    t.newtonConverged = bestTrace.newtonConverged;
+    t.newtonSteps = bestTrace.newtonSteps;
+    t.bisectionSteps = bestTrace.bisectionSteps;
+
+    // The nearest of the feet on other parts of the line.
+    const double bestDistance = std::fabs(best.offset);
+    double otherDistance = INFINITY;
+    for (const Solution& foot : feet) {
+        if (std::fabs(foot.station - best.station) <= AMBIGUOUS_STATION_SEPARATION) continue;
+        if (std::fabs(foot.offset) < otherDistance) {
+            otherDistance = std::fabs(foot.offset);
+            best.otherStation = foot.station;
+        }
+    }
+    best.ambiguous = otherDistance - bestDistance <= AMBIGUOUS_FOOT_DISTANCE;
+    if (!best.ambiguous) best.otherStation = 0.0;
+    return best;
 }
 
 double perpendicularityResidual(const PoseFunction& poseAt, double station, Point point)

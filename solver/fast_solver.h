@@ -59,16 +59,36 @@ inline constexpr double NEWTON_MIN_SLOPE = 1e-3;
 // finishes the point.
 inline constexpr double FOOT_DISTANCE_SLACK = 1e-8;
 
+// Any foot nearer than a sample's distance lies within half a sample
+// spacing of some sample, so every sample no farther than the nearest
+// sample's distance plus half a spacing (plus this slack, metres: the
+// rounding of distances and AMBIGUOUS_FOOT_DISTANCE, so that a foot as near
+// within that is also found) may stand for the nearest foot.
+inline constexpr double CANDIDATE_DISTANCE_SLACK = 2e-3;
+
+// Two feet whose distances to the point differ by at most this much
+// (metres) are equally near for a survey ...
+inline constexpr double AMBIGUOUS_FOOT_DISTANCE = 1e-3;
+
+// ... and they make the point ambiguous when their stations lie more than
+// this far apart (metres): they are then on different parts of the line (a
+// loop coming back, the two sides of a hairpin), not two readings of one
+// foot on a flat stretch of distance.
+inline constexpr double AMBIGUOUS_STATION_SEPARATION = 5.0;
+
 // How a point was solved, for tests and benchmarks.
 struct FastSolveTrace {
+    std::size_t basins = 0;  // runs of candidate samples refined (1 in the common case)
     std::size_t nearestSample = 0;
     bool newtonConverged = false;  // false: the bisection's result was used
     int newtonSteps = 0;
     int bisectionSteps = 0;
 };
 
-// Station, offset and foot of (x, y). The sample table and its index must
-// not be empty.
+// Station, offset and foot of (x, y): the nearest of the feet of every
+// basin of candidate samples, each refined as above; `ambiguous` and
+// `otherStation` say when another part of the line is as near. The sample
+// table and its index must not be empty.
 Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace* trace = nullptr);
 
 // The perpendicularity residual at a station: the component of the vector

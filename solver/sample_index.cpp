@@ -9,9 +9,7 @@ namespace vomel {
 
 namespace {
 
-// Samples in a leaf run: small enough that a leaf is a few metres of line,
-// large enough that the tree stays shallow.
-constexpr std::size_t LEAF_SAMPLES = 16;
+constexpr std::size_t LEAF_SAMPLES = SampleIndex::LEAF_SAMPLES;
 
 // The plane distance exactly as the dispatcher's scan computes it, so that
 // both compare the same rounded values.

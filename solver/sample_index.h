@@ -19,6 +19,10 @@ namespace vomel {
 
 class SampleIndex {
 public:
+    // Samples in a leaf run: small enough that a leaf is a few metres of
+    // line, large enough that the tree stays shallow.
+    static constexpr std::size_t LEAF_SAMPLES = 16;
+
     SampleIndex() = default;
     // Indexes samples 1..n of `samples` (the two extra samples only close a
     // bracket and are never the nearest). The index keeps no reference to
@@ -31,6 +35,19 @@ public:
     // Index k in 1..n of the sample of `samples` nearest to (x, y), exactly
     // as nearestSample() finds it.
     std::size_t nearest(const SampleTable& samples, double x, double y) const;
+
+    // A sample and its distance to the point, metres.
+    struct Candidate {
+        std::size_t index;
+        double distance;
+    };
+
+    // The nearest sample as nearest() finds it, and in `within` every sample
+    // of 1..n no farther from (x, y) than the nearest one's distance plus
+    // `margin` (metres), the nearest included, by increasing index. A range
+    // query on the boxes: only boxes within that reach are opened.
+    std::size_t nearestWithin(const SampleTable& samples, double x, double y, double margin,
+                              std::vector<Candidate>& within) const;
 
 private:
     struct Box {

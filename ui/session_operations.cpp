@@ -3,6 +3,7 @@
 #include "core/failure.h"
 #include "ui/plan_scene.h"
 #include "session/session.h"
+#include "ui/thinned_points.h"
 
 namespace vomel::gui {
 
@@ -96,14 +97,17 @@ void SessionOperations::solveCoordinateFile(const std::string& coordinatePath,
                                             const PointProgress& progress)
 {
     // The run's points and feet are kept for the plan view, as the run
-    // produced them; they replace those of the last run only when this one
-    // succeeds.
-    PlanRun run;
-    const SolvedChunkCallback keep = [&run](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
-        run.points.insert(run.points.end(), points.begin(), points.end());
-        run.solutions.insert(run.solutions.end(), solutions.begin(), solutions.end());
+    // produced them, thinned evenly once there are more than the view can
+    // show (the results file holds them all); they replace those of the
+    // last run only when this one succeeds.
+    ThinnedPoints kept;
+    const SolvedChunkCallback keep = [&kept](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
+        kept.add(points, solutions);
     };
     computeFileRun(state_->requireCurrent(), coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
+    PlanRun run;
+    run.points = std::move(kept.points);
+    run.solutions = std::move(kept.solutions);
     state_->lastRun = std::move(run);
     state_->scene.reset();
 }

@@ -61,7 +61,8 @@ TEST(CsvResults, StatusAndResidualOfEachPoint)
         vomel::SurveyPoint point{"P", p.x, p.y, 7.25, 1};
         const vomel::Solution solution = vomel::solvePoint(a->samples, forward, p.x, p.y);
         const auto cells = split(vomel::csvResultsLine(*a, point, solution));
-        ASSERT_EQ(cells.size(), 11u) << c.name;
+        ASSERT_EQ(cells.size(), 12u) << c.name;
+        EXPECT_EQ(cells[11], "") << c.name;
         EXPECT_EQ(cells[3], std::string(1, c.letter)) << c.name;
         EXPECT_EQ(cells[8], "7.25") << c.name;
         EXPECT_EQ(cells[9], c.status) << c.name;
@@ -75,7 +76,7 @@ TEST(CsvResults, StatusAndResidualOfEachPoint)
         }
     }
     EXPECT_EQ(vomel::csvResultsHeader(),
-              "label,x,y,letter,station,offset,foot_x,foot_y,elevation,status,residual\r\n");
+              "label,x,y,letter,station,offset,foot_x,foot_y,elevation,status,residual,other_station\r\n");
 }
 
 // The whole run: one row per point of the coordinate file after the header.

@@ -1,0 +1,34 @@
+#include "ui/thinned_points.h"
+
+#include <algorithm>
+
+#include "core/failure.h"
+
+namespace vomel {
+
+ThinnedPoints::ThinnedPoints(std::size_t capacity) : capacity_(capacity)
+{
+    if (capacity == 0) throw GeometryFailure("a picture must keep at least one point");
+}
+
+void ThinnedPoints::add(const std::vector<SurveyPoint>& newPoints, const std::vector<Solution>& newSolutions)
+{
+    const std::size_t count = std::min(newPoints.size(), newSolutions.size());
+    for (std::size_t i = 0; i < count; ++i, ++seen_) {
+        if (seen_ % stride_ != 0) continue;
+        points.push_back(newPoints[i]);
+        solutions.push_back(newSolutions[i]);
+        if (points.size() <= capacity_) continue;
+        // Full: keep every second point kept so far, then take half as many.
+        std::size_t kept = 0;
+        for (std::size_t j = 0; j < points.size(); j += 2, ++kept) {
+            points[kept] = std::move(points[j]);
+            solutions[kept] = solutions[j];
+        }
+        points.resize(kept);
+        solutions.resize(kept);
+        stride_ *= 2;
+    }
+}
+
+}  // namespace vomel
