@@ -10,6 +10,7 @@
 #include "app/failure.h"
 #include "app/input_line.h"
 #include "app/number_text.h"
+#include "mainline/kilometre_station.h"
 
 namespace zxbas {
 
@@ -93,6 +94,13 @@ bool walksTo(const ChainBreaks& breaks, double s, StatedStation stated)
 std::optional<StationText> parseStationText(std::string_view text)
 {
     text = vomel::trimBlanks(text);
+    if (looksLikeKilometreStation(text)) {
+        try {
+            return parseKilometreStation(text);
+        } catch (const vomel::FormatFailure&) {
+            return std::nullopt;
+        }
+    }
     StationText station;
     if (!text.empty() && std::isalpha(static_cast<unsigned char>(text.front())) != 0) {
         station.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
