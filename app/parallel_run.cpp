@@ -155,7 +155,7 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
             in.seekg(0);
             if (!in) throw FileFailure("the file could not be read again from its start");
         } else {
-            all = readCoordinateFile(in);
+            all = readCoordinateFile(in, MAX_POINTS, options.pointsFormat);
             if (in.bad()) throw FileFailure("the file could not be read to its end");
             count = static_cast<long>(all.size());
         }
@@ -165,7 +165,7 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
         ResultsWriter writer(resultsPath);
         writer.write(layout.header);
 
-        CoordinateReader reader(in);
+        CoordinateReader reader(in, options.pointsFormat);
         std::vector<SurveyPoint> points;
         std::vector<Solution> solutions;
         std::vector<std::string> text;
