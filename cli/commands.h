@@ -16,5 +16,7 @@ CommandRunner addSolveCommand(CLI::App& app);
 CommandRunner addCurvesCommand(CLI::App& app);
 CommandRunner addStakeoutCommand(CLI::App& app);
 CommandRunner addAlignmentsCommand(CLI::App& app);
+CommandRunner addElevationCommand(CLI::App& app);
+CommandRunner addProfileCommand(CLI::App& app);
 
 }  // namespace vomelcli

@@ -30,6 +30,8 @@ int main(int argc, char** argv)
         {"curves", vomelcli::addCurvesCommand(app)},
         {"stakeout", vomelcli::addStakeoutCommand(app)},
         {"alignments", vomelcli::addAlignmentsCommand(app)},
+        {"elevation", vomelcli::addElevationCommand(app)},
+        {"profile", vomelcli::addProfileCommand(app)},
     };
 
     // Stations and coordinates are read from the arguments left over after

@@ -8,9 +8,11 @@
 
 #include "session/messages.h"
 #include "session/results_csv.h"
+#include "session/design_csv.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
+#include "cli/design_options.h"
 
 namespace vomelcli {
 
@@ -53,6 +55,8 @@ struct SolveCommand {
     std::string outputFile;
     std::string encoding = "gbk";
     std::string format = "results";
+    std::string pointsFormat = "plain";
+    DesignOptions design;
     unsigned threads = 0;  // 0: every core
     bool reference = false;
     CLI::App* command = nullptr;
@@ -61,6 +65,9 @@ struct SolveCommand {
     {
         std::shared_ptr<const vomel::Alignment> line;
         if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
+        if (design.given() && format != "csv") throw UsageError("--profile needs --format csv");
+        vomel::DesignSurface surface;
+        if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
 
         const auto header = encoding == "utf-8" ? vomel::HeaderEncoding::Utf8 : vomel::HeaderEncoding::Gbk;
         return runReporting(Stage::Compute, [&] {
@@ -68,10 +75,13 @@ struct SolveCommand {
             vomel::RunOptions options;
             options.solver = reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast;
             options.threads = threads;
+            options.pointsFormat = pointsFormat == "cass" ? vomel::PointsFormat::Cass : vomel::PointsFormat::Plain;
             const std::string destination = outputFile.empty() ? "/dev/stdout" : outputFile;
             auto report = [progress](long i, long count) { (*progress)(i, count); };
             if (format == "csv") {
-                vomel::computeCsvRun(*line, pointsFile, destination, report, options);
+                const vomel::CsvColumns columns{design.given() ? &surface : nullptr,
+                                                options.pointsFormat == vomel::PointsFormat::Cass};
+                vomel::computeCsvRun(*line, columns, pointsFile, destination, report, options);
             } else {
                 vomel::computeFileRun(*line, pointsFile, destination, header, report, options);
             }
@@ -90,6 +100,13 @@ CommandRunner addSolveCommand(CLI::App& app)
     state->alignment.addTo(*state->command);
     state->command->add_option("--points", state->pointsFile, "Coordinate file: label X Y [elevation] per line")
         ->required();
+    state->command
+        ->add_option("--points-format", state->pointsFormat,
+                     "plain: label X Y [elevation]; cass: CASS data name,code,E,N,elevation (the code goes to the "
+                     "CSV's code column)")
+        ->check(CLI::IsMember({"plain", "cass"}))
+        ->capture_default_str();
+    state->design.addTo(*state->command, false);
     state->command->add_option("--output", state->outputFile,
                                "Results file to write (replaced only when complete); standard output if omitted");
     state->command->add_option("--encoding", state->encoding, "Encoding of the results header")

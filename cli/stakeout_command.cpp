@@ -6,6 +6,7 @@
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
+#include "cli/design_options.h"
 
 namespace vomelcli {
 
@@ -15,15 +16,23 @@ struct StakeoutCommand {
     AlignmentOptions alignment;
     std::string stationsFile;
     std::string outputFile;
+    std::string outputFormat = "plain";
+    DesignOptions design;
     CLI::App* command = nullptr;
 
     int run() const
     {
         std::shared_ptr<const vomel::Alignment> line;
         if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
+        vomel::DesignSurface surface;
+        if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
-            vomel::computeStakeoutRun(*line, stationsFile, outputFile.empty() ? "/dev/stdout" : outputFile);
+            vomel::StakeoutOptions options;
+            options.design = design.given() ? &surface : nullptr;
+            options.outputFormat = outputFormat == "cass" ? vomel::PointsFormat::Cass : vomel::PointsFormat::Plain;
+            vomel::computeStakeoutRun(*line, stationsFile, outputFile.empty() ? "/dev/stdout" : outputFile, {},
+                                      options);
             return EXIT_DONE;
         });
     }
@@ -43,6 +52,12 @@ CommandRunner addStakeoutCommand(CLI::App& app)
                      "Station file: label, station (continuous, or stated with its chain letter: B1000.5), offset "
                      "(left positive), optional elevation")
         ->required();
+    state->command
+        ->add_option("--output-format", state->outputFormat,
+                     "plain: label X Y elevation; cass: CASS data name,,E,N,elevation for a controller")
+        ->check(CLI::IsMember({"plain", "cass"}))
+        ->capture_default_str();
+    state->design.addTo(*state->command, false);
     state->command->add_option("--output", state->outputFile,
                                "Coordinate file to write (replaced only when complete); standard output if omitted");
     return [state] { return state->run(); };

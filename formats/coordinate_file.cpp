@@ -1,6 +1,7 @@
 #include "formats/coordinate_file.h"
 
 #include "core/failure.h"
+#include "formats/cass_points.h"
 
 namespace vomel {
 
@@ -24,6 +25,11 @@ std::size_t CoordinateReader::readChunk(std::vector<SurveyPoint>& out, std::size
             break;
         }
         const long line = lines_.lineNumber();
+        if (format_ == PointsFormat::Cass) {
+            out.push_back(parseCassLine(text, line));
+            ++appended;
+            continue;
+        }
         if (fields->size() < FIELDS_NEEDED) {
             throw FormatFailure("a point needs a label, X and Y; the line has " +
                                     std::to_string(fields->size()) + " field" +
@@ -34,7 +40,10 @@ std::size_t CoordinateReader::readChunk(std::vector<SurveyPoint>& out, std::size
         point.label = (*fields)[0];
         point.x = parseMeasureField((*fields)[1], line, 2);
         point.y = parseMeasureField((*fields)[2], line, 3);
-        if (fields->size() == FIELDS_WITH_ELEVATION) point.elevation = parseNumberField((*fields)[3], line, 4);
+        if (fields->size() == FIELDS_WITH_ELEVATION) {
+            point.elevation = parseNumberField((*fields)[3], line, 4);
+            point.hasElevation = true;
+        }
         point.line = line;
         out.push_back(std::move(point));
         ++appended;
@@ -42,12 +51,12 @@ std::size_t CoordinateReader::readChunk(std::vector<SurveyPoint>& out, std::size
     return appended;
 }
 
-std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoints)
+std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoints, PointsFormat format)
 {
     // Chunk size for reading a whole file, points.
     constexpr std::size_t CHUNK_POINTS = 4096;
     std::vector<SurveyPoint> points;
-    CoordinateReader reader(in);
+    CoordinateReader reader(in, format);
     while (reader.readChunk(points, CHUNK_POINTS) > 0) {
         if (points.size() > maxPoints) {
             throw FormatFailure("more than " + std::to_string(maxPoints) + " points in one file",

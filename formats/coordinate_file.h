@@ -12,12 +12,19 @@
 
 namespace vomel {
 
+// How the points of a coordinate file are written: "label X Y [elevation]"
+// with blanks, or the CASS exchange format "name,code,E,N,elevation"
+// (app/cass_points.h).
+enum class PointsFormat { Plain, Cass };
+
 struct SurveyPoint {
     std::string label;
     double x = 0.0;
     double y = 0.0;
     double elevation = 0.0;  // taken only from a line of exactly four fields
     long line = 0;           // line of the file the point was read from
+    bool hasElevation = false;  // the line gave an elevation
+    std::string code = {};      // the CASS code field (empty in the plain format)
 };
 
 // Reads the points a chunk at a time, so that a long file need not be held
@@ -25,7 +32,10 @@ struct SurveyPoint {
 // elevation is a FormatFailure with its file line.
 class CoordinateReader {
 public:
-    explicit CoordinateReader(std::istream& in) : lines_(in) {}
+    explicit CoordinateReader(std::istream& in, PointsFormat format = PointsFormat::Plain)
+        : lines_(in), format_(format)
+    {
+    }
 
     // Appends up to maxPoints points to `out`; returns how many it appended.
     // 0 means the list has ended (blank line or end of file).
@@ -35,6 +45,7 @@ public:
 
 private:
     LineReader lines_;
+    PointsFormat format_;
     bool finished_ = false;
 };
 
@@ -45,6 +56,7 @@ inline constexpr std::size_t MAX_POINTS = 2'000'000;
 // Every point of the file; a point beyond maxPoints (MAX_POINTS but in
 // tests) is a FormatFailure naming its line.
 // naming its line.
-std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoints = MAX_POINTS);
+std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoints = MAX_POINTS,
+                                           PointsFormat format = PointsFormat::Plain);
 
 }  // namespace vomel

@@ -159,7 +159,7 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
             writer.write(layout.header);
             ProgressCallback announce;
             if (progress) announce = [&progress, count](long i, long) { progress(i, count); };
-            const long done = streamPoints(solve, layout, coordinatePath, writer, announce, threads, chunk, solved);
+            const long done = streamPoints(solve, layout, coordinatePath, options.pointsFormat, writer, announce, threads, chunk, solved);
             if (done != count) {
                 throw FileFailure("the file changed while it was being read (" + std::to_string(count) +
                                   " points counted, " + std::to_string(done) + " read)");
@@ -167,7 +167,7 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
             writer.commit();
             return;
         }
-        all = readCoordinateFile(in);
+        all = readCoordinateFile(in, MAX_POINTS, options.pointsFormat);
         if (in.bad()) throw FileFailure("the file could not be read to its end");
         count = static_cast<long>(all.size());
 

@@ -44,6 +44,7 @@ struct RunOptions {
     SolverChoice solver = SolverChoice::Fast;
     unsigned threads = 0;  // 0: one per core
     std::size_t chunkPoints = DEFAULT_CHUNK_POINTS;
+    PointsFormat pointsFormat = PointsFormat::Plain;  // of the coordinate file
 };
 
 // The number of worker threads for a request: 0 means every core (at least

@@ -12,6 +12,9 @@
 #include "formats/results_file.h"
 #include "session/session.h"
 #include "stationing/stated_station.h"
+#include "formats/cass_points.h"
+#include "alignment/design_surface.h"
+#include "stationing/station_field.h"
 
 namespace vomel {
 
@@ -35,25 +38,12 @@ StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vom
     row.label = fields[0];
     row.stationText = fields[1];
     row.line = line;
-    const auto station = vomel::parseStationText(fields[1]);
-    if (!station) {
-        throw FormatFailure("field 2 is not a station (a number, optionally after its chain letter): \"" +
-                                fields[1] + "\"",
-                            line);
-    }
-    // A station is a measure like any other: bounded as the other files bound theirs.
-    if (std::fabs(station->value) > MAX_INPUT_MAGNITUDE) {
-        throw FormatFailure("field 2 is beyond ±" + formatGeneral(MAX_INPUT_MAGNITUDE) +
-                                ", the largest magnitude accepted: " + quotedExcerpt(fields[1]),
-                            line);
-    }
-    try {
-        row.station = vomel::continuousStation(breaks, *station);
-    } catch (const GeometryFailure& failure) {
-        throw FormatFailure(failure.reason(), line);
-    }
+    row.station = continuousStationField(fields[1], line, 2, breaks);
     row.offset = parseMeasureField(fields[2], line, 3);
-    if (fields.size() == FIELDS_WITH_ELEVATION) row.elevation = parseNumberField(fields[3], line, 4);
+    if (fields.size() == FIELDS_WITH_ELEVATION) {
+        row.elevation = parseNumberField(fields[3], line, 4);
+        row.hasElevation = true;
+    }
     return row;
 }
 
@@ -100,7 +90,8 @@ std::string stakeoutLine(const StakeoutRow& row, Point point)
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station file in, coordinate file out, as the user names them
 void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath,
-                        const std::string& outputPath, const StakeoutProgress& progress)
+                        const std::string& outputPath, const StakeoutProgress& progress,
+                        const StakeoutOptions& options)
 {
     const std::vector<StakeoutRow> rows = readWholeFile(
         stationsPath, [&alignment](std::istream& in) { return readStationFile(in, alignment.chainBreaks()); });
@@ -109,13 +100,22 @@ void computeStakeoutRun(const Alignment& alignment, const std::string& stationsP
     const auto count = static_cast<long>(rows.size());
     for (long i = 1; i <= count; ++i) {
         if (progress) progress(i, count);
-        const StakeoutRow& row = rows[static_cast<std::size_t>(i - 1)];
+        StakeoutRow row = rows[static_cast<std::size_t>(i - 1)];
         try {
-            writer.write(stakeoutLine(row, offsetPoint(alignment, row.station, row.offset)));
+            const Point point = offsetPoint(alignment, row.station, row.offset);
+            if (!row.hasElevation && options.design != nullptr) {
+                row.elevation = options.design->requireElevationAt(row.station, row.offset);
+            }
+            writer.write(options.outputFormat == PointsFormat::Cass
+                             ? cassLine(row.label, {}, point, row.elevation, row.line)
+                             : stakeoutLine(row, point));
         } catch (const GeometryFailure& failure) {
             GeometryFailure named("point " + row.label + ": " + failure.reason(), row.line);
             named.setFile(stationsPath);
             throw named;
+        } catch (FormatFailure& failure) {
+            failure.setFile(stationsPath);
+            throw;
         }
     }
     writer.commit();

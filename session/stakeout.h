@@ -13,6 +13,7 @@
 #include "solver/dispatcher.h"
 #include "core/point.h"
 #include "stationing/chain_break.h"
+#include "formats/coordinate_file.h"
 
 namespace vomel {
 
@@ -35,6 +36,7 @@ struct StakeoutRow {
     double station = 0.0;     // continuous station
     double offset = 0.0;      // left positive
     double elevation = 0.0;   // 0 when the line has no fourth field
+    bool hasElevation = false;  // the line has a fourth field
     long line = 0;
 };
 
@@ -52,10 +54,21 @@ std::string stakeoutLine(const StakeoutRow& row, Point point);
 // Called before each row is set out with (i, count), i from 1.
 using StakeoutProgress = std::function<void(long i, long count)>;
 
+struct DesignSurface;
+
+struct StakeoutOptions {
+    // When given, a row without an elevation gets the design elevation at
+    // its station and offset (a station outside the profile fails).
+    const DesignSurface* design = nullptr;
+    // Plain "label X Y elevation", or CASS "name,,E,N,elevation".
+    PointsFormat outputFormat = PointsFormat::Plain;
+};
+
 // Reads the station file, sets out every row and writes the coordinate file
 // whole through a temporary file, or not at all. Failures name their file
 // and line.
 void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath,
-                        const std::string& outputPath, const StakeoutProgress& progress = {});
+                        const std::string& outputPath, const StakeoutProgress& progress = {},
+                        const StakeoutOptions& options = {});
 
 }  // namespace vomel

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "formats/cass_points.h"
 #include "text/input_line.h"
 
 namespace vomel {
@@ -158,7 +159,7 @@ LineFields splitFields(std::string_view line)
 
 // Parses, solves and formats the lines of a chunk up to a blank line or its
 // end; stops at the first failure, which it keeps.
-void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& layout, bool keep)
+void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
 {
     chunk.output.clear();
     chunk.points = 0;
@@ -175,22 +176,26 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
         const std::string_view raw = text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
         at = end == std::string_view::npos ? text.size() : end + 1;
         try {
-            const LineFields fields = splitFields(checkedLine(raw, line));
+            const std::string_view checked = checkedLine(raw, line);
+            const LineFields fields = splitFields(checked);
             if (fields.count == 0) {
                 chunk.endsList = true;
                 return;
             }
-            if (fields.count < FIELDS_NEEDED) {
+            if (format == PointsFormat::Cass) {
+                point = parseCassLine(checked, line);
+            } else if (fields.count < FIELDS_NEEDED) {
                 throw FormatFailure("a point needs a label, X and Y; the line has " + std::to_string(fields.count) +
                                         " field" + (fields.count == 1 ? "" : "s"),
                                     line);
+            } else {
+                point.label.assign(fields.field[0]);
+                point.x = parseMeasureField(fields.field[1], line, 2);
+                point.y = parseMeasureField(fields.field[2], line, 3);
+                point.hasElevation = fields.count == FIELDS_WITH_ELEVATION;
+                point.elevation = point.hasElevation ? parseNumberField(fields.field[3], line, 4) : 0.0;
+                point.line = line;
             }
-            point.label.assign(fields.field[0]);
-            point.x = parseMeasureField(fields.field[1], line, 2);
-            point.y = parseMeasureField(fields.field[2], line, 3);
-            point.elevation =
-                fields.count == FIELDS_WITH_ELEVATION ? parseNumberField(fields.field[3], line, 4) : 0.0;
-            point.line = line;
         } catch (...) {
             chunk.failure = std::current_exception();
             return;
@@ -222,10 +227,10 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
 // the chunk each is working on.
 class WorkerPool {
 public:
-    WorkerPool(unsigned threads, const PointSolver& solve, const ResultsLayout& layout, bool keep)
+    WorkerPool(unsigned threads, const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
     {
         for (unsigned i = 0; i < threads; ++i) {
-            workers_.emplace_back([this, &solve, &layout, keep] { work(solve, layout, keep); });
+            workers_.emplace_back([this, &solve, &layout, format, keep] { work(solve, layout, format, keep); });
         }
     }
     ~WorkerPool()
@@ -257,7 +262,7 @@ public:
     }
 
 private:
-    void work(const PointSolver& solve, const ResultsLayout& layout, bool keep)
+    void work(const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
     {
         for (;;) {
             Chunk* chunk = nullptr;
@@ -268,7 +273,7 @@ private:
                 chunk = queue_.front();
                 queue_.pop_front();
             }
-            processChunk(*chunk, solve, layout, keep);
+            processChunk(*chunk, solve, layout, format, keep);
             {
                 const std::lock_guard<std::mutex> lock(mutex_);
                 chunk->done = true;
@@ -318,7 +323,7 @@ long countListedPoints(const std::string& path)
 }
 
 long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path,
-                  ResultsWriter& writer, const ProgressCallback& progress, unsigned threads,
+                  PointsFormat format, ResultsWriter& writer, const ProgressCallback& progress, unsigned threads,
                   std::size_t chunkPoints, const SolvedChunkCallback& solved)
 {
     const std::size_t chunkBytes = std::max<std::size_t>(chunkPoints, 1) * CHUNK_BYTES_PER_POINT;
@@ -341,7 +346,7 @@ long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const s
     if (threads <= 1) {
         Chunk chunk;
         while (reader.next(chunk.input, chunk.firstLine)) {
-            processChunk(chunk, solve, layout, keep);
+            processChunk(chunk, solve, layout, format, keep);
             if (!finish(chunk)) break;
         }
         return done;
@@ -352,7 +357,7 @@ long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const s
     std::deque<std::unique_ptr<Chunk>> inFlight;
     std::vector<std::unique_ptr<Chunk>> spare;
     bool more = true;
-    WorkerPool pool(threads, solve, layout, keep);
+    WorkerPool pool(threads, solve, layout, format, keep);
     for (;;) {
         while (more && inFlight.size() < CHUNKS_AHEAD_PER_WORKER * threads) {
             std::unique_ptr<Chunk> chunk;

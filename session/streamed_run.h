@@ -31,7 +31,7 @@ long countListedPoints(const std::string& path);
 // thrown: a FormatFailure naming its line, or a GeometryFailure naming the
 // point and its line.
 long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path,
-                  ResultsWriter& writer, const ProgressCallback& progress, unsigned threads,
+                  PointsFormat format, ResultsWriter& writer, const ProgressCallback& progress, unsigned threads,
                   std::size_t chunkPoints, const SolvedChunkCallback& solved);
 
 }  // namespace vomel

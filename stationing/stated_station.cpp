@@ -10,6 +10,7 @@
 #include "core/failure.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
+#include "stationing/kilometre_station.h"
 
 namespace vomel {
 
@@ -93,6 +94,13 @@ bool walksTo(const ChainBreaks& breaks, double s, StatedStation stated)
 std::optional<StationText> parseStationText(std::string_view text)
 {
     text = vomel::trimBlanks(text);
+    if (looksLikeKilometreStation(text)) {
+        try {
+            return parseKilometreStation(text);
+        } catch (const vomel::FormatFailure&) {
+            return std::nullopt;
+        }
+    }
     StationText station;
     if (!text.empty() && std::isalpha(static_cast<unsigned char>(text.front())) != 0) {
         station.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));

@@ -20,7 +20,8 @@ struct StationText {
 };
 
 // "B1000.5", "b1000.5" (the letter is taken in either case), "1000.5",
-// "-12". nullopt for anything else: a letter alone, two letters, a number
+// "-12", and the K forms "K5+030.00" and "BK1+030.5" (see
+// kilometre_station.h). nullopt for anything else: a letter alone, two letters, a number
 // that the strict number rule rejects.
 std::optional<StationText> parseStationText(std::string_view text);
 

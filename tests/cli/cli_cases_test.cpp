@@ -15,6 +15,7 @@
 
 #include "session/messages.h"
 #include "testing/malformed_cases.h"
+#include "testing/malformed_profile_cases.h"
 
 namespace {
 
@@ -231,6 +232,43 @@ const CliCase kCases[] = {
      "数据文件格式有误！\n"},
     {"malformed_jd_file_names_line", {"point", "--jd", "{data}/bad_number.jdx", "1", "2"}, 2, "",
      "bad_number.jdx:5: field 2 is not a number: \"0x\""},
+    // Design elevations on the straight: a crest at 500 (18 m, R 10000,
+    // T 200, E 2) between +2 % and -2 %; the cross-fall turns from -2/-2 at
+    // 100 to +4/-4 at 500.
+    {"elevation_on_centre_line", {"elevation", "--jd", "{data}/straight.jdx", "--profile", "{data}/straight.profile",
+                                  "500", "K0+300", "100", "1000"}, 0, "16\n14\n10\n8\n", ""},
+    {"elevation_right_of_the_line", {"elevation", "--jd", "{data}/straight.jdx", "--profile",
+                                     "{data}/straight.profile", "--crossfall", "{data}/straight.crossfall",
+                                     "--offset", "-5", "500"}, 0, "15.800000000000001\n", ""},
+    {"elevation_lettered_and_k_form", {"elevation", "--jd", "{data}/straight.jdx", "--dl", "{data}/straight.dl",
+                                       "--profile", "{data}/straight.profile", "B550", "bK0+550"}, 0, "16\n16\n", ""},
+    {"elevation_outside_the_profile", {"elevation", "--jd", "{data}/straight.jdx", "--profile",
+                                       "{data}/straight.profile", "K1+001"}, 2, "",
+     "station K1+001 lies outside the profile: the profile runs from 100 to 1000"},
+    {"elevation_k_form_of_1000_m", {"elevation", "--jd", "{data}/straight.jdx", "--profile", "{data}/straight.profile",
+                                    "K1+1001"}, 1, "", "the metres after + are 1000 or more: \"K1+1001\""},
+    {"elevation_without_profile", {"elevation", "--jd", "{data}/straight.jdx", "500"}, 1, "", "--profile"},
+    {"profile_table_csv", {"profile", "--jd", "{data}/straight.jdx", "--profile", "{data}/straight.profile",
+                           "--format", "csv"}, 0,
+     "grade_point,station,elevation,grade_in_%,grade_out_%,R,T,E,type,start_station,start_elevation,end_station,"
+     "end_elevation\r\n"
+     "1,100.000,10.0000,,2.0000,,,,,,,,\r\n"
+     "2,500.000,18.0000,2.0000,-2.0000,10000,200.0000,2.0000,crest,300.000,14.0000,700.000,14.0000\r\n"
+     "3,1000.000,8.0000,-2.0000,,,,,,,,,\r\n", ""},
+    {"solve_csv_with_profile", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/profile_points.xy",
+                                "--format", "csv", "--profile", "{data}/straight.profile", "--crossfall",
+                                "{data}/straight.crossfall"}, 0, "@profile_points.csv.expected", ""},
+    {"solve_cass_points", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/profile_points.dat",
+                           "--points-format", "cass", "--format", "csv", "--profile", "{data}/straight.profile"}, 0,
+     "@profile_points.cass.csv.expected", ""},
+    {"solve_profile_needs_csv", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy",
+                                 "--profile", "{data}/straight.profile"}, 1, "", "--profile needs --format csv"},
+    {"solve_crossfall_needs_profile", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy",
+                                       "--format", "csv", "--crossfall", "{data}/straight.crossfall"}, 1, "",
+     "--crossfall needs --profile"},
+    {"stakeout_cass_with_design_elevation", {"stakeout", "--jd", "{data}/straight.jdx", "--stations",
+                                             "{data}/profile_stations.txt", "--profile", "{data}/straight.profile",
+                                             "--output-format", "cass"}, 0, "S1,,-5,400,16\r\nS2,,2,200,99\r\n", ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cli, CliCases, ::testing::ValuesIn(kCases),
@@ -358,6 +396,48 @@ TEST_P(CliMalformed, ExactMessageAndNothingWritten)
 
 INSTANTIATE_TEST_SUITE_P(Cli, CliMalformed, ::testing::ValuesIn(malformed::CASES),
                          [](const ::testing::TestParamInfo<malformed::Case>& info) {
+                             std::string name = info.param.file;
+                             for (char& ch : name) {
+                                 if (ch == '.') ch = '_';
+                             }
+                             return name;
+                         });
+
+// The malformed profile, cross-fall and CASS files: the system's message
+// for the stage that reads them, then file, line and reason exactly.
+class CliDesignMalformed : public ::testing::TestWithParam<malformed::DesignCase> {};
+
+TEST_P(CliDesignMalformed, ExactMessage)
+{
+    const malformed::DesignCase& c = GetParam();
+    const std::string path = std::string("{malformed}/") + c.file;
+    std::vector<std::string> args;
+    switch (c.kind) {
+    case malformed::DesignKind::Profile:
+        args = {"elevation", "--jd", "{data}/straight.jdx", "--profile", path, "500"};
+        break;
+    case malformed::DesignKind::CrossFall:
+        args = {"elevation", "--jd", "{data}/straight.jdx", "--profile", "{data}/straight.profile", "--crossfall",
+                path, "500"};
+        break;
+    case malformed::DesignKind::CassPoints:
+        args = {"solve", "--jd", "{data}/straight.jdx", "--points", path, "--points-format", "cass"};
+        break;
+    }
+    const fs::path workDir = fs::temp_directory_path() / ("vomel_cli_design_" + std::string(c.file));
+    prepareWorkDir(workDir);
+    const Outcome outcome = runCli(args, workDir);
+    const std::string message =
+        c.kind == malformed::DesignKind::CassPoints ? vomel::MSG_COMPUTE_FORMAT : vomel::MSG_INIT_FORMAT;
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err, message + "\n" + std::string(VOMEL_MALFORMED_DIR) + "/" + c.file + ":" +
+                               std::to_string(c.line) + ": " + c.reason + "\n");
+    EXPECT_EQ(outcome.out, "");
+    fs::remove_all(workDir);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, CliDesignMalformed, ::testing::ValuesIn(malformed::DESIGN_CASES),
+                         [](const ::testing::TestParamInfo<malformed::DesignCase>& info) {
                              std::string name = info.param.file;
                              for (char& ch : name) {
                                  if (ch == '.') ch = '_';

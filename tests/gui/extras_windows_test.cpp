@@ -204,7 +204,7 @@ void ExtrasWindowsTest::stakeoutTypedStation_data()
     QTest::newRow("empty offset: on the line") << "1800" << "" << true << "A1800  0.000";
     QTest::newRow("skipped by the short chain") << "A2620" << "1" << false << "does not exist";
     QTest::newRow("no such chain") << "C100" << "1" << false << "there is no chain C";
-    QTest::newRow("not a station") << "K1+200" << "1" << false << "K1+200";
+    QTest::newRow("not a station") << "1200m" << "1" << false << "1200m";
     QTest::newRow("offset not a number") << "1800" << "left" << false << QString::fromUtf8("左距不是数字");
 }
 

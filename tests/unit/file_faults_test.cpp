@@ -15,6 +15,7 @@
 #include "session/session.h"
 #include "testing/scratch_folder.h"
 #include "testing/malformed_cases.h"
+#include "testing/malformed_profile_cases.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ TEST(MalformedCorpus, EveryFileHasItsCaseAndEveryCaseItsFile)
     for (const auto& e : fs::directory_iterator(data("malformed"))) files.push_back(e.path().filename().string());
     std::vector<std::string> named;
     for (const auto& c : malformed::CASES) named.emplace_back(c.file);
+    for (const auto& c : malformed::DESIGN_CASES) named.emplace_back(c.file);
     std::sort(files.begin(), files.end());
     std::sort(named.begin(), named.end());
     EXPECT_EQ(files, named);

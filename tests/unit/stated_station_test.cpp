@@ -42,7 +42,8 @@ TEST(ParseStationText, LettersAndNumbers)
         {"B1000.5", true, 'B', 1000.5}, {"b1000.5", true, 'B', 1000.5}, {"1000.5", true, 0, 1000.5},
         {"-12", true, 0, -12.0},         {"A-3.5", true, 'A', -3.5},     {" C20 ", true, 'C', 20.0},
         {"B", false, 0, 0},              {"BB100", false, 0, 0},         {"B10x", false, 0, 0},
-        {"", false, 0, 0},               {"K1+200", false, 0, 0},
+        {"", false, 0, 0},               {"K1+200", true, 0, 1200.0},
+        {"bK1+030.5", true, 'B', 1030.5}, {"K1+1000", false, 0, 0},  {"K1.5+000", false, 0, 0},
     };
     for (const Case& c : cases) {
         const auto parsed = vomel::parseStationText(c.text);

@@ -1,0 +1,55 @@
+#include "alignment/cross_fall.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "core/failure.h"
+#include "text/number_text.h"
+
+namespace vomel {
+
+namespace {
+
+constexpr double PERCENT = 100.0;
+
+}  // namespace
+
+CrossFall::CrossFall(std::vector<CrossFallRow> rows) : rows_(std::move(rows))
+{
+    if (rows_.empty()) throw FormatFailure("a cross-fall file needs at least one line `station left right`");
+    for (std::size_t k = 1; k < rows_.size(); ++k) {
+        if (!(rows_[k].station > rows_[k - 1].station)) {
+            throw FormatFailure("the station " + formatGeneral(rows_[k].station) +
+                                    " does not follow the previous line's " + formatGeneral(rows_[k - 1].station) +
+                                    ": stations must increase",
+                                rows_[k].line);
+        }
+    }
+}
+
+SideSlopes CrossFall::slopesAt(double station) const
+{
+    requireFinite(station, "station");
+    if (station <= rows_.front().station) return {rows_.front().left, rows_.front().right};
+    if (station >= rows_.back().station) return {rows_.back().left, rows_.back().right};
+    const auto after = std::upper_bound(rows_.begin(), rows_.end(), station,
+                                        [](double s, const CrossFallRow& row) { return s < row.station; });
+    const CrossFallRow& b = *after;
+    const CrossFallRow& a = *(after - 1);
+    // Stations strictly increase, so the span is not zero; its fraction stays
+    // within [0, 1] and the slopes between the two rows' slopes.
+    const double t = (station - a.station) / (b.station - a.station);
+    return {a.left + t * (b.left - a.left), a.right + t * (b.right - a.right)};
+}
+
+double CrossFall::riseAt(double station, double offset) const
+{
+    requireFinite(offset, "offset");
+    const SideSlopes slopes = slopesAt(station);
+    const double slope = offset >= 0 ? slopes.left : slopes.right;
+    return requireFinite(std::fabs(offset) * slope / PERCENT, "cross-fall rise");
+}
+
+}  // namespace vomel

@@ -1,0 +1,18 @@
+#pragma once
+// The vertical-curve table of a profile, to check it against the drawings:
+// one row per grade point with its station (with its chain letter when the
+// line has chain breaks) and elevation, the grades in and out in percent,
+// R, T, E, crest or sag, and the stations and elevations of the curve's
+// start and end. The first and last grade points have only the grades they
+// have.
+
+#include "alignment/design_line.h"
+#include "alignment/table_cells.h"
+#include "alignment/vertical_profile.h"
+#include "stationing/chain_break.h"
+
+namespace vomel {
+
+CurveTable verticalCurveTable(const VerticalProfile& profile, const vomel::ChainBreaks& breaks);
+
+}  // namespace vomel

@@ -1,0 +1,58 @@
+#include "session/design_csv.h"
+
+#include "session/curve_table.h"
+#include "core/failure.h"
+#include "text/number_text.h"
+#include "session/session.h"
+
+namespace vomel {
+
+namespace {
+
+constexpr std::size_t LINE_END_BYTES = 2;  // CR LF
+
+std::string withoutLineEnd(std::string line)
+{
+    line.resize(line.size() - LINE_END_BYTES);
+    return line;
+}
+
+}  // namespace
+
+std::string csvResultsHeader(const CsvColumns& columns)
+{
+    std::string header = withoutLineEnd(csvResultsHeader());
+    if (columns.design != nullptr) header += ",design_elevation,dz";
+    if (columns.code) header += ",code";
+    return header + "\r\n";
+}
+
+std::string csvResultsLine(const Alignment& alignment, const CsvColumns& columns, const SurveyPoint& point,
+                           const Solution& solution)
+{
+    std::string line = csvResultsLine(alignment, point, solution);
+    if (columns.design == nullptr && !columns.code) return line;
+    line.resize(line.size() - LINE_END_BYTES);
+    if (columns.design != nullptr) {
+        const auto design = columns.design->elevationAt(solution.station, solution.offset);
+        line += ",";
+        if (design) line += formatGeneral(*design);
+        line += ",";
+        if (design && point.hasElevation) line += formatGeneral(requireFinite(point.elevation - *design, "dz"));
+    }
+    if (columns.code) line += "," + csvCell(point.code);
+    return line + "\r\n";
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user names them
+void computeCsvRun(const Alignment& alignment, const CsvColumns& columns, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options)
+{
+    const ResultsLayout layout{csvResultsHeader(columns),
+                               [&alignment, columns](const SurveyPoint& point, const Solution& solution) {
+                                   return csvResultsLine(alignment, columns, point, solution);
+                               }};
+    computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options);
+}
+
+}  // namespace vomel

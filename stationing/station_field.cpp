@@ -1,0 +1,49 @@
+#include "stationing/station_field.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/failure.h"
+#include "text/input_line.h"
+#include "text/number_text.h"
+#include "stationing/kilometre_station.h"
+
+namespace vomel {
+
+vomel::StationText parseStationField(std::string_view field, long line, int fieldNumber)
+{
+    const std::string prefix = "field " + std::to_string(fieldNumber) + ": ";
+    if (vomel::looksLikeKilometreStation(field)) {
+        try {
+            return vomel::parseKilometreStation(field);
+        } catch (const FormatFailure& failure) {
+            throw FormatFailure(prefix + failure.reason(), line);
+        }
+    }
+    const auto station = vomel::parseStationText(field);
+    if (!station) {
+        throw FormatFailure("field " + std::to_string(fieldNumber) + " is not a station (a number, optionally after its chain letter, or "
+                                     "K5+030.00): " + quotedExcerpt(field),
+                            line);
+    }
+    return *station;
+}
+
+double continuousStationField(std::string_view field, long line, int fieldNumber, const vomel::ChainBreaks& breaks)
+{
+    const vomel::StationText station = parseStationField(field, line, fieldNumber);
+    // A station is a measure like any other: bounded as the other files bound theirs.
+    if (std::fabs(station.value) > MAX_INPUT_MAGNITUDE) {
+        throw FormatFailure("field " + std::to_string(fieldNumber) + " is beyond ±" +
+                                formatGeneral(MAX_INPUT_MAGNITUDE) + ", the largest magnitude accepted: " +
+                                quotedExcerpt(field),
+                            line);
+    }
+    try {
+        return vomel::continuousStation(breaks, station);
+    } catch (const GeometryFailure& failure) {
+        throw FormatFailure(failure.reason(), line);
+    }
+}
+
+}  // namespace vomel

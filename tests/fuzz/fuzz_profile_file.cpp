@@ -1,0 +1,28 @@
+// The profile file through the vertical profile: elevations and grades at
+// the grade points, the curve ends and between them, and the curve table.
+#include <cstdint>
+
+#include "formats/profile_file.h"
+#include "alignment/vertical_curve_table.h"
+#include "tests/fuzz/fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    auto in = vomelfuzz::asFile(data, size);
+    try {
+        const vomel::VerticalProfile profile = vomel::readProfileFile(in, {});
+        for (const vomel::VerticalCurve& curve : profile.curveTable()) {
+            for (double s : {curve.startStation, curve.station, curve.endStation,
+                             (curve.startStation + curve.station) / 2}) {
+                if (!profile.contains(s)) continue;
+                vomelfuzz::requireFiniteResult(profile.elevationAt(s), "elevation");
+                vomelfuzz::requireFiniteResult(profile.gradeAt(s), "grade");
+            }
+        }
+        vomelfuzz::requireFiniteResult(profile.elevationAt(profile.endStation()), "elevation at the end");
+        vomel::verticalCurveTable(profile, {});
+    } catch (const vomel::Failure& failure) {
+        vomelfuzz::checkFailure(failure);
+    }
+    return 0;
+}
