@@ -14,7 +14,7 @@
 
 #include "core/failure.h"
 #include "gui/curve_table_window.h"
-#include "ui/help_path.h"
+#include "gui/help_window.h"
 #include "gui/plan_window.h"
 #include "gui/stakeout_window.h"
 #include "ui/window_texts.h"
@@ -173,7 +173,7 @@ void Form1::startUp()
     connect(advert1_, &windows::AdvertWindow::quitRequested, this, &Form1::endProgram);
     advert1_->show();
 
-    helpPath_ = helpFilePath(QCoreApplication::applicationDirPath().toLocal8Bit().toStdString());
+    helpPath_ = helpIndexForThisProgram();
 
     adjustSize();
     windows::CenterForm(this);
@@ -220,7 +220,7 @@ void Form1::compute()
 
 void Form1::showHelp()
 {
-    platform_.showHelp(helpFilePath(QCoreApplication::applicationDirPath().toLocal8Bit().toStdString()));
+    platform_.showHelp(helpIndexForThisProgram());
 }
 
 void Form1::showMoreSoftware()

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "gui/help_window.h"
 #include "ui/window_texts.h"
 #include "session/messages.h"
 
@@ -78,7 +79,7 @@ void QtPlatform::showHelp(const std::string& path)
         QMessageBox::warning(owner_, title, QString::fromUtf8(HELP_MISSING) + file);
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file))) {
+    if (!openHelpWindow(file, owner_)) {
         QMessageBox::warning(owner_, title, QString::fromUtf8(HELP_NOT_OPENED) + file);
     }
 }

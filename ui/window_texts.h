@@ -67,8 +67,6 @@ inline constexpr const char* STAKEOUT_FILE_DONE = "放样结束：";
 inline constexpr const char* STAKEOUT_BAD_STATION = "桩号有误：";
 inline constexpr const char* STAKEOUT_BAD_OFFSET = "左距不是数字";
 
-inline constexpr const char* HELP_FILE_NAME = "vomel.chm";
-
 // The help viewer's own messages.
 inline constexpr const char* HELP_VIEWER_TITLE = "帮助";
 inline constexpr const char* HELP_MISSING = "找不到帮助文件：";

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 
 #include "gui/main_window.h"
-#include "ui/help_path.h"
+#include "gui/help_window.h"
 #include "ui/scripted_platform.h"
 #include "session/messages.h"
 #include "fake_operations.h"
@@ -225,10 +225,9 @@ void Form1Test::helpButton()
 {
     child<QPushButton>("xpcmdbutton2")->click();
     QCOMPARE(platform->helpShown().size(), std::size_t{1});
-    const std::string expected =
-        helpFilePath(QCoreApplication::applicationDirPath().toLocal8Bit().toStdString());
+    const std::string expected = helpIndexForThisProgram();
     QCOMPARE(platform->helpShown()[0], expected);
-    QVERIFY(QString::fromStdString(expected).endsWith("/vomel.chm"));
+    QVERIFY(QString::fromStdString(expected).endsWith("/index.html"));
     QVERIFY(!QString::fromStdString(expected).contains("//"));
 }
 

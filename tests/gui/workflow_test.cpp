@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/help_path.h"
 #include "gui/qt_platform.h"
 #include "ui/scripted_platform.h"
 #include "ui/workflow.h"
@@ -46,8 +45,6 @@ private slots:
     void nothingComputesBeforeInitialisation();
     void progressRepaintsAreThrottledButCurrent();
     void progressThrottle();
-    void helpPath_data();
-    void helpPath();
     void dialogFilters();
 };
 
@@ -354,28 +351,6 @@ void WorkflowTest::progressThrottle()
     QVERIFY(!throttle.due());
     now += std::chrono::seconds(10);
     QVERIFY(throttle.due());
-}
-
-void WorkflowTest::helpPath_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<char>("separator");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("folder") << "/opt/vomel" << '/' << "/opt/vomel/vomel.chm";
-    QTest::newRow("folder ending with a separator") << "/opt/vomel/" << '/' << "/opt/vomel/vomel.chm";
-    QTest::newRow("root") << "/" << '/' << "/vomel.chm";
-    QTest::newRow("drive root") << "C:\\" << '\\' << "C:\\vomel.chm";
-    QTest::newRow("windows folder") << "D:\\Tools\\Vomel" << '\\' << "D:\\Tools\\Vomel\\vomel.chm";
-    QTest::newRow("Chinese folder") << "/home/测量/程序" << '/' << "/home/测量/程序/vomel.chm";
-}
-
-void WorkflowTest::helpPath()
-{
-    QFETCH(QString, folder);
-    QFETCH(char, separator);
-    QFETCH(QString, path);
-    QCOMPARE(QString::fromStdString(helpFilePath(folder.toStdString(), separator)), path);
 }
 
 void WorkflowTest::dialogFilters()
