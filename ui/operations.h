@@ -18,8 +18,8 @@ struct Alignment;
 namespace vomel::gui {
 
 enum class MethodChoice {
-    IntersectionPoint,  // Option3 "交点法—主线"
-    Element,            // Option4 "积木法—互通"
+    IntersectionPoint,  // mainLineOption "交点法—主线"
+    Element,            // rampOption "积木法—互通"
 };
 
 struct TypedPointResult {

@@ -14,17 +14,17 @@
 namespace vomel::gui {
 
 enum class InputMode {
-    SingleCoordinate,  // Option1 "单个坐标"
-    CoordinateFile,    // Option2 "读取坐标文件"
+    SingleCoordinate,  // singlePointOption "单个坐标"
+    CoordinateFile,    // fileRunOption "读取坐标文件"
 };
 
 // What the window shows.
 struct WindowState {
-    std::string status;            // Label1
-    bool computeEnabled = false;   // Command3
-    bool boxesEnabled = false;     // Text1 .. Text4
-    std::string station;           // Text4
-    std::string offset;            // Text1
+    std::string status;            // statusLabel
+    bool computeEnabled = false;   // computeButton
+    bool boxesEnabled = false;     // the four edits
+    std::string station;           // stationEdit
+    std::string offset;            // offsetEdit
 };
 
 class Workflow {
@@ -40,17 +40,17 @@ public:
     MethodChoice method() const { return method_; }
     InputMode mode() const { return mode_; }
 
-    // Option3 / Option4: the method is only read when initialising.
+    // mainLineOption / rampOption: the method is only read when initialising.
     void selectMethod(MethodChoice method) { method_ = method; }
-    // Option1 / Option2.
+    // singlePointOption / fileRunOption.
     void selectSingleCoordinate();
     void selectCoordinateFile();
 
-    // Command4: asks for the files of the selected method and prepares the
+    // initialiseButton: asks for the files of the selected method and prepares the
     // line. On failure the previous line, state and status stay.
     void initialise();
 
-    // Command3, or Enter in Text3: solves the typed point or a whole
+    // computeButton, or Enter in yEdit: solves the typed point or a whole
     // coordinate file, by the selected mode. Does nothing before a line has
     // been initialised.
     void compute(const std::string& xText, const std::string& yText);

@@ -50,14 +50,14 @@ private:
 
     ScriptedPlatform* platform = nullptr;
     FakeOperations* operations = nullptr;
-    Form1* form = nullptr;
+    MainWindow* form = nullptr;
 };
 
 void Form1Test::init()
 {
     platform = new ScriptedPlatform;
     operations = new FakeOperations;
-    form = new Form1(*platform, *operations);
+    form = new MainWindow(*platform, *operations);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     form->activateWindow();
@@ -199,7 +199,7 @@ void Form1Test::focusColour()
     auto* x = child<QLineEdit>("Text2");
     auto* y = child<QLineEdit>("Text3");
     const QColor normal = x->palette().color(QPalette::Base);
-    QVERIFY(normal != Form1::focusColour());
+    QVERIFY(normal != MainWindow::focusColour());
 
     x->setText("123");
     x->setFocus();
@@ -237,7 +237,7 @@ void Form1Test::moreSoftwareOpensHomePageThenAbout()
     bool aboutShown = false;
     std::size_t addressesWhenShown = 0;
     QTimer::singleShot(0, this, [&] {
-        auto* about = qobject_cast<windows::aboutfrm*>(QApplication::activeModalWidget());
+        auto* about = qobject_cast<windows::AboutDialog*>(QApplication::activeModalWidget());
         if (about == nullptr) return;
         aboutShown = true;
         addressesWhenShown = platform->addressesOpened().size();
@@ -252,7 +252,7 @@ void Form1Test::moreSoftwareOpensHomePageThenAbout()
 
 void Form1Test::exitButtonEndsProgram()
 {
-    QSignalSpy ending(form, &Form1::quitRequested);
+    QSignalSpy ending(form, &MainWindow::quitRequested);
     child<QPushButton>("Command2")->click();
     QCOMPARE(ending.count(), 1);
     QVERIFY(!form->isVisible());

@@ -51,7 +51,7 @@ private slots:
     void dialogFilters();
 };
 
-// Each action: "single" / "file" (mode options), "element" (Option4),
+// Each action: "single" / "file" (mode options), "element" (rampOption),
 // "init", "compute".
 void WorkflowTest::stateTable_data()
 {
