@@ -7,16 +7,20 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 #include "core/failure.h"
 #include "gui/curve_table_window.h"
 #include "ui/help_path.h"
 #include "gui/plan_window.h"
 #include "gui/stakeout_window.h"
+#include "ui/window_messages.h"
 #include "ui/window_texts.h"
 #include "session/messages.h"
 #include "gui/about_dialog.h"
@@ -108,6 +112,20 @@ void MainWindow::buildControls()
     statusLabel = named(new QLabel(this), "Label1");
     statusLabel->setFrameShape(QFrame::StyledPanel);
     statusLabel->setMinimumWidth(300);
+    statusLabel->setWordWrap(true);
+
+    lineLabel = named(new QLabel(this), "lineLabel");
+    lineLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lineLabel->setWordWrap(true);
+
+    // Shown during a file run only.
+    progressBar = named(new QProgressBar(this), "progressBar");
+    progressBar->setVisible(false);
+    cancelButton = named(new QPushButton(text(CANCEL_RUN_CAPTION), this), "cancelButton");
+    cancelButton->setVisible(false);
+    auto* runRow = new QHBoxLayout;
+    runRow->addWidget(progressBar, 1);
+    runRow->addWidget(cancelButton);
 
     initialiseButton = named(new QPushButton(text(INITIALISE_BUTTON_CAPTION), this), "Command4");
     computeButton = named(new QPushButton(text(COMPUTE_BUTTON_CAPTION), this), "Command3");
@@ -122,21 +140,26 @@ void MainWindow::buildControls()
     planButton->setEnabled(false);
 
     auto* buttons = new QVBoxLayout;
+    // Auto-default: Enter clicks the button that has the focus (outside a
+    // dialog no button is clicked by Enter elsewhere).
     for (QPushButton* button : {initialiseButton, computeButton, exitButton, helpButton, moreSoftwareButton}) {
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
     // The added windows' buttons sit below the main buttons, apart from them.
     for (QPushButton* button : {curveTableButton, stakeoutButton, planButton}) {
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         buttons->addWidget(button);
     }
+    cancelButton->setAutoDefault(true);
 
     auto* left = new QVBoxLayout;
     left->addWidget(methodGroup);
     left->addWidget(modeGroup);
+    left->addWidget(lineLabel);
     left->addWidget(statusLabel);
+    left->addLayout(runRow);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
@@ -154,7 +177,8 @@ void MainWindow::connectControls()
     connect(xEdit, &QLineEdit::returnPressed, yEdit, [this] { yEdit->setFocus(Qt::TabFocusReason); });
     connect(yEdit, &QLineEdit::returnPressed, this, &MainWindow::compute);
 
-    connect(initialiseButton, &QPushButton::clicked, this, [this] { workflow_.initialise(); });
+    connect(initialiseButton, &QPushButton::clicked, this, &MainWindow::initialise);
+    connect(cancelButton, &QPushButton::clicked, this, [this] { workflow_.cancelRun(); });
     connect(computeButton, &QPushButton::clicked, this, &MainWindow::compute);
     connect(exitButton, &QPushButton::clicked, this, &MainWindow::endProgram);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
@@ -182,15 +206,41 @@ void MainWindow::startUp()
 void MainWindow::showState(const WindowState& state)
 {
     statusLabel->setText(QString::fromStdString(state.status));
-    computeButton->setEnabled(state.computeEnabled);
+    lineLabel->setText(QString::fromStdString(state.line));
+    (state.method == MethodChoice::Element ? rampOption : mainLineOption)->setChecked(true);
+
+    // During a file run only its progress and cancel control take input;
+    // the run's results replace the plan's points when it ends.
+    const bool idle = !state.running;
+    progressBar->setVisible(state.running);
+    cancelButton->setVisible(state.running);
+    if (state.running) {
+        progressBar->setRange(0, static_cast<int>(std::min<long>(state.progressTotal, INT_MAX)));
+        progressBar->setValue(static_cast<int>(std::min<long>(state.progressDone, INT_MAX)));
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{initialiseButton, methodGroup, modeGroup}) {
+        control->setEnabled(idle);
+    }
+    computeButton->setEnabled(state.computeEnabled && idle);
     const bool hasLine = operations_.currentLine() != nullptr;
     curveTableButton->setEnabled(hasLine);
     stakeoutButton->setEnabled(hasLine);
     for (QLineEdit* box : {offsetEdit, xEdit, yEdit, stationEdit}) box->setEnabled(state.boxesEnabled);
     stationEdit->setText(QString::fromStdString(state.station));
     offsetEdit->setText(QString::fromStdString(state.offset));
-    planButton->setEnabled(state.computeEnabled);
+    planButton->setEnabled(state.computeEnabled && idle);
+    if (!idle) return;
     if (planWindow_ && planWindow_->isVisible()) refreshPlan();
+}
+
+void MainWindow::initialise()
+{
+    const long before = workflow_.state().lineGeneration;
+    workflow_.initialise();
+    // A new line: the next thing to do is typing a point.
+    if (workflow_.state().lineGeneration != before && workflow_.mode() == InputMode::SingleCoordinate) {
+        xEdit->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::showPlan()
@@ -216,6 +266,9 @@ void MainWindow::refreshPlan()
 void MainWindow::compute()
 {
     workflow_.compute(xEdit->text().toStdString(), yEdit->text().toStdString());
+    // A refused coordinate: back to its box to mend it.
+    if (workflow_.state().refusedField == TypedField::X) xEdit->setFocus(Qt::OtherFocusReason);
+    if (workflow_.state().refusedField == TypedField::Y) yEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::showHelp()
@@ -252,6 +305,7 @@ void MainWindow::showStakeout()
 
 void MainWindow::endProgram()
 {
+    workflow_.cancelRun();  // a file run stops before its next point
     emit quitRequested();
     closeAdverts();
     close();
@@ -277,7 +331,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window ends the program: the advert windows go too.
+    // Closing the main window ends the program: the advert windows go too,
+    // and a file run stops before its next point.
+    workflow_.cancelRun();
     closeAdverts();
     QWidget::closeEvent(event);
 }

@@ -12,6 +12,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -52,6 +53,7 @@ private:
     void buildControls();
     void connectControls();
     void showState(const WindowState& state);
+    void initialise();
     void compute();
     void showHelp();
     void showMoreSoftware();
@@ -86,6 +88,9 @@ private:
     QLabel* offsetLabel = nullptr;
     QLineEdit* offsetEdit = nullptr;
     QLabel* statusLabel = nullptr;
+    QLabel* lineLabel = nullptr;  // the line in use
+    QProgressBar* progressBar = nullptr;
+    QPushButton* cancelButton = nullptr;
     QPushButton* initialiseButton = nullptr;
     QPushButton* computeButton = nullptr;
     QPushButton* exitButton = nullptr;

@@ -4,6 +4,7 @@
 // says and which controls are enabled. The window shows WindowState and
 // forwards its events here.
 
+#include <atomic>
 #include <functional>
 #include <string>
 
@@ -18,6 +19,9 @@ enum class InputMode {
     CoordinateFile,    // fileRunOption "读取坐标文件"
 };
 
+// A typed field the last computation refused.
+enum class TypedField { None, X, Y };
+
 // What the window shows.
 struct WindowState {
     std::string status;            // statusLabel
@@ -25,6 +29,18 @@ struct WindowState {
     bool boxesEnabled = false;     // the four edits
     std::string station;           // stationEdit
     std::string offset;            // offsetEdit
+    // The line computations use: its kind and file names.
+    std::string line;
+    // The method the method options show: the line's, except between a
+    // click on the other option and the initialisation it is meant for.
+    MethodChoice method = MethodChoice::IntersectionPoint;
+    // Counts the lines made current.
+    long lineGeneration = 0;
+    TypedField refusedField = TypedField::None;
+    // A file run is under way: its progress, and the cancel control shown.
+    bool running = false;
+    long progressDone = 0;
+    long progressTotal = 0;
 };
 
 class Workflow {
@@ -40,8 +56,10 @@ public:
     MethodChoice method() const { return method_; }
     InputMode mode() const { return mode_; }
 
-    // mainLineOption / rampOption: the method is only read when initialising.
-    void selectMethod(MethodChoice method) { method_ = method; }
+    // mainLineOption / rampOption: the method is only read when
+    // initialising; a failed or cancelled initialisation sets it back to
+    // the line in use.
+    void selectMethod(MethodChoice method);
     // singlePointOption / fileRunOption.
     void selectSingleCoordinate();
     void selectCoordinateFile();
@@ -55,10 +73,16 @@ public:
     // been initialised.
     void compute(const std::string& xText, const std::string& yText);
 
+    // Asks a running file run to stop; it stops before its next point with
+    // the results file untouched. Safe to call from the window's thread
+    // while the run works on another.
+    void cancelRun() { cancelRequested_ = true; }
+
 private:
     void initialiseSteps();
     void computeSingle(const std::string& xText, const std::string& yText);
     void computeFile();
+    void refuseTyped(TypedField field, const std::string& message);
     void showStatus(const std::string& status);
     void notify();
 
@@ -71,6 +95,11 @@ private:
     InputMode mode_ = InputMode::SingleCoordinate;
     bool initialised_ = false;
     bool busy_ = false;  // an operation is running; repaints may deliver events
+    MethodChoice lineMethod_ = MethodChoice::IntersectionPoint;  // of the line in use
+    std::string stagedLine_;  // the description of the line being read
+    std::atomic<bool> cancelRequested_{false};
+    std::atomic<long> progressDone_{0};
+    std::atomic<long> progressTotal_{0};
 };
 
 }  // namespace vomel::gui
