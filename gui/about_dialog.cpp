@@ -30,44 +30,44 @@ ClickableLabel* linkLabel(const QString& caption, QWidget* parent)
 
 }  // namespace
 
-aboutfrm::aboutfrm(OpenAddress openAddress, QWidget* parent)
+AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     : QDialog(parent), openAddress_(std::move(openAddress))
 {
     setObjectName(QStringLiteral("aboutfrm"));
     setWindowTitle(text(BRAND));
 
-    picBGHead = new ClickableLabel(this);
-    picBGHead->setObjectName(QStringLiteral("picBGHead"));
-    picBGHead->setCursor(Qt::PointingHandCursor);
-    picBGHead->setAutoFillBackground(true);
-    picBGHead->setStyleSheet(QStringLiteral("background-color: #2f6f4f;"));
-    picBGHead->setMinimumHeight(64);
+    banner = new ClickableLabel(this);
+    banner->setObjectName(QStringLiteral("picBGHead"));
+    banner->setCursor(Qt::PointingHandCursor);
+    banner->setAutoFillBackground(true);
+    banner->setStyleSheet(QStringLiteral("background-color: #2f6f4f;"));
+    banner->setMinimumHeight(64);
 
-    picBGHeadIcon = new ClickableLabel(picBGHead);
-    picBGHeadIcon->setObjectName(QStringLiteral("picBGHeadIcon"));
-    picBGHeadIcon->setCursor(Qt::PointingHandCursor);
-    picBGHeadIcon->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(40, 40));
+    bannerIcon = new ClickableLabel(banner);
+    bannerIcon->setObjectName(QStringLiteral("picBGHeadIcon"));
+    bannerIcon->setCursor(Qt::PointingHandCursor);
+    bannerIcon->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(40, 40));
 
-    lblBGHeadInfo1 = new ClickableLabel(text(BRAND) + "  " + text(SLOGAN), picBGHead);
-    lblBGHeadInfo1->setObjectName(QStringLiteral("lblBGHeadInfo1"));
-    lblBGHeadInfo1->setCursor(Qt::PointingHandCursor);
-    lblBGHeadInfo1->setStyleSheet(QStringLiteral("color: white; font-size: 14pt; font-weight: bold;"));
+    bannerText = new ClickableLabel(text(BRAND) + "  " + text(SLOGAN), banner);
+    bannerText->setObjectName(QStringLiteral("lblBGHeadInfo1"));
+    bannerText->setCursor(Qt::PointingHandCursor);
+    bannerText->setStyleSheet(QStringLiteral("color: white; font-size: 14pt; font-weight: bold;"));
 
-    auto* headLayout = new QHBoxLayout(picBGHead);
-    headLayout->addWidget(picBGHeadIcon);
-    headLayout->addWidget(lblBGHeadInfo1, 1);
+    auto* headLayout = new QHBoxLayout(banner);
+    headLayout->addWidget(bannerIcon);
+    headLayout->addWidget(bannerText, 1);
 
-    Label4 = linkLabel(text(HOMEPAGE), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    lblHomepage = linkLabel(text(EMAIL), this);
-    lblHomepage->setObjectName(QStringLiteral("lblHomepage"));
+    homepageLabel = linkLabel(text(HOMEPAGE), this);
+    homepageLabel->setObjectName(QStringLiteral("Label4"));
+    mailLabel = linkLabel(text(EMAIL), this);
+    mailLabel->setObjectName(QStringLiteral("lblHomepage"));
 
     auto* details = new QGridLayout;
     const std::pair<const char*, QWidget*> rows[] = {
         {"单 位：", new QLabel(text(ORGANISATION), this)},
         {"作 者：", new QLabel(text(AUTHOR), this)},
         {"软件下载：", new QLabel(text(DOWNLOAD_SITE), this)},
-        {"E-mail：", lblHomepage},
+        {"E-mail：", mailLabel},
     };
     int row = 0;
     for (const auto& [caption, value] : rows) {
@@ -75,44 +75,44 @@ aboutfrm::aboutfrm(OpenAddress openAddress, QWidget* parent)
         details->addWidget(value, row, 1);
         ++row;
     }
-    details->addWidget(Label4, row, 0, 1, 2, Qt::AlignCenter);
+    details->addWidget(homepageLabel, row, 0, 1, 2, Qt::AlignCenter);
     details->setColumnStretch(1, 1);
 
-    Command1 = new QPushButton(text("  确  定"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
+    okButton = new QPushButton(text("  确  定"), this);
+    okButton->setObjectName(QStringLiteral("Command1"));
+    okButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(Command1);
+    buttons->addWidget(okButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(picBGHead);
+    layout->addWidget(banner);
     layout->addLayout(details);
     layout->addLayout(buttons);
 
-    for (ClickableLabel* label : {picBGHead, picBGHeadIcon, lblBGHeadInfo1, Label4}) {
-        connect(label, &ClickableLabel::clicked, this, &aboutfrm::openHomepage);
+    for (ClickableLabel* label : {banner, bannerIcon, bannerText, homepageLabel}) {
+        connect(label, &ClickableLabel::clicked, this, &AboutDialog::openHomepage);
     }
-    connect(lblHomepage, &ClickableLabel::clicked, this, &aboutfrm::writeMail);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(mailLabel, &ClickableLabel::clicked, this, &AboutDialog::writeMail);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void aboutfrm::showEvent(QShowEvent* event)
+void AboutDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        CenterForm(this);
+        centreWindow(this);
     }
 }
 
-void aboutfrm::openHomepage()
+void AboutDialog::openHomepage()
 {
     if (openAddress_) openAddress_(HOMEPAGE);
 }
 
-void aboutfrm::writeMail()
+void AboutDialog::writeMail()
 {
     if (openAddress_) openAddress_(std::string("mailto:") + EMAIL);
 }

@@ -13,13 +13,13 @@ namespace vomel::windows {
 
 class ClickableLabel;
 
-class aboutfrm : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
     using OpenAddress = std::function<void(const std::string& address)>;
 
-    explicit aboutfrm(OpenAddress openAddress, QWidget* parent = nullptr);
+    explicit AboutDialog(OpenAddress openAddress, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,12 +31,12 @@ private:
     OpenAddress openAddress_;
     bool placed_ = false;
 
-    ClickableLabel* picBGHead = nullptr;
-    ClickableLabel* picBGHeadIcon = nullptr;
-    ClickableLabel* lblBGHeadInfo1 = nullptr;
-    ClickableLabel* Label4 = nullptr;       // home page
-    ClickableLabel* lblHomepage = nullptr;  // e-mail
-    QPushButton* Command1 = nullptr;
+    ClickableLabel* banner = nullptr;
+    ClickableLabel* bannerIcon = nullptr;
+    ClickableLabel* bannerText = nullptr;
+    ClickableLabel* homepageLabel = nullptr;
+    ClickableLabel* mailLabel = nullptr;
+    QPushButton* okButton = nullptr;
 };
 
 }  // namespace vomel::windows

@@ -24,8 +24,7 @@ namespace vomel::windows {
 namespace {
 
 constexpr const char* ADVERT_CAPTION = "休息一下，马上回来！";
-constexpr int TIMER2_INTERVAL_MS = 5000;
-constexpr int TIMER1_INTERVAL_MS = 1;
+constexpr int DOCKING_CHECK_INTERVAL_MS = 1;
 constexpr int PAGE_TIMEOUT_MS = 10000;
 
 QString text(const char* utf8)
@@ -47,54 +46,56 @@ QString localAdvertPage()
 AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), edge_(edge), page_(page)
 {
+    // The object names the window's tests look for.
+    setObjectName(edge == Edge::Right ? QStringLiteral("adfrm") : QStringLiteral("ad1frm"));
     setWindowTitle(text(ADVERT_CAPTION));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(220, 320);
 
-    WebBrowser1 = new QTextBrowser(this);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setOpenExternalLinks(true);
-    WebBrowser1->setHtml(localAdvertPage());
+    pageView = new QTextBrowser(this);
+    pageView->setObjectName(QStringLiteral("WebBrowser1"));
+    pageView->setOpenExternalLinks(true);
+    pageView->setHtml(localAdvertPage());
 
-    Image1 = new ClickableLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_TitleBarMinButton).pixmap(16, 16));
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setToolTip(QStringLiteral("最小化"));
+    minimiseLabel = new ClickableLabel(this);
+    minimiseLabel->setObjectName(QStringLiteral("Image1"));
+    minimiseLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarMinButton).pixmap(16, 16));
+    minimiseLabel->setCursor(Qt::PointingHandCursor);
+    minimiseLabel->setToolTip(QStringLiteral("最小化"));
 
-    Image2 = new ClickableLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(style()->standardIcon(QStyle::SP_TitleBarCloseButton).pixmap(16, 16));
-    Image2->setCursor(Qt::PointingHandCursor);
-    Image2->setToolTip(QStringLiteral("退出程序"));
+    quitLabel = new ClickableLabel(this);
+    quitLabel->setObjectName(QStringLiteral("Image2"));
+    quitLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarCloseButton).pixmap(16, 16));
+    quitLabel->setCursor(Qt::PointingHandCursor);
+    quitLabel->setToolTip(QStringLiteral("退出程序"));
 
-    Label1 = new ClickableLabel(text(BRAND), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setToolTip(QStringLiteral("双击关闭本窗口"));
+    brandLabel = new ClickableLabel(text(BRAND), this);
+    brandLabel->setObjectName(QStringLiteral("Label1"));
+    brandLabel->setToolTip(QStringLiteral("双击关闭本窗口"));
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(Label1, 1);
-    bar->addWidget(Image1);
-    bar->addWidget(Image2);
+    bar->addWidget(brandLabel, 1);
+    bar->addWidget(minimiseLabel);
+    bar->addWidget(quitLabel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(bar);
-    layout->addWidget(WebBrowser1, 1);
+    layout->addWidget(pageView, 1);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(TIMER2_INTERVAL_MS);
+    dockingTimer = new QTimer(this);
+    dockingTimer->setObjectName(QStringLiteral("Timer1"));
+    dockingDelay = new QTimer(this);
+    dockingDelay->setObjectName(QStringLiteral("Timer2"));
+    dockingDelay->setInterval(static_cast<int>(DOCKING_DELAY_MS));
 
-    connect(Image1, &ClickableLabel::clicked, this, &QWidget::showMinimized);
-    connect(Image2, &ClickableLabel::clicked, this, &AdvertWindow::quitRequested);
-    connect(Label1, &ClickableLabel::doubleClicked, this, &QWidget::close);
-    connect(Timer2, &QTimer::timeout, this, [this] {
-        Timer1->setInterval(TIMER1_INTERVAL_MS);
-        if (!Timer1->isActive()) Timer1->start();
+    connect(minimiseLabel, &ClickableLabel::clicked, this, &QWidget::showMinimized);
+    connect(quitLabel, &ClickableLabel::clicked, this, &AdvertWindow::quitRequested);
+    connect(brandLabel, &ClickableLabel::doubleClicked, this, &QWidget::close);
+    connect(dockingDelay, &QTimer::timeout, this, [this] {
+        dockingTimer->setInterval(DOCKING_CHECK_INTERVAL_MS);
+        if (!dockingTimer->isActive()) dockingTimer->start();
     });
-    connect(Timer1, &QTimer::timeout, this, &AdvertWindow::dockingCheck);
+    connect(dockingTimer, &QTimer::timeout, this, &AdvertWindow::dockingCheck);
 }
 
 QString AdvertWindow::pageAddress() const
@@ -109,7 +110,7 @@ void AdvertWindow::showEvent(QShowEvent* event)
     loaded_ = true;
     placeAtEdge();
     shown_.start();
-    Timer2->start();
+    dockingDelay->start();
     navigate();
 }
 
@@ -135,7 +136,7 @@ void AdvertWindow::navigate()
         const QByteArray page = reply->readAll();
         QStringDecoder decoder = QStringDecoder::decoderForHtml(page);
         const QString html = decoder.isValid() ? decoder.decode(page) : QString::fromUtf8(page);
-        WebBrowser1->setHtml(html);
+        pageView->setHtml(html);
     });
 }
 
@@ -171,16 +172,6 @@ void AdvertWindow::dockingCheck()
         show();
         raise();
     }
-}
-
-adfrm::adfrm(QWidget* parent) : AdvertWindow(Edge::Right, "gdownload.htm", parent)
-{
-    setObjectName(QStringLiteral("adfrm"));
-}
-
-ad1frm::ad1frm(QWidget* parent) : AdvertWindow(Edge::Left, "bdownload.htm", parent)
-{
-    setObjectName(QStringLiteral("ad1frm"));
 }
 
 }  // namespace vomel::windows

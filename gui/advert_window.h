@@ -1,7 +1,7 @@
 #pragma once
 // The advert windows: a page of the maker's site beside the main window,
-// kept on top, docking at the screen edge it was dragged to. adfrm stands at
-// the right edge, ad1frm at the left.
+// kept on top, docking at the screen edge it was dragged to. The download
+// page stands at the right edge, the other page at the left.
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -26,14 +26,14 @@ public:
     QString pageAddress() const;
 
 signals:
-    // Image2 was clicked: the whole program ends.
+    // quitLabel was clicked: the whole program ends.
     void quitRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void placeAtEdge();  // CenterForm1
+    void placeAtEdge();
     void navigate();
     void dockingCheck();
 
@@ -43,27 +43,17 @@ private:
     QElapsedTimer shown_;
     QNetworkAccessManager* network_ = nullptr;
 
-    QTextBrowser* WebBrowser1 = nullptr;
-    ClickableLabel* Image1 = nullptr;  // minimise
-    ClickableLabel* Image2 = nullptr;  // end the program
-    ClickableLabel* Label1 = nullptr;  // double click closes this window
-    QTimer* Timer1 = nullptr;          // docking check
-    QTimer* Timer2 = nullptr;          // starts Timer1 after a delay
+    QTextBrowser* pageView = nullptr;
+    ClickableLabel* minimiseLabel = nullptr;
+    ClickableLabel* quitLabel = nullptr;   // ends the program
+    ClickableLabel* brandLabel = nullptr;  // a double click closes this window
+    QTimer* dockingTimer = nullptr;        // the docking check
+    QTimer* dockingDelay = nullptr;        // starts dockingTimer after a delay
 };
 
-class adfrm : public AdvertWindow {
-    Q_OBJECT
-
-public:
-    explicit adfrm(QWidget* parent = nullptr);
-};
-
-class ad1frm : public AdvertWindow {
-    Q_OBJECT
-
-public:
-    explicit ad1frm(QWidget* parent = nullptr);
-};
+// The pages of the two advert windows, relative to the maker's home page.
+inline constexpr const char* RIGHT_ADVERT_PAGE = "gdownload.htm";
+inline constexpr const char* LEFT_ADVERT_PAGE = "bdownload.htm";
 
 // The page shown when the maker's page cannot be loaded.
 QString localAdvertPage();

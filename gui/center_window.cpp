@@ -21,7 +21,7 @@ const QScreen* screenOf(const QWidget* window)
 
 }  // namespace
 
-void CenterForm(QWidget* window)
+void centreWindow(QWidget* window)
 {
     const QScreen* screen = screenOf(window);
     if (screen == nullptr) return;

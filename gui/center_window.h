@@ -13,7 +13,7 @@ namespace vomel::windows {
 QPoint centeredTopLeft(QSize screen, QSize window);
 
 // Places the window so on its screen.
-void CenterForm(QWidget* window);
+void centreWindow(QWidget* window);
 
 // Twips per pixel of the window's screen (15 at 96 dots per inch).
 double twipsPerPixel(const QWidget* window);

@@ -12,7 +12,7 @@ int main(int argc, char** argv)
 
     vomel::gui::QtPlatform platform;
     vomel::gui::SessionOperations operations;
-    vomel::gui::Form1 form(platform, operations);
+    vomel::gui::MainWindow form(platform, operations);
     platform.setOwner(&form);
 
     form.startUp();

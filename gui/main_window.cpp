@@ -7,16 +7,20 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 #include "core/failure.h"
 #include "gui/curve_table_window.h"
 #include "gui/help_window.h"
 #include "gui/plan_window.h"
 #include "gui/stakeout_window.h"
+#include "ui/window_messages.h"
 #include "ui/window_texts.h"
 #include "session/messages.h"
 #include "gui/about_dialog.h"
@@ -42,58 +46,58 @@ Widget* named(Widget* widget, const char* name)
 
 }  // namespace
 
-Form1::Form1(Platform& platform, Operations& operations, QWidget* parent)
+MainWindow::MainWindow(Platform& platform, Operations& operations, QWidget* parent)
     : QWidget(parent), platform_(platform), operations_(operations), workflow_(platform, operations)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(text(FORM1_CAPTION));
+    setWindowTitle(text(MAIN_WINDOW_CAPTION));
     buildControls();
     connectControls();
     workflow_.setStateListener([this](const WindowState& state) { showState(state); });
 }
 
-Form1::~Form1()
+MainWindow::~MainWindow()
 {
-    delete advert_;
-    delete advert1_;
+    delete rightAdvert_;
+    delete leftAdvert_;
 }
 
-void Form1::buildControls()
+void MainWindow::buildControls()
 {
-    Frame2 = named(new QGroupBox(text(FRAME2_CAPTION), this), "Frame2");
-    Option3 = named(new QRadioButton(text(OPTION3_CAPTION), Frame2), "Option3");
-    Option4 = named(new QRadioButton(text(OPTION4_CAPTION), Frame2), "Option4");
-    Option3->setChecked(true);
-    auto* methodLayout = new QHBoxLayout(Frame2);
-    methodLayout->addWidget(Option3);
-    methodLayout->addWidget(Option4);
+    methodGroup = named(new QGroupBox(text(METHOD_GROUP_CAPTION), this), "Frame2");
+    mainLineOption = named(new QRadioButton(text(MAIN_LINE_OPTION_CAPTION), methodGroup), "Option3");
+    rampOption = named(new QRadioButton(text(RAMP_OPTION_CAPTION), methodGroup), "Option4");
+    mainLineOption->setChecked(true);
+    auto* methodLayout = new QHBoxLayout(methodGroup);
+    methodLayout->addWidget(mainLineOption);
+    methodLayout->addWidget(rampOption);
     methodLayout->addStretch(1);
 
-    Frame1 = named(new QGroupBox(text(FRAME1_CAPTION), this), "Frame1");
-    Option1 = named(new QRadioButton(text(OPTION1_CAPTION), Frame1), "Option1");
-    Option2 = named(new QRadioButton(text(OPTION2_CAPTION), Frame1), "Option2");
-    Option1->setChecked(true);
+    modeGroup = named(new QGroupBox(text(MODE_GROUP_CAPTION), this), "Frame1");
+    singlePointOption = named(new QRadioButton(text(SINGLE_POINT_OPTION_CAPTION), modeGroup), "Option1");
+    fileRunOption = named(new QRadioButton(text(FILE_RUN_OPTION_CAPTION), modeGroup), "Option2");
+    singlePointOption->setChecked(true);
 
-    Label2 = named(new QLabel(text(LABEL2_CAPTION), Frame1), "Label2");
-    Text2 = named(new QLineEdit(Frame1), "Text2");
-    Text2->setToolTip(text(TEXT2_TOOLTIP));
-    Label3 = named(new QLabel(text(LABEL3_CAPTION), Frame1), "Label3");
-    Text3 = named(new QLineEdit(Frame1), "Text3");
-    Text3->setToolTip(text(TEXT3_TOOLTIP));
-    Label4 = named(new QLabel(text(LABEL4_CAPTION), Frame1), "Label4");
-    Text4 = named(new QLineEdit(Frame1), "Text4");
-    Text4->setToolTip(text(TEXT4_TOOLTIP));
-    Text4->setReadOnly(true);
-    Label5 = named(new QLabel(text(LABEL5_CAPTION), Frame1), "Label5");
-    Text1 = named(new QLineEdit(Frame1), "Text1");
-    Text1->setToolTip(text(TEXT1_TOOLTIP));
-    Text1->setReadOnly(true);
+    xLabel = named(new QLabel(text(X_LABEL_CAPTION), modeGroup), "Label2");
+    xEdit = named(new QLineEdit(modeGroup), "Text2");
+    xEdit->setToolTip(text(X_EDIT_TOOLTIP));
+    yLabel = named(new QLabel(text(Y_LABEL_CAPTION), modeGroup), "Label3");
+    yEdit = named(new QLineEdit(modeGroup), "Text3");
+    yEdit->setToolTip(text(Y_EDIT_TOOLTIP));
+    stationLabel = named(new QLabel(text(STATION_LABEL_CAPTION), modeGroup), "Label4");
+    stationEdit = named(new QLineEdit(modeGroup), "Text4");
+    stationEdit->setToolTip(text(STATION_EDIT_TOOLTIP));
+    stationEdit->setReadOnly(true);
+    offsetLabel = named(new QLabel(text(OFFSET_LABEL_CAPTION), modeGroup), "Label5");
+    offsetEdit = named(new QLineEdit(modeGroup), "Text1");
+    offsetEdit->setToolTip(text(OFFSET_EDIT_TOOLTIP));
+    offsetEdit->setReadOnly(true);
 
     const std::pair<QLabel*, QLineEdit*> boxes[] = {
-        {Label2, Text2}, {Label3, Text3}, {Label4, Text4}, {Label5, Text1}};
-    auto* optionsLayout = new QGridLayout(Frame1);
-    optionsLayout->addWidget(Option1, 0, 0, 1, 2);
-    optionsLayout->addWidget(Option2, 0, 2, 1, 2);
+        {xLabel, xEdit}, {yLabel, yEdit}, {stationLabel, stationEdit}, {offsetLabel, offsetEdit}};
+    auto* optionsLayout = new QGridLayout(modeGroup);
+    optionsLayout->addWidget(singlePointOption, 0, 0, 1, 2);
+    optionsLayout->addWidget(fileRunOption, 0, 2, 1, 2);
     int row = 1;
     for (const auto& [caption, box] : boxes) {
         caption->setBuddy(box);
@@ -105,95 +109,141 @@ void Form1::buildControls()
     }
     optionsLayout->setColumnStretch(3, 1);
 
-    Label1 = named(new QLabel(this), "Label1");
-    Label1->setFrameShape(QFrame::StyledPanel);
-    Label1->setMinimumWidth(300);
+    statusLabel = named(new QLabel(this), "Label1");
+    statusLabel->setFrameShape(QFrame::StyledPanel);
+    statusLabel->setMinimumWidth(300);
+    statusLabel->setWordWrap(true);
 
-    Command4 = named(new QPushButton(text(COMMAND4_CAPTION), this), "Command4");
-    Command3 = named(new QPushButton(text(COMMAND3_CAPTION), this), "Command3");
-    Command2 = named(new QPushButton(text(COMMAND2_CAPTION), this), "Command2");
-    xpcmdbutton2 = named(new QPushButton(text(HELP_CAPTION), this), "xpcmdbutton2");
-    xpcmdbutton1 = named(new QPushButton(text(MORE_SOFTWARE_CAPTION), this), "xpcmdbutton1");
+    lineLabel = named(new QLabel(this), "lineLabel");
+    lineLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lineLabel->setWordWrap(true);
+
+    // Shown during a file run only.
+    progressBar = named(new QProgressBar(this), "progressBar");
+    progressBar->setVisible(false);
+    cancelButton = named(new QPushButton(text(CANCEL_RUN_CAPTION), this), "cancelButton");
+    cancelButton->setVisible(false);
+    auto* runRow = new QHBoxLayout;
+    runRow->addWidget(progressBar, 1);
+    runRow->addWidget(cancelButton);
+
+    initialiseButton = named(new QPushButton(text(INITIALISE_BUTTON_CAPTION), this), "Command4");
+    computeButton = named(new QPushButton(text(COMPUTE_BUTTON_CAPTION), this), "Command3");
+    exitButton = named(new QPushButton(text(EXIT_BUTTON_CAPTION), this), "Command2");
+    helpButton = named(new QPushButton(text(HELP_CAPTION), this), "xpcmdbutton2");
+    moreSoftwareButton = named(new QPushButton(text(MORE_SOFTWARE_CAPTION), this), "xpcmdbutton1");
 
     curveTableButton = named(new QPushButton(text(CURVE_TABLE_BUTTON_CAPTION), this), "curveTableButton");
     stakeoutButton = named(new QPushButton(text(STAKEOUT_BUTTON_CAPTION), this), "stakeoutButton");
 
-    planButton_ = named(new QPushButton(text(PLAN_BUTTON_CAPTION), this), "PlanButton");
-    planButton_->setEnabled(false);
+    planButton = named(new QPushButton(text(PLAN_BUTTON_CAPTION), this), "PlanButton");
+    planButton->setEnabled(false);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {Command4, Command3, Command2, xpcmdbutton2, xpcmdbutton1}) {
-        button->setAutoDefault(false);
+    // Auto-default: Enter clicks the button that has the focus (outside a
+    // dialog no button is clicked by Enter elsewhere).
+    for (QPushButton* button : {initialiseButton, computeButton, exitButton, helpButton, moreSoftwareButton}) {
+        button->setAutoDefault(true);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
-    // The added windows' buttons sit below the original buttons, apart from them.
-    for (QPushButton* button : {curveTableButton, stakeoutButton, planButton_}) {
-        button->setAutoDefault(false);
+    // The added windows' buttons sit below the main buttons, apart from them.
+    for (QPushButton* button : {curveTableButton, stakeoutButton, planButton}) {
+        button->setAutoDefault(true);
         buttons->addWidget(button);
     }
+    cancelButton->setAutoDefault(true);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Frame2);
-    left->addWidget(Frame1);
-    left->addWidget(Label1);
+    left->addWidget(methodGroup);
+    left->addWidget(modeGroup);
+    left->addWidget(lineLabel);
+    left->addWidget(statusLabel);
+    left->addLayout(runRow);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
 }
 
-void Form1::connectControls()
+void MainWindow::connectControls()
 {
-    connect(Option3, &QRadioButton::clicked, this,
+    connect(mainLineOption, &QRadioButton::clicked, this,
             [this] { workflow_.selectMethod(MethodChoice::IntersectionPoint); });
-    connect(Option4, &QRadioButton::clicked, this,
+    connect(rampOption, &QRadioButton::clicked, this,
             [this] { workflow_.selectMethod(MethodChoice::Element); });
-    connect(Option1, &QRadioButton::clicked, this, [this] { workflow_.selectSingleCoordinate(); });
-    connect(Option2, &QRadioButton::clicked, this, [this] { workflow_.selectCoordinateFile(); });
+    connect(singlePointOption, &QRadioButton::clicked, this, [this] { workflow_.selectSingleCoordinate(); });
+    connect(fileRunOption, &QRadioButton::clicked, this, [this] { workflow_.selectCoordinateFile(); });
 
-    connect(Text2, &QLineEdit::returnPressed, Text3, [this] { Text3->setFocus(Qt::TabFocusReason); });
-    connect(Text3, &QLineEdit::returnPressed, this, &Form1::compute);
+    connect(xEdit, &QLineEdit::returnPressed, yEdit, [this] { yEdit->setFocus(Qt::TabFocusReason); });
+    connect(yEdit, &QLineEdit::returnPressed, this, &MainWindow::compute);
 
-    connect(Command4, &QPushButton::clicked, this, [this] { workflow_.initialise(); });
-    connect(Command3, &QPushButton::clicked, this, &Form1::compute);
-    connect(Command2, &QPushButton::clicked, this, &Form1::endProgram);
-    connect(xpcmdbutton2, &QPushButton::clicked, this, &Form1::showHelp);
-    connect(xpcmdbutton1, &QPushButton::clicked, this, &Form1::showMoreSoftware);
-    connect(curveTableButton, &QPushButton::clicked, this, &Form1::showCurveTable);
-    connect(stakeoutButton, &QPushButton::clicked, this, &Form1::showStakeout);
-    connect(planButton_, &QPushButton::clicked, this, &Form1::showPlan);
+    connect(initialiseButton, &QPushButton::clicked, this, &MainWindow::initialise);
+    connect(cancelButton, &QPushButton::clicked, this, [this] { workflow_.cancelRun(); });
+    connect(computeButton, &QPushButton::clicked, this, &MainWindow::compute);
+    connect(exitButton, &QPushButton::clicked, this, &MainWindow::endProgram);
+    connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(moreSoftwareButton, &QPushButton::clicked, this, &MainWindow::showMoreSoftware);
+    connect(curveTableButton, &QPushButton::clicked, this, &MainWindow::showCurveTable);
+    connect(stakeoutButton, &QPushButton::clicked, this, &MainWindow::showStakeout);
+    connect(planButton, &QPushButton::clicked, this, &MainWindow::showPlan);
 }
 
-void Form1::startUp()
+void MainWindow::startUp()
 {
-    advert_ = new windows::adfrm;
-    connect(advert_, &windows::AdvertWindow::quitRequested, this, &Form1::endProgram);
-    advert_->show();
-    advert1_ = new windows::ad1frm;
-    connect(advert1_, &windows::AdvertWindow::quitRequested, this, &Form1::endProgram);
-    advert1_->show();
+    rightAdvert_ = new windows::AdvertWindow(windows::AdvertWindow::Edge::Right, windows::RIGHT_ADVERT_PAGE);
+    connect(rightAdvert_, &windows::AdvertWindow::quitRequested, this, &MainWindow::endProgram);
+    rightAdvert_->show();
+    leftAdvert_ = new windows::AdvertWindow(windows::AdvertWindow::Edge::Left, windows::LEFT_ADVERT_PAGE);
+    connect(leftAdvert_, &windows::AdvertWindow::quitRequested, this, &MainWindow::endProgram);
+    leftAdvert_->show();
 
     helpPath_ = helpIndexForThisProgram();
 
     adjustSize();
-    windows::CenterForm(this);
+    windows::centreWindow(this);
 }
 
-void Form1::showState(const WindowState& state)
+void MainWindow::showState(const WindowState& state)
 {
-    Label1->setText(QString::fromStdString(state.status));
-    Command3->setEnabled(state.computeEnabled);
+    statusLabel->setText(QString::fromStdString(state.status));
+    lineLabel->setText(QString::fromStdString(state.line));
+    (state.method == MethodChoice::Element ? rampOption : mainLineOption)->setChecked(true);
+
+    // During a file run only its progress and cancel control take input;
+    // the run's results replace the plan's points when it ends.
+    const bool idle = !state.running;
+    progressBar->setVisible(state.running);
+    cancelButton->setVisible(state.running);
+    if (state.running) {
+        progressBar->setRange(0, static_cast<int>(std::min<long>(state.progressTotal, INT_MAX)));
+        progressBar->setValue(static_cast<int>(std::min<long>(state.progressDone, INT_MAX)));
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{initialiseButton, methodGroup, modeGroup}) {
+        control->setEnabled(idle);
+    }
+    computeButton->setEnabled(state.computeEnabled && idle);
     const bool hasLine = operations_.currentLine() != nullptr;
     curveTableButton->setEnabled(hasLine);
     stakeoutButton->setEnabled(hasLine);
-    for (QLineEdit* box : {Text1, Text2, Text3, Text4}) box->setEnabled(state.boxesEnabled);
-    Text4->setText(QString::fromStdString(state.station));
-    Text1->setText(QString::fromStdString(state.offset));
-    planButton_->setEnabled(state.computeEnabled);
+    for (QLineEdit* box : {offsetEdit, xEdit, yEdit, stationEdit}) box->setEnabled(state.boxesEnabled);
+    stationEdit->setText(QString::fromStdString(state.station));
+    offsetEdit->setText(QString::fromStdString(state.offset));
+    planButton->setEnabled(state.computeEnabled && idle);
+    if (!idle) return;
     if (planWindow_ && planWindow_->isVisible()) refreshPlan();
 }
 
-void Form1::showPlan()
+void MainWindow::initialise()
+{
+    const long before = workflow_.state().lineGeneration;
+    workflow_.initialise();
+    // A new line: the next thing to do is typing a point.
+    if (workflow_.state().lineGeneration != before && workflow_.mode() == InputMode::SingleCoordinate) {
+        xEdit->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MainWindow::showPlan()
 {
     if (!planWindow_) planWindow_ = new PlanWindow(platform_, this);
     refreshPlan();
@@ -202,7 +252,7 @@ void Form1::showPlan()
     planWindow_->activateWindow();
 }
 
-void Form1::refreshPlan()
+void MainWindow::refreshPlan()
 {
     try {
         planWindow_->setScene(operations_.planScene(), false);
@@ -213,24 +263,27 @@ void Form1::refreshPlan()
     }
 }
 
-void Form1::compute()
+void MainWindow::compute()
 {
-    workflow_.compute(Text2->text().toStdString(), Text3->text().toStdString());
+    workflow_.compute(xEdit->text().toStdString(), yEdit->text().toStdString());
+    // A refused coordinate: back to its box to mend it.
+    if (workflow_.state().refusedField == TypedField::X) xEdit->setFocus(Qt::OtherFocusReason);
+    if (workflow_.state().refusedField == TypedField::Y) yEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::showHelp()
+void MainWindow::showHelp()
 {
     platform_.showHelp(helpIndexForThisProgram());
 }
 
-void Form1::showMoreSoftware()
+void MainWindow::showMoreSoftware()
 {
     platform_.openAddress(windows::HOMEPAGE);
-    windows::aboutfrm about([this](const std::string& address) { platform_.openAddress(address); }, this);
+    windows::AboutDialog about([this](const std::string& address) { platform_.openAddress(address); }, this);
     about.exec();
 }
 
-void Form1::showCurveTable()
+void MainWindow::showCurveTable()
 {
     const auto line = operations_.currentLine();
     if (!line) return;
@@ -242,7 +295,7 @@ void Form1::showCurveTable()
     }
 }
 
-void Form1::showStakeout()
+void MainWindow::showStakeout()
 {
     const auto line = operations_.currentLine();
     if (!line) return;
@@ -250,15 +303,16 @@ void Form1::showStakeout()
     window.exec();
 }
 
-void Form1::endProgram()
+void MainWindow::endProgram()
 {
+    workflow_.cancelRun();  // a file run stops before its next point
     emit quitRequested();
     closeAdverts();
     close();
     QCoreApplication::quit();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box != nullptr && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
@@ -275,18 +329,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window ends the program: the advert windows go too.
+    // Closing the main window ends the program: the advert windows go too,
+    // and a file run stops before its next point.
+    workflow_.cancelRun();
     closeAdverts();
     QWidget::closeEvent(event);
 }
 
-void Form1::closeAdverts()
+void MainWindow::closeAdverts()
 {
     // close(), not delete: this may run inside a click of an advert window.
-    if (advert_) advert_->close();
-    if (advert1_) advert1_->close();
+    if (rightAdvert_) rightAdvert_->close();
+    if (leftAdvert_) leftAdvert_->close();
 }
 
 }  // namespace vomel::gui

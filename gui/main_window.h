@@ -12,6 +12,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -23,14 +24,14 @@ namespace vomel::gui {
 
 class PlanWindow;
 
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    Form1(Platform& platform, Operations& operations, QWidget* parent = nullptr);
-    ~Form1() override;
+    MainWindow(Platform& platform, Operations& operations, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    // Window load: the advert windows (adfrm, then ad1frm), the help path,
+    // Window load: the advert windows (right, then left), the help path,
     // centring.
     void startUp();
 
@@ -52,6 +53,7 @@ private:
     void buildControls();
     void connectControls();
     void showState(const WindowState& state);
+    void initialise();
     void compute();
     void showHelp();
     void showMoreSoftware();
@@ -68,35 +70,38 @@ private:
     Operations& operations_;
     Workflow workflow_;
     std::string helpPath_;
-    QPointer<windows::AdvertWindow> advert_;
-    QPointer<windows::AdvertWindow> advert1_;
+    QPointer<windows::AdvertWindow> rightAdvert_;
+    QPointer<windows::AdvertWindow> leftAdvert_;
 
-    QGroupBox* Frame2 = nullptr;
-    QRadioButton* Option3 = nullptr;
-    QRadioButton* Option4 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* xpcmdbutton2 = nullptr;
-    QPushButton* xpcmdbutton1 = nullptr;
-    // Beyond the original controls: the curve table and stakeout windows.
+    QGroupBox* methodGroup = nullptr;
+    QRadioButton* mainLineOption = nullptr;
+    QRadioButton* rampOption = nullptr;
+    QGroupBox* modeGroup = nullptr;
+    QRadioButton* singlePointOption = nullptr;
+    QRadioButton* fileRunOption = nullptr;
+    QLabel* xLabel = nullptr;
+    QLineEdit* xEdit = nullptr;
+    QLabel* yLabel = nullptr;
+    QLineEdit* yEdit = nullptr;
+    QLabel* stationLabel = nullptr;
+    QLineEdit* stationEdit = nullptr;
+    QLabel* offsetLabel = nullptr;
+    QLineEdit* offsetEdit = nullptr;
+    QLabel* statusLabel = nullptr;
+    QLabel* lineLabel = nullptr;  // the line in use
+    QProgressBar* progressBar = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* initialiseButton = nullptr;
+    QPushButton* computeButton = nullptr;
+    QPushButton* exitButton = nullptr;
+    QPushButton* helpButton = nullptr;
+    QPushButton* moreSoftwareButton = nullptr;
+    // The added buttons: the curve table and stakeout windows.
     QPushButton* curveTableButton = nullptr;
     QPushButton* stakeoutButton = nullptr;
 
-    // Not one of the original controls: opens the plan view.
-    QPushButton* planButton_ = nullptr;
+    // An added button: opens the plan view.
+    QPushButton* planButton = nullptr;
     QPointer<PlanWindow> planWindow_;
 };
 

@@ -1,6 +1,10 @@
 #include "gui/qt_platform.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <exception>
+#include <thread>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
@@ -27,12 +31,11 @@ QStringList qtNameFilters(const FileDialogSpec& dialog)
     return filters;
 }
 
-namespace {
-
-std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogSpec& dialog,
-                                         QFileDialog::AcceptMode mode)
+std::optional<std::string> QtPlatform::runFileDialog(const FileDialogSpec& dialog, bool save)
 {
-    QFileDialog fileDialog(owner, QString::fromUtf8(dialog.title));
+    const QFileDialog::AcceptMode mode = save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen;
+    QFileDialog fileDialog(owner_, QString::fromUtf8(dialog.title));
+    if (!lastFolder_.isEmpty()) fileDialog.setDirectory(lastFolder_);
     fileDialog.setAcceptMode(mode);
     fileDialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                            : QFileDialog::AnyFile);
@@ -40,20 +43,20 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogSpec& d
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
+    const QString chosen = fileDialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(chosen).absolutePath();
     // The core opens files by their bytes in the local file-name encoding.
-    return fileDialog.selectedFiles().constFirst().toLocal8Bit().toStdString();
+    return chosen.toLocal8Bit().toStdString();
 }
-
-}  // namespace
 
 std::optional<std::string> QtPlatform::askOpenFile(const FileDialogSpec& dialog)
 {
-    return runFileDialog(owner_, dialog, QFileDialog::AcceptOpen);
+    return runFileDialog(dialog, false);
 }
 
 std::optional<std::string> QtPlatform::askSaveFile(const FileDialogSpec& dialog)
 {
-    return runFileDialog(owner_, dialog, QFileDialog::AcceptSave);
+    return runFileDialog(dialog, true);
 }
 
 void QtPlatform::showError(const ErrorMessage& message)
@@ -69,6 +72,33 @@ void QtPlatform::repaint()
     if (owner_) owner_->repaint();
     // Keeps every window painted during a long run without taking input.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtPlatform::runInBackground(const std::function<void(const ProgressReport& reported)>& work,
+                                 const std::function<void()>& poll)
+{
+    QEventLoop loop;
+    QTimer timer;
+    timer.setInterval(PROGRESS_POLL_MS);
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&poll] { poll(); });
+
+    std::exception_ptr failure;
+    std::thread worker([&] {
+        try {
+            work([] {});  // the timer polls; a report needs nothing more
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    timer.start();
+    // Also returns when the program is ending; the work is then asked to
+    // stop by its owner and joined here.
+    loop.exec();
+    worker.join();
+    timer.stop();
+    poll();
+    if (failure) std::rethrow_exception(failure);
 }
 
 void QtPlatform::showHelp(const std::string& path)

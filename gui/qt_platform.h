@@ -8,6 +8,9 @@
 
 namespace vomel::gui {
 
+// How often the window shows the progress of work on a worker thread.
+inline constexpr int PROGRESS_POLL_MS = 50;
+
 class QtPlatform : public Platform {
 public:
     // The window that owns the dialogs and is repainted.
@@ -17,11 +20,18 @@ public:
     std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) override;
     void showError(const ErrorMessage& message) override;
     void repaint() override;
+    void runInBackground(const std::function<void(const ProgressReport& reported)>& work,
+                         const std::function<void()>& poll) override;
     void showHelp(const std::string& path) override;
     void openAddress(const std::string& address) override;
 
 private:
+    std::optional<std::string> runFileDialog(const FileDialogSpec& dialog, bool save);
+
     QPointer<QWidget> owner_;
+    // The folder of the file chosen last: the next dialog opens there (the
+    // chain-break file beside its JD file, say).
+    QString lastFolder_;
 };
 
 // The filter list of a file dialog in Qt's form: each description as the

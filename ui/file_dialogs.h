@@ -24,6 +24,11 @@ struct FileDialogSpec {
 // CommonDialog1: the alignment file of both methods.
 inline constexpr FileDialogSpec ALIGNMENT_DIALOG{
     "CommonDialog1", "读取平面资料", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*"};
+// CommonDialog1 in the element method: the same first filter, then one for
+// element files and LandXML documents.
+inline constexpr FileDialogSpec ELEMENT_DIALOG{
+    "CommonDialog1", "读取平面资料",
+    "平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木及LandXML文件(*.ele;*.xml)|*.ele;*.xml|所有文件（*.*)|*.*"};
 // CommonDialog2: the coordinate file of a file run.
 inline constexpr FileDialogSpec COORDINATE_DIALOG{
     "CommonDialog2", "读取坐标资料", "坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*"};

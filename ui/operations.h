@@ -18,13 +18,25 @@ struct Alignment;
 namespace vomel::gui {
 
 enum class MethodChoice {
-    IntersectionPoint,  // Option3 "交点法—主线"
-    Element,            // Option4 "积木法—互通"
+    IntersectionPoint,  // mainLineOption "交点法—主线"
+    Element,            // rampOption "积木法—互通"
 };
+
+// Where a foot lies against the ends of the line. Beyond an end, the
+// station and offset are those of the end's rule, not of a perpendicular.
+enum class LinePlace { OnLine, BeforeStart, AfterEnd };
 
 struct TypedPointResult {
     std::string station;  // station text with its chain-break letter
     std::string offset;   // "0.000" format
+    LinePlace place = LinePlace::OnLine;
+};
+
+// What a finished file run counts.
+struct FileRunSummary {
+    long points = 0;
+    long beforeStart = 0;
+    long afterEnd = 0;
 };
 
 struct PlanScene;
@@ -49,8 +61,10 @@ public:
     // Both need a current line.
     virtual TypedPointResult solveTypedPoint(const std::string& xText, const std::string& yText) = 0;
     // Reads the coordinate file, solves every point (progress before each)
-    // and writes the results file whole, or not at all.
-    virtual void solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
+    // and writes the results file whole, or not at all. Progress may be
+    // reported on another thread than the caller's; it may throw (a
+    // CancelledFailure) to stop the run with nothing written.
+    virtual FileRunSummary solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
                                      const PointProgress& progress) = 0;
 
     // The current line, for the curve table and stakeout windows; null

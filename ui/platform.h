@@ -4,6 +4,7 @@
 // and opening an address. QtPlatform provides it on the desktop and
 // ScriptedPlatform in tests.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,6 +34,20 @@ public:
     // Paints the window now, during a long operation on the user-interface
     // thread.
     virtual void repaint() = 0;
+
+    // Runs a long piece of work and returns when it has ended, rethrowing
+    // what it threw. `work` reports its progress by calling the function it
+    // is given; `poll` shows that progress and is only ever called on the
+    // window's thread. The desktop runs the work on a worker thread, keeps
+    // the window responsive and polls a few times a second; this default
+    // runs it in place and polls on every report.
+    using ProgressReport = std::function<void()>;
+    virtual void runInBackground(const std::function<void(const ProgressReport& reported)>& work,
+                                 const std::function<void()>& poll)
+    {
+        work(poll);
+        poll();
+    }
 
     // Shows the help file with the desktop's viewer; the viewer reports a
     // missing file itself.

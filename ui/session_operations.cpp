@@ -2,10 +2,25 @@
 
 #include "core/failure.h"
 #include "ui/plan_scene.h"
+#include "session/results_csv.h"
 #include "session/session.h"
 #include "ui/thinned_points.h"
 
 namespace vomel::gui {
+
+namespace {
+
+// The rule of the CSV results' status column, so that the window and the
+// CSV file agree on every point.
+LinePlace placeOnLine(const Alignment& alignment, double station)
+{
+    const std::string_view status = footStatus(alignment, station);
+    if (status == "before-start") return LinePlace::BeforeStart;
+    if (status == "after-end") return LinePlace::AfterEnd;
+    return LinePlace::OnLine;
+}
+
+}  // namespace
 
 struct SessionOperations::State {
     std::shared_ptr<const Alignment> current;
@@ -88,28 +103,39 @@ void SessionOperations::discardStagedLine()
 
 TypedPointResult SessionOperations::solveTypedPoint(const std::string& xText, const std::string& yText)
 {
-    const SinglePointText result = computeSinglePoint(state_->requireCurrent(), xText, yText);
-    return {result.station, result.offset};
+    const Alignment& alignment = state_->requireCurrent();
+    const SinglePointText result = computeSinglePoint(alignment, xText, yText);
+    return {result.station, result.offset, placeOnLine(alignment, result.solution.station)};
 }
 
-void SessionOperations::solveCoordinateFile(const std::string& coordinatePath,
+FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordinatePath,
                                             const std::string& resultsPath,
                                             const PointProgress& progress)
 {
     // The run's points and feet are kept for the plan view, as the run
     // produced them, thinned evenly once there are more than the view can
     // show (the results file holds them all); they replace those of the
-    // last run only when this one succeeds.
+    // last run only when this one succeeds. Every point is counted against
+    // the line's ends.
+    const Alignment& alignment = state_->requireCurrent();
     ThinnedPoints kept;
-    const SolvedChunkCallback keep = [&kept](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
+    FileRunSummary summary;
+    const SolvedChunkCallback keep = [&](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
         kept.add(points, solutions);
+        summary.points += static_cast<long>(solutions.size());
+        for (const Solution& solution : solutions) {
+            const LinePlace place = placeOnLine(alignment, solution.station);
+            if (place == LinePlace::BeforeStart) ++summary.beforeStart;
+            if (place == LinePlace::AfterEnd) ++summary.afterEnd;
+        }
     };
-    computeFileRun(state_->requireCurrent(), coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
+    computeFileRun(alignment, coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
     PlanRun run;
     run.points = std::move(kept.points);
     run.solutions = std::move(kept.solutions);
     state_->lastRun = std::move(run);
     state_->scene.reset();
+    return summary;
 }
 
 std::shared_ptr<const PlanScene> SessionOperations::planScene()

@@ -23,7 +23,7 @@ public:
     void discardStagedLine() override;
 
     TypedPointResult solveTypedPoint(const std::string& xText, const std::string& yText) override;
-    void solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
+    FileRunSummary solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
                              const PointProgress& progress) override;
     std::shared_ptr<const PlanScene> planScene() override;
 

@@ -5,34 +5,34 @@
 
 namespace vomel::gui {
 
-inline constexpr const char* FORM1_CAPTION = "Vomel V2.0";
+inline constexpr const char* MAIN_WINDOW_CAPTION = "Vomel V2.0";
 
-inline constexpr const char* FRAME2_CAPTION = "方 法";
-inline constexpr const char* OPTION3_CAPTION = "交点法—主线";
-inline constexpr const char* OPTION4_CAPTION = "积木法—互通";
+inline constexpr const char* METHOD_GROUP_CAPTION = "方 法";
+inline constexpr const char* MAIN_LINE_OPTION_CAPTION = "交点法—主线";
+inline constexpr const char* RAMP_OPTION_CAPTION = "积木法—互通";
 
-inline constexpr const char* FRAME1_CAPTION = "选 项";
-inline constexpr const char* OPTION1_CAPTION = "单个坐标";
-inline constexpr const char* OPTION2_CAPTION = "读取坐标文件";
+inline constexpr const char* MODE_GROUP_CAPTION = "选 项";
+inline constexpr const char* SINGLE_POINT_OPTION_CAPTION = "单个坐标";
+inline constexpr const char* FILE_RUN_OPTION_CAPTION = "读取坐标文件";
 
-inline constexpr const char* LABEL2_CAPTION = "X坐标";
-inline constexpr const char* LABEL3_CAPTION = "Y坐标";
-inline constexpr const char* LABEL4_CAPTION = "桩号";
-inline constexpr const char* LABEL5_CAPTION = "左距";
+inline constexpr const char* X_LABEL_CAPTION = "X坐标";
+inline constexpr const char* Y_LABEL_CAPTION = "Y坐标";
+inline constexpr const char* STATION_LABEL_CAPTION = "桩号";
+inline constexpr const char* OFFSET_LABEL_CAPTION = "左距";
 
-inline constexpr const char* TEXT2_TOOLTIP = "回车光标切换到Y输入框\n";
-inline constexpr const char* TEXT3_TOOLTIP = "回车计算";
-inline constexpr const char* TEXT4_TOOLTIP = "A、B、C...为断链标识";
-inline constexpr const char* TEXT1_TOOLTIP = "左正右负";
+inline constexpr const char* X_EDIT_TOOLTIP = "回车光标切换到Y输入框\n";
+inline constexpr const char* Y_EDIT_TOOLTIP = "回车计算";
+inline constexpr const char* STATION_EDIT_TOOLTIP = "A、B、C...为断链标识";
+inline constexpr const char* OFFSET_EDIT_TOOLTIP = "左正右负";
 
 // Button captions start with two blanks.
-inline constexpr const char* COMMAND4_CAPTION = "  初 始 化";
-inline constexpr const char* COMMAND3_CAPTION = "  计   算";
-inline constexpr const char* COMMAND2_CAPTION = "  退  出";
-inline constexpr const char* HELP_CAPTION = "  帮  助";         // xpcmdbutton2
-inline constexpr const char* MORE_SOFTWARE_CAPTION = "  更多软件";  // xpcmdbutton1
+inline constexpr const char* INITIALISE_BUTTON_CAPTION = "  初 始 化";
+inline constexpr const char* COMPUTE_BUTTON_CAPTION = "  计   算";
+inline constexpr const char* EXIT_BUTTON_CAPTION = "  退  出";
+inline constexpr const char* HELP_CAPTION = "  帮  助";         // helpButton
+inline constexpr const char* MORE_SOFTWARE_CAPTION = "  更多软件";  // moreSoftwareButton
 
-// Not one of the original controls: opens the plan view.
+// An added button: opens the plan view.
 inline constexpr const char* PLAN_BUTTON_CAPTION = "  平 面 图";
 inline constexpr const char* PLAN_FAILED = "无法绘制平面图！";
 // The plan view's window.
@@ -41,8 +41,8 @@ inline constexpr const char* PLAN_FIT_CAPTION = "全图显示";
 inline constexpr const char* PLAN_SAVE_CAPTION = "保存图片…";
 inline constexpr const char* PLAN_SAVE_FAILED = "保存图片失败！";
 
-// Not original controls either: the curve table and stakeout windows and
-// the two buttons that open them.
+// The added windows: the curve table and stakeout windows and the two
+// buttons that open them.
 inline constexpr const char* CURVE_TABLE_BUTTON_CAPTION = "  曲 线 表";
 inline constexpr const char* STAKEOUT_BUTTON_CAPTION = "  放  样";
 

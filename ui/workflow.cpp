@@ -1,11 +1,16 @@
 #include "ui/workflow.h"
 
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <utility>
+#include <variant>
 
 #include "core/failure.h"
 #include "session/messages.h"
+#include "ui/typed_coordinate.h"
+#include "ui/window_messages.h"
+#include "ui/window_texts.h"
 
 namespace vomel::gui {
 
@@ -23,6 +28,24 @@ private:
     bool& busy_;
 };
 
+// The name of a file without its folder, byte for byte.
+std::string fileName(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+// Marks a file run under way for its length.
+class RunningScope {
+public:
+    explicit RunningScope(WindowState& state) : state_(state) { state_.running = true; }
+    ~RunningScope() { state_.running = false; }
+    RunningScope(const RunningScope&) = delete;
+    RunningScope& operator=(const RunningScope&) = delete;
+
+private:
+    WindowState& state_;
+};
+
 std::string chosenOrCancel(const std::optional<std::string>& path, const FileDialogSpec& dialog)
 {
     if (!path) throw CancelledFailure(std::string(dialog.title) + "：没有选择文件");
@@ -36,6 +59,13 @@ Workflow::Workflow(Platform& platform, Operations& operations,
     : platform_(platform), operations_(operations), clock_(std::move(clock))
 {
     state_.status = STATUS_START;
+    state_.line = LINE_NONE;
+}
+
+void Workflow::selectMethod(MethodChoice method)
+{
+    method_ = method;
+    state_.method = method;
 }
 
 void Workflow::setStateListener(std::function<void(const WindowState&)> listener)
@@ -66,20 +96,34 @@ void Workflow::initialise()
     if (busy_) return;
     const BusyScope busy(busy_);
     const std::string statusBefore = state_.status;
+    // A failed or cancelled initialisation leaves the line in use, and the
+    // method options show it again.
+    const auto keepLine = [this] {
+        operations_.discardStagedLine();
+        if (initialised_) selectMethod(lineMethod_);
+    };
     try {
         initialiseSteps();
     } catch (const CancelledFailure& failure) {
-        operations_.discardStagedLine();
+        keepLine();
         showStatus(statusBefore);
         platform_.showError({MSG_READ_CANCELLED, failure.what()});
         return;
     } catch (const std::exception& failure) {
-        operations_.discardStagedLine();
+        keepLine();
         showStatus(statusBefore);
         platform_.showError({MSG_INIT_FORMAT, failure.what()});
         return;
     }
     initialised_ = true;
+    lineMethod_ = method_;
+    state_.method = method_;
+    state_.line = stagedLine_;
+    ++state_.lineGeneration;
+    // The answers shown belong to the line before.
+    state_.station.clear();
+    state_.offset.clear();
+    state_.refusedField = TypedField::None;
     state_.computeEnabled = true;
     if (mode_ == InputMode::SingleCoordinate) {
         state_.boxesEnabled = true;
@@ -92,15 +136,19 @@ void Workflow::initialise()
 
 void Workflow::initialiseSteps()
 {
-    const std::string alignmentPath =
-        chosenOrCancel(platform_.askOpenFile(ALIGNMENT_DIALOG), ALIGNMENT_DIALOG);
+    const FileDialogSpec& alignmentDialog =
+        method_ == MethodChoice::IntersectionPoint ? ALIGNMENT_DIALOG : ELEMENT_DIALOG;
+    const std::string alignmentPath = chosenOrCancel(platform_.askOpenFile(alignmentDialog), alignmentDialog);
     if (method_ == MethodChoice::IntersectionPoint) {
         operations_.readMainLine(alignmentPath);
         const std::string chainBreakPath =
             chosenOrCancel(platform_.askOpenFile(CHAIN_BREAK_DIALOG), CHAIN_BREAK_DIALOG);
         operations_.readChainBreaks(chainBreakPath);
+        stagedLine_ = std::string(LINE_PREFIX) + MAIN_LINE_OPTION_CAPTION + LINE_JD_FILE + fileName(alignmentPath) +
+                      LINE_CHAIN_BREAK_FILE + fileName(chainBreakPath);
     } else {
         operations_.readElementChain(alignmentPath);
+        stagedLine_ = std::string(LINE_PREFIX) + RAMP_OPTION_CAPTION + LINE_ELEMENT_FILE + fileName(alignmentPath);
     }
     showStatus(STATUS_INITIALISING);
     operations_.buildStagedLine();
@@ -117,6 +165,12 @@ void Workflow::compute(const std::string& xText, const std::string& yText)
             computeFile();
         }
     } catch (const CancelledFailure& failure) {
+        if (cancelRequested_) {
+            // Asked for with the cancel button: nothing was written, which
+            // the status line says.
+            showStatus(STATUS_RUN_CANCELLED);
+            return;
+        }
         notify();  // the status line shows where the run stopped
         platform_.showError({MSG_READ_CANCELLED, failure.what()});
     } catch (const std::exception& failure) {
@@ -127,10 +181,32 @@ void Workflow::compute(const std::string& xText, const std::string& yText)
 
 void Workflow::computeSingle(const std::string& xText, const std::string& yText)
 {
-    const TypedPointResult result = operations_.solveTypedPoint(xText, yText);
+    const auto x = readTypedCoordinate(xText, X_FIELD_NAME);
+    if (const auto* problem = std::get_if<TypedProblem>(&x)) return refuseTyped(TypedField::X, problem->message);
+    const auto y = readTypedCoordinate(yText, Y_FIELD_NAME);
+    if (const auto* problem = std::get_if<TypedProblem>(&y)) return refuseTyped(TypedField::Y, problem->message);
+
+    state_.refusedField = TypedField::None;
+    const TypedPointResult result = operations_.solveTypedPoint(typedNumberText(xText), typedNumberText(yText));
     state_.station = result.station;
     state_.offset = result.offset;
+    switch (result.place) {
+    case LinePlace::BeforeStart: return showStatus(STATUS_BEFORE_START);
+    case LinePlace::AfterEnd: return showStatus(STATUS_AFTER_END);
+    case LinePlace::OnLine: break;
+    }
     showStatus(STATUS_FINISHED);
+}
+
+void Workflow::refuseTyped(TypedField field, const std::string& message)
+{
+    // Nothing is computed, and no answer of other coordinates stays beside
+    // the typed ones.
+    state_.station.clear();
+    state_.offset.clear();
+    state_.refusedField = field;
+    showStatus(message);
+    platform_.showError({message, {}});
 }
 
 void Workflow::computeFile()
@@ -141,15 +217,42 @@ void Workflow::computeFile()
     const std::string resultsPath =
         chosenOrCancel(platform_.askSaveFile(RESULTS_DIALOG), RESULTS_DIALOG);
 
+    cancelRequested_ = false;
+    progressDone_ = 0;
+    progressTotal_ = 0;
+    const RunningScope running(state_);
+    notify();
+
+    // The run reports to atomics from whichever thread it works on; the
+    // window's thread shows them.
     ProgressThrottle throttle(clock_);
-    operations_.solveCoordinateFile(coordinatePath, resultsPath, [&](long i, long count) {
-        state_.status = progressText(i, count);
+    FileRunSummary summary;
+    const auto work = [&](const Platform::ProgressReport& reported) {
+        summary = operations_.solveCoordinateFile(coordinatePath, resultsPath, [&](long i, long count) {
+            if (cancelRequested_) throw CancelledFailure(RUN_CANCELLED_REASON);
+            progressDone_ = i;
+            progressTotal_ = count;
+            reported();
+        });
+    };
+    const auto poll = [&] {
+        const long total = progressTotal_;
+        if (total == 0) return;
+        state_.progressDone = progressDone_;
+        state_.progressTotal = total;
+        state_.status = progressText(state_.progressDone, total);
         if (throttle.due()) {
             notify();
             platform_.repaint();
         }
-    });
-    showStatus(STATUS_FINISHED);
+    };
+    platform_.runInBackground(work, poll);
+    state_.running = false;
+    if (summary.beforeStart + summary.afterEnd > 0) {
+        showStatus(fileRunEndsStatus(summary.points, summary.beforeStart, summary.afterEnd));
+    } else {
+        showStatus(STATUS_FINISHED);
+    }
 }
 
 void Workflow::showStatus(const std::string& status)

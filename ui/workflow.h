@@ -4,6 +4,7 @@
 // says and which controls are enabled. The window shows WindowState and
 // forwards its events here.
 
+#include <atomic>
 #include <functional>
 #include <string>
 
@@ -14,17 +15,32 @@
 namespace vomel::gui {
 
 enum class InputMode {
-    SingleCoordinate,  // Option1 "单个坐标"
-    CoordinateFile,    // Option2 "读取坐标文件"
+    SingleCoordinate,  // singlePointOption "单个坐标"
+    CoordinateFile,    // fileRunOption "读取坐标文件"
 };
+
+// A typed field the last computation refused.
+enum class TypedField { None, X, Y };
 
 // What the window shows.
 struct WindowState {
-    std::string status;            // Label1
-    bool computeEnabled = false;   // Command3
-    bool boxesEnabled = false;     // Text1 .. Text4
-    std::string station;           // Text4
-    std::string offset;            // Text1
+    std::string status;            // statusLabel
+    bool computeEnabled = false;   // computeButton
+    bool boxesEnabled = false;     // the four edits
+    std::string station;           // stationEdit
+    std::string offset;            // offsetEdit
+    // The line computations use: its kind and file names.
+    std::string line;
+    // The method the method options show: the line's, except between a
+    // click on the other option and the initialisation it is meant for.
+    MethodChoice method = MethodChoice::IntersectionPoint;
+    // Counts the lines made current.
+    long lineGeneration = 0;
+    TypedField refusedField = TypedField::None;
+    // A file run is under way: its progress, and the cancel control shown.
+    bool running = false;
+    long progressDone = 0;
+    long progressTotal = 0;
 };
 
 class Workflow {
@@ -40,25 +56,33 @@ public:
     MethodChoice method() const { return method_; }
     InputMode mode() const { return mode_; }
 
-    // Option3 / Option4: the method is only read when initialising.
-    void selectMethod(MethodChoice method) { method_ = method; }
-    // Option1 / Option2.
+    // mainLineOption / rampOption: the method is only read when
+    // initialising; a failed or cancelled initialisation sets it back to
+    // the line in use.
+    void selectMethod(MethodChoice method);
+    // singlePointOption / fileRunOption.
     void selectSingleCoordinate();
     void selectCoordinateFile();
 
-    // Command4: asks for the files of the selected method and prepares the
+    // initialiseButton: asks for the files of the selected method and prepares the
     // line. On failure the previous line, state and status stay.
     void initialise();
 
-    // Command3, or Enter in Text3: solves the typed point or a whole
+    // computeButton, or Enter in yEdit: solves the typed point or a whole
     // coordinate file, by the selected mode. Does nothing before a line has
     // been initialised.
     void compute(const std::string& xText, const std::string& yText);
+
+    // Asks a running file run to stop; it stops before its next point with
+    // the results file untouched. Safe to call from the window's thread
+    // while the run works on another.
+    void cancelRun() { cancelRequested_ = true; }
 
 private:
     void initialiseSteps();
     void computeSingle(const std::string& xText, const std::string& yText);
     void computeFile();
+    void refuseTyped(TypedField field, const std::string& message);
     void showStatus(const std::string& status);
     void notify();
 
@@ -71,6 +95,11 @@ private:
     InputMode mode_ = InputMode::SingleCoordinate;
     bool initialised_ = false;
     bool busy_ = false;  // an operation is running; repaints may deliver events
+    MethodChoice lineMethod_ = MethodChoice::IntersectionPoint;  // of the line in use
+    std::string stagedLine_;  // the description of the line being read
+    std::atomic<bool> cancelRequested_{false};
+    std::atomic<long> progressDone_{0};
+    std::atomic<long> progressTotal_{0};
 };
 
 }  // namespace vomel::gui

@@ -79,7 +79,7 @@ void ExtrasWindowsTest::buttonsFollowTheInitialisedLine()
 {
     ScriptedPlatform platform;
     SessionOperations operations;
-    Form1 form(platform, operations);
+    MainWindow form(platform, operations);
     auto* curves = form.findChild<QPushButton*>("curveTableButton");
     auto* stakeout = form.findChild<QPushButton*>("stakeoutButton");
     QVERIFY(curves != nullptr && stakeout != nullptr);

@@ -2,6 +2,7 @@
 // A stand-in for the core's operations: records what the window asked for
 // and fails where a test tells it to.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ public:
     std::vector<std::string> calls;
     int lines = 0;           // design lines made current
     bool staged = false;
+    LinePlace typedPlace = LinePlace::OnLine;  // where every typed point lies
+    long beforeStart = 0;                      // file-run points before the start
+    long afterEnd = 0;                         // and after the end
+    std::function<void(long i)> beforePoint;   // called before each file-run point
 
     void readMainLine(const std::string& path) override { step("readMainLine", path); staged = true; }
     void readChainBreaks(const std::string& path) override { step("readChainBreaks", path); }
@@ -38,16 +43,18 @@ public:
     TypedPointResult solveTypedPoint(const std::string& x, const std::string& y) override
     {
         step("solveTypedPoint", x + "," + y);
-        return {"B" + x, y + ".000"};
+        return {"B" + x, y + ".000", typedPlace};
     }
-    void solveCoordinateFile(const std::string& coordinates, const std::string& results,
-                             const PointProgress& progress) override
+    FileRunSummary solveCoordinateFile(const std::string& coordinates, const std::string& results,
+                                       const PointProgress& progress) override
     {
         step("solveCoordinateFile", coordinates + ">" + results);
         for (long i = 1; i <= pointCount; ++i) {
+            if (beforePoint) beforePoint(i);
             if (progress) progress(i, pointCount);
             if (i == failAtPoint) throw GeometryFailure("point " + std::to_string(i) + " has no foot", i);
         }
+        return {pointCount, beforeStart, afterEnd};
     }
 
 private:

@@ -2,14 +2,22 @@
 // X, Enter, Y, Enter, the focus colour, the mode options and the buttons.
 #include <QtTest>
 
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <chrono>
+#include <deque>
+#include <thread>
 
 #include "gui/main_window.h"
 #include "gui/help_window.h"
+#include "gui/qt_platform.h"
+#include "ui/window_messages.h"
 #include "ui/scripted_platform.h"
 #include "session/messages.h"
 #include "fake_operations.h"
@@ -20,7 +28,32 @@ using namespace vomel;
 using namespace vomel::gui;
 using vomel::gui::test::FakeOperations;
 
-class Form1Test : public QObject {
+namespace {
+
+// The desktop platform with its dialogs answered in order: file runs go to
+// a worker thread as on the desktop.
+class AnsweredDesktop : public QtPlatform {
+public:
+    std::deque<std::string> answers;
+    std::vector<ErrorMessage> errors;
+
+    std::optional<std::string> askOpenFile(const FileDialogSpec&) override { return next(); }
+    std::optional<std::string> askSaveFile(const FileDialogSpec&) override { return next(); }
+    void showError(const ErrorMessage& message) override { errors.push_back(message); }
+
+private:
+    std::optional<std::string> next()
+    {
+        if (answers.empty()) return std::nullopt;
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -37,6 +70,11 @@ private slots:
     void helpButton();
     void moreSoftwareOpensHomePageThenAbout();
     void exitButtonEndsProgram();
+    void refusedCoordinateTakesTheFocus();
+    void lineInUseAndItsAnswers();
+    void keyboardAfterInitialising();
+    void fileRunOnWorkerThreadCancels();
+    void nextDialogOpensInLastFolder();
 
 private:
     template <typename Widget>
@@ -50,28 +88,28 @@ private:
 
     ScriptedPlatform* platform = nullptr;
     FakeOperations* operations = nullptr;
-    Form1* form = nullptr;
+    MainWindow* form = nullptr;
 };
 
-void Form1Test::init()
+void MainWindowTest::init()
 {
     platform = new ScriptedPlatform;
     operations = new FakeOperations;
-    form = new Form1(*platform, *operations);
+    form = new MainWindow(*platform, *operations);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
 }
 
-void Form1Test::cleanup()
+void MainWindowTest::cleanup()
 {
     delete form;
     delete operations;
     delete platform;
 }
 
-void Form1Test::initialise()
+void MainWindowTest::initialise()
 {
     platform->answerDialog("a.jdx");
     platform->answerDialog("a.dl");
@@ -79,7 +117,7 @@ void Form1Test::initialise()
     QVERIFY(form->workflow().isInitialised());
 }
 
-void Form1Test::controls_data()
+void MainWindowTest::controls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
@@ -111,7 +149,7 @@ void Form1Test::controls_data()
     row("xpcmdbutton1", "  更多软件");
 }
 
-void Form1Test::controls()
+void MainWindowTest::controls()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
@@ -129,7 +167,7 @@ void Form1Test::controls()
     QCOMPARE(widget->toolTip(), toolTip);
 }
 
-void Form1Test::firstState()
+void MainWindowTest::firstState()
 {
     QVERIFY(child<QRadioButton>("Option3")->isChecked());
     QVERIFY(child<QRadioButton>("Option1")->isChecked());
@@ -143,7 +181,7 @@ void Form1Test::firstState()
     QVERIFY(!child<QLineEdit>("Text2")->isReadOnly());
 }
 
-void Form1Test::modeOptionsBeforeInitialisation()
+void MainWindowTest::modeOptionsBeforeInitialisation()
 {
     child<QRadioButton>("Option2")->click();
     child<QRadioButton>("Option1")->click();
@@ -153,7 +191,7 @@ void Form1Test::modeOptionsBeforeInitialisation()
     QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_START));
 }
 
-void Form1Test::modeOptionsAfterInitialisation()
+void MainWindowTest::modeOptionsAfterInitialisation()
 {
     child<QRadioButton>("Option2")->click();
     initialise();
@@ -172,7 +210,7 @@ void Form1Test::modeOptionsAfterInitialisation()
     QVERIFY(!child<QLineEdit>("Text3")->isEnabled());
 }
 
-void Form1Test::typedPointWithoutTheMouse()
+void MainWindowTest::typedPointWithoutTheMouse()
 {
     initialise();
     auto* x = child<QLineEdit>("Text2");
@@ -193,13 +231,15 @@ void Form1Test::typedPointWithoutTheMouse()
     QVERIFY(platform->errors().empty());
 }
 
-void Form1Test::focusColour()
+void MainWindowTest::focusColour()
 {
     initialise();
     auto* x = child<QLineEdit>("Text2");
     auto* y = child<QLineEdit>("Text3");
+    y->setFocus();  // initialising gave the focus to X
+    QTRY_VERIFY(y->hasFocus());
     const QColor normal = x->palette().color(QPalette::Base);
-    QVERIFY(normal != Form1::focusColour());
+    QVERIFY(normal != MainWindow::focusColour());
 
     x->setText("123");
     x->setFocus();
@@ -211,7 +251,7 @@ void Form1Test::focusColour()
     QCOMPARE(x->palette().color(QPalette::Base), normal);
 }
 
-void Form1Test::cancelledDialogShowsMessage()
+void MainWindowTest::cancelledDialogShowsMessage()
 {
     platform->answerDialog(std::nullopt);
     child<QPushButton>("Command4")->click();
@@ -221,7 +261,7 @@ void Form1Test::cancelledDialogShowsMessage()
     QVERIFY(!child<QPushButton>("Command3")->isEnabled());
 }
 
-void Form1Test::helpButton()
+void MainWindowTest::helpButton()
 {
     child<QPushButton>("xpcmdbutton2")->click();
     QCOMPARE(platform->helpShown().size(), std::size_t{1});
@@ -231,12 +271,12 @@ void Form1Test::helpButton()
     QVERIFY(!QString::fromStdString(expected).contains("//"));
 }
 
-void Form1Test::moreSoftwareOpensHomePageThenAbout()
+void MainWindowTest::moreSoftwareOpensHomePageThenAbout()
 {
     bool aboutShown = false;
     std::size_t addressesWhenShown = 0;
     QTimer::singleShot(0, this, [&] {
-        auto* about = qobject_cast<windows::aboutfrm*>(QApplication::activeModalWidget());
+        auto* about = qobject_cast<windows::AboutDialog*>(QApplication::activeModalWidget());
         if (about == nullptr) return;
         aboutShown = true;
         addressesWhenShown = platform->addressesOpened().size();
@@ -249,13 +289,147 @@ void Form1Test::moreSoftwareOpensHomePageThenAbout()
     QCOMPARE(platform->addressesOpened(), std::vector<std::string>{windows::HOMEPAGE});
 }
 
-void Form1Test::exitButtonEndsProgram()
+void MainWindowTest::exitButtonEndsProgram()
 {
-    QSignalSpy ending(form, &Form1::quitRequested);
+    QSignalSpy ending(form, &MainWindow::quitRequested);
     child<QPushButton>("Command2")->click();
     QCOMPARE(ending.count(), 1);
     QVERIFY(!form->isVisible());
 }
 
-QTEST_MAIN(Form1Test)
+void MainWindowTest::refusedCoordinateTakesTheFocus()
+{
+    initialise();
+    child<QLineEdit>("Text2")->setText("3512691.703");
+    child<QLineEdit>("Text3")->setText("501733,769");
+    child<QPushButton>("Command3")->click();
+    QCOMPARE(platform->errors().size(), std::size_t{1});
+    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8("Y坐标不是数字：\"501733,769\""));
+    QTRY_VERIFY(child<QLineEdit>("Text3")->hasFocus());
+    QVERIFY(child<QLineEdit>("Text4")->text().isEmpty());
+}
+
+void MainWindowTest::lineInUseAndItsAnswers()
+{
+    auto* line = child<QLabel>("lineLabel");
+    QCOMPARE(line->text(), QString::fromUtf8(LINE_NONE));
+    initialise();
+    QVERIFY(line->text().contains("a.jdx") && line->text().contains("a.dl"));
+    child<QLineEdit>("Text2")->setText("5");
+    child<QLineEdit>("Text3")->setText("6");
+    child<QPushButton>("Command3")->click();
+    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B5"));
+
+    // The other method, cancelled: the options show the line in use again.
+    child<QRadioButton>("Option4")->click();
+    platform->answerDialog(std::nullopt);
+    child<QPushButton>("Command4")->click();
+    QVERIFY(child<QRadioButton>("Option3")->isChecked());
+    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B5"));
+
+    child<QRadioButton>("Option4")->click();
+    platform->answerDialog("ramp.ele");
+    child<QPushButton>("Command4")->click();
+    QVERIFY(child<QRadioButton>("Option4")->isChecked());
+    QVERIFY(line->text().contains("ramp.ele"));
+    QVERIFY(child<QLineEdit>("Text4")->text().isEmpty());
+    QVERIFY(child<QLineEdit>("Text1")->text().isEmpty());
+}
+
+void MainWindowTest::keyboardAfterInitialising()
+{
+    auto* initialiseButton = child<QPushButton>("Command4");
+    initialiseButton->setFocus();
+    QTRY_VERIFY(initialiseButton->hasFocus());
+    platform->answerDialog("a.jdx");
+    platform->answerDialog("a.dl");
+    QTest::keyClick(initialiseButton, Qt::Key_Return);  // Enter clicks the focused button
+    QVERIFY(form->workflow().isInitialised());
+    QTRY_VERIFY(child<QLineEdit>("Text2")->hasFocus());  // ready for typing X
+
+    child<QLineEdit>("Text2")->setText("1");
+    child<QLineEdit>("Text3")->setText("2");
+    auto* computeButton = child<QPushButton>("Command3");
+    computeButton->setFocus();
+    QTRY_VERIFY(computeButton->hasFocus());
+    QTest::keyClick(computeButton, Qt::Key_Enter);
+    QCOMPARE(operations->calls.back(), std::string("solveTypedPoint 1,2"));
+}
+
+void MainWindowTest::fileRunOnWorkerThreadCancels()
+{
+    AnsweredDesktop desktop;
+    FakeOperations slow;
+    slow.pointCount = 1000000;
+    const std::thread::id windowThread = std::this_thread::get_id();
+    bool workedElsewhere = true;
+    slow.beforePoint = [&](long) {
+        if (std::this_thread::get_id() == windowThread) workedElsewhere = false;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    };
+    MainWindow window(desktop, slow);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    desktop.answers = {"a.jdx", "a.dl", "p.xy", "r.txt"};
+    window.findChild<QPushButton*>("Command4")->click();
+    window.findChild<QRadioButton*>("Option2")->click();
+
+    auto* progress = window.findChild<QProgressBar*>("progressBar");
+    auto* cancel = window.findChild<QPushButton*>("cancelButton");
+    QVERIFY(!progress->isVisible() && !cancel->isVisible());
+    bool sawProgress = false;
+    bool othersLocked = false;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        if (sawProgress || !cancel->isVisible() || progress->value() <= 0) return;
+        sawProgress = true;
+        QCOMPARE(progress->maximum(), 1000000);
+        othersLocked = !window.findChild<QPushButton*>("Command4")->isEnabled() &&
+                       !window.findChild<QPushButton*>("Command3")->isEnabled();
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    });
+    watcher.start(10);
+    window.findChild<QPushButton*>("Command3")->click();  // returns when the run has ended
+    watcher.stop();
+
+    QVERIFY(sawProgress);
+    QVERIFY(othersLocked);
+    QVERIFY(workedElsewhere);
+    QVERIFY(desktop.errors.empty());
+    QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8(STATUS_RUN_CANCELLED));
+    QVERIFY(!progress->isVisible() && !cancel->isVisible());
+    QVERIFY(window.findChild<QPushButton*>("Command3")->isEnabled());
+}
+
+// The chain-break dialog opens beside the JD file just chosen.
+void MainWindowTest::nextDialogOpensInLastFolder()
+{
+    QTemporaryDir folder;
+    const QString jd = folder.filePath("line.jdx");
+    QFile file(jd);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    QtPlatform desktop;
+    QString openedIn;
+    int dialogs = 0;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        if (++dialogs == 1) {
+            dialog->selectFile(jd);
+            static_cast<QDialog*>(dialog)->accept();
+        } else {
+            openedIn = dialog->directory().absolutePath();
+            dialog->reject();
+        }
+    });
+    answerer.start(10);
+    QCOMPARE(QString::fromStdString(desktop.askOpenFile(ALIGNMENT_DIALOG).value_or("")), jd);
+    QVERIFY(!desktop.askOpenFile(CHAIN_BREAK_DIALOG).has_value());
+    QCOMPARE(openedIn, QDir(folder.path()).absolutePath());
+}
+
+QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

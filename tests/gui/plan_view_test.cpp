@@ -511,7 +511,7 @@ void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()
 {
     ScriptedPlatform platform;
     SessionOperations operations;
-    Form1 form(platform, operations);
+    MainWindow form(platform, operations);
     auto* button = form.findChild<QPushButton*>("PlanButton");
     QVERIFY(button != nullptr);
     QVERIFY(!button->isEnabled());  // nothing to draw before an initialisation

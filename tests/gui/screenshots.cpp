@@ -39,7 +39,7 @@ int main(int argc, char** argv)
 
     ScriptedPlatform platform;
     SessionOperations operations;
-    Form1 form(platform, operations);
+    MainWindow form(platform, operations);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
 

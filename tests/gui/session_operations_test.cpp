@@ -13,6 +13,7 @@
 
 #include "ui/scripted_platform.h"
 #include "ui/session_operations.h"
+#include "ui/window_messages.h"
 #include "ui/workflow.h"
 #include "session/messages.h"
 #include "testing/malformed_cases.h"
@@ -102,6 +103,7 @@ private slots:
     void malformedCoordinateFileWritesNothing_data();
     void malformedCoordinateFileWritesNothing();
     void cancelledSaveDialogWritesNothing();
+    void cancelledRunKeepsResultsFile();
     void malformedCorpus_data();
     void malformedCorpus();
     void fileFaultsLoseNothing_data();
@@ -312,6 +314,57 @@ void SessionOperationsTest::cancelledSaveDialogWritesNothing()
     QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_READ_CANCELLED));
     QCOMPARE(platform.repaintCount(), repaintsBefore);  // no point was solved
     QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FILE_READY));
+}
+
+// The operations with a hook before every progress report of a file run.
+class HookedOperations : public SessionOperations {
+public:
+    std::function<void(long i)> beforeReport;
+
+    FileRunSummary solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
+                                       const PointProgress& progress) override
+    {
+        return SessionOperations::solveCoordinateFile(coordinatePath, resultsPath, [&](long i, long count) {
+            if (beforeReport) beforeReport(i);
+            progress(i, count);
+        });
+    }
+};
+
+void SessionOperationsTest::cancelledRunKeepsResultsFile()
+{
+    ScriptedPlatform platform;
+    HookedOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectCoordinateFile();
+    platform.answerDialog(data("jd02_spiral_sym.jdx"));
+    platform.answerDialog(data("jd02_spiral_sym.dl"));
+    workflow.initialise();
+
+    QTemporaryDir folder;
+    const QString results = folder.filePath("kept.txt");
+    const QByteArray before = "results of an earlier run\r\n";
+    {
+        QFile file(results);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    long reports = 0;
+    operations.beforeReport = [&](long i) {
+        ++reports;
+        if (i == 1) workflow.cancelRun();
+    };
+    platform.answerDialog(data("jd02_spiral_sym.xy"));
+    platform.answerDialog(results.toStdString());
+    workflow.compute("", "");
+
+    QCOMPARE(reports, 1L);
+    QVERIFY(platform.errors().empty());
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString::fromUtf8(STATUS_RUN_CANCELLED));
+    QFile file(results);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.txt"});
 }
 
 void SessionOperationsTest::malformedCorpus_data()

@@ -67,9 +67,9 @@ private slots:
     void aboutOkCloses();
     void advertWindows_data();
     void advertWindows();
-    void advertImage2EndsProgram();
-    void advertLabel1DoubleClickCloses();
-    void advertImage1Minimises();
+    void advertQuitLabelEndsProgram();
+    void advertBrandLabelDoubleClickCloses();
+    void advertMinimiseLabelMinimises();
 };
 
 void WindowsTest::docking_data()
@@ -158,7 +158,7 @@ void WindowsTest::aboutClicks()
     QFETCH(QString, address);
 
     std::vector<std::string> opened;
-    aboutfrm about([&](const std::string& a) { opened.push_back(a); });
+    AboutDialog about([&](const std::string& a) { opened.push_back(a); });
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(about.windowTitle(), QString::fromUtf8(BRAND));
@@ -172,7 +172,7 @@ void WindowsTest::aboutClicks()
 
 void WindowsTest::aboutOkCloses()
 {
-    aboutfrm about([](const std::string&) {});
+    AboutDialog about([](const std::string&) {});
     about.show();
     auto* ok = about.findChild<QPushButton*>("Command1");
     QVERIFY(ok != nullptr);
@@ -186,8 +186,8 @@ void WindowsTest::advertWindows_data()
 {
     QTest::addColumn<bool>("right");
     QTest::addColumn<QString>("page");
-    QTest::newRow("adfrm") << true << "gdownload.htm";
-    QTest::newRow("ad1frm") << false << "bdownload.htm";
+    QTest::newRow("right edge") << true << "gdownload.htm";
+    QTest::newRow("left edge") << false << "bdownload.htm";
 }
 
 void WindowsTest::advertWindows()
@@ -195,7 +195,8 @@ void WindowsTest::advertWindows()
     QFETCH(bool, right);
     QFETCH(QString, page);
 
-    QPointer<AdvertWindow> advert = right ? static_cast<AdvertWindow*>(new adfrm) : new ad1frm;
+    QPointer<AdvertWindow> advert = right ? new AdvertWindow(AdvertWindow::Edge::Right, RIGHT_ADVERT_PAGE)
+                                           : new AdvertWindow(AdvertWindow::Edge::Left, LEFT_ADVERT_PAGE);
     QCOMPARE(advert->windowTitle(), QString::fromUtf8("休息一下，马上回来！"));
     QVERIFY(advert->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(advert->pageAddress(), QString::fromUtf8(HOMEPAGE) + page);
@@ -214,18 +215,18 @@ void WindowsTest::advertWindows()
     delete advert;
 }
 
-void WindowsTest::advertImage2EndsProgram()
+void WindowsTest::advertQuitLabelEndsProgram()
 {
-    adfrm advert;
+    AdvertWindow advert(AdvertWindow::Edge::Right, RIGHT_ADVERT_PAGE);
     QSignalSpy quit(&advert, &AdvertWindow::quitRequested);
     advert.show();
     QTest::mouseClick(advert.findChild<ClickableLabel*>("Image2"), Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(quit.count(), 1);
 }
 
-void WindowsTest::advertLabel1DoubleClickCloses()
+void WindowsTest::advertBrandLabelDoubleClickCloses()
 {
-    QPointer<AdvertWindow> advert = new ad1frm;
+    QPointer<AdvertWindow> advert = new AdvertWindow(AdvertWindow::Edge::Left, LEFT_ADVERT_PAGE);
     advert->show();
     auto* label = advert->findChild<ClickableLabel*>("Label1");
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
@@ -234,9 +235,9 @@ void WindowsTest::advertLabel1DoubleClickCloses()
     QTRY_VERIFY(advert.isNull());  // closed and deleted
 }
 
-void WindowsTest::advertImage1Minimises()
+void WindowsTest::advertMinimiseLabelMinimises()
 {
-    adfrm advert;
+    AdvertWindow advert(AdvertWindow::Edge::Right, RIGHT_ADVERT_PAGE);
     advert.show();
     QVERIFY(QTest::qWaitForWindowExposed(&advert));
     QTest::mouseClick(advert.findChild<ClickableLabel*>("Image1"), Qt::LeftButton, {}, QPoint(2, 2));

@@ -9,6 +9,7 @@
 
 #include "gui/qt_platform.h"
 #include "ui/scripted_platform.h"
+#include "ui/window_messages.h"
 #include "ui/workflow.h"
 #include "session/messages.h"
 #include "fake_operations.h"
@@ -45,10 +46,15 @@ private slots:
     void nothingComputesBeforeInitialisation();
     void progressRepaintsAreThrottledButCurrent();
     void progressThrottle();
+    void typedCoordinatesAreStrict_data();
+    void typedCoordinatesAreStrict();
+    void beyondTheEndsIsSaid();
+    void lineInUseIsShownAndKept();
+    void cancelledRunSaysSo();
     void dialogFilters();
 };
 
-// Each action: "single" / "file" (mode options), "element" (Option4),
+// Each action: "single" / "file" (mode options), "element" (rampOption),
 // "init", "compute".
 void WorkflowTest::stateTable_data()
 {
@@ -266,9 +272,9 @@ void WorkflowTest::singlePointShowsStationAndOffset()
     workflow.selectMethod(MethodChoice::Element);
     workflow.initialise();
 
-    workflow.compute("12a", "3");
-    QCOMPARE(operations.calls.back(), std::string("solveTypedPoint 12a,3"));
-    QCOMPARE(workflow.state().station, std::string("B12a"));
+    workflow.compute("12", "3");
+    QCOMPARE(operations.calls.back(), std::string("solveTypedPoint 12,3"));
+    QCOMPARE(workflow.state().station, std::string("B12"));
     QCOMPARE(workflow.state().offset, std::string("3.000"));
     QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FINISHED));
 
@@ -277,7 +283,7 @@ void WorkflowTest::singlePointShowsStationAndOffset()
     workflow.compute("5", "6");
     QCOMPARE(platform.errors().size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_COMPUTE_FORMAT));
-    QCOMPARE(workflow.state().station, std::string("B12a"));
+    QCOMPARE(workflow.state().station, std::string("B12"));
 }
 
 void WorkflowTest::nothingComputesBeforeInitialisation()
@@ -353,6 +359,169 @@ void WorkflowTest::progressThrottle()
     QVERIFY(throttle.due());
 }
 
+// A typing mistake names its field and computes nothing; a good number,
+// blanks around it aside, reaches the solver as typed.
+void WorkflowTest::typedCoordinatesAreStrict_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<int>("field");  // TypedField
+    QTest::addColumn<QString>("message");
+
+    const auto x = static_cast<int>(TypedField::X);
+    const auto y = static_cast<int>(TypedField::Y);
+    const auto none = static_cast<int>(TypedField::None);
+    QTest::newRow("text") << "abc" << "1" << x << QString::fromUtf8("X坐标不是数字：\"abc\"");
+    QTest::newRow("empty X") << "" << "1" << x << QString::fromUtf8("X坐标为空，请输入数字");
+    QTest::newRow("blank Y") << "1" << "  " << y << QString::fromUtf8("Y坐标为空，请输入数字");
+    QTest::newRow("decimal comma") << "1" << "501733,769" << y
+                                   << QString::fromUtf8("Y坐标不是数字：\"501733,769\"");
+    QTest::newRow("trailing letters") << "3512691.703abc" << "1" << x
+                                      << QString::fromUtf8("X坐标不是数字：\"3512691.703abc\"");
+    QTest::newRow("inner blank") << "35 12" << "1" << x << QString::fromUtf8("X坐标不是数字：\"35 12\"");
+    QTest::newRow("beyond range") << "1" << "-2e9" << y
+                                  << QString::fromUtf8("Y坐标超出范围（绝对值不大于1000000000）：\"-2e9\"");
+    QTest::newRow("range limit accepted") << "1e9" << "-1e9" << none << QString();
+    QTest::newRow("blanks and tabs around") << " \t3512691.703 " << "501733.769\t" << none << QString();
+}
+
+void WorkflowTest::typedCoordinatesAreStrict()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    QFETCH(int, field);
+    QFETCH(QString, message);
+
+    ScriptedPlatform platform;
+    platform.answerDialog("a.ele");
+    FakeOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectMethod(MethodChoice::Element);
+    workflow.initialise();
+    workflow.compute("7", "8");  // an answer that a refused point must not leave shown
+    QCOMPARE(workflow.state().station, std::string("B7"));
+
+    workflow.compute(x.toStdString(), y.toStdString());
+    QCOMPARE(static_cast<int>(workflow.state().refusedField), field);
+    if (field == static_cast<int>(TypedField::None)) {
+        QVERIFY(platform.errors().empty());
+        const std::string typed = x.trimmed().toStdString() + "," + y.trimmed().toStdString();
+        QCOMPARE(operations.calls.back(), "solveTypedPoint " + typed);
+        return;
+    }
+    QCOMPARE(operations.calls.back(), std::string("solveTypedPoint 7,8"));  // nothing computed
+    QCOMPARE(platform.errors().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), message);
+    QCOMPARE(QString::fromStdString(workflow.state().status), message);
+    QVERIFY(workflow.state().station.empty());
+    QVERIFY(workflow.state().offset.empty());
+}
+
+void WorkflowTest::beyondTheEndsIsSaid()
+{
+    ScriptedPlatform platform;
+    platform.answerDialog("a.ele");
+    FakeOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectMethod(MethodChoice::Element);
+    workflow.initialise();
+
+    const std::pair<LinePlace, const char*> typed[] = {{LinePlace::BeforeStart, STATUS_BEFORE_START},
+                                                       {LinePlace::AfterEnd, STATUS_AFTER_END},
+                                                       {LinePlace::OnLine, STATUS_FINISHED}};
+    for (const auto& [place, status] : typed) {
+        operations.typedPlace = place;
+        workflow.compute("1", "2");
+        QCOMPARE(QString::fromStdString(workflow.state().status), QString::fromUtf8(status));
+        QCOMPARE(workflow.state().station, std::string("B1"));  // the values stay
+    }
+
+    workflow.selectCoordinateFile();
+    operations.pointCount = 9;
+    operations.beforeStart = 2;
+    operations.afterEnd = 1;
+    platform.answerDialog("p.xy");
+    platform.answerDialog("r.txt");
+    workflow.compute("", "");
+    QCOMPARE(QString::fromStdString(workflow.state().status),
+             QString::fromUtf8("反算结束：共 9 个点，2 个在起点之前，1 个在终点之后"));
+    QVERIFY(platform.errors().empty());
+}
+
+// The window says which line computations use; a new line clears the
+// answers of the one before; a failed initialisation puts the method
+// options back to the line in use.
+void WorkflowTest::lineInUseIsShownAndKept()
+{
+    ScriptedPlatform platform;
+    FakeOperations operations;
+    Workflow workflow(platform, operations);
+    QCOMPARE(QString::fromStdString(workflow.state().line), QString::fromUtf8(LINE_NONE));
+
+    platform.answerDialog("/data/road/line 1.jdx");
+    platform.answerDialog("/data/road/line1.dl");
+    workflow.initialise();
+    QCOMPARE(QString::fromStdString(workflow.state().line),
+             QString::fromUtf8("当前线路：交点法—主线  交点：line 1.jdx  断链：line1.dl"));
+    workflow.compute("1", "2");
+    QCOMPARE(workflow.state().station, std::string("B1"));
+
+    workflow.selectMethod(MethodChoice::Element);
+    QCOMPARE(workflow.state().method, MethodChoice::Element);
+    operations.failingStep = "readElementChain";
+    platform.answerDialog("/data/ramp.ele");
+    workflow.initialise();
+    QCOMPARE(workflow.state().method, MethodChoice::IntersectionPoint);  // back to the line in use
+    QCOMPARE(workflow.method(), MethodChoice::IntersectionPoint);
+    QVERIFY(QString::fromStdString(workflow.state().line).contains("line 1.jdx"));
+    QCOMPARE(workflow.state().station, std::string("B1"));  // still this line's answer
+
+    operations.failingStep.clear();
+    workflow.selectMethod(MethodChoice::Element);
+    platform.answerDialog("/data/ramp.ele");
+    workflow.initialise();
+    QCOMPARE(QString::fromStdString(workflow.state().line), QString::fromUtf8("当前线路：积木法—互通  积木：ramp.ele"));
+    QCOMPARE(workflow.state().method, MethodChoice::Element);
+    QVERIFY(workflow.state().station.empty());
+    QVERIFY(workflow.state().offset.empty());
+    QCOMPARE(workflow.state().lineGeneration, 2L);
+}
+
+void WorkflowTest::cancelledRunSaysSo()
+{
+    ScriptedPlatform platform;
+    platform.answerDialog("a.ele");
+    platform.answerDialog("p.xy");
+    platform.answerDialog("r.txt");
+    FakeOperations operations;
+    operations.pointCount = 100;
+    Workflow workflow(platform, operations);
+    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectCoordinateFile();
+    workflow.initialise();
+
+    std::vector<bool> runningSeen;
+    platform.setRepaintHook([&] { runningSeen.push_back(workflow.state().running); });
+    long lastPoint = 0;
+    operations.beforePoint = [&](long i) {
+        lastPoint = i;
+        if (i == 40) workflow.cancelRun();
+    };
+    workflow.compute("", "");
+    QCOMPARE(lastPoint, 40L);  // stopped before point 40 was reported
+    QVERIFY(platform.errors().empty());
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString::fromUtf8(STATUS_RUN_CANCELLED));
+    QVERIFY(!workflow.state().running);
+    QVERIFY(!runningSeen.empty() && runningSeen.front());
+
+    // The next run starts afresh.
+    operations.beforePoint = {};
+    platform.answerDialog("p.xy");
+    platform.answerDialog("r.txt");
+    workflow.compute("", "");
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FINISHED));
+}
+
 void WorkflowTest::dialogFilters()
 {
     const std::vector<FileFilter> alignment = parseFilter(ALIGNMENT_DIALOG.filter);
@@ -364,6 +533,10 @@ void WorkflowTest::dialogFilters()
 
     QCOMPARE(qtNameFilters(ALIGNMENT_DIALOG),
              (QStringList{QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
+                          QString::fromUtf8("所有文件（*.*) (*)")}));
+    QCOMPARE(qtNameFilters(ELEMENT_DIALOG),
+             (QStringList{QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
+                          QString::fromUtf8("积木及LandXML文件(*.ele;*.xml) (*.ele *.xml)"),
                           QString::fromUtf8("所有文件（*.*) (*)")}));
     QCOMPARE(qtNameFilters(COORDINATE_DIALOG).constFirst(), QString::fromUtf8("坐标文件(*.txt;*.xy) (*.txt *.xy)"));
     QCOMPARE(qtNameFilters(CHAIN_BREAK_DIALOG).constFirst(), QString::fromUtf8("断链文件(*.txt;*.dl) (*.txt *.dl)"));
