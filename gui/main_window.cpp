@@ -212,6 +212,11 @@ void MainWindow::showState(const WindowState& state)
     // During a file run only its progress and cancel control take input;
     // the run's results replace the plan's points when it ends.
     const bool idle = !state.running;
+    // The focus stays where it was (the compute button, say) rather than
+    // moving on to a neighbour while the controls are locked: Enter after
+    // the run must not click 退出.
+    if (state.running && !cancelButton->isVisible()) focusBeforeRun_ = QApplication::focusWidget();
+    const bool runEnded = idle && cancelButton->isVisible();
     progressBar->setVisible(state.running);
     cancelButton->setVisible(state.running);
     if (state.running) {
@@ -230,6 +235,7 @@ void MainWindow::showState(const WindowState& state)
     offsetEdit->setText(QString::fromStdString(state.offset));
     planButton->setEnabled(state.computeEnabled && idle);
     if (!idle) return;
+    if (runEnded && focusBeforeRun_ && focusBeforeRun_->isEnabled()) focusBeforeRun_->setFocus(Qt::OtherFocusReason);
     if (planWindow_ && planWindow_->isVisible()) refreshPlan();
 }
 

@@ -91,6 +91,7 @@ private:
     QLabel* lineLabel = nullptr;  // the line in use
     QProgressBar* progressBar = nullptr;
     QPushButton* cancelButton = nullptr;
+    QPointer<QWidget> focusBeforeRun_;
     QPushButton* initialiseButton = nullptr;
     QPushButton* computeButton = nullptr;
     QPushButton* exitButton = nullptr;
