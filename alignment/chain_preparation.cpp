@@ -8,17 +8,12 @@
 #include "text/number_text.h"
 #include "alignment/element_chain.h"
 #include "geometry/element_kind.h"
+#include "geometry/element_pose.h"
 #include "geometry/partial_spiral.h"
-#include "geometry/spiral.h"
 
 namespace vomel::ramp {
 
 namespace {
-
-struct Offset {
-    double dx;
-    double dy;
-};
 
 std::string elementLabel(int i) { return "element " + std::to_string(i); }
 
@@ -70,44 +65,6 @@ void atElement(int i, Step step)
     }
 }
 
-// Plane offset from the start to the end of an element whose tangent has
-// azimuth a at the start and b at the end.
-Offset elementOffset(const ElementShape& element, double a, double b)
-{
-    const double r1 = element.startRadius;
-    const double r2 = element.endRadius;
-    const double length = element.length;
-    switch (elementKind(element)) {
-    case ElementKind::Straight:
-        return {length * std::cos(a), length * std::sin(a)};
-    case ElementKind::Arc: {
-        const double end = a + length / r1;
-        return {r1 * (std::sin(end) - std::sin(a)), -r1 * (std::cos(end) - std::cos(a))};
-    }
-    case ElementKind::EntrySpiral: {
-        if (length == 0.0) return {0.0, 0.0};
-        const double c = length * r2;
-        const double x = vomel::spiralLocalX(length, c);
-        const double y = vomel::spiralLocalY(length, c);
-        return {x * std::cos(a) - y * std::sin(a), x * std::sin(a) + y * std::cos(a)};
-    }
-    case ElementKind::ExitSpiral: {
-        // Laid out backwards from the zero-curvature end along the end tangent.
-        if (length == 0.0) return {0.0, 0.0};
-        const double c = length * r1;
-        const double x = vomel::spiralLocalX(length, c);
-        const double y = vomel::spiralLocalY(length, c);
-        return {x * std::cos(b) + y * std::sin(b), x * std::sin(b) - y * std::cos(b)};
-    }
-    case ElementKind::PartialSpiral: {
-        const vomel::Point local = partialSpiralLocal(element, length);
-        return {local.x * std::cos(a) - local.y * std::sin(a),
-                local.x * std::sin(a) + local.y * std::cos(a)};
-    }
-    }
-    return {0.0, 0.0};
-}
-
 }  // namespace
 
 void prepareElementChain(ElementChain& chain)
@@ -149,9 +106,9 @@ void prepareElementChain(ElementChain& chain)
     for (int i = 1; i <= n + 1; ++i) azimuth[i] = normaliseAzimuth(azimuth[i]);
     for (int i = 1; i <= n; ++i) {
         atElement(i, [&] {
-            const Offset offset = elementOffset(elementShape(chain, i), azimuth[i], azimuth[i + 1]);
-            x[i + 1] = vomel::requireFinite(x[i] + offset.dx, "node X");
-            y[i + 1] = vomel::requireFinite(y[i] + offset.dy, "node Y");
+            const Point span = elementSpan(elementShape(chain, i), azimuth[i], azimuth[i + 1]);
+            x[i + 1] = vomel::requireFinite(x[i] + span.x, "node X");
+            y[i + 1] = vomel::requireFinite(y[i] + span.y, "node Y");
         });
     }
 

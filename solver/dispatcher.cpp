@@ -1,5 +1,7 @@
 #include "solver/dispatcher.h"
 
+#include "solver/foot_bisection.h"
+
 #include <cmath>
 #include <string>
 
@@ -27,7 +29,6 @@ std::size_t sampleCountFor(double start, double end)
 
 namespace {
 
-double planeDistance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
 }  // namespace
 
@@ -87,61 +88,23 @@ Solution solvePoint(const SampleTable& samples, const StationFunction& stationAt
     requireCoordinate(x, "X of the point");
     requireCoordinate(y, "Y of the point");
     const std::size_t k = nearestSample(samples, x, y);
-    return js_qzdzh(samples.sampleStation[k - 1], samples.sampleStation[k + 1], samples.sampleX[k + 1],
+    return bisectFoot(samples.sampleStation[k - 1], samples.sampleStation[k + 1], samples.sampleX[k + 1],
                     samples.sampleY[k + 1], x, y, stationAt);
 }
 
-namespace {
-
-StationPoint evaluate(double station, const StationFunction& stationAt)
-{
-    const Point p = stationAt(station);
-    return {station, requireFinite(p.x, "X of the line"), requireFinite(p.y, "Y of the line"), 0.0};
-}
-
-}  // namespace
-
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the bracket, the point ahead and the point, in that order
-Solution js_qzdzh(double lowStation, double highStation, double aheadX, double aheadY, double x,
-                  double y, const StationFunction& stationAt)
+Solution bisectFoot(double lowStation, double highStation, double aheadX, double aheadY, double x, double y,
+                    const StationFunction& stationAt)
 {
-    const StationPoint target{0.0, x, y, 0.0};
-    StationPoint mid = evaluate((lowStation + highStation) / 2, stationAt);
-    StationPoint low = evaluate(lowStation, stationAt);
-    StationPoint high = evaluate(highStation, stationAt);
-    low.distance = www(low, target);
-    high.distance = www(high, target);
-    mid.distance = www(mid, target);
-
-    // Keep the end nearer to the point and move the other end to the
-    // midpoint (the low end moves on equal distances). The loop ends only
-    // when the bracket can shrink no further in double precision: comparing
-    // successive midpoint distances would also stop when two midpoints lie
-    // symmetrically about the foot, half a bracket away from it. Halving a
-    // bracket of finite doubles reaches adjacent doubles after at most a few
-    // thousand steps, so the loop always ends.
-    for (;;) {
-        if (high.distance <= low.distance) {
-            low = mid;
-        } else {
-            high = mid;
-        }
-        const double next = (high.station + low.station) / 2;
-        mid = evaluate(next, stationAt);
-        mid.distance = www(mid, target);
-        if (next == low.station || next == high.station) break;
+    FootBisection bisection({lowStation, highStation}, stationAt, {x, y});
+    while (bisection.step()) {
     }
-
-    const int side = zypsgn({x, y}, {mid.x, mid.y}, {aheadX, aheadY});
-    return {mid.station, mid.distance * side, mid.x, mid.y};
+    const StationPoint& foot = bisection.mid();
+    const int side = sideOfLine({x, y}, {foot.x, foot.y}, {aheadX, aheadY});
+    return {foot.station, foot.distance * side, foot.x, foot.y};
 }
 
-double www(const StationPoint& p, const StationPoint& q)
-{
-    return planeDistance(q.x - p.x, q.y - p.y);
-}
-
-int zypsgn(Point p1, Point p2, Point p3)
+int sideOfLine(Point p1, Point p2, Point p3)
 {
     const double turn = reduceTurnOnce(vomel::azimuth(p2, p3) - vomel::azimuth(p1, p2));
     return turn > 0 ? -1 : 1;

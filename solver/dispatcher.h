@@ -79,17 +79,22 @@ struct StationPoint {
     double distance = 0.0;
 };
 
-// Bisection between two stations on the distance to (x, y); (aheadX, aheadY)
-// is a point of the line ahead of the bracket, used for the side.
-Solution js_qzdzh(double lowStation, double highStation, double aheadX, double aheadY, double x,
-                  double y, const StationFunction& stationAt);
+// Bisection between two stations on the distance to (x, y), run until the
+// bracket can shrink no further (FootBisection, solver/foot_bisection.h);
+// (aheadX, aheadY) is a point of the line ahead of the bracket, used for
+// the side.
+Solution bisectFoot(double lowStation, double highStation, double aheadX, double aheadY, double x, double y,
+                    const StationFunction& stationAt);
 
 // Plane distance between two records (stations and distances ignored).
-double www(const StationPoint& p, const StationPoint& q);
+inline double planeDistance(const StationPoint& p, const StationPoint& q)
+{
+    return planeDistance(Point{p.x, p.y}, Point{q.x, q.y});
+}
 
 // Side sign of the point p1 whose foot is p2, with p3 ahead on the line:
 // +1 on the left of the direction p2 -> p3 (and when the turn is exactly
 // zero), -1 on the right.
-int zypsgn(Point p1, Point p2, Point p3);
+int sideOfLine(Point p1, Point p2, Point p3);
 
 }  // namespace vomel

@@ -5,64 +5,11 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "solver/foot_bisection.h"
 
 namespace vomel {
 
 namespace {
-
-StationPoint evaluate(double station, const StationFunction& stationAt, Point target)
-{
-    const Point p = stationAt(station);
-    StationPoint record{station, requireFinite(p.x, "X of the line"), requireFinite(p.y, "Y of the line"), 0.0};
-    record.distance = www(record, {0.0, target.x, target.y, 0.0});
-    return record;
-}
-
-struct StationRange {
-    double low;
-    double high;
-};
-
-// The dispatcher's bisection, step by step: the same evaluations in the
-// same order, the same choice of the end that moves, the same end.
-class Bisection {
-public:
-    Bisection(StationRange bracket, const StationFunction& stationAt, Point target)
-        : stationAt_(stationAt), target_(target)
-    {
-        mid_ = evaluate((bracket.low + bracket.high) / 2, stationAt_, target_);
-        low_ = evaluate(bracket.low, stationAt_, target_);
-        high_ = evaluate(bracket.high, stationAt_, target_);
-    }
-
-    // One halving; false once the bracket can shrink no further.
-    bool step()
-    {
-        if (done_) return false;
-        if (high_.distance <= low_.distance) {
-            low_ = mid_;
-        } else {
-            high_ = mid_;
-        }
-        const double next = (high_.station + low_.station) / 2;
-        mid_ = evaluate(next, stationAt_, target_);
-        done_ = next == low_.station || next == high_.station;
-        return !done_;
-    }
-
-    const StationPoint& low() const { return low_; }
-    const StationPoint& high() const { return high_; }
-    const StationPoint& mid() const { return mid_; }
-    bool done() const { return done_; }
-
-private:
-    const StationFunction& stationAt_;
-    Point target_;
-    StationPoint low_{};
-    StationPoint high_{};
-    StationPoint mid_{};
-    bool done_ = false;
-};
 
 struct NewtonResult {
     bool converged = false;
@@ -103,10 +50,6 @@ NewtonResult newtonFoot(const PoseFunction& poseAt, Point target, StationRange a
     return result;
 }
 
-}  // namespace
-
-namespace {
-
 // The foot of the basin around sample k: the bracket of the samples either
 // side narrowed by bisection, then Newton. Records its steps in `t`.
 Solution refineBasin(const FastLine& line, std::size_t k, double x, double y, FastSolveTrace& t)
@@ -116,7 +59,7 @@ Solution refineBasin(const FastLine& line, std::size_t k, double x, double y, Fa
     const double highest = samples.sampleStation[k + 1];
     const Point ahead{samples.sampleX[k + 1], samples.sampleY[k + 1]};
 
-    Bisection bisection({lowest, highest}, line.stationAt, {x, y});
+    FootBisection bisection({lowest, highest}, line.stationAt, {x, y});
     while (bisection.high().station - bisection.low().station > NEWTON_START_WIDTH && bisection.step()) {
         ++t.bisectionSteps;
     }
@@ -132,7 +75,7 @@ Solution refineBasin(const FastLine& line, std::size_t k, double x, double y, Fa
         t.newtonSteps = newton.steps;
         t.newtonConverged = newton.converged;
         const StationPoint candidate =
-            newton.converged ? evaluate(newton.station, line.stationAt, {x, y}) : StationPoint{};
+            newton.converged ? pointOnLine(newton.station, line.stationAt, {x, y}) : StationPoint{};
         if (newton.converged && candidate.distance <= bisection.mid().distance + FOOT_DISTANCE_SLACK) {
             foot = candidate;
         } else {
@@ -142,7 +85,7 @@ Solution refineBasin(const FastLine& line, std::size_t k, double x, double y, Fa
         }
     }
 
-    const int side = zypsgn({x, y}, {foot.x, foot.y}, ahead);
+    const int side = sideOfLine({x, y}, {foot.x, foot.y}, ahead);
     return {foot.station, foot.distance * side, foot.x, foot.y};
 }
 

@@ -13,7 +13,6 @@ constexpr std::size_t LEAF_SAMPLES = SampleIndex::LEAF_SAMPLES;
 
 // The plane distance exactly as the dispatcher's scan computes it, so that
 // both compare the same rounded values.
-double planeDistance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
 bool isLeaf(std::size_t first, std::size_t last) { return last - first + 1 <= LEAF_SAMPLES; }
 

@@ -11,7 +11,6 @@ namespace vomel {
 namespace {
 
 // The plane distance exactly as the index and the dispatcher's scan compute it.
-double planeDistance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
 }  // namespace
 

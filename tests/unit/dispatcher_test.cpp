@@ -174,13 +174,13 @@ TEST(SideSign, FromTheTwoAzimuths)
         {"straight behind: zero turn is +1", {-1, 0}, {0, 0}, {1, 0}, 1},
         {"point on its foot", {0, 0}, {0, 0}, {1, 0}, -1},
     };
-    for (const auto& c : cases) EXPECT_EQ(vomel::zypsgn(c.p1, c.p2, c.p3), c.sign) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(vomel::sideOfLine(c.p1, c.p2, c.p3), c.sign) << c.name;
 }
 
 TEST(PlaneDistance, IgnoresStationAndDistanceFields)
 {
-    EXPECT_DOUBLE_EQ(vomel::www({7, 1, 2, 99}, {-3, 4, 6, 5}), 5.0);
-    EXPECT_EQ(vomel::www({0, 1e200, 0, 0}, {0, 1e200, 0, 0}), 0.0);
+    EXPECT_DOUBLE_EQ(vomel::planeDistance({7, 1, 2, 99}, {-3, 4, 6, 5}), 5.0);
+    EXPECT_EQ(vomel::planeDistance({0, 1e200, 0, 0}, {0, 1e200, 0, 0}), 0.0);
 }
 
 // Points placed at a known station and offset on arcs turning both ways,

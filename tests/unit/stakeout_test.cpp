@@ -126,7 +126,7 @@ TEST(TangentAzimuth, AgreesWithTheForwardFunctionOnEveryElement)
     }
 }
 
-// Left positive: a point set out to the left is signed +1 by zypsgn, the
+// Left positive: a point set out to the left is signed +1 by sideOfLine, the
 // back-calculation's side test, and one to the right -1; on a straight
 // heading north (+X), left is west (-Y).
 TEST(OffsetPoint, SideAgreesWithTheBackCalculation)
@@ -144,7 +144,7 @@ TEST(OffsetPoint, SideAgreesWithTheBackCalculation)
             const vomel::Point foot = ramp->stationAt(station);
             const vomel::Point ahead = ramp->stationAt(station + 1.0);
             const vomel::Point p = vomel::offsetPoint(*ramp, station, offset);
-            EXPECT_EQ(vomel::zypsgn(p, foot, ahead), offset > 0 ? 1 : -1)
+            EXPECT_EQ(vomel::sideOfLine(p, foot, ahead), offset > 0 ? 1 : -1)
                 << "station " << station << ", offset " << offset;
             EXPECT_NEAR(std::hypot(p.x - foot.x, p.y - foot.y), std::fabs(offset), 1e-9);
         }

@@ -1,0 +1,74 @@
+#pragma once
+// The bisection on the distance from a point to the design line, one
+// halving at a time. The reference search runs it to its end; the fast
+// search stops it early and hands over to Newton's method, carrying it on
+// to its end only when Newton fails, so both take the same steps with the
+// same rounding.
+
+#include "core/failure.h"
+#include "solver/dispatcher.h"
+
+namespace vomel {
+
+// A station range of the line, metres; low <= high.
+struct StationRange {
+    double low;
+    double high;
+};
+
+// The line's point at `station` with its distance to `target`.
+inline StationPoint pointOnLine(double station, const StationFunction& stationAt, Point target)
+{
+    const Point p = stationAt(station);
+    StationPoint record{station, requireFinite(p.x, "X of the line"), requireFinite(p.y, "Y of the line"), 0.0};
+    record.distance = planeDistance(record, {0.0, target.x, target.y, 0.0});
+    return record;
+}
+
+class FootBisection {
+public:
+    // Evaluates the midpoint, then the low and the high end of the bracket.
+    FootBisection(StationRange bracket, const StationFunction& stationAt, Point target)
+        : stationAt_(stationAt), target_(target)
+    {
+        mid_ = pointOnLine((bracket.low + bracket.high) / 2, stationAt_, target_);
+        low_ = pointOnLine(bracket.low, stationAt_, target_);
+        high_ = pointOnLine(bracket.high, stationAt_, target_);
+    }
+
+    // One halving: the end nearer to the point stays and the other moves to
+    // the midpoint (the low end moves on equal distances). False once the
+    // bracket can shrink no further in double precision: comparing
+    // successive midpoint distances would also stop when two midpoints lie
+    // symmetrically about the foot, half a bracket away from it. Halving a
+    // bracket of finite doubles reaches adjacent doubles after at most a few
+    // thousand steps, so running it to its end always ends.
+    bool step()
+    {
+        if (done_) return false;
+        if (high_.distance <= low_.distance) {
+            low_ = mid_;
+        } else {
+            high_ = mid_;
+        }
+        const double next = (high_.station + low_.station) / 2;
+        mid_ = pointOnLine(next, stationAt_, target_);
+        done_ = next == low_.station || next == high_.station;
+        return !done_;
+    }
+
+    const StationPoint& low() const { return low_; }
+    const StationPoint& high() const { return high_; }
+    const StationPoint& mid() const { return mid_; }
+    bool done() const { return done_; }
+
+private:
+    const StationFunction& stationAt_;
+    Point target_;
+    StationPoint low_{};
+    StationPoint high_{};
+    StationPoint mid_{};
+    bool done_ = false;
+};
+
+}  // namespace vomel
