@@ -8,6 +8,7 @@
 #include "core/failure.h"
 #include "formats/chain_break_file.h"
 #include "stationing/chain_break.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -74,13 +75,9 @@ TEST(ChainBreakFile, MalformedFilesNameTheirLine)
         {"comma is not a separator", "1000,1100 5\r\n", 1, "field 1 is not a number: \"1000,1100\""},
     };
     for (const auto& c : cases) {
-        try {
-            breaksOf(c.file);
-            ADD_FAILURE() << c.name << ": no failure";
-        } catch (const vomel::FormatFailure& f) {
-            EXPECT_EQ(f.line(), c.line) << c.name;
-            EXPECT_EQ(f.reason(), c.reason) << c.name;
-        }
+        const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { breaksOf(c.file); });
+        EXPECT_EQ(f.line(), c.line) << c.name;
+        EXPECT_EQ(f.reason(), c.reason) << c.name;
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "formats/coordinate_file.h"
 #include "core/failure.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -63,13 +64,9 @@ TEST(CoordinateFile, MalformedLinesNameLineAndReason)
         {"comma decimal", "P1 1,5 2\r\n", 1, "field 2 is not a number: \"1,5\""},
     };
     for (const auto& c : cases) {
-        try {
-            pointsOf(c.file);
-            ADD_FAILURE() << c.name << ": no failure";
-        } catch (const vomel::FormatFailure& f) {
-            EXPECT_EQ(f.line(), c.line) << c.name;
-            EXPECT_EQ(f.reason(), c.reason) << c.name;
-        }
+        const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { pointsOf(c.file); });
+        EXPECT_EQ(f.line(), c.line) << c.name;
+        EXPECT_EQ(f.reason(), c.reason) << c.name;
     }
 }
 

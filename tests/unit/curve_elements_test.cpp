@@ -11,6 +11,7 @@
 #include "formats/jd_reader.h"
 #include "alignment/main_line.h"
 #include "geometry/spiral.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -144,12 +145,8 @@ TEST(CurveElements, FailuresNameTheRow)
             l.jdX[static_cast<std::size_t>(i)] *= c.coordinateScale;
             l.jdY[static_cast<std::size_t>(i)] *= c.coordinateScale;
         }
-        try {
-            vomel::mainline::computeCurveElements(l);
-            ADD_FAILURE() << "no failure for: " << c.text;
-        } catch (const vomel::GeometryFailure& f) {
-            EXPECT_EQ(f.reason(), c.reason);
-        }
+        const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::mainline::computeCurveElements(l); });
+        EXPECT_EQ(f.reason(), c.reason);
     }
     // A smaller outer radius without a spiral describes no spiral at all.
     EXPECT_NO_THROW(prepare(oneCurve(40, "300 0 100 200 0")));
@@ -159,13 +156,9 @@ TEST(CurveElements, FewerThanTwoRowsFailAsAFormatFault)
 {
     for (const std::string text : {"S,0\n", "S,0\nQD\n1 2 0 0 0\n"}) {
         auto l = read(text);
-        try {
-            vomel::mainline::computeCurveElements(l);
-            ADD_FAILURE() << "no failure for: " << text;
-        } catch (const vomel::FormatFailure& f) {
-            EXPECT_EQ(f.reason(), "the intersection-point table has " + std::to_string(l.jdCount) +
-                                      " rows; a line needs at least a start and an end point");
-        }
+        const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::mainline::computeCurveElements(l); });
+        EXPECT_EQ(f.reason(), "the intersection-point table has " + std::to_string(l.jdCount) +
+                                  " rows; a line needs at least a start and an end point");
     }
 }
 

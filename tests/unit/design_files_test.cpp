@@ -14,6 +14,7 @@
 #include "session/session.h"
 #include "testing/malformed_profile_cases.h"
 #include "testing/scratch_folder.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -109,13 +110,9 @@ TEST(DesignFiles, CassPointsReadAndWritten)
         {"P1,,1,x2,3", "field 4 is not a number: \"x2\""},
     };
     for (const Bad& b : bad) {
-        try {
-            vomel::parseCassLine(b.text, 9);
-            ADD_FAILURE() << b.text;
-        } catch (const vomel::FormatFailure& failure) {
-            EXPECT_EQ(failure.line(), 9);
-            EXPECT_NE(failure.reason().find(b.reason), std::string::npos) << failure.reason();
-        }
+        const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::parseCassLine(b.text, 9); });
+        EXPECT_EQ(failure.line(), 9);
+        EXPECT_NE(failure.reason().find(b.reason), std::string::npos) << failure.reason();
     }
     EXPECT_THROW(vomel::cassLine("a,b", "", {0, 0}, 0, 1), vomel::FormatFailure);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "alignment/main_line_alignment.h"
+#include "testing/reference_files.h"
 #include "solver/fast_solver.h"
 #include "formats/jd_reader.h"
 #include "session/session.h"
@@ -254,22 +255,17 @@ TEST(FastSolver, AgreesWithIndependentlyComputedFeet)
         const auto alignment = vomel::initialiseAlignment(c.method, dataFile(c.line));
         std::ifstream pointsFile(dataFile(std::string(c.name) + ".xy"), std::ios::binary);
         const auto points = vomel::readCoordinateFile(pointsFile);
-        std::ifstream expectedFile(dataFile(std::string(c.name) + ".expected.csv"), std::ios::binary);
-        std::string row;
-        std::getline(expectedFile, row);  // label,station,offset,footx,footy,stated,letter
+        const auto expected = vomel::testing::readExpectedCsv(dataFile(std::string(c.name) + ".expected.csv"));
+        ASSERT_EQ(expected.size(), points.size());
         std::size_t compared = 0;
         Worst worst;
-        for (const auto& p : points) {
-            ASSERT_TRUE(std::getline(expectedFile, row));
-            std::replace(row.begin(), row.end(), ',', ' ');
-            std::istringstream fields(row);
-            std::string label;
-            double station = 0, offset = 0, footX = 0, footY = 0;
-            fields >> label >> station >> offset >> footX >> footY;
-            ASSERT_EQ(label, p.label);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const auto& p = points[i];
+            const auto& e = expected[i];
+            ASSERT_EQ(e.label, p.label);
             const auto f = vomel::solvePointFast(alignment->fastLine(), p.x, p.y);
-            for (const double e : {f.station - station, f.offset - offset, f.footX - footX, f.footY - footY}) {
-                worst.note(std::fabs(e), label);
+            for (const double d : {f.station - e.station, f.offset - e.offset, f.footX - e.footX, f.footY - e.footY}) {
+                worst.note(std::fabs(d), e.label);
             }
             ++compared;
         }

@@ -16,6 +16,7 @@
 #include "testing/scratch_folder.h"
 #include "testing/malformed_cases.h"
 #include "testing/malformed_profile_cases.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -129,12 +130,8 @@ TEST(FileFaults, EachGivesItsMessageAndLosesNothing)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        try {
-            vomel::computeFileRun(*line, c.coordinates, c.results, vomel::HeaderEncoding::Utf8);
-            ADD_FAILURE() << "no failure";
-        } catch (const vomel::FileFailure& failure) {
-            EXPECT_EQ(failure.what(), c.detail);
-        }
+        const auto failure = vomel::testing::expectFailure<vomel::FileFailure>([&] { vomel::computeFileRun(*line, c.coordinates, c.results, vomel::HeaderEncoding::Utf8); });
+        EXPECT_EQ(failure.what(), c.detail);
         EXPECT_EQ(contentsOf(kept), kEarlierResults);
         EXPECT_EQ(folder.entries(), listing);
     }
@@ -168,12 +165,8 @@ TEST(FileFaults, UnreadableAlignmentFilesNameTheFile)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        try {
-            vomel::initialiseAlignment(c.method, c.alignment, c.chainBreaks);
-            ADD_FAILURE() << "no failure";
-        } catch (const vomel::FileFailure& failure) {
-            EXPECT_EQ(failure.what(), c.detail);
-        }
+        const auto failure = vomel::testing::expectFailure<vomel::FileFailure>([&] { vomel::initialiseAlignment(c.method, c.alignment, c.chainBreaks); });
+        EXPECT_EQ(failure.what(), c.detail);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/failure.h"
 #include "formats/jd_reader.h"
 #include "alignment/main_line.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -117,13 +118,9 @@ TEST(JdReader, MalformedFilesFailAtTheirLine)
         {"S,0\nQD\n1 2 0 0 0 0 inf\n", 3, "field 7 is not a number: \"inf\""},
     };
     for (const auto& c : cases) {
-        try {
-            read(c.text);
-            ADD_FAILURE() << "no failure for: " << c.text;
-        } catch (const vomel::FormatFailure& f) {
-            EXPECT_EQ(f.line(), c.line) << c.text;
-            EXPECT_EQ(f.reason(), c.reason) << c.text;
-        }
+        const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { read(c.text); });
+        EXPECT_EQ(f.line(), c.line) << c.text;
+        EXPECT_EQ(f.reason(), c.reason) << c.text;
     }
 }
 
@@ -133,13 +130,9 @@ TEST(JdReader, ThousandRowsFitAndTheNextFails)
     for (int k = 1; k <= vomel::mainline::JD_CAPACITY; ++k) text += "JD" + std::to_string(k) + "\n" + std::to_string(k) + " 0 0 0 0\n";
     EXPECT_EQ(read(text).jdCount, vomel::mainline::JD_CAPACITY);
     text += "JD1001\n1001 0 0 0 0\n";
-    try {
-        read(text);
-        FAIL() << "no failure";
-    } catch (const vomel::FormatFailure& f) {
-        EXPECT_EQ(f.line(), 2 * vomel::mainline::JD_CAPACITY + 2);
-        EXPECT_EQ(f.reason(), "more than 1000 intersection points: the table is full");
-    }
+    const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { read(text); });
+    EXPECT_EQ(f.line(), 2 * vomel::mainline::JD_CAPACITY + 2);
+    EXPECT_EQ(f.reason(), "more than 1000 intersection points: the table is full");
 }
 
 TEST(JdReader, FailureLeavesThePreviousTableWhole)

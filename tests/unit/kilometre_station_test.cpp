@@ -8,6 +8,7 @@
 #include "core/failure.h"
 #include "stationing/station_field.h"
 #include "stationing/kilometre_station.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -45,13 +46,9 @@ TEST(KilometreStation, FieldsReadOrFailWithTheirReason)
             EXPECT_EQ(station.value, c.value);
             continue;
         }
-        try {
-            vomel::parseStationField(c.text, 7, 2);
-            ADD_FAILURE() << "accepted";
-        } catch (const vomel::FormatFailure& failure) {
-            EXPECT_EQ(failure.line(), 7);
-            EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << failure.reason();
-        }
+        const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::parseStationField(c.text, 7, 2); });
+        EXPECT_EQ(failure.line(), 7);
+        EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << failure.reason();
     }
 }
 

@@ -14,6 +14,7 @@
 #include "session/session.h"
 #include "testing/element_chain_support.h"
 #include "formats/landxml_reader.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -214,14 +215,10 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
          "more than 19 station equations", 27},
     };
     for (const FailureCase& c : cases) {
-        try {
-            importText(c.text, c.alignment);
-            ADD_FAILURE() << c.name << ": imported";
-        } catch (const vomel::FormatFailure& failure) {
-            EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
-            if (c.line != 0) {
-                EXPECT_EQ(failure.line(), c.line) << c.name << ": " << failure.reason();
-            }
+        const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { importText(c.text, c.alignment); });
+        EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
+        if (c.line != 0) {
+            EXPECT_EQ(failure.line(), c.line) << c.name << ": " << failure.reason();
         }
     }
 }
@@ -325,13 +322,9 @@ TEST(LandXmlSession, ElementMethodTakesLandXmlWithItsChainBreaks)
     const auto plain = vomel::initialiseAlignment(vomel::Method::Element, examplePath("ramp.ele"));
     EXPECT_FALSE(plain->hasChainBreaks());
 
-    try {
-        vomel::loadLandXml(examplePath("ramp.xml"), "Ramp B");
-        ADD_FAILURE() << "an unknown alignment was imported";
-    } catch (const vomel::FormatFailure& failure) {
-        EXPECT_EQ(failure.file(), examplePath("ramp.xml"));
-        EXPECT_NE(failure.reason().find("\"Ramp A\""), std::string::npos) << failure.reason();
-    }
+    const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::loadLandXml(examplePath("ramp.xml"), "Ramp B"); });
+    EXPECT_EQ(failure.file(), examplePath("ramp.xml"));
+    EXPECT_NE(failure.reason().find("\"Ramp A\""), std::string::npos) << failure.reason();
 }
 
 }  // namespace

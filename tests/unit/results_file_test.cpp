@@ -21,6 +21,7 @@
 #include "core/failure.h"
 #include "formats/results_file.h"
 #include "testing/scratch_folder.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -181,13 +182,9 @@ TEST(ResultsWriter, UnwritableDestinationsFailBeforeAnythingIsComputed)
         {"no name", "", "no results file was named"},
     };
     for (const auto& c : cases) {
-        try {
-            vomel::ResultsWriter writer(c.path);
-            ADD_FAILURE() << c.name << ": no failure";
-        } catch (const vomel::FileFailure& f) {
-            EXPECT_NE(f.reason().find(c.reason), std::string::npos) << c.name << ": " << f.reason();
-            EXPECT_EQ(f.file(), c.path) << c.name;
-        }
+        const auto f = vomel::testing::expectFailure<vomel::FileFailure>([&] { vomel::ResultsWriter writer(c.path); });
+        EXPECT_NE(f.reason().find(c.reason), std::string::npos) << c.name << ": " << f.reason();
+        EXPECT_EQ(f.file(), c.path) << c.name;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/failure.h"
 #include "alignment/element_chain.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -85,13 +86,9 @@ TEST(SplitReverseSpirals, MoreThanAThousandRowsFailsAndChangesNothing)
         chain->rowLength[i + 1] = rows[i].length;
     }
     chain->rowCount = 999;
-    try {
-        vomel::ramp::splitReverseSpirals(*chain);
-        FAIL() << "1001 rows accepted";
-    } catch (const vomel::FormatFailure& failure) {
-        EXPECT_EQ(failure.reason(),
-                  "1001 elements after splitting 2 reverse spirals; at most 1000 rows are allowed");
-    }
+    const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::ramp::splitReverseSpirals(*chain); });
+    EXPECT_EQ(failure.reason(),
+              "1001 elements after splitting 2 reverse spirals; at most 1000 rows are allowed");
     EXPECT_EQ(chain->rowCount, 999);
     EXPECT_EQ(chain->rowEndRadius[11], -600.0);
     EXPECT_EQ(chain->elementCount, 0);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "session/session.h"
+#include "testing/reference_files.h"
 
 namespace {
 
@@ -21,32 +22,6 @@ constexpr double kOffsetTolerance = 1e-6;  // metres, offsets and feet
 // A search on distances alone resolves the station of an off-line point to
 // about sqrt(2 * offset * distance rounding).
 constexpr double kStationTolerance = 2e-4;  // metres
-
-struct Expected {
-    std::string label;
-    double station, offset, footX, footY, stated;
-    char letter;
-};
-
-std::vector<Expected> readExpected(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in) << path;
-    std::vector<Expected> rows;
-    std::string line;
-    std::getline(in, line);  // label,station,offset,footx,footy,stated,letter
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        std::replace(line.begin(), line.end(), ',', ' ');
-        std::istringstream fields(line);
-        Expected e;
-        fields >> e.label >> e.station >> e.offset >> e.footX >> e.footY >> e.stated >> e.letter;
-        EXPECT_FALSE(fields.fail()) << path << ": " << line;
-        rows.push_back(e);
-    }
-    return rows;
-}
 
 struct ReferenceCase {
     const char* name;
@@ -73,7 +48,7 @@ TEST(SessionReference, EveryPointWithinToleranceOfItsIndependentFoot)
                                                           dataFile(c.chainBreakFile));
         std::ifstream xy(dataFile(std::string(c.name) + ".xy"), std::ios::binary);
         const auto points = vomel::readCoordinateFile(xy);
-        const auto expected = readExpected(dataFile(std::string(c.name) + ".expected.csv"));
+        const auto expected = vomel::testing::readExpectedCsv(dataFile(std::string(c.name) + ".expected.csv"));
         ASSERT_EQ(points.size(), expected.size()) << c.name;
 
         double worstStation = 0, worstOffset = 0, worstFoot = 0;
@@ -122,7 +97,7 @@ TEST(SessionReference, ResultsFileAgreesWithTheIndependentAnswers)
                                   lastProgress = i;
                                   progressCount = count;
                               });
-        const auto expected = readExpected(dataFile(std::string(c.name) + ".expected.csv"));
+        const auto expected = vomel::testing::readExpectedCsv(dataFile(std::string(c.name) + ".expected.csv"));
         EXPECT_EQ(progressCount, static_cast<long>(expected.size()));
 
         std::ifstream in(results, std::ios::binary);

@@ -20,6 +20,7 @@
 #include "session/stakeout.h"
 #include "stationing/stated_station.h"
 #include "testing/scratch_folder.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -260,13 +261,9 @@ TEST(StationFile, ReadsStatedStationsAndNamesFaultyLines)
     };
     for (const Case& c : cases) {
         std::istringstream in(c.text);
-        try {
-            vomel::readStationFile(in, breaks);
-            ADD_FAILURE() << c.name << ": no failure";
-        } catch (const vomel::FormatFailure& failure) {
-            EXPECT_EQ(failure.line(), c.line) << c.name;
-            EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
-        }
+        const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::readStationFile(in, breaks); });
+        EXPECT_EQ(failure.line(), c.line) << c.name;
+        EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
     }
 }
 
@@ -292,13 +289,9 @@ TEST(StakeoutRun, WritesACoordinateFileOrNothing)
     // A faulty line: the earlier file stays as it was.
     const std::string bad = scratch.write("bad.st", "P1 1800 3\r\nP2 A2620 0\r\n");
     const std::string kept = scratch.write("kept.xy", "earlier results\r\n");
-    try {
-        vomel::computeStakeoutRun(*a, bad, kept);
-        ADD_FAILURE() << "no failure";
-    } catch (const vomel::FormatFailure& failure) {
-        EXPECT_EQ(failure.file(), bad);
-        EXPECT_EQ(failure.line(), 2);
-    }
+    const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::computeStakeoutRun(*a, bad, kept); });
+    EXPECT_EQ(failure.file(), bad);
+    EXPECT_EQ(failure.line(), 2);
     EXPECT_EQ(vomeltest::contentsOf(kept), "earlier results\r\n");
     // No temporary file is left beside the destinations.
     EXPECT_EQ(scratch.entries(), (std::vector<std::string>{"bad.st", "kept.xy", "run.st", "run.xy"}));

@@ -11,6 +11,7 @@
 #include "core/failure.h"
 #include "stationing/chain_break.h"
 #include "stationing/stated_station.h"
+#include "testing/expect_failure.h"
 
 namespace {
 
@@ -106,12 +107,8 @@ TEST(ContinuousStation, StationsThatDoNotExist)
         {"a letter on a line without breaks", none, {1200, 'B'}, "no chain breaks"},
     };
     for (const Case& c : cases) {
-        try {
-            vomel::continuousStation(c.breaks, c.stated);
-            ADD_FAILURE() << c.name << ": no failure";
-        } catch (const vomel::GeometryFailure& failure) {
-            EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
-        }
+        const auto failure = vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::continuousStation(c.breaks, c.stated); });
+        EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
     }
 }
 
