@@ -125,6 +125,12 @@ void ProfileView::paint(QPainter& painter) const
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     LabelPlacer placer(width(), height());
+    // Labels of the drawing stay inside the plot, off the axes' labels.
+    const ProfilePlotArea& area = viewport_.plot();
+    placer.occupy({0.0, 0.0, area.left, static_cast<double>(height())});
+    placer.occupy({0.0, area.top + area.height, static_cast<double>(width()), BOTTOM_MARGIN});
+    placer.occupy({0.0, 0.0, static_cast<double>(width()), area.top});
+    placer.occupy({area.left + area.width, 0.0, RIGHT_MARGIN, static_cast<double>(height())});
     paintAxes(painter);
     painter.save();
     const ProfilePlotArea& plot = viewport_.plot();
@@ -220,13 +226,15 @@ void ProfileView::paintDesign(QPainter& painter, LabelPlacer& placer) const
         const bool sag = k > 0 && k + 1 < grades.size() &&
                          (mark.elevation - grades[k - 1].elevation) / (mark.station - grades[k - 1].station) <
                              (grades[k + 1].elevation - mark.elevation) / (grades[k + 1].station - mark.station);
-        const double lines = mark.radius > 0.0 ? 3.0 : 2.0;
-        const double reach = 10.0 + lines * metrics.height() / 2.0;
-        const QPointF first = at + QPointF(0, sag ? reach : -reach);
-        const QPointF second = at + QPointF(0, sag ? -reach : reach);
-        // Where there is room: away from the curve first, else across it.
         const QRectF box = metrics.boundingRect(QRectF(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, text);
-        for (const QPointF& centre : {first, second}) {
+        const double up = sag ? 1.0 : -1.0;  // away from the curve
+        const double reach = 10.0 + box.height() / 2.0;
+        const double side = 8.0 + box.width() / 2.0;
+        // Away from the curve first, then beside it, then across it.
+        const QPointF centres[] = {at + QPointF(0, up * reach),         at + QPointF(side, up * reach),
+                                   at + QPointF(-side, up * reach),     at + QPointF(side, -up * reach),
+                                   at + QPointF(-side, -up * reach),    at + QPointF(0, -up * reach)};
+        for (const QPointF& centre : centres) {
             const QRectF where(centre - QPointF(box.width() / 2.0, box.height() / 2.0), box.size());
             if (!placer.place({where.left(), where.top(), where.width(), where.height()})) continue;
             painter.setPen(GRADE_POINT_COLOUR);

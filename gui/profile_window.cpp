@@ -5,9 +5,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "alignment/design_surface.h"
 #include "alignment/vertical_curve_table.h"
@@ -27,6 +29,8 @@ namespace {
 
 // Elevations under the cursor: to the centimetre, as read off a drawing.
 constexpr int CURSOR_ELEVATION_DECIMALS = 2;
+// Rows of the vertical-curve table shown without scrolling.
+constexpr int TABLE_ROWS_SHOWN = 8;
 
 QString fileName(const std::string& path)
 {
@@ -218,6 +222,12 @@ void ProfileWindow::fillTable()
         }
     }
     table_->resizeColumnsToContents();
+    // Tall enough for every row of a short table, scrolling beyond that.
+    const int shown = std::min(table_->rowCount(), TABLE_ROWS_SHOWN);
+    int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
+                 table_->horizontalScrollBar()->sizeHint().height();
+    for (int r = 0; r < shown; ++r) height += table_->rowHeight(r);
+    table_->setMinimumHeight(height);
 }
 
 }  // namespace vomel::gui
