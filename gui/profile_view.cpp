@@ -195,7 +195,9 @@ void ProfileView::paintDesign(QPainter& painter, LabelPlacer& placer) const
     painter.setPen(QPen(DESIGN_COLOUR, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QPolygonF design;
     design.reserve(static_cast<qsizetype>(scene_->design.size()));
-    for (const ProfileSample& sample : scene_->design) design << qt(viewport_.toScreen(sample.station, sample.elevation));
+    for (const ProfileSample& sample : scene_->design) {
+        design << qt(viewport_.toScreen(sample.station, sample.elevation));
+    }
     painter.drawPolyline(design);
     for (qsizetype i = 1; i < design.size(); ++i) {
         placer.occupySegment({design[i - 1].x(), design[i - 1].y()}, {design[i].x(), design[i].y()});
@@ -220,7 +222,9 @@ void ProfileView::paintDesign(QPainter& painter, LabelPlacer& placer) const
         painter.drawPolygon(QPolygonF{at + QPointF(0, -6), at + QPointF(5, 4), at + QPointF(-5, 4)});
         placer.occupy({at.x() - 5, at.y() - 6, 10, 10});
         QString text = QString::fromStdString(mark.stationText) + QLatin1Char('\n') + number(mark.elevation, 3);
-        if (mark.radius > 0.0) text += QLatin1Char('\n') + tr("R=%1").arg(QString::fromStdString(formatGeneral(mark.radius)));
+        if (mark.radius > 0.0) {
+            text += QLatin1Char('\n') + tr("R=%1").arg(QString::fromStdString(formatGeneral(mark.radius)));
+        }
         // A sag where the grade rises more steeply after the point than
         // before it (stations strictly increase: no division by zero).
         const bool sag = k > 0 && k + 1 < grades.size() &&
@@ -292,7 +296,8 @@ void ProfileView::paintLegend(QPainter& painter) const
     entry(DESIGN_COLOUR, tr("设计线"), false);
     if (!scene_->points.empty()) entry(POINT_COLOUR, tr("实测点"), true);
     painter.setPen(AXIS_COLOUR);
-    const QString scale = tr("竖向放大 %1 倍").arg(QString::fromStdString(formatGeneral(viewport_.exaggeration())));
+    const QString exaggeration = QString::fromStdString(formatGeneral(viewport_.exaggeration()));
+    const QString scale = tr("竖向放大 %1 倍").arg(exaggeration);
     painter.drawText(QRectF(0, 0, width() - RIGHT_MARGIN, TOP_MARGIN), Qt::AlignRight | Qt::AlignVCenter, scale);
 }
 

@@ -44,8 +44,8 @@ void addDesignLine(const VerticalProfile& profile, ProfileScene& scene)
         }
         const double start = points[k].station - half;
         const double length = 2.0 * half;
-        const auto chords = std::clamp(static_cast<std::size_t>(std::ceil((length - CHORD_COUNT_SLACK) / PROFILE_CHORD_LENGTH)),
-                                       PROFILE_MIN_CHORDS, PROFILE_MAX_CHORDS);
+        const auto wanted = static_cast<std::size_t>(std::ceil((length - CHORD_COUNT_SLACK) / PROFILE_CHORD_LENGTH));
+        const std::size_t chords = std::clamp(wanted, PROFILE_MIN_CHORDS, PROFILE_MAX_CHORDS);
         for (std::size_t i = 0; i <= chords; ++i) {
             // The last sample is the curve's end itself, not start + length
             // rounded.
@@ -91,7 +91,8 @@ void addPoints(const DesignSurface& surface, const ChainBreaks& breaks, const Pl
             continue;
         }
         scene.points.push_back({point.label, finite(solution.station, "a point's station"),
-                                finite(solution.offset, "a point's offset"), finite(point.elevation, "a point's elevation"),
+                                finite(solution.offset, "a point's offset"),
+                                finite(point.elevation, "a point's elevation"),
                                 finite(*design, "a point's design elevation"),
                                 profileStationText(breaks, solution.station)});
     }

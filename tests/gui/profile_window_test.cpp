@@ -295,7 +295,8 @@ void ProfileWindowTest::fileRunPointsAgainstTheDesignSurface()
     QApplication::processEvents();
     const ProfilePoint& first = scene->points.front();
     const ScreenPoint at = window->view()->viewport().toScreen(first.station, first.elevation);
-    const auto hovered = window->view()->pointAt(QPoint(static_cast<int>(std::lround(at.x)), static_cast<int>(std::lround(at.y))));
+    const QPoint pixel(static_cast<int>(std::lround(at.x)), static_cast<int>(std::lround(at.y)));
+    const auto hovered = window->view()->pointAt(pixel);
     QVERIFY(hovered.has_value());
     QVERIFY(window->view()->hoverText(scene->points[*hovered]).contains(QString::fromUtf8("设计高程")));
     QVERIFY(!window->view()->render().isNull());
