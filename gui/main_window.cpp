@@ -19,6 +19,7 @@
 #include "gui/curve_table_window.h"
 #include "gui/help_window.h"
 #include "gui/plan_window.h"
+#include "gui/profile_window.h"
 #include "gui/stakeout_window.h"
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"
@@ -138,6 +139,8 @@ void MainWindow::buildControls()
 
     planButton = named(new QPushButton(text(PLAN_BUTTON_CAPTION), this), "PlanButton");
     planButton->setEnabled(false);
+    profileButton = named(new QPushButton(tr("  纵 断 面"), this), "profileButton");
+    profileButton->setEnabled(false);
 
     auto* buttons = new QVBoxLayout;
     // Auto-default: Enter clicks the button that has the focus (outside a
@@ -148,7 +151,7 @@ void MainWindow::buildControls()
     }
     buttons->addStretch(1);
     // The added windows' buttons sit below the main buttons, apart from them.
-    for (QPushButton* button : {curveTableButton, stakeoutButton, planButton}) {
+    for (QPushButton* button : {curveTableButton, stakeoutButton, planButton, profileButton}) {
         button->setAutoDefault(true);
         buttons->addWidget(button);
     }
@@ -186,6 +189,7 @@ void MainWindow::connectControls()
     connect(curveTableButton, &QPushButton::clicked, this, &MainWindow::showCurveTable);
     connect(stakeoutButton, &QPushButton::clicked, this, &MainWindow::showStakeout);
     connect(planButton, &QPushButton::clicked, this, &MainWindow::showPlan);
+    connect(profileButton, &QPushButton::clicked, this, &MainWindow::showProfile);
 }
 
 void MainWindow::startUp()
@@ -234,9 +238,13 @@ void MainWindow::showState(const WindowState& state)
     stationEdit->setText(QString::fromStdString(state.station));
     offsetEdit->setText(QString::fromStdString(state.offset));
     planButton->setEnabled(state.computeEnabled && idle);
+    profileButton->setEnabled(hasLine && idle);
     if (!idle) return;
     if (runEnded && focusBeforeRun_ && focusBeforeRun_->isEnabled()) focusBeforeRun_->setFocus(Qt::OtherFocusReason);
     if (planWindow_ && planWindow_->isVisible()) refreshPlan();
+    if (profileWindow_ && profileWindow_->isVisible()) {
+        profileWindow_->setLine(operations_.currentLine(), operations_.lastRun());
+    }
 }
 
 void MainWindow::initialise()
@@ -256,6 +264,16 @@ void MainWindow::showPlan()
     planWindow_->show();
     planWindow_->raise();
     planWindow_->activateWindow();
+}
+
+void MainWindow::showProfile()
+{
+    if (!operations_.currentLine()) return;
+    if (!profileWindow_) profileWindow_ = new ProfileWindow(platform_, this);
+    profileWindow_->setLine(operations_.currentLine(), operations_.lastRun());
+    profileWindow_->show();
+    profileWindow_->raise();
+    profileWindow_->activateWindow();
 }
 
 void MainWindow::refreshPlan()

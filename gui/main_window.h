@@ -23,6 +23,7 @@ class AdvertWindow;
 namespace vomel::gui {
 
 class PlanWindow;
+class ProfileWindow;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -64,6 +65,8 @@ private:
     void showPlan();
     // Gives an open plan view the scene of the current line and run.
     void refreshPlan();
+    // Opens the 纵断面 window (or brings it up) on the current line and run.
+    void showProfile();
     void closeAdverts();
 
     Platform& platform_;
@@ -104,6 +107,10 @@ private:
     // An added button: opens the plan view.
     QPushButton* planButton = nullptr;
     QPointer<PlanWindow> planWindow_;
+
+    // An added button: opens the 纵断面 window.
+    QPushButton* profileButton = nullptr;
+    QPointer<ProfileWindow> profileWindow_;
 };
 
 }  // namespace vomel::gui

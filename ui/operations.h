@@ -40,6 +40,7 @@ struct FileRunSummary {
 };
 
 struct PlanScene;
+struct PlanRun;
 
 using PointProgress = std::function<void(long i, long count)>;
 
@@ -74,6 +75,9 @@ public:
     // successful file run on it (none before a run). Null while no line is
     // current; the same object until the line or the run changes.
     virtual std::shared_ptr<const PlanScene> planScene() { return nullptr; }
+    // The points of the last successful file run on the current line, with
+    // their solutions, as kept for the pictures; null before a run.
+    virtual std::shared_ptr<const PlanRun> lastRun() const { return nullptr; }
 };
 
 }  // namespace vomel::gui

@@ -36,7 +36,7 @@ struct SessionOperations::State {
 
     // The points of the last successful file run on the current line, and
     // the plan scene drawn from both (made when first asked for).
-    std::optional<PlanRun> lastRun;
+    std::shared_ptr<const PlanRun> lastRun;
     std::shared_ptr<const PlanScene> scene;
 
     const Alignment& requireCurrent() const
@@ -130,9 +130,9 @@ FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordin
         }
     };
     computeFileRun(alignment, coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
-    PlanRun run;
-    run.points = std::move(kept.points);
-    run.solutions = std::move(kept.solutions);
+    auto run = std::make_shared<PlanRun>();
+    run->points = std::move(kept.points);
+    run->solutions = std::move(kept.solutions);
     state_->lastRun = std::move(run);
     state_->scene.reset();
     return summary;
@@ -143,9 +143,14 @@ std::shared_ptr<const PlanScene> SessionOperations::planScene()
     if (!state_->current) return nullptr;
     if (!state_->scene) {
         state_->scene = std::make_shared<const PlanScene>(
-            makePlanScene(*state_->current, state_->lastRun ? &*state_->lastRun : nullptr));
+            makePlanScene(*state_->current, state_->lastRun.get()));
     }
     return state_->scene;
+}
+
+std::shared_ptr<const PlanRun> SessionOperations::lastRun() const
+{
+    return state_->lastRun;
 }
 
 std::shared_ptr<const Alignment> SessionOperations::currentLine() const

@@ -26,6 +26,7 @@ public:
     FileRunSummary solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
                              const PointProgress& progress) override;
     std::shared_ptr<const PlanScene> planScene() override;
+    std::shared_ptr<const PlanRun> lastRun() const override;
 
     std::shared_ptr<const Alignment> currentLine() const override;
     bool hasLine() const;

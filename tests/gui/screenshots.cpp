@@ -1,7 +1,9 @@
 // Saves pictures for the documentation: the main window after a typed point
 // and after a file run, the curve table of the line, the stakeout dialog
 // setting out the typed point's station and offset again, and the plan view
-// after the run. The dialogs are answered by the scripted platform;
+// after the run, and the 纵断面 window with the profile and cross-fall files
+// beside the line's JD file (same name, .profile and .crossfall) and the
+// run's points. The dialogs are answered by the scripted platform;
 // everything else is the real window and the real core.
 //
 //   vomel_screenshots OUTDIR LINE.jdx LINE.dl POINTS.xy X Y [XMIN YMIN XMAX YMAX]
@@ -10,6 +12,7 @@
 // picture of the plan view.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +24,7 @@
 #include "gui/main_window.h"
 #include "gui/plan_view.h"
 #include "gui/plan_window.h"
+#include "gui/profile_window.h"
 #include "ui/scripted_platform.h"
 #include "ui/session_operations.h"
 #include "gui/stakeout_window.h"
@@ -107,6 +111,25 @@ int main(int argc, char** argv)
         area.add({std::atof(argv[9]), std::atof(argv[10])});
         plan->view()->showBounds(area);
         if (!savePlan("plan-view-detail.png")) return 1;
+    }
+
+    // The profile and cross-fall files beside the JD file, when there are.
+    const QFileInfo jd(QString::fromLocal8Bit(argv[2]));
+    const QString profilePath = jd.dir().filePath(jd.completeBaseName() + QStringLiteral(".profile"));
+    const QString crossFallPath = jd.dir().filePath(jd.completeBaseName() + QStringLiteral(".crossfall"));
+    if (QFileInfo::exists(profilePath)) {
+        click("profileButton");
+        auto* profile = form.findChild<ProfileWindow*>("ProfileWindow");
+        if (profile == nullptr) return 1;
+        profile->resize(1200, 820);
+        if (!QTest::qWaitForWindowExposed(profile)) return 1;
+        platform.answerDialog(profilePath.toLocal8Bit().toStdString());
+        profile->findChild<QAbstractButton*>("loadProfileButton")->click();
+        if (QFileInfo::exists(crossFallPath)) {
+            platform.answerDialog(crossFallPath.toLocal8Bit().toStdString());
+            profile->findChild<QAbstractButton*>("loadCrossFallButton")->click();
+        }
+        if (!save(*profile, "profile-window.png")) return 1;
     }
 
     for (const auto& error : platform.errors()) {

@@ -1,0 +1,233 @@
+#include "gui/profile_window.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "alignment/design_surface.h"
+#include "alignment/vertical_curve_table.h"
+#include "core/failure.h"
+#include "formats/profile_file.h"
+#include "gui/profile_view.h"
+#include "session/messages.h"
+#include "session/session.h"
+#include "text/number_text.h"
+#include "ui/plan_scene.h"
+#include "ui/platform.h"
+#include "ui/profile_scene.h"
+
+namespace vomel::gui {
+
+namespace {
+
+// Elevations under the cursor: to the centimetre, as read off a drawing.
+constexpr int CURSOR_ELEVATION_DECIMALS = 2;
+// Rows of the vertical-curve table shown without scrolling.
+constexpr int TABLE_ROWS_SHOWN = 8;
+
+QString fileName(const std::string& path)
+{
+    return QFileInfo(QString::fromLocal8Bit(path.c_str())).fileName();
+}
+
+}  // namespace
+
+ProfileWindow::ProfileWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
+{
+    setObjectName(QStringLiteral("ProfileWindow"));
+    setWindowTitle(tr("纵断面"));
+    profileButton_ = new QPushButton(tr("载入纵断面..."), this);
+    profileButton_->setObjectName(QStringLiteral("loadProfileButton"));
+    crossFallButton_ = new QPushButton(tr("载入横坡..."), this);
+    crossFallButton_->setObjectName(QStringLiteral("loadCrossFallButton"));
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("profileStatus"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cursor_ = new QLabel(this);
+    cursor_->setObjectName(QStringLiteral("profileCursor"));
+
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("verticalCurveTable"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->verticalHeader()->setVisible(false);
+    view_ = new ProfileView(this);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(profileButton_);
+    bar->addWidget(crossFallButton_);
+    bar->addWidget(status_, 1);
+    bar->addWidget(cursor_);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(table_);
+    splitter->addWidget(view_);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(splitter, 1);
+    resize(1000, 720);
+
+    connect(profileButton_, &QPushButton::clicked, this, [this] { loadProfileFile(); });
+    connect(crossFallButton_, &QPushButton::clicked, this, [this] { loadCrossFallFile(); });
+    connect(view_, &ProfileView::cursorMoved, this, [this](double station, double elevation) {
+        const ChainBreaks breaks = line_ ? line_->chainBreaks() : ChainBreaks{};
+        cursor_->setText(tr("桩号 %1  高程 %2")
+                             .arg(QString::fromStdString(profileStationText(breaks, station)),
+                                  QString::fromStdString(formatFixed(elevation, CURSOR_ELEVATION_DECIMALS))));
+    });
+    refresh();
+}
+
+void ProfileWindow::setLine(std::shared_ptr<const Alignment> line, std::shared_ptr<const PlanRun> run)
+{
+    const bool newLine = line != line_;
+    line_ = std::move(line);
+    run_ = std::move(run);
+    if (newLine) reloadFiles();
+    refresh();
+}
+
+bool ProfileWindow::loadProfileFile()
+{
+    const std::optional<std::string> path = platform_.askOpenFile(PROFILE_DIALOG);
+    if (!path) return false;
+    std::shared_ptr<const VerticalProfile> loaded;
+    try {
+        loaded = loadProfile(*path, line_ ? line_->chainBreaks() : ChainBreaks{});
+    } catch (const Failure& failure) {
+        platform_.showError({MSG_INIT_FORMAT, failure.what()});
+        return false;
+    }
+    profile_ = std::move(loaded);
+    profilePath_ = *path;
+    refresh();
+    return true;
+}
+
+bool ProfileWindow::loadCrossFallFile()
+{
+    const std::optional<std::string> path = platform_.askOpenFile(CROSS_FALL_DIALOG);
+    if (!path) return false;
+    std::shared_ptr<const CrossFall> loaded;
+    try {
+        loaded = loadCrossFall(*path, line_ ? line_->chainBreaks() : ChainBreaks{});
+    } catch (const Failure& failure) {
+        platform_.showError({MSG_INIT_FORMAT, failure.what()});
+        return false;
+    }
+    crossFall_ = std::move(loaded);
+    crossFallPath_ = *path;
+    refresh();
+    return true;
+}
+
+void ProfileWindow::reloadFiles()
+{
+    const ChainBreaks breaks = line_ ? line_->chainBreaks() : ChainBreaks{};
+    if (!profilePath_.empty()) {
+        try {
+            profile_ = loadProfile(profilePath_, breaks);
+        } catch (const Failure& failure) {
+            profile_.reset();
+            profilePath_.clear();
+            platform_.showError({MSG_INIT_FORMAT, failure.what()});
+        }
+    }
+    if (!crossFallPath_.empty()) {
+        try {
+            crossFall_ = loadCrossFall(crossFallPath_, breaks);
+        } catch (const Failure& failure) {
+            crossFall_.reset();
+            crossFallPath_.clear();
+            platform_.showError({MSG_INIT_FORMAT, failure.what()});
+        }
+    }
+}
+
+QString ProfileWindow::statusText() const
+{
+    return status_->text();
+}
+
+void ProfileWindow::refresh()
+{
+    fillTable();
+    QStringList status;
+    status << (profilePath_.empty() ? tr("纵断面：无") : tr("纵断面：%1").arg(fileName(profilePath_)));
+    status << (crossFallPath_.empty() ? tr("横坡：无") : tr("横坡：%1").arg(fileName(crossFallPath_)));
+    std::shared_ptr<const ProfileScene> scene;
+    if (profile_) {
+        try {
+            const DesignSurface surface{profile_, crossFall_};
+            scene = std::make_shared<const ProfileScene>(
+                makeProfileScene(surface, line_ ? line_->chainBreaks() : ChainBreaks{}, run_.get()));
+        } catch (const Failure& failure) {
+            platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
+        }
+    }
+    if (scene && run_) {
+        status << tr("实测点 %1 个").arg(scene->points.size());
+        if (scene->pointsWithoutElevation > 0) status << tr("无高程 %1 个").arg(scene->pointsWithoutElevation);
+        if (scene->pointsOutsideProfile > 0) status << tr("在纵断面外 %1 个").arg(scene->pointsOutsideProfile);
+    }
+    status_->setText(status.join(QStringLiteral("  ")));
+    view_->setScene(std::move(scene));
+}
+
+void ProfileWindow::fillTable()
+{
+    table_->clear();
+    table_->setRowCount(0);
+    table_->setColumnCount(0);
+    if (!profile_) return;
+    const CurveTable curves = verticalCurveTable(*profile_, line_ ? line_->chainBreaks() : ChainBreaks{});
+    // The table's own column names are those of the command line's CSV:
+    // the window shows them as the drawings do.
+    const auto header = [this](const std::string& column) -> QString {
+        if (column == "grade_point") return tr("变坡点");
+        if (column == "station") return tr("桩号");
+        if (column == "elevation") return tr("高程");
+        if (column == "grade_in_%") return tr("坡度i1(%)");
+        if (column == "grade_out_%") return tr("坡度i2(%)");
+        if (column == "type") return tr("凸/凹");
+        if (column == "start_station") return tr("起点桩号");
+        if (column == "start_elevation") return tr("起点高程");
+        if (column == "end_station") return tr("终点桩号");
+        if (column == "end_elevation") return tr("终点高程");
+        return QString::fromStdString(column);  // R, T, E
+    };
+    const auto cell = [this](const std::string& value) -> QString {
+        if (value == "crest") return tr("凸");
+        if (value == "sag") return tr("凹");
+        return QString::fromStdString(value);
+    };
+    table_->setColumnCount(static_cast<int>(curves.columns.size()));
+    table_->setRowCount(static_cast<int>(curves.rows.size()));
+    QStringList headers;
+    for (const std::string& column : curves.columns) headers << header(column);
+    table_->setHorizontalHeaderLabels(headers);
+    for (std::size_t r = 0; r < curves.rows.size(); ++r) {
+        for (std::size_t c = 0; c < curves.rows[r].size(); ++c) {
+            auto* item = new QTableWidgetItem(cell(curves.rows[r][c]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    }
+    table_->resizeColumnsToContents();
+    // Tall enough for every row of a short table, scrolling beyond that.
+    const int shown = std::min(table_->rowCount(), TABLE_ROWS_SHOWN);
+    int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
+                 table_->horizontalScrollBar()->sizeHint().height();
+    for (int r = 0; r < shown; ++r) height += table_->rowHeight(r);
+    table_->setMinimumHeight(height);
+}
+
+}  // namespace vomel::gui
