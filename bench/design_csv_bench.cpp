@@ -32,11 +32,11 @@ struct Fixture {
 
     Fixture()
     {
-        line = vomelbench::mainLineFrom(vomelbench::generatedJdFile({}));
+        line = vomel::testing::mainLineFrom(vomel::testing::generatedJdFile({}));
         folder = fs::temp_directory_path() / "vomel-design-csv-bench";
         fs::create_directories(folder);
         points = (folder / "points.xy").string();
-        const auto generated = vomelbench::generatedPoints(
+        const auto generated = vomel::testing::generatedPoints(
             [this](double s) { return line->poseAt(s); }, line->startStation, line->endStation, POINT_COUNT,
             MAX_OFFSET, 7);
         std::ofstream out(points, std::ios::binary);

@@ -79,13 +79,13 @@ int main(int argc, char** argv)
 
     try {
         fs::create_directories(folder);
-        const vomelbench::LineShape shape{length, 3'500'000.0, 500'000.0, 2024};
+        const vomel::testing::LineShape shape{length, 3'500'000.0, 500'000.0, 2024};
         std::string tag = std::to_string(static_cast<long>(length));
         tag += "m-";
         tag += std::to_string(static_cast<long>(offset));
         tag += "m-";
         const fs::path jd = folder / (tag + "line.jdx");
-        writeText(jd, vomelbench::generatedJdFile(shape));
+        writeText(jd, vomel::testing::generatedJdFile(shape));
         const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, jd.string());
 
         // The coordinate file, made a batch at a time and kept for reruns.
@@ -95,11 +95,11 @@ int main(int argc, char** argv)
             std::ofstream out(partial, std::ios::binary);
             for (std::size_t done = 0; done < points; done += GENERATE_BATCH) {
                 const std::size_t batch = std::min(GENERATE_BATCH, points - done);
-                auto generated = vomelbench::generatedPoints([&](double s) { return line->poseAt(s); },
+                auto generated = vomel::testing::generatedPoints([&](double s) { return line->poseAt(s); },
                                                              line->startStation, line->endStation, batch, offset,
                                                              1000 + done);
                 for (auto& g : generated) g.point.label = "P" + std::to_string(done + g.point.line);
-                out << vomelbench::coordinateFileText(generated);
+                out << vomel::testing::coordinateFileText(generated);
             }
             out.close();
             if (!out) throw std::runtime_error("cannot write " + partial.string());

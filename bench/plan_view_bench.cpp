@@ -33,10 +33,10 @@ const Fixture& fixture()
 {
     static const Fixture made = [] {
         Fixture f;
-        vomelbench::LineShape shape;
+        vomel::testing::LineShape shape;
         shape.length = lineLength;
-        f.alignment = vomelbench::mainLineFrom(vomelbench::generatedJdFile(shape));
-        const auto points = vomelbench::generatedPoints([&](double s) { return f.alignment->poseAt(s); },
+        f.alignment = vomel::testing::mainLineFrom(vomel::testing::generatedJdFile(shape));
+        const auto points = vomel::testing::generatedPoints([&](double s) { return f.alignment->poseAt(s); },
                                                         f.alignment->startStation, f.alignment->endStation,
                                                         pointCount, 60.0, 3);
         for (const auto& g : points) {
@@ -91,7 +91,7 @@ void BM_Hover(benchmark::State& state)
 {
     const Fixture& f = fixture();
     const vomel::gui::PlanPointIndex index(f.scene->points);
-    vomelbench::Random random(5);
+    vomel::testing::Random random(5);
     for (auto _ : state) {
         const auto& p = f.scene->points[static_cast<std::size_t>(random.uniform(0.0, static_cast<double>(pointCount)))];
         benchmark::DoNotOptimize(index.nearest({p.at.x + 1.0, p.at.y - 1.0}, 10.0));

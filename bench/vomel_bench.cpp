@@ -43,7 +43,7 @@ enum class Kind { MainLine, ElementChain };
 struct Workload {
     std::shared_ptr<const vomel::Alignment> alignment;
     std::vector<vomel::SurveyPoint> points;
-    std::vector<vomelbench::GeneratedPoint> generated;
+    std::vector<vomel::testing::GeneratedPoint> generated;
 };
 
 const Workload& workload(Kind kind)
@@ -52,10 +52,10 @@ const Workload& workload(Kind kind)
     auto found = cache.find(kind);
     if (found != cache.end()) return found->second;
     Workload w;
-    const vomelbench::LineShape shape{sizes.lineLength, 3'500'000.0, 500'000.0, 2024};
-    w.alignment = kind == Kind::MainLine ? vomelbench::mainLineFrom(vomelbench::generatedJdFile(shape))
-                                         : vomelbench::elementChainFrom(vomelbench::generatedElementFile(shape));
-    w.generated = vomelbench::generatedPoints([&](double s) { return w.alignment->poseAt(s); },
+    const vomel::testing::LineShape shape{sizes.lineLength, 3'500'000.0, 500'000.0, 2024};
+    w.alignment = kind == Kind::MainLine ? vomel::testing::mainLineFrom(vomel::testing::generatedJdFile(shape))
+                                         : vomel::testing::elementChainFrom(vomel::testing::generatedElementFile(shape));
+    w.generated = vomel::testing::generatedPoints([&](double s) { return w.alignment->poseAt(s); },
                                               w.alignment->startStation, w.alignment->endStation,
                                               sizes.fastPoints, MAX_OFFSET, 99);
     for (const auto& g : w.generated) w.points.push_back(g.point);
@@ -150,10 +150,10 @@ void BM_PrecisionElementChain(benchmark::State& s) { precision(s, Kind::ElementC
 void BM_InitialiseMainLine(benchmark::State& state)
 {
     const std::string text =
-        vomelbench::generatedJdFile({sizes.initLength, 3'500'000.0, 500'000.0, 77});
+        vomel::testing::generatedJdFile({sizes.initLength, 3'500'000.0, 500'000.0, 77});
     double length = 0.0;
     for (auto _ : state) {
-        const auto alignment = vomelbench::mainLineFrom(text);
+        const auto alignment = vomel::testing::mainLineFrom(text);
         length = alignment->endStation - alignment->startStation;
         benchmark::DoNotOptimize(alignment.get());
     }
@@ -163,10 +163,10 @@ void BM_InitialiseMainLine(benchmark::State& state)
 void BM_InitialiseElementChain(benchmark::State& state)
 {
     const std::string text =
-        vomelbench::generatedElementFile({sizes.initLength, 3'500'000.0, 500'000.0, 77});
+        vomel::testing::generatedElementFile({sizes.initLength, 3'500'000.0, 500'000.0, 77});
     double length = 0.0;
     for (auto _ : state) {
-        const auto alignment = vomelbench::elementChainFrom(text);
+        const auto alignment = vomel::testing::elementChainFrom(text);
         length = alignment->endStation - alignment->startStation;
         benchmark::DoNotOptimize(alignment.get());
     }

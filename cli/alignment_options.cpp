@@ -2,7 +2,7 @@
 
 #include "cli/cli_failure.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 void AlignmentOptions::addTo(CLI::App& command)
 {
@@ -47,4 +47,4 @@ int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& lin
     });
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

@@ -10,7 +10,7 @@
 
 #include "session/session.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 struct AlignmentOptions {
     std::string jdFile;
@@ -31,4 +31,4 @@ struct AlignmentOptions {
     int loadReporting(std::shared_ptr<const vomel::Alignment>& line) const;
 };
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

@@ -10,7 +10,7 @@
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 namespace {
 
@@ -45,4 +45,4 @@ CommandRunner addAlignmentsCommand(CLI::App& app)
     return [state] { return state->run(); };
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

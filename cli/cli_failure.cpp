@@ -8,7 +8,7 @@
 #include "text/input_line.h"
 #include "session/messages.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 int runReporting(Stage stage, const std::function<int()>& body)
 {
@@ -37,4 +37,4 @@ double numberArgument(const std::string& text, const char* what)
     throw UsageError(std::string(what) + " is not a number: \"" + text + "\"");
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-namespace vomelcli {
+namespace vomel::cli {
 
 enum ExitStatus : int {
     EXIT_DONE = 0,
@@ -36,4 +36,4 @@ struct UsageError : std::exception {
     std::string message;
 };
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

@@ -6,7 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
-namespace vomelcli {
+namespace vomel::cli {
 
 using CommandRunner = std::function<int()>;
 
@@ -19,4 +19,4 @@ CommandRunner addAlignmentsCommand(CLI::App& app);
 CommandRunner addElevationCommand(CLI::App& app);
 CommandRunner addProfileCommand(CLI::App& app);
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

@@ -10,7 +10,7 @@
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 namespace {
 
@@ -50,4 +50,4 @@ CommandRunner addCurvesCommand(CLI::App& app)
     return [state] { return state->run(); };
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

@@ -3,7 +3,7 @@
 #include "formats/profile_file.h"
 #include "cli/cli_failure.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 void DesignOptions::addTo(CLI::App& command, bool profileNeeded)
 {
@@ -25,4 +25,4 @@ int DesignOptions::loadReporting(const vomel::Alignment& line, vomel::DesignSurf
     });
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

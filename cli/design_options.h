@@ -9,7 +9,7 @@
 #include "alignment/design_surface.h"
 #include "session/session.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 struct DesignOptions {
     std::string profileFile;
@@ -28,4 +28,4 @@ struct DesignOptions {
     int loadReporting(const vomel::Alignment& line, vomel::DesignSurface& surface) const;
 };
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

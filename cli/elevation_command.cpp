@@ -13,7 +13,7 @@
 #include "cli/design_options.h"
 #include "stationing/stated_station.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 namespace {
 
@@ -84,4 +84,4 @@ CommandRunner addElevationCommand(CLI::App& app)
     return [state] { return state->run(); };
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

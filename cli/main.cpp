@@ -21,17 +21,17 @@ int main(int argc, char** argv)
 
     struct Entry {
         const char* name;
-        vomelcli::CommandRunner run;
+        vomel::cli::CommandRunner run;
     };
     const std::vector<Entry> commands = {
-        {"station", vomelcli::addStationCommand(app)},
-        {"point", vomelcli::addPointCommand(app)},
-        {"solve", vomelcli::addSolveCommand(app)},
-        {"curves", vomelcli::addCurvesCommand(app)},
-        {"stakeout", vomelcli::addStakeoutCommand(app)},
-        {"alignments", vomelcli::addAlignmentsCommand(app)},
-        {"elevation", vomelcli::addElevationCommand(app)},
-        {"profile", vomelcli::addProfileCommand(app)},
+        {"station", vomel::cli::addStationCommand(app)},
+        {"point", vomel::cli::addPointCommand(app)},
+        {"solve", vomel::cli::addSolveCommand(app)},
+        {"curves", vomel::cli::addCurvesCommand(app)},
+        {"stakeout", vomel::cli::addStakeoutCommand(app)},
+        {"alignments", vomel::cli::addAlignmentsCommand(app)},
+        {"elevation", vomel::cli::addElevationCommand(app)},
+        {"profile", vomel::cli::addProfileCommand(app)},
     };
 
     // Stations and coordinates are read from the arguments left over after
@@ -48,16 +48,16 @@ int main(int argc, char** argv)
         return app.exit(done);
     } catch (const CLI::ParseError& error) {
         app.exit(error);
-        return vomelcli::EXIT_USAGE;
+        return vomel::cli::EXIT_USAGE;
     }
 
     try {
         for (const auto& command : commands) {
             if (app.got_subcommand(command.name)) return command.run();
         }
-    } catch (const vomelcli::UsageError& error) {
+    } catch (const vomel::cli::UsageError& error) {
         std::cerr << "vomel-cli: " << error.what() << "\nRun with --help for more information.\n";
-        return vomelcli::EXIT_USAGE;
+        return vomel::cli::EXIT_USAGE;
     }
-    return vomelcli::EXIT_USAGE;
+    return vomel::cli::EXIT_USAGE;
 }

@@ -7,7 +7,7 @@
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 namespace {
 
@@ -46,4 +46,4 @@ CommandRunner addPointCommand(CLI::App& app)
     return [state] { return state->run(); };
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

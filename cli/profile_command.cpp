@@ -12,7 +12,7 @@
 #include "cli/commands.h"
 #include "cli/design_options.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 namespace {
 
@@ -58,4 +58,4 @@ CommandRunner addProfileCommand(CLI::App& app)
     return [state] { return state->run(); };
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

@@ -14,7 +14,7 @@
 #include "cli/commands.h"
 #include "cli/design_options.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 namespace {
 
@@ -127,4 +127,4 @@ CommandRunner addSolveCommand(CLI::App& app)
     return [state] { return state->run(); };
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

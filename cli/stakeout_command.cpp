@@ -8,7 +8,7 @@
 #include "cli/commands.h"
 #include "cli/design_options.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 namespace {
 
@@ -63,4 +63,4 @@ CommandRunner addStakeoutCommand(CLI::App& app)
     return [state] { return state->run(); };
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

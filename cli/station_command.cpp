@@ -11,7 +11,7 @@
 #include "cli/commands.h"
 #include "stationing/stated_station.h"
 
-namespace vomelcli {
+namespace vomel::cli {
 
 namespace {
 
@@ -62,4 +62,4 @@ CommandRunner addStationCommand(CLI::App& app)
     return [state] { return state->run(); };
 }
 
-}  // namespace vomelcli
+}  // namespace vomel::cli

@@ -98,7 +98,7 @@ long Document::lineAtOffset(std::ptrdiff_t offset) const
 long Document::lineOf(const pugi::xml_node& node) const
 {
     // The node's offset points into pugixml's copy of the text, which keeps
-    // the original's byte offsets for a UTF-8 document.
+    // the byte offsets of the document as read for a UTF-8 document.
     return lineAtOffset(node.offset_debug());
 }
 

@@ -11,7 +11,7 @@
 #include "testing/generated_lines.h"
 #include "formats/element_file.h"
 
-namespace vomelbench {
+namespace vomel::testing {
 
 inline std::shared_ptr<const vomel::Alignment> mainLineFrom(const std::string& jdText)
 {
@@ -25,4 +25,4 @@ inline std::shared_ptr<const vomel::Alignment> elementChainFrom(const std::strin
     return vomel::buildAlignment(vomel::readRamp(in));
 }
 
-}  // namespace vomelbench
+}  // namespace vomel::testing

@@ -9,7 +9,7 @@
 #include "alignment/element_chain.h"
 #include "formats/element_file.h"
 
-namespace chain_support {
+namespace vomel::testing {
 
 inline std::unique_ptr<vomel::ramp::ElementChain> prepareFrom(std::istream& in)
 {
@@ -30,4 +30,4 @@ inline double endStation(const vomel::ramp::ElementChain& chain)
     return chain.nodeStation[chain.elementCount + 1];
 }
 
-}  // namespace chain_support
+}  // namespace vomel::testing

@@ -11,16 +11,16 @@
 #include "testing/bench_lines.h"
 #include "testing/generated_lines.h"
 
-namespace vomeltest {
+namespace vomel::testing {
 
-inline std::shared_ptr<const vomel::Alignment> generatedMainLine(const vomelbench::LineShape& shape)
+inline std::shared_ptr<const vomel::Alignment> generatedMainLine(const vomel::testing::LineShape& shape)
 {
-    return vomelbench::mainLineFrom(vomelbench::generatedJdFile(shape));
+    return vomel::testing::mainLineFrom(vomel::testing::generatedJdFile(shape));
 }
 
-inline std::shared_ptr<const vomel::Alignment> generatedElementChain(const vomelbench::LineShape& shape)
+inline std::shared_ptr<const vomel::Alignment> generatedElementChain(const vomel::testing::LineShape& shape)
 {
-    return vomelbench::elementChainFrom(vomelbench::generatedElementFile(shape));
+    return vomel::testing::elementChainFrom(vomel::testing::generatedElementFile(shape));
 }
 
-}  // namespace vomeltest
+}  // namespace vomel::testing

@@ -16,7 +16,7 @@
 #include "formats/coordinate_file.h"
 #include "core/line_pose.h"
 
-namespace vomelbench {
+namespace vomel::testing {
 
 // A small, fully specified random source (splitmix64), so that a seed gives
 // the same line on every platform.
@@ -212,4 +212,4 @@ inline std::string coordinateFileText(const std::vector<GeneratedPoint>& points)
     return text;
 }
 
-}  // namespace vomelbench
+}  // namespace vomel::testing

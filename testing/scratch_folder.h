@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace vomeltest {
+namespace vomel::testing {
 
 class ScratchFolder {
 public:
@@ -57,4 +57,4 @@ inline std::string contentsOf(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace vomeltest
+}  // namespace vomel::testing

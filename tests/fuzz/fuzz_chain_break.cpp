@@ -14,16 +14,16 @@ constexpr double LINE_END_STATION = 25000.0;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    auto in = vomelfuzz::asFile(data, size);
+    auto in = vomel::fuzz::asFile(data, size);
     vomel::ChainBreaks breaks;
     try {
         breaks = vomel::readChainBreakFile(in, LINE_END_STATION);
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
+        vomel::fuzz::checkFailure(failure);
         return 0;
     }
     if (breaks.chainBreakCount < 0 || breaks.chainBreakCount > vomel::MAX_CHAIN_BREAKS) {
-        vomelfuzz::fault("chain-break count " + std::to_string(breaks.chainBreakCount));
+        vomel::fuzz::fault("chain-break count " + std::to_string(breaks.chainBreakCount));
     }
 
     // Stations on, just beside and between the breaks, and the line's ends.
@@ -35,16 +35,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (double s : stations) {
         try {
             const vomel::StatedStation at = vomel::chainStationLetter(breaks, s);
-            vomelfuzz::requireFiniteResult(at.stated, "stated station");
+            vomel::fuzz::requireFiniteResult(at.stated, "stated station");
             if (at.letter < 'A' || at.letter > 'A' + breaks.chainBreakCount) {
-                vomelfuzz::fault(std::string("letter ") + at.letter);
+                vomel::fuzz::fault(std::string("letter ") + at.letter);
             }
             const std::string text = vomel::stationTextPlain(breaks, s);
             if (text.empty() || text.find("nan") != std::string::npos || text.find("inf") != std::string::npos) {
-                vomelfuzz::fault("station text \"" + text + "\"");
+                vomel::fuzz::fault("station text \"" + text + "\"");
             }
         } catch (const vomel::Failure& failure) {
-            vomelfuzz::checkFailure(failure);
+            vomel::fuzz::checkFailure(failure);
         }
     }
     return 0;

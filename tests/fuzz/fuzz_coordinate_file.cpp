@@ -27,25 +27,25 @@ std::shared_ptr<const vomel::Alignment> fixedRamp()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const auto ramp = fixedRamp();
-    auto in = vomelfuzz::asFile(data, size);
+    auto in = vomel::fuzz::asFile(data, size);
     std::vector<vomel::SurveyPoint> points;
     try {
         points = vomel::readCoordinateFile(in);
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
+        vomel::fuzz::checkFailure(failure);
         return 0;
     }
     for (std::size_t i = 0; i < points.size(); ++i) {
         const vomel::SurveyPoint& p = points[i];
         if (p.label.empty() || p.label.find_first_of(" \t\r\n") != std::string::npos) {
-            vomelfuzz::fault("label \"" + p.label + "\"");
+            vomel::fuzz::fault("label \"" + p.label + "\"");
         }
-        if (i < SOLVED_POINTS) vomelfuzz::solveAndCheck(*ramp, p.x, p.y);
+        if (i < SOLVED_POINTS) vomel::fuzz::solveAndCheck(*ramp, p.x, p.y);
         try {
             const std::string line = vomel::resultsDataLine(p, vomel::Solution{}, ramp->chainBreaks());
-            if (line.compare(0, p.label.size(), p.label) != 0) vomelfuzz::fault("label not copied");
+            if (line.compare(0, p.label.size(), p.label) != 0) vomel::fuzz::fault("label not copied");
         } catch (const vomel::Failure& failure) {
-            vomelfuzz::checkFailure(failure);
+            vomel::fuzz::checkFailure(failure);
         }
     }
     return 0;

@@ -6,17 +6,17 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    auto in = vomelfuzz::asFile(data, size);
+    auto in = vomel::fuzz::asFile(data, size);
     try {
         const vomel::CrossFall crossFall = vomel::readCrossFallFile(in, {});
         for (const vomel::CrossFallRow& row : crossFall.rows()) {
             for (double s : {row.station - 1, row.station, row.station + 0.5}) {
-                vomelfuzz::requireFiniteResult(crossFall.riseAt(s, 12.5), "left rise");
-                vomelfuzz::requireFiniteResult(crossFall.riseAt(s, -12.5), "right rise");
+                vomel::fuzz::requireFiniteResult(crossFall.riseAt(s, 12.5), "left rise");
+                vomel::fuzz::requireFiniteResult(crossFall.riseAt(s, -12.5), "right rise");
             }
         }
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
+        vomel::fuzz::checkFailure(failure);
     }
     return 0;
 }

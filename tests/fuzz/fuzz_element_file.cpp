@@ -10,21 +10,21 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    auto in = vomelfuzz::asFile(data, size);
+    auto in = vomel::fuzz::asFile(data, size);
     auto chain = std::make_shared<vomel::ramp::ElementChain>();
     try {
         vomel::readElementFile(in, *chain);
         vomel::ramp::layOutChain(*chain);
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
+        vomel::fuzz::checkFailure(failure);
         return 0;
     }
     const auto n = static_cast<std::size_t>(chain->elementCount);
     for (std::size_t i = 1; i <= n + 1; ++i) {
-        vomelfuzz::requireFiniteResult(chain->nodeStation[i], "node station");
-        vomelfuzz::requireFiniteResult(chain->nodeX[i], "node X");
-        vomelfuzz::requireFiniteResult(chain->nodeY[i], "node Y");
-        vomelfuzz::requireFiniteResult(chain->nodeAzimuth[i], "node azimuth");
+        vomel::fuzz::requireFiniteResult(chain->nodeStation[i], "node station");
+        vomel::fuzz::requireFiniteResult(chain->nodeX[i], "node X");
+        vomel::fuzz::requireFiniteResult(chain->nodeY[i], "node Y");
+        vomel::fuzz::requireFiniteResult(chain->nodeAzimuth[i], "node azimuth");
     }
     const double start = chain->nodeStation[1];
     const double end = chain->nodeStation[n + 1];
@@ -32,18 +32,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (double s : {start - 10.0, start, (start + end) / 2, end, end + 10.0, 1e15, -1e15}) {
         try {
             const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, s);
-            vomelfuzz::requireFiniteResult(p.x, "X at a station");
-            vomelfuzz::requireFiniteResult(p.y, "Y at a station");
+            vomel::fuzz::requireFiniteResult(p.x, "X at a station");
+            vomel::fuzz::requireFiniteResult(p.y, "Y at a station");
         } catch (const vomel::Failure& failure) {
-            vomelfuzz::checkFailure(failure);
+            vomel::fuzz::checkFailure(failure);
         }
     }
 
-    if (!(end - start <= vomelfuzz::FUZZ_SAMPLED_LENGTH)) return 0;
+    if (!(end - start <= vomel::fuzz::FUZZ_SAMPLED_LENGTH)) return 0;
     try {
-        vomelfuzz::sampleAndSolve(vomel::buildAlignment(std::move(chain)));
+        vomel::fuzz::sampleAndSolve(vomel::buildAlignment(std::move(chain)));
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
+        vomel::fuzz::checkFailure(failure);
     }
     return 0;
 }

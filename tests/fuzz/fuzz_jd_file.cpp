@@ -7,37 +7,37 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    auto in = vomelfuzz::asFile(data, size);
+    auto in = vomel::fuzz::asFile(data, size);
     auto line = std::make_shared<vomel::mainline::MainLine>();
     try {
         vomel::readJdFile(in, *line);
         vomel::mainline::computeCurveElements(*line);
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
+        vomel::fuzz::checkFailure(failure);
         return 0;
     }
     const double start = line->jdStation[1];
     const double end = line->endStation();
-    vomelfuzz::requireFiniteResult(start, "start station");
-    vomelfuzz::requireFiniteResult(end, "end station");
+    vomel::fuzz::requireFiniteResult(start, "start station");
+    vomel::fuzz::requireFiniteResult(end, "end station");
 
     // Stations before, on and beyond the line, some absurd.
     for (double s : {start - 10.0, start, (start + end) / 2, end, end + 10.0, 1e15, -1e15}) {
         try {
             const vomel::Point p = vomel::mainline::mainLineStationToXY(*line, s);
-            vomelfuzz::requireFiniteResult(p.x, "X at a station");
-            vomelfuzz::requireFiniteResult(p.y, "Y at a station");
+            vomel::fuzz::requireFiniteResult(p.x, "X at a station");
+            vomel::fuzz::requireFiniteResult(p.y, "Y at a station");
         } catch (const vomel::Failure& failure) {
-            vomelfuzz::checkFailure(failure);
+            vomel::fuzz::checkFailure(failure);
         }
     }
 
-    if (!(end - start <= vomelfuzz::FUZZ_SAMPLED_LENGTH)) return 0;
+    if (!(end - start <= vomel::fuzz::FUZZ_SAMPLED_LENGTH)) return 0;
     try {
         const auto alignment = vomel::buildAlignment(std::move(line), vomel::ChainBreaks{});
-        vomelfuzz::sampleAndSolve(alignment);
+        vomel::fuzz::sampleAndSolve(alignment);
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
+        vomel::fuzz::checkFailure(failure);
     }
     return 0;
 }

@@ -25,11 +25,11 @@ void checkWritten(double value)
 {
     const std::string general = vomel::formatGeneral(value);
     const auto back = vomel::parseNumber(general);
-    if (!back) vomelfuzz::fault("\"" + general + "\" does not read back");
-    if (vomel::formatGeneral(*back) != general) vomelfuzz::fault("\"" + general + "\" is not stable");
+    if (!back) vomel::fuzz::fault("\"" + general + "\" does not read back");
+    if (vomel::formatGeneral(*back) != general) vomel::fuzz::fault("\"" + general + "\" is not stable");
     for (int decimals : {0, 3}) {
         const std::string fixed = vomel::formatFixed(value, decimals);
-        if (!vomel::parseNumber(fixed)) vomelfuzz::fault("\"" + fixed + "\" does not read back");
+        if (!vomel::parseNumber(fixed)) vomel::fuzz::fault("\"" + fixed + "\" does not read back");
     }
 }
 
@@ -41,12 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
 
     const double typed = vomel::leadingNumber(text);
-    vomelfuzz::requireFiniteResult(typed, "typed number");
+    vomel::fuzz::requireFiniteResult(typed, "typed number");
     checkWritten(typed);
     if (const auto strict = vomel::parseNumber(text)) {
-        vomelfuzz::requireFiniteResult(*strict, "field number");
+        vomel::fuzz::requireFiniteResult(*strict, "field number");
         checkWritten(*strict);
-        if (vomel::leadingNumber(text) != *strict) vomelfuzz::fault("a field reads differently typed");
+        if (vomel::leadingNumber(text) != *strict) vomel::fuzz::fault("a field reads differently typed");
     }
 
     const auto newline = text.find('\n');
@@ -54,9 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string y = newline == std::string::npos ? std::string() : text.substr(newline + 1);
     try {
         const vomel::SinglePointText shown = vomel::computeSinglePoint(*line, x, y);
-        if (!vomel::parseNumber(shown.offset)) vomelfuzz::fault("offset text \"" + shown.offset + "\"");
+        if (!vomel::parseNumber(shown.offset)) vomel::fuzz::fault("offset text \"" + shown.offset + "\"");
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
+        vomel::fuzz::checkFailure(failure);
     }
     return 0;
 }

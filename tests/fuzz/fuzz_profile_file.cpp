@@ -8,21 +8,21 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    auto in = vomelfuzz::asFile(data, size);
+    auto in = vomel::fuzz::asFile(data, size);
     try {
         const vomel::VerticalProfile profile = vomel::readProfileFile(in, {});
         for (const vomel::VerticalCurve& curve : profile.curveTable()) {
             for (double s : {curve.startStation, curve.station, curve.endStation,
                              (curve.startStation + curve.station) / 2}) {
                 if (!profile.contains(s)) continue;
-                vomelfuzz::requireFiniteResult(profile.elevationAt(s), "elevation");
-                vomelfuzz::requireFiniteResult(profile.gradeAt(s), "grade");
+                vomel::fuzz::requireFiniteResult(profile.elevationAt(s), "elevation");
+                vomel::fuzz::requireFiniteResult(profile.gradeAt(s), "grade");
             }
         }
-        vomelfuzz::requireFiniteResult(profile.elevationAt(profile.endStation()), "elevation at the end");
+        vomel::fuzz::requireFiniteResult(profile.elevationAt(profile.endStation()), "elevation at the end");
         vomel::verticalCurveTable(profile, {});
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
+        vomel::fuzz::checkFailure(failure);
     }
     return 0;
 }

@@ -13,15 +13,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto typed = vomel::parseStationText(text);
     try {
         const vomel::StationText field = vomel::parseStationField(text, 1, 1);
-        vomelfuzz::requireFiniteResult(field.value, "station");
-        if (!typed || typed->value != field.value) vomelfuzz::fault("a field read differs from the typed text");
+        vomel::fuzz::requireFiniteResult(field.value, "station");
+        if (!typed || typed->value != field.value) vomel::fuzz::fault("a field read differs from the typed text");
         if (field.value >= 0 && field.value < 1e12) {
             const auto back = vomel::parseStationText(vomel::kilometreStationText(field.value, 3, field.letter));
-            if (!back) vomelfuzz::fault("a K form written back does not read");
+            if (!back) vomel::fuzz::fault("a K form written back does not read");
         }
     } catch (const vomel::Failure& failure) {
-        vomelfuzz::checkFailure(failure);
-        if (typed) vomelfuzz::fault("a typed station accepted where the field is refused");
+        vomel::fuzz::checkFailure(failure);
+        if (typed) vomel::fuzz::fault("a typed station accepted where the field is refused");
     }
     return 0;
 }

@@ -16,7 +16,7 @@
 #include "formats/results_file.h"
 #include "session/session.h"
 
-namespace vomelfuzz {
+namespace vomel::fuzz {
 
 // Lines longer than this (metres) are read and prepared but not sampled:
 // sampling costs one forward evaluation a metre, and the fuzzer must try
@@ -99,4 +99,4 @@ inline void sampleAndSolve(const std::shared_ptr<const vomel::Alignment>& alignm
     for (const auto& p : points) solveAndCheck(*alignment, p[0], p[1]);
 }
 
-}  // namespace vomelfuzz
+}  // namespace vomel::fuzz

@@ -91,8 +91,8 @@ const LongLine& longLine()
 {
     static const LongLine line = [] {
         LongLine made;
-        made.alignment = vomelbench::mainLineFrom(vomelbench::generatedJdFile(vomelbench::LineShape{}));
-        const auto generated = vomelbench::generatedPoints([&](double s) { return made.alignment->poseAt(s); },
+        made.alignment = vomel::testing::mainLineFrom(vomel::testing::generatedJdFile(vomel::testing::LineShape{}));
+        const auto generated = vomel::testing::generatedPoints([&](double s) { return made.alignment->poseAt(s); },
                                                            made.alignment->startStation,
                                                            made.alignment->endStation, 100'000, 60.0, 7);
         PlanRun run;
@@ -306,7 +306,7 @@ void PlanViewTest::hoverFindsTheNearestPointWithinReach()
 {
     const PlanScene& scene = longLine().scene;
     const PlanPointIndex index(scene.points);
-    vomelbench::Random random(11);
+    vomel::testing::Random random(11);
     int found = 0;
     for (int q = 0; q < 300; ++q) {
         const PlanPoint& near = scene.points[static_cast<std::size_t>(random.uniform(0.0, 100'000.0))];

@@ -46,7 +46,7 @@ std::string text(const vomel::CurveTable& table, std::size_t row, const std::str
 // long: a plain arc R 100, then R 300 with complete spirals of 60 m.
 TEST(CurveTable, MainLineAgainstClosedForms)
 {
-    const vomeltest::ScratchFolder scratch;
+    const vomel::testing::ScratchFolder scratch;
     auto exact = [](double v) {
         char text[40];
         std::snprintf(text, sizeof text, "%.17g", v);
@@ -99,7 +99,7 @@ TEST(CurveTable, MainLineAgainstClosedForms)
 
 TEST(CurveTable, ElementChainNodesAndElements)
 {
-    const vomeltest::ScratchFolder scratch;
+    const vomel::testing::ScratchFolder scratch;
     const std::string file = scratch.write("ramp.ele", "100 0 0 0\r\n9999 9999 50\r\n-200 -200 100\r\n9999 400 120\r\n");
     const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file);
     const vomel::CurveTable table = vomel::curveTable(*ramp);

@@ -29,7 +29,7 @@ std::shared_ptr<const vomel::Alignment> straightLine()
 TEST(DesignFiles, MalformedCorpusNamesFileLineAndReason)
 {
     const auto line = straightLine();
-    vomeltest::ScratchFolder scratch;
+    vomel::testing::ScratchFolder scratch;
     for (const malformed::DesignCase& c : malformed::DESIGN_CASES) {
         SCOPED_TRACE(c.file);
         const std::string path = data(std::string("malformed/") + c.file);
@@ -122,15 +122,15 @@ TEST(DesignFiles, StakeoutFillsOnlyMissingElevations)
     const auto line = straightLine();
     const vomel::DesignSurface surface{vomel::loadProfile(data("cli/straight.profile"), line->chainBreaks()),
                                        vomel::loadCrossFall(data("cli/straight.crossfall"), line->chainBreaks())};
-    vomeltest::ScratchFolder scratch;
+    vomel::testing::ScratchFolder scratch;
     vomel::StakeoutOptions options;
     options.design = &surface;
     vomel::computeStakeoutRun(*line, data("cli/profile_stations.txt"), scratch.file("plain.xy"), {}, options);
     // S1 at 500, 5 m left: 16 + 0.2; S2 keeps its own 99.
-    EXPECT_EQ(vomeltest::contentsOf(scratch.file("plain.xy")), "S1 400 -5 16.2\r\nS2 200 2 99\r\n");
+    EXPECT_EQ(vomel::testing::contentsOf(scratch.file("plain.xy")), "S1 400 -5 16.2\r\nS2 200 2 99\r\n");
     options.outputFormat = vomel::PointsFormat::Cass;
     vomel::computeStakeoutRun(*line, data("cli/profile_stations.txt"), scratch.file("cass.dat"), {}, options);
-    EXPECT_EQ(vomeltest::contentsOf(scratch.file("cass.dat")), "S1,,-5,400,16.2\r\nS2,,2,200,99\r\n");
+    EXPECT_EQ(vomel::testing::contentsOf(scratch.file("cass.dat")), "S1,,-5,400,16.2\r\nS2,,2,200,99\r\n");
 }
 
 }  // namespace

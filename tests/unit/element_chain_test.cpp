@@ -56,7 +56,7 @@ double distance(vomel::Point p, vomel::Point q) { return std::hypot(p.x - q.x, p
 
 TEST(ElementChainProperties, ContinuousUnitSpeedAndTangentAgree)
 {
-    const auto chain = chain_support::prepareFromText(kEveryKind);
+    const auto chain = vomel::testing::prepareFromText(kEveryKind);
     const int n = chain->elementCount;
     ASSERT_EQ(n, 16);  // 15 lines, one of them split
 
@@ -84,7 +84,7 @@ TEST(ElementChainProperties, ContinuousUnitSpeedAndTangentAgree)
     // Unit speed everywhere, across every node, and beyond both ends.
     double worst = 0.0;
     double worstAt = 0.0;
-    const double end = chain_support::endStation(*chain);
+    const double end = vomel::testing::endStation(*chain);
     for (double s = chain->nodeStation[1] - 20.0; s < end + 20.0; s += 0.37) {
         const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, s);
         const vomel::Point q = vomel::ramp::interchangeStationToXY(*chain, s + kSpeedStep);
@@ -101,14 +101,14 @@ TEST(ElementChainProperties, ContinuousUnitSpeedAndTangentAgree)
 TEST(ElementChainProperties, TotalTurnOfTheChain)
 {
     // The sum of all deflections, from the radii alone.
-    const auto chain = chain_support::prepareFromText(kEveryKind);
+    const auto chain = vomel::testing::prepareFromText(kEveryKind);
     const double turn = 60.0 / 400 + 80.0 / 200 + (200 + 500) * 40.0 / 2 / 200 / 500 + 50.0 / 1000 -
                         70.0 / 600 + (-150 - 300) * 45.0 / 2 / 150 / 300 - 30.0 / 150 -
                         72.0 / 300 + 18.0 / 1200 + 40.0 / 1200 + 80.0 / 120 + 500.0 / 60 + 80.0 / 120;
     const double start = (123.0 + 45.0 / 60 + 30.0 / 3600) * kPi / 180.0;
     EXPECT_NEAR(chain->chainStartAzimuth, start, 1e-15);
     EXPECT_LT(angleBetween(chain->nodeAzimuth[chain->elementCount + 1], start + turn), 1e-12);
-    EXPECT_DOUBLE_EQ(chain_support::endStation(*chain), 100.0 + 1235.0);
+    EXPECT_DOUBLE_EQ(vomel::testing::endStation(*chain), 100.0 + 1235.0);
 }
 
 TEST(ElementChainProperties, PointsCheckedByHand)
@@ -138,7 +138,7 @@ TEST(ElementChainProperties, PointsCheckedByHand)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto chain = chain_support::prepareFromText(c.file);
+        const auto chain = vomel::testing::prepareFromText(c.file);
         const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, c.station);
         EXPECT_NEAR(p.x, c.x, kHandTolerance);
         EXPECT_NEAR(p.y, c.y, kHandTolerance);
@@ -147,20 +147,20 @@ TEST(ElementChainProperties, PointsCheckedByHand)
 
 TEST(ElementChainProperties, NodesOfHandCheckedChains)
 {
-    const auto arc = chain_support::prepareFromText("0 0 0 0\n100 100 " +
+    const auto arc = vomel::testing::prepareFromText("0 0 0 0\n100 100 " +
                                                     exactText(50.0 * kPi) + "\n");
     EXPECT_NEAR(arc->nodeX[2], 100.0, 1e-12);
     EXPECT_NEAR(arc->nodeY[2], 100.0, 1e-12);
     EXPECT_NEAR(arc->nodeAzimuth[2], kPi / 2, 1e-15);
 
-    const auto spiral = chain_support::prepareFromText("0 0 0 0\n9999 400 120\n");
+    const auto spiral = vomel::testing::prepareFromText("0 0 0 0\n9999 400 120\n");
     EXPECT_NEAR(spiral->nodeX[2], 119.7302811040, 1e-9);
     EXPECT_NEAR(spiral->nodeY[2], 5.9903640436, 1e-9);
     EXPECT_NEAR(spiral->nodeAzimuth[2], 0.15, 1e-15);
 
     // An exit spiral at its start, computed backwards from its end, is its
     // start node; after an entry spiral of the same size it closes the S.
-    const auto exit = chain_support::prepareFromText("0 0 0 0\n400 9999 120\n");
+    const auto exit = vomel::testing::prepareFromText("0 0 0 0\n400 9999 120\n");
     EXPECT_NEAR(exit->nodeAzimuth[2], 0.15, 1e-15);
     const vomel::Point start = vomel::ramp::interchangeStationToXY(*exit, 1e-12);
     EXPECT_LT(std::hypot(start.x, start.y), kNodeGap);
@@ -170,9 +170,9 @@ TEST(ElementChainProperties, FarGridCoordinatesKeepTheirDigits)
 {
     // The same spiral laid out at 3,500,000 / 500,000 differs from the one
     // at the origin only by the shift, to rounding of the large values.
-    const auto near = chain_support::prepareFromText("0 0 0 57.1234\n9999 250 90\n250 500 60\n");
+    const auto near = vomel::testing::prepareFromText("0 0 0 57.1234\n9999 250 90\n250 500 60\n");
     const auto far =
-        chain_support::prepareFromText("0 3500000 500000 57.1234\n9999 250 90\n250 500 60\n");
+        vomel::testing::prepareFromText("0 3500000 500000 57.1234\n9999 250 90\n250 500 60\n");
     for (double s = -5.0; s <= 160.0; s += 2.5) {
         const vomel::Point p = vomel::ramp::interchangeStationToXY(*near, s);
         const vomel::Point q = vomel::ramp::interchangeStationToXY(*far, s);

@@ -69,9 +69,9 @@ TEST(ElementFile, ReadsStartValuesAndRows)
 
 TEST(ElementFile, StartLineOnlyIsTheStartTangent)
 {
-    const auto chain = chain_support::prepareFromText("100 10 20 90\r\n");
+    const auto chain = vomel::testing::prepareFromText("100 10 20 90\r\n");
     EXPECT_EQ(chain->elementCount, 0);
-    EXPECT_EQ(chain_support::endStation(*chain), 100.0);
+    EXPECT_EQ(vomel::testing::endStation(*chain), 100.0);
     const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, 130.0);
     EXPECT_NEAR(p.x, 10.0, 1e-12);
     EXPECT_NEAR(p.y, 50.0, 1e-12);
@@ -131,7 +131,7 @@ TEST(ElementFile, EveryFailureSaysWhatAndWhere)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         try {
-            chain_support::prepareFromText(c.text);
+            vomel::testing::prepareFromText(c.text);
             ADD_FAILURE() << "accepted";
         } catch (const vomel::Failure& failure) {
             EXPECT_EQ(typeid(failure), c.type);
@@ -143,7 +143,7 @@ TEST(ElementFile, EveryFailureSaysWhatAndWhere)
 
 TEST(ElementFile, FailuresLeaveTheChainAsItWas)
 {
-    auto chain = chain_support::prepareFromText("7 1 2 45\n9999 300 60\n300 300 40\n");
+    auto chain = vomel::testing::prepareFromText("7 1 2 45\n9999 300 60\n300 300 40\n");
     const vomel::ramp::ElementChain before = *chain;
 
     std::istringstream badFile("0 0 0 0\n9999 9999 10\n600 -400\n");
@@ -167,7 +167,7 @@ TEST(ElementFile, FailuresLeaveTheChainAsItWas)
 
 TEST(ElementFile, NotFiniteStationFails)
 {
-    const auto chain = chain_support::prepareFromText("0 0 0 0\n9999 9999 10\n");
+    const auto chain = vomel::testing::prepareFromText("0 0 0 0\n9999 9999 10\n");
     EXPECT_THROW(vomel::ramp::interchangeStationToXY(*chain, std::nan("")), vomel::GeometryFailure);
     EXPECT_THROW(vomel::ramp::interchangeStationToXY(*chain, HUGE_VAL), vomel::GeometryFailure);
 }
@@ -179,7 +179,7 @@ TEST(ElementFile, PartialSpiralWithinFourTurnsIsPrepared)
     // 0.5 × (1/10 + 1/5) × 160 = 24 rad, just under four full turns: every
     // point of it is found by quadrature, finite, and no farther from the
     // start than its length.
-    const auto chain = chain_support::prepareFromText("0 0 0 0\n10 5 160\n");
+    const auto chain = vomel::testing::prepareFromText("0 0 0 0\n10 5 160\n");
     ASSERT_EQ(chain->elementCount, 1);
     for (const double station : {0.0, 1.0, 80.0, 159.5, 160.0}) {
         const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, station);

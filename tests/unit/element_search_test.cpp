@@ -78,7 +78,7 @@ TEST(CurveSearch, BinarySearchChoosesTheCurveOfTheScan)
 
 TEST(CurveSearch, GeneratedLineAtEveryKeyStation)
 {
-    const auto alignment = vomeltest::generatedMainLine({20'000.0, 3'500'000.0, 500'000.0, 9});
+    const auto alignment = vomel::testing::generatedMainLine({20'000.0, 3'500'000.0, 500'000.0, 9});
     const vomel::mainline::MainLine& l = dynamic_cast<const vomel::mainline::MainLineAlignment&>(*alignment->line).table();
     ASSERT_TRUE(l.zhStationsAscending);
     std::vector<double> keys;

@@ -53,18 +53,18 @@ struct Worst {
 
 struct GeneratedCase {
     const char* name;
-    std::shared_ptr<const Alignment> (*build)(const vomelbench::LineShape&);
+    std::shared_ptr<const Alignment> (*build)(const vomel::testing::LineShape&);
 };
 
-const vomelbench::LineShape kShape{6'000.0, 3'500'000.0, 500'000.0, 7};
+const vomel::testing::LineShape kShape{6'000.0, 3'500'000.0, 500'000.0, 7};
 
 TEST(FastSolver, MatchesExactFeetAndTheReferenceOnGeneratedLines)
 {
-    for (const GeneratedCase c : {GeneratedCase{"main line", vomeltest::generatedMainLine},
-                                  GeneratedCase{"element chain", vomeltest::generatedElementChain}}) {
+    for (const GeneratedCase c : {GeneratedCase{"main line", vomel::testing::generatedMainLine},
+                                  GeneratedCase{"element chain", vomel::testing::generatedElementChain}}) {
         SCOPED_TRACE(c.name);
         const auto alignment = c.build(kShape);
-        const auto points = vomelbench::generatedPoints([&](double s) { return alignment->poseAt(s); },
+        const auto points = vomel::testing::generatedPoints([&](double s) { return alignment->poseAt(s); },
                                                         alignment->startStation, alignment->endStation, 1500,
                                                         60.0, 11);
         const vomel::FastLine fast = alignment->fastLine();
@@ -108,7 +108,7 @@ TEST(FastSolver, MatchesExactFeetAndTheReferenceOnGeneratedLines)
 // own result, the reference's to the last bit, is returned.
 TEST(FastSolver, HandsBackToTheBisectionWhereNewtonCannotFinish)
 {
-    const auto alignment = vomeltest::generatedElementChain(kShape);
+    const auto alignment = vomel::testing::generatedElementChain(kShape);
     const auto start = alignment->poseAt(alignment->startStation);
     const auto end = alignment->poseAt(alignment->endStation);
     struct Case {
@@ -156,7 +156,7 @@ TEST(FastSolver, HandsBackToTheBisectionWhereNewtonCannotFinish)
 // on a key point; both sides of a straight with the sign of the offset.
 TEST(FastSolver, PointsOnTheLineAndSignsOfOffsets)
 {
-    const auto alignment = vomeltest::generatedMainLine(kShape);
+    const auto alignment = vomel::testing::generatedMainLine(kShape);
     const auto& line = dynamic_cast<const vomel::mainline::MainLineAlignment&>(*alignment->line).table();
     std::vector<double> stations = {alignment->startStation, alignment->endStation,
                                     alignment->samples.sampleStation[17]};
@@ -190,14 +190,14 @@ TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
     constexpr double kStep = 1e-3;                // metres either side
     constexpr double kAzimuthTolerance = 1e-7;    // radians
     constexpr double kCurvatureTolerance = 1e-7;  // 1/m
-    const vomelbench::LineShape local{8'000.0, 5'000.0, 5'000.0, 3};
+    const vomel::testing::LineShape local{8'000.0, 5'000.0, 5'000.0, 3};
     struct Case {
         const char* name;
         std::shared_ptr<const Alignment> alignment;
     };
     const std::vector<Case> cases = {
-        {"generated main line", vomeltest::generatedMainLine(local)},
-        {"generated element chain", vomeltest::generatedElementChain(local)},
+        {"generated main line", vomel::testing::generatedMainLine(local)},
+        {"generated element chain", vomel::testing::generatedElementChain(local)},
         // Plain, symmetric, unequal and incomplete curves and a hairpin loop
         // whose spirals run against the station.
         {"mixed line with a hairpin",
@@ -213,7 +213,7 @@ TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
         // chord clear of every node and key station.
         std::vector<double> keys = {alignment->startStation, alignment->endStation};
         for (const vomel::KeyPoint& key : alignment->line->keyPoints()) keys.push_back(key.station);
-        vomelbench::Random random(5);
+        vomel::testing::Random random(5);
         Worst azimuth, curvature;
         int checked = 0;
         for (int i = 0; i < 4000; ++i) {

@@ -27,8 +27,8 @@ const std::string kEarlierResults = "earlier results\r\n";
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 std::string malformedFile(const std::string& name) { return data("malformed/" + name); }
 
-using vomeltest::contentsOf;
-using vomeltest::ScratchFolder;
+using vomel::testing::contentsOf;
+using vomel::testing::ScratchFolder;
 
 // "FILE:LINE: reason" or "FILE: reason", as every message shows it.
 std::string detailOf(const std::string& file, long line, const std::string& reason)

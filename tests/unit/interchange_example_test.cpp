@@ -18,15 +18,15 @@ TEST(InterchangeExample, RampPreparesAndItsPointsLieNearIt)
 {
     std::ifstream ele(std::string(VOMEL_EXAMPLES_DIR) + "/ramp.ele", std::ios::binary);
     ASSERT_TRUE(ele);
-    const auto chain = chain_support::prepareFrom(ele);
+    const auto chain = vomel::testing::prepareFrom(ele);
     EXPECT_EQ(chain->rowCount, 11);  // ten lines, the reverse spiral split in two
-    EXPECT_DOUBLE_EQ(chain_support::endStation(*chain), 787.095);
+    EXPECT_DOUBLE_EQ(vomel::testing::endStation(*chain), 787.095);
     EXPECT_DOUBLE_EQ(chain->nodeX[1], 3512345.678);
 
     std::ifstream xy(std::string(VOMEL_EXAMPLES_DIR) + "/ramp.xy", std::ios::binary);
     ASSERT_TRUE(xy);
     const double start = chain->nodeStation[1] - 100.0;
-    const double end = chain_support::endStation(*chain) + 100.0;
+    const double end = vomel::testing::endStation(*chain) + 100.0;
     std::string line;
     int points = 0;
     while (std::getline(xy, line)) {

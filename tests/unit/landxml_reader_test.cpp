@@ -50,7 +50,7 @@ TEST(LandXmlReader, ImportedChainIsTheElementFileLine)
         std::ifstream ele(c.elementFile, std::ios::binary);
         ASSERT_TRUE(xml && ele) << c.name;
         const vomel::LandXmlLine imported = vomel::readLandXml(xml);
-        const auto expected = chain_support::prepareFrom(ele);
+        const auto expected = vomel::testing::prepareFrom(ele);
         const vomel::ramp::ElementChain& chain = *imported.chain;
 
         ASSERT_EQ(chain.elementCount, expected->elementCount) << c.name;
@@ -61,8 +61,8 @@ TEST(LandXmlReader, ImportedChainIsTheElementFileLine)
             EXPECT_NEAR(chain.elementLength[i], expected->elementLength[i], kSameLine) << c.name << " element " << i;
         }
         EXPECT_EQ(chain.nodeStation[1], expected->nodeStation[1]) << c.name;
-        const double end = chain_support::endStation(*expected);
-        EXPECT_DOUBLE_EQ(chain_support::endStation(chain), end) << c.name;
+        const double end = vomel::testing::endStation(*expected);
+        EXPECT_DOUBLE_EQ(vomel::testing::endStation(chain), end) << c.name;
         for (double s = expected->nodeStation[1] - 5.0; s <= end + 5.0; s += kStationStep) {
             const vomel::Point got = vomel::ramp::interchangeStationToXY(chain, s);
             const vomel::Point want = vomel::ramp::interchangeStationToXY(*expected, s);

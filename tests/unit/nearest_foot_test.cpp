@@ -93,7 +93,7 @@ struct Line {
 
 std::shared_ptr<const Alignment> elementLine(const std::string& text)
 {
-    return vomelbench::elementChainFrom(text);
+    return vomel::testing::elementChainFrom(text);
 }
 
 // Pairs of stations on different parts of the line lying close together:
@@ -183,7 +183,9 @@ TEST(NearestFoot, NearEquidistantPointsOnLinesThatComeBackNearThemselves)
                 EXPECT_NEAR(std::fabs(f.offset), target, kOffsetTolerance) << where;
                 const bool ambiguous = std::fabs(nearer) <= vomel::AMBIGUOUS_FOOT_DISTANCE;
                 EXPECT_EQ(f.ambiguous, ambiguous) << where;
-                if (ambiguous) EXPECT_NEAR(f.otherStation, other, kStationTolerance) << where;
+                if (ambiguous) {
+                    EXPECT_NEAR(f.otherStation, other, kStationTolerance) << where;
+                }
 
                 // The CSV row says so; the reference search stays the one-basin search.
                 vomel::SurveyPoint point{"P", p.at.x, p.at.y, 0.0, 1};

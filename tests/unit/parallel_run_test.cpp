@@ -41,18 +41,18 @@ protected:
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
-        alignment_ = vomeltest::generatedMainLine({4'000.0, 3'500'000.0, 500'000.0, 21});
-        points_ = vomelbench::generatedPoints([&](double s) { return alignment_->poseAt(s); },
+        alignment_ = vomel::testing::generatedMainLine({4'000.0, 3'500'000.0, 500'000.0, 21});
+        points_ = vomel::testing::generatedPoints([&](double s) { return alignment_->poseAt(s); },
                                               alignment_->startStation - 30, alignment_->endStation + 30, 1237,
                                               60.0, 3);
         coordinates_ = folder_ / "points.xy";
-        writeBytes(coordinates_, vomelbench::coordinateFileText(points_));
+        writeBytes(coordinates_, vomel::testing::coordinateFileText(points_));
     }
     void TearDown() override { fs::remove_all(folder_); }
 
     fs::path folder_;
     std::shared_ptr<const vomel::Alignment> alignment_;
-    std::vector<vomelbench::GeneratedPoint> points_;
+    std::vector<vomel::testing::GeneratedPoint> points_;
     fs::path coordinates_;
 };
 
@@ -127,7 +127,7 @@ TEST_F(ParallelRun, AFailureLateInTheFileLeavesTheOldResults)
 {
     const fs::path out = folder_ / "out.txt";
     writeBytes(out, "old results\r\n");
-    std::string text = vomelbench::coordinateFileText(points_);
+    std::string text = vomel::testing::coordinateFileText(points_);
     text += "BAD 3500000.0 5OO000.0\r\n";  // letter O for zero
     writeBytes(coordinates_, text);
     bool failed = false;

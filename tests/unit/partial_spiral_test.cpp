@@ -65,7 +65,7 @@ TEST(PartialSpiral, NearlyEqualRadiiKeepTheirPrecision)
         std::ostringstream file;
         file.precision(17);
         file << "0 0 0 0\n" << e.startRadius << ' ' << e.endRadius << ' ' << e.length << '\n';
-        const auto chain = chain_support::prepareFromText(file.str());
+        const auto chain = vomel::testing::prepareFromText(file.str());
         const vomel::Point expected = simpsonEnd(e.startRadius, e.endRadius, e.length);
         EXPECT_NEAR(chain->nodeX[2], expected.x, kIndependentCheck) << e.startRadius << " -> " << e.endRadius;
         EXPECT_NEAR(chain->nodeY[2], expected.y, kIndependentCheck) << e.startRadius << " -> " << e.endRadius;

@@ -83,10 +83,10 @@ TEST(CsvResults, StatusAndResidualOfEachPoint)
 TEST(CsvResults, FileRunWritesHeaderAndOneRowPerPoint)
 {
     const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, data("ele01_basic.ele"));
-    const vomeltest::ScratchFolder scratch;
+    const vomel::testing::ScratchFolder scratch;
     const std::string out = scratch.file("run.csv");
     vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), out);
-    const std::string text = vomeltest::contentsOf(out);
+    const std::string text = vomel::testing::contentsOf(out);
     std::ifstream xy(data("ele01_basic.xy"), std::ios::binary);
     const auto points = vomel::readCoordinateFile(xy);
     std::size_t lines = 0;
@@ -101,12 +101,12 @@ TEST(CsvResults, FileRunWritesHeaderAndOneRowPerPoint)
 TEST(CsvResults, ThreadsAndChunksChangeNoByte)
 {
     const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, data("ele01_basic.ele"));
-    const vomeltest::ScratchFolder scratch;
+    const vomel::testing::ScratchFolder scratch;
     const std::string baseline = scratch.file("one-thread.csv");
     vomel::RunOptions one;
     one.threads = 1;
     vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), baseline, {}, one);
-    const std::string expected = vomeltest::contentsOf(baseline);
+    const std::string expected = vomel::testing::contentsOf(baseline);
     ASSERT_GT(expected.size(), 1000u);
     for (const auto& [threads, chunk] : {std::pair{2u, std::size_t{7}}, std::pair{3u, std::size_t{1}}}) {
         vomel::RunOptions options;
@@ -114,7 +114,7 @@ TEST(CsvResults, ThreadsAndChunksChangeNoByte)
         options.chunkPoints = chunk;
         const std::string out = scratch.file("run-" + std::to_string(threads) + ".csv");
         vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), out, {}, options);
-        EXPECT_EQ(vomeltest::contentsOf(out), expected) << threads << " threads, chunks of " << chunk;
+        EXPECT_EQ(vomel::testing::contentsOf(out), expected) << threads << " threads, chunks of " << chunk;
     }
 }
 

@@ -97,8 +97,8 @@ TEST(ResultsDataLine, NonFiniteResultIsRefused)
                  vomel::GeometryFailure);
 }
 
-using vomeltest::contentsOf;
-using vomeltest::ScratchFolder;
+using vomel::testing::contentsOf;
+using vomel::testing::ScratchFolder;
 
 void writeFile(const std::string& path, const std::string& bytes)
 {

@@ -47,7 +47,7 @@ TEST(SampleIndex, FindsTheSampleTheScanFinds)
         const vomel::SampleTable table = vomel::buildSampleTable(c.start, c.end, c.line);
         const vomel::SampleIndex index(table);
         const vomel::Point origin = c.line(c.start);
-        vomelbench::Random random(42);
+        vomel::testing::Random random(42);
         std::vector<vomel::Point> points;
         // On the samples, half-way between them, near and far.
         for (std::size_t j = 0; j <= table.sampleCount + 1; j += 3) {

@@ -32,8 +32,8 @@ constexpr double kOffsetTolerance = 1e-6;   // metres
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 std::string example(const std::string& name) { return std::string(VOMEL_EXAMPLES_DIR) + "/" + name; }
 
-using vomeltest::contentsOf;
-using vomeltest::ScratchFolder;
+using vomel::testing::contentsOf;
+using vomel::testing::ScratchFolder;
 
 vomel::Solution solve(const vomel::Alignment& a, double x, double y)
 {

@@ -62,7 +62,7 @@ struct Line {
 
 TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
 {
-    const vomeltest::ScratchFolder scratch;
+    const vomel::testing::ScratchFolder scratch;
     for (double r : {250.0, -250.0}) {
         const std::string file = scratch.write("tangent.ele", rampFile(r));
         const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file);
@@ -93,7 +93,7 @@ TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
 // one element), and it is continuous across the key points.
 TEST(TangentAzimuth, AgreesWithTheForwardFunctionOnEveryElement)
 {
-    const vomeltest::ScratchFolder scratch;
+    const vomel::testing::ScratchFolder scratch;
     const std::string hairpin = data("mixed_hairpin.jdx");
     const Line lines[] = {
         {"complete spirals", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), ""},
@@ -132,7 +132,7 @@ TEST(TangentAzimuth, AgreesWithTheForwardFunctionOnEveryElement)
 // heading north (+X), left is west (-Y).
 TEST(OffsetPoint, SideAgreesWithTheBackCalculation)
 {
-    const vomeltest::ScratchFolder scratch;
+    const vomel::testing::ScratchFolder scratch;
     const std::string file = scratch.write("side.ele", rampFile(250.0));
     const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file);
 
@@ -156,7 +156,7 @@ TEST(OffsetPoint, SideAgreesWithTheBackCalculation)
 // offsets of up to 30 m either side, set out and solved again.
 TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
 {
-    const vomeltest::ScratchFolder scratch;
+    const vomel::testing::ScratchFolder scratch;
     const std::string longChain = scratch.write("long.dl", "2600 2550\r\n3500 3400\r\n");
     const std::string hairpin = data("mixed_hairpin.jdx");
     const std::string hairpinBreaks = scratch.write("roundtrip-hairpin.dl", "1500 1480\r\n2600 2700\r\n");
@@ -270,7 +270,7 @@ TEST(StationFile, ReadsStatedStationsAndNamesFaultyLines)
 // The whole run: a coordinate file that the back-calculation reads as it is.
 TEST(StakeoutRun, WritesACoordinateFileOrNothing)
 {
-    const vomeltest::ScratchFolder scratch;
+    const vomel::testing::ScratchFolder scratch;
     const auto a = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
                                               data("jd02_spiral_sym.dl"));
     const std::string stations = scratch.write("run.st", "\xB5\xE3" "1 B2700 -4.25 12.5\r\nP2 1800 3\r\n");
@@ -292,7 +292,7 @@ TEST(StakeoutRun, WritesACoordinateFileOrNothing)
     const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::computeStakeoutRun(*a, bad, kept); });
     EXPECT_EQ(failure.file(), bad);
     EXPECT_EQ(failure.line(), 2);
-    EXPECT_EQ(vomeltest::contentsOf(kept), "earlier results\r\n");
+    EXPECT_EQ(vomel::testing::contentsOf(kept), "earlier results\r\n");
     // No temporary file is left beside the destinations.
     EXPECT_EQ(scratch.entries(), (std::vector<std::string>{"bad.st", "kept.xy", "run.st", "run.xy"}));
 }
