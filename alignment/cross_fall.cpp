@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "alignment/station_search.h"
 #include "core/failure.h"
 #include "text/number_text.h"
 
@@ -34,10 +35,10 @@ SideSlopes CrossFall::slopesAt(double station) const
     requireFinite(station, "station");
     if (station <= rows_.front().station) return {rows_.front().left, rows_.front().right};
     if (station >= rows_.back().station) return {rows_.back().left, rows_.back().right};
-    const auto after = std::upper_bound(rows_.begin(), rows_.end(), station,
-                                        [](double s, const CrossFallRow& row) { return s < row.station; });
-    const CrossFallRow& b = *after;
-    const CrossFallRow& a = *(after - 1);
+    // Strictly inside the first and last rows: a is below the last row.
+    const std::size_t k = lastRowAtOrBefore(rows_, station);
+    const CrossFallRow& a = rows_[k];
+    const CrossFallRow& b = rows_[k + 1];
     // Stations strictly increase, so the span is not zero; its fraction stays
     // within [0, 1] and the slopes between the two rows' slopes.
     const double t = (station - a.station) / (b.station - a.station);

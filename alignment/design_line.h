@@ -11,15 +11,19 @@
 // cheap as the function object it replaces, and a caller needs no list of
 // the kinds there are.
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "alignment/length_unit.h"
 #include "core/line_pose.h"
 #include "core/point.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {
+
+class VerticalProfile;
 
 // A station where the curvature changes: ZH, HY, YH, HZ (ZY and YZ where a
 // curve has no spiral), or HH between two spirals of a ramp.
@@ -74,11 +78,24 @@ public:
     const ChainBreaks& chainBreaks() const { return chainBreaks_; }
     bool hasChainBreaks() const { return chainBreaks_.chainBreakCount != 0; }
 
+    // The vertical profile that came with the plan (a LandXML alignment's
+    // ProfAlign), or null. A profile file the user names takes its place.
+    const std::shared_ptr<const VerticalProfile>& ownProfile() const { return ownProfile_; }
+    // The unit of every length of the line: stations, offsets, coordinates
+    // and elevations (metres unless a LandXML file gives feet).
+    LengthUnit lengthUnit() const { return lengthUnit_; }
+
+    // Set by whoever reads the line, before it is shared.
+    void setOwnProfile(std::shared_ptr<const VerticalProfile> profile) { ownProfile_ = std::move(profile); }
+    void setLengthUnit(LengthUnit unit) { lengthUnit_ = unit; }
+
 protected:
     explicit DesignLine(const ChainBreaks& breaks) : chainBreaks_(breaks) {}
 
 private:
     ChainBreaks chainBreaks_;
+    std::shared_ptr<const VerticalProfile> ownProfile_;
+    LengthUnit lengthUnit_ = LengthUnit::Metre;
 };
 
 }  // namespace vomel

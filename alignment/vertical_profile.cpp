@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "alignment/station_search.h"
 #include "core/failure.h"
 #include "text/number_text.h"
 
@@ -98,10 +99,7 @@ void VerticalProfile::requireInside(double station) const
 std::size_t VerticalProfile::gradeIndex(double station) const
 {
     // The last point at or before the station, kept below the last point.
-    const auto after = std::upper_bound(points_.begin(), points_.end(), station,
-                                        [](double s, const GradePoint& p) { return s < p.station; });
-    const auto k = static_cast<std::size_t>(std::max<std::ptrdiff_t>(after - points_.begin() - 1, 0));
-    return std::min(k, points_.size() - 2);
+    return std::min(lastRowAtOrBefore(points_, station), points_.size() - 2);
 }
 
 double VerticalProfile::elevationAt(double station) const

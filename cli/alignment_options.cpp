@@ -1,5 +1,7 @@
 #include "cli/alignment_options.h"
 
+#include <cstdio>
+
 #include "cli/cli_failure.h"
 
 namespace vomel::cli {
@@ -43,6 +45,11 @@ int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& lin
 {
     return runReporting(Stage::Initialise, [&] {
         line = load();
+        // Every number read and written is in the file's unit: say which.
+        if (line->lengthUnit() != vomel::LengthUnit::Metre) {
+            std::fprintf(stderr, "vomel-cli: lengths in %s, as the LandXML file gives them\n",
+                         vomel::lengthUnitName(line->lengthUnit()));
+        }
         return EXIT_DONE;
     });
 }

@@ -27,7 +27,7 @@ struct AlignmentOptions {
 
     // Loads the line as the initialisation stage of a command: a failure is
     // reported as such and its exit status returned; EXIT_DONE with `line`
-    // set otherwise.
+    // set otherwise. A line in feet says so on standard error.
     int loadReporting(std::shared_ptr<const vomel::Alignment>& line) const;
 };
 

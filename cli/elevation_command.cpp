@@ -48,6 +48,7 @@ struct ElevationCommand {
         if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
         vomel::DesignSurface surface;
         if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
+        DesignOptions::requireProfile(surface);
 
         return runReporting(Stage::Compute, [&] {
             std::string out;
@@ -75,7 +76,7 @@ CommandRunner addElevationCommand(CLI::App& app)
     state->command = app.add_subcommand(
         "elevation", "Print the design elevation at each STATION, on the centre line or at --offset from it");
     state->alignment.addTo(*state->command);
-    state->design.addTo(*state->command, true);
+    state->design.addTo(*state->command);
     state->command->add_option("--offset", state->offset,
                                "Distance from the line in metres, left positive, right negative (default 0)");
     state->command->allow_extras();

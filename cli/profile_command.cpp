@@ -28,6 +28,7 @@ struct ProfileCommand {
         if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
         vomel::DesignSurface surface;
         if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
+        DesignOptions::requireProfile(surface);
 
         return runReporting(Stage::Compute, [&] {
             const vomel::CurveTable table = vomel::verticalCurveTable(*surface.profile, line->chainBreaks());
@@ -50,8 +51,8 @@ CommandRunner addProfileCommand(CLI::App& app)
                    "E and the curve's ends");
     state->alignment.addTo(*state->command);
     state->command->add_option("--profile", state->design.profileFile,
-                               "Profile file: \"station elevation [radius]\" per grade point")
-        ->required();
+                               "Profile file: \"station elevation [radius]\" per grade point; without it, the "
+                               "LandXML alignment's ProfAlign");
     state->command->add_option("--format", state->format, "Output format")
         ->check(CLI::IsMember({"text", "csv"}))
         ->capture_default_str();

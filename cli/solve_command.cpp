@@ -65,7 +65,10 @@ struct SolveCommand {
     {
         std::shared_ptr<const vomel::Alignment> line;
         if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
-        if (design.given() && format != "csv") throw UsageError("--profile needs --format csv");
+        if (format != "csv") {
+            if (!design.profileFile.empty()) throw UsageError("--profile needs --format csv");
+            if (!design.crossFallFile.empty()) throw UsageError("--crossfall needs --format csv");
+        }
         vomel::DesignSurface surface;
         if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
 
@@ -79,7 +82,7 @@ struct SolveCommand {
             const std::string destination = outputFile.empty() ? "/dev/stdout" : outputFile;
             auto report = [progress](long i, long count) { (*progress)(i, count); };
             if (format == "csv") {
-                const vomel::CsvColumns columns{design.given() ? &surface : nullptr,
+                const vomel::CsvColumns columns{surface.profile ? &surface : nullptr,
                                                 options.pointsFormat == vomel::PointsFormat::Cass};
                 vomel::computeCsvRun(*line, columns, pointsFile, destination, report, options);
             } else {
@@ -106,7 +109,7 @@ CommandRunner addSolveCommand(CLI::App& app)
                      "CSV's code column)")
         ->check(CLI::IsMember({"plain", "cass"}))
         ->capture_default_str();
-    state->design.addTo(*state->command, false);
+    state->design.addTo(*state->command);
     state->command->add_option("--output", state->outputFile,
                                "Results file to write (replaced only when complete); standard output if omitted");
     state->command->add_option("--encoding", state->encoding, "Encoding of the results header")

@@ -29,7 +29,7 @@ struct StakeoutCommand {
 
         return runReporting(Stage::Compute, [&] {
             vomel::StakeoutOptions options;
-            options.design = design.given() ? &surface : nullptr;
+            options.design = surface.profile ? &surface : nullptr;
             options.outputFormat = outputFormat == "cass" ? vomel::PointsFormat::Cass : vomel::PointsFormat::Plain;
             vomel::computeStakeoutRun(*line, stationsFile, outputFile.empty() ? "/dev/stdout" : outputFile, {},
                                       options);
@@ -57,7 +57,7 @@ CommandRunner addStakeoutCommand(CLI::App& app)
                      "plain: label X Y elevation; cass: CASS data name,,E,N,elevation for a controller")
         ->check(CLI::IsMember({"plain", "cass"}))
         ->capture_default_str();
-    state->design.addTo(*state->command, false);
+    state->design.addTo(*state->command);
     state->command->add_option("--output", state->outputFile,
                                "Coordinate file to write (replaced only when complete); standard output if omitted");
     return [state] { return state->run(); };

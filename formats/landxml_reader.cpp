@@ -49,14 +49,19 @@ FileElement elementAt(const std::string& kind, long line)
 // Where a message points: the alignment, and the element when there is one.
 class Place {
 public:
-    Place(const landxml::Document& document, std::string alignmentName)
-        : document_(document), alignment_(std::move(alignmentName))
+    Place(const landxml::Document& document, std::string alignmentName, LengthUnit unit)
+        : document_(document), alignment_(std::move(alignmentName)), unit_(unit)
     {
     }
 
     [[noreturn]] void fail(const pugi::xml_node& node, const std::string& reason) const
     {
         throw FormatFailure("alignment \"" + alignment_ + "\": " + reason, document_.lineOf(node));
+    }
+
+    [[noreturn]] void failAtLine(long line, const std::string& reason) const
+    {
+        throw FormatFailure("alignment \"" + alignment_ + "\": " + reason, line);
     }
 
     [[noreturn]] void fail(int index, const FileElement& element, const std::string& reason) const
@@ -68,12 +73,19 @@ public:
 
     const landxml::Document& document() const { return document_; }
 
+    // A length of the file, in its unit, for a message.
+    std::string length(double value) const
+    {
+        return vomel::formatFixed(value, 4) + " " + lengthUnitSymbol(unit_);
+    }
+    // A distance given in metres, in the file's unit.
+    double fromMetres(double metres) const { return metres / metresPerUnit(unit_); }
+
 private:
     const landxml::Document& document_;
     std::string alignment_;
+    LengthUnit unit_;
 };
-
-std::string metres(double value) { return vomel::formatFixed(value, 4) + " m"; }
 
 std::string degrees(double radians) { return vomel::formatFixed(radians * 180.0 / PI, 6) + "°"; }
 
@@ -314,8 +326,8 @@ void checkContinuity(const Place& place, const ElementChain& chain, const std::v
         const FileElement& element = elements[k];
         if (i > 1) {
             const double gap = distance(elements[k - 1].end, element.start);
-            if (gap > LANDXML_GAP_TOLERANCE) {
-                place.fail(i, element, "its Start lies " + metres(gap) + " from the End of element " +
+            if (gap > place.fromMetres(LANDXML_GAP_TOLERANCE)) {
+                place.fail(i, element, "its Start lies " + place.length(gap) + " from the End of element " +
                                            std::to_string(i - 1) + " (a gap)");
             }
         }
@@ -339,8 +351,8 @@ void checkContinuity(const Place& place, const ElementChain& chain, const std::v
             previousIndex = i;
         }
         const double drift = distance(element.end, nodePoint(chain, i + 1));
-        if (drift > LANDXML_LAYOUT_TOLERANCE) {
-            place.fail(i, element, "its End lies " + metres(drift) +
+        if (drift > place.fromMetres(LANDXML_LAYOUT_TOLERANCE)) {
+            place.fail(i, element, "its End lies " + place.length(drift) +
                                        " from where its radii and length, laid out from the first Start, put it");
         }
     }
@@ -360,21 +372,46 @@ pugi::xml_node chooseAlignment(const landxml::Document& document, const std::str
     throw FormatFailure("no alignment is called \"" + name + "\"; the file holds " + known);
 }
 
-// Lengths and coordinates are taken as metres. A file that declares another
-// length unit (Imperial feet, or Metric millimetres or kilometres) is
-// refused rather than read at the wrong scale.
-void checkLengthUnit(const landxml::Document& document)
+// The unit of the file's lengths: metres when its Units say nothing else
+// or hold a Metric block in metres; feet when they hold no Metric and an
+// Imperial block in US survey or international feet. A file that declares
+// another unit (millimetres, kilometres, inches, miles), or elevations in
+// another unit than its lengths, is refused rather than read at the wrong
+// scale.
+LengthUnit lengthUnitOf(const landxml::Document& document)
 {
     const pugi::xml_node units = landxml::childNamed(document.root(), "Units");
-    if (!units) return;
-    for (const pugi::xml_node& system : units.children()) {
-        if (system.type() != pugi::node_element) continue;
-        const std::string unit = system.attribute("linearUnit").value();
-        if (unit.empty() || unit == "meter" || unit == "metre") continue;
-        throw FormatFailure("lengths are in " + unit + " (" + landxml::localName(system) +
-                                " linearUnit); only files in metres can be imported",
+    if (!units) return LengthUnit::Metre;
+    const pugi::xml_node metric = landxml::childNamed(units, "Metric");
+    const pugi::xml_node imperial = landxml::childNamed(units, "Imperial");
+    const pugi::xml_node system = metric ? metric : imperial;
+    if (!system) return LengthUnit::Metre;
+
+    auto refuse = [&](const char* attribute, const std::string& unit) {
+        throw FormatFailure(std::string(attribute == std::string("linearUnit") ? "lengths" : "elevations") +
+                                " are in " + unit + " (" + landxml::localName(system) + " " + attribute +
+                                "); only files in metres, US survey feet or international feet can be imported",
                             document.lineOf(system));
+    };
+    const std::string linear = system.attribute("linearUnit").value();
+    const std::string elevation = system.attribute("elevationUnit").value();
+    if (metric) {
+        if (!linear.empty() && linear != "meter" && linear != "metre") refuse("linearUnit", linear);
+        if (!elevation.empty() && elevation != "meter" && elevation != "metre") refuse("elevationUnit", elevation);
+        return LengthUnit::Metre;
     }
+    LengthUnit unit = LengthUnit::Metre;
+    if (linear == "USSurveyFoot") {
+        unit = LengthUnit::UsSurveyFoot;
+    } else if (linear == "IntnlFoot" || linear == "foot") {
+        unit = LengthUnit::InternationalFoot;
+    } else {
+        refuse("linearUnit", linear.empty() ? std::string("an unnamed unit") : linear);
+    }
+    if (!elevation.empty() && elevation != linear && elevation != "foot" && elevation != "feet") {
+        refuse("elevationUnit", elevation);
+    }
+    return unit;
 }
 
 double startStationOf(const Place& place, const pugi::xml_node& alignment)
@@ -387,6 +424,104 @@ double startStationOf(const Place& place, const pugi::xml_node& alignment)
     }
     if (beyondRange(*value)) place.fail(alignment, rangeReason("staStart"));
     return *value;
+}
+
+// One element of a ProfAlign: a grade point and the length of the
+// symmetric vertical curve there (0 for none).
+struct FileGradePoint {
+    GradePoint point;
+    double curveLength = 0.0;
+};
+
+FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node)
+{
+    const std::string kind = landxml::localName(node);
+    FileGradePoint read;
+    read.point.line = place.document().lineOf(node);
+    auto length = [&](const char* attribute) {
+        const pugi::xml_attribute found = node.attribute(attribute);
+        if (!found) place.fail(node, "ProfAlign " + kind + ": the " + attribute + " attribute is missing");
+        const auto value = landxml::parseXmlNumber(found.value());
+        if (!value || !std::isfinite(*value) || *value < 0.0) {
+            place.fail(node, "ProfAlign " + kind + ": " + attribute + " is not a non-negative number: \"" +
+                                 found.value() + "\"");
+        }
+        if (beyondRange(*value)) place.fail(node, "ProfAlign " + kind + ": " + rangeReason(attribute));
+        return *value;
+    };
+    if (kind == "ParaCurve") {
+        read.curveLength = length("length");
+    } else if (kind == "UnsymParaCurve") {
+        const double in = length("lengthIn");
+        const double out = length("lengthOut");
+        if (std::fabs(in - out) > LANDXML_SYMMETRY_TOLERANCE * (in + out)) {
+            place.fail(node, "ProfAlign UnsymParaCurve: lengthIn " + vomel::formatGeneral(in) + " and lengthOut " +
+                                 vomel::formatGeneral(out) +
+                                 " differ; only symmetric vertical curves can be imported");
+        }
+        read.curveLength = in + out;
+    } else if (kind == "CircCurve") {
+        place.fail(node, "ProfAlign CircCurve: circular vertical curves cannot be imported; give the curve as a "
+                         "ParaCurve (a parabola, R = length / |i1 - i2|)");
+    } else if (kind != "PVI") {
+        place.fail(node, "ProfAlign holds a " + kind + "; only PVI, ParaCurve and UnsymParaCurve can be imported");
+    }
+    const auto values = landxml::parseNumberList(node.child_value());
+    if (!values || values->size() != 2 || !std::isfinite((*values)[0]) || !std::isfinite((*values)[1])) {
+        place.fail(node, "ProfAlign " + kind + " is not \"station elevation\": \"" +
+                             std::string(node.child_value()).substr(0, 80) + "\"");
+    }
+    if (beyondRange((*values)[0]) || beyondRange((*values)[1])) {
+        place.fail(node, "ProfAlign " + kind + ": " + rangeReason("the station or elevation"));
+    }
+    read.point.station = (*values)[0];
+    read.point.elevation = (*values)[1];
+    return read;
+}
+
+// The grade points of the first ProfAlign among the alignment's Profile
+// elements, with the radius of each vertical curve worked out from its
+// length and the grades on either side; nullopt when there is none.
+std::optional<VerticalProfile> readProfAlign(const Place& place, const pugi::xml_node& alignment)
+{
+    pugi::xml_node profAlign;
+    for (const pugi::xml_node& profile : landxml::childrenNamed(alignment, "Profile")) {
+        profAlign = landxml::childNamed(profile, "ProfAlign");
+        if (profAlign) break;
+    }
+    if (!profAlign) return std::nullopt;
+
+    std::vector<FileGradePoint> read;
+    for (const pugi::xml_node& node : profAlign.children()) {
+        if (node.type() != pugi::node_element || landxml::localName(node) == "Feature") continue;
+        read.push_back(readProfileElement(place, node));
+    }
+    if (read.size() < 2) {
+        place.fail(profAlign, "its ProfAlign holds " + std::to_string(read.size()) +
+                                  " grade points; a profile needs at least two");
+    }
+    std::vector<GradePoint> points;
+    for (const FileGradePoint& r : read) points.push_back(r.point);
+    try {
+        // The grades come from the grade points alone; then R = length / |i1 - i2|.
+        const VerticalProfile grades(points);
+        for (std::size_t k = 0; k < read.size(); ++k) {
+            if (read[k].curveLength == 0.0) continue;
+            if (k == 0 || k + 1 == read.size()) {
+                throw FormatFailure(std::string("the ") + (k == 0 ? "first" : "last") +
+                                        " grade point has a vertical curve: a vertical curve needs a grade on "
+                                        "both sides",
+                                    read[k].point.line);
+            }
+            const double radius = read[k].curveLength / std::fabs(grades.gradeAfter(k - 1) - grades.gradeAfter(k));
+            // No change of grade: the parabola is the grade itself.
+            points[k].radius = std::isfinite(radius) ? radius : 0.0;
+        }
+        return VerticalProfile(std::move(points));
+    } catch (const FormatFailure& failure) {
+        place.failAtLine(failure.line() != 0 ? failure.line() : place.document().lineOf(profAlign),
+                         "ProfAlign: " + failure.reason());
+    }
 }
 
 // A number for the listing: INF and the like count as absent, so that no
@@ -441,11 +576,11 @@ std::vector<LandXmlAlignmentInfo> listLandXmlAlignments(std::istream& in)
 LandXmlLine readLandXml(std::istream& in, const std::string& alignmentName)
 {
     const landxml::Document document(in);
-    checkLengthUnit(document);
-    const pugi::xml_node alignment = chooseAlignment(document, alignmentName);
     LandXmlLine imported;
+    imported.unit = lengthUnitOf(document);
+    const pugi::xml_node alignment = chooseAlignment(document, alignmentName);
     imported.name = alignment.attribute("name").value();
-    const Place place(document, imported.name);
+    const Place place(document, imported.name, imported.unit);
 
     const std::vector<FileElement> elements = readElements(place, alignment);
     auto chain = std::make_shared<ElementChain>();
@@ -472,6 +607,7 @@ LandXmlLine readLandXml(std::istream& in, const std::string& alignmentName)
     const double endStation = chain->nodeStation[chain->elementCount + 1];
     imported.chainBreaks = readStationEquations(place, alignment, endStation);
     imported.chain = std::move(chain);
+    imported.profile = readProfAlign(place, alignment);
     return imported;
 }
 

@@ -1,13 +1,25 @@
 #pragma once
 // Interchange lines exchanged as LandXML 1.2: the horizontal geometry of an
 // alignment (Alignments/Alignment/CoordGeom with Line, Curve and clothoid
-// Spiral elements) read into an element chain, and its station equations
-// (StaEquation) into a chain-break table.
+// Spiral elements) read into an element chain, its station equations
+// (StaEquation) into a chain-break table, and its vertical profile
+// (Profile/ProfAlign) into grade points with vertical curves.
 //
 // LandXML writes points as "northing easting [elevation]": the northing is
 // X here. A curve or spiral turning "cw" turns from +X towards +Y, which is
-// a positive radius in the chain. Lengths are metres: a file whose Units
-// declare another linear unit is refused. The start point is the first element's
+// a positive radius in the chain. Lengths are metres, or feet when the
+// file's Units hold no Metric and an Imperial linearUnit of USSurveyFoot or
+// IntnlFoot ("foot" too): the line is then read and computed in feet, every
+// length in the file's own unit. Any other unit is refused.
+//
+// The profile is the first ProfAlign of the alignment's Profile elements:
+// PVI "station elevation" grade points, ParaCurve (a symmetric parabola of
+// the given length, R = length / |i1 - i2|) and UnsymParaCurve with equal
+// lengthIn and lengthOut (the same parabola). Its stations are the
+// alignment's continuous stations, counted from staStart. A CircCurve, an
+// unsymmetric parabola or any other element is refused, naming its line.
+//
+// The start point is the first element's
 // Start, the start station the alignment's staStart, and the start azimuth
 // the direction that makes the first element, laid out from its start
 // radius, end radius and length, end at its End point. Every later element
@@ -15,9 +27,12 @@
 
 #include <istream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "alignment/length_unit.h"
+#include "alignment/vertical_profile.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {
@@ -30,6 +45,8 @@ struct ElementChain;
 // LandXML file states each element's Start and End; the chain is laid out
 // from the first Start alone, so these bound how far the file's own points
 // may stray from the line that is imported.
+//
+// Both are metres; a file in feet is held to the same distances.
 //
 // An element's Start may lie this far (metres) from the previous End.
 inline constexpr double LANDXML_GAP_TOLERANCE = 0.001;
@@ -53,12 +70,20 @@ struct LandXmlAlignmentInfo {
     long line = 0;           // line of the Alignment element in the file
 };
 
+// A ParaCurve's length and its UnsymParaCurve's lengthIn and lengthOut may
+// differ by this share of the curve's length and still be one symmetric
+// parabola (a rounding of the numbers written, not a design).
+inline constexpr double LANDXML_SYMMETRY_TOLERANCE = 1e-9;
+
 // An imported alignment: the prepared chain (ready for
-// interchangeStationToXY) and its chain breaks.
+// interchangeStationToXY), its chain breaks, its profile when it has a
+// ProfAlign, and the unit of all its lengths.
 struct LandXmlLine {
     std::string name;
     std::shared_ptr<const ramp::ElementChain> chain;
     vomel::ChainBreaks chainBreaks;
+    std::optional<VerticalProfile> profile;
+    LengthUnit unit = LengthUnit::Metre;
 };
 
 // True when the stream's first non-blank character (after a byte-order
@@ -74,9 +99,11 @@ std::vector<LandXmlAlignmentInfo> listLandXmlAlignments(std::istream& in);
 // Imports the alignment called `alignmentName`, or the first one when the
 // name is empty. A malformed document, no alignment, an unknown name, an
 // element other than Line, Curve or clothoid Spiral, a missing or invalid
-// attribute or point, or a gap or kink between consecutive elements beyond
-// the tolerances above, or a length unit other than metres, is a vomel::FormatFailure naming the alignment, the
-// element and its line.
+// attribute or point, a gap or kink between consecutive elements beyond
+// the tolerances above, a length unit other than metres or feet, or a
+// profile that cannot be read (see above; a fault of the grade points as a
+// profile file names it), is a vomel::FormatFailure naming the alignment,
+// the element and its line.
 LandXmlLine readLandXml(std::istream& in, const std::string& alignmentName = {});
 
 }  // namespace vomel

@@ -2,7 +2,7 @@
 
 #include "session/curve_table.h"
 #include "core/failure.h"
-#include "text/number_text.h"
+#include "text/fast_number_text.h"
 #include "session/session.h"
 
 namespace vomel {
@@ -30,18 +30,29 @@ std::string csvResultsHeader(const CsvColumns& columns)
 std::string csvResultsLine(const Alignment& alignment, const CsvColumns& columns, const SurveyPoint& point,
                            const Solution& solution)
 {
-    std::string line = csvResultsLine(alignment, point, solution);
-    if (columns.design == nullptr && !columns.code) return line;
-    line.resize(line.size() - LINE_END_BYTES);
+    std::string line;
+    appendCsvResultsLine(line, alignment, columns, point, solution);
+    return line;
+}
+
+void appendCsvResultsLine(std::string& out, const Alignment& alignment, const CsvColumns& columns,
+                          const SurveyPoint& point, const Solution& solution)
+{
+    appendCsvResultsLine(out, alignment, point, solution);
+    if (columns.design == nullptr && !columns.code) return;
+    out.resize(out.size() - LINE_END_BYTES);
     if (columns.design != nullptr) {
         const auto design = columns.design->elevationAt(solution.station, solution.offset);
-        line += ",";
-        if (design) line += formatGeneral(*design);
-        line += ",";
-        if (design && point.hasElevation) line += formatGeneral(requireFinite(point.elevation - *design, "dz"));
+        out += ',';
+        if (design) appendGeneral(out, *design);
+        out += ',';
+        if (design && point.hasElevation) appendGeneral(out, requireFinite(point.elevation - *design, "dz"));
     }
-    if (columns.code) line += "," + csvCell(point.code);
-    return line + "\r\n";
+    if (columns.code) {
+        out += ',';
+        out += csvCell(point.code);
+    }
+    out += "\r\n";
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user names them
@@ -51,6 +62,10 @@ void computeCsvRun(const Alignment& alignment, const CsvColumns& columns, const 
     const ResultsLayout layout{csvResultsHeader(columns),
                                [&alignment, columns](const SurveyPoint& point, const Solution& solution) {
                                    return csvResultsLine(alignment, columns, point, solution);
+                               },
+                               [&alignment, columns](std::string& out, const SurveyPoint& point,
+                                                     const Solution& solution) {
+                                   appendCsvResultsLine(out, alignment, columns, point, solution);
                                }};
     computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options);
 }

@@ -22,6 +22,9 @@ std::string csvResultsHeader(const CsvColumns& columns);
 
 std::string csvResultsLine(const Alignment& alignment, const CsvColumns& columns, const SurveyPoint& point,
                            const Solution& solution);
+// The same bytes appended to `out`: no string per number or per row.
+void appendCsvResultsLine(std::string& out, const Alignment& alignment, const CsvColumns& columns,
+                          const SurveyPoint& point, const Solution& solution);
 
 // computeCsvRun with the added columns; options.pointsFormat says how the
 // coordinate file is written.

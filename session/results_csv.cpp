@@ -4,6 +4,7 @@
 
 #include "session/curve_table.h"
 #include "core/failure.h"
+#include "text/fast_number_text.h"
 #include "text/number_text.h"
 #include "session/session.h"
 
@@ -37,29 +38,51 @@ std::string csvResultsHeader()
 
 std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point, const Solution& solution)
 {
+    std::string line;
+    appendCsvResultsLine(line, alignment, point, solution);
+    return line;
+}
+
+void appendCsvResultsLine(std::string& out, const Alignment& alignment, const SurveyPoint& point,
+                          const Solution& solution)
+{
     const vomel::StatedStation stated = vomel::chainStationLetter(alignment.chainBreaks(), solution.station);
     const Point rebuilt = offsetPoint(alignment, solution.station, solution.offset);
     const double residual = std::hypot(rebuilt.x - point.x, rebuilt.y - point.y);
-    std::string line = csvCell(point.label);
-    for (double value : {point.x, point.y}) line += "," + formatGeneral(value);
-    line += ",";
-    if (alignment.hasChainBreaks()) line += stated.letter;
-    for (double value : {stated.stated, solution.offset, solution.footX, solution.footY, point.elevation}) {
-        line += "," + formatGeneral(value);
+    if (point.label.find_first_of(",\"\r\n") == std::string::npos) {
+        out += point.label;
+    } else {
+        out += csvCell(point.label);
     }
-    line += std::string(",") + (solution.ambiguous ? "ambiguous" : footStatus(alignment, solution.station));
-    line += "," + formatGeneral(requireFinite(residual, "residual"));
-    line += ",";
-    if (solution.ambiguous) line += statedStationCell(alignment, solution.otherStation);
-    return line + "\r\n";
+    for (double value : {point.x, point.y}) {
+        out += ',';
+        appendGeneral(out, value);
+    }
+    out += ',';
+    if (alignment.hasChainBreaks()) out += stated.letter;
+    for (double value : {stated.stated, solution.offset, solution.footX, solution.footY, point.elevation}) {
+        out += ',';
+        appendGeneral(out, value);
+    }
+    out += ',';
+    out += solution.ambiguous ? "ambiguous" : footStatus(alignment, solution.station);
+    out += ',';
+    appendGeneral(out, requireFinite(residual, "residual"));
+    out += ',';
+    if (solution.ambiguous) out += statedStationCell(alignment, solution.otherStation);
+    out += "\r\n";
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user names them
 void computeCsvRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                    const ProgressCallback& progress, const RunOptions& options)
 {
-    const ResultsLayout layout{csvResultsHeader(), [&alignment](const SurveyPoint& point, const Solution& solution) {
+    const ResultsLayout layout{csvResultsHeader(),
+                               [&alignment](const SurveyPoint& point, const Solution& solution) {
                                    return csvResultsLine(alignment, point, solution);
+                               },
+                               [&alignment](std::string& out, const SurveyPoint& point, const Solution& solution) {
+                                   appendCsvResultsLine(out, alignment, point, solution);
                                }};
     computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options);
 }

@@ -33,6 +33,9 @@ std::string csvResultsHeader();
 
 // The row of one solved point with its CR LF.
 std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point, const Solution& solution);
+// The same bytes appended to `out`, without a string per number.
+void appendCsvResultsLine(std::string& out, const Alignment& alignment, const SurveyPoint& point,
+                          const Solution& solution);
 
 // The file run of computeFileRun writing CSV rows: streamed a chunk at a
 // time, the chosen algorithm on the chosen number of threads (the rows do

@@ -16,6 +16,7 @@
 #include "formats/element_file.h"
 #include "alignment/main_line_alignment.h"
 #include "alignment/ramp_alignment.h"
+#include "alignment/vertical_profile.h"
 #include "text/number_text.h"
 #include "formats/results_line_append.h"
 
@@ -83,7 +84,10 @@ std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std
 {
     return readWholeFile(path, [&alignmentName](std::istream& in) -> std::shared_ptr<const DesignLine> {
         LandXmlLine imported = readLandXml(in, alignmentName);
-        return std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
+        auto line = std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
+        if (imported.profile) line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
+        line->setLengthUnit(imported.unit);
+        return line;
     });
 }
 

@@ -52,6 +52,8 @@ struct Alignment {
     Solution solve(double x, double y, SolverChoice solver = SolverChoice::Fast) const;
     const ChainBreaks& chainBreaks() const { return line->chainBreaks(); }
     bool hasChainBreaks() const { return line->hasChainBreaks(); }
+    // The unit of every length (metres, or the feet of a LandXML file).
+    LengthUnit lengthUnit() const { return line->lengthUnit(); }
 };
 
 // Longest line accepted, in metres: the sample table holds one point per
@@ -66,7 +68,8 @@ std::shared_ptr<const vomel::mainline::MainLine> loadMainLine(const std::string&
 vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double endStation);
 
 // A LandXML file's alignment `alignmentName` (the first when empty),
-// imported into an element chain with its station equations as chain breaks.
+// imported into an element chain with its station equations as chain breaks,
+// its ProfAlign as the line's own profile and the file's length unit.
 std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std::string& alignmentName = {});
 
 // The alignments a LandXML file holds, for the user to choose from.

@@ -248,6 +248,21 @@ const CliCase kCases[] = {
     {"elevation_k_form_of_1000_m", {"elevation", "--jd", "{data}/straight.jdx", "--profile", "{data}/straight.profile",
                                     "K1+1001"}, 1, "", "the metres after + are 1000 or more: \"K1+1001\""},
     {"elevation_without_profile", {"elevation", "--jd", "{data}/straight.jdx", "500"}, 1, "", "--profile"},
+    // The profile read with a LandXML alignment (its ProfAlign), in feet:
+    // the same crest as straight.profile, every length in the file's unit.
+    {"elevation_from_landxml_profile_in_feet", {"elevation", "--landxml", "{data}/straight_feet.xml", "500",
+                                                "K0+300", "1000"}, 0, "16\n14\n8\n",
+     "vomel-cli: lengths in US survey feet, as the LandXML file gives them"},
+    {"profile_file_takes_the_place_of_landxml_profile",
+     {"elevation", "--landxml", "{data}/straight_feet.xml", "--profile", "{data}/straight.profile", "--crossfall",
+      "{data}/straight.crossfall", "--offset", "-5", "500"}, 0, "15.800000000000001\n", ""},
+    {"stakeout_with_landxml_profile", {"stakeout", "--landxml", "{data}/straight_feet.xml", "--stations",
+                                       "{data}/profile_stations.txt", "--output-format", "cass"}, 0,
+     "S1,,-5,400,16\r\nS2,,2,200,99\r\n", ""},
+    {"elevation_on_landxml_without_profile", {"elevation", "--elements", "{data}/straight.ele", "500"}, 1, "",
+     "no profile: give --profile FILE, or a LandXML alignment with a Profile/ProfAlign"},
+    {"ramp_example_profile", {"elevation", "--landxml", "{examples}/ramp.xml", "A300", "B560"}, 0,
+     "159.69999999999999\n163.59999999999999\n", ""},
     {"profile_table_csv", {"profile", "--jd", "{data}/straight.jdx", "--profile", "{data}/straight.profile",
                            "--format", "csv"}, 0,
      "grade_point,station,elevation,grade_in_%,grade_out_%,R,T,E,type,start_station,start_elevation,end_station,"
@@ -422,6 +437,9 @@ TEST_P(CliDesignMalformed, ExactMessage)
         break;
     case malformed::DesignKind::CassPoints:
         args = {"solve", "--jd", "{data}/straight.jdx", "--points", path, "--points-format", "cass"};
+        break;
+    case malformed::DesignKind::LandXml:
+        args = {"elevation", "--landxml", path, "500"};
         break;
     }
     const fs::path workDir = fs::temp_directory_path() / ("vomel_cli_design_" + std::string(c.file));

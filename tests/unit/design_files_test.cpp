@@ -41,6 +41,9 @@ TEST(DesignFiles, MalformedCorpusNamesFileLineAndReason)
             case malformed::DesignKind::CrossFall:
                 vomel::loadCrossFall(path, line->chainBreaks());
                 break;
+            case malformed::DesignKind::LandXml:
+                vomel::loadLandXml(path);
+                break;
             case malformed::DesignKind::CassPoints: {
                 vomel::RunOptions options;
                 options.pointsFormat = vomel::PointsFormat::Cass;

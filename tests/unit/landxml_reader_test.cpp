@@ -143,6 +143,23 @@ TEST(LandXmlReader, ArcOfRadius9999IsNotAStraight)
     EXPECT_NEAR(line.chain->nodeAzimuth[2], deflection, 1e-12);
 }
 
+// singleElement with a Units block: lines 1 and 2 are <LandXML> and
+// <Units>, the system on line 3, the alignment from line 5.
+std::string withUnits(const std::string& system, const std::string& element)
+{
+    const std::string head = "<?xml version=\"1.0\"?>\n<LandXML version=\"1.2\">\n";
+    return "<LandXML>\n<Units>\n" + system + "\n</Units>\n" + singleElement(element).substr(head.size());
+}
+
+// A straight 1000 m from station 1000 with a ProfAlign: PVI 1000 at 100 m
+// (line 10), `middle` (line 11), PVI 2000 at 100 m (line 12).
+std::string withProfile(const std::string& middle, const std::string& first = "<PVI>1000 100</PVI>")
+{
+    return singleElement("<Line><Start>0 0</Start><End>1000 0</End></Line>",
+                         "<Profile name=\"P\">\n<ProfAlign name=\"design\">\n" + first + "\n" + middle +
+                             "\n<PVI>2000 100</PVI>\n</ProfAlign>\n</Profile>\n");
+}
+
 struct FailureCase {
     const char* name;
     std::string text;
@@ -199,9 +216,35 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
          "", "element 2 (Line): its End lies 0.1000 m from where", 7},
         {"bad station equation", singleElement(line100, "<StaEquation staBack=\"x\" staAhead=\"1100\"/>\n"), "",
          "StaEquation: staBack is missing or not a number", 8},
-        {"lengths in feet", "<LandXML>\n<Units>\n<Imperial linearUnit=\"USSurveyFoot\"/>\n</Units>\n" +
-                                singleElement(line100).substr(std::string("<?xml version=\"1.0\"?>\n<LandXML version=\"1.2\">\n").size()),
-         "", "lengths are in USSurveyFoot (Imperial linearUnit); only files in metres", 3},
+        {"lengths in inches", withUnits("<Imperial linearUnit=\"inch\"/>", line100), "",
+         "lengths are in inch (Imperial linearUnit); only files in metres, US survey feet or international feet", 3},
+        {"lengths in millimetres", withUnits("<Metric linearUnit=\"millimeter\"/>", line100), "",
+         "lengths are in millimeter (Metric linearUnit)", 3},
+        {"elevations in metres, lengths in feet",
+         withUnits("<Imperial linearUnit=\"USSurveyFoot\" elevationUnit=\"meter\"/>", line100), "",
+         "elevations are in meter (Imperial elevationUnit)", 3},
+        {"circular vertical curve", withProfile("<CircCurve length=\"100\" radius=\"3000\">1500 110</CircCurve>"),
+         "", "alignment \"A\": ProfAlign CircCurve: circular vertical curves cannot be imported", 11},
+        {"unsymmetric parabola",
+         withProfile("<UnsymParaCurve lengthIn=\"50\" lengthOut=\"70\">1500 110</UnsymParaCurve>"), "",
+         "ProfAlign UnsymParaCurve: lengthIn 50 and lengthOut 70 differ", 11},
+        {"curve without its length", withProfile("<ParaCurve>1500 110</ParaCurve>"), "",
+         "ProfAlign ParaCurve: the length attribute is missing", 11},
+        {"negative curve length", withProfile("<ParaCurve length=\"-5\">1500 110</ParaCurve>"), "",
+         "ProfAlign ParaCurve: length is not a non-negative number: \"-5\"", 11},
+        {"grade point with one number", withProfile("<PVI>1500</PVI>"), "",
+         "ProfAlign PVI is not \"station elevation\": \"1500\"", 11},
+        {"other profile element", withProfile("<Spiral/>"), "", "ProfAlign holds a Spiral; only PVI, ParaCurve", 11},
+        {"grade points out of order", withProfile("<PVI>900 110</PVI>"), "",
+         "ProfAlign: the station 900 does not follow the previous grade point's 1000", 11},
+        // 1000 -> 1500 rises 10 m (+2 %), 1500 -> 2000 falls 10 m (-2 %): a
+        // curve 1200 long reaches 600 beyond either side.
+        {"curve longer than its grades", withProfile("<ParaCurve length=\"1200\">1500 110</ParaCurve>"), "",
+         "ProfAlign: the vertical curve (T = 600 m) is longer than the grade before it (500 m)", 11},
+        {"curve on the first grade point", withProfile("<PVI>1200 104</PVI>", "<ParaCurve length=\"10\">1000 100</ParaCurve>"),
+         "", "ProfAlign: the first grade point has a vertical curve", 10},
+        {"a single grade point", singleElement(line100, "<Profile><ProfAlign>\n<PVI>0 1</PVI>\n</ProfAlign></Profile>\n"),
+         "", "its ProfAlign holds 1 grade points; a profile needs at least two", 8},
         {"radius beyond the largest measure",
          twoElements("<Curve rot=\"cw\" radius=\"2e9\" length=\"10\"><Start>100 0</Start>"
                      "<End>110 0</End></Curve>"),
@@ -220,6 +263,109 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
         if (c.line != 0) {
             EXPECT_EQ(failure.line(), c.line) << c.name << ": " << failure.reason();
         }
+    }
+}
+
+// The elevation on a symmetric parabola from its closed form: grade point
+// (s0, z0), grades i1 and i2, tangent length T = L/2, R = L/|i1 - i2|.
+double parabolaElevation(double s0, double z0, double i1, double i2, double length, double s)
+{
+    const double t = length / 2.0;
+    const double radius = length / std::fabs(i1 - i2);
+    const double x = s - (s0 - t);
+    const double sign = i1 > i2 ? 1.0 : -1.0;
+    return z0 - i1 * t + i1 * x - sign * x * x / (2.0 * radius);
+}
+
+TEST(LandXmlReader, ProfAlignGivesGradePointsAndParabolas)
+{
+    // +3 % to -1.5 % at 1400 (a crest, L = 180: R = 4000, T = 90), then
+    // -1.5 % to +1 % at 1700 (a sag written as an unsymmetric parabola of
+    // equal halves, L = 120: R = 4800, T = 60). A ProfSurf (the ground) and
+    // a Feature are passed over.
+    const vomel::LandXmlLine line = importText(singleElement(
+        "<Line><Start>0 0</Start><End>1000 0</End></Line>",
+        "<Profile>\n<ProfSurf name=\"ground\"><PntList2D>1000 99 2000 101</PntList2D></ProfSurf>\n"
+        "<ProfAlign name=\"design\">\n<PVI>1000 100</PVI>\n<ParaCurve length=\"180\">1400 112</ParaCurve>\n"
+        "<Feature/>\n<UnsymParaCurve lengthIn=\"60\" lengthOut=\"60\">1700 107.5</UnsymParaCurve>\n"
+        "<PVI>2000 110.5</PVI>\n</ProfAlign>\n</Profile>\n"));
+    ASSERT_TRUE(line.profile.has_value());
+    const vomel::VerticalProfile& profile = *line.profile;
+    ASSERT_EQ(profile.gradePoints().size(), 4u);
+    EXPECT_NEAR(profile.gradePoints()[1].radius, 4000.0, 1e-9);
+    EXPECT_NEAR(profile.gradePoints()[2].radius, 4800.0, 1e-9);
+    EXPECT_EQ(profile.gradePoints()[1].line, 12);  // failures of the profile name these lines
+    EXPECT_EQ(profile.gradePoints()[2].line, 14);
+    EXPECT_EQ(line.unit, vomel::LengthUnit::Metre);
+
+    struct At {
+        double station;
+        double elevation;
+    };
+    const double i1 = 0.03;
+    const double i2 = -0.015;
+    const double i3 = 0.01;
+    const At cases[] = {
+        {1000.0, 100.0},
+        {1310.0, 112.0 - i1 * 90.0},  // the crest's start: still on the grade
+        {1350.0, parabolaElevation(1400.0, 112.0, i1, i2, 180.0, 1350.0)},
+        {1400.0, 112.0 - 90.0 * 90.0 / (2.0 * 4000.0)},  // E = T²/2R below the grade point
+        {1477.5, parabolaElevation(1400.0, 112.0, i1, i2, 180.0, 1477.5)},
+        {1600.0, 112.0 + i2 * 200.0},
+        {1650.0, parabolaElevation(1700.0, 107.5, i2, i3, 120.0, 1650.0)},
+        {1700.0, 107.5 + 60.0 * 60.0 / (2.0 * 4800.0)},  // a sag lies above
+        {1759.0, parabolaElevation(1700.0, 107.5, i2, i3, 120.0, 1759.0)},
+        {2000.0, 110.5},
+    };
+    for (const At& c : cases) {
+        EXPECT_NEAR(profile.elevationAt(c.station), c.elevation, 1e-9) << c.station;
+    }
+
+    // Without a ProfAlign (none at all, or only a ground profile) there is
+    // no profile.
+    EXPECT_FALSE(importText(singleElement("<Line><Start>0 0</Start><End>1000 0</End></Line>")).profile);
+    EXPECT_FALSE(importText(singleElement("<Line><Start>0 0</Start><End>1000 0</End></Line>",
+                                          "<Profile><ProfSurf/></Profile>\n"))
+                     .profile);
+}
+
+TEST(LandXmlReader, FeetAreReadInTheFilesOwnUnit)
+{
+    const std::string line1000 = "<Line><Start>0 0</Start><End>1000 0</End></Line>";
+    const std::string profile = "<Profile><ProfAlign><PVI>1000 50</PVI><PVI>2000 60</PVI></ProfAlign></Profile>\n";
+    struct UnitCase {
+        const char* system;
+        vomel::LengthUnit unit;
+    };
+    for (const UnitCase& c : {UnitCase{"<Imperial linearUnit=\"USSurveyFoot\" elevationUnit=\"feet\"/>",
+                                       vomel::LengthUnit::UsSurveyFoot},
+                              UnitCase{"<Imperial linearUnit=\"IntnlFoot\"/>", vomel::LengthUnit::InternationalFoot},
+                              UnitCase{"<Imperial linearUnit=\"foot\"/>", vomel::LengthUnit::InternationalFoot},
+                              UnitCase{"<Metric linearUnit=\"meter\"/>\n<Imperial linearUnit=\"USSurveyFoot\"/>",
+                                       vomel::LengthUnit::Metre}}) {
+        const std::string text = withUnits(c.system, line1000);
+        const vomel::LandXmlLine line = importText(text.substr(0, text.find("</Alignment>")) + profile +
+                                                   text.substr(text.find("</Alignment>")));
+        EXPECT_EQ(line.unit, c.unit) << c.system;
+        // Nothing is converted: 1000 units of line from station 1000.
+        EXPECT_EQ(line.chain->nodeStation[1], 1000.0) << c.system;
+        EXPECT_NEAR(line.chain->nodeStation[2], 2000.0, 1e-9) << c.system;
+        ASSERT_TRUE(line.profile) << c.system;
+        EXPECT_NEAR(line.profile->elevationAt(1500.0), 55.0, 1e-12) << c.system;
+    }
+
+    // The 1 mm gap tolerance holds in feet too: 0.003 ft (0.9 mm) passes,
+    // 0.004 ft (1.2 mm) is refused in the file's unit.
+    const std::string imperial = "<Imperial linearUnit=\"USSurveyFoot\"/>";
+    EXPECT_NO_THROW(importText(withUnits(imperial, "<Line><Start>0 0</Start><End>100 0</End></Line>\n"
+                                                   "<Line><Start>100.003 0</Start><End>200 0</End></Line>")));
+    try {
+        importText(withUnits(imperial, "<Line><Start>0 0</Start><End>100 0</End></Line>\n"
+                                       "<Line><Start>100.004 0</Start><End>200 0</End></Line>"));
+        ADD_FAILURE() << "a gap of 1.2 mm was accepted";
+    } catch (const vomel::FormatFailure& failure) {
+        EXPECT_NE(failure.reason().find("its Start lies 0.0040 ft from the End of element 1"), std::string::npos)
+            << failure.reason();
     }
 }
 
@@ -321,6 +467,16 @@ TEST(LandXmlSession, ElementMethodTakesLandXmlWithItsChainBreaks)
 
     const auto plain = vomel::initialiseAlignment(vomel::Method::Element, examplePath("ramp.ele"));
     EXPECT_FALSE(plain->hasChainBreaks());
+    EXPECT_FALSE(plain->line->ownProfile());
+
+    // The ramp's ProfAlign comes with the line: the crest at 300 (160 m,
+    // +3 % to +1.5 %, L = 160) lies E = 80²/(2·10666.7) = 0.3 m below it.
+    const auto& profile = alignment->line->ownProfile();
+    ASSERT_TRUE(profile);
+    EXPECT_NEAR(profile->elevationAt(300.0), 159.7, 1e-9);
+    EXPECT_EQ(alignment->lengthUnit(), vomel::LengthUnit::Metre);
+    const auto feet = vomel::buildAlignment(vomel::loadLandXml(std::string(VOMEL_TEST_DATA_DIR) + "/cli/straight_feet.xml"));
+    EXPECT_EQ(feet->lengthUnit(), vomel::LengthUnit::UsSurveyFoot);
 
     const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::loadLandXml(examplePath("ramp.xml"), "Ramp B"); });
     EXPECT_EQ(failure.file(), examplePath("ramp.xml"));
