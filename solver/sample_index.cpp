@@ -88,7 +88,11 @@ std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y)
         const std::size_t last = last_[node];
         if (isLeaf(first, last)) {
             for (std::size_t j = first; j <= last; ++j) {
-                const double d = planeDistance(sx[j] - x, sy[j] - y);
+                const double dx = sx[j] - x;
+                const double dy = sy[j] - y;
+                // Surely farther than the best: no need of its square root.
+                if (beyond(dx * dx + dy * dy, bestDistance)) continue;
+                const double d = planeDistance(dx, dy);
                 if (d < bestDistance || (d == bestDistance && j < best)) {
                     bestDistance = d;
                     best = j;

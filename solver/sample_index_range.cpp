@@ -47,7 +47,12 @@ std::size_t SampleIndex::nearestWithin(const SampleTable& samples, double x, dou
         const std::size_t last = last_[node];
         if (last - first + 1 <= SampleIndex::LEAF_SAMPLES) {
             for (std::size_t j = first; j <= last; ++j) {
-                const double d = planeDistance(sx[j] - x, sy[j] - y);
+                const double dx = sx[j] - x;
+                const double dy = sy[j] - y;
+                // A sample surely beyond the reach is neither the nearest
+                // nor a candidate: its square root is not needed.
+                if (beyond(dx * dx + dy * dy, bestDistance + margin)) continue;
+                const double d = planeDistance(dx, dy);
                 if (d < bestDistance || (d == bestDistance && j < best)) {
                     bestDistance = d;
                     best = j;
