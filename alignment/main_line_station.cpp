@@ -27,10 +27,16 @@ double signOf(double v) { return (v > 0.0) ? 1.0 : (v < 0.0 ? -1.0 : 0.0); }
 // length measured as |v| grows when v grows.
 double growthSign(double v) { return v < 0.0 ? -1.0 : 1.0; }
 
+// origin + Rot(u)(x, y), given cos u and sin u
+Point placeTurned(double originX, double originY, double cosU, double sinU, double x, double y)
+{
+    return {(originX + x * cosU) - y * sinU, (originY + x * sinU) + y * cosU};
+}
+
 // origin + Rot(u)(x, y)
 Point placeLocal(double originX, double originY, double u, double x, double y)
 {
-    return {(originX + x * std::cos(u)) - y * std::sin(u), (originY + x * std::sin(u)) + y * std::cos(u)};
+    return placeTurned(originX, originY, std::cos(u), std::sin(u), x, y);
 }
 
 Point alongSide(double x, double y, double d, double az)
@@ -46,11 +52,14 @@ LinePose straightPose(Point p, double az) { return {p, az, 0.0}; }
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the known point, then the clothoid, then the two lengths on it, as the layout reads
 Point onClothoid(double kx, double ky, double u, double c, double extra, double length)
 {
+    // The sine and cosine of u once for both rotations (the same values).
+    const double cosU = std::cos(u);
+    const double sinU = std::sin(u);
     const double x0 = spiralLocalX(std::fabs(extra), c);
     const double y0 = spiralLocalY(std::fabs(extra), c);
-    const double ox = (kx - x0 * std::cos(u)) + y0 * std::sin(u);
-    const double oy = (ky - x0 * std::sin(u)) - y0 * std::cos(u);
-    return placeLocal(ox, oy, u, spiralLocalX(length, c), spiralLocalY(length, c));
+    const double ox = (kx - x0 * cosU) + y0 * sinU;
+    const double oy = (ky - x0 * sinU) - y0 * cosU;
+    return placeTurned(ox, oy, cosU, sinU, spiralLocalX(length, c), spiralLocalY(length, c));
 }
 
 // Tangent and curvature on that clothoid at clothoid length `length`, where

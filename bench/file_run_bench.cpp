@@ -1,8 +1,12 @@
 // A whole file run, as the program does it: initialise a generated main
 // line (22 km, about 40 curves with spirals, at grid coordinates) from its
 // file, then solve a generated coordinate file of many points within 50 m
-// of it into a results file. Prints the wall time, points per second and
-// the peak memory of the process.
+// of it into a results file. Prints the wall time, points per second, the
+// CPU time per point (user + system, all threads, and the calling thread's
+// share: it reads and writes while the workers parse, solve and format) and
+// the peak memory of the process. On a machine shared with other work the
+// wall time depends on the load; the CPU time per point is the figure to
+// compare between runs.
 //
 //   vomel_file_run_bench --points 10000000 [--threads N] [--reference]
 //                        [--folder DIR] [--chunk N] [--length M] [--offset M]
@@ -27,6 +31,16 @@ namespace fs = std::filesystem;
 
 // Points generated at a time while writing the coordinate file.
 constexpr std::size_t GENERATE_BATCH = 100'000;
+
+// User + system CPU seconds of the process (RUSAGE_SELF) or of the calling
+// thread (RUSAGE_THREAD).
+double cpuSeconds(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 long peakMemoryKb()
 {
@@ -107,19 +121,26 @@ int main(int argc, char** argv)
         }
 
         const long before = peakMemoryKb();
+        const double processCpuBefore = cpuSeconds(RUSAGE_SELF);
+        const double threadCpuBefore = cpuSeconds(RUSAGE_THREAD);
         const auto started = std::chrono::steady_clock::now();
         vomel::computeFileRun(*line, coordinates.string(), (folder / "results.txt").string(),
                               vomel::HeaderEncoding::Gbk, {},
                               {reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast, threads,
                                chunk});
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        // Microseconds of CPU a point: 1e6 s / points.
+        const double perPoint = 1e6 / static_cast<double>(std::max<std::size_t>(points, 1));
+        const double processCpu = (cpuSeconds(RUSAGE_SELF) - processCpuBefore) * perPoint;
+        const double threadCpu = (cpuSeconds(RUSAGE_THREAD) - threadCpuBefore) * perPoint;
         std::printf("line: %.0f m, %d curves; ", line->endStation - line->startStation,
                     static_cast<int>(line->line->intersectionPoints().size()));
         std::printf("file run: %zu points, %s path, %u thread(s): %.2f s, %.0f points/s; "
+                    "CPU %.3f us/point (calling thread %.3f us/point); "
                     "peak memory %.1f MB (%.1f MB before the run)\n",
                     points, reference ? "reference" : "fast", vomel::workerCount(threads), seconds,
-                    static_cast<double>(points) / seconds, static_cast<double>(peakMemoryKb()) / 1024.0,
-                    static_cast<double>(before) / 1024.0);
+                    static_cast<double>(points) / seconds, processCpu, threadCpu,
+                    static_cast<double>(peakMemoryKb()) / 1024.0, static_cast<double>(before) / 1024.0);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vomel_file_run_bench: %s\n", e.what());
         return 1;

@@ -59,7 +59,17 @@ Solution refineBasin(const FastLine& line, std::size_t k, double x, double y, Fa
     const double highest = samples.sampleStation[k + 1];
     const Point ahead{samples.sampleX[k + 1], samples.sampleY[k + 1]};
 
-    FootBisection bisection({lowest, highest}, line.stationAt, {x, y});
+    // The bracket's ends, and usually its midpoint, are samples: the table
+    // holds the line's points there exactly as pointOnLine evaluates them.
+    const auto sampled = [&samples, x, y](std::size_t j) {
+        StationPoint record{samples.sampleStation[j], samples.sampleX[j], samples.sampleY[j], 0.0};
+        record.distance = planeDistance(record, {0.0, x, y, 0.0});
+        return record;
+    };
+    const double middle = (lowest + highest) / 2;
+    const StationPoint mid =
+        middle == samples.sampleStation[k] ? sampled(k) : pointOnLine(middle, line.stationAt, {x, y});
+    FootBisection bisection(sampled(k - 1), mid, sampled(k + 1), line.stationAt, {x, y});
     while (bisection.high().station - bisection.low().station > NEWTON_START_WIDTH && bisection.step()) {
         ++t.bisectionSteps;
     }

@@ -5,6 +5,8 @@
 // to its end only when Newton fails, so both take the same steps with the
 // same rounding.
 
+#include <cmath>
+
 #include "core/failure.h"
 #include "solver/dispatcher.h"
 
@@ -20,7 +22,9 @@ struct StationRange {
 inline StationPoint pointOnLine(double station, const StationFunction& stationAt, Point target)
 {
     const Point p = stationAt(station);
-    StationPoint record{station, requireFinite(p.x, "X of the line"), requireFinite(p.y, "Y of the line"), 0.0};
+    // The check inline: it runs for every point of the line evaluated.
+    StationPoint record{station, std::isfinite(p.x) ? p.x : requireFinite(p.x, "X of the line"),
+                        std::isfinite(p.y) ? p.y : requireFinite(p.y, "Y of the line"), 0.0};
     record.distance = planeDistance(record, {0.0, target.x, target.y, 0.0});
     return record;
 }
@@ -34,6 +38,15 @@ public:
         mid_ = pointOnLine((bracket.low + bracket.high) / 2, stationAt_, target_);
         low_ = pointOnLine(bracket.low, stationAt_, target_);
         high_ = pointOnLine(bracket.high, stationAt_, target_);
+    }
+
+    // The same bisection from ends and a midpoint already evaluated (as
+    // pointOnLine would give them, e.g. from the sample table built with the
+    // same function), so that it takes the same steps.
+    FootBisection(const StationPoint& low, const StationPoint& mid, const StationPoint& high,
+                  const StationFunction& stationAt, Point target)
+        : stationAt_(stationAt), target_(target), low_(low), high_(high), mid_(mid)
+    {
     }
 
     // One halving: the end nearer to the point stays and the other moves to

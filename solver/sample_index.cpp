@@ -58,18 +58,6 @@ void SampleIndex::build(const SampleTable& samples, std::size_t node, std::size_
     boxes_[node] = box;
 }
 
-double SampleIndex::distanceToBox(const Box& box, Point point)
-{
-    const double x = point.x;
-    const double y = point.y;
-    // Each gap is a difference the scan also forms with one of the box's
-    // samples (or 0), and rounding keeps order, so the result never exceeds
-    // the computed distance of any sample in the box.
-    const double dx = x < box.minX ? box.minX - x : (x > box.maxX ? x - box.maxX : 0.0);
-    const double dy = y < box.minY ? box.minY - y : (y > box.maxY ? y - box.maxY : 0.0);
-    return planeDistance(dx, dy);
-}
-
 std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y) const
 {
     if (empty()) throw GeometryFailure("no alignment has been initialised");
@@ -84,23 +72,27 @@ std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y)
     // Depth-first, nearer child first; the tree depth is below 64.
     struct Pending {
         std::size_t node;
-        double distance;
+        double squaredGap;
     };
     Pending stack[128];
     std::size_t depth = 0;
-    stack[depth++] = {0, distanceToBox(boxes_[0], {x, y})};
+    stack[depth++] = {0, squaredGapToBox(boxes_[0], x, y)};
     while (depth > 0) {
         const Pending top = stack[--depth];
         // A box strictly farther than the best holds no better sample and no
         // tie; a tie with a box must still be opened (it may hold a lower
         // index at the same distance).
-        if (top.distance > bestDistance) continue;
+        if (beyond(top.squaredGap, bestDistance)) continue;
         const std::size_t node = top.node;
         const std::size_t first = first_[node];
         const std::size_t last = last_[node];
         if (isLeaf(first, last)) {
             for (std::size_t j = first; j <= last; ++j) {
-                const double d = planeDistance(sx[j] - x, sy[j] - y);
+                const double dx = sx[j] - x;
+                const double dy = sy[j] - y;
+                // Surely farther than the best: no need of its square root.
+                if (beyond(dx * dx + dy * dy, bestDistance)) continue;
+                const double d = planeDistance(dx, dy);
                 if (d < bestDistance || (d == bestDistance && j < best)) {
                     bestDistance = d;
                     best = j;
@@ -110,8 +102,8 @@ std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y)
         }
         const std::size_t a = 2 * node + 1;
         const std::size_t b = 2 * node + 2;
-        const double da = distanceToBox(boxes_[a], {x, y});
-        const double db = distanceToBox(boxes_[b], {x, y});
+        const double da = squaredGapToBox(boxes_[a], x, y);
+        const double db = squaredGapToBox(boxes_[b], x, y);
         // Push the farther child first so that the nearer one is opened
         // first; on equal box distances the lower run first.
         if (db < da) {

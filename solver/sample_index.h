@@ -54,9 +54,27 @@ private:
         double minX, minY, maxX, maxY;
     };
     void build(const SampleTable& samples, std::size_t node, std::size_t first, std::size_t last);
-    // Distance from (x, y) to the box: never above the distance to any
-    // sample in it, computed with the same rounding.
-    static double distanceToBox(const Box& box, Point point);
+    // Square of the distance from (x, y) to the box, metres²: never above
+    // the computed square of the distance to any sample in it (each gap is
+    // a difference the samples' distances also form, or 0, and rounding
+    // keeps order). Inline: a query takes two per level of the tree.
+    static double squaredGapToBox(const Box& box, double x, double y)
+    {
+        const double dx = x < box.minX ? box.minX - x : (x > box.maxX ? x - box.maxX : 0.0);
+        const double dy = y < box.minY ? box.minY - y : (y > box.maxY ? y - box.maxY : 0.0);
+        return dx * dx + dy * dy;
+    }
+    // True only when a box whose squared gap is `squaredGap` lies strictly
+    // beyond `reach` metres, as its rounded distance would show; comparing
+    // squares spares a square root per box, and PRUNE_SLACK keeps the test
+    // on the safe side of the rounding of the squares (a box kept in doubt
+    // is only opened and measured sample by sample).
+    static bool beyond(double squaredGap, double reach)
+    {
+        return squaredGap > reach * reach * (1.0 + PRUNE_SLACK);
+    }
+    // Relative, far above the rounding of a square (a few 1e-16).
+    static constexpr double PRUNE_SLACK = 1e-12;
 
     std::size_t sampleCount_ = 0;
     // Node i covers samples [first_[i], last_[i]]; its children are 2i + 1

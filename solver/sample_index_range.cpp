@@ -32,22 +32,27 @@ std::size_t SampleIndex::nearestWithin(const SampleTable& samples, double x, dou
     double bestDistance = INFINITY;
     struct Pending {
         std::size_t node;
-        double distance;
+        double squaredGap;
     };
     Pending stack[128];
     std::size_t depth = 0;
-    stack[depth++] = {0, distanceToBox(boxes_[0], {x, y})};
+    stack[depth++] = {0, squaredGapToBox(boxes_[0], x, y)};
     while (depth > 0) {
         const Pending top = stack[--depth];
         // The reach only shrinks as nearer samples are found, so a box
         // beyond it now holds no sample that belongs to the answer.
-        if (top.distance > bestDistance + margin) continue;
+        if (beyond(top.squaredGap, bestDistance + margin)) continue;
         const std::size_t node = top.node;
         const std::size_t first = first_[node];
         const std::size_t last = last_[node];
         if (last - first + 1 <= SampleIndex::LEAF_SAMPLES) {
             for (std::size_t j = first; j <= last; ++j) {
-                const double d = planeDistance(sx[j] - x, sy[j] - y);
+                const double dx = sx[j] - x;
+                const double dy = sy[j] - y;
+                // A sample surely beyond the reach is neither the nearest
+                // nor a candidate: its square root is not needed.
+                if (beyond(dx * dx + dy * dy, bestDistance + margin)) continue;
+                const double d = planeDistance(dx, dy);
                 if (d < bestDistance || (d == bestDistance && j < best)) {
                     bestDistance = d;
                     best = j;
@@ -58,8 +63,8 @@ std::size_t SampleIndex::nearestWithin(const SampleTable& samples, double x, dou
         }
         const std::size_t a = 2 * node + 1;
         const std::size_t b = 2 * node + 2;
-        const double da = distanceToBox(boxes_[a], {x, y});
-        const double db = distanceToBox(boxes_[b], {x, y});
+        const double da = squaredGapToBox(boxes_[a], x, y);
+        const double db = squaredGapToBox(boxes_[b], x, y);
         if (db < da) {
             stack[depth++] = {a, da};
             stack[depth++] = {b, db};
