@@ -6,6 +6,8 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include "core/failure.h"
 #include "gui/curve_table_texts.h"
 #include "gui/main_window.h"
+#include "gui/qt_platform.h"
 #include "gui/window_language.h"
 #include "session/messages.h"
 #include "ui/failure_text.h"
@@ -66,6 +69,7 @@ private slots:
     void qtDialogsAreTranslated();
     void mainLineWithoutChainBreaks_data();
     void mainLineWithoutChainBreaks();
+    void chainBreakQuestionOnTheDesktop();
 };
 
 void LanguageTest::languageIsChosen_data()
@@ -180,7 +184,8 @@ void LanguageTest::failureReasonsAreWorded()
              lineOnly);
 
     // Without a code the English reason is shown as it is.
-    const GeometryFailure plain("division by zero in the spiral", 4);
+    GeometryFailure plain("division by zero in the spiral", 4);
+    plain.setFile("c.ele");
     QCOMPARE(failureText(plain, platform), std::string(plain.what()));
 
     const ErrorMessage box = failureMessage(MSG_INIT_FORMAT, number, platform);
@@ -280,6 +285,34 @@ void LanguageTest::mainLineWithoutChainBreaks()
         QCOMPARE(platform.errors().size(), std::size_t{1});
         QCOMPARE(platform.errors()[0].text, std::string(MSG_READ_CANCELLED));
     }
+}
+
+// The desktop asks with a message box whose buttons are in the window's
+// language; No means no chain breaks, closing it cancels.
+void LanguageTest::chainBreakQuestionOnTheDesktop()
+{
+    QVERIFY(installWindowLanguage(WINDOW_LANGUAGE_CHINESE));
+    QtPlatform desktop;
+    QString noCaption;
+    QMessageBox::StandardButton press = QMessageBox::No;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->objectName() != QLatin1String("questionBox")) return;
+        noCaption = box->button(QMessageBox::No)->text();
+        if (press == QMessageBox::Cancel) {
+            box->reject();
+        } else {
+            box->button(press)->click();
+        }
+    });
+    answerer.start(10);
+    QCOMPARE(desktop.askYesNo("读取断链资料", ASK_CHAIN_BREAKS), std::optional<bool>(false));
+    QVERIFY2(noCaption.contains(QStringLiteral("否")), qPrintable(noCaption));
+    press = QMessageBox::Yes;
+    QCOMPARE(desktop.askYesNo("读取断链资料", ASK_CHAIN_BREAKS), std::optional<bool>(true));
+    press = QMessageBox::Cancel;
+    QCOMPARE(desktop.askYesNo("读取断链资料", ASK_CHAIN_BREAKS), std::optional<bool>());
 }
 
 QTEST_MAIN(LanguageTest)
