@@ -21,9 +21,9 @@ if(VOMEL_BUILD_GUI)
   install(FILES ${CMAKE_SOURCE_DIR}/docs/vomel.desktop DESTINATION share/applications)
   install(FILES ${CMAKE_SOURCE_DIR}/docs/vomel.svg DESTINATION share/icons/hicolor/scalable/apps)
 
-  # Whatever .qm files the desktop program's build made (none until its
-  # translations are set up): looked for when installing, not when
-  # configuring, so that they need not exist yet.
+  # The .qm files the desktop program's build made from
+  # gui/translations/*.ts (the program also embeds them): looked for when
+  # installing, not when configuring, so that they need not exist yet.
   install(CODE "
     file(GLOB_RECURSE vomel_qm_files \"${CMAKE_BINARY_DIR}/gui/*.qm\")
     if(vomel_qm_files)

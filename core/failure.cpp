@@ -10,6 +10,12 @@ Failure::Failure(std::string reason, long line) : reason_(std::move(reason)), li
     updateDetail();
 }
 
+Failure::Failure(FailureCode code, std::vector<std::string> values, long line)
+    : reason_(fillPlaces(failureWording(code), values)), code_(code), values_(std::move(values)), line_(line)
+{
+    updateDetail();
+}
+
 void Failure::setFile(const std::string& file)
 {
     if (file_.empty()) {
@@ -26,7 +32,7 @@ void Failure::updateDetail()
         if (line_ > 0) detail_ += ":" + std::to_string(line_);
         detail_ += ": ";
     } else if (line_ > 0) {
-        detail_ = "line " + std::to_string(line_) + ": ";
+        detail_ = fillPlaces(FAILURE_LINE_PREFIX, {std::to_string(line_)});
     }
     detail_ += reason_;
 }

@@ -7,14 +7,23 @@
 
 #include <exception>
 #include <string>
+#include <vector>
+
+#include "core/failure_code.h"
 
 namespace vomel {
 
 class Failure : public std::exception {
 public:
     explicit Failure(std::string reason, long line = 0);
+    // A failure a window can word in its user's language: the reason is the
+    // code's English wording with `values` in its places %1, %2, ...
+    Failure(FailureCode code, std::vector<std::string> values, long line = 0);
 
     const std::string& reason() const noexcept { return reason_; }
+    // FailureCode::None for a failure known only by its English reason.
+    FailureCode code() const noexcept { return code_; }
+    const std::vector<std::string>& values() const noexcept { return values_; }
     long line() const noexcept { return line_; }
     const std::string& file() const noexcept { return file_; }
 
@@ -28,6 +37,8 @@ private:
     void updateDetail();
 
     std::string reason_;
+    FailureCode code_ = FailureCode::None;
+    std::vector<std::string> values_;
     long line_;
     std::string file_;
     std::string detail_;

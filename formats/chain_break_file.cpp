@@ -21,12 +21,10 @@ ChainBreaks readChainBreakFile(std::istream& in, double endStation)
         if (!fields) break;
         const long lineNo = reader.lineNumber();
         if (fields->size() < 2) {
-            throw FormatFailure(
-                "a chain break needs two numbers, the back station and the ahead station", lineNo);
+            throw FormatFailure(FailureCode::ChainBreakFields, {}, lineNo);
         }
         if (count == MAX_CHAIN_BREAKS) {
-            throw FormatFailure(
-                "more than " + std::to_string(MAX_CHAIN_BREAKS) + " chain breaks", lineNo);
+            throw FormatFailure(FailureCode::TooManyChainBreaks, {std::to_string(MAX_CHAIN_BREAKS)}, lineNo);
         }
         ++count;
         table.breakBackStation[count] = parseMeasureField((*fields)[0], lineNo, 1);

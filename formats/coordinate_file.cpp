@@ -31,10 +31,8 @@ std::size_t CoordinateReader::readChunk(std::vector<SurveyPoint>& out, std::size
             continue;
         }
         if (fields->size() < FIELDS_NEEDED) {
-            throw FormatFailure("a point needs a label, X and Y; the line has " +
-                                    std::to_string(fields->size()) + " field" +
-                                    (fields->size() == 1 ? "" : "s"),
-                                line);
+            throw FormatFailure(FailureCode::CoordinateFields,
+                                {std::to_string(fields->size()), pluralS(fields->size())}, line);
         }
         SurveyPoint point;
         point.label = (*fields)[0];
@@ -59,8 +57,7 @@ std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoi
     CoordinateReader reader(in, format);
     while (reader.readChunk(points, CHUNK_POINTS) > 0) {
         if (points.size() > maxPoints) {
-            throw FormatFailure("more than " + std::to_string(maxPoints) + " points in one file",
-                                points[maxPoints].line);
+            throw FormatFailure(FailureCode::TooManyPoints, {std::to_string(maxPoints)}, points[maxPoints].line);
         }
     }
     return points;

@@ -38,8 +38,7 @@ std::array<double, START_VALUE_COUNT> readStartValues(vomel::LineReader& reader)
     std::string line;
     while (count < START_VALUE_COUNT) {
         if (!reader.next(line)) {
-            throw FormatFailure("start line: " + std::to_string(count) +
-                                    " of the four numbers (station, X, Y, azimuth) before the end of the file",
+            throw FormatFailure(vomel::FailureCode::ElementStartValues, {std::to_string(count)},
                                 std::max(reader.lineNumber(), 1L));
         }
         std::replace(line.begin(), line.end(), ',', ' ');
@@ -52,9 +51,10 @@ std::array<double, START_VALUE_COUNT> readStartValues(vomel::LineReader& reader)
             if (count == AZIMUTH_INDEX) {
                 values[count] = vomel::parseNumberField((*fields)[f], reader.lineNumber(), fieldNumber);
                 if (std::fabs(values[count]) >= MAX_PACKED_DEGREES) {
-                    throw FormatFailure("field " + std::to_string(fieldNumber) + ", the start azimuth, is " +
-                                            std::to_string(static_cast<long>(MAX_PACKED_DEGREES)) +
-                                            " degrees or more: " + vomel::quotedExcerpt((*fields)[f]),
+                    throw FormatFailure(vomel::FailureCode::StartAzimuthTooLarge,
+                                        {std::to_string(fieldNumber),
+                                         std::to_string(static_cast<long>(MAX_PACKED_DEGREES)),
+                                         vomel::quotedExcerpt((*fields)[f])},
                                         reader.lineNumber());
                 }
             } else {
@@ -79,12 +79,11 @@ void readElementFile(std::istream& in, ElementChain& chain)
         const auto fields = vomel::normaliseLine(line);
         if (!fields) break;  // a blank line ends the list
         if (rows.size() == static_cast<std::size_t>(ramp::MAX_ROWS)) {
-            throw FormatFailure("more than " + std::to_string(ramp::MAX_ROWS) + " element lines",
+            throw FormatFailure(vomel::FailureCode::TooManyElements, {std::to_string(ramp::MAX_ROWS)},
                                 reader.lineNumber());
         }
         if (fields->size() < static_cast<std::size_t>(ELEMENT_FIELD_COUNT)) {
-            throw FormatFailure("element line has " + std::to_string(fields->size()) +
-                                    " fields; start radius, end radius and length are needed",
+            throw FormatFailure(vomel::FailureCode::ElementFields, {std::to_string(fields->size())},
                                 reader.lineNumber());
         }
         const long n = reader.lineNumber();

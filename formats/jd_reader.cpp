@@ -76,7 +76,7 @@ double readStartStation(LineReader& reader)
 {
     std::string text;
     if (!reader.next(text)) {
-        throw FormatFailure("the file is empty: the header line with the start station is missing", 1);
+        throw FormatFailure(FailureCode::JdFileEmpty, {}, 1);
     }
     std::string_view rest;
     long stationLine = reader.lineNumber();
@@ -86,13 +86,13 @@ double readStartStation(LineReader& reader)
     } else {
         // LABEL alone: the start station stands on the next line.
         if (!reader.next(text)) {
-            throw FormatFailure("the file ends before the start station", reader.lineNumber() + 1);
+            throw FormatFailure(FailureCode::JdEndsBeforeStartStation, {}, reader.lineNumber() + 1);
         }
         stationLine = reader.lineNumber();
         rest = text;
     }
     const auto fields = normaliseLine(rest);
-    if (!fields) throw FormatFailure("the start station is missing", stationLine);
+    if (!fields) throw FormatFailure(FailureCode::JdStartStationMissing, {}, stationLine);
     return parseMeasureField((*fields)[0], stationLine, 1);
 }
 
@@ -127,8 +127,7 @@ void readJdFile(std::istream& in, vomel::mainline::MainLine& line)
         const std::string_view name = trimName(text);
         if (name.empty()) break;  // a blank name line ends the table
         if (rows.size() >= static_cast<std::size_t>(vomel::mainline::JD_CAPACITY)) {
-            throw FormatFailure("more than " + std::to_string(vomel::mainline::JD_CAPACITY) +
-                                    " intersection points: the table is full",
+            throw FormatFailure(FailureCode::TooManyIntersectionPoints, {std::to_string(vomel::mainline::JD_CAPACITY)},
                                 reader.lineNumber());
         }
         Row row;
@@ -136,15 +135,12 @@ void readJdFile(std::istream& in, vomel::mainline::MainLine& line)
         row.flags = hairpinFlags(name);
         const long nameLine = reader.lineNumber();
         if (!reader.next(text)) {
-            throw FormatFailure("the file ends after the name " + quotedExcerpt(row.name) +
-                                    ": its data line is missing",
-                                nameLine + 1);
+            throw FormatFailure(FailureCode::JdDataLineMissing, {quotedExcerpt(row.name)}, nameLine + 1);
         }
         const auto fields = normaliseLine(text);
         const std::size_t count = fields ? fields->size() : 0;
         if (count != 5 && count != 7) {
-            throw FormatFailure("the data line of " + quotedExcerpt(row.name) + " has " + std::to_string(count) +
-                                    " numbers; expected 5 (X Y R Ls1 Ls2) or 7 (... RA1 RA2)",
+            throw FormatFailure(FailureCode::JdDataFields, {quotedExcerpt(row.name), std::to_string(count)},
                                 reader.lineNumber());
         }
         for (std::size_t f = 0; f < count; ++f) {

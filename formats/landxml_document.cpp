@@ -55,7 +55,7 @@ Document::Document(std::istream& in)
         text_.append(block.data(), got);
         if (!in) break;
     }
-    if (in.bad()) throw vomel::FileFailure("the file could not be read to its end");
+    if (in.bad()) throw vomel::FileFailure(vomel::FailureCode::FileNotReadToEnd, {});
 
     std::size_t first = text_.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;  // after a UTF-8 byte-order mark
     first = text_.find_first_not_of(" \t\r\n", first);

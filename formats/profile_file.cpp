@@ -27,17 +27,14 @@ std::vector<Row> readRows(std::istream& in, ReadRow readRow)
     return rows;
 }
 
-std::string fieldCount(std::size_t n) { return std::to_string(n) + " field" + (n == 1 ? "" : "s"); }
-
 }  // namespace
 
 VerticalProfile readProfileFile(std::istream& in, const vomel::ChainBreaks& breaks)
 {
     return VerticalProfile(readRows<GradePoint>(in, [&breaks](const std::vector<std::string>& fields, long line) {
         if (fields.size() < 2 || fields.size() > 3) {
-            throw FormatFailure("a grade point is `station elevation [radius]`; the line has " +
-                                    fieldCount(fields.size()),
-                                line);
+            throw FormatFailure(vomel::FailureCode::GradePointFields,
+                                {std::to_string(fields.size()), vomel::pluralS(fields.size())}, line);
         }
         GradePoint point;
         point.line = line;
@@ -52,9 +49,8 @@ CrossFall readCrossFallFile(std::istream& in, const vomel::ChainBreaks& breaks)
 {
     return CrossFall(readRows<CrossFallRow>(in, [&breaks](const std::vector<std::string>& fields, long line) {
         if (fields.size() != 3) {
-            throw FormatFailure("a cross-fall line is `station left right` (percent); the line has " +
-                                    fieldCount(fields.size()),
-                                line);
+            throw FormatFailure(vomel::FailureCode::CrossFallFields,
+                                {std::to_string(fields.size()), vomel::pluralS(fields.size())}, line);
         }
         CrossFallRow row;
         row.line = line;

@@ -149,21 +149,21 @@ ResultsWriter::ResultsWriter(const std::string& path) : path_(path), finalPath_(
 
     struct stat info {};
     const bool exists = ::stat(path.c_str(), &info) == 0;
-    if (!exists && errno != ENOENT) fail("cannot reach the results file", errno);
-    if (exists && S_ISDIR(info.st_mode)) fail("the results file is a folder", EISDIR);
+    if (!exists && errno != ENOENT) fail(FailureCode::CannotReachResults, errno);
+    if (exists && S_ISDIR(info.st_mode)) fail(FailureCode::ResultsIsFolder, EISDIR);
 
     if (exists && (!S_ISREG(info.st_mode) || namesProcessStream(path))) {
         // A terminal, pipe or device (or our own standard output): write
         // straight to it, appending so that a redirection keeps its place.
         direct_ = true;
         fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-        if (fd_ < 0) fail("cannot open the results file for writing", errno);
+        if (fd_ < 0) fail(FailureCode::CannotOpenResults, errno);
         return;
     }
 
     mode_t mode = newFileMode();
     if (exists) {
-        if (::access(path.c_str(), W_OK) != 0) fail("the results file cannot be replaced", errno);
+        if (::access(path.c_str(), W_OK) != 0) fail(FailureCode::ResultsCannotBeReplaced, errno);
         mode = info.st_mode & 07777;
         // Replace the file a symbolic link points to, not the link.
         if (char* real = ::realpath(path.c_str(), nullptr)) {
@@ -174,7 +174,7 @@ ResultsWriter::ResultsWriter(const std::string& path) : path_(path), finalPath_(
 
     std::string pattern = folderOf(finalPath_) + "/." + baseNameOf(finalPath_) + ".XXXXXX";
     fd_ = ::mkstemp(pattern.data());
-    if (fd_ < 0) fail("cannot create a file in the folder " + folderOf(finalPath_), errno);
+    if (fd_ < 0) fail(FailureCode::CannotCreateInFolder, errno, folderOf(finalPath_));
     tempPath_ = pattern;
     ::fchmod(fd_, mode);
 }
@@ -192,6 +192,16 @@ void ResultsWriter::discard() noexcept
 void ResultsWriter::fail(const std::string& reason, int error) const
 {
     FileFailure failure(reason + ": " + std::strerror(error));
+    failure.setFile(path_);
+    throw failure;
+}
+
+void ResultsWriter::fail(FailureCode code, int error, const std::string& folder) const
+{
+    std::vector<std::string> values;
+    if (!folder.empty()) values.push_back(folder);
+    values.emplace_back(std::strerror(error));
+    FileFailure failure(code, std::move(values));
     failure.setFile(path_);
     throw failure;
 }
@@ -222,7 +232,7 @@ void ResultsWriter::sink(const char* data, std::size_t size)
         if (faultAfter_) {
             if (written_ >= *faultAfter_) {
                 discard();
-                fail("cannot write the results file", ENOSPC);
+                fail(FailureCode::CannotWriteResults, ENOSPC);
             }
             chunk = std::min(chunk, *faultAfter_ - written_);
         }
@@ -231,7 +241,7 @@ void ResultsWriter::sink(const char* data, std::size_t size)
             if (errno == EINTR) continue;
             const int error = errno;
             discard();
-            fail("cannot write the results file", error);
+            fail(FailureCode::CannotWriteResults, error);
         }
         data += n;
         size -= static_cast<std::size_t>(n);
@@ -253,7 +263,7 @@ void ResultsWriter::commit()
     if (::fsync(fd_) != 0) {
         const int error = errno;
         discard();
-        fail("cannot write the results file to disk", error);
+        fail(FailureCode::CannotWriteResultsToDisk, error);
     }
     const int fd = fd_;
     fd_ = -1;

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/failure_code.h"
 #include "formats/coordinate_file.h"
 #include "solver/dispatcher.h"
 #include "stationing/chain_break.h"
@@ -76,6 +77,9 @@ private:
     void flushBuffer();
     void sink(const char* data, std::size_t size);
     [[noreturn]] void fail(const std::string& reason, int error) const;
+    // The same for a failure with a wording of its own; `folder`, when
+    // given, is its first value.
+    [[noreturn]] void fail(FailureCode code, int error, const std::string& folder = {}) const;
     void discard() noexcept;
 
     std::string path_;       // as given, for messages

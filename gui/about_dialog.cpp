@@ -1,4 +1,5 @@
 #include "gui/about_dialog.h"
+#include "gui/window_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,10 +16,15 @@ namespace vomel::windows {
 
 namespace {
 
-QString text(const char* utf8)
+QString text(const char* source)
 {
-    return QString::fromUtf8(utf8);
+    return vomel::gui::uiText(source);
 }
+
+// The default slogan and download site, translated like the window's texts;
+// other values set at build time are shown as they are.
+[[maybe_unused]] constexpr const char* DEFAULT_BRAND_TEXTS[] = {QT_TRANSLATE_NOOP("Window", "道路测量反算"),
+                                                               QT_TRANSLATE_NOOP("Window", "Vomel 下载")};
 
 ClickableLabel* linkLabel(const QString& caption, QWidget* parent)
 {
@@ -64,10 +70,10 @@ AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
 
     auto* details = new QGridLayout;
     const std::pair<const char*, QWidget*> rows[] = {
-        {"单 位：", new QLabel(text(ORGANISATION), this)},
-        {"作 者：", new QLabel(text(AUTHOR), this)},
-        {"软件下载：", new QLabel(text(DOWNLOAD_SITE), this)},
-        {"E-mail：", mailLabel},
+        {QT_TRANSLATE_NOOP("Window", "单 位："), new QLabel(text(ORGANISATION), this)},
+        {QT_TRANSLATE_NOOP("Window", "作 者："), new QLabel(text(AUTHOR), this)},
+        {QT_TRANSLATE_NOOP("Window", "软件下载："), new QLabel(text(DOWNLOAD_SITE), this)},
+        {QT_TRANSLATE_NOOP("Window", "E-mail："), mailLabel},
     };
     int row = 0;
     for (const auto& [caption, value] : rows) {
@@ -78,7 +84,7 @@ AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     details->addWidget(homepageLabel, row, 0, 1, 2, Qt::AlignCenter);
     details->setColumnStretch(1, 1);
 
-    okButton = new QPushButton(text("  确  定"), this);
+    okButton = new QPushButton(text(QT_TRANSLATE_NOOP("Window", "  确  定")), this);
     okButton->setObjectName(QStringLiteral("Command1"));
     okButton->setDefault(true);
 

@@ -1,4 +1,5 @@
 #include "gui/advert_window.h"
+#include "gui/window_text.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -23,13 +24,13 @@ namespace vomel::windows {
 
 namespace {
 
-constexpr const char* ADVERT_CAPTION = "休息一下，马上回来！";
+constexpr const char* ADVERT_CAPTION = QT_TRANSLATE_NOOP("Window", "休息一下，马上回来！");
 constexpr int DOCKING_CHECK_INTERVAL_MS = 1;
 constexpr int PAGE_TIMEOUT_MS = 10000;
 
-QString text(const char* utf8)
+QString text(const char* source)
 {
-    return QString::fromUtf8(utf8);
+    return vomel::gui::uiText(source);
 }
 
 }  // namespace
@@ -61,17 +62,17 @@ AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     minimiseLabel->setObjectName(QStringLiteral("Image1"));
     minimiseLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarMinButton).pixmap(16, 16));
     minimiseLabel->setCursor(Qt::PointingHandCursor);
-    minimiseLabel->setToolTip(QStringLiteral("最小化"));
+    minimiseLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "最小化")));
 
     quitLabel = new ClickableLabel(this);
     quitLabel->setObjectName(QStringLiteral("Image2"));
     quitLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarCloseButton).pixmap(16, 16));
     quitLabel->setCursor(Qt::PointingHandCursor);
-    quitLabel->setToolTip(QStringLiteral("退出程序"));
+    quitLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "退出程序")));
 
     brandLabel = new ClickableLabel(text(BRAND), this);
     brandLabel->setObjectName(QStringLiteral("Label1"));
-    brandLabel->setToolTip(QStringLiteral("双击关闭本窗口"));
+    brandLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "双击关闭本窗口")));
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(brandLabel, 1);

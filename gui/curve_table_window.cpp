@@ -1,4 +1,6 @@
 #include "gui/curve_table_window.h"
+#include "gui/curve_table_texts.h"
+#include "gui/window_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +19,7 @@
 
 #include "session/curve_table.h"
 #include "core/failure.h"
+#include "ui/failure_text.h"
 #include "ui/file_dialogs.h"
 #include "ui/platform.h"
 #include "ui/window_texts.h"
@@ -30,7 +33,7 @@ namespace {
 // Pixels left free around the window when it is sized to the screen.
 constexpr int SCREEN_MARGIN = 80;
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString text(const char* source) { return uiText(source); }
 
 // Names of intersection points are the file's bytes, GBK or UTF-8: shown as
 // UTF-8 when they are valid UTF-8, otherwise as GB18030 (of which GBK is a
@@ -63,12 +66,13 @@ CurveTableWindow::CurveTableWindow(Platform& platform, std::shared_ptr<const Ali
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QStringList headers;
-    for (const auto& column : table.columns) headers << cellText(column);
+    for (const auto& column : table.columns) headers << curveTableHeader(column);
     table_->setHorizontalHeaderLabels(headers);
     table_->verticalHeader()->setVisible(false);
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
-            auto* item = new QTableWidgetItem(cellText(table.rows[r][c]));
+            const std::string& cell = table.rows[r][c];
+            auto* item = new QTableWidgetItem(curveTableCell(table.columns[c], cell, cellText(cell)));
             if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
@@ -151,7 +155,7 @@ bool CurveTableWindow::saveCsv()
         writer.write(curveTableCsv(curves_));
         writer.commit();
     } catch (const Failure& failure) {
-        platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
+        platform_.showError(failureMessage(MSG_COMPUTE_FORMAT, failure, platform_));
         return false;
     }
     status_->setText(text(TABLE_SAVED) + QString::fromLocal8Bit(path->c_str()));

@@ -1,4 +1,5 @@
 #include "gui/main_window.h"
+#include "gui/window_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,6 +22,7 @@
 #include "gui/plan_window.h"
 #include "gui/profile_window.h"
 #include "gui/stakeout_window.h"
+#include "ui/failure_text.h"
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"
 #include "session/messages.h"
@@ -33,9 +35,9 @@ namespace vomel::gui {
 
 namespace {
 
-QString text(const char* utf8)
+QString text(const char* source)
 {
-    return QString::fromUtf8(utf8);
+    return vomel::gui::uiText(source);
 }
 
 template <typename Widget>
@@ -283,7 +285,7 @@ void MainWindow::refreshPlan()
     } catch (const Failure& failure) {
         // Closed first, so that the next change of state does not ask again.
         planWindow_->hide();
-        platform_.showError({PLAN_FAILED, failure.what()});
+        platform_.showError(failureMessage(PLAN_FAILED, failure, platform_));
     }
 }
 
@@ -315,7 +317,7 @@ void MainWindow::showCurveTable()
         CurveTableWindow window(platform_, line, this);
         window.exec();
     } catch (const Failure& failure) {
-        platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
+        platform_.showError(failureMessage(MSG_COMPUTE_FORMAT, failure, platform_));
     }
 }
 

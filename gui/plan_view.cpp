@@ -1,4 +1,5 @@
 #include "gui/plan_view.h"
+#include "gui/window_text.h"
 
 #include <QHelpEvent>
 #include <QImage>
@@ -119,7 +120,7 @@ QString textFromFileBytes(const std::string& bytes)
 
 QString hoverText(const PlanPoint& point)
 {
-    return QStringLiteral("点号 %1\n桩号 %2\n左距 %3")
+    return uiText(QT_TRANSLATE_NOOP("Window", "点号 %1\n桩号 %2\n左距 %3"))
         .arg(textFromFileBytes(point.label), QString::fromStdString(point.station),
              QString::fromStdString(formatFixed(point.offset, 3)));
 }
@@ -167,6 +168,7 @@ void PlanView::fitAll()
     if (scene_) {
         viewport_.fit(scene_->bounds, FIT_MARGIN);
         fitted_ = true;
+        movedSinceFit_ = false;
     }
     update();
 }
@@ -176,6 +178,7 @@ void PlanView::showBounds(const PlanBounds& bounds)
     viewport_.setSize(width(), height());
     viewport_.fit(bounds, 0.0);
     fitted_ = true;
+    movedSinceFit_ = true;  // a chosen part, not the whole
     update();
 }
 
@@ -319,7 +322,10 @@ void PlanView::paint(QPainter& painter) const
 void PlanView::resizeEvent(QResizeEvent* /*event*/)
 {
     viewport_.setSize(width(), height());
-    if (!fitted_) fitAll();
+    // A fitted view stays fitted as the window takes its size (it opens at
+    // the size of its layout, not of its first fit) until the user zooms
+    // or pans.
+    if (!fitted_ || !movedSinceFit_) fitAll();
 }
 
 void PlanView::wheelEvent(QWheelEvent* event)
@@ -333,6 +339,7 @@ void PlanView::wheelEvent(QWheelEvent* event)
 void PlanView::zoomAt(QPointF anchor, double factor)
 {
     viewport_.zoomAt({anchor.x(), anchor.y()}, factor);
+    movedSinceFit_ = true;
     update();
 }
 
@@ -349,6 +356,7 @@ void PlanView::mouseMoveEvent(QMouseEvent* event)
     if (dragFrom_) {
         const QPointF now = event->position();
         viewport_.panBy(now.x() - dragFrom_->x(), now.y() - dragFrom_->y());
+        movedSinceFit_ = true;
         dragFrom_ = now;
         update();
     }

@@ -72,6 +72,7 @@ private:
     std::vector<QString> keyPointLabels_;
     PlanViewport viewport_;
     bool fitted_ = false;
+    bool movedSinceFit_ = false;  // zoomed or panned by the user since the last fit
     std::optional<QPointF> dragFrom_;
 };
 

@@ -1,4 +1,5 @@
 #include "gui/plan_window.h"
+#include "gui/window_text.h"
 
 #include <QHBoxLayout>
 #include <QImage>
@@ -17,11 +18,11 @@ namespace vomel::gui {
 PlanWindow::PlanWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
 {
     setObjectName(QStringLiteral("PlanWindow"));
-    setWindowTitle(QString::fromUtf8(PLAN_WINDOW_CAPTION));
+    setWindowTitle(uiText(PLAN_WINDOW_CAPTION));
     view_ = new PlanView(this);
-    fitButton_ = new QPushButton(QString::fromUtf8(PLAN_FIT_CAPTION), this);
+    fitButton_ = new QPushButton(uiText(PLAN_FIT_CAPTION), this);
     fitButton_->setObjectName(QStringLiteral("PlanFit"));
-    saveButton_ = new QPushButton(QString::fromUtf8(PLAN_SAVE_CAPTION), this);
+    saveButton_ = new QPushButton(uiText(PLAN_SAVE_CAPTION), this);
     saveButton_->setObjectName(QStringLiteral("PlanSave"));
     cursor_ = new QLabel(this);
     cursor_->setObjectName(QStringLiteral("PlanCursor"));
@@ -54,7 +55,7 @@ void PlanWindow::saveImage()
     const std::optional<std::string> path = platform_.askSaveFile(PLAN_IMAGE_DIALOG);
     if (!path) return;
     const std::string reason = savePng(view_->render(), *path);
-    if (!reason.empty()) platform_.showError({PLAN_SAVE_FAILED, *path + ": " + reason});
+    if (!reason.empty()) platform_.showError({uiText(PLAN_SAVE_FAILED).toStdString(), *path + ": " + reason});
 }
 
 std::string savePng(const QImage& image, const std::string& path)

@@ -1,4 +1,5 @@
 #include "gui/qt_platform.h"
+#include "gui/window_text.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -21,7 +22,7 @@ namespace vomel::gui {
 QStringList qtNameFilters(const FileDialogSpec& dialog)
 {
     QStringList filters;
-    for (const FileFilter& filter : parseFilter(dialog.filter)) {
+    for (const FileFilter& filter : parseFilter(uiText(dialog.filter).toStdString())) {
         QStringList patterns;
         for (const std::string& pattern : filter.patterns) {
             patterns << (pattern == "*.*" ? QStringLiteral("*") : QString::fromStdString(pattern));
@@ -34,7 +35,7 @@ QStringList qtNameFilters(const FileDialogSpec& dialog)
 std::optional<std::string> QtPlatform::runFileDialog(const FileDialogSpec& dialog, bool save)
 {
     const QFileDialog::AcceptMode mode = save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen;
-    QFileDialog fileDialog(owner_, QString::fromUtf8(dialog.title));
+    QFileDialog fileDialog(owner_, uiText(dialog.title));
     if (!lastFolder_.isEmpty()) fileDialog.setDirectory(lastFolder_);
     fileDialog.setAcceptMode(mode);
     fileDialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -59,9 +60,22 @@ std::optional<std::string> QtPlatform::askSaveFile(const FileDialogSpec& dialog)
     return runFileDialog(dialog, true);
 }
 
+std::optional<bool> QtPlatform::askYesNo(const std::string& title, const std::string& question)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner_);
+    box.setObjectName(QStringLiteral("questionBox"));
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return true;
+    case QMessageBox::No: return false;
+    default: return std::nullopt;
+    }
+}
+
 void QtPlatform::showError(const ErrorMessage& message)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ERROR_TITLE),
+    QMessageBox box(QMessageBox::Critical, uiText(ERROR_TITLE),
                     QString::fromStdString(message.text), QMessageBox::Ok, owner_);
     if (!message.detail.empty()) box.setDetailedText(QString::fromLocal8Bit(message.detail.c_str()));
     box.exec();
@@ -104,14 +118,19 @@ void QtPlatform::runInBackground(const std::function<void(const ProgressReport& 
 void QtPlatform::showHelp(const std::string& path)
 {
     const QString file = QString::fromLocal8Bit(path.c_str());
-    const QString title = QString::fromUtf8(HELP_VIEWER_TITLE);
+    const QString title = uiText(HELP_VIEWER_TITLE);
     if (!QFileInfo::exists(file)) {
-        QMessageBox::warning(owner_, title, QString::fromUtf8(HELP_MISSING) + file);
+        QMessageBox::warning(owner_, title, uiText(HELP_MISSING) + file);
         return;
     }
     if (!openHelpWindow(file, owner_)) {
-        QMessageBox::warning(owner_, title, QString::fromUtf8(HELP_NOT_OPENED) + file);
+        QMessageBox::warning(owner_, title, uiText(HELP_NOT_OPENED) + file);
     }
+}
+
+std::string QtPlatform::translate(const char* context, const char* source) const
+{
+    return QCoreApplication::translate(context, source).toStdString();
 }
 
 void QtPlatform::openAddress(const std::string& address)

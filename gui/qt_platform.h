@@ -18,12 +18,14 @@ public:
 
     std::optional<std::string> askOpenFile(const FileDialogSpec& dialog) override;
     std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) override;
+    std::optional<bool> askYesNo(const std::string& title, const std::string& question) override;
     void showError(const ErrorMessage& message) override;
     void repaint() override;
     void runInBackground(const std::function<void(const ProgressReport& reported)>& work,
                          const std::function<void()>& poll) override;
     void showHelp(const std::string& path) override;
     void openAddress(const std::string& address) override;
+    std::string translate(const char* context, const char* source) const override;
 
 private:
     std::optional<std::string> runFileDialog(const FileDialogSpec& dialog, bool save);

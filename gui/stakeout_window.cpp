@@ -1,4 +1,6 @@
 #include "gui/stakeout_window.h"
+#include "gui/focus_highlight.h"
+#include "gui/window_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/failure.h"
+#include "ui/failure_text.h"
 #include "ui/file_dialogs.h"
 #include "ui/platform.h"
 #include "ui/window_texts.h"
@@ -25,7 +28,7 @@ namespace {
 // Coordinates are shown to a tenth of a millimetre.
 constexpr int COORDINATE_DECIMALS = 4;
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString text(const char* source) { return uiText(source); }
 
 }  // namespace
 
@@ -40,6 +43,7 @@ StakeoutWindow::StakeoutWindow(Platform& platform, std::shared_ptr<const Alignme
         edit->setObjectName(QString::fromLatin1(name));
         edit->setReadOnly(readOnly);
         edit->setMinimumWidth(200);
+        highlightFocus(edit);
         return edit;
     };
     station_ = box("stationBox", false);
@@ -134,18 +138,18 @@ void StakeoutWindow::runFile()
 {
     const auto stations = platform_.askOpenFile(STATION_FILE_DIALOG);
     if (!stations) {
-        platform_.showError({MSG_READ_CANCELLED, std::string(STATION_FILE_DIALOG.title)});
+        platform_.showError({uiText(MSG_READ_CANCELLED).toStdString(), uiText(STATION_FILE_DIALOG.title).toStdString()});
         return;
     }
     const auto output = platform_.askSaveFile(STAKEOUT_SAVE_DIALOG);
     if (!output) {
-        platform_.showError({MSG_READ_CANCELLED, std::string(STAKEOUT_SAVE_DIALOG.title)});
+        platform_.showError({uiText(MSG_READ_CANCELLED).toStdString(), uiText(STAKEOUT_SAVE_DIALOG.title).toStdString()});
         return;
     }
     try {
         computeStakeoutRun(*line_, *stations, *output);
     } catch (const Failure& failure) {
-        platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
+        platform_.showError(failureMessage(MSG_COMPUTE_FORMAT, failure, platform_));
         return;
     }
     showPoint(x_->text(), y_->text(), text(STAKEOUT_FILE_DONE) + QString::fromLocal8Bit(output->c_str()), false);

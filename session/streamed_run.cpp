@@ -41,7 +41,7 @@ class InputFile {
 public:
     explicit InputFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC))
     {
-        if (fd_ < 0) throw FileFailure(std::string("cannot open the file: ") + std::strerror(errno));
+        if (fd_ < 0) throw FileFailure(FailureCode::CannotOpen, {std::strerror(errno)});
     }
     ~InputFile() { ::close(fd_); }
     InputFile(const InputFile&) = delete;
@@ -53,7 +53,7 @@ public:
         for (;;) {
             const ssize_t n = ::read(fd_, data, size);
             if (n >= 0) return static_cast<std::size_t>(n);
-            if (errno != EINTR) throw FileFailure("the file could not be read to its end");
+            if (errno != EINTR) throw FileFailure(FailureCode::FileNotReadToEnd, {});
         }
     }
 
@@ -126,10 +126,10 @@ struct Chunk {
 std::string_view checkedLine(std::string_view raw, long line)
 {
     const bool fits = raw.size() <= MAX_LINE_BYTES || (raw.size() == MAX_LINE_BYTES + 1 && raw.back() == '\r');
-    if (!fits) throw FormatFailure("line is longer than " + std::to_string(MAX_LINE_BYTES) + " bytes", line);
+    if (!fits) throw FormatFailure(FailureCode::LineTooLong, {std::to_string(MAX_LINE_BYTES)}, line);
     while (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     if (raw.find('\r') != std::string_view::npos) {
-        throw FormatFailure("a carriage return (CR) inside the line: lines must end in CR LF or LF", line);
+        throw FormatFailure(FailureCode::CarriageReturnInLine, {}, line);
     }
     return raw;
 }
@@ -185,9 +185,8 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
             if (format == PointsFormat::Cass) {
                 point = parseCassLine(checked, line);
             } else if (fields.count < FIELDS_NEEDED) {
-                throw FormatFailure("a point needs a label, X and Y; the line has " + std::to_string(fields.count) +
-                                        " field" + (fields.count == 1 ? "" : "s"),
-                                    line);
+                throw FormatFailure(FailureCode::CoordinateFields,
+                                    {std::to_string(fields.count), pluralS(fields.count)}, line);
             } else {
                 point.label.assign(fields.field[0]);
                 point.x = parseMeasureField(fields.field[1], line, 2);

@@ -22,9 +22,7 @@ vomel::StationText parseStationField(std::string_view field, long line, int fiel
     }
     const auto station = vomel::parseStationText(field);
     if (!station) {
-        throw FormatFailure("field " + std::to_string(fieldNumber) + " is not a station (a number, optionally after its chain letter, or "
-                                     "K5+030.00): " + quotedExcerpt(field),
-                            line);
+        throw FormatFailure(FailureCode::NotAStation, {std::to_string(fieldNumber), quotedExcerpt(field)}, line);
     }
     return *station;
 }
@@ -34,9 +32,8 @@ double continuousStationField(std::string_view field, long line, int fieldNumber
     const vomel::StationText station = parseStationField(field, line, fieldNumber);
     // A station is a measure like any other: bounded as the other files bound theirs.
     if (std::fabs(station.value) > MAX_INPUT_MAGNITUDE) {
-        throw FormatFailure("field " + std::to_string(fieldNumber) + " is beyond ±" +
-                                formatGeneral(MAX_INPUT_MAGNITUDE) + ", the largest magnitude accepted: " +
-                                quotedExcerpt(field),
+        throw FormatFailure(FailureCode::BeyondLargestMagnitude,
+                            {std::to_string(fieldNumber), formatGeneral(MAX_INPUT_MAGNITUDE), quotedExcerpt(field)},
                             line);
     }
     try {

@@ -13,13 +13,13 @@ std::ifstream openForReading(const std::string& path)
     // than report an empty file.
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        FileFailure failure("cannot read the file: it is a folder");
+        FileFailure failure(FailureCode::FileIsFolder, {});
         failure.setFile(path);
         throw failure;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        FileFailure failure(std::string("cannot open the file: ") + std::strerror(errno));
+        FileFailure failure(FailureCode::CannotOpen, {std::strerror(errno)});
         failure.setFile(path);
         throw failure;
     }

@@ -20,7 +20,7 @@ auto readWholeFile(const std::string& path, Read read)
     try {
         std::ifstream in = openForReading(path);
         auto result = read(in);
-        if (in.bad()) throw FileFailure("the file could not be read to its end");
+        if (in.bad()) throw FileFailure(FailureCode::FileNotReadToEnd, {});
         return result;
     } catch (Failure& failure) {
         failure.setFile(path);

@@ -10,7 +10,7 @@ namespace vomel {
 
 void LineReader::failFileTooLong(long line) const
 {
-    throw FormatFailure("the file is longer than " + std::to_string(maxFileBytes_) + " bytes", line);
+    throw FormatFailure(FailureCode::FileTooLong, {std::to_string(maxFileBytes_)}, line);
 }
 
 bool LineReader::next(std::string& line)
@@ -25,7 +25,7 @@ bool LineReader::next(std::string& line)
         // one byte past the bound.
         const std::size_t room = MAX_LINE_BYTES + (c == '\r' ? 1 : 0);
         if (line.size() >= room) {
-            throw FormatFailure("line is longer than " + std::to_string(MAX_LINE_BYTES) + " bytes", number);
+            throw FormatFailure(FailureCode::LineTooLong, {std::to_string(MAX_LINE_BYTES)}, number);
         }
         if (++bytesRead_ > maxFileBytes_) failFileTooLong(number);
         line.push_back(static_cast<char>(c));
@@ -35,7 +35,7 @@ bool LineReader::next(std::string& line)
     if (c == '\n' && ++bytesRead_ > maxFileBytes_) failFileTooLong(number);
     while (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find('\r') != std::string::npos) {
-        throw FormatFailure("a carriage return (CR) inside the line: lines must end in CR LF or LF", number);
+        throw FormatFailure(FailureCode::CarriageReturnInLine, {}, number);
     }
     lineNumber_ = number;
     return true;
@@ -124,16 +124,15 @@ std::string quotedExcerpt(std::string_view text)
 double parseNumberField(std::string_view field, long line, int fieldNumber)
 {
     if (const auto value = parseNumber(field)) return *value;
-    throw FormatFailure("field " + std::to_string(fieldNumber) + " is not a number: " + quotedExcerpt(field),
-                        line);
+    throw FormatFailure(FailureCode::NotANumber, {std::to_string(fieldNumber), quotedExcerpt(field)}, line);
 }
 
 double parseMeasureField(std::string_view field, long line, int fieldNumber)
 {
     const double value = parseNumberField(field, line, fieldNumber);
     if (std::fabs(value) > MAX_INPUT_MAGNITUDE) {
-        throw FormatFailure("field " + std::to_string(fieldNumber) + " is beyond ±" + formatGeneral(MAX_INPUT_MAGNITUDE) +
-                                ", the largest magnitude accepted: " + quotedExcerpt(field),
+        throw FormatFailure(FailureCode::BeyondLargestMagnitude,
+                            {std::to_string(fieldNumber), formatGeneral(MAX_INPUT_MAGNITUDE), quotedExcerpt(field)},
                             line);
     }
     return value;

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/failure_code.h"
+
 namespace vomel::gui {
 
 struct FileFilter {
@@ -23,33 +25,42 @@ struct FileDialogSpec {
 
 // CommonDialog1: the alignment file of both methods.
 inline constexpr FileDialogSpec ALIGNMENT_DIALOG{
-    "CommonDialog1", "读取平面资料", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*"};
+    "CommonDialog1", VOMEL_TRANSLATE_NOOP("Window", "读取平面资料"),
+    VOMEL_TRANSLATE_NOOP("Window", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*")};
 // CommonDialog1 in the element method: the same first filter, then one for
 // element files and LandXML documents.
 inline constexpr FileDialogSpec ELEMENT_DIALOG{
-    "CommonDialog1", "读取平面资料",
-    "平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木及LandXML文件(*.ele;*.xml)|*.ele;*.xml|所有文件（*.*)|*.*"};
+    "CommonDialog1", VOMEL_TRANSLATE_NOOP("Window", "读取平面资料"),
+    VOMEL_TRANSLATE_NOOP("Window", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木及LandXML文件(*.ele;*.xml)|*.ele;*.xml|所有文件（*.*)|*.*")};
 // CommonDialog2: the coordinate file of a file run.
 inline constexpr FileDialogSpec COORDINATE_DIALOG{
-    "CommonDialog2", "读取坐标资料", "坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*"};
+    "CommonDialog2", VOMEL_TRANSLATE_NOOP("Window", "读取坐标资料"),
+    VOMEL_TRANSLATE_NOOP("Window", "坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*")};
 // CommonDialog3: the chain-break file of the intersection-point method.
 inline constexpr FileDialogSpec CHAIN_BREAK_DIALOG{
-    "CommonDialog3", "读取断链资料", "断链文件(*.txt;*.dl)|*.txt;*.dl|所有文件（*.*)|*.*"};
+    "CommonDialog3", VOMEL_TRANSLATE_NOOP("Window", "读取断链资料"),
+    VOMEL_TRANSLATE_NOOP("Window", "断链文件(*.txt;*.dl)|*.txt;*.dl|所有文件（*.*)|*.*")};
 // CommonDialog4: the results file (a save dialog).
 inline constexpr FileDialogSpec RESULTS_DIALOG{
-    "CommonDialog4", "保存桩号距离文件", "桩号距离文件(*.txt)|*.txt|所有文件（*.*)|*.*"};
+    "CommonDialog4", VOMEL_TRANSLATE_NOOP("Window", "保存桩号距离文件"),
+    VOMEL_TRANSLATE_NOOP("Window", "桩号距离文件(*.txt)|*.txt|所有文件（*.*)|*.*")};
 
 // The station file of a stakeout run, the coordinate file it writes, and
 // the CSV file of the curve table.
 inline constexpr FileDialogSpec STATION_FILE_DIALOG{
-    "StakeoutStationDialog", "读取放样桩号", "桩号文件(*.txt;*.st)|*.txt;*.st|所有文件（*.*)|*.*"};
+    "StakeoutStationDialog", VOMEL_TRANSLATE_NOOP("Window", "读取放样桩号"),
+    VOMEL_TRANSLATE_NOOP("Window", "桩号文件(*.txt;*.st)|*.txt;*.st|所有文件（*.*)|*.*")};
 inline constexpr FileDialogSpec STAKEOUT_SAVE_DIALOG{
-    "StakeoutSaveDialog", "保存放样坐标文件", "坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*"};
+    "StakeoutSaveDialog", VOMEL_TRANSLATE_NOOP("Window", "保存放样坐标文件"),
+    VOMEL_TRANSLATE_NOOP("Window", "坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*")};
 inline constexpr FileDialogSpec CURVE_TABLE_SAVE_DIALOG{
-    "CurveTableSaveDialog", "保存曲线表", "CSV文件(*.csv)|*.csv|所有文件（*.*)|*.*"};
+    "CurveTableSaveDialog", VOMEL_TRANSLATE_NOOP("Window", "保存曲线表"),
+    VOMEL_TRANSLATE_NOOP("Window", "CSV文件(*.csv)|*.csv|所有文件（*.*)|*.*")};
 
 // The PNG picture of the plan view.
-inline constexpr FileDialogSpec PLAN_IMAGE_DIALOG{"PlanImageDialog", "保存平面图", "PNG图片(*.png)|*.png"};
+inline constexpr FileDialogSpec PLAN_IMAGE_DIALOG{
+    "PlanImageDialog", VOMEL_TRANSLATE_NOOP("Window", "保存平面图"),
+    VOMEL_TRANSLATE_NOOP("Window", "PNG图片(*.png)|*.png")};
 
 // The description and pattern pairs of a filter string. A trailing
 // description without patterns is dropped; empty patterns are skipped.

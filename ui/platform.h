@@ -1,7 +1,7 @@
 #pragma once
 // What the main window needs from the desktop, without naming a toolkit:
-// file dialogs, the error message box, an explicit repaint, the help viewer
-// and opening an address. QtPlatform provides it on the desktop and
+// file dialogs, the error message box, an explicit repaint, the help viewer,
+// opening an address and the user's language. QtPlatform provides it on the desktop and
 // ScriptedPlatform in tests.
 
 #include <functional>
@@ -27,6 +27,10 @@ public:
     virtual std::optional<std::string> askOpenFile(const FileDialogSpec& dialog) = 0;
     // The save dialog only names the file; it creates nothing.
     virtual std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) = 0;
+
+    // A modal question with Yes and No: true for Yes, false for No, nullopt
+    // when it was closed without an answer.
+    virtual std::optional<bool> askYesNo(const std::string& title, const std::string& question) = 0;
 
     // Modal box titled "错误" with the error icon and an OK button.
     virtual void showError(const ErrorMessage& message) = 0;
@@ -56,6 +60,14 @@ public:
     // Opens a web or mailto: address with the desktop's default handler; the
     // result is ignored.
     virtual void openAddress(const std::string& address) = 0;
+
+    // `source`, a text marked with VOMEL_TRANSLATE_NOOP under `context`, in
+    // the user's language; the text itself where it has no translation.
+    virtual std::string translate(const char* context, const char* source) const
+    {
+        (void)context;
+        return source;
+    }
 };
 
 }  // namespace vomel::gui

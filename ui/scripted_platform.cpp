@@ -21,6 +21,16 @@ std::optional<std::string> ScriptedPlatform::askSaveFile(const FileDialogSpec& d
     return nextAnswer(dialog);
 }
 
+std::optional<bool> ScriptedPlatform::askYesNo(const std::string& title, const std::string& question)
+{
+    (void)title;
+    questionsAsked_.push_back(question);
+    if (questionAnswers_.empty()) return true;
+    const std::optional<bool> answer = questionAnswers_.front();
+    questionAnswers_.pop_front();
+    return answer;
+}
+
 void ScriptedPlatform::showError(const ErrorMessage& message)
 {
     errors_.push_back(message);

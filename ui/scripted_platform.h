@@ -20,6 +20,10 @@ public:
 
     std::optional<std::string> askOpenFile(const FileDialogSpec& dialog) override;
     std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) override;
+    // Answers the next question from the script; Yes when none is left.
+    std::optional<bool> askYesNo(const std::string& title, const std::string& question) override;
+    void answerQuestion(std::optional<bool> answer) { questionAnswers_.push_back(answer); }
+    const std::vector<std::string>& questionsAsked() const { return questionsAsked_; }
     void showError(const ErrorMessage& message) override;
     void repaint() override;
     void showHelp(const std::string& path) override;
@@ -41,6 +45,8 @@ private:
 
     std::deque<std::optional<std::string>> answers_;
     std::vector<std::string> dialogsShown_;
+    std::deque<std::optional<bool>> questionAnswers_;
+    std::vector<std::string> questionsAsked_;
     std::vector<ErrorMessage> errors_;
     std::vector<std::string> helpShown_;
     std::vector<std::string> addressesOpened_;

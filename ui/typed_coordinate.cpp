@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "text/input_line.h"
+#include "ui/window_language.h"
 #include "ui/window_messages.h"
 
 namespace vomel::gui {
@@ -16,17 +17,18 @@ std::string typedNumberText(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::variant<double, TypedProblem> readTypedCoordinate(const std::string& text, const char* fieldName)
+std::variant<double, TypedProblem> readTypedCoordinate(const std::string& text, const std::string& fieldName,
+                                                       const Platform& platform)
 {
+    const auto problem = [&](TypedProblem::Kind kind, const char* wording, const std::string& typed) {
+        return TypedProblem{kind, fillPlaces(platform.translate(WINDOW_CONTEXT, wording), {fieldName, typed})};
+    };
     const std::string trimmed = typedNumberText(text);
-    const std::string name = fieldName;
-    if (trimmed.empty()) return TypedProblem{TypedProblem::Kind::Empty, name + TYPED_EMPTY};
+    if (trimmed.empty()) return problem(TypedProblem::Kind::Empty, TYPED_EMPTY, {});
     const std::optional<double> value = parseNumber(trimmed);
-    if (!value) {
-        return TypedProblem{TypedProblem::Kind::NotANumber, name + TYPED_NOT_A_NUMBER + quotedExcerpt(trimmed)};
-    }
+    if (!value) return problem(TypedProblem::Kind::NotANumber, TYPED_NOT_A_NUMBER, quotedExcerpt(trimmed));
     if (std::fabs(*value) > MAX_INPUT_MAGNITUDE) {
-        return TypedProblem{TypedProblem::Kind::OutOfRange, name + TYPED_OUT_OF_RANGE + quotedExcerpt(trimmed)};
+        return problem(TypedProblem::Kind::OutOfRange, TYPED_OUT_OF_RANGE, quotedExcerpt(trimmed));
     }
     return *value;
 }

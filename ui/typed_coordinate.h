@@ -8,6 +8,8 @@
 #include <string>
 #include <variant>
 
+#include "ui/platform.h"
+
 namespace vomel::gui {
 
 struct TypedProblem {
@@ -17,8 +19,9 @@ struct TypedProblem {
 };
 
 // The number typed, or what is wrong with it. `fieldName` names the field in
-// the message.
-std::variant<double, TypedProblem> readTypedCoordinate(const std::string& text, const char* fieldName);
+// the message, which is in the platform's language.
+std::variant<double, TypedProblem> readTypedCoordinate(const std::string& text, const std::string& fieldName,
+                                                       const Platform& platform);
 
 // The typed text without the blanks and tabs around it.
 std::string typedNumberText(const std::string& text);

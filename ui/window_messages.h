@@ -4,40 +4,54 @@
 
 #include <string>
 
+#include "core/failure_code.h"
+
 namespace vomel::gui {
 
 // The names of the typed fields, as their captions read.
-inline constexpr const char* X_FIELD_NAME = "X坐标";
-inline constexpr const char* Y_FIELD_NAME = "Y坐标";
+inline constexpr const char* X_FIELD_NAME = VOMEL_TRANSLATE_NOOP("Window", "X坐标");
+inline constexpr const char* Y_FIELD_NAME = VOMEL_TRANSLATE_NOOP("Window", "Y坐标");
 
-// "<field>为空，请输入数字" and the others: the field's name comes first.
-inline constexpr const char* TYPED_EMPTY = "为空，请输入数字";
-inline constexpr const char* TYPED_NOT_A_NUMBER = "不是数字：";
-inline constexpr const char* TYPED_OUT_OF_RANGE = "超出范围（绝对值不大于1000000000）：";
+// "<field>为空，请输入数字" and the others: %1 is the field's name, %2 the
+// text typed, quoted.
+inline constexpr const char* TYPED_EMPTY = VOMEL_TRANSLATE_NOOP("Window", "%1为空，请输入数字");
+inline constexpr const char* TYPED_NOT_A_NUMBER = VOMEL_TRANSLATE_NOOP("Window", "%1不是数字：%2");
+inline constexpr const char* TYPED_OUT_OF_RANGE =
+    VOMEL_TRANSLATE_NOOP("Window", "%1超出范围（绝对值不大于1000000000）：%2");
 
 // A foot beyond an end of the line: the station and offset shown are those
 // of the end's rule, not of a perpendicular foot.
-inline constexpr const char* STATUS_BEFORE_START = "反算结束：点在线路起点之前，没有垂足";
-inline constexpr const char* STATUS_AFTER_END = "反算结束：点在线路终点之后，没有垂足";
+inline constexpr const char* STATUS_BEFORE_START = VOMEL_TRANSLATE_NOOP("Window", "反算结束：点在线路起点之前，没有垂足");
+inline constexpr const char* STATUS_AFTER_END = VOMEL_TRANSLATE_NOOP("Window", "反算结束：点在线路终点之后，没有垂足");
 
 // The closing status of a file run with points beyond the ends:
 // "反算结束：共 n 个点，a 个在起点之前，b 个在终点之后".
-inline std::string fileRunEndsStatus(long points, long beforeStart, long afterEnd)
+inline constexpr const char* FILE_RUN_ENDS_TEMPLATE =
+    VOMEL_TRANSLATE_NOOP("Window", "反算结束：共 %1 个点，%2 个在起点之前，%3 个在终点之后");
+inline std::string fileRunEndsStatus(long points, long beforeStart, long afterEnd,
+                                     const char* endsTemplate = FILE_RUN_ENDS_TEMPLATE)
 {
-    return "反算结束：共 " + std::to_string(points) + " 个点，" + std::to_string(beforeStart) + " 个在起点之前，" +
-           std::to_string(afterEnd) + " 个在终点之后";
+    return fillPlaces(endsTemplate, {std::to_string(points), std::to_string(beforeStart), std::to_string(afterEnd)});
 }
 
-inline constexpr const char* STATUS_RUN_CANCELLED = "计算已取消，结果文件未写入";
-inline constexpr const char* RUN_CANCELLED_REASON = "计算被取消";
-inline constexpr const char* CANCEL_RUN_CAPTION = "取消";
+// A file dialog closed without a choice: %1 is its title.
+inline constexpr const char* NO_FILE_CHOSEN = VOMEL_TRANSLATE_NOOP("Window", "%1：没有选择文件");
+
+inline constexpr const char* STATUS_RUN_CANCELLED = VOMEL_TRANSLATE_NOOP("Window", "计算已取消，结果文件未写入");
+inline constexpr const char* RUN_CANCELLED_REASON = VOMEL_TRANSLATE_NOOP("Window", "计算被取消");
+inline constexpr const char* CANCEL_RUN_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "取消");
 
 // The line in use, shown under the options.
-inline constexpr const char* LINE_NONE = "当前线路：无";
-inline constexpr const char* LINE_PREFIX = "当前线路：";
-inline constexpr const char* LINE_JD_FILE = "  交点：";
-inline constexpr const char* LINE_CHAIN_BREAK_FILE = "  断链：";
-inline constexpr const char* LINE_ELEMENT_FILE = "  积木：";
-inline constexpr const char* LINE_NO_CHAIN_BREAKS = "无";
+inline constexpr const char* LINE_NONE = VOMEL_TRANSLATE_NOOP("Window", "当前线路：无");
+inline constexpr const char* LINE_PREFIX = VOMEL_TRANSLATE_NOOP("Window", "当前线路：");
+inline constexpr const char* LINE_JD_FILE = VOMEL_TRANSLATE_NOOP("Window", "  交点：");
+inline constexpr const char* LINE_CHAIN_BREAK_FILE = VOMEL_TRANSLATE_NOOP("Window", "  断链：");
+inline constexpr const char* LINE_ELEMENT_FILE = VOMEL_TRANSLATE_NOOP("Window", "  积木：");
+inline constexpr const char* LINE_NO_CHAIN_BREAKS = VOMEL_TRANSLATE_NOOP("Window", "无");
+
+// Asked before the chain-break file: a main line without chain breaks needs
+// no file.
+inline constexpr const char* ASK_CHAIN_BREAKS =
+    VOMEL_TRANSLATE_NOOP("Window", "这条主线有断链吗？\n选“是”读取断链文件，选“否”按无断链计算。");
 
 }  // namespace vomel::gui

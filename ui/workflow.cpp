@@ -8,7 +8,9 @@
 
 #include "core/failure.h"
 #include "session/messages.h"
+#include "ui/failure_text.h"
 #include "ui/typed_coordinate.h"
+#include "ui/window_language.h"
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"
 
@@ -46,20 +48,25 @@ private:
     WindowState& state_;
 };
 
-std::string chosenOrCancel(const std::optional<std::string>& path, const FileDialogSpec& dialog)
+}  // namespace
+
+std::string Workflow::chosenOrCancel(const std::optional<std::string>& path, const FileDialogSpec& dialog) const
 {
-    if (!path) throw CancelledFailure(std::string(dialog.title) + "：没有选择文件");
+    if (!path) throw CancelledFailure(fillPlaces(text(NO_FILE_CHOSEN), {text(dialog.title)}));
     return *path;
 }
 
-}  // namespace
+std::string Workflow::text(const char* source) const
+{
+    return platform_.translate(WINDOW_CONTEXT, source);
+}
 
 Workflow::Workflow(Platform& platform, Operations& operations,
                    std::function<ProgressThrottle::Clock::time_point()> clock)
     : platform_(platform), operations_(operations), clock_(std::move(clock))
 {
-    state_.status = STATUS_START;
-    state_.line = LINE_NONE;
+    state_.status = text(STATUS_START);
+    state_.line = text(LINE_NONE);
 }
 
 void Workflow::selectMethod(MethodChoice method)
@@ -79,7 +86,7 @@ void Workflow::selectSingleCoordinate()
     mode_ = InputMode::SingleCoordinate;
     if (!initialised_) return;
     state_.boxesEnabled = true;
-    state_.status = STATUS_SINGLE_READY;
+    state_.status = text(STATUS_SINGLE_READY);
     notify();
 }
 
@@ -87,7 +94,7 @@ void Workflow::selectCoordinateFile()
 {
     mode_ = InputMode::CoordinateFile;
     state_.boxesEnabled = false;
-    if (initialised_) state_.status = STATUS_FILE_READY;
+    if (initialised_) state_.status = text(STATUS_FILE_READY);
     notify();
 }
 
@@ -107,12 +114,12 @@ void Workflow::initialise()
     } catch (const CancelledFailure& failure) {
         keepLine();
         showStatus(statusBefore);
-        platform_.showError({MSG_READ_CANCELLED, failure.what()});
+        platform_.showError(failureMessage(MSG_READ_CANCELLED, failure, platform_));
         return;
     } catch (const std::exception& failure) {
         keepLine();
         showStatus(statusBefore);
-        platform_.showError({MSG_INIT_FORMAT, failure.what()});
+        platform_.showError(failureMessage(MSG_INIT_FORMAT, failure, platform_));
         return;
     }
     initialised_ = true;
@@ -127,9 +134,9 @@ void Workflow::initialise()
     state_.computeEnabled = true;
     if (mode_ == InputMode::SingleCoordinate) {
         state_.boxesEnabled = true;
-        state_.status = STATUS_SINGLE_READY;
+        state_.status = text(STATUS_SINGLE_READY);
     } else {
-        state_.status = STATUS_FILE_READY;
+        state_.status = text(STATUS_FILE_READY);
     }
     notify();
 }
@@ -141,16 +148,23 @@ void Workflow::initialiseSteps()
     const std::string alignmentPath = chosenOrCancel(platform_.askOpenFile(alignmentDialog), alignmentDialog);
     if (method_ == MethodChoice::IntersectionPoint) {
         operations_.readMainLine(alignmentPath);
-        const std::string chainBreakPath =
-            chosenOrCancel(platform_.askOpenFile(CHAIN_BREAK_DIALOG), CHAIN_BREAK_DIALOG);
-        operations_.readChainBreaks(chainBreakPath);
-        stagedLine_ = std::string(LINE_PREFIX) + MAIN_LINE_OPTION_CAPTION + LINE_JD_FILE + fileName(alignmentPath) +
-                      LINE_CHAIN_BREAK_FILE + fileName(chainBreakPath);
+        const std::optional<bool> hasChainBreaks =
+            platform_.askYesNo(text(CHAIN_BREAK_DIALOG.title), text(ASK_CHAIN_BREAKS));
+        if (!hasChainBreaks) throw CancelledFailure(fillPlaces(text(NO_FILE_CHOSEN), {text(CHAIN_BREAK_DIALOG.title)}));
+        std::string chainBreakName = text(LINE_NO_CHAIN_BREAKS);
+        if (*hasChainBreaks) {
+            const std::string chainBreakPath =
+                chosenOrCancel(platform_.askOpenFile(CHAIN_BREAK_DIALOG), CHAIN_BREAK_DIALOG);
+            operations_.readChainBreaks(chainBreakPath);
+            chainBreakName = fileName(chainBreakPath);
+        }
+        stagedLine_ = text(LINE_PREFIX) + text(MAIN_LINE_OPTION_CAPTION) + text(LINE_JD_FILE) + fileName(alignmentPath) +
+                      text(LINE_CHAIN_BREAK_FILE) + chainBreakName;
     } else {
         operations_.readElementChain(alignmentPath);
-        stagedLine_ = std::string(LINE_PREFIX) + RAMP_OPTION_CAPTION + LINE_ELEMENT_FILE + fileName(alignmentPath);
+        stagedLine_ = text(LINE_PREFIX) + text(RAMP_OPTION_CAPTION) + text(LINE_ELEMENT_FILE) + fileName(alignmentPath);
     }
-    showStatus(STATUS_INITIALISING);
+    showStatus(text(STATUS_INITIALISING));
     operations_.buildStagedLine();
 }
 
@@ -168,22 +182,22 @@ void Workflow::compute(const std::string& xText, const std::string& yText)
         if (cancelRequested_) {
             // Asked for with the cancel button: nothing was written, which
             // the status line says.
-            showStatus(STATUS_RUN_CANCELLED);
+            showStatus(text(STATUS_RUN_CANCELLED));
             return;
         }
         notify();  // the status line shows where the run stopped
-        platform_.showError({MSG_READ_CANCELLED, failure.what()});
+        platform_.showError(failureMessage(MSG_READ_CANCELLED, failure, platform_));
     } catch (const std::exception& failure) {
         notify();
-        platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
+        platform_.showError(failureMessage(MSG_COMPUTE_FORMAT, failure, platform_));
     }
 }
 
 void Workflow::computeSingle(const std::string& xText, const std::string& yText)
 {
-    const auto x = readTypedCoordinate(xText, X_FIELD_NAME);
+    const auto x = readTypedCoordinate(xText, text(X_FIELD_NAME), platform_);
     if (const auto* problem = std::get_if<TypedProblem>(&x)) return refuseTyped(TypedField::X, problem->message);
-    const auto y = readTypedCoordinate(yText, Y_FIELD_NAME);
+    const auto y = readTypedCoordinate(yText, text(Y_FIELD_NAME), platform_);
     if (const auto* problem = std::get_if<TypedProblem>(&y)) return refuseTyped(TypedField::Y, problem->message);
 
     state_.refusedField = TypedField::None;
@@ -191,11 +205,11 @@ void Workflow::computeSingle(const std::string& xText, const std::string& yText)
     state_.station = result.station;
     state_.offset = result.offset;
     switch (result.place) {
-    case LinePlace::BeforeStart: return showStatus(STATUS_BEFORE_START);
-    case LinePlace::AfterEnd: return showStatus(STATUS_AFTER_END);
+    case LinePlace::BeforeStart: return showStatus(text(STATUS_BEFORE_START));
+    case LinePlace::AfterEnd: return showStatus(text(STATUS_AFTER_END));
     case LinePlace::OnLine: break;
     }
-    showStatus(STATUS_FINISHED);
+    showStatus(text(STATUS_FINISHED));
 }
 
 void Workflow::refuseTyped(TypedField field, const std::string& message)
@@ -226,10 +240,12 @@ void Workflow::computeFile()
     // The run reports to atomics from whichever thread it works on; the
     // window's thread shows them.
     ProgressThrottle throttle(clock_);
+    const std::string cancelledReason = text(RUN_CANCELLED_REASON);
+    const std::string progressTemplate = text(PROGRESS_TEMPLATE);
     FileRunSummary summary;
     const auto work = [&](const Platform::ProgressReport& reported) {
         summary = operations_.solveCoordinateFile(coordinatePath, resultsPath, [&](long i, long count) {
-            if (cancelRequested_) throw CancelledFailure(RUN_CANCELLED_REASON);
+            if (cancelRequested_) throw CancelledFailure(cancelledReason);
             progressDone_ = i;
             progressTotal_ = count;
             reported();
@@ -240,7 +256,7 @@ void Workflow::computeFile()
         if (total == 0) return;
         state_.progressDone = progressDone_;
         state_.progressTotal = total;
-        state_.status = progressText(state_.progressDone, total);
+        state_.status = progressText(state_.progressDone, total, progressTemplate.c_str());
         if (throttle.due()) {
             notify();
             platform_.repaint();
@@ -249,9 +265,10 @@ void Workflow::computeFile()
     platform_.runInBackground(work, poll);
     state_.running = false;
     if (summary.beforeStart + summary.afterEnd > 0) {
-        showStatus(fileRunEndsStatus(summary.points, summary.beforeStart, summary.afterEnd));
+        showStatus(fileRunEndsStatus(summary.points, summary.beforeStart, summary.afterEnd,
+                                     text(FILE_RUN_ENDS_TEMPLATE).c_str()));
     } else {
-        showStatus(STATUS_FINISHED);
+        showStatus(text(STATUS_FINISHED));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ui/operations.h"
@@ -85,6 +86,9 @@ private:
     void refuseTyped(TypedField field, const std::string& message);
     void showStatus(const std::string& status);
     void notify();
+    // `source` (a text of ui/) in the user's language.
+    std::string text(const char* source) const;
+    std::string chosenOrCancel(const std::optional<std::string>& path, const FileDialogSpec& dialog) const;
 
     Platform& platform_;
     Operations& operations_;

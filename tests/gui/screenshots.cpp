@@ -9,7 +9,8 @@
 //   vomel_screenshots OUTDIR LINE.jdx LINE.dl POINTS.xy X Y [XMIN YMIN XMAX YMAX]
 //
 // The optional rectangle (plane coordinates) is shown close up in a second
-// picture of the plan view.
+// picture of the plan view. The window speaks the language VOMEL_LANG names
+// (Chinese by default); the English pictures' names end in "-en".
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -28,8 +29,22 @@
 #include "ui/scripted_platform.h"
 #include "ui/session_operations.h"
 #include "gui/stakeout_window.h"
+#include "gui/window_language.h"
 
 using namespace vomel::gui;
+
+namespace {
+
+// The scripted dialogs, with the window's texts in the installed language.
+class TranslatingPlatform : public ScriptedPlatform {
+public:
+    std::string translate(const char* context, const char* source) const override
+    {
+        return QCoreApplication::translate(context, source).toStdString();
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -38,19 +53,27 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s OUTDIR LINE.jdx LINE.dl POINTS.xy X Y [XMIN YMIN XMAX YMAX]\n", argv[0]);
         return 2;
     }
+    const QString language =
+        chooseWindowLanguage({}, qEnvironmentVariable("VOMEL_LANG"), {QString::fromLatin1(WINDOW_LANGUAGE_CHINESE)})
+            .language;
+    if (!installWindowLanguage(language)) return 1;
+    const QString suffix = language == QLatin1String(WINDOW_LANGUAGE_ENGLISH) ? QStringLiteral("-en") : QString();
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QString results = QDir::temp().filePath(QStringLiteral("vomel-screenshot-results.txt"));
 
-    ScriptedPlatform platform;
+    TranslatingPlatform platform;
     SessionOperations operations;
     MainWindow form(platform, operations);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
 
     auto click = [&form](const char* name) { form.findChild<QAbstractButton*>(name)->click(); };
-    auto save = [&out](QWidget& window, const char* name) {
+    const auto picture = [&out, &suffix](const char* name) {
+        return out.filePath(QString::fromLatin1(name) + suffix + QStringLiteral(".png"));
+    };
+    auto save = [&picture](QWidget& window, const char* name) {
         QTest::qWait(200);
-        const QString path = out.filePath(QString::fromLatin1(name));
+        const QString path = picture(name);
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return false;
@@ -64,7 +87,7 @@ int main(int argc, char** argv)
     form.findChild<QLineEdit*>("Text2")->setText(QString::fromLocal8Bit(argv[5]));
     form.findChild<QLineEdit*>("Text3")->setText(QString::fromLocal8Bit(argv[6]));
     click("Command3");
-    if (!save(form, "single-point.png")) return 1;
+    if (!save(form, "single-point")) return 1;
     const QString station = form.findChild<QLineEdit*>("Text4")->text();
     const QString offset = form.findChild<QLineEdit*>("Text1")->text();
 
@@ -72,12 +95,12 @@ int main(int argc, char** argv)
     platform.answerDialog(argv[4]);
     platform.answerDialog(results.toLocal8Bit().toStdString());
     click("Command3");
-    if (!save(form, "file-run.png")) return 1;
+    if (!save(form, "file-run")) return 1;
 
     CurveTableWindow curves(platform, operations.currentLine(), &form);
     curves.show();
     if (!QTest::qWaitForWindowExposed(&curves)) return 1;
-    if (!save(curves, "curve-table.png")) return 1;
+    if (!save(curves, "curve-table")) return 1;
     curves.close();
 
     StakeoutWindow stakeout(platform, operations.currentLine(), &form);
@@ -86,7 +109,7 @@ int main(int argc, char** argv)
     stakeout.findChild<QLineEdit*>("stationBox")->setText(station);
     stakeout.findChild<QLineEdit*>("offsetBox")->setText(offset);
     stakeout.findChild<QAbstractButton*>("computeButton")->click();
-    if (!save(stakeout, "stakeout.png")) return 1;
+    if (!save(stakeout, "stakeout")) return 1;
 
     click("PlanButton");
     auto* plan = form.findChild<PlanWindow*>("PlanWindow");
@@ -95,22 +118,22 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(plan)) return 1;
     plan->view()->fitAll();
     QTest::qWait(200);
-    auto savePlan = [&out, plan](const char* name) {
+    auto savePlan = [&picture, plan](const char* name) {
         QTest::qWait(200);
-        const QString path = out.filePath(QString::fromLatin1(name));
+        const QString path = picture(name);
         if (!plan->grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return false;
         }
         return true;
     };
-    if (!savePlan("plan-view.png")) return 1;
+    if (!savePlan("plan-view")) return 1;
     if (argc == 11) {
         PlanBounds area;
         area.add({std::atof(argv[7]), std::atof(argv[8])});
         area.add({std::atof(argv[9]), std::atof(argv[10])});
         plan->view()->showBounds(area);
-        if (!savePlan("plan-view-detail.png")) return 1;
+        if (!savePlan("plan-view-detail")) return 1;
     }
 
     // The profile and cross-fall files beside the JD file, when there are.

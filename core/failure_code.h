@@ -1,0 +1,65 @@
+#pragma once
+// The failures users meet most, each with its English wording. A window
+// looks the wording up in its user's language (the marker below lets the
+// translation tools collect the English texts) and fills in the values.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Marks a text that the desktop program translates, under `context`; it
+// stands for the text itself.
+#define VOMEL_TRANSLATE_NOOP(context, text) text
+
+namespace vomel {
+
+enum class FailureCode {
+    None,  // no wording of its own: shown by its English reason
+    NotANumber,                 // field, text
+    BeyondLargestMagnitude,     // field, limit, text
+    NotAStation,                // field, text
+    LineTooLong,                // limit in bytes
+    FileTooLong,                // limit in bytes
+    CarriageReturnInLine,
+    FileNotReadToEnd,
+    FileIsFolder,
+    CannotOpen,                 // the system's reason
+    CannotReachResults,         // the system's reason
+    ResultsIsFolder,            // the system's reason
+    CannotOpenResults,          // the system's reason
+    ResultsCannotBeReplaced,    // the system's reason
+    CannotCreateInFolder,       // folder, the system's reason
+    CannotWriteResults,         // the system's reason
+    CannotWriteResultsToDisk,   // the system's reason
+    ChainBreakFields,
+    TooManyChainBreaks,         // limit
+    JdFileEmpty,
+    JdEndsBeforeStartStation,
+    JdStartStationMissing,
+    TooManyIntersectionPoints,  // limit
+    JdDataLineMissing,          // name
+    JdDataFields,               // name, count
+    ElementStartValues,         // count
+    StartAzimuthTooLarge,       // field, limit, text
+    TooManyElements,            // limit
+    ElementFields,              // count
+    CoordinateFields,           // count, "s" unless one
+    TooManyPoints,              // limit
+    GradePointFields,           // count, "s" unless one
+    CrossFallFields,            // count, "s" unless one
+};
+
+// Before the reason of a failure that names a line but no file.
+inline constexpr const char* FAILURE_LINE_PREFIX = VOMEL_TRANSLATE_NOOP("Failure", "line %1: ");
+
+// The English wording of `code`, with places %1, %2, ... for its values.
+const char* failureWording(FailureCode code);
+
+// `wording` with %1 ... %9 replaced by the values; a place without a value
+// stays as it is.
+std::string fillPlaces(std::string_view wording, const std::vector<std::string>& values);
+
+// "s" unless `count` is one: the plural of "field" in the wordings.
+inline const char* pluralS(std::size_t count) { return count == 1 ? "" : "s"; }
+
+}  // namespace vomel

@@ -1,0 +1,80 @@
+#include "ui/failure_text.h"
+
+#include <cstring>
+#include <vector>
+
+#include "core/failure.h"
+#include "ui/window_language.h"
+
+namespace vomel::gui {
+
+namespace {
+
+// The system's reasons (strerror in the C locale) the window translates;
+// listed here so that the translation tools collect them.
+constexpr const char* SYSTEM_REASONS[] = {
+    VOMEL_TRANSLATE_NOOP("SystemError", "No such file or directory"),
+    VOMEL_TRANSLATE_NOOP("SystemError", "Permission denied"),
+    VOMEL_TRANSLATE_NOOP("SystemError", "Is a directory"),
+    VOMEL_TRANSLATE_NOOP("SystemError", "Not a directory"),
+    VOMEL_TRANSLATE_NOOP("SystemError", "No space left on device"),
+    VOMEL_TRANSLATE_NOOP("SystemError", "Read-only file system"),
+    VOMEL_TRANSLATE_NOOP("SystemError", "Disk quota exceeded"),
+    VOMEL_TRANSLATE_NOOP("SystemError", "Input/output error"),
+};
+
+// Codes whose last value is the system's reason.
+bool endsInSystemReason(FailureCode code)
+{
+    switch (code) {
+    case FailureCode::CannotOpen:
+    case FailureCode::CannotReachResults:
+    case FailureCode::ResultsIsFolder:
+    case FailureCode::CannotOpenResults:
+    case FailureCode::ResultsCannotBeReplaced:
+    case FailureCode::CannotCreateInFolder:
+    case FailureCode::CannotWriteResults:
+    case FailureCode::CannotWriteResultsToDisk: return true;
+    default: return false;
+    }
+}
+
+std::string systemReason(const std::string& reason, const Platform& platform)
+{
+    for (const char* known : SYSTEM_REASONS) {
+        if (reason == known) return platform.translate("SystemError", known);
+    }
+    return reason;
+}
+
+std::string reasonText(const Failure& failure, const Platform& platform)
+{
+    if (failure.code() == FailureCode::None) return failure.reason();
+    std::vector<std::string> values = failure.values();
+    if (endsInSystemReason(failure.code()) && !values.empty()) values.back() = systemReason(values.back(), platform);
+    return fillPlaces(platform.translate(FAILURE_CONTEXT, failureWording(failure.code())), values);
+}
+
+}  // namespace
+
+std::string failureText(const std::exception& exception, const Platform& platform)
+{
+    const auto* failure = dynamic_cast<const Failure*>(&exception);
+    if (failure == nullptr) return exception.what();
+    std::string text;
+    if (!failure->file().empty()) {
+        text = failure->file();
+        if (failure->line() > 0) text += ":" + std::to_string(failure->line());
+        text += ": ";
+    } else if (failure->line() > 0) {
+        text = fillPlaces(platform.translate(FAILURE_CONTEXT, FAILURE_LINE_PREFIX), {std::to_string(failure->line())});
+    }
+    return text + reasonText(*failure, platform);
+}
+
+ErrorMessage failureMessage(const char* text, const std::exception& failure, const Platform& platform)
+{
+    return {platform.translate(WINDOW_CONTEXT, text), failureText(failure, platform)};
+}
+
+}  // namespace vomel::gui
