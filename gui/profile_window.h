@@ -27,9 +27,11 @@ class ProfileView;
 struct PlanRun;
 
 inline constexpr FileDialogSpec PROFILE_DIALOG{
-    "ProfileDialog", "读取纵断面资料", "纵断面文件(*.profile;*.txt)|*.profile;*.txt|所有文件（*.*)|*.*"};
+    "ProfileDialog", VOMEL_TRANSLATE_NOOP("Window", "读取纵断面资料"),
+    VOMEL_TRANSLATE_NOOP("Window", "纵断面文件(*.profile;*.txt)|*.profile;*.txt|所有文件（*.*)|*.*")};
 inline constexpr FileDialogSpec CROSS_FALL_DIALOG{
-    "CrossFallDialog", "读取横坡资料", "横坡文件(*.crossfall;*.txt)|*.crossfall;*.txt|所有文件（*.*)|*.*"};
+    "CrossFallDialog", VOMEL_TRANSLATE_NOOP("Window", "读取横坡资料"),
+    VOMEL_TRANSLATE_NOOP("Window", "横坡文件(*.crossfall;*.txt)|*.crossfall;*.txt|所有文件（*.*)|*.*")};
 
 class ProfileWindow : public QWidget {
     Q_OBJECT

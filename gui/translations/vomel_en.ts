@@ -1,5 +1,291 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>CurveTable</name>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deflection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deflection_rad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ls1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ls2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RA1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RA2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>azimuth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>azimuth_rad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>arc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entry spiral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit spiral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>partial spiral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>node %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>element %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>line %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 is not a number: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 is beyond ±%2, the largest magnitude accepted: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 is not a station (a number, optionally after its chain letter, or K5+030.00): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line is longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a carriage return (CR) inside the line: lines must end in CR LF or LF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the file: it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the results file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the results file is a folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the results file for writing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the results file cannot be replaced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create a file in the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the results file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the results file to disk: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a chain break needs two numbers, the back station and the ahead station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 chain breaks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty: the header line with the start station is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends before the start station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the start station is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 intersection points: the table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends after the name %1: its data line is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data line of %1 has %2 numbers; expected 5 (X Y R Ls1 Ls2) or 7 (... RA1 RA2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start line: %1 of the four numbers (station, X, Y, azimuth) before the end of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1, the start azimuth, is %2 degrees or more: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 element lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>element line has %1 fields; start radius, end radius and length are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a point needs a label, X and Y; the line has %1 field%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 points in one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a grade point is `station elevation [radius]`; the line has %1 field%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cross-fall line is `station left right` (percent); the line has %1 field%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 <context>
     <name>Window</name>
     <message>
@@ -409,6 +695,161 @@ Left offset %3</translation>
 选“是”读取断链文件，选“否”按无断链计算。</source>
         <translation>Does this main line have chain breaks?
 Yes reads a chain-break file; No computes without chain breaks.</translation>
+    </message>
+    <message>
+        <source>读取纵断面资料</source>
+        <translation>Read the profile</translation>
+    </message>
+    <message>
+        <source>纵断面文件(*.profile;*.txt)|*.profile;*.txt|所有文件（*.*)|*.*</source>
+        <translation>Profile files (*.profile;*.txt)|*.profile;*.txt|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>读取横坡资料</source>
+        <translation>Read the cross-fall</translation>
+    </message>
+    <message>
+        <source>横坡文件(*.crossfall;*.txt)|*.crossfall;*.txt|所有文件（*.*)|*.*</source>
+        <translation>Cross-fall files (*.crossfall;*.txt)|*.crossfall;*.txt|All files (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>vomel::gui::MainWindow</name>
+    <message>
+        <source>  纵 断 面</source>
+        <translation>  Profile</translation>
+    </message>
+</context>
+<context>
+    <name>vomel::gui::ProfileView</name>
+    <message>
+        <source>点号 %1
+桩号 %2
+左距 %3
+实测高程 %4
+设计高程 %5
+高差 %6</source>
+        <translation>Point %1
+Station %2
+Left offset %3
+Surveyed elevation %4
+Design elevation %5
+Difference %6</translation>
+    </message>
+    <message>
+        <source>请载入纵断面文件</source>
+        <translation>Load a profile file</translation>
+    </message>
+    <message>
+        <source>R=%1</source>
+        <translation>R=%1</translation>
+    </message>
+    <message>
+        <source>设计线</source>
+        <translation>Design line</translation>
+    </message>
+    <message>
+        <source>实测点</source>
+        <translation>Surveyed points</translation>
+    </message>
+    <message>
+        <source>竖向放大 %1 倍</source>
+        <translation>Vertical exaggeration %1×</translation>
+    </message>
+</context>
+<context>
+    <name>vomel::gui::ProfileWindow</name>
+    <message>
+        <source>纵断面</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>载入纵断面...</source>
+        <translation>Load profile...</translation>
+    </message>
+    <message>
+        <source>载入横坡...</source>
+        <translation>Load cross-fall...</translation>
+    </message>
+    <message>
+        <source>桩号 %1  高程 %2</source>
+        <translation>Station %1  elevation %2</translation>
+    </message>
+    <message>
+        <source>纵断面：无</source>
+        <translation>Profile: none</translation>
+    </message>
+    <message>
+        <source>纵断面：%1</source>
+        <translation>Profile: %1</translation>
+    </message>
+    <message>
+        <source>横坡：无</source>
+        <translation>Cross-fall: none</translation>
+    </message>
+    <message>
+        <source>横坡：%1</source>
+        <translation>Cross-fall: %1</translation>
+    </message>
+    <message>
+        <source>实测点 %1 个</source>
+        <translation>%1 surveyed points</translation>
+    </message>
+    <message>
+        <source>无高程 %1 个</source>
+        <translation>%1 without elevation</translation>
+    </message>
+    <message>
+        <source>在纵断面外 %1 个</source>
+        <translation>%1 outside the profile</translation>
+    </message>
+    <message>
+        <source>变坡点</source>
+        <translation>Grade point</translation>
+    </message>
+    <message>
+        <source>桩号</source>
+        <translation type="unfinished">Station</translation>
+    </message>
+    <message>
+        <source>高程</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>坡度i1(%)</source>
+        <translation>Grade i1 (%)</translation>
+    </message>
+    <message>
+        <source>坡度i2(%)</source>
+        <translation>Grade i2 (%)</translation>
+    </message>
+    <message>
+        <source>凸/凹</source>
+        <translation>Crest/sag</translation>
+    </message>
+    <message>
+        <source>起点桩号</source>
+        <translation>Start station</translation>
+    </message>
+    <message>
+        <source>起点高程</source>
+        <translation>Start elevation</translation>
+    </message>
+    <message>
+        <source>终点桩号</source>
+        <translation>End station</translation>
+    </message>
+    <message>
+        <source>终点高程</source>
+        <translation>End elevation</translation>
+    </message>
+    <message>
+        <source>凸</source>
+        <translation>crest</translation>
+    </message>
+    <message>
+        <source>凹</source>
+        <translation>sag</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
     <name>CurveTable</name>
@@ -283,6 +284,563 @@
     <message>
         <source>Input/output error</source>
         <translation>输入输出错误</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>道路测量反算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vomel 下载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单 位：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作 者：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>软件下载：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  确  定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>休息一下，马上回来！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>双击关闭本窗口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点号 %1
+桩号 %2
+左距 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取平面资料</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木及LandXML文件(*.ele;*.xml)|*.ele;*.xml|所有文件（*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取坐标资料</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取断链资料</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>断链文件(*.txt;*.dl)|*.txt;*.dl|所有文件（*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存桩号距离文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>桩号距离文件(*.txt)|*.txt|所有文件（*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取放样桩号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>桩号文件(*.txt;*.st)|*.txt;*.st|所有文件（*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存放样坐标文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存曲线表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV文件(*.csv)|*.csv|所有文件（*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存平面图</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG图片(*.png)|*.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X坐标</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y坐标</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1为空，请输入数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1不是数字：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1超出范围（绝对值不大于1000000000）：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反算结束：点在线路起点之前，没有垂足</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反算结束：点在线路终点之后，没有垂足</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反算结束：共 %1 个点，%2 个在起点之前，%3 个在终点之后</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：没有选择文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算已取消，结果文件未写入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算被取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前线路：无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前线路：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  交点：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  断链：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  积木：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这条主线有断链吗？
+选“是”读取断链文件，选“否”按无断链计算。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vomel V2.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>方 法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>交点法—主线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>积木法—互通</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选 项</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单个坐标</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取坐标文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>桩号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左距</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回车光标切换到Y输入框
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回车计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A、B、C...为断链标识</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左正右负</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  初 始 化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  计   算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  退  出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  帮  助</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  更多软件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  平 面 图</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法绘制平面图！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>平面图</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全图显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存图片…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存图片失败！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  曲 线 表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  放  样</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>曲线表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已复制到剪贴板</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已保存：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放样</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连续桩号，或带断链标识的桩号，如 B1000.5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件放样...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入桩号和左距，点击计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放样结束：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>桩号有误：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左距不是数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到帮助文件：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法打开帮助文件：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取文件被取消！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据文件格式有误！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据文件格式有误或操作不当！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请先初始化读取平面、断链资料</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在初始化......</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入XY坐标，点击计算按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点击计算按钮,依次选取坐标文件和桩号文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反算结束</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在反算第 %1 个   共 %2 个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取纵断面资料</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纵断面文件(*.profile;*.txt)|*.profile;*.txt|所有文件（*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取横坡资料</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横坡文件(*.crossfall;*.txt)|*.crossfall;*.txt|所有文件（*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vomel::gui::MainWindow</name>
+    <message>
+        <source>  纵 断 面</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vomel::gui::ProfileView</name>
+    <message>
+        <source>点号 %1
+桩号 %2
+左距 %3
+实测高程 %4
+设计高程 %5
+高差 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请载入纵断面文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R=%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设计线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实测点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>竖向放大 %1 倍</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vomel::gui::ProfileWindow</name>
+    <message>
+        <source>纵断面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>载入纵断面...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>载入横坡...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>桩号 %1  高程 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纵断面：无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纵断面：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横坡：无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横坡：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实测点 %1 个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无高程 %1 个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在纵断面外 %1 个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>变坡点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>桩号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>坡度i1(%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>坡度i2(%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>凸/凹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起点桩号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起点高程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>终点桩号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>终点高程</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>凸</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>凹</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

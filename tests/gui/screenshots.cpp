@@ -152,7 +152,7 @@ int main(int argc, char** argv)
             platform.answerDialog(crossFallPath.toLocal8Bit().toStdString());
             profile->findChild<QAbstractButton*>("loadCrossFallButton")->click();
         }
-        if (!save(*profile, "profile-window.png")) return 1;
+        if (!save(*profile, "profile-window")) return 1;
     }
 
     for (const auto& error : platform.errors()) {
