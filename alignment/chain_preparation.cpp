@@ -3,13 +3,13 @@
 #include <cmath>
 #include <string>
 
+#include "alignment/element_chain.h"
 #include "core/angles.h"
 #include "core/failure.h"
-#include "text/number_text.h"
-#include "alignment/element_chain.h"
 #include "geometry/element_kind.h"
 #include "geometry/element_pose.h"
 #include "geometry/partial_spiral.h"
+#include "text/number_text.h"
 
 namespace vomel::ramp {
 
@@ -28,12 +28,11 @@ void checkElement(int i, const ElementShape& element)
         throw vomel::FormatFailure(elementLabel(i) + ": radius or length is not a finite number");
     }
     if (length < 0.0) {
-        throw vomel::FormatFailure(elementLabel(i) + ": length " + std::to_string(length) +
-                                   " is negative");
+        throw vomel::FormatFailure(elementLabel(i) + ": length " + std::to_string(length) + " is negative");
     }
     const ElementKind kind = elementKind(element);
-    const bool dividesByStart = kind == ElementKind::Arc || kind == ElementKind::ExitSpiral ||
-                                kind == ElementKind::PartialSpiral;
+    const bool dividesByStart =
+        kind == ElementKind::Arc || kind == ElementKind::ExitSpiral || kind == ElementKind::PartialSpiral;
     const bool dividesByEnd = kind == ElementKind::EntrySpiral || kind == ElementKind::PartialSpiral;
     if ((dividesByStart && r1 == 0.0) || (dividesByEnd && r2 == 0.0)) {
         throw vomel::FormatFailure(elementLabel(i) + ": radius is 0");
@@ -46,10 +45,9 @@ void checkElement(int i, const ElementShape& element)
         // times the length.
         const double turn = 0.5 * (1.0 / std::fabs(r1) + 1.0 / std::fabs(r2)) * length;
         if (!(turn <= MAX_PARTIAL_SPIRAL_TURN)) {
-            throw vomel::FormatFailure(elementLabel(i) + ": the partial spiral turns through " +
-                                       vomel::formatGeneral(turn) + " rad; at most " +
-                                       vomel::formatGeneral(MAX_PARTIAL_SPIRAL_TURN) +
-                                       " (four full turns) are accepted");
+            throw vomel::FormatFailure(
+                elementLabel(i) + ": the partial spiral turns through " + vomel::formatGeneral(turn) +
+                " rad; at most " + vomel::formatGeneral(MAX_PARTIAL_SPIRAL_TURN) + " (four full turns) are accepted");
         }
     }
 }
@@ -99,8 +97,7 @@ void prepareElementChain(ElementChain& chain)
             const ElementShape element = elementShape(chain, i);
             station[i + 1] = vomel::requireFinite(element.length + station[i], "node station");
             // Azimuths are summed unreduced and brought into [0, 2π) after.
-            azimuth[i + 1] =
-                vomel::requireFinite(azimuth[i] + elementDeflection(element), "node azimuth");
+            azimuth[i + 1] = vomel::requireFinite(azimuth[i] + elementDeflection(element), "node azimuth");
         });
     }
     for (int i = 1; i <= n + 1; ++i) azimuth[i] = normaliseAzimuth(azimuth[i]);

@@ -12,13 +12,13 @@ namespace vomel {
 
 struct CrossFallRow {
     double station = 0.0;  // continuous station, metres
-    double left = 0.0;     // percent, outward from the centre line
-    double right = 0.0;    // percent
-    long line = 0;         // line of the cross-fall file (0 when built in code)
+    double left = 0.0;  // percent, outward from the centre line
+    double right = 0.0;  // percent
+    long line = 0;  // line of the cross-fall file (0 when built in code)
 };
 
 struct SideSlopes {
-    double left = 0.0;   // percent
+    double left = 0.0;  // percent
     double right = 0.0;  // percent
 };
 

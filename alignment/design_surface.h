@@ -15,7 +15,7 @@ namespace vomel {
 
 struct DesignSurface {
     std::shared_ptr<const VerticalProfile> profile;  // required for any elevation
-    std::shared_ptr<const CrossFall> crossFall;      // none: level on both sides
+    std::shared_ptr<const CrossFall> crossFall;  // none: level on both sides
 
     // The design elevation at a continuous station and offset; nullopt
     // when there is no profile or the station lies outside it.

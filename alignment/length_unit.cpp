@@ -5,12 +5,9 @@ namespace vomel {
 double metresPerUnit(LengthUnit unit)
 {
     switch (unit) {
-    case LengthUnit::UsSurveyFoot:
-        return 1200.0 / 3937.0;
-    case LengthUnit::InternationalFoot:
-        return 0.3048;
-    case LengthUnit::Metre:
-        break;
+    case LengthUnit::UsSurveyFoot: return 1200.0 / 3937.0;
+    case LengthUnit::InternationalFoot: return 0.3048;
+    case LengthUnit::Metre: break;
     }
     return 1.0;
 }
@@ -18,12 +15,9 @@ double metresPerUnit(LengthUnit unit)
 const char* lengthUnitName(LengthUnit unit)
 {
     switch (unit) {
-    case LengthUnit::UsSurveyFoot:
-        return "US survey feet";
-    case LengthUnit::InternationalFoot:
-        return "international feet";
-    case LengthUnit::Metre:
-        break;
+    case LengthUnit::UsSurveyFoot: return "US survey feet";
+    case LengthUnit::InternationalFoot: return "international feet";
+    case LengthUnit::Metre: break;
     }
     return "metres";
 }

@@ -9,8 +9,8 @@ namespace vomel {
 
 enum class LengthUnit {
     Metre,
-    UsSurveyFoot,        // 1200/3937 m
-    InternationalFoot,   // 0.3048 m
+    UsSurveyFoot,  // 1200/3937 m
+    InternationalFoot,  // 0.3048 m
 };
 
 // Metres in one unit of `unit`.

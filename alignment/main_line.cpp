@@ -9,15 +9,12 @@ constexpr std::size_t ROWS = JD_CAPACITY + 1;  // index 0 unused
 }
 
 MainLine::MainLine()
-    : jdName(ROWS),
-      jdX(ROWS), jdY(ROWS), jdRadius(ROWS), jdSpiralIn(ROWS), jdSpiralOut(ROWS),
-      jdOuterRadiusIn(ROWS), jdOuterRadiusOut(ROWS),
-      jdIsHairpin(ROWS), jdHairpinInForward(ROWS), jdHairpinOutForward(ROWS),
-      sideAzimuth(ROWS), jdDeflection(ROWS), jdStation(ROWS), tangentIn(ROWS), tangentOut(ROWS),
-      curveLength(ROWS), spiralExtraIn(ROWS), spiralExtraOut(ROWS), originAzimuthIn(ROWS),
-      originAzimuthOut(ROWS), originTurn(ROWS),
-      zhStation(ROWS), hyStation(ROWS), yhStation(ROWS), hzStation(ROWS),
-      zhX(ROWS), zhY(ROWS), hyX(ROWS), hyY(ROWS), hzX(ROWS), hzY(ROWS), hyAzimuth(ROWS)
+    : jdName(ROWS), jdX(ROWS), jdY(ROWS), jdRadius(ROWS), jdSpiralIn(ROWS), jdSpiralOut(ROWS), jdOuterRadiusIn(ROWS),
+      jdOuterRadiusOut(ROWS), jdIsHairpin(ROWS), jdHairpinInForward(ROWS), jdHairpinOutForward(ROWS), sideAzimuth(ROWS),
+      jdDeflection(ROWS), jdStation(ROWS), tangentIn(ROWS), tangentOut(ROWS), curveLength(ROWS), spiralExtraIn(ROWS),
+      spiralExtraOut(ROWS), originAzimuthIn(ROWS), originAzimuthOut(ROWS), originTurn(ROWS), zhStation(ROWS),
+      hyStation(ROWS), yhStation(ROWS), hzStation(ROWS), zhX(ROWS), zhY(ROWS), hyX(ROWS), hyY(ROWS), hzX(ROWS),
+      hzY(ROWS), hyAzimuth(ROWS)
 {
 }
 

@@ -35,30 +35,30 @@ struct MainLine {
     // rows by computeCurveElements).
     std::vector<std::string> jdName;  // bytes as in the file (GBK or UTF-8)
     Column jdX, jdY;
-    Column jdRadius;          // R of the circular arc
-    Column jdSpiralIn;        // Ls1, ZH to HY; 0 = no entry spiral
-    Column jdSpiralOut;       // Ls2, YH to HZ; 0 = no exit spiral
-    Column jdOuterRadiusIn;   // RA1 at ZH; 0 = the spiral starts at infinite radius
+    Column jdRadius;  // R of the circular arc
+    Column jdSpiralIn;  // Ls1, ZH to HY; 0 = no entry spiral
+    Column jdSpiralOut;  // Ls2, YH to HZ; 0 = no exit spiral
+    Column jdOuterRadiusIn;  // RA1 at ZH; 0 = the spiral starts at infinite radius
     Column jdOuterRadiusOut;  // RA2 at HZ; 0 = infinite
-    Column jdIsHairpin;         // 1 when the name holds "HT" in any case
+    Column jdIsHairpin;  // 1 when the name holds "HT" in any case
     Column jdHairpinInForward;  // 1: the incoming side keeps its direction
-    Column jdHairpinOutForward; // 1: the outgoing side keeps its direction
+    Column jdHairpinOutForward;  // 1: the outgoing side keeps its direction
 
     // Derived columns (computeCurveElements).
-    Column sideAzimuth;       // rows 1..n-1
-    Column jdDeflection;      // signed; |alpha| > pi on hairpin rows
-    Column jdStation;         // rows 1..n; row n is the end of the line
-    Column tangentIn;         // T1, ZH to the intersection point
-    Column tangentOut;        // T2, intersection point to HZ
-    Column curveLength;       // ZH to HZ, positive
-    Column spiralExtraIn;     // clothoid length from its origin to ZH
-    Column spiralExtraOut;    // clothoid length from HZ to its origin
-    Column originAzimuthIn;   // tangent azimuth at the entry clothoid's origin
+    Column sideAzimuth;  // rows 1..n-1
+    Column jdDeflection;  // signed; |alpha| > pi on hairpin rows
+    Column jdStation;  // rows 1..n; row n is the end of the line
+    Column tangentIn;  // T1, ZH to the intersection point
+    Column tangentOut;  // T2, intersection point to HZ
+    Column curveLength;  // ZH to HZ, positive
+    Column spiralExtraIn;  // clothoid length from its origin to ZH
+    Column spiralExtraOut;  // clothoid length from HZ to its origin
+    Column originAzimuthIn;  // tangent azimuth at the entry clothoid's origin
     Column originAzimuthOut;  // tangent azimuth at the exit clothoid's origin
-    Column originTurn;        // signed turn between the two origin tangents
+    Column originTurn;  // signed turn between the two origin tangents
     Column zhStation, hyStation, yhStation, hzStation;
     Column zhX, zhY, hyX, hyY, hzX, hzY;  // rows 1..n (end rows: the row's own point)
-    Column hyAzimuth;         // tangent azimuth at HY, not reduced
+    Column hyAzimuth;  // tangent azimuth at HY, not reduced
     // True when zhStation[2..jdCount-1] never falls, so that the curve of a
     // station can be found by binary search (set by computeCurveElements).
     bool zhStationsAscending = false;

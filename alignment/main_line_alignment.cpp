@@ -56,7 +56,8 @@ std::vector<std::pair<Point, Point>> MainLineAlignment::tangents() const
     const MainLine& l = *line_;
     std::vector<std::pair<Point, Point>> sides;
     const auto n = static_cast<std::size_t>(l.jdCount);
-    for (std::size_t i = 1; i < n; ++i) sides.emplace_back(Point{l.jdX[i], l.jdY[i]}, Point{l.jdX[i + 1], l.jdY[i + 1]});
+    for (std::size_t i = 1; i < n; ++i)
+        sides.emplace_back(Point{l.jdX[i], l.jdY[i]}, Point{l.jdX[i + 1], l.jdY[i + 1]});
     return sides;
 }
 
@@ -65,8 +66,9 @@ CurveTable MainLineAlignment::curveTable() const
     const MainLine& l = *line_;
     const ChainBreaks& breaks = chainBreaks();
     CurveTable table;
-    table.columns = {"name", "X",   "Y",   "deflection", "deflection_rad", "R",  "Ls1", "Ls2", "RA1", "RA2",
-                     "T1",   "T2",  "L",   "E",          "ZH",             "HY", "QZ",  "YH",  "HZ"};
+    table.columns = {
+        "name", "X",  "Y",  "deflection", "deflection_rad", "R", "Ls1", "Ls2", "RA1", "RA2", "T1", "T2", "L", "E", "ZH",
+        "HY",   "QZ", "YH", "HZ"};
     const int n = l.jdCount;
     for (int i = 1; i <= n; ++i) {
         const auto r = static_cast<std::size_t>(i);

@@ -4,9 +4,9 @@
 #include <numbers>
 #include <string>
 
-#include "core/failure.h"
-#include "core/angles.h"
 #include "alignment/main_line.h"
+#include "core/angles.h"
+#include "core/failure.h"
 #include "geometry/spiral.h"
 #include "geometry/tangent_solution.h"
 
@@ -44,7 +44,10 @@ void checkCurveInput(const MainLine& l, int i)
     const double r = l.jdRadius[i];
     if (l.jdDeflection[i] == 0.0) failRow(l, i, "deflection is 0 (the sides run straight on)");
     if (r == 0.0) failRow(l, i, "radius is 0");
-    struct Spiral { double length, outerRadius; const char* end; };
+    struct Spiral {
+        double length, outerRadius;
+        const char* end;
+    };
     for (const Spiral sp : {Spiral{l.jdSpiralIn[i], l.jdOuterRadiusIn[i], "entry"},
                             Spiral{l.jdSpiralOut[i], l.jdOuterRadiusOut[i], "exit"}}) {
         if (sp.outerRadius == 0.0) continue;
@@ -54,8 +57,7 @@ void checkCurveInput(const MainLine& l, int i)
         // The whole clothoid, Ls RA / (RA - R), must have the sign of Ls.
         const double whole = sp.length + r * sp.length / (sp.outerRadius - r);
         if (whole * r < 0.0) {
-            failRow(l, i, std::string("outer radius of the ") + sp.end +
-                              " spiral is smaller than the radius");
+            failRow(l, i, std::string("outer radius of the ") + sp.end + " spiral is smaller than the radius");
         }
     }
 }
@@ -102,8 +104,8 @@ void computeCurveElements(MainLine& l)
                                    " rows; a line needs at least a start and an end point");
     }
     if (n > JD_CAPACITY) {
-        throw vomel::FormatFailure("the intersection-point table has more than " +
-                                   std::to_string(JD_CAPACITY) + " rows");
+        throw vomel::FormatFailure("the intersection-point table has more than " + std::to_string(JD_CAPACITY) +
+                                   " rows");
     }
 
     l.zhStationsAscending = false;
@@ -114,10 +116,10 @@ void computeCurveElements(MainLine& l)
     // 3. A hairpin row may reverse either side next to it.
     for (int i = 2; i <= n - 1; ++i) {
         if (!isHairpin(l, i)) continue;
-        l.sideAzimuth[i - 1] = (l.jdHairpinInForward[i] == 1.0) ? azimuth(row(l, i - 1), row(l, i))
-                                                               : azimuth(row(l, i), row(l, i - 1));
-        l.sideAzimuth[i] = (l.jdHairpinOutForward[i] == 1.0) ? azimuth(row(l, i), row(l, i + 1))
-                                                            : azimuth(row(l, i + 1), row(l, i));
+        l.sideAzimuth[i - 1] =
+            (l.jdHairpinInForward[i] == 1.0) ? azimuth(row(l, i - 1), row(l, i)) : azimuth(row(l, i), row(l, i - 1));
+        l.sideAzimuth[i] =
+            (l.jdHairpinOutForward[i] == 1.0) ? azimuth(row(l, i), row(l, i + 1)) : azimuth(row(l, i + 1), row(l, i));
     }
 
     // 4. Deflections, one step into [-pi, pi] (exactly +-pi stays).
@@ -145,9 +147,9 @@ void computeCurveElements(MainLine& l)
     for (int i = 2; i <= n - 1; ++i) {
         checkCurveInput(l, i);
         onRow(l, i, [&] {
-            const CurveTangents c = solveCurveTangents(
-                l.jdRadius[i], l.jdOuterRadiusIn[i], l.jdOuterRadiusOut[i], l.jdSpiralIn[i],
-                l.jdSpiralOut[i], l.jdDeflection[i], l.sideAzimuth[i - 1], l.sideAzimuth[i]);
+            const CurveTangents c =
+                solveCurveTangents(l.jdRadius[i], l.jdOuterRadiusIn[i], l.jdOuterRadiusOut[i], l.jdSpiralIn[i],
+                                   l.jdSpiralOut[i], l.jdDeflection[i], l.sideAzimuth[i - 1], l.sideAzimuth[i]);
             l.tangentIn[i] = c.t1;
             l.tangentOut[i] = c.t2;
             l.spiralExtraIn[i] = c.extraIn;
@@ -155,8 +157,8 @@ void computeCurveElements(MainLine& l)
             l.originAzimuthIn[i] = c.originAzimuthIn;
             l.originAzimuthOut[i] = c.originAzimuthOut;
             l.originTurn[i] = c.turn;
-            l.curveLength[i] = std::fabs(c.turn) * l.jdRadius[i] +
-                               (l.jdSpiralIn[i] + l.jdSpiralOut[i] - c.extraIn - c.extraOut) / 2.0;
+            l.curveLength[i] =
+                std::fabs(c.turn) * l.jdRadius[i] + (l.jdSpiralIn[i] + l.jdSpiralOut[i] - c.extraIn - c.extraOut) / 2.0;
         });
     }
 
@@ -183,8 +185,7 @@ void computeCurveElements(MainLine& l)
     l.jdStation[1] = l.startStation;
     for (int i = 2; i <= n; ++i) {
         const bool curveBehind = i - 1 >= 2;
-        const double saving = curveBehind ? l.tangentOut[i - 1] + l.tangentIn[i - 1] - l.curveLength[i - 1]
-                                          : 0.0;
+        const double saving = curveBehind ? l.tangentOut[i - 1] + l.tangentIn[i - 1] - l.curveLength[i - 1] : 0.0;
         l.jdStation[i] = l.jdStation[i - 1] + sideLength[i - 1] - saving;
     }
 
@@ -240,8 +241,7 @@ void computeCurveElements(MainLine& l)
                 l.hyY[i] = l.zhY[i];
             }
             const double turnToHy = vomel::checkedDivide(whole, 2.0 * r * s, "HY azimuth");
-            const double backToOrigin =
-                (ra1 != 0.0) ? vomel::checkedDivide(extra, 2.0 * ra1 * s, "HY azimuth") : 0.0;
+            const double backToOrigin = (ra1 != 0.0) ? vomel::checkedDivide(extra, 2.0 * ra1 * s, "HY azimuth") : 0.0;
             l.hyAzimuth[i] = azIn - backToOrigin + turnToHy;
         });
     }

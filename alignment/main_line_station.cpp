@@ -8,9 +8,9 @@
 #include <numbers>
 #include <string>
 
-#include "core/failure.h"
-#include "core/angles.h"
 #include "alignment/main_line.h"
+#include "core/angles.h"
+#include "core/failure.h"
 #include "geometry/spiral.h"
 
 namespace vomel::mainline {
@@ -19,7 +19,6 @@ using vomel::LinePose;
 using vomel::Point;
 
 namespace {
-
 
 double signOf(double v) { return (v > 0.0) ? 1.0 : (v < 0.0 ? -1.0 : 0.0); }
 
@@ -39,17 +38,15 @@ Point placeLocal(double originX, double originY, double u, double x, double y)
     return placeTurned(originX, originY, std::cos(u), std::sin(u), x, y);
 }
 
-Point alongSide(double x, double y, double d, double az)
-{
-    return {x + d * std::cos(az), y + d * std::sin(az)};
-}
+Point alongSide(double x, double y, double d, double az) { return {x + d * std::cos(az), y + d * std::sin(az)}; }
 
 LinePose straightPose(Point p, double az) { return {p, az, 0.0}; }
 
 // A clothoid of constant c whose tangent at its origin has azimuth u and
 // which passes, `extra` along it, through the known point (kx, ky): the point
 // at clothoid length `length` from the origin.
-// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the known point, then the clothoid, then the two lengths on it, as the layout reads
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the known point, then the clothoid, then the two lengths on it,
+// as the layout reads
 Point onClothoid(double kx, double ky, double u, double c, double extra, double length)
 {
     // The sine and cosine of u once for both rotations (the same values).
@@ -65,7 +62,8 @@ Point onClothoid(double kx, double ky, double u, double c, double extra, double 
 // Tangent and curvature on that clothoid at clothoid length `length`, where
 // the length grows with the station when `growth` is +1 and shrinks when it
 // is -1. The clothoid turns by length² / 2c from its origin tangent.
-// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): origin azimuth and constant, then length and its sense, as onClothoid takes them
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): origin azimuth and constant, then length and its sense, as
+// onClothoid takes them
 LinePose clothoidPose(Point p, double u, double c, double length, double growth)
 {
     const double turn = length == 0.0 ? 0.0 : vomel::checkedDivide(length * length, 2.0 * c, "spiral tangent");
@@ -81,8 +79,7 @@ LinePose evaluate(const MainLine& l, double s)
     if (!std::isfinite(s)) throw vomel::GeometryFailure("station is not a finite number");
 
     if (n == 2) {
-        return straightPose(alongSide(l.jdX[1], l.jdY[1], s - l.jdStation[1], l.sideAzimuth[1]),
-                            l.sideAzimuth[1]);
+        return straightPose(alongSide(l.jdX[1], l.jdY[1], s - l.jdStation[1], l.sideAzimuth[1]), l.sideAzimuth[1]);
     }
 
     const int i = curveIndexAt(l, s);
@@ -136,24 +133,21 @@ LinePose evaluate(const MainLine& l, double s)
     }
     if (l.hzStation[i] <= s && s <= l.zhStation[i + 1]) {
         placed = true;
-        pose = straightPose(alongSide(l.hzX[i], l.hzY[i], s - l.hzStation[i], l.sideAzimuth[i]),
-                            l.sideAzimuth[i]);
+        pose = straightPose(alongSide(l.hzX[i], l.hzY[i], s - l.hzStation[i], l.sideAzimuth[i]), l.sideAzimuth[i]);
     }
     if (s <= l.zhStation[2]) {
         placed = true;
-        pose = straightPose(alongSide(l.jdX[1], l.jdY[1], s - l.jdStation[1], l.sideAzimuth[1]),
-                            l.sideAzimuth[1]);
+        pose = straightPose(alongSide(l.jdX[1], l.jdY[1], s - l.jdStation[1], l.sideAzimuth[1]), l.sideAzimuth[1]);
     }
     if (s >= l.hzStation[n - 1]) {
         placed = true;
-        pose = straightPose(
-            alongSide(l.hzX[n - 1], l.hzY[n - 1], s - l.hzStation[n - 1], l.sideAzimuth[n - 1]),
-            l.sideAzimuth[n - 1]);
+        pose = straightPose(alongSide(l.hzX[n - 1], l.hzY[n - 1], s - l.hzStation[n - 1], l.sideAzimuth[n - 1]),
+                            l.sideAzimuth[n - 1]);
     }
     if (!placed) {
         // Only key stations out of order (curves overlapping) leave a gap.
-        throw vomel::GeometryFailure("station " + std::to_string(s) + " lies on no element of " +
-                                     rowLabel(l, i) + ": the key stations of the curves overlap");
+        throw vomel::GeometryFailure("station " + std::to_string(s) + " lies on no element of " + rowLabel(l, i) +
+                                     ": the key stations of the curves overlap");
     }
     return pose;
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/failure.h"
 #include "alignment/element_chain.h"
+#include "core/failure.h"
 #include "geometry/element_pose.h"
 
 namespace vomel::ramp {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/failure.h"
 #include "alignment/element_chain.h"
+#include "core/failure.h"
 
 namespace vomel::ramp {
 
@@ -15,8 +15,8 @@ namespace {
 // inside the element. A radius of 0 (product exactly 0) is not split.
 bool isReverseSpiral(double startRadius, double endRadius)
 {
-    return startRadius != INFINITE_RADIUS && endRadius != INFINITE_RADIUS &&
-           startRadius != endRadius && startRadius * endRadius < 0.0;
+    return startRadius != INFINITE_RADIUS && endRadius != INFINITE_RADIUS && startRadius != endRadius &&
+           startRadius * endRadius < 0.0;
 }
 
 }  // namespace
@@ -33,10 +33,9 @@ void splitReverseSpirals(ElementChain& chain)
     }
     const int splitCount = static_cast<int>(reverse.size());
     if (rowCount + splitCount > MAX_ROWS) {
-        throw vomel::FormatFailure(std::to_string(rowCount + splitCount) +
-                                   " elements after splitting " + std::to_string(splitCount) +
-                                   " reverse spirals; at most " + std::to_string(MAX_ROWS) +
-                                   " rows are allowed");
+        throw vomel::FormatFailure(std::to_string(rowCount + splitCount) + " elements after splitting " +
+                                   std::to_string(splitCount) + " reverse spirals; at most " +
+                                   std::to_string(MAX_ROWS) + " rows are allowed");
     }
 
     for (int k = 1; k <= splitCount; ++k) {

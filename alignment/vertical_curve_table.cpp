@@ -19,9 +19,8 @@ std::string percentCell(double grade) { return formatFixed(grade * PERCENT, PERC
 CurveTable verticalCurveTable(const VerticalProfile& profile, const vomel::ChainBreaks& breaks)
 {
     CurveTable table;
-    table.columns = {"grade_point", "station",   "elevation",     "grade_in_%",  "grade_out_%",
-                     "R",           "T",         "E",             "type",        "start_station",
-                     "start_elevation", "end_station", "end_elevation"};
+    table.columns = {"grade_point", "station",       "elevation",       "grade_in_%",  "grade_out_%",  "R", "T", "E",
+                     "type",        "start_station", "start_elevation", "end_station", "end_elevation"};
     const auto& points = profile.gradePoints();
     const auto curves = profile.curveTable();
     for (std::size_t k = 0; k < points.size(); ++k) {

@@ -15,8 +15,7 @@ namespace {
 std::string stationName(double station, const vomel::ChainBreaks& breaks)
 {
     const vomel::StatedStation stated = vomel::chainStationLetter(breaks, station);
-    return (breaks.chainBreakCount != 0 ? std::string(1, stated.letter) : std::string()) +
-           formatGeneral(stated.stated);
+    return (breaks.chainBreakCount != 0 ? std::string(1, stated.letter) : std::string()) + formatGeneral(stated.stated);
 }
 
 // A value the checks below compute that is not finite (grades of points a
@@ -73,19 +72,16 @@ VerticalProfile::VerticalProfile(std::vector<GradePoint> points) : points_(std::
                                 p.line);
         }
         if (tangents_[k - 1] + tangents_[k] > before) {
-            throw FormatFailure("the vertical curve (T = " + formatGeneral(tangents_[k]) +
-                                    " m) overlaps the one of the previous grade point (T = " +
-                                    formatGeneral(tangents_[k - 1]) + " m): they are " + formatGeneral(before) +
-                                    " m apart",
-                                p.line);
+            throw FormatFailure(
+                "the vertical curve (T = " + formatGeneral(tangents_[k]) +
+                    " m) overlaps the one of the previous grade point (T = " + formatGeneral(tangents_[k - 1]) +
+                    " m): they are " + formatGeneral(before) + " m apart",
+                p.line);
         }
     }
 }
 
-bool VerticalProfile::contains(double station) const
-{
-    return station >= startStation() && station <= endStation();
-}
+bool VerticalProfile::contains(double station) const { return station >= startStation() && station <= endStation(); }
 
 void VerticalProfile::requireInside(double station) const
 {

@@ -20,10 +20,10 @@
 namespace vomel {
 
 struct GradePoint {
-    double station = 0.0;    // continuous station, metres
+    double station = 0.0;  // continuous station, metres
     double elevation = 0.0;  // metres
-    double radius = 0.0;     // of the vertical curve, metres; 0 for none
-    long line = 0;           // line of the profile file (0 when built in code)
+    double radius = 0.0;  // of the vertical curve, metres; 0 for none
+    long line = 0;  // line of the profile file (0 when built in code)
 };
 
 // One row of the vertical-curve table, for an interior grade point.
@@ -31,12 +31,12 @@ struct VerticalCurve {
     std::size_t gradePoint = 0;  // index into VerticalProfile::gradePoints()
     double station = 0.0;
     double elevation = 0.0;
-    double gradeIn = 0.0;   // rise per metre
+    double gradeIn = 0.0;  // rise per metre
     double gradeOut = 0.0;  // rise per metre
     double radius = 0.0;
-    double tangentLength = 0.0;     // T
+    double tangentLength = 0.0;  // T
     double externalDistance = 0.0;  // E
-    bool crest = false;             // gradeIn > gradeOut; a sag otherwise
+    bool crest = false;  // gradeIn > gradeOut; a sag otherwise
     double startStation = 0.0;
     double startElevation = 0.0;
     double endStation = 0.0;
@@ -79,7 +79,7 @@ private:
     void requireInside(double station) const;
 
     std::vector<GradePoint> points_;
-    std::vector<double> grades_;    // grades_[k]: from point k to k + 1
+    std::vector<double> grades_;  // grades_[k]: from point k to k + 1
     std::vector<double> tangents_;  // T at each point
 };
 

@@ -3,17 +3,17 @@
 // profile (a grade point every 400 m with a vertical curve) and a
 // cross-fall (superelevation every kilometre). Target: the run with the
 // columns within 10 % of the run without them.
-#include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
 #include "session/design_csv.h"
-#include "text/number_text.h"
 #include "session/session.h"
 #include "testing/bench_lines.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t POINT_COUNT = 100'000;
 constexpr double GRADE_POINT_SPACING = 400.0;  // metres
-constexpr double CURVE_RADIUS = 3000.0;        // metres, room for every curve at grades within ±4 %
-constexpr double MAX_OFFSET = 30.0;            // metres
+constexpr double CURVE_RADIUS = 3000.0;  // metres, room for every curve at grades within ±4 %
+constexpr double MAX_OFFSET = 30.0;  // metres
 
 struct Fixture {
     std::shared_ptr<const vomel::Alignment> line;
@@ -36,9 +36,9 @@ struct Fixture {
         folder = fs::temp_directory_path() / "vomel-design-csv-bench";
         fs::create_directories(folder);
         points = (folder / "points.xy").string();
-        const auto generated = vomel::testing::generatedPoints(
-            [this](double s) { return line->poseAt(s); }, line->startStation, line->endStation, POINT_COUNT,
-            MAX_OFFSET, 7);
+        const auto generated =
+            vomel::testing::generatedPoints([this](double s) { return line->poseAt(s); }, line->startStation,
+                                            line->endStation, POINT_COUNT, MAX_OFFSET, 7);
         std::ofstream out(points, std::ios::binary);
         for (const auto& g : generated) {
             out << g.point.label << ' ' << vomel::formatGeneral(g.point.x) << ' ' << vomel::formatGeneral(g.point.y)
@@ -73,9 +73,8 @@ void csvRun(benchmark::State& state, bool withElevation)
     const vomel::CsvColumns columns{withElevation ? &f.surface : nullptr, false};
     const std::string results = (f.folder / "results.csv").string();
     for (auto _ : state) vomel::computeCsvRun(*f.line, columns, f.points, results, {}, options);
-    state.counters["points/s"] =
-        benchmark::Counter(static_cast<double>(POINT_COUNT) * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate);
+    state.counters["points/s"] = benchmark::Counter(
+        static_cast<double>(POINT_COUNT) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_CsvRunWithoutElevation(benchmark::State& state) { csvRun(state, false); }

@@ -10,8 +10,6 @@
 //
 //   vomel_file_run_bench --points 10000000 [--threads N] [--reference]
 //                        [--folder DIR] [--chunk N] [--length M] [--offset M]
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -21,6 +19,7 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <sys/resource.h>
 
 #include "session/session.h"
 #include "testing/bench_lines.h"
@@ -38,7 +37,9 @@ double cpuSeconds(int who)
 {
     rusage usage{};
     getrusage(who, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -65,7 +66,7 @@ int main(int argc, char** argv)
     std::size_t chunk = vomel::DEFAULT_CHUNK_POINTS;
     bool reference = false;
     double length = 22'000.0;  // metres of line
-    double offset = 50.0;      // metres either side, at most
+    double offset = 50.0;  // metres either side, at most
     fs::path folder = fs::temp_directory_path() / "vomel-file-run-bench";
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -85,7 +86,9 @@ int main(int argc, char** argv)
         } else if (arg == "--reference") {
             reference = true;
         } else {
-            std::fprintf(stderr, "usage: %s [--points N] [--threads N] [--chunk N] [--reference] [--folder DIR] [--length M] [--offset M]\n",
+            std::fprintf(stderr,
+                         "usage: %s [--points N] [--threads N] [--chunk N] [--reference] [--folder DIR] [--length M] "
+                         "[--offset M]\n",
                          argv[0]);
             return 2;
         }
@@ -109,9 +112,9 @@ int main(int argc, char** argv)
             std::ofstream out(partial, std::ios::binary);
             for (std::size_t done = 0; done < points; done += GENERATE_BATCH) {
                 const std::size_t batch = std::min(GENERATE_BATCH, points - done);
-                auto generated = vomel::testing::generatedPoints([&](double s) { return line->poseAt(s); },
-                                                             line->startStation, line->endStation, batch, offset,
-                                                             1000 + done);
+                auto generated =
+                    vomel::testing::generatedPoints([&](double s) { return line->poseAt(s); }, line->startStation,
+                                                    line->endStation, batch, offset, 1000 + done);
                 for (auto& g : generated) g.point.label = "P" + std::to_string(done + g.point.line);
                 out << vomel::testing::coordinateFileText(generated);
             }
@@ -126,8 +129,7 @@ int main(int argc, char** argv)
         const auto started = std::chrono::steady_clock::now();
         vomel::computeFileRun(*line, coordinates.string(), (folder / "results.txt").string(),
                               vomel::HeaderEncoding::Gbk, {},
-                              {reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast, threads,
-                               chunk});
+                              {reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast, threads, chunk});
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         // Microseconds of CPU a point: 1e6 s / points.
         const double perPoint = 1e6 / static_cast<double>(std::max<std::size_t>(points, 1));

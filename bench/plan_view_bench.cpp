@@ -5,18 +5,18 @@
 //
 //   vomel_plan_view_bench            50 km, 100,000 points
 //   vomel_plan_view_bench --smoke    5 km, 2,000 points (CI)
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <cstring>
 #include <memory>
 #include <vector>
 
-#include "ui/plan_scene.h"
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
 #include "gui/plan_view.h"
-#include "ui/plan_viewport.h"
 #include "testing/bench_lines.h"
 #include "testing/generated_lines.h"
+#include "ui/plan_scene.h"
+#include "ui/plan_viewport.h"
 
 namespace {
 
@@ -36,9 +36,9 @@ const Fixture& fixture()
         vomel::testing::LineShape shape;
         shape.length = lineLength;
         f.alignment = vomel::testing::mainLineFrom(vomel::testing::generatedJdFile(shape));
-        const auto points = vomel::testing::generatedPoints([&](double s) { return f.alignment->poseAt(s); },
-                                                        f.alignment->startStation, f.alignment->endStation,
-                                                        pointCount, 60.0, 3);
+        const auto points =
+            vomel::testing::generatedPoints([&](double s) { return f.alignment->poseAt(s); }, f.alignment->startStation,
+                                            f.alignment->endStation, pointCount, 60.0, 3);
         for (const auto& g : points) {
             f.run.points.push_back(g.point);
             f.run.solutions.push_back(f.alignment->solve(g.point.x, g.point.y));

@@ -7,8 +7,6 @@
 //
 // Points per second are the items_per_second counter; the reference path
 // solves a smaller batch of the same points, since it scans every sample.
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -17,9 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "solver/fast_solver.h"
+#include <benchmark/benchmark.h>
+
 #include "session/parallel_run.h"
 #include "session/session.h"
+#include "solver/fast_solver.h"
 #include "testing/bench_lines.h"
 
 namespace {
@@ -53,11 +53,12 @@ const Workload& workload(Kind kind)
     if (found != cache.end()) return found->second;
     Workload w;
     const vomel::testing::LineShape shape{sizes.lineLength, 3'500'000.0, 500'000.0, 2024};
-    w.alignment = kind == Kind::MainLine ? vomel::testing::mainLineFrom(vomel::testing::generatedJdFile(shape))
-                                         : vomel::testing::elementChainFrom(vomel::testing::generatedElementFile(shape));
-    w.generated = vomel::testing::generatedPoints([&](double s) { return w.alignment->poseAt(s); },
-                                              w.alignment->startStation, w.alignment->endStation,
-                                              sizes.fastPoints, MAX_OFFSET, 99);
+    w.alignment = kind == Kind::MainLine
+                      ? vomel::testing::mainLineFrom(vomel::testing::generatedJdFile(shape))
+                      : vomel::testing::elementChainFrom(vomel::testing::generatedElementFile(shape));
+    w.generated =
+        vomel::testing::generatedPoints([&](double s) { return w.alignment->poseAt(s); }, w.alignment->startStation,
+                                        w.alignment->endStation, sizes.fastPoints, MAX_OFFSET, 99);
     for (const auto& g : w.generated) w.points.push_back(g.point);
     return cache.emplace(kind, std::move(w)).first->second;
 }
@@ -113,9 +114,9 @@ void precision(benchmark::State& state, Kind kind)
             refOffset = std::max(refOffset, std::fabs(r.offset - g.offset));
             apartStation = std::max(apartStation, std::fabs(f.station - r.station));
             apartOffset = std::max(apartOffset, std::fabs(f.offset - r.offset));
-            residual = std::max(residual, std::fabs(vomel::perpendicularityResidual(
-                                              [&](double s) { return alignment.poseAt(s); }, f.station,
-                                              {g.point.x, g.point.y})));
+            residual = std::max(residual,
+                                std::fabs(vomel::perpendicularityResidual([&](double s) { return alignment.poseAt(s); },
+                                                                          f.station, {g.point.x, g.point.y})));
             if (trace.nearestSample != vomel::nearestSample(alignment.samples, g.point.x, g.point.y)) ++otherSample;
             if (!trace.newtonConverged) ++fallBacks;
         }
@@ -149,8 +150,7 @@ void BM_PrecisionElementChain(benchmark::State& s) { precision(s, Kind::ElementC
 // the curve elements, the sample table and its index.
 void BM_InitialiseMainLine(benchmark::State& state)
 {
-    const std::string text =
-        vomel::testing::generatedJdFile({sizes.initLength, 3'500'000.0, 500'000.0, 77});
+    const std::string text = vomel::testing::generatedJdFile({sizes.initLength, 3'500'000.0, 500'000.0, 77});
     double length = 0.0;
     for (auto _ : state) {
         const auto alignment = vomel::testing::mainLineFrom(text);
@@ -162,8 +162,7 @@ void BM_InitialiseMainLine(benchmark::State& state)
 
 void BM_InitialiseElementChain(benchmark::State& state)
 {
-    const std::string text =
-        vomel::testing::generatedElementFile({sizes.initLength, 3'500'000.0, 500'000.0, 77});
+    const std::string text = vomel::testing::generatedElementFile({sizes.initLength, 3'500'000.0, 500'000.0, 77});
     double length = 0.0;
     for (auto _ : state) {
         const auto alignment = vomel::testing::elementChainFrom(text);
@@ -181,7 +180,9 @@ void registerAll()
                         benchmark::RegisterBenchmark("SolveElementChain/fast", BM_SolveElementChainFast)}) {
         bench->ArgName("threads")->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
     }
-    benchmark::RegisterBenchmark("Precision/MainLine", BM_PrecisionMainLine)->Iterations(1)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Precision/MainLine", BM_PrecisionMainLine)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Precision/ElementChain", BM_PrecisionElementChain)
         ->Iterations(1)
         ->Unit(benchmark::kMillisecond);

@@ -8,12 +8,10 @@ namespace vomel::cli {
 
 void AlignmentOptions::addTo(CLI::App& command)
 {
-    auto* jd = command.add_option("--jd", jdFile,
-                                  "Intersection-point file of a main line (.jdx)");
+    auto* jd = command.add_option("--jd", jdFile, "Intersection-point file of a main line (.jdx)");
     auto* dl = command.add_option("--dl", chainBreakFile,
                                   "Chain-break file of the main line (.dl); without it the line has no chain breaks");
-    auto* elements = command.add_option("--elements", elementFile,
-                                        "Element file of an interchange ramp (.ele)");
+    auto* elements = command.add_option("--elements", elementFile, "Element file of an interchange ramp (.ele)");
     auto* landXml = command.add_option("--landxml", landXmlFile,
                                        "LandXML 1.2 file; its Line, Curve and clothoid Spiral elements and "
                                        "StaEquation chain breaks are imported");

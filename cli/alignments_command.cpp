@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "text/number_text.h"
-#include "session/session.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
+#include "session/session.h"
+#include "text/number_text.h"
 
 namespace vomel::cli {
 
@@ -38,9 +38,9 @@ struct AlignmentsCommand {
 CommandRunner addAlignmentsCommand(CLI::App& app)
 {
     auto state = std::make_shared<AlignmentsCommand>();
-    auto* command = app.add_subcommand(
-        "alignments", "List the alignments of a LandXML file: name, start and end station, elements, "
-                      "station equations (tab-separated, one line each after a header)");
+    auto* command = app.add_subcommand("alignments",
+                                       "List the alignments of a LandXML file: name, start and end station, elements, "
+                                       "station equations (tab-separated, one line each after a header)");
     command->add_option("FILE", state->file, "LandXML file")->required();
     return [state] { return state->run(); };
 }

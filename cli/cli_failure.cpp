@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/failure.h"
-#include "text/input_line.h"
 #include "session/messages.h"
+#include "text/input_line.h"
 
 namespace vomel::cli {
 
@@ -21,8 +21,7 @@ int runReporting(Stage stage, const std::function<int()>& body)
         std::cerr << vomel::MSG_READ_CANCELLED << '\n' << failure.what() << '\n';
         return EXIT_FILE;
     } catch (const vomel::Failure& failure) {
-        std::cerr << (stage == Stage::Initialise ? vomel::MSG_INIT_FORMAT : vomel::MSG_COMPUTE_FORMAT)
-                  << '\n'
+        std::cerr << (stage == Stage::Initialise ? vomel::MSG_INIT_FORMAT : vomel::MSG_COMPUTE_FORMAT) << '\n'
                   << failure.what() << '\n';
         return EXIT_FORMAT;
     } catch (const UsageError& error) {

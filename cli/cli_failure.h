@@ -12,14 +12,14 @@ namespace vomel::cli {
 enum ExitStatus : int {
     EXIT_DONE = 0,
     EXIT_USAGE = 1,
-    EXIT_FORMAT = 2,     // a malformed file or a geometry that cannot be computed
-    EXIT_FILE = 3,       // a file that cannot be opened, read or written
+    EXIT_FORMAT = 2,  // a malformed file or a geometry that cannot be computed
+    EXIT_FILE = 3,  // a file that cannot be opened, read or written
 };
 
 // Which operation failed decides the message of a format failure.
 enum class Stage {
     Initialise,  // reading and preparing the alignment: "数据文件格式有误！"
-    Compute,     // reading points and solving them: "数据文件格式有误或操作不当！"
+    Compute,  // reading points and solving them: "数据文件格式有误或操作不当！"
 };
 
 // Runs `body`; a vomel::Failure is written to standard error and turned into

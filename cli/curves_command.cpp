@@ -4,11 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "session/curve_table.h"
-#include "core/failure.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
+#include "core/failure.h"
+#include "session/curve_table.h"
 
 namespace vomel::cli {
 

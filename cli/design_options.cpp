@@ -1,7 +1,7 @@
 #include "cli/design_options.h"
 
-#include "formats/profile_file.h"
 #include "cli/cli_failure.h"
+#include "formats/profile_file.h"
 
 namespace vomel::cli {
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/failure.h"
-#include "stationing/kilometre_station.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/design_options.h"
+#include "core/failure.h"
+#include "stationing/kilometre_station.h"
 #include "stationing/stated_station.h"
 
 namespace vomel::cli {

@@ -24,14 +24,10 @@ int main(int argc, char** argv)
         vomel::cli::CommandRunner run;
     };
     const std::vector<Entry> commands = {
-        {"station", vomel::cli::addStationCommand(app)},
-        {"point", vomel::cli::addPointCommand(app)},
-        {"solve", vomel::cli::addSolveCommand(app)},
-        {"curves", vomel::cli::addCurvesCommand(app)},
-        {"stakeout", vomel::cli::addStakeoutCommand(app)},
-        {"alignments", vomel::cli::addAlignmentsCommand(app)},
-        {"elevation", vomel::cli::addElevationCommand(app)},
-        {"profile", vomel::cli::addProfileCommand(app)},
+        {"station", vomel::cli::addStationCommand(app)},     {"point", vomel::cli::addPointCommand(app)},
+        {"solve", vomel::cli::addSolveCommand(app)},         {"curves", vomel::cli::addCurvesCommand(app)},
+        {"stakeout", vomel::cli::addStakeoutCommand(app)},   {"alignments", vomel::cli::addAlignmentsCommand(app)},
+        {"elevation", vomel::cli::addElevationCommand(app)}, {"profile", vomel::cli::addProfileCommand(app)},
     };
 
     // Stations and coordinates are read from the arguments left over after

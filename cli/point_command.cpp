@@ -38,8 +38,8 @@ struct PointCommand {
 CommandRunner addPointCommand(CLI::App& app)
 {
     auto state = std::make_shared<PointCommand>();
-    state->command = app.add_subcommand(
-        "point", "Print the station text and the offset (left positive) of the point X Y");
+    state->command =
+        app.add_subcommand("point", "Print the station text and the offset (left positive) of the point X Y");
     state->alignment.addTo(*state->command);
     state->command->allow_extras();
     state->command->footer("Arguments: X Y, the point's coordinates (X first).");

@@ -4,13 +4,13 @@
 #include <memory>
 #include <string>
 
-#include "core/failure.h"
 #include "alignment/vertical_curve_table.h"
-#include "session/curve_table.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/design_options.h"
+#include "core/failure.h"
+#include "session/curve_table.h"
 
 namespace vomel::cli {
 

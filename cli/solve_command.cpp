@@ -1,18 +1,17 @@
 // vomel-cli solve: every point of a coordinate file into a results file.
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <unistd.h>
 
-#include "session/messages.h"
-#include "session/results_csv.h"
-#include "session/design_csv.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/design_options.h"
+#include "session/design_csv.h"
+#include "session/messages.h"
+#include "session/results_csv.h"
 
 namespace vomel::cli {
 
@@ -98,8 +97,7 @@ struct SolveCommand {
 CommandRunner addSolveCommand(CLI::App& app)
 {
     auto state = std::make_shared<SolveCommand>();
-    state->command = app.add_subcommand(
-        "solve", "Solve every point of a coordinate file and write the results file");
+    state->command = app.add_subcommand("solve", "Solve every point of a coordinate file and write the results file");
     state->alignment.addTo(*state->command);
     state->command->add_option("--points", state->pointsFile, "Coordinate file: label X Y [elevation] per line")
         ->required();
@@ -121,8 +119,9 @@ CommandRunner addSolveCommand(CLI::App& app)
                      "residual")
         ->check(CLI::IsMember({"results", "csv"}))
         ->capture_default_str();
-    state->command->add_option("--threads", state->threads,
-                               "Worker threads; 0 (the default) uses every core. The results do not depend on it")
+    state->command
+        ->add_option("--threads", state->threads,
+                     "Worker threads; 0 (the default) uses every core. The results do not depend on it")
         ->check(CLI::Range(0u, 1024u));
     state->command->add_flag("--reference", state->reference,
                              "Use the reference algorithm (a scan of every sample and a bisection on the "

@@ -2,11 +2,11 @@
 #include <memory>
 #include <string>
 
-#include "session/stakeout.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/design_options.h"
+#include "session/stakeout.h"
 
 namespace vomel::cli {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "session/stakeout.h"
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
+#include "session/stakeout.h"
 #include "stationing/stated_station.h"
 
 namespace vomel::cli {

@@ -5,10 +5,7 @@
 
 namespace vomel {
 
-Failure::Failure(std::string reason, long line) : reason_(std::move(reason)), line_(line)
-{
-    updateDetail();
-}
+Failure::Failure(std::string reason, long line) : reason_(std::move(reason)), line_(line) { updateDetail(); }
 
 Failure::Failure(FailureCode code, std::vector<std::string> values, long line)
     : reason_(fillPlaces(failureWording(code), values)), code_(code), values_(std::move(values)), line_(line)

@@ -15,38 +15,38 @@ namespace vomel {
 
 enum class FailureCode {
     None,  // no wording of its own: shown by its English reason
-    NotANumber,                 // field, text
-    BeyondLargestMagnitude,     // field, limit, text
-    NotAStation,                // field, text
-    LineTooLong,                // limit in bytes
-    FileTooLong,                // limit in bytes
+    NotANumber,  // field, text
+    BeyondLargestMagnitude,  // field, limit, text
+    NotAStation,  // field, text
+    LineTooLong,  // limit in bytes
+    FileTooLong,  // limit in bytes
     CarriageReturnInLine,
     FileNotReadToEnd,
     FileIsFolder,
-    CannotOpen,                 // the system's reason
-    CannotReachResults,         // the system's reason
-    ResultsIsFolder,            // the system's reason
-    CannotOpenResults,          // the system's reason
-    ResultsCannotBeReplaced,    // the system's reason
-    CannotCreateInFolder,       // folder, the system's reason
-    CannotWriteResults,         // the system's reason
-    CannotWriteResultsToDisk,   // the system's reason
+    CannotOpen,  // the system's reason
+    CannotReachResults,  // the system's reason
+    ResultsIsFolder,  // the system's reason
+    CannotOpenResults,  // the system's reason
+    ResultsCannotBeReplaced,  // the system's reason
+    CannotCreateInFolder,  // folder, the system's reason
+    CannotWriteResults,  // the system's reason
+    CannotWriteResultsToDisk,  // the system's reason
     ChainBreakFields,
-    TooManyChainBreaks,         // limit
+    TooManyChainBreaks,  // limit
     JdFileEmpty,
     JdEndsBeforeStartStation,
     JdStartStationMissing,
     TooManyIntersectionPoints,  // limit
-    JdDataLineMissing,          // name
-    JdDataFields,               // name, count
-    ElementStartValues,         // count
-    StartAzimuthTooLarge,       // field, limit, text
-    TooManyElements,            // limit
-    ElementFields,              // count
-    CoordinateFields,           // count, "s" unless one
-    TooManyPoints,              // limit
-    GradePointFields,           // count, "s" unless one
-    CrossFallFields,            // count, "s" unless one
+    JdDataLineMissing,  // name
+    JdDataFields,  // name, count
+    ElementStartValues,  // count
+    StartAzimuthTooLarge,  // field, limit, text
+    TooManyElements,  // limit
+    ElementFields,  // count
+    CoordinateFields,  // count, "s" unless one
+    TooManyPoints,  // limit
+    GradePointFields,  // count, "s" unless one
+    CrossFallFields,  // count, "s" unless one
 };
 
 // Before the reason of a failure that names a line but no file.

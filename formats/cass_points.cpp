@@ -33,8 +33,8 @@ SurveyPoint parseCassLine(std::string_view text, long line)
         start = comma + 1;
     }
     if (fields.size() != CASS_FIELDS) {
-        throw FormatFailure("a CASS point is `name,code,E,N,elevation`; the line has " +
-                                std::to_string(fields.size()) + " field" + (fields.size() == 1 ? "" : "s"),
+        throw FormatFailure("a CASS point is `name,code,E,N,elevation`; the line has " + std::to_string(fields.size()) +
+                                " field" + (fields.size() == 1 ? "" : "s"),
                             line);
     }
     if (fields[0].empty()) throw FormatFailure("field 1, the point name, is empty", line);

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "formats/coordinate_file.h"
 #include "core/point.h"
+#include "formats/coordinate_file.h"
 
 namespace vomel {
 

@@ -22,9 +22,9 @@ struct SurveyPoint {
     double x = 0.0;
     double y = 0.0;
     double elevation = 0.0;  // taken only from a line of exactly four fields
-    long line = 0;           // line of the file the point was read from
+    long line = 0;  // line of the file the point was read from
     bool hasElevation = false;  // the line gave an elevation
-    std::string code = {};      // the CASS code field (empty in the plain format)
+    std::string code = {};  // the CASS code field (empty in the plain format)
 };
 
 // Reads the points a chunk at a time, so that a long file need not be held
@@ -32,8 +32,7 @@ struct SurveyPoint {
 // elevation is a FormatFailure with its file line.
 class CoordinateReader {
 public:
-    explicit CoordinateReader(std::istream& in, PointsFormat format = PointsFormat::Plain)
-        : lines_(in), format_(format)
+    explicit CoordinateReader(std::istream& in, PointsFormat format = PointsFormat::Plain) : lines_(in), format_(format)
     {
     }
 
@@ -57,6 +56,6 @@ inline constexpr std::size_t MAX_POINTS = 2'000'000;
 // tests) is a FormatFailure naming its line.
 // naming its line.
 std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoints = MAX_POINTS,
-                                           PointsFormat format = PointsFormat::Plain);
+                                            PointsFormat format = PointsFormat::Plain);
 
 }  // namespace vomel

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "alignment/element_chain.h"
 #include "core/angles.h"
 #include "core/failure.h"
 #include "text/input_line.h"
-#include "alignment/element_chain.h"
 #include "text/packed_angle.h"
 
 namespace vomel {
@@ -21,7 +21,7 @@ namespace {
 
 constexpr int START_VALUE_COUNT = 4;  // station, X, Y, packed azimuth
 constexpr int ELEMENT_FIELD_COUNT = 3;  // start radius, end radius, length
-constexpr int AZIMUTH_INDEX = 3;        // of the start values
+constexpr int AZIMUTH_INDEX = 3;  // of the start values
 
 struct ElementRow {
     double startRadius;
@@ -87,8 +87,7 @@ void readElementFile(std::istream& in, ElementChain& chain)
                                 reader.lineNumber());
         }
         const long n = reader.lineNumber();
-        rows.push_back({vomel::parseMeasureField((*fields)[0], n, 1),
-                        vomel::parseMeasureField((*fields)[1], n, 2),
+        rows.push_back({vomel::parseMeasureField((*fields)[0], n, 1), vomel::parseMeasureField((*fields)[1], n, 2),
                         vomel::parseMeasureField((*fields)[2], n, 3)});
     }
 

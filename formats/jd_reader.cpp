@@ -25,11 +25,16 @@ bool isValidUtf8(std::string_view text)
     while (i < text.size()) {
         const auto b = static_cast<unsigned char>(text[i]);
         std::size_t extra = 0;
-        if (b < 0x80) extra = 0;
-        else if ((b & 0xE0) == 0xC0 && b >= 0xC2) extra = 1;
-        else if ((b & 0xF0) == 0xE0) extra = 2;
-        else if ((b & 0xF8) == 0xF0 && b <= 0xF4) extra = 3;
-        else return false;
+        if (b < 0x80)
+            extra = 0;
+        else if ((b & 0xE0) == 0xC0 && b >= 0xC2)
+            extra = 1;
+        else if ((b & 0xF0) == 0xE0)
+            extra = 2;
+        else if ((b & 0xF8) == 0xF0 && b <= 0xF4)
+            extra = 3;
+        else
+            return false;
         if (i + extra >= text.size() && extra > 0) return false;  // cut short
         for (std::size_t k = 1; k <= extra; ++k) {
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
@@ -51,9 +56,12 @@ std::vector<std::string_view> characters(std::string_view name)
         const auto b = static_cast<unsigned char>(name[i]);
         std::size_t length = 1;
         if (utf8) {
-            if (b >= 0xF0) length = 4;
-            else if (b >= 0xE0) length = 3;
-            else if (b >= 0xC0) length = 2;
+            if (b >= 0xF0)
+                length = 4;
+            else if (b >= 0xE0)
+                length = 3;
+            else if (b >= 0xC0)
+                length = 2;
         } else if (b >= 0x81 && b <= 0xFE && i + 1 < name.size()) {
             length = 2;
         }

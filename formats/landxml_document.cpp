@@ -15,10 +15,7 @@ namespace vomel::landxml {
 
 namespace {
 
-bool isXmlBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+bool isXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 const char* skipBlanks(const char* p, const char* end)
 {

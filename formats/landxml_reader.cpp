@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "alignment/element_chain.h"
 #include "core/angles.h"
 #include "core/failure.h"
+#include "formats/landxml_document.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
-#include "alignment/element_chain.h"
-#include "formats/landxml_document.h"
 
 namespace vomel {
 
@@ -66,18 +66,15 @@ public:
 
     [[noreturn]] void fail(int index, const FileElement& element, const std::string& reason) const
     {
-        throw FormatFailure("alignment \"" + alignment_ + "\", element " + std::to_string(index) + " (" +
-                                element.kind + "): " + reason,
+        throw FormatFailure("alignment \"" + alignment_ + "\", element " + std::to_string(index) + " (" + element.kind +
+                                "): " + reason,
                             element.line);
     }
 
     const landxml::Document& document() const { return document_; }
 
     // A length of the file, in its unit, for a message.
-    std::string length(double value) const
-    {
-        return vomel::formatFixed(value, 4) + " " + lengthUnitSymbol(unit_);
-    }
+    std::string length(double value) const { return vomel::formatFixed(value, 4) + " " + lengthUnitSymbol(unit_); }
     // A distance given in metres, in the file's unit.
     double fromMetres(double metres) const { return metres / metresPerUnit(unit_); }
 
@@ -99,10 +96,7 @@ std::string rangeReason(const std::string& what)
            ", the largest magnitude accepted";
 }
 
-double distance(Point a, Point b)
-{
-    return std::hypot(b.x - a.x, b.y - a.y);
-}
+double distance(Point a, Point b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
 // A required number attribute of an element.
 double numberAttribute(const Place& place, const pugi::xml_node& node, const char* attribute, int index,
@@ -113,8 +107,7 @@ double numberAttribute(const Place& place, const pugi::xml_node& node, const cha
     if (!found) place.fail(index, named, std::string("the ") + attribute + " attribute is missing");
     const auto value = landxml::parseXmlNumber(found.value());
     if (!value) {
-        place.fail(index, named,
-                   std::string(attribute) + " is not a number: \"" + found.value() + "\"");
+        place.fail(index, named, std::string(attribute) + " is not a number: \"" + found.value() + "\"");
     }
     if (beyondRange(*value)) place.fail(index, named, rangeReason(attribute));
     return *value;
@@ -132,15 +125,14 @@ Point elementPoint(const Place& place, const pugi::xml_node& node, const char* w
     if (*reference != '\0' && *point.child_value() == '\0') {
         const pugi::xml_node target = place.document().namedPoint(reference);
         if (!target) {
-            place.fail(index, named, std::string(which) + " refers to the point \"" + reference +
-                                         "\", which no CgPoint carries");
+            place.fail(index, named,
+                       std::string(which) + " refers to the point \"" + reference + "\", which no CgPoint carries");
         }
         point = target;
     }
     const auto values = landxml::parseNumberList(point.child_value());
     if (!values || values->size() < 2 || !std::isfinite((*values)[0]) || !std::isfinite((*values)[1])) {
-        place.fail(index, named, std::string(which) + " is not \"northing easting\": \"" +
-                                     point.child_value() + "\"");
+        place.fail(index, named, std::string(which) + " is not \"northing easting\": \"" + point.child_value() + "\"");
     }
     if (beyondRange((*values)[0]) || beyondRange((*values)[1])) place.fail(index, named, rangeReason(which));
     return {(*values)[0], (*values)[1]};  // the northing is X
@@ -166,8 +158,9 @@ double chainRadius(const Place& place, double radius, double sign, int index, co
 {
     if (std::isinf(radius)) return INFINITE_RADIUS;
     if (!(radius > 0.0)) {
-        place.fail(index, element, std::string(attribute) + " is " + vomel::formatGeneral(radius) +
-                                       "; a radius must be positive (the turn is given by rot)");
+        place.fail(index, element,
+                   std::string(attribute) + " is " + vomel::formatGeneral(radius) +
+                       "; a radius must be positive (the turn is given by rot)");
     }
     const double signed_ = sign * radius;
     return signed_ == INFINITE_RADIUS ? std::nextafter(INFINITE_RADIUS, 2.0 * INFINITE_RADIUS) : signed_;
@@ -197,8 +190,8 @@ FileElement readElement(const Place& place, const pugi::xml_node& node, int inde
             place.fail(index, element, "spiType is \"" + type + "\"; only clothoid spirals can be imported");
         }
         const double sign = turnSign(place, node, index, element.kind);
-        element.startRadius = chainRadius(place, numberAttribute(place, node, "radiusStart", index, element.kind),
-                                          sign, index, element, "radiusStart");
+        element.startRadius = chainRadius(place, numberAttribute(place, node, "radiusStart", index, element.kind), sign,
+                                          index, element, "radiusStart");
         element.endRadius = chainRadius(place, numberAttribute(place, node, "radiusEnd", index, element.kind), sign,
                                         index, element, "radiusEnd");
         if (element.startRadius == INFINITE_RADIUS && element.endRadius == INFINITE_RADIUS) {
@@ -209,8 +202,7 @@ FileElement readElement(const Place& place, const pugi::xml_node& node, int inde
         place.fail(index, element, "only Line, Curve and Spiral elements can be imported");
     }
     if (!std::isfinite(element.length) || element.length < 0.0) {
-        place.fail(index, element, "length " + vomel::formatGeneral(element.length) +
-                                       " is not a non-negative number");
+        place.fail(index, element, "length " + vomel::formatGeneral(element.length) + " is not a non-negative number");
     }
     return element;
 }
@@ -286,15 +278,9 @@ void layOut(ElementChain& chain, double startAzimuthRadians)
     ramp::prepareElementChain(chain);
 }
 
-Point nodePoint(const ElementChain& chain, int i)
-{
-    return {chain.nodeX[i], chain.nodeY[i]};
-}
+Point nodePoint(const ElementChain& chain, int i) { return {chain.nodeX[i], chain.nodeY[i]}; }
 
-double chordAzimuth(Point from, Point to)
-{
-    return std::atan2(to.y - from.y, to.x - from.x);
-}
+double chordAzimuth(Point from, Point to) { return std::atan2(to.y - from.y, to.x - from.x); }
 
 // The chain laid out with start azimuth 0 differs from the file's line by a
 // rotation about the first Start: the angle between an element's chord in
@@ -308,7 +294,7 @@ double startAzimuth(const Place& place, ElementChain& chain, const std::vector<F
         const double chainChord = distance(nodePoint(chain, i), nodePoint(chain, i + 1));
         if (fileChord >= MIN_DIRECTION_CHORD && chainChord >= MIN_DIRECTION_CHORD) {
             return signedAngle(chordAzimuth(elements[k].start, elements[k].end) -
-                             chordAzimuth(nodePoint(chain, i), nodePoint(chain, i + 1)));
+                               chordAzimuth(nodePoint(chain, i), nodePoint(chain, i + 1)));
         }
     }
     place.fail(1, elements.front(), "no element is long enough to give the line's direction");
@@ -327,23 +313,24 @@ void checkContinuity(const Place& place, const ElementChain& chain, const std::v
         if (i > 1) {
             const double gap = distance(elements[k - 1].end, element.start);
             if (gap > place.fromMetres(LANDXML_GAP_TOLERANCE)) {
-                place.fail(i, element, "its Start lies " + place.length(gap) + " from the End of element " +
-                                           std::to_string(i - 1) + " (a gap)");
+                place.fail(i, element,
+                           "its Start lies " + place.length(gap) + " from the End of element " + std::to_string(i - 1) +
+                               " (a gap)");
             }
         }
         const double chord = distance(element.start, element.end);
         if (chord >= MIN_DIRECTION_CHORD) {
             // How far the file's element is turned against the laid-out one.
             const double turn = signedAngle(chordAzimuth(element.start, element.end) -
-                                          chordAzimuth(nodePoint(chain, i), nodePoint(chain, i + 1)));
+                                            chordAzimuth(nodePoint(chain, i), nodePoint(chain, i + 1)));
             if (previousIndex != 0) {
                 const double kink = signedAngle(turn - previousTurn);
                 const double allowed = LANDXML_KINK_TOLERANCE + LANDXML_COORDINATE_RESOLUTION / chord +
                                        LANDXML_COORDINATE_RESOLUTION / previousChord;
                 if (std::abs(kink) > allowed) {
-                    place.fail(i, element, "its start tangent turns " + degrees(kink) +
-                                               " away from the end tangent of element " +
-                                               std::to_string(previousIndex) + " (a kink)");
+                    place.fail(i, element,
+                               "its start tangent turns " + degrees(kink) + " away from the end tangent of element " +
+                                   std::to_string(previousIndex) + " (a kink)");
                 }
             }
             previousTurn = turn;
@@ -352,8 +339,9 @@ void checkContinuity(const Place& place, const ElementChain& chain, const std::v
         }
         const double drift = distance(element.end, nodePoint(chain, i + 1));
         if (drift > place.fromMetres(LANDXML_LAYOUT_TOLERANCE)) {
-            place.fail(i, element, "its End lies " + place.length(drift) +
-                                       " from where its radii and length, laid out from the first Start, put it");
+            place.fail(i, element,
+                       "its End lies " + place.length(drift) +
+                           " from where its radii and length, laid out from the first Start, put it");
         }
     }
 }
@@ -361,7 +349,8 @@ void checkContinuity(const Place& place, const ElementChain& chain, const std::v
 pugi::xml_node chooseAlignment(const landxml::Document& document, const std::string& name)
 {
     const std::vector<pugi::xml_node> alignments = document.alignments();
-    if (alignments.empty()) throw FormatFailure("the file holds no Alignments/Alignment", document.lineOf(document.root()));
+    if (alignments.empty())
+        throw FormatFailure("the file holds no Alignments/Alignment", document.lineOf(document.root()));
     if (name.empty()) return alignments.front();
     std::string known;
     for (const pugi::xml_node& alignment : alignments) {
@@ -456,8 +445,7 @@ FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node
         const double out = length("lengthOut");
         if (std::fabs(in - out) > LANDXML_SYMMETRY_TOLERANCE * (in + out)) {
             place.fail(node, "ProfAlign UnsymParaCurve: lengthIn " + vomel::formatGeneral(in) + " and lengthOut " +
-                                 vomel::formatGeneral(out) +
-                                 " differ; only symmetric vertical curves can be imported");
+                                 vomel::formatGeneral(out) + " differ; only symmetric vertical curves can be imported");
         }
         read.curveLength = in + out;
     } else if (kind == "CircCurve") {

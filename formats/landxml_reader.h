@@ -62,12 +62,12 @@ inline constexpr double LANDXML_COORDINATE_RESOLUTION = 1e-4;
 
 // One alignment of a LandXML file, as listed for the user to choose.
 struct LandXmlAlignmentInfo {
-    std::string name;        // the name attribute, bytes as in the file
-    double startStation = 0; // staStart (0 when absent)
-    double length = 0;       // sum of the elements' lengths, metres
-    int elementCount = 0;    // Line, Curve and Spiral elements of CoordGeom
+    std::string name;  // the name attribute, bytes as in the file
+    double startStation = 0;  // staStart (0 when absent)
+    double length = 0;  // sum of the elements' lengths, metres
+    int elementCount = 0;  // Line, Curve and Spiral elements of CoordGeom
     int stationEquationCount = 0;
-    long line = 0;           // line of the Alignment element in the file
+    long line = 0;  // line of the Alignment element in the file
 };
 
 // A ParaCurve's length and its UnsymParaCurve's lengthIn and lengthOut may

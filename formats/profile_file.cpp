@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "stationing/station_field.h"
 #include "text/file_reading.h"
 #include "text/input_line.h"
-#include "stationing/station_field.h"
 
 namespace vomel {
 
@@ -70,9 +70,8 @@ std::shared_ptr<const VerticalProfile> loadProfile(const std::string& path, cons
 
 std::shared_ptr<const CrossFall> loadCrossFall(const std::string& path, const vomel::ChainBreaks& breaks)
 {
-    return readWholeFile(path, [&breaks](std::istream& in) {
-        return std::make_shared<const CrossFall>(readCrossFallFile(in, breaks));
-    });
+    return readWholeFile(
+        path, [&breaks](std::istream& in) { return std::make_shared<const CrossFall>(readCrossFallFile(in, breaks)); });
 }
 
 }  // namespace vomel

@@ -1,15 +1,14 @@
 #include "formats/results_file.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <iconv.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <array>
-#include <memory>
 #include <vector>
 
 #include "core/failure.h"
@@ -21,11 +20,9 @@ namespace {
 
 // Header captions in order; each but the last ends with its blank.
 constexpr std::array<const char*, 9> HEADER_ITEMS = {
-    "计算点标识 ",   "计算点坐标X ",
-    "计算点坐标Y ",  "断链标识 ",
-    "计算点对应设计线桩号 ", "计算点到设计线距离(左正右负) ",
-    "垂直点坐标X ",  "垂直点坐标Y ",
-    "高程",
+    "计算点标识 ",  "计算点坐标X ",          "计算点坐标Y ",
+    "断链标识 ",    "计算点对应设计线桩号 ", "计算点到设计线距离(左正右负) ",
+    "垂直点坐标X ", "垂直点坐标Y ",          "高程",
 };
 constexpr std::size_t CHAIN_BREAK_ITEM = 3;
 
@@ -83,8 +80,7 @@ void ResultLine::addNumber(double value)
     afterText_ = false;
 }
 
-std::string resultsDataLine(const SurveyPoint& point, const Solution& solution,
-                            const vomel::ChainBreaks& breaks)
+std::string resultsDataLine(const SurveyPoint& point, const Solution& solution, const vomel::ChainBreaks& breaks)
 {
     const vomel::StatedStation stated = vomel::chainStationLetter(breaks, solution.station);
     ResultLine line;
@@ -107,17 +103,13 @@ namespace {
 // Bytes gathered before they are handed to the file.
 constexpr std::size_t WRITE_BUFFER_BYTES = 1u << 16;
 
-bool startsWith(const std::string& text, const char* prefix)
-{
-    return text.rfind(prefix, 0) == 0;
-}
+bool startsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
 // Paths that name an open stream of a process (our standard output, say,
 // redirected to a file) rather than a file to replace.
 bool namesProcessStream(const std::string& path)
 {
-    return path == "/dev/stdout" || path == "/dev/stderr" || startsWith(path, "/dev/fd/") ||
-           startsWith(path, "/proc/");
+    return path == "/dev/stdout" || path == "/dev/stderr" || startsWith(path, "/dev/fd/") || startsWith(path, "/proc/");
 }
 
 std::string folderOf(const std::string& path)

@@ -41,8 +41,7 @@ private:
 // The data line of one point: label, X, Y, [letter,] stated station, offset,
 // foot X, foot Y, elevation. The letter column is written only when the
 // line has chain breaks.
-std::string resultsDataLine(const SurveyPoint& point, const Solution& solution,
-                            const vomel::ChainBreaks& breaks);
+std::string resultsDataLine(const SurveyPoint& point, const Solution& solution, const vomel::ChainBreaks& breaks);
 
 // Writes a user file safely. A regular file (or a new one) is written to a
 // temporary file beside it and renamed over it only by commit(): a failed or
@@ -82,7 +81,7 @@ private:
     [[noreturn]] void fail(FailureCode code, int error, const std::string& folder = {}) const;
     void discard() noexcept;
 
-    std::string path_;       // as given, for messages
+    std::string path_;  // as given, for messages
     std::string finalPath_;  // the file the rename puts in place
     std::string tempPath_;
     int fd_ = -1;

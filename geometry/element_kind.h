@@ -10,12 +10,11 @@ namespace vomel {
 // ordinary radii.
 inline constexpr double INFINITE_RADIUS = 9999.0;
 
-
 enum class ElementKind {
-    Straight,       // 9999 → 9999
-    Arc,            // R → R
-    EntrySpiral,    // 9999 → R2: zero curvature at the start
-    ExitSpiral,     // R1 → 9999: zero curvature at the end
+    Straight,  // 9999 → 9999
+    Arc,  // R → R
+    EntrySpiral,  // 9999 → R2: zero curvature at the start
+    ExitSpiral,  // R1 → 9999: zero curvature at the end
     PartialSpiral,  // R1 → R2 ≠ R1, both finite and of one sign
 };
 

@@ -42,13 +42,11 @@ LinePose elementPose(const ElementShape& element, ElementEnd start, ElementEnd e
     const double y0 = start.at.y;
 
     switch (elementKind(element)) {
-    case ElementKind::Straight:
-        return {{x0 + d * std::cos(a), y0 + d * std::sin(a)}, a, 0.0};
+    case ElementKind::Straight: return {{x0 + d * std::cos(a), y0 + d * std::sin(a)}, a, 0.0};
     case ElementKind::Arc: {
         const double turned = a + d / r1;
-        return {{x0 + r1 * (std::sin(turned) - std::sin(a)), y0 - r1 * (std::cos(turned) - std::cos(a))},
-                turned,
-                1.0 / r1};
+        return {
+            {x0 + r1 * (std::sin(turned) - std::sin(a)), y0 - r1 * (std::cos(turned) - std::cos(a))}, turned, 1.0 / r1};
     }
     case ElementKind::EntrySpiral: {
         const double c = length * r2;
@@ -67,9 +65,8 @@ LinePose elementPose(const ElementShape& element, ElementEnd start, ElementEnd e
         const double x = spiralLocalX(e, c);
         const double y = spiralLocalY(e, c);
         const double b = end.azimuth;
-        LinePose pose{{end.at.x - x * std::cos(b) - y * std::sin(b), end.at.y - x * std::sin(b) + y * std::cos(b)},
-                      b,
-                      0.0};
+        LinePose pose{
+            {end.at.x - x * std::cos(b) - y * std::sin(b), end.at.y - x * std::sin(b) + y * std::cos(b)}, b, 0.0};
         // e before the end the tangent still lacks the turn e² / 2c.
         if constexpr (WithTangent) pose = {pose.point, b - e * e / (2.0 * c), e / c};
         return pose;

@@ -12,10 +12,10 @@ namespace vomel {
 namespace {
 
 // Eight-point Gauss-Legendre rule on [-1, 1]: nodes ±x, weights w.
-constexpr std::array<double, 4> GAUSS_NODES = {0.1834346424956498, 0.5255324099163290,
-                                               0.7966664774136267, 0.9602898564975363};
-constexpr std::array<double, 4> GAUSS_WEIGHTS = {0.3626837833783620, 0.3137066458778873,
-                                                 0.2223810344533745, 0.1012285362903763};
+constexpr std::array<double, 4> GAUSS_NODES = {0.1834346424956498, 0.5255324099163290, 0.7966664774136267,
+                                               0.9602898564975363};
+constexpr std::array<double, 4> GAUSS_WEIGHTS = {0.3626837833783620, 0.3137066458778873, 0.2223810344533745,
+                                                 0.1012285362903763};
 
 // Upper bound on panels, so a corrupt element cannot stall the program.
 constexpr double MAX_QUADRATURE_PANELS = 1e6;
@@ -28,11 +28,8 @@ vomel::Point partialSpiralLocalByQuadrature(const ElementShape& element, double 
     // s / R1 + s² (1/R2 - 1/R1) / (2 L).
     const double startCurvature = vomel::checkedDivide(1.0, element.startRadius, "partial spiral");
     const double endCurvature = vomel::checkedDivide(1.0, element.endRadius, "partial spiral");
-    const double curvatureRate =
-        vomel::checkedDivide(endCurvature - startCurvature, element.length, "partial spiral");
-    auto azimuthAt = [&](double s) {
-        return s * startCurvature + 0.5 * curvatureRate * s * s;
-    };
+    const double curvatureRate = vomel::checkedDivide(endCurvature - startCurvature, element.length, "partial spiral");
+    auto azimuthAt = [&](double s) { return s * startCurvature + 0.5 * curvatureRate * s * s; };
 
     const double largestCurvature = std::max(std::fabs(startCurvature), std::fabs(endCurvature));
     const double panels =

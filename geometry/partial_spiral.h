@@ -9,8 +9,8 @@
 // SPAN_SERIES_MAX_ANGLE the offset is integrated from the element's own
 // start instead, where nothing large appears.
 
-#include "core/point.h"
 #include "core/angles.h"
+#include "core/point.h"
 #include "geometry/element_kind.h"
 
 namespace vomel {

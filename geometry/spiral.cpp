@@ -48,8 +48,8 @@ double spiralShift(double ls, double r)
     return sumSpiralSeries(
         [&](int k) {
             const double ratio = checkedDivide(ls, 2.0 * r, "spiral shift");
-            return alternatingSign(k) * ls * std::pow(ratio, 2 * k + 1) / factorial(2 * k + 1) /
-                   (4.0 * k + 3) / (4.0 * k + 4);
+            return alternatingSign(k) * ls * std::pow(ratio, 2 * k + 1) / factorial(2 * k + 1) / (4.0 * k + 3) /
+                   (4.0 * k + 4);
         },
         "spiral shift");
 }
@@ -98,27 +98,19 @@ double spiralLocalY(double l, double c)
 double tangentLengthFirst(double r, double p1, double p2, double q1, double alpha)
 {
     const double a = std::fabs(alpha);
-    return vomel::requireFinite(
-        checkedDivide(r + p2 - (r + p1) * std::cos(a), std::sin(a), "tangent length") + q1,
-        "tangent length");
+    return vomel::requireFinite(checkedDivide(r + p2 - (r + p1) * std::cos(a), std::sin(a), "tangent length") + q1,
+                                "tangent length");
 }
 
 double tangentLengthSecond(double r, double p1, double p2, double q2, double alpha)
 {
     const double a = std::fabs(alpha);
-    return vomel::requireFinite(
-        checkedDivide(r + p1 - (r + p2) * std::cos(a), std::sin(a), "tangent length") + q2,
-        "tangent length");
+    return vomel::requireFinite(checkedDivide(r + p1 - (r + p2) * std::cos(a), std::sin(a), "tangent length") + q2,
+                                "tangent length");
 }
 
-double arcLocalX(double l, double r)
-{
-    return r * std::sin(checkedDivide(l, r, "arc point"));
-}
+double arcLocalX(double l, double r) { return r * std::sin(checkedDivide(l, r, "arc point")); }
 
-double arcLocalY(double l, double r)
-{
-    return r * (1.0 - std::cos(checkedDivide(l, r, "arc point")));
-}
+double arcLocalY(double l, double r) { return r * (1.0 - std::cos(checkedDivide(l, r, "arc point"))); }
 
 }  // namespace vomel

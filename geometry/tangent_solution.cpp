@@ -25,8 +25,7 @@ Point along(Point from, double length, double az)
 // Point given as (x, y) in the frame at `origin` whose x axis has azimuth az.
 Point local(Point origin, double az, double x, double y)
 {
-    return {origin.x + x * std::cos(az) - y * std::sin(az),
-            origin.y + x * std::sin(az) + y * std::cos(az)};
+    return {origin.x + x * std::cos(az) - y * std::sin(az), origin.y + x * std::sin(az) + y * std::cos(az)};
 }
 
 double distance(Point a, Point b) { return std::hypot(b.x - a.x, b.y - a.y); }
@@ -57,8 +56,8 @@ Point lineIntersection(Point p1, Point p2, Point p3, Point p4)
             vomel::requireFinite(p1.y + u * d1y, "side intersection")};
 }
 
-CurveTangents solveCurveTangents(double r, double ra1, double ra2, double ls1, double ls2,
-                                 double alpha, double azIn, double azOut)
+CurveTangents solveCurveTangents(double r, double ra1, double ra2, double ls1, double ls2, double alpha, double azIn,
+                                 double azOut)
 {
     CurveTangents c;
     const double s = signOf(alpha);
@@ -116,8 +115,7 @@ CurveTangents solveCurveTangents(double r, double ra1, double ra2, double ls1, d
     }
 
     // The intersection point is where the sides through the actual ends meet.
-    const Point j = lineIntersection(zh, along(zh, SIDE_HELPER_LENGTH, azIn), hz,
-                                     along(hz, SIDE_HELPER_LENGTH, azOut));
+    const Point j = lineIntersection(zh, along(zh, SIDE_HELPER_LENGTH, azIn), hz, along(hz, SIDE_HELPER_LENGTH, azOut));
     c.t1 = distance(j, zh);
     c.t2 = distance(j, hz);
     if (hairpin) {

@@ -26,20 +26,20 @@ vomel::Point lineIntersection(vomel::Point p1, vomel::Point p2, vomel::Point p3,
 
 // The layout of one curve, in the order the table stores it.
 struct CurveTangents {
-    double t1 = 0.0;                // ZH to the intersection point (negative: ZH beyond it)
-    double t2 = 0.0;                // intersection point to HZ (negative: HZ before it)
-    double extraIn = 0.0;           // clothoid length from the entry origin to ZH
-    double extraOut = 0.0;          // clothoid length from HZ to the exit origin
-    double originAzimuthIn = 0.0;   // tangent at the entry origin, in [-pi, pi]
+    double t1 = 0.0;  // ZH to the intersection point (negative: ZH beyond it)
+    double t2 = 0.0;  // intersection point to HZ (negative: HZ before it)
+    double extraIn = 0.0;  // clothoid length from the entry origin to ZH
+    double extraOut = 0.0;  // clothoid length from HZ to the exit origin
+    double originAzimuthIn = 0.0;  // tangent at the entry origin, in [-pi, pi]
     double originAzimuthOut = 0.0;  // tangent at the exit origin, in [-pi, pi]
-    double turn = 0.0;              // signed turn between the two origin tangents
+    double turn = 0.0;  // signed turn between the two origin tangents
 };
 
 // Lays out the curve of radius r with entry and exit spirals ls1, ls2 that
 // start from the outer radii ra1, ra2 (0 = infinite), for the deflection
 // alpha between the sides of azimuth azIn and azOut. On a hairpin row the
 // five curve values arrive negated. Division faults are GeometryFailures.
-CurveTangents solveCurveTangents(double r, double ra1, double ra2, double ls1, double ls2,
-                                 double alpha, double azIn, double azOut);
+CurveTangents solveCurveTangents(double r, double ra1, double ra2, double ls1, double ls2, double alpha, double azIn,
+                                 double azOut);
 
 }  // namespace vomel

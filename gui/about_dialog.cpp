@@ -1,30 +1,28 @@
 #include "gui/about_dialog.h"
-#include "gui/window_text.h"
+
+#include <utility>
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <utility>
 
 #include "gui/brand.h"
 #include "gui/center_window.h"
 #include "gui/clickable_label.h"
+#include "gui/window_text.h"
 
 namespace vomel::windows {
 
 namespace {
 
-QString text(const char* source)
-{
-    return vomel::gui::uiText(source);
-}
+QString text(const char* source) { return vomel::gui::uiText(source); }
 
 // The default slogan and download site, translated like the window's texts;
 // other values set at build time are shown as they are.
 [[maybe_unused]] constexpr const char* DEFAULT_BRAND_TEXTS[] = {QT_TRANSLATE_NOOP("Window", "道路测量反算"),
-                                                               QT_TRANSLATE_NOOP("Window", "Vomel 下载")};
+                                                                QT_TRANSLATE_NOOP("Window", "Vomel 下载")};
 
 ClickableLabel* linkLabel(const QString& caption, QWidget* parent)
 {

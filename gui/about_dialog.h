@@ -3,9 +3,10 @@
 // e-mail and home page. The header, its icon, the banner and the home-page
 // label open the home page; the e-mail label writes a mail.
 
-#include <QDialog>
 #include <functional>
 #include <string>
+
+#include <QDialog>
 
 class QPushButton;
 

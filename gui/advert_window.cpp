@@ -1,5 +1,6 @@
 #include "gui/advert_window.h"
-#include "gui/window_text.h"
+
+#include <cmath>
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -13,12 +14,12 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "gui/brand.h"
 #include "gui/center_window.h"
 #include "gui/clickable_label.h"
 #include "gui/docking.h"
+#include "gui/window_text.h"
 
 namespace vomel::windows {
 
@@ -28,10 +29,7 @@ constexpr const char* ADVERT_CAPTION = QT_TRANSLATE_NOOP("Window", "休息一下
 constexpr int DOCKING_CHECK_INTERVAL_MS = 1;
 constexpr int PAGE_TIMEOUT_MS = 10000;
 
-QString text(const char* source)
-{
-    return vomel::gui::uiText(source);
-}
+QString text(const char* source) { return vomel::gui::uiText(source); }
 
 }  // namespace
 
@@ -99,10 +97,7 @@ AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     connect(dockingTimer, &QTimer::timeout, this, &AdvertWindow::dockingCheck);
 }
 
-QString AdvertWindow::pageAddress() const
-{
-    return text(HOMEPAGE) + text(page_);
-}
+QString AdvertWindow::pageAddress() const { return text(HOMEPAGE) + text(page_); }
 
 void AdvertWindow::showEvent(QShowEvent* event)
 {

@@ -45,10 +45,10 @@ private:
 
     QTextBrowser* pageView = nullptr;
     ClickableLabel* minimiseLabel = nullptr;
-    ClickableLabel* quitLabel = nullptr;   // ends the program
+    ClickableLabel* quitLabel = nullptr;  // ends the program
     ClickableLabel* brandLabel = nullptr;  // a double click closes this window
-    QTimer* dockingTimer = nullptr;        // the docking check
-    QTimer* dockingDelay = nullptr;        // starts dockingTimer after a delay
+    QTimer* dockingTimer = nullptr;  // the docking check
+    QTimer* dockingDelay = nullptr;  // starts dockingTimer after a delay
 };
 
 // The pages of the two advert windows, relative to the maker's home page.

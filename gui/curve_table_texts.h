@@ -3,8 +3,9 @@
 // "element 2", "entry spiral") in the user's language. The table and its
 // CSV file keep the English keys.
 
-#include <QString>
 #include <string>
+
+#include <QString>
 
 namespace vomel::gui {
 

@@ -1,6 +1,6 @@
 #include "gui/curve_table_window.h"
-#include "gui/curve_table_texts.h"
-#include "gui/window_text.h"
+
+#include <set>
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,16 +15,17 @@
 #include <QStringDecoder>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <set>
 
-#include "session/curve_table.h"
 #include "core/failure.h"
+#include "formats/results_file.h"
+#include "gui/curve_table_texts.h"
+#include "gui/window_text.h"
+#include "session/curve_table.h"
+#include "session/messages.h"
 #include "ui/failure_text.h"
 #include "ui/file_dialogs.h"
 #include "ui/platform.h"
 #include "ui/window_texts.h"
-#include "session/messages.h"
-#include "formats/results_file.h"
 
 namespace vomel::gui {
 
@@ -105,8 +106,8 @@ CurveTableWindow::CurveTableWindow(Platform& platform, std::shared_ptr<const Ali
     // Large enough for the whole table, as far as the screen allows; the
     // table scrolls beyond that.
     const QMargins margins = layout->contentsMargins();
-    int width = 2 * table_->frameWidth() + margins.left() + margins.right() +
-                table_->verticalScrollBar()->sizeHint().width();
+    int width =
+        2 * table_->frameWidth() + margins.left() + margins.right() + table_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < table_->columnCount(); ++c) width += table_->columnWidth(c);
     int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
                  table_->horizontalScrollBar()->sizeHint().height() + margins.top() + margins.bottom() +

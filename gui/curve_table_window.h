@@ -2,8 +2,9 @@
 // The curve table of the initialised line in a window: every value can be
 // selected and copied, and the whole table saved as CSV.
 
-#include <QDialog>
 #include <memory>
+
+#include <QDialog>
 
 #include "session/curve_table.h"
 

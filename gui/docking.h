@@ -33,7 +33,7 @@ struct DockingInput {
     int cursorX = 0;  // pixels
     int cursorY = 0;
     PixelRect windowRect;  // pixels, frame included
-    int left = 0;          // twips
+    int left = 0;  // twips
     int top = 0;
     int width = 0;
     int height = 0;

@@ -32,9 +32,6 @@ protected:
 
 }  // namespace
 
-void highlightFocus(QLineEdit* box)
-{
-    box->installEventFilter(new FocusHighlight(box));
-}
+void highlightFocus(QLineEdit* box) { box->installEventFilter(new FocusHighlight(box)); }
 
 }  // namespace vomel::gui

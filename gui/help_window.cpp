@@ -102,8 +102,7 @@ std::string helpIndexForThisProgram()
 {
     std::vector<std::string> languages;
     for (const QString& tag : QLocale().uiLanguages()) languages.push_back(tag.toStdString());
-    return helpIndexPath(QCoreApplication::applicationDirPath().toLocal8Bit().toStdString(),
-                         helpLanguage(languages));
+    return helpIndexPath(QCoreApplication::applicationDirPath().toLocal8Bit().toStdString(), helpLanguage(languages));
 }
 
 bool openHelpWindow(const QString& page, QWidget* owner)

@@ -1,7 +1,8 @@
 // vomel: the desktop program.
+#include <cstdio>
+
 #include <QApplication>
 #include <QLocale>
-#include <cstdio>
 
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"

@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
-#include "gui/window_text.h"
+
+#include <algorithm>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,32 +14,29 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <climits>
 
 #include "core/failure.h"
+#include "gui/about_dialog.h"
+#include "gui/advert_window.h"
+#include "gui/brand.h"
+#include "gui/center_window.h"
 #include "gui/curve_table_window.h"
 #include "gui/help_window.h"
 #include "gui/plan_window.h"
 #include "gui/profile_window.h"
 #include "gui/stakeout_window.h"
+#include "gui/window_text.h"
+#include "session/messages.h"
 #include "ui/failure_text.h"
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"
-#include "session/messages.h"
-#include "gui/about_dialog.h"
-#include "gui/advert_window.h"
-#include "gui/brand.h"
-#include "gui/center_window.h"
 
 namespace vomel::gui {
 
 namespace {
 
-QString text(const char* source)
-{
-    return vomel::gui::uiText(source);
-}
+QString text(const char* source) { return vomel::gui::uiText(source); }
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name)
@@ -174,8 +172,7 @@ void MainWindow::connectControls()
 {
     connect(mainLineOption, &QRadioButton::clicked, this,
             [this] { workflow_.selectMethod(MethodChoice::IntersectionPoint); });
-    connect(rampOption, &QRadioButton::clicked, this,
-            [this] { workflow_.selectMethod(MethodChoice::Element); });
+    connect(rampOption, &QRadioButton::clicked, this, [this] { workflow_.selectMethod(MethodChoice::Element); });
     connect(singlePointOption, &QRadioButton::clicked, this, [this] { workflow_.selectSingleCoordinate(); });
     connect(fileRunOption, &QRadioButton::clicked, this, [this] { workflow_.selectCoordinateFile(); });
 
@@ -297,10 +294,7 @@ void MainWindow::compute()
     if (workflow_.state().refusedField == TypedField::Y) yEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::showHelp()
-{
-    platform_.showHelp(helpIndexForThisProgram());
-}
+void MainWindow::showHelp() { platform_.showHelp(helpIndexForThisProgram()); }
 
 void MainWindow::showMoreSoftware()
 {

@@ -1,5 +1,7 @@
 #include "gui/plan_view.h"
-#include "gui/window_text.h"
+
+#include <algorithm>
+#include <cmath>
 
 #include <QHelpEvent>
 #include <QImage>
@@ -9,9 +11,8 @@
 #include <QStringDecoder>
 #include <QToolTip>
 #include <QWheelEvent>
-#include <algorithm>
-#include <cmath>
 
+#include "gui/window_text.h"
 #include "text/number_text.h"
 
 namespace vomel::gui {
@@ -40,16 +41,10 @@ const QColor TICK_COLOUR(40, 40, 40);
 const QColor POINT_COLOUR(200, 20, 20);
 const QColor FOOT_COLOUR(230, 140, 140);
 
-QPointF qt(ScreenPoint p)
-{
-    return {p.x, p.y};
-}
+QPointF qt(ScreenPoint p) { return {p.x, p.y}; }
 
 // The screen direction of an azimuth: X (north) is up, Y (east) right.
-QPointF screenDirection(double azimuth)
-{
-    return {std::sin(azimuth), -std::cos(azimuth)};
-}
+QPointF screenDirection(double azimuth) { return {std::sin(azimuth), -std::cos(azimuth)}; }
 
 // Draws `text` with its top left at `at` when the placer finds room.
 bool drawLabel(QPainter& painter, LabelPlacer& placer, QPointF at, const QString& text, const QColor& colour)
@@ -139,10 +134,10 @@ void PlanView::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
 {
     if (scene == scene_) return;
     // A scene of the same line (after a file run, say) keeps the view.
-    const bool sameLine = scene_ && scene && scene_->line.size() == scene->line.size() && !scene->line.empty() &&
-                          scene_->line.front().x == scene->line.front().x &&
-                          scene_->line.front().y == scene->line.front().y &&
-                          scene_->line.back().x == scene->line.back().x && scene_->line.back().y == scene->line.back().y;
+    const bool sameLine =
+        scene_ && scene && scene_->line.size() == scene->line.size() && !scene->line.empty() &&
+        scene_->line.front().x == scene->line.front().x && scene_->line.front().y == scene->line.front().y &&
+        scene_->line.back().x == scene->line.back().x && scene_->line.back().y == scene->line.back().y;
     if (!sameLine) fitted_ = false;
     scene_ = std::move(scene);
     lineDetail_ = scene_ ? std::make_unique<PlanLineDetail>(scene_->line) : nullptr;

@@ -4,10 +4,11 @@
 // station and offset. The line and the points are reduced to the screen's
 // resolution before drawing, so a long line with many points stays quick.
 
-#include <QWidget>
 #include <memory>
 #include <optional>
 #include <vector>
+
+#include <QWidget>
 
 #include "ui/plan_scene.h"
 #include "ui/plan_viewport.h"

@@ -1,5 +1,4 @@
 #include "gui/plan_window.h"
-#include "gui/window_text.h"
 
 #include <QHBoxLayout>
 #include <QImage>
@@ -10,8 +9,9 @@
 #include <QVBoxLayout>
 
 #include "gui/plan_view.h"
-#include "ui/platform.h"
+#include "gui/window_text.h"
 #include "text/number_text.h"
+#include "ui/platform.h"
 
 namespace vomel::gui {
 
@@ -40,15 +40,13 @@ PlanWindow::PlanWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt
     connect(fitButton_, &QPushButton::clicked, view_, &PlanView::fitAll);
     connect(saveButton_, &QPushButton::clicked, this, &PlanWindow::saveImage);
     connect(view_, &PlanView::cursorMoved, this, [this](double x, double y) {
-        cursor_->setText(QStringLiteral("X %1  Y %2").arg(QString::fromStdString(formatFixed(x, 3)),
-                                                         QString::fromStdString(formatFixed(y, 3))));
+        cursor_->setText(
+            QStringLiteral("X %1  Y %2")
+                .arg(QString::fromStdString(formatFixed(x, 3)), QString::fromStdString(formatFixed(y, 3))));
     });
 }
 
-void PlanWindow::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
-{
-    view_->setScene(std::move(scene), fit);
-}
+void PlanWindow::setScene(std::shared_ptr<const PlanScene> scene, bool fit) { view_->setScene(std::move(scene), fit); }
 
 void PlanWindow::saveImage()
 {

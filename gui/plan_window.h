@@ -2,8 +2,9 @@
 // The plan view's window: the view with a fit-all button, a button that
 // saves the picture as PNG, and the plane coordinates under the cursor.
 
-#include <QWidget>
 #include <memory>
+
+#include <QWidget>
 
 #include "ui/file_dialogs.h"
 #include "ui/plan_scene.h"

@@ -1,12 +1,13 @@
 #include "gui/profile_view.h"
 
+#include <cmath>
+#include <unordered_set>
+
 #include <QHelpEvent>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
-#include <cmath>
-#include <unordered_set>
 
 #include "gui/plan_view.h"
 #include "text/number_text.h"
@@ -39,15 +40,9 @@ const QColor CURVE_END_COLOUR(0, 120, 60);
 const QColor POINT_COLOUR(200, 20, 20);
 const QColor DZ_COLOUR(230, 140, 140);
 
-QPointF qt(ScreenPoint p)
-{
-    return {p.x, p.y};
-}
+QPointF qt(ScreenPoint p) { return {p.x, p.y}; }
 
-QString number(double value, int decimals)
-{
-    return QString::fromStdString(formatFixed(value, decimals));
-}
+QString number(double value, int decimals) { return QString::fromStdString(formatFixed(value, decimals)); }
 
 }  // namespace
 
@@ -149,8 +144,7 @@ void ProfileView::paintAxes(QPainter& painter) const
 
     const double elevationStep = roundStep(MIN_ELEVATION_TICK_PIXELS / viewport_.verticalScale());
     const int elevationDecimals = elevationStep >= 1.0 ? 0 : (elevationStep >= 0.1 ? 1 : 2);
-    for (const double elevation :
-         tickValues(viewport_.bottomElevation(), viewport_.topElevation(), elevationStep)) {
+    for (const double elevation : tickValues(viewport_.bottomElevation(), viewport_.topElevation(), elevationStep)) {
         const double y = viewport_.toScreen(0.0, elevation).y;
         painter.setPen(QPen(GRID_COLOUR, 1.0));
         painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
@@ -235,9 +229,9 @@ void ProfileView::paintDesign(QPainter& painter, LabelPlacer& placer) const
         const double reach = 10.0 + box.height() / 2.0;
         const double side = 8.0 + box.width() / 2.0;
         // Away from the curve first, then beside it, then across it.
-        const QPointF centres[] = {at + QPointF(0, up * reach),         at + QPointF(side, up * reach),
-                                   at + QPointF(-side, up * reach),     at + QPointF(side, -up * reach),
-                                   at + QPointF(-side, -up * reach),    at + QPointF(0, -up * reach)};
+        const QPointF centres[] = {at + QPointF(0, up * reach),      at + QPointF(side, up * reach),
+                                   at + QPointF(-side, up * reach),  at + QPointF(side, -up * reach),
+                                   at + QPointF(-side, -up * reach), at + QPointF(0, -up * reach)};
         for (const QPointF& centre : centres) {
             const QRectF where(centre - QPointF(box.width() / 2.0, box.height() / 2.0), box.size());
             if (!placer.place({where.left(), where.top(), where.width(), where.height()})) continue;
@@ -301,10 +295,7 @@ void ProfileView::paintLegend(QPainter& painter) const
     painter.drawText(QRectF(0, 0, width() - RIGHT_MARGIN, TOP_MARGIN), Qt::AlignRight | Qt::AlignVCenter, scale);
 }
 
-void ProfileView::resizeEvent(QResizeEvent* /*event*/)
-{
-    fit();
-}
+void ProfileView::resizeEvent(QResizeEvent* /*event*/) { fit(); }
 
 void ProfileView::mouseMoveEvent(QMouseEvent* event)
 {

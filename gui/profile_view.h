@@ -5,9 +5,10 @@
 // against it. Hovering a surveyed point shows its label, station, offset,
 // elevation, design elevation and their difference.
 
-#include <QWidget>
 #include <memory>
 #include <optional>
+
+#include <QWidget>
 
 #include "ui/profile_scene.h"
 #include "ui/profile_viewport.h"

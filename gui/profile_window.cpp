@@ -1,5 +1,7 @@
 #include "gui/profile_window.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,7 +11,6 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "alignment/design_surface.h"
 #include "alignment/vertical_curve_table.h"
@@ -32,10 +33,7 @@ constexpr int CURSOR_ELEVATION_DECIMALS = 2;
 // Rows of the vertical-curve table shown without scrolling.
 constexpr int TABLE_ROWS_SHOWN = 8;
 
-QString fileName(const std::string& path)
-{
-    return QFileInfo(QString::fromLocal8Bit(path.c_str())).fileName();
-}
+QString fileName(const std::string& path) { return QFileInfo(QString::fromLocal8Bit(path.c_str())).fileName(); }
 
 }  // namespace
 
@@ -152,10 +150,7 @@ void ProfileWindow::reloadFiles()
     }
 }
 
-QString ProfileWindow::statusText() const
-{
-    return status_->text();
-}
+QString ProfileWindow::statusText() const { return status_->text(); }
 
 void ProfileWindow::refresh()
 {

@@ -4,9 +4,10 @@
 // and after a file run the surveyed points' elevations against the design
 // line.
 
-#include <QWidget>
 #include <memory>
 #include <string>
+
+#include <QWidget>
 
 #include "alignment/cross_fall.h"
 #include "alignment/vertical_profile.h"

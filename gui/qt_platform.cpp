@@ -1,21 +1,22 @@
 #include "gui/qt_platform.h"
-#include "gui/window_text.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 #include <exception>
 #include <thread>
+
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <QUrl>
 
 #include "gui/help_window.h"
-#include "ui/window_texts.h"
+#include "gui/window_text.h"
 #include "session/messages.h"
+#include "ui/window_texts.h"
 
 namespace vomel::gui {
 
@@ -38,8 +39,7 @@ std::optional<std::string> QtPlatform::runFileDialog(const FileDialogSpec& dialo
     QFileDialog fileDialog(owner_, uiText(dialog.title));
     if (!lastFolder_.isEmpty()) fileDialog.setDirectory(lastFolder_);
     fileDialog.setAcceptMode(mode);
-    fileDialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                           : QFileDialog::AnyFile);
+    fileDialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     fileDialog.setNameFilters(qtNameFilters(dialog));
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) {
         return std::nullopt;
@@ -55,10 +55,7 @@ std::optional<std::string> QtPlatform::askOpenFile(const FileDialogSpec& dialog)
     return runFileDialog(dialog, false);
 }
 
-std::optional<std::string> QtPlatform::askSaveFile(const FileDialogSpec& dialog)
-{
-    return runFileDialog(dialog, true);
-}
+std::optional<std::string> QtPlatform::askSaveFile(const FileDialogSpec& dialog) { return runFileDialog(dialog, true); }
 
 std::optional<bool> QtPlatform::askYesNo(const std::string& title, const std::string& question)
 {
@@ -75,8 +72,8 @@ std::optional<bool> QtPlatform::askYesNo(const std::string& title, const std::st
 
 void QtPlatform::showError(const ErrorMessage& message)
 {
-    QMessageBox box(QMessageBox::Critical, uiText(ERROR_TITLE),
-                    QString::fromStdString(message.text), QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::Critical, uiText(ERROR_TITLE), QString::fromStdString(message.text), QMessageBox::Ok,
+                    owner_);
     if (!message.detail.empty()) box.setDetailedText(QString::fromLocal8Bit(message.detail.c_str()));
     box.exec();
 }

@@ -1,6 +1,4 @@
 #include "gui/stakeout_window.h"
-#include "gui/focus_highlight.h"
-#include "gui/window_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,16 +8,18 @@
 #include <QVBoxLayout>
 
 #include "core/failure.h"
+#include "gui/focus_highlight.h"
+#include "gui/window_text.h"
+#include "session/messages.h"
+#include "session/session.h"
+#include "session/stakeout.h"
+#include "stationing/stated_station.h"
+#include "text/input_line.h"
+#include "text/number_text.h"
 #include "ui/failure_text.h"
 #include "ui/file_dialogs.h"
 #include "ui/platform.h"
 #include "ui/window_texts.h"
-#include "text/input_line.h"
-#include "session/messages.h"
-#include "text/number_text.h"
-#include "session/session.h"
-#include "session/stakeout.h"
-#include "stationing/stated_station.h"
 
 namespace vomel::gui {
 
@@ -127,8 +127,7 @@ void StakeoutWindow::compute()
         const Point p = offsetPoint(*line_, s, *offset);
         const std::string status = vomel::stationTextPlain(line_->chainBreaks(), s) + "  " + formatFixed(*offset, 3);
         showPoint(QString::fromStdString(formatFixed(p.x, COORDINATE_DECIMALS)),
-                  QString::fromStdString(formatFixed(p.y, COORDINATE_DECIMALS)), QString::fromStdString(status),
-                  false);
+                  QString::fromStdString(formatFixed(p.y, COORDINATE_DECIMALS)), QString::fromStdString(status), false);
     } catch (const Failure& failure) {
         showPoint({}, {}, text(STAKEOUT_BAD_STATION) + QString::fromStdString(failure.reason()), true);
     }
@@ -138,12 +137,14 @@ void StakeoutWindow::runFile()
 {
     const auto stations = platform_.askOpenFile(STATION_FILE_DIALOG);
     if (!stations) {
-        platform_.showError({uiText(MSG_READ_CANCELLED).toStdString(), uiText(STATION_FILE_DIALOG.title).toStdString()});
+        platform_.showError(
+            {uiText(MSG_READ_CANCELLED).toStdString(), uiText(STATION_FILE_DIALOG.title).toStdString()});
         return;
     }
     const auto output = platform_.askSaveFile(STAKEOUT_SAVE_DIALOG);
     if (!output) {
-        platform_.showError({uiText(MSG_READ_CANCELLED).toStdString(), uiText(STAKEOUT_SAVE_DIALOG.title).toStdString()});
+        platform_.showError(
+            {uiText(MSG_READ_CANCELLED).toStdString(), uiText(STAKEOUT_SAVE_DIALOG.title).toStdString()});
         return;
     }
     try {

@@ -3,8 +3,9 @@
 // with its chain letter) and an offset give X and Y; a station file gives a
 // coordinate file.
 
-#include <QDialog>
 #include <memory>
+
+#include <QDialog>
 
 namespace vomel {
 struct Alignment;

@@ -1,11 +1,12 @@
 #include "gui/window_language.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "ui/help_location.h"
 

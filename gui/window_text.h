@@ -11,9 +11,6 @@
 namespace vomel::gui {
 
 // A text of ui/ or of this folder, marked for translation under "Window".
-inline QString uiText(const char* source)
-{
-    return QCoreApplication::translate(WINDOW_CONTEXT, source);
-}
+inline QString uiText(const char* source) { return QCoreApplication::translate(WINDOW_CONTEXT, source); }
 
 }  // namespace vomel::gui

@@ -1,9 +1,9 @@
 #include "session/design_csv.h"
 
-#include "session/curve_table.h"
 #include "core/failure.h"
-#include "text/fast_number_text.h"
+#include "session/curve_table.h"
 #include "session/session.h"
+#include "text/fast_number_text.h"
 
 namespace vomel {
 
@@ -59,14 +59,14 @@ void appendCsvResultsLine(std::string& out, const Alignment& alignment, const Cs
 void computeCsvRun(const Alignment& alignment, const CsvColumns& columns, const std::string& coordinatePath,
                    const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options)
 {
-    const ResultsLayout layout{csvResultsHeader(columns),
-                               [&alignment, columns](const SurveyPoint& point, const Solution& solution) {
-                                   return csvResultsLine(alignment, columns, point, solution);
-                               },
-                               [&alignment, columns](std::string& out, const SurveyPoint& point,
-                                                     const Solution& solution) {
-                                   appendCsvResultsLine(out, alignment, columns, point, solution);
-                               }};
+    const ResultsLayout layout{
+        csvResultsHeader(columns),
+        [&alignment, columns](const SurveyPoint& point, const Solution& solution) {
+            return csvResultsLine(alignment, columns, point, solution);
+        },
+        [&alignment, columns](std::string& out, const SurveyPoint& point, const Solution& solution) {
+            appendCsvResultsLine(out, alignment, columns, point, solution);
+        }};
     computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options);
 }
 

@@ -15,7 +15,7 @@ namespace vomel {
 
 struct CsvColumns {
     const DesignSurface* design = nullptr;  // adds design_elevation and dz
-    bool code = false;                      // adds code
+    bool code = false;  // adds code
 };
 
 std::string csvResultsHeader(const CsvColumns& columns);

@@ -16,7 +16,8 @@ inline constexpr const char* MSG_COMPUTE_FORMAT = VOMEL_TRANSLATE_NOOP("Window",
 inline constexpr const char* STATUS_START = VOMEL_TRANSLATE_NOOP("Window", "请先初始化读取平面、断链资料");
 inline constexpr const char* STATUS_INITIALISING = VOMEL_TRANSLATE_NOOP("Window", "正在初始化......");
 inline constexpr const char* STATUS_SINGLE_READY = VOMEL_TRANSLATE_NOOP("Window", "输入XY坐标，点击计算按钮");
-inline constexpr const char* STATUS_FILE_READY = VOMEL_TRANSLATE_NOOP("Window", "点击计算按钮,依次选取坐标文件和桩号文件");
+inline constexpr const char* STATUS_FILE_READY =
+    VOMEL_TRANSLATE_NOOP("Window", "点击计算按钮,依次选取坐标文件和桩号文件");
 inline constexpr const char* STATUS_FINISHED = VOMEL_TRANSLATE_NOOP("Window", "反算结束");
 
 // "正在反算第 i 个   共 count 个".

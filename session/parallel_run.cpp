@@ -1,7 +1,5 @@
 #include "session/parallel_run.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -9,22 +7,20 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sys/stat.h>
 #include <thread>
 
 #include "core/failure.h"
+#include "session/streamed_run.h"
 #include "text/file_reading.h"
 #include "text/input_line.h"
-#include "session/streamed_run.h"
 
 namespace vomel {
 
 namespace {
 
 // A line of blanks and tabs only: the blank line that ends the list.
-bool isBlankLine(const std::string& line)
-{
-    return line.find_first_not_of(" \t") == std::string::npos;
-}
+bool isBlankLine(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
 
 // The first failure of a run of points, by file order.
 struct PointFailure {
@@ -112,8 +108,8 @@ unsigned workerCount(unsigned requested)
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
-void solvePoints(const PointSolver& solve, const std::vector<SurveyPoint>& points,
-                 std::vector<Solution>& solutions, unsigned threads)
+void solvePoints(const PointSolver& solve, const std::vector<SurveyPoint>& points, std::vector<Solution>& solutions,
+                 unsigned threads)
 {
     solutions.resize(points.size());
     const std::size_t workers = std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(points.size(), 1));
@@ -159,7 +155,8 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
             writer.write(layout.header);
             ProgressCallback announce;
             if (progress) announce = [&progress, count](long i, long) { progress(i, count); };
-            const long done = streamPoints(solve, layout, coordinatePath, options.pointsFormat, writer, announce, threads, chunk, solved);
+            const long done = streamPoints(solve, layout, coordinatePath, options.pointsFormat, writer, announce,
+                                           threads, chunk, solved);
             if (done != count) {
                 throw FileFailure("the file changed while it was being read (" + std::to_string(count) +
                                   " points counted, " + std::to_string(done) + " read)");

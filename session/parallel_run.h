@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "formats/coordinate_file.h"
-#include "solver/dispatcher.h"
 #include "formats/results_file.h"
+#include "solver/dispatcher.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {
@@ -26,7 +26,7 @@ using ProgressCallback = std::function<void(long i, long count)>;
 using PointSolver = std::function<Solution(double x, double y)>;
 
 enum class SolverChoice {
-    Fast,       // sample index, short bisection, Newton on perpendicularity
+    Fast,  // sample index, short bisection, Newton on perpendicularity
     Reference,  // full scan of the samples and bisection to the end
 };
 
@@ -37,8 +37,8 @@ inline constexpr std::size_t DEFAULT_CHUNK_POINTS = 1u << 15;
 // Shown each chunk of points with their solutions, in file order, after the
 // chunk's lines have been handed to the results file; the results file
 // itself does not depend on it. May throw to stop the run.
-using SolvedChunkCallback = std::function<void(const std::vector<SurveyPoint>& points,
-                                               const std::vector<Solution>& solutions)>;
+using SolvedChunkCallback =
+    std::function<void(const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions)>;
 
 struct RunOptions {
     SolverChoice solver = SolverChoice::Fast;
@@ -55,8 +55,8 @@ unsigned workerCount(unsigned requested);
 // workers. A failure of a point is rethrown as a GeometryFailure naming the
 // point's label and line; with several failing points, the first in file
 // order is reported.
-void solvePoints(const PointSolver& solve, const std::vector<SurveyPoint>& points,
-                 std::vector<Solution>& solutions, unsigned threads);
+void solvePoints(const PointSolver& solve, const std::vector<SurveyPoint>& points, std::vector<Solution>& solutions,
+                 unsigned threads);
 
 // The number of points of a coordinate file: its lines up to the first
 // blank line or the end, without reading their numbers.

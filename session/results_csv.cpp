@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "session/curve_table.h"
 #include "core/failure.h"
+#include "session/curve_table.h"
+#include "session/session.h"
 #include "text/fast_number_text.h"
 #include "text/number_text.h"
-#include "session/session.h"
 
 namespace vomel {
 

@@ -14,9 +14,9 @@
 #include <string>
 
 #include "formats/coordinate_file.h"
-#include "solver/dispatcher.h"
 #include "session/parallel_run.h"
 #include "session/stakeout.h"
+#include "solver/dispatcher.h"
 
 namespace vomel {
 

@@ -1,5 +1,4 @@
 #include "session/session.h"
-#include "formats/chain_break_file.h"
 
 #include <cerrno>
 #include <cmath>
@@ -9,16 +8,17 @@
 #include <new>
 #include <utility>
 
-#include "core/failure.h"
-#include "text/file_reading.h"
-#include "text/input_line.h"
-#include "formats/jd_reader.h"
-#include "formats/element_file.h"
 #include "alignment/main_line_alignment.h"
 #include "alignment/ramp_alignment.h"
 #include "alignment/vertical_profile.h"
-#include "text/number_text.h"
+#include "core/failure.h"
+#include "formats/chain_break_file.h"
+#include "formats/element_file.h"
+#include "formats/jd_reader.h"
 #include "formats/results_line_append.h"
+#include "text/file_reading.h"
+#include "text/input_line.h"
+#include "text/number_text.h"
 
 namespace vomel {
 
@@ -49,8 +49,7 @@ void sampleAlignment(Alignment& alignment)
         alignment.samples = buildSampleTable(start, end, forwardOf(alignment));
         alignment.sampleIndex = SampleIndex(alignment.samples);
     } catch (const std::bad_alloc&) {
-        throw GeometryFailure("not enough memory for the samples of a " + formatGeneral(end - start) +
-                              " m line");
+        throw GeometryFailure("not enough memory for the samples of a " + formatGeneral(end - start) + " m line");
     }
 }
 
@@ -58,8 +57,7 @@ void sampleAlignment(Alignment& alignment)
 
 FastLine Alignment::fastLine() const
 {
-    return {&samples, &sampleIndex, [this](double s) { return stationAt(s); },
-            [this](double s) { return poseAt(s); }};
+    return {&samples, &sampleIndex, [this](double s) { return stationAt(s); }, [this](double s) { return poseAt(s); }};
 }
 
 Solution Alignment::solve(double x, double y, SolverChoice solver) const
@@ -77,7 +75,7 @@ vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double end
 {
     if (chainBreakPath.empty()) return {};
     return readWholeFile(chainBreakPath,
-                    [endStation](std::istream& in) { return vomel::readChainBreakFile(in, endStation); });
+                         [endStation](std::istream& in) { return vomel::readChainBreakFile(in, endStation); });
 }
 
 std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std::string& alignmentName)
@@ -85,7 +83,8 @@ std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std
     return readWholeFile(path, [&alignmentName](std::istream& in) -> std::shared_ptr<const DesignLine> {
         LandXmlLine imported = readLandXml(in, alignmentName);
         auto line = std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
-        if (imported.profile) line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
+        if (imported.profile)
+            line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
         line->setLengthUnit(imported.unit);
         return line;
     });
@@ -145,8 +144,8 @@ std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::s
     }
 }
 
-SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText,
-                                   const std::string& yText, SolverChoice solver)
+SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText, const std::string& yText,
+                                   SolverChoice solver)
 {
     const double x = leadingNumber(xText);
     const double y = leadingNumber(yText);
@@ -158,9 +157,9 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
-void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
-                    const std::string& resultsPath, const ResultsLayout& layout, const ProgressCallback& progress,
-                    const RunOptions& options, const SolvedChunkCallback& solved)
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+                    const ResultsLayout& layout, const ProgressCallback& progress, const RunOptions& options,
+                    const SolvedChunkCallback& solved)
 {
     const FastLine fast = alignment.fastLine();
     const PointSolver solve = [&alignment, &fast, &options](double x, double y) {
@@ -170,9 +169,9 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
     streamFileRun(solve, layout, coordinatePath, resultsPath, progress, options, solved);
 }
 
-void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
-                    const std::string& resultsPath, HeaderEncoding encoding, const ProgressCallback& progress,
-                    const RunOptions& options, const SolvedChunkCallback& solved)
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+                    HeaderEncoding encoding, const ProgressCallback& progress, const RunOptions& options,
+                    const SolvedChunkCallback& solved)
 {
     const ChainBreaks& breaks = alignment.chainBreaks();
     const ResultsLayout layout{resultsHeader(breaks.chainBreakCount != 0, encoding),

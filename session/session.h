@@ -14,22 +14,22 @@
 #include <vector>
 
 #include "alignment/design_line.h"
+#include "alignment/element_chain.h"
+#include "alignment/main_line.h"
 #include "formats/coordinate_file.h"
+#include "formats/landxml_reader.h"
+#include "formats/results_file.h"
+#include "session/parallel_run.h"
 #include "solver/dispatcher.h"
 #include "solver/fast_solver.h"
-#include "session/parallel_run.h"
-#include "formats/results_file.h"
 #include "solver/sample_index.h"
-#include "alignment/element_chain.h"
-#include "formats/landxml_reader.h"
 #include "stationing/chain_break.h"
-#include "alignment/main_line.h"
 
 namespace vomel {
 
 enum class Method {
     IntersectionPoint,  // "交点法—主线": intersection-point table and chain breaks
-    Element,            // "积木法—互通": chain of elements, no chain breaks
+    Element,  // "积木法—互通": chain of elements, no chain breaks
 };
 
 // A design line ready to solve points on: the line, whichever kind it is,
@@ -96,11 +96,11 @@ std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::s
 // and shown as the main window shows them.
 struct SinglePointText {
     std::string station;  // stationTextPlain, e.g. "B1000.500"
-    std::string offset;   // "0.000" format, e.g. "2.346"
+    std::string offset;  // "0.000" format, e.g. "2.346"
     Solution solution;
 };
-SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText,
-                                   const std::string& yText, SolverChoice solver = SolverChoice::Fast);
+SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText, const std::string& yText,
+                                   SolverChoice solver = SolverChoice::Fast);
 
 // The progress callback (ProgressCallback, app/parallel_run.h) is called
 // with (i, count) for every point in order, just before the chunk of points
@@ -120,15 +120,13 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 // chunk size. options.solver = SolverChoice::Reference runs the reference
 // algorithm instead. `solved`, when given, is shown every chunk of points
 // with their solutions in file order (see app/parallel_run.h).
-void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
-                    const std::string& resultsPath, HeaderEncoding encoding,
-                    const ProgressCallback& progress = {}, const RunOptions& options = {},
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+                    HeaderEncoding encoding, const ProgressCallback& progress = {}, const RunOptions& options = {},
                     const SolvedChunkCallback& solved = {});
 
 // The same run writing another layout of results (the CSV file, say).
-void computeFileRun(const Alignment& alignment, const std::string& coordinatePath,
-                    const std::string& resultsPath, const ResultsLayout& layout,
-                    const ProgressCallback& progress = {}, const RunOptions& options = {},
+void computeFileRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+                    const ResultsLayout& layout, const ProgressCallback& progress = {}, const RunOptions& options = {},
                     const SolvedChunkCallback& solved = {});
 
 }  // namespace vomel

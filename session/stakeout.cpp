@@ -3,18 +3,18 @@
 #include <cmath>
 #include <numbers>
 
+#include "alignment/design_surface.h"
 #include "core/angles.h"
 #include "core/failure.h"
-#include "text/file_reading.h"
-#include "text/input_line.h"
 #include "core/line_pose.h"
-#include "text/number_text.h"
+#include "formats/cass_points.h"
 #include "formats/results_file.h"
 #include "session/session.h"
 #include "stationing/stated_station.h"
-#include "formats/cass_points.h"
-#include "alignment/design_surface.h"
 #include "stationing/station_field.h"
+#include "text/file_reading.h"
+#include "text/input_line.h"
+#include "text/number_text.h"
 
 namespace vomel {
 
@@ -49,10 +49,7 @@ StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vom
 
 }  // namespace
 
-double tangentAzimuth(const Alignment& alignment, double station)
-{
-    return poseAzimuth(alignment.poseAt(station));
-}
+double tangentAzimuth(const Alignment& alignment, double station) { return poseAzimuth(alignment.poseAt(station)); }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station then offset, as surveyors state a point
 Point offsetPoint(const Alignment& alignment, double station, double offset)
@@ -89,9 +86,8 @@ std::string stakeoutLine(const StakeoutRow& row, Point point)
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station file in, coordinate file out, as the user names them
-void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath,
-                        const std::string& outputPath, const StakeoutProgress& progress,
-                        const StakeoutOptions& options)
+void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath, const std::string& outputPath,
+                        const StakeoutProgress& progress, const StakeoutOptions& options)
 {
     const std::vector<StakeoutRow> rows = readWholeFile(
         stationsPath, [&alignment](std::istream& in) { return readStationFile(in, alignment.chainBreaks()); });

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "solver/dispatcher.h"
 #include "core/point.h"
-#include "stationing/chain_break.h"
 #include "formats/coordinate_file.h"
+#include "solver/dispatcher.h"
+#include "stationing/chain_break.h"
 
 namespace vomel {
 
@@ -31,11 +31,11 @@ Point offsetPoint(const Alignment& alignment, double station, double offset);
 
 // One line of a station file: "label station offset [elevation]".
 struct StakeoutRow {
-    std::string label;        // copied byte for byte
+    std::string label;  // copied byte for byte
     std::string stationText;  // as written, with its chain letter if any
-    double station = 0.0;     // continuous station
-    double offset = 0.0;      // left positive
-    double elevation = 0.0;   // 0 when the line has no fourth field
+    double station = 0.0;  // continuous station
+    double offset = 0.0;  // left positive
+    double elevation = 0.0;  // 0 when the line has no fourth field
     bool hasElevation = false;  // the line has a fourth field
     long line = 0;
 };
@@ -67,8 +67,7 @@ struct StakeoutOptions {
 // Reads the station file, sets out every row and writes the coordinate file
 // whole through a temporary file, or not at all. Failures name their file
 // and line.
-void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath,
-                        const std::string& outputPath, const StakeoutProgress& progress = {},
-                        const StakeoutOptions& options = {});
+void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath, const std::string& outputPath,
+                        const StakeoutProgress& progress = {}, const StakeoutOptions& options = {});
 
 }  // namespace vomel

@@ -1,18 +1,17 @@
 #include "session/streamed_run.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
 #include <exception>
+#include <fcntl.h>
 #include <memory>
 #include <mutex>
 #include <string_view>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include "core/failure.h"
@@ -321,9 +320,9 @@ long countListedPoints(const std::string& path)
     }
 }
 
-long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path,
-                  PointsFormat format, ResultsWriter& writer, const ProgressCallback& progress, unsigned threads,
-                  std::size_t chunkPoints, const SolvedChunkCallback& solved)
+long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path, PointsFormat format,
+                  ResultsWriter& writer, const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints,
+                  const SolvedChunkCallback& solved)
 {
     const std::size_t chunkBytes = std::max<std::size_t>(chunkPoints, 1) * CHUNK_BYTES_PER_POINT;
     ChunkReader reader(path, chunkBytes);

@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <string>
 
-#include "session/parallel_run.h"
 #include "formats/results_file.h"
+#include "session/parallel_run.h"
 
 namespace vomel {
 
@@ -30,8 +30,8 @@ long countListedPoints(const std::string& path);
 // each chunk's points and solutions. The first failure in file order is
 // thrown: a FormatFailure naming its line, or a GeometryFailure naming the
 // point and its line.
-long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path,
-                  PointsFormat format, ResultsWriter& writer, const ProgressCallback& progress, unsigned threads,
-                  std::size_t chunkPoints, const SolvedChunkCallback& solved);
+long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path, PointsFormat format,
+                  ResultsWriter& writer, const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints,
+                  const SolvedChunkCallback& solved);
 
 }  // namespace vomel

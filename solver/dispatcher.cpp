@@ -1,15 +1,14 @@
 #include "solver/dispatcher.h"
 
-#include "solver/foot_bisection.h"
-
 #include <cmath>
 #include <string>
 
 #include "core/angles.h"
 #include "core/failure.h"
+#include "geometry/tangent_solution.h"
+#include "solver/foot_bisection.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
-#include "geometry/tangent_solution.h"
 
 namespace vomel {
 
@@ -19,8 +18,8 @@ std::size_t sampleCountFor(double start, double end)
         throw GeometryFailure("the start or end station of the line is not a finite number");
     }
     if (end < start) {
-        throw GeometryFailure("the end station " + std::to_string(end) +
-                              " lies below the start station " + std::to_string(start));
+        throw GeometryFailure("the end station " + std::to_string(end) + " lies below the start station " +
+                              std::to_string(start));
     }
     const double intervals = std::floor((end - start) / SAMPLE_STEP);
     if (!(intervals < 1e15)) throw GeometryFailure("the line is too long to be sampled");
@@ -28,7 +27,6 @@ std::size_t sampleCountFor(double start, double end)
 }
 
 namespace {
-
 
 }  // namespace
 
@@ -89,7 +87,7 @@ Solution solvePoint(const SampleTable& samples, const StationFunction& stationAt
     requireCoordinate(y, "Y of the point");
     const std::size_t k = nearestSample(samples, x, y);
     return bisectFoot(samples.sampleStation[k - 1], samples.sampleStation[k + 1], samples.sampleX[k + 1],
-                    samples.sampleY[k + 1], x, y, stationAt);
+                      samples.sampleY[k + 1], x, y, stationAt);
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the bracket, the point ahead and the point, in that order
@@ -97,8 +95,7 @@ Solution bisectFoot(double lowStation, double highStation, double aheadX, double
                     const StationFunction& stationAt)
 {
     FootBisection bisection({lowStation, highStation}, stationAt, {x, y});
-    while (bisection.step()) {
-    }
+    while (bisection.step()) {}
     const StationPoint& foot = bisection.mid();
     const int side = sideOfLine({x, y}, {foot.x, foot.y}, {aheadX, aheadY});
     return {foot.station, foot.distance * side, foot.x, foot.y};

@@ -10,8 +10,8 @@
 #include <cstddef>
 #include <functional>
 
-#include "solver/dispatcher.h"
 #include "core/line_pose.h"
+#include "solver/dispatcher.h"
 #include "solver/sample_index.h"
 
 namespace vomel {

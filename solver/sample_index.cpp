@@ -37,8 +37,7 @@ void SampleIndex::build(const SampleTable& samples, std::size_t node, std::size_
 {
     first_[node] = first;
     last_[node] = last;
-    Box box{samples.sampleX[first], samples.sampleY[first], samples.sampleX[first],
-            samples.sampleY[first]};
+    Box box{samples.sampleX[first], samples.sampleY[first], samples.sampleX[first], samples.sampleY[first]};
     if (isLeaf(first, last)) {
         for (std::size_t j = first + 1; j <= last; ++j) {
             box.minX = std::min(box.minX, samples.sampleX[j]);
@@ -52,8 +51,7 @@ void SampleIndex::build(const SampleTable& samples, std::size_t node, std::size_
         build(samples, 2 * node + 2, middle + 1, last);
         const Box& a = boxes_[2 * node + 1];
         const Box& b = boxes_[2 * node + 2];
-        box = {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
-               std::max(a.maxY, b.maxY)};
+        box = {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX), std::max(a.maxY, b.maxY)};
     }
     boxes_[node] = box;
 }

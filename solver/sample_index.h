@@ -69,10 +69,7 @@ private:
     // squares spares a square root per box, and PRUNE_SLACK keeps the test
     // on the safe side of the rounding of the squares (a box kept in doubt
     // is only opened and measured sample by sample).
-    static bool beyond(double squaredGap, double reach)
-    {
-        return squaredGap > reach * reach * (1.0 + PRUNE_SLACK);
-    }
+    static bool beyond(double squaredGap, double reach) { return squaredGap > reach * reach * (1.0 + PRUNE_SLACK); }
     // Relative, far above the rounding of a square (a few 1e-16).
     static constexpr double PRUNE_SLACK = 1e-12;
 

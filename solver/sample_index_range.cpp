@@ -76,8 +76,9 @@ std::size_t SampleIndex::nearestWithin(const SampleTable& samples, double x, dou
     // Samples taken while the nearest was still farther may lie beyond the
     // final reach.
     const double reach = bestDistance + margin;
-    within.erase(std::remove_if(within.begin(), within.end(), [reach](const Candidate& c) { return c.distance > reach; }),
-                 within.end());
+    within.erase(
+        std::remove_if(within.begin(), within.end(), [reach](const Candidate& c) { return c.distance > reach; }),
+        within.end());
     std::sort(within.begin(), within.end(), [](const Candidate& p, const Candidate& q) { return p.index < q.index; });
     return best;
 }

@@ -85,7 +85,8 @@ StationText parseKilometreStation(std::string_view text)
 std::string kilometreStationText(double stated, int decimals, std::optional<char> letter)
 {
     vomel::requireFinite(stated, "station");
-    if (stated < 0) throw vomel::GeometryFailure("a K-form station cannot be negative: " + vomel::formatGeneral(stated));
+    if (stated < 0)
+        throw vomel::GeometryFailure("a K-form station cannot be negative: " + vomel::formatGeneral(stated));
     // Rounded once, as shown, so that 999.9996 becomes K1+000.000 and never
     // K0+1000.000.
     const std::string shown = vomel::formatFixed(stated, decimals);

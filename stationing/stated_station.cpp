@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "stationing/kilometre_station.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
-#include "stationing/kilometre_station.h"
 
 namespace vomel {
 
@@ -33,11 +33,9 @@ std::string chainName(const ChainBreaks& breaks, char letter, double value)
 std::string chainExtent(const ChainBreaks& breaks, int j)
 {
     const char letter = static_cast<char>('A' + j);
-    const std::string from =
-        j == 0 ? "the start" : chainName(breaks, letter, breaks.breakAheadStation[row(j)]);
-    const std::string to = j == breaks.chainBreakCount
-                               ? "the end"
-                               : chainName(breaks, letter, breaks.breakBackStation[row(j + 1)]);
+    const std::string from = j == 0 ? "the start" : chainName(breaks, letter, breaks.breakAheadStation[row(j)]);
+    const std::string to =
+        j == breaks.chainBreakCount ? "the end" : chainName(breaks, letter, breaks.breakBackStation[row(j + 1)]);
     return "chain " + std::string(1, letter) + " runs from " + from + " to " + to;
 }
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "core/failure.h"
+#include "stationing/kilometre_station.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
-#include "stationing/kilometre_station.h"
 
 namespace vomel {
 

@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
+#include "formats/element_file.h"
 #include "formats/jd_reader.h"
 #include "session/session.h"
 #include "testing/generated_lines.h"
-#include "formats/element_file.h"
 
 namespace vomel::testing {
 

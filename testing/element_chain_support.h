@@ -25,9 +25,6 @@ inline std::unique_ptr<vomel::ramp::ElementChain> prepareFromText(const std::str
     return prepareFrom(in);
 }
 
-inline double endStation(const vomel::ramp::ElementChain& chain)
-{
-    return chain.nodeStation[chain.elementCount + 1];
-}
+inline double endStation(const vomel::ramp::ElementChain& chain) { return chain.nodeStation[chain.elementCount + 1]; }
 
 }  // namespace vomel::testing

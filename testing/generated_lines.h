@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "formats/coordinate_file.h"
 #include "core/line_pose.h"
+#include "formats/coordinate_file.h"
 
 namespace vomel::testing {
 
@@ -56,14 +56,14 @@ inline double turnTowards(Random& random, double headingChange)
 }
 
 struct LineShape {
-    double length = 50'000.0;     // metres, at least
+    double length = 50'000.0;  // metres, at least
     double originX = 3'500'000.0;  // survey-grid northing of the start
-    double originY = 500'000.0;    // easting
+    double originY = 500'000.0;  // easting
     std::uint64_t seed = 1;
 };
 
-inline std::string formatted(const char* pattern, double a, double b = 0, double c = 0, double d = 0,
-                             double e = 0, double f = 0, double g = 0)
+inline std::string formatted(const char* pattern, double a, double b = 0, double c = 0, double d = 0, double e = 0,
+                             double f = 0, double g = 0)
 {
     char buffer[256];
     std::snprintf(buffer, sizeof buffer, pattern, a, b, c, d, e, f, g);

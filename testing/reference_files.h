@@ -26,7 +26,7 @@ struct ForwardRow {
 struct ExpectedFoot {
     std::string label;
     double station = 0.0;  // continuous
-    double offset = 0.0;   // left positive
+    double offset = 0.0;  // left positive
     double footX = 0.0;
     double footY = 0.0;
     double stated = 0.0;

@@ -2,14 +2,13 @@
 // afterwards; and the whole contents of a file as bytes.
 #pragma once
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace vomel::testing {

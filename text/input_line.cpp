@@ -78,10 +78,16 @@ std::size_t numberPrefixLength(std::string_view text)
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return 0;
     std::size_t end = i;
@@ -89,7 +95,10 @@ std::size_t numberPrefixLength(std::string_view text)
         std::size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         std::size_t expDigits = 0;
-        while (j < text.size() && isDigit(text[j])) { ++j; ++expDigits; }
+        while (j < text.size() && isDigit(text[j])) {
+            ++j;
+            ++expDigits;
+        }
         if (expDigits > 0) end = j;
     }
     return end;

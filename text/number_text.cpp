@@ -27,8 +27,8 @@ struct DecimalDigits {
 DecimalDigits significantDigits(double magnitude)
 {
     std::array<char, 64> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                      std::chars_format::scientific, SIGNIFICANT_DIGITS - 1);
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::scientific,
+                                      SIGNIFICANT_DIGITS - 1);
     const std::string_view form(text.data(), static_cast<std::size_t>(result.ptr - text.data()));
     DecimalDigits out;
     const auto e = form.find('e');
@@ -63,8 +63,10 @@ std::string formatFixed(double value, int decimals)
             if (roundUp) {
                 std::size_t i = scaled.size();
                 while (i > 0 && scaled[i - 1] == '9') scaled[--i] = '0';
-                if (i == 0) scaled.insert(scaled.begin(), '1');
-                else ++scaled[i - 1];
+                if (i == 0)
+                    scaled.insert(scaled.begin(), '1');
+                else
+                    ++scaled[i - 1];
             }
         }
     }
@@ -88,8 +90,8 @@ std::string formatGeneral(double value)
     requireFiniteNumber(value);
     if (value == 0.0) return "0";  // both zeros
     std::array<char, 64> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
-                                      std::chars_format::general, SIGNIFICANT_DIGITS);
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, SIGNIFICANT_DIGITS);
     std::string out(text.data(), result.ptr);
     const auto e = out.find('e');
     if (e != std::string::npos) out[e] = 'E';

@@ -37,8 +37,7 @@ double packedDmsToDegrees(double packed)
     const double magnitude = std::fabs(packed);
     if (magnitude >= MAX_PACKED_DEGREES) {
         throw vomel::FormatFailure("start azimuth " + std::to_string(packed) + " is " +
-                                   std::to_string(static_cast<long>(MAX_PACKED_DEGREES)) +
-                                   " degrees or more");
+                                   std::to_string(static_cast<long>(MAX_PACKED_DEGREES)) + " degrees or more");
     }
     const double sign = packed > 0.0 ? 1.0 : (packed < 0.0 ? -1.0 : 0.0);
 
@@ -48,15 +47,14 @@ double packedDmsToDegrees(double packed)
     // Room for the longest fixed form below MAX_PACKED_DEGREES: the
     // smallest subnormal double has 324 decimals.
     std::array<char, 400> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                       std::chars_format::fixed);
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed);
     if (written.ec != std::errc()) {
         throw vomel::FormatFailure("start azimuth " + std::to_string(packed) + " cannot be read as D.MMSS");
     }
     const std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
     const std::size_t point = text.find('.');
-    const std::string_view digits = point == std::string_view::npos ? std::string_view{}
-                                                                    : text.substr(point + 1);
+    const std::string_view digits = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
 
     const double degrees = std::floor(magnitude);
     const double minutes = digitGroup(digits, 0, 2);

@@ -13,12 +13,12 @@
 namespace vomel::gui {
 
 struct FileFilter {
-    std::string description;            // shown as is, e.g. "平面文件(*.txt;*.jdx)"
+    std::string description;  // shown as is, e.g. "平面文件(*.txt;*.jdx)"
     std::vector<std::string> patterns;  // e.g. {"*.txt", "*.jdx"}
 };
 
 struct FileDialogSpec {
-    const char* name;    // CommonDialog1 ... CommonDialog4
+    const char* name;  // CommonDialog1 ... CommonDialog4
     const char* title;
     const char* filter;  // description|patterns pairs
 };
@@ -31,7 +31,8 @@ inline constexpr FileDialogSpec ALIGNMENT_DIALOG{
 // element files and LandXML documents.
 inline constexpr FileDialogSpec ELEMENT_DIALOG{
     "CommonDialog1", VOMEL_TRANSLATE_NOOP("Window", "读取平面资料"),
-    VOMEL_TRANSLATE_NOOP("Window", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木及LandXML文件(*.ele;*.xml)|*.ele;*.xml|所有文件（*.*)|*.*")};
+    VOMEL_TRANSLATE_NOOP(
+        "Window", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木及LandXML文件(*.ele;*.xml)|*.ele;*.xml|所有文件（*.*)|*.*")};
 // CommonDialog2: the coordinate file of a file run.
 inline constexpr FileDialogSpec COORDINATE_DIALOG{
     "CommonDialog2", VOMEL_TRANSLATE_NOOP("Window", "读取坐标资料"),
@@ -58,9 +59,8 @@ inline constexpr FileDialogSpec CURVE_TABLE_SAVE_DIALOG{
     VOMEL_TRANSLATE_NOOP("Window", "CSV文件(*.csv)|*.csv|所有文件（*.*)|*.*")};
 
 // The PNG picture of the plan view.
-inline constexpr FileDialogSpec PLAN_IMAGE_DIALOG{
-    "PlanImageDialog", VOMEL_TRANSLATE_NOOP("Window", "保存平面图"),
-    VOMEL_TRANSLATE_NOOP("Window", "PNG图片(*.png)|*.png")};
+inline constexpr FileDialogSpec PLAN_IMAGE_DIALOG{"PlanImageDialog", VOMEL_TRANSLATE_NOOP("Window", "保存平面图"),
+                                                  VOMEL_TRANSLATE_NOOP("Window", "PNG图片(*.png)|*.png")};
 
 // The description and pattern pairs of a filter string. A trailing
 // description without patterns is dropped; empty patterns are skipped.

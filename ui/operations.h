@@ -19,7 +19,7 @@ namespace vomel::gui {
 
 enum class MethodChoice {
     IntersectionPoint,  // mainLineOption "交点法—主线"
-    Element,            // rampOption "积木法—互通"
+    Element,  // rampOption "积木法—互通"
 };
 
 // Where a foot lies against the ends of the line. Beyond an end, the
@@ -28,7 +28,7 @@ enum class LinePlace { OnLine, BeforeStart, AfterEnd };
 
 struct TypedPointResult {
     std::string station;  // station text with its chain-break letter
-    std::string offset;   // "0.000" format
+    std::string offset;  // "0.000" format
     LinePlace place = LinePlace::OnLine;
 };
 
@@ -66,7 +66,7 @@ public:
     // reported on another thread than the caller's; it may throw (a
     // CancelledFailure) to stop the run with nothing written.
     virtual FileRunSummary solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
-                                     const PointProgress& progress) = 0;
+                                               const PointProgress& progress) = 0;
 
     // The current line, for the curve table and stakeout windows; null
     // before an initialisation (and from stand-ins that hold no line).

@@ -5,9 +5,9 @@
 
 #include "core/angles.h"
 #include "core/failure.h"
-#include "text/number_text.h"
 #include "session/session.h"
 #include "stationing/chain_break.h"
+#include "text/number_text.h"
 
 namespace vomel::gui {
 

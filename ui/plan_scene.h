@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/point.h"
 #include "formats/coordinate_file.h"
 #include "solver/dispatcher.h"
-#include "core/point.h"
 
 namespace vomel {
 struct Alignment;
@@ -37,7 +37,7 @@ struct PlanBounds {
 // start or end, or an intersection point.
 struct PlanMark {
     Point at;
-    std::string name;     // "ZH", "JD3", or the JD name as the file holds it
+    std::string name;  // "ZH", "JD3", or the JD name as the file holds it
     std::string station;  // station text with its chain-break letter; empty for intersection points
 };
 
@@ -46,13 +46,13 @@ struct PlanTick {
     Point at;
     double azimuth = 0.0;  // radians, from +X towards +Y
     double station = 0.0;  // continuous station
-    double stated = 0.0;   // stated station (a multiple of PLAN_TICK_SPACING)
-    std::string text;      // station text, with the chain's letter when the line has breaks
+    double stated = 0.0;  // stated station (a multiple of PLAN_TICK_SPACING)
+    std::string text;  // station text, with the chain's letter when the line has breaks
 };
 
 // A solved point of a file run.
 struct PlanPoint {
-    std::string label;    // bytes as in the coordinate file
+    std::string label;  // bytes as in the coordinate file
     Point at;
     Point foot;
     std::string station;  // station text with its chain-break letter
@@ -60,15 +60,15 @@ struct PlanPoint {
 };
 
 struct PlanScene {
-    std::vector<Point> line;               // the design line, start to end
-    std::vector<double> lineStation;       // continuous station of each line point
+    std::vector<Point> line;  // the design line, start to end
+    std::vector<double> lineStation;  // continuous station of each line point
     std::vector<PlanMark> keyPoints;
     std::vector<PlanMark> intersectionPoints;
     // The tangents that meet at the intersection points, as segments.
     std::vector<std::pair<Point, Point>> tangents;
     std::vector<PlanTick> ticks;
     std::vector<PlanPoint> points;
-    PlanBounds bounds;                     // of everything above
+    PlanBounds bounds;  // of everything above
 };
 
 // The points of a file run, as the run produced them.

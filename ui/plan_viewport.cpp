@@ -15,10 +15,7 @@ bool overlaps(const PlanBounds& a, const PlanBounds& b)
     return !a.empty && !b.empty && a.minX <= b.maxX && b.minX <= a.maxX && a.minY <= b.maxY && b.minY <= a.maxY;
 }
 
-double clampScale(double scale)
-{
-    return std::clamp(scale, PLAN_MIN_SCALE, PLAN_MAX_SCALE);
-}
+double clampScale(double scale) { return std::clamp(scale, PLAN_MIN_SCALE, PLAN_MAX_SCALE); }
 
 }  // namespace
 
@@ -34,7 +31,7 @@ void PlanViewport::fit(const PlanBounds& bounds, double margin)
     centre_ = {(bounds.minX + bounds.maxX) / 2.0, (bounds.minY + bounds.maxY) / 2.0};
     const double usableWidth = std::max(width_ - 2.0 * margin, 1.0);
     const double usableHeight = std::max(height_ - 2.0 * margin, 1.0);
-    const double east = bounds.maxY - bounds.minY;   // across the screen
+    const double east = bounds.maxY - bounds.minY;  // across the screen
     const double north = bounds.maxX - bounds.minX;  // up the screen
     double scale = PLAN_MAX_SCALE;
     if (east > 0.0) scale = std::min(scale, usableWidth / east);

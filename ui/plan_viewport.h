@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "ui/plan_scene.h"
 #include "core/point.h"
+#include "ui/plan_scene.h"
 
 namespace vomel::gui {
 

@@ -90,11 +90,10 @@ void addPoints(const DesignSurface& surface, const ChainBreaks& breaks, const Pl
             ++scene.pointsOutsideProfile;
             continue;
         }
-        scene.points.push_back({point.label, finite(solution.station, "a point's station"),
-                                finite(solution.offset, "a point's offset"),
-                                finite(point.elevation, "a point's elevation"),
-                                finite(*design, "a point's design elevation"),
-                                profileStationText(breaks, solution.station)});
+        scene.points.push_back(
+            {point.label, finite(solution.station, "a point's station"), finite(solution.offset, "a point's offset"),
+             finite(point.elevation, "a point's elevation"), finite(*design, "a point's design elevation"),
+             profileStationText(breaks, solution.station)});
     }
 }
 

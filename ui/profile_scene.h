@@ -26,15 +26,15 @@ inline constexpr std::size_t PROFILE_MIN_CHORDS = 16;
 inline constexpr std::size_t PROFILE_MAX_CHORDS = 512;
 
 struct ProfileSample {
-    double station = 0.0;    // continuous station, metres
+    double station = 0.0;  // continuous station, metres
     double elevation = 0.0;  // metres
 };
 
 struct ProfileGradeMark {
     double station = 0.0;
     double elevation = 0.0;
-    double radius = 0.0;        // of its vertical curve, metres; 0 for none
-    std::string stationText;    // stated, in the K form, with the chain letter when the line has breaks
+    double radius = 0.0;  // of its vertical curve, metres; 0 for none
+    std::string stationText;  // stated, in the K form, with the chain letter when the line has breaks
 };
 
 // The start or end of a vertical curve, on the design line.
@@ -48,12 +48,12 @@ struct ProfileCurveEnd {
 // A surveyed point whose line gave an elevation and whose station lies on
 // the profile.
 struct ProfilePoint {
-    std::string label;          // bytes as in the coordinate file
-    double station = 0.0;       // continuous station of its foot
-    double offset = 0.0;        // left positive, metres
-    double elevation = 0.0;     // surveyed
+    std::string label;  // bytes as in the coordinate file
+    double station = 0.0;  // continuous station of its foot
+    double offset = 0.0;  // left positive, metres
+    double elevation = 0.0;  // surveyed
     double designElevation = 0.0;  // at its station and offset
-    std::string stationText;    // stated, with its chain letter
+    std::string stationText;  // stated, with its chain letter
 };
 
 struct ProfileScene {

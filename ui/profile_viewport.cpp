@@ -59,10 +59,7 @@ ScreenPoint ProfileViewport::toScreen(double station, double elevation) const
             plot_.top + plot_.height - (elevation - elevation0_) * verticalScale()};
 }
 
-double ProfileViewport::stationAt(double x) const
-{
-    return station0_ + (x - plot_.left) / horizontal_;
-}
+double ProfileViewport::stationAt(double x) const { return station0_ + (x - plot_.left) / horizontal_; }
 
 double ProfileViewport::elevationAt(double y) const
 {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "stationing/chain_break.h"
-
 #include "ui/plan_viewport.h"
 #include "ui/profile_scene.h"
 
@@ -55,8 +54,8 @@ private:
     ProfilePlotArea plot_;
     double horizontal_ = 1.0;
     double exaggeration_ = 1.0;
-    double station0_ = 0.0;     // station at the plot's left edge
-    double elevation0_ = 0.0;   // elevation at the plot's bottom edge
+    double station0_ = 0.0;  // station at the plot's left edge
+    double elevation0_ = 0.0;  // elevation at the plot's bottom edge
 };
 
 // The smallest of 1, 2 and 5 times a power of ten that is at least
@@ -69,7 +68,7 @@ std::vector<double> tickValues(double from, double to, double step);
 // A tick of the station axis: where it stands and its stated station.
 struct ProfileStationTick {
     double station = 0.0;  // continuous
-    std::string text;      // K form, with the chain letter when the line has breaks
+    std::string text;  // K form, with the chain letter when the line has breaks
 };
 
 // Ticks between the continuous stations `from` and `to` wherever the stated

@@ -4,8 +4,7 @@
 
 namespace vomel::gui {
 
-ProgressThrottle::ProgressThrottle(std::function<Clock::time_point()> now,
-                                   std::chrono::milliseconds interval)
+ProgressThrottle::ProgressThrottle(std::function<Clock::time_point()> now, std::chrono::milliseconds interval)
     : now_(std::move(now)), interval_(interval)
 {
 }

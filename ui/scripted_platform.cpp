@@ -11,15 +11,9 @@ std::optional<std::string> ScriptedPlatform::nextAnswer(const FileDialogSpec& di
     return answer;
 }
 
-std::optional<std::string> ScriptedPlatform::askOpenFile(const FileDialogSpec& dialog)
-{
-    return nextAnswer(dialog);
-}
+std::optional<std::string> ScriptedPlatform::askOpenFile(const FileDialogSpec& dialog) { return nextAnswer(dialog); }
 
-std::optional<std::string> ScriptedPlatform::askSaveFile(const FileDialogSpec& dialog)
-{
-    return nextAnswer(dialog);
-}
+std::optional<std::string> ScriptedPlatform::askSaveFile(const FileDialogSpec& dialog) { return nextAnswer(dialog); }
 
 std::optional<bool> ScriptedPlatform::askYesNo(const std::string& title, const std::string& question)
 {
@@ -31,10 +25,7 @@ std::optional<bool> ScriptedPlatform::askYesNo(const std::string& title, const s
     return answer;
 }
 
-void ScriptedPlatform::showError(const ErrorMessage& message)
-{
-    errors_.push_back(message);
-}
+void ScriptedPlatform::showError(const ErrorMessage& message) { errors_.push_back(message); }
 
 void ScriptedPlatform::repaint()
 {
@@ -42,14 +33,8 @@ void ScriptedPlatform::repaint()
     if (repaintHook_) repaintHook_();
 }
 
-void ScriptedPlatform::showHelp(const std::string& path)
-{
-    helpShown_.push_back(path);
-}
+void ScriptedPlatform::showHelp(const std::string& path) { helpShown_.push_back(path); }
 
-void ScriptedPlatform::openAddress(const std::string& address)
-{
-    addressesOpened_.push_back(address);
-}
+void ScriptedPlatform::openAddress(const std::string& address) { addressesOpened_.push_back(address); }
 
 }  // namespace vomel::gui

@@ -1,9 +1,9 @@
 #include "ui/session_operations.h"
 
 #include "core/failure.h"
-#include "ui/plan_scene.h"
 #include "session/results_csv.h"
 #include "session/session.h"
+#include "ui/plan_scene.h"
 #include "ui/thinned_points.h"
 
 namespace vomel::gui {
@@ -76,8 +76,7 @@ void SessionOperations::buildStagedLine()
     std::shared_ptr<const Alignment> built;
     try {
         if (state_->stagedMainLine) {
-            built = buildAlignment(state_->stagedMainLine,
-                                   state_->stagedChainBreaks.value_or(vomel::ChainBreaks{}));
+            built = buildAlignment(state_->stagedMainLine, state_->stagedChainBreaks.value_or(vomel::ChainBreaks{}));
         } else if (state_->stagedRamp) {
             built = buildAlignment(state_->stagedRamp);
         } else {
@@ -108,9 +107,8 @@ TypedPointResult SessionOperations::solveTypedPoint(const std::string& xText, co
     return {result.station, result.offset, placeOnLine(alignment, result.solution.station)};
 }
 
-FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordinatePath,
-                                            const std::string& resultsPath,
-                                            const PointProgress& progress)
+FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
+                                                      const PointProgress& progress)
 {
     // The run's points and feet are kept for the plan view, as the run
     // produced them, thinned evenly once there are more than the view can
@@ -120,7 +118,8 @@ FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordin
     const Alignment& alignment = state_->requireCurrent();
     ThinnedPoints kept;
     FileRunSummary summary;
-    const SolvedChunkCallback keep = [&](const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions) {
+    const SolvedChunkCallback keep = [&](const std::vector<SurveyPoint>& points,
+                                         const std::vector<Solution>& solutions) {
         kept.add(points, solutions);
         summary.points += static_cast<long>(solutions.size());
         for (const Solution& solution : solutions) {
@@ -142,25 +141,15 @@ std::shared_ptr<const PlanScene> SessionOperations::planScene()
 {
     if (!state_->current) return nullptr;
     if (!state_->scene) {
-        state_->scene = std::make_shared<const PlanScene>(
-            makePlanScene(*state_->current, state_->lastRun.get()));
+        state_->scene = std::make_shared<const PlanScene>(makePlanScene(*state_->current, state_->lastRun.get()));
     }
     return state_->scene;
 }
 
-std::shared_ptr<const PlanRun> SessionOperations::lastRun() const
-{
-    return state_->lastRun;
-}
+std::shared_ptr<const PlanRun> SessionOperations::lastRun() const { return state_->lastRun; }
 
-std::shared_ptr<const Alignment> SessionOperations::currentLine() const
-{
-    return state_->current;
-}
+std::shared_ptr<const Alignment> SessionOperations::currentLine() const { return state_->current; }
 
-bool SessionOperations::hasLine() const
-{
-    return state_->current != nullptr;
-}
+bool SessionOperations::hasLine() const { return state_->current != nullptr; }
 
 }  // namespace vomel::gui

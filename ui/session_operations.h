@@ -24,7 +24,7 @@ public:
 
     TypedPointResult solveTypedPoint(const std::string& xText, const std::string& yText) override;
     FileRunSummary solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
-                             const PointProgress& progress) override;
+                                       const PointProgress& progress) override;
     std::shared_ptr<const PlanScene> planScene() override;
     std::shared_ptr<const PlanRun> lastRun() const override;
 

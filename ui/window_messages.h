@@ -21,7 +21,8 @@ inline constexpr const char* TYPED_OUT_OF_RANGE =
 
 // A foot beyond an end of the line: the station and offset shown are those
 // of the end's rule, not of a perpendicular foot.
-inline constexpr const char* STATUS_BEFORE_START = VOMEL_TRANSLATE_NOOP("Window", "反算结束：点在线路起点之前，没有垂足");
+inline constexpr const char* STATUS_BEFORE_START =
+    VOMEL_TRANSLATE_NOOP("Window", "反算结束：点在线路起点之前，没有垂足");
 inline constexpr const char* STATUS_AFTER_END = VOMEL_TRANSLATE_NOOP("Window", "反算结束：点在线路终点之后，没有垂足");
 
 // The closing status of a file run with points beyond the ends:

@@ -31,8 +31,9 @@ inline constexpr const char* OFFSET_EDIT_TOOLTIP = VOMEL_TRANSLATE_NOOP("Window"
 inline constexpr const char* INITIALISE_BUTTON_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  初 始 化");
 inline constexpr const char* COMPUTE_BUTTON_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  计   算");
 inline constexpr const char* EXIT_BUTTON_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  退  出");
-inline constexpr const char* HELP_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  帮  助");         // helpButton
-inline constexpr const char* MORE_SOFTWARE_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  更多软件");  // moreSoftwareButton
+inline constexpr const char* HELP_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  帮  助");  // helpButton
+inline constexpr const char* MORE_SOFTWARE_CAPTION =
+    VOMEL_TRANSLATE_NOOP("Window", "  更多软件");  // moreSoftwareButton
 
 // An added button: opens the plan view.
 inline constexpr const char* PLAN_BUTTON_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  平 面 图");
@@ -60,7 +61,8 @@ inline constexpr const char* STAKEOUT_STATION_CAPTION = VOMEL_TRANSLATE_NOOP("Wi
 inline constexpr const char* STAKEOUT_OFFSET_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "左距");
 inline constexpr const char* STAKEOUT_X_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "X坐标");
 inline constexpr const char* STAKEOUT_Y_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "Y坐标");
-inline constexpr const char* STAKEOUT_STATION_TOOLTIP = VOMEL_TRANSLATE_NOOP("Window", "连续桩号，或带断链标识的桩号，如 B1000.5");
+inline constexpr const char* STAKEOUT_STATION_TOOLTIP =
+    VOMEL_TRANSLATE_NOOP("Window", "连续桩号，或带断链标识的桩号，如 B1000.5");
 inline constexpr const char* STAKEOUT_OFFSET_TOOLTIP = VOMEL_TRANSLATE_NOOP("Window", "左正右负");
 inline constexpr const char* STAKEOUT_COMPUTE_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "计算");
 inline constexpr const char* STAKEOUT_FILE_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "文件放样...");

@@ -31,10 +31,7 @@ private:
 };
 
 // The name of a file without its folder, byte for byte.
-std::string fileName(const std::string& path)
-{
-    return std::filesystem::path(path).filename().string();
-}
+std::string fileName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 // Marks a file run under way for its length.
 class RunningScope {
@@ -56,10 +53,7 @@ std::string Workflow::chosenOrCancel(const std::optional<std::string>& path, con
     return *path;
 }
 
-std::string Workflow::text(const char* source) const
-{
-    return platform_.translate(WINDOW_CONTEXT, source);
-}
+std::string Workflow::text(const char* source) const { return platform_.translate(WINDOW_CONTEXT, source); }
 
 Workflow::Workflow(Platform& platform, Operations& operations,
                    std::function<ProgressThrottle::Clock::time_point()> clock)
@@ -158,8 +152,8 @@ void Workflow::initialiseSteps()
             operations_.readChainBreaks(chainBreakPath);
             chainBreakName = fileName(chainBreakPath);
         }
-        stagedLine_ = text(LINE_PREFIX) + text(MAIN_LINE_OPTION_CAPTION) + text(LINE_JD_FILE) + fileName(alignmentPath) +
-                      text(LINE_CHAIN_BREAK_FILE) + chainBreakName;
+        stagedLine_ = text(LINE_PREFIX) + text(MAIN_LINE_OPTION_CAPTION) + text(LINE_JD_FILE) +
+                      fileName(alignmentPath) + text(LINE_CHAIN_BREAK_FILE) + chainBreakName;
     } else {
         operations_.readElementChain(alignmentPath);
         stagedLine_ = text(LINE_PREFIX) + text(RAMP_OPTION_CAPTION) + text(LINE_ELEMENT_FILE) + fileName(alignmentPath);
@@ -225,11 +219,9 @@ void Workflow::refuseTyped(TypedField field, const std::string& message)
 
 void Workflow::computeFile()
 {
-    const std::string coordinatePath =
-        chosenOrCancel(platform_.askOpenFile(COORDINATE_DIALOG), COORDINATE_DIALOG);
+    const std::string coordinatePath = chosenOrCancel(platform_.askOpenFile(COORDINATE_DIALOG), COORDINATE_DIALOG);
     // Asked before any point is solved, so that a cancel costs nothing.
-    const std::string resultsPath =
-        chosenOrCancel(platform_.askSaveFile(RESULTS_DIALOG), RESULTS_DIALOG);
+    const std::string resultsPath = chosenOrCancel(platform_.askSaveFile(RESULTS_DIALOG), RESULTS_DIALOG);
 
     cancelRequested_ = false;
     progressDone_ = 0;

@@ -17,7 +17,7 @@ namespace vomel::gui {
 
 enum class InputMode {
     SingleCoordinate,  // singlePointOption "单个坐标"
-    CoordinateFile,    // fileRunOption "读取坐标文件"
+    CoordinateFile,  // fileRunOption "读取坐标文件"
 };
 
 // A typed field the last computation refused.
@@ -25,11 +25,11 @@ enum class TypedField { None, X, Y };
 
 // What the window shows.
 struct WindowState {
-    std::string status;            // statusLabel
-    bool computeEnabled = false;   // computeButton
-    bool boxesEnabled = false;     // the four edits
-    std::string station;           // stationEdit
-    std::string offset;            // offsetEdit
+    std::string status;  // statusLabel
+    bool computeEnabled = false;  // computeButton
+    bool boxesEnabled = false;  // the four edits
+    std::string station;  // stationEdit
+    std::string offset;  // offsetEdit
     // The line computations use: its kind and file names.
     std::string line;
     // The method the method options show: the line's, except between a

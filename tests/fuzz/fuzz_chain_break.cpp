@@ -1,8 +1,8 @@
 // The chain-break file, then stated stations and station texts on it.
 #include <cstdint>
 
-#include "stationing/chain_break.h"
 #include "formats/chain_break_file.h"
+#include "stationing/chain_break.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "alignment/element_chain.h"
-#include "tests/fuzz/fuzz_support.h"
 #include "formats/element_file.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "text/packed_angle.h"
 
 namespace {

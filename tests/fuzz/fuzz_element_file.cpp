@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "alignment/element_chain.h"
-#include "tests/fuzz/fuzz_support.h"
 #include "formats/element_file.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "text/packed_angle.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -3,10 +3,10 @@
 // its first newline into the X and Y boxes of a typed point.
 #include <cstdint>
 
+#include "tests/fuzz/fuzz_support.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
 #include "text/packed_angle.h"
-#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "stationing/station_field.h"
 #include "stationing/kilometre_station.h"
+#include "stationing/station_field.h"
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

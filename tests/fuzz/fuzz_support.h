@@ -42,8 +42,7 @@ inline void checkFailure(const vomel::Failure& failure)
 {
     if (failure.reason().empty()) fault("a failure without a reason");
     if (failure.reason().size() > MAX_REASON_BYTES) {
-        fault("a reason of " + std::to_string(failure.reason().size()) + " bytes: " +
-              failure.reason().substr(0, 200));
+        fault("a reason of " + std::to_string(failure.reason().size()) + " bytes: " + failure.reason().substr(0, 200));
     }
     if (failure.line() < 0) fault("a failure with a negative line number");
 }

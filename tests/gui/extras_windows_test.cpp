@@ -2,29 +2,29 @@
 // open them follow the initialised line, the table shows the prepared values
 // (names in GBK or UTF-8), copies and saves them, and the stakeout dialog
 // sets out typed stations and station files, naming what is wrong.
-#include <QtTest>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
-#include <string>
+#include <QtTest>
 
 #include "alignment/main_line_alignment.h"
-#include "session/curve_table.h"
 #include "gui/curve_table_window.h"
 #include "gui/main_window.h"
-#include "ui/scripted_platform.h"
-#include "ui/session_operations.h"
 #include "gui/stakeout_window.h"
+#include "session/curve_table.h"
 #include "session/messages.h"
-#include "text/number_text.h"
 #include "session/session.h"
 #include "session/stakeout.h"
 #include "stationing/stated_station.h"
+#include "text/number_text.h"
+#include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
 
 using namespace vomel;
 using namespace vomel::gui;
@@ -33,10 +33,7 @@ namespace {
 
 std::string data(const char* name) { return std::string(VOMEL_TEST_DATA_DIR) + "/gui/" + name; }
 
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string readFile(const std::string& path)
 {
@@ -125,7 +122,9 @@ void ExtrasWindowsTest::curveTableNamesInGbkAndUtf8_data()
 {
     QTest::addColumn<QByteArray>("nameBytes");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("GBK") << QByteArray("\xBD\xBB\xB5\xE3" "1") << QString::fromUtf8("交点1");
+    QTest::newRow("GBK") << QByteArray("\xBD\xBB\xB5\xE3"
+                                       "1")
+                         << QString::fromUtf8("交点1");
     QTest::newRow("UTF-8") << QByteArray("交点1") << QString::fromUtf8("交点1");
     QTest::newRow("ASCII") << QByteArray("JD1") << QStringLiteral("JD1");
 }
@@ -198,14 +197,22 @@ void ExtrasWindowsTest::stakeoutTypedStation_data()
     QTest::addColumn<QString>("status");  // the status line, or a piece of it for faults
 
     // The line's chain break is the short chain 2600 -> 2650.
-    QTest::newRow("stated station after the break") << "B2700" << "-4.25" << true << "B2700  -4.250";
-    QTest::newRow("lower-case letter") << "b2700.5" << "3" << true << "B2700.500  3.000";
-    QTest::newRow("continuous station") << "1800" << "0" << true << "A1800  0.000";
-    QTest::newRow("empty offset: on the line") << "1800" << "" << true << "A1800  0.000";
-    QTest::newRow("skipped by the short chain") << "A2620" << "1" << false << "does not exist";
-    QTest::newRow("no such chain") << "C100" << "1" << false << "there is no chain C";
-    QTest::newRow("not a station") << "1200m" << "1" << false << "1200m";
-    QTest::newRow("offset not a number") << "1800" << "left" << false << QString::fromUtf8("左距不是数字");
+    QTest::newRow("stated station after the break") << "B2700"
+                                                    << "-4.25" << true << "B2700  -4.250";
+    QTest::newRow("lower-case letter") << "b2700.5"
+                                       << "3" << true << "B2700.500  3.000";
+    QTest::newRow("continuous station") << "1800"
+                                        << "0" << true << "A1800  0.000";
+    QTest::newRow("empty offset: on the line") << "1800"
+                                               << "" << true << "A1800  0.000";
+    QTest::newRow("skipped by the short chain") << "A2620"
+                                                << "1" << false << "does not exist";
+    QTest::newRow("no such chain") << "C100"
+                                   << "1" << false << "there is no chain C";
+    QTest::newRow("not a station") << "1200m"
+                                   << "1" << false << "1200m";
+    QTest::newRow("offset not a number") << "1800"
+                                         << "left" << false << QString::fromUtf8("左距不是数字");
 }
 
 void ExtrasWindowsTest::stakeoutTypedStation()

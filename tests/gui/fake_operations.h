@@ -16,19 +16,27 @@ public:
     // The step that fails, by name ("readMainLine", ...), and how.
     std::string failingStep;
     bool failWithCancel = false;
-    long pointCount = 3;     // points of the coordinate file
-    long failAtPoint = 0;    // 0: no point fails
+    long pointCount = 3;  // points of the coordinate file
+    long failAtPoint = 0;  // 0: no point fails
     std::vector<std::string> calls;
-    int lines = 0;           // design lines made current
+    int lines = 0;  // design lines made current
     bool staged = false;
     LinePlace typedPlace = LinePlace::OnLine;  // where every typed point lies
-    long beforeStart = 0;                      // file-run points before the start
-    long afterEnd = 0;                         // and after the end
-    std::function<void(long i)> beforePoint;   // called before each file-run point
+    long beforeStart = 0;  // file-run points before the start
+    long afterEnd = 0;  // and after the end
+    std::function<void(long i)> beforePoint;  // called before each file-run point
 
-    void readMainLine(const std::string& path) override { step("readMainLine", path); staged = true; }
+    void readMainLine(const std::string& path) override
+    {
+        step("readMainLine", path);
+        staged = true;
+    }
     void readChainBreaks(const std::string& path) override { step("readChainBreaks", path); }
-    void readElementChain(const std::string& path) override { step("readElementChain", path); staged = true; }
+    void readElementChain(const std::string& path) override
+    {
+        step("readElementChain", path);
+        staged = true;
+    }
     void buildStagedLine() override
     {
         step("buildStagedLine", "");

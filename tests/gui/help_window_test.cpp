@@ -2,14 +2,13 @@
 // copy, an installed tree), the help window showing them with back, forward
 // and home in both languages, and every link between the pages reaching an
 // existing file and anchor.
-#include <QtTest>
-
 #include <QDir>
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QtTest>
 
 #include "gui/help_window.h"
 #include "gui/qt_platform.h"
@@ -21,10 +20,7 @@ namespace {
 
 // The build's copy of the help, laid out as installed: share/vomel/help
 // beside the desktop program's folder.
-QString buildHelpFolder()
-{
-    return QString::fromUtf8(VOMEL_BUILD_HELP_DIR);
-}
+QString buildHelpFolder() { return QString::fromUtf8(VOMEL_BUILD_HELP_DIR); }
 
 QString readText(const QString& path)
 {
@@ -111,20 +107,27 @@ void HelpWindowTest::foundInTheBuildAndWhenInstalled()
     QFile portablePage(portable);
     QVERIFY(portablePage.open(QIODevice::WriteOnly));
     portablePage.close();
-    QCOMPARE(QString::fromStdString(helpIndexPath((prefix.path() + "/portable").toStdString(), "zh_CN")),
-             portable);
+    QCOMPARE(QString::fromStdString(helpIndexPath((prefix.path() + "/portable").toStdString(), "zh_CN")), portable);
 }
 
 void HelpWindowTest::windowShowsThePages_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("phrase");       // on the index page
+    QTest::addColumn<QString>("phrase");  // on the index page
     QTest::addColumn<QString>("filesPhrase");  // on the input-file page
     QTest::addColumn<QString>("backText");
 
-    QTest::newRow("Chinese") << "zh_CN" << "Vomel 帮助" << "左正右负" << "断前桩号" << "后退";
-    QTest::newRow("English") << "en" << "Vomel Help" << "left positive" << "back station" << "Back";
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "Vomel 帮助"
+                             << "左正右负"
+                             << "断前桩号"
+                             << "后退";
+    QTest::newRow("English") << "en"
+                             << "Vomel Help"
+                             << "left positive"
+                             << "back station"
+                             << "Back";
 }
 
 void HelpWindowTest::windowShowsThePages()

@@ -1,20 +1,21 @@
 // The window in two languages: the choice of language, the main window's
 // captions and status, failure reasons from their codes, the curve table's
 // words, Qt's own dialogs, and the main line without chain breaks.
-#include <QtTest>
-
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QGroupBox>
-#include <QMessageBox>
-#include <QTimer>
-#include <QLabel>
-#include <QPushButton>
 #include <algorithm>
 #include <optional>
 #include <string>
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
 #include "core/failure.h"
+#include "fake_operations.h"
 #include "gui/curve_table_texts.h"
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"
@@ -24,7 +25,6 @@
 #include "ui/scripted_platform.h"
 #include "ui/window_messages.h"
 #include "ui/workflow.h"
-#include "fake_operations.h"
 
 using namespace vomel;
 using namespace vomel::gui;
@@ -85,14 +85,14 @@ void LanguageTest::languageIsChosen_data()
                                         << QStringList{"vomel"};
     QTest::newRow("system English") << QStringList{"vomel"} << "" << QStringList{"de-DE", "en-US"} << "en"
                                     << QStringList{"vomel"};
-    QTest::newRow("environment over system") << QStringList{"vomel"} << "zh_CN" << english << "zh_CN"
-                                             << QStringList{"vomel"};
-    QTest::newRow("option over environment") << QStringList{"vomel", "--lang", "en", "-x"} << "zh_CN" << chinese
-                                             << "en" << QStringList{"vomel", "-x"};
+    QTest::newRow("environment over system")
+        << QStringList{"vomel"} << "zh_CN" << english << "zh_CN" << QStringList{"vomel"};
+    QTest::newRow("option over environment")
+        << QStringList{"vomel", "--lang", "en", "-x"} << "zh_CN" << chinese << "en" << QStringList{"vomel", "-x"};
     QTest::newRow("option with =") << QStringList{"vomel", "--lang=zh_CN"} << "en" << english << "zh_CN"
                                    << QStringList{"vomel"};
-    QTest::newRow("unknown option value skipped") << QStringList{"vomel", "--lang", "fr"} << "EN" << chinese
-                                                  << "en" << QStringList{"vomel"};
+    QTest::newRow("unknown option value skipped")
+        << QStringList{"vomel", "--lang", "fr"} << "EN" << chinese << "en" << QStringList{"vomel"};
 }
 
 void LanguageTest::languageIsChosen()
@@ -114,9 +114,14 @@ void LanguageTest::mainWindowSpeaksTheLanguage_data()
     QTest::addColumn<QString>("method");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("typedError");
-    QTest::newRow("Chinese") << "zh_CN" << "  初 始 化" << "方 法" << "请先初始化读取平面、断链资料"
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "  初 始 化"
+                             << "方 法"
+                             << "请先初始化读取平面、断链资料"
                              << "X坐标不是数字：\"abc\"";
-    QTest::newRow("English") << "en" << "  Initialise" << "Method"
+    QTest::newRow("English") << "en"
+                             << "  Initialise"
+                             << "Method"
                              << "First initialise: read the alignment and the chain breaks"
                              << "X is not a number: \"abc\"";
 }
@@ -154,12 +159,16 @@ void LanguageTest::failureReasonsAreWorded_data()
     QTest::addColumn<QString>("openText");
     QTest::addColumn<QString>("lineOnly");
     QTest::addColumn<QString>("message");
-    QTest::newRow("Chinese") << "zh_CN" << "a.jdx:7: 第2个字段不是数字：\"12,5\""
-                             << "b.dl: 无法打开文件：文件或文件夹不存在" << "第3行：断链多于99个"
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "a.jdx:7: 第2个字段不是数字：\"12,5\""
+                             << "b.dl: 无法打开文件：文件或文件夹不存在"
+                             << "第3行：断链多于99个"
                              << "数据文件格式有误！";
-    QTest::newRow("English") << "en" << "a.jdx:7: field 2 is not a number: \"12,5\""
+    QTest::newRow("English") << "en"
+                             << "a.jdx:7: field 2 is not a number: \"12,5\""
                              << "b.dl: cannot open the file: No such file or directory"
-                             << "line 3: more than 99 chain breaks" << "A data file is malformed!";
+                             << "line 3: more than 99 chain breaks"
+                             << "A data file is malformed!";
 }
 
 void LanguageTest::failureReasonsAreWorded()
@@ -225,8 +234,10 @@ void LanguageTest::qtDialogsAreTranslated_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("cancel");
-    QTest::newRow("Chinese") << "zh_CN" << "取消";
-    QTest::newRow("English") << "en" << "Cancel";
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "取消";
+    QTest::newRow("English") << "en"
+                             << "Cancel";
 }
 
 // Qt's own file dialog and message box buttons follow the window's language

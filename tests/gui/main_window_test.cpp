@@ -1,28 +1,28 @@
 // The main window's widgets: captions and first state, the keyboard path
 // X, Enter, Y, Enter, the focus colour, the mode options and the buttons.
-#include <QtTest>
+#include <chrono>
+#include <deque>
+#include <thread>
 
 #include <QFileDialog>
 #include <QGroupBox>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <chrono>
-#include <deque>
-#include <thread>
+#include <QTemporaryDir>
+#include <QtTest>
 
-#include "gui/main_window.h"
-#include "gui/help_window.h"
-#include "gui/qt_platform.h"
-#include "ui/window_messages.h"
-#include "ui/scripted_platform.h"
-#include "session/messages.h"
 #include "fake_operations.h"
 #include "gui/about_dialog.h"
 #include "gui/brand.h"
+#include "gui/help_window.h"
+#include "gui/main_window.h"
+#include "gui/qt_platform.h"
+#include "session/messages.h"
+#include "ui/scripted_platform.h"
+#include "ui/window_messages.h"
 
 using namespace vomel;
 using namespace vomel::gui;
@@ -160,11 +160,16 @@ void MainWindowTest::controls()
     QWidget* widget = name == "Form1" ? form : form->findChild<QWidget*>(name);
     QVERIFY2(widget != nullptr, qPrintable(name));
     QString shown;
-    if (name == "Form1") shown = widget->windowTitle();
-    else if (auto* box = qobject_cast<QGroupBox*>(widget)) shown = box->title();
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget)) shown = button->text();
-    else if (auto* label = qobject_cast<QLabel*>(widget)) shown = label->text();
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget)) shown = edit->text();
+    if (name == "Form1")
+        shown = widget->windowTitle();
+    else if (auto* box = qobject_cast<QGroupBox*>(widget))
+        shown = box->title();
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        shown = button->text();
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        shown = label->text();
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        shown = edit->text();
     QCOMPARE(shown, text);
     QCOMPARE(widget->toolTip(), toolTip);
 }

@@ -3,12 +3,6 @@
 // 100,000 points), hit-testing for the hover text, station ticks across
 // chain breaks, the run kept for the view without changing the results
 // file, saving as PNG, and the window opened from the main window.
-#include <QtTest>
-
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QWheelEvent>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -17,28 +11,31 @@
 #include <string>
 #include <vector>
 
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QtTest>
+
 #include "core/failure.h"
 #include "gui/main_window.h"
-#include "ui/plan_scene.h"
 #include "gui/plan_view.h"
-#include "ui/plan_viewport.h"
 #include "gui/plan_window.h"
-#include "ui/scripted_platform.h"
-#include "ui/session_operations.h"
 #include "session/session.h"
+#include "stationing/chain_break.h"
 #include "testing/bench_lines.h"
 #include "testing/generated_lines.h"
-#include "stationing/chain_break.h"
+#include "ui/plan_scene.h"
+#include "ui/plan_viewport.h"
+#include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
 
 using namespace vomel;
 using namespace vomel::gui;
 
 namespace {
 
-std::string example(const char* name)
-{
-    return std::string(VOMEL_EXAMPLES_DIR) + "/" + name;
-}
+std::string example(const char* name) { return std::string(VOMEL_EXAMPLES_DIR) + "/" + name; }
 
 std::string readFile(const std::string& path)
 {
@@ -92,9 +89,9 @@ const LongLine& longLine()
     static const LongLine line = [] {
         LongLine made;
         made.alignment = vomel::testing::mainLineFrom(vomel::testing::generatedJdFile(vomel::testing::LineShape{}));
-        const auto generated = vomel::testing::generatedPoints([&](double s) { return made.alignment->poseAt(s); },
-                                                           made.alignment->startStation,
-                                                           made.alignment->endStation, 100'000, 60.0, 7);
+        const auto generated =
+            vomel::testing::generatedPoints([&](double s) { return made.alignment->poseAt(s); },
+                                            made.alignment->startStation, made.alignment->endStation, 100'000, 60.0, 7);
         PlanRun run;
         for (const auto& g : generated) {
             run.points.push_back(g.point);
@@ -341,11 +338,14 @@ void PlanViewTest::ticksStandAtStatedStationsAcrossChainBreaks_data()
     QTest::addColumn<QStringList>("firstAndLast");  // per chain: first and last tick
     // 14500 -> 14400: a long chain (stations 14400..14500 repeat);
     // 18200 -> 18235.62: a short chain.
-    QTest::newRow("main line") << "mainline.jdx" << "mainline.dl"
+    QTest::newRow("main line") << "mainline.jdx"
+                               << "mainline.dl"
                                << QStringList{"A12000", "A14500", "B14500", "B18200", "C18300", "C21300"};
     // Station equation 400 -> 420.
-    QTest::newRow("LandXML ramp") << "ramp.xml" << "" << QStringList{"A0", "A400", "B500", "B800"};
-    QTest::newRow("element file, no breaks") << "ramp.ele" << "" << QStringList{"0", "700"};
+    QTest::newRow("LandXML ramp") << "ramp.xml"
+                                  << "" << QStringList{"A0", "A400", "B500", "B800"};
+    QTest::newRow("element file, no breaks") << "ramp.ele"
+                                             << "" << QStringList{"0", "700"};
 }
 
 void PlanViewTest::ticksStandAtStatedStationsAcrossChainBreaks()
@@ -353,10 +353,9 @@ void PlanViewTest::ticksStandAtStatedStationsAcrossChainBreaks()
     QFETCH(QString, line);
     QFETCH(QString, breaks);
     QFETCH(QStringList, firstAndLast);
-    const auto alignment =
-        breaks.isEmpty()
-            ? initialiseAlignment(Method::Element, example(qPrintable(line)))
-            : initialiseAlignment(Method::IntersectionPoint, example(qPrintable(line)), example(qPrintable(breaks)));
+    const auto alignment = breaks.isEmpty() ? initialiseAlignment(Method::Element, example(qPrintable(line)))
+                                            : initialiseAlignment(Method::IntersectionPoint, example(qPrintable(line)),
+                                                                  example(qPrintable(breaks)));
     const PlanScene scene = makePlanScene(*alignment);
     QStringList ends;
     QString chain = QStringLiteral("-");
@@ -388,8 +387,8 @@ void PlanViewTest::ticksStandAtStatedStationsAcrossChainBreaks()
 
 void PlanViewTest::keyPointsOfTheMainLineInOrder()
 {
-    const auto alignment = initialiseAlignment(Method::IntersectionPoint, example("mainline.jdx"),
-                                               example("mainline.dl"));
+    const auto alignment =
+        initialiseAlignment(Method::IntersectionPoint, example("mainline.jdx"), example("mainline.dl"));
     const PlanScene scene = makePlanScene(*alignment);
     QCOMPARE(scene.keyPoints.front().name, std::string("起点"));
     QCOMPARE(scene.keyPoints.back().name, std::string("终点"));
@@ -449,8 +448,8 @@ void PlanViewTest::runIsKeptForTheViewWithoutChangingTheResultsFile()
 
     // The same results file as a run that keeps nothing.
     const std::string plain = temp("plain.txt");
-    const auto alignment = initialiseAlignment(Method::IntersectionPoint, example("mainline.jdx"),
-                                               example("mainline.dl"));
+    const auto alignment =
+        initialiseAlignment(Method::IntersectionPoint, example("mainline.jdx"), example("mainline.dl"));
     computeFileRun(*alignment, example("mainline.xy"), plain, HeaderEncoding::Gbk);
     QCOMPARE(readFile(results), readFile(plain));
 
@@ -480,11 +479,16 @@ void PlanViewTest::runIsKeptForTheViewWithoutChangingTheResultsFile()
 
 void PlanViewTest::textOfFileBytesAndHover()
 {
-    QCOMPARE(textFromFileBytes("\xB5\xE3" "2"), QStringLiteral("点2"));  // GBK
-    QCOMPARE(textFromFileBytes("\xE7\x82\xB9" "2"), QStringLiteral("点2"));  // UTF-8
+    QCOMPARE(textFromFileBytes("\xB5\xE3"
+                               "2"),
+             QStringLiteral("点2"));  // GBK
+    QCOMPARE(textFromFileBytes("\xE7\x82\xB9"
+                               "2"),
+             QStringLiteral("点2"));  // UTF-8
     QCOMPARE(textFromFileBytes("P001"), QStringLiteral("P001"));
     PlanPoint point;
-    point.label = "\xB5\xE3" "7";
+    point.label = "\xB5\xE3"
+                  "7";
     point.station = "B14523.456";
     point.offset = -2.3456;
     QCOMPARE(hoverText(point), QStringLiteral("点号 点7\n桩号 B14523.456\n左距 -2.346"));
@@ -504,7 +508,8 @@ void PlanViewTest::savePngIsWholeOrNothing()
     const std::string nowhere = temp("png/no-such-folder/plan.png");
     QVERIFY(!savePng(image, nowhere).empty());
     QVERIFY(!QFile::exists(QString::fromStdString(nowhere)));
-    QCOMPARE(QDir(dir.filePath(QStringLiteral("png"))).entryList(QDir::Files), QStringList{"plan.png"});  // no temporary file left
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("png"))).entryList(QDir::Files),
+             QStringList{"plan.png"});  // no temporary file left
 }
 
 void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()

@@ -3,17 +3,17 @@
 // them, the surveyed points of a file run against the design surface, a
 // malformed file refused with its line while the loaded profile stays, and
 // the button that opens the window.
-#include <QtTest>
-
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
 
 #include "alignment/design_surface.h"
 #include "alignment/vertical_curve_table.h"
@@ -92,8 +92,8 @@ void ProfileWindowTest::examplesFillTheVerticalCurveTable()
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
     QCOMPARE(platform.dialogsShown(), (std::vector<std::string>{"ProfileDialog", "CrossFallDialog"}));
 
-    const CurveTable expected = verticalCurveTable(*loadProfile(example("mainline.profile"), line->chainBreaks()),
-                                                   line->chainBreaks());
+    const CurveTable expected =
+        verticalCurveTable(*loadProfile(example("mainline.profile"), line->chainBreaks()), line->chainBreaks());
     QCOMPARE(window.table()->columnCount(), static_cast<int>(expected.columns.size()));
     QCOMPARE(window.table()->horizontalHeaderItem(1)->text(), QString::fromUtf8("桩号"));
     // The same cells, crest and sag in Chinese.
@@ -307,11 +307,14 @@ void ProfileWindowTest::malformedFilesKeepTheLoadedProfile_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("where");
-    QTest::newRow("negative radius") << "loadProfileButton" << "profile_negative_radius.profile"
+    QTest::newRow("negative radius") << "loadProfileButton"
+                                     << "profile_negative_radius.profile"
                                      << "profile_negative_radius.profile:2:";
-    QTest::newRow("out of order") << "loadProfileButton" << "profile_stations_out_of_order.profile"
+    QTest::newRow("out of order") << "loadProfileButton"
+                                  << "profile_stations_out_of_order.profile"
                                   << "profile_stations_out_of_order.profile:3:";
-    QTest::newRow("cross-fall with two fields") << "loadCrossFallButton" << "crossfall_two_fields.crossfall"
+    QTest::newRow("cross-fall with two fields") << "loadCrossFallButton"
+                                                << "crossfall_two_fields.crossfall"
                                                 << "crossfall_two_fields.crossfall:2:";
 }
 

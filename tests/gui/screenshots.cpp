@@ -11,6 +11,9 @@
 // The optional rectangle (plane coordinates) is shown close up in a second
 // picture of the plan view. The window speaks the language VOMEL_LANG names
 // (Chinese by default); the English pictures' names end in "-en".
+#include <cstdio>
+#include <cstdlib>
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,18 +21,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <cstdio>
-#include <cstdlib>
 
 #include "gui/curve_table_window.h"
 #include "gui/main_window.h"
 #include "gui/plan_view.h"
 #include "gui/plan_window.h"
 #include "gui/profile_window.h"
-#include "ui/scripted_platform.h"
-#include "ui/session_operations.h"
 #include "gui/stakeout_window.h"
 #include "gui/window_language.h"
+#include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
 
 using namespace vomel::gui;
 

@@ -1,9 +1,6 @@
 // The main window's workflow on the real core: the bundled lines are read
 // through the (scripted) dialogs, typed points and coordinate files are
 // solved, and malformed files give their messages without losing anything.
-#include <QtTest>
-
-#include <QTemporaryDir>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -11,22 +8,22 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "session/messages.h"
+#include "testing/malformed_cases.h"
 #include "ui/scripted_platform.h"
 #include "ui/session_operations.h"
 #include "ui/window_messages.h"
 #include "ui/workflow.h"
-#include "session/messages.h"
-#include "testing/malformed_cases.h"
 
 using namespace vomel;
 using namespace vomel::gui;
 
 namespace {
 
-std::string data(const char* name)
-{
-    return std::string(VOMEL_TEST_DATA_DIR) + "/gui/" + name;
-}
+std::string data(const char* name) { return std::string(VOMEL_TEST_DATA_DIR) + "/gui/" + name; }
 
 std::vector<std::string> readLines(const std::string& path)
 {
@@ -36,10 +33,7 @@ std::vector<std::string> readLines(const std::string& path)
     return lines;
 }
 
-void writeFile(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 std::string readFile(const std::string& path)
 {
@@ -221,10 +215,14 @@ void SessionOperationsTest::malformedAlignmentKeepsPreviousLine_data()
 {
     QTest::addColumn<QString>("jd");
     QTest::addColumn<QString>("chainBreaks");
-    QTest::newRow("non-numeric start station") << "START,abc\r\nQD\r\n0 0 0 0 0\r\n" << "";
-    QTest::newRow("data line missing after a name") << "START,0\r\nQD\r\n" << "";
-    QTest::newRow("no records") << "START,0\r\n" << "";
-    QTest::newRow("malformed chain-break file") << "" << "2600 x\r\n";
+    QTest::newRow("non-numeric start station") << "START,abc\r\nQD\r\n0 0 0 0 0\r\n"
+                                               << "";
+    QTest::newRow("data line missing after a name") << "START,0\r\nQD\r\n"
+                                                    << "";
+    QTest::newRow("no records") << "START,0\r\n"
+                                << "";
+    QTest::newRow("malformed chain-break file") << ""
+                                                << "2600 x\r\n";
 }
 
 void SessionOperationsTest::malformedAlignmentKeepsPreviousLine()
@@ -382,8 +380,7 @@ void SessionOperationsTest::malformedCorpus()
     QFETCH(int, index);
     const malformed::Case& c = malformed::CASES[static_cast<std::size_t>(index)];
     const std::string path = std::string(VOMEL_TEST_DATA_DIR) + "/malformed/" + c.file;
-    const std::string detail =
-        path + (c.line > 0 ? ":" + std::to_string(c.line) : std::string()) + ": " + c.reason;
+    const std::string detail = path + (c.line > 0 ? ":" + std::to_string(c.line) : std::string()) + ": " + c.reason;
 
     FaultFolder folder;
     ScriptedPlatform platform;
@@ -429,19 +426,22 @@ void SessionOperationsTest::fileFaultsLoseNothing_data()
 {
     QTest::addColumn<QString>("coordinates");  // "@NAME": NAME in the fault folder
     QTest::addColumn<QString>("results");
-    QTest::addColumn<QString>("reason");      // after "PATH: "
+    QTest::addColumn<QString>("reason");  // after "PATH: "
     const QString points = QString::fromStdString(data("jd02_spiral_sym.xy"));
-    QTest::newRow("destination under a regular file")
-        << points << "@plain/out.txt" << "cannot reach the results file: Not a directory";
-    QTest::newRow("destination in /proc")
-        << points << "/proc/vomel-results.txt"
-        << "cannot create a file in the folder /proc: No such file or directory";
-    QTest::newRow("destination is a folder") << points << "@sub" << "the results file is a folder: Is a directory";
-    QTest::newRow("destination is a full device")
-        << points << "/dev/full" << "cannot write the results file: No space left on device";
-    QTest::newRow("coordinate file is a folder") << "@sub" << "@kept.txt" << "cannot read the file: it is a folder";
-    QTest::newRow("coordinate file is missing")
-        << "@none.xy" << "@kept.txt" << "cannot open the file: No such file or directory";
+    QTest::newRow("destination under a regular file") << points << "@plain/out.txt"
+                                                      << "cannot reach the results file: Not a directory";
+    QTest::newRow("destination in /proc") << points << "/proc/vomel-results.txt"
+                                          << "cannot create a file in the folder /proc: No such file or directory";
+    QTest::newRow("destination is a folder") << points << "@sub"
+                                             << "the results file is a folder: Is a directory";
+    QTest::newRow("destination is a full device") << points << "/dev/full"
+                                                  << "cannot write the results file: No space left on device";
+    QTest::newRow("coordinate file is a folder") << "@sub"
+                                                 << "@kept.txt"
+                                                 << "cannot read the file: it is a folder";
+    QTest::newRow("coordinate file is missing") << "@none.xy"
+                                                << "@kept.txt"
+                                                << "cannot open the file: No such file or directory";
 }
 
 // Destinations and inputs that the file system refuses, even to root: the
@@ -471,8 +471,7 @@ void SessionOperationsTest::fileFaultsLoseNothing()
 
     QCOMPARE(platform.errors().size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_COMPUTE_FORMAT));
-    QCOMPARE(QString::fromStdString(platform.errors()[0].detail),
-             QString::fromStdString(failing + ": ") + reason);
+    QCOMPARE(QString::fromStdString(platform.errors()[0].detail), QString::fromStdString(failing + ": ") + reason);
     QCOMPARE(readFile(folder.path("kept.txt")), kEarlierResults);
     QCOMPARE(folder.entries(), kUntouched);
 }

@@ -1,11 +1,11 @@
 // The about box, the advert windows and their docking rule.
-#include <QtTest>
-
-#include <QPushButton>
-#include <QTextBrowser>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QtTest>
 
 #include "gui/about_dialog.h"
 #include "gui/advert_window.h"
@@ -48,10 +48,7 @@ DockingInput window(QPoint corner, QPoint cursor)
     return in;
 }
 
-std::optional<DockingMove> move(int left, int top, bool front)
-{
-    return DockingMove{left, top, front};
-}
+std::optional<DockingMove> move(int left, int top, bool front) { return DockingMove{left, top, front}; }
 
 }  // namespace
 
@@ -82,10 +79,13 @@ void WindowsTest::docking_data()
 
     // Top edge: hide upwards leaving 40 twips, reveal at -10 when the cursor
     // enters the strip.
-    QTest::newRow("top edge, cursor away: hide") << window({900 * TPP, 0}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
-    QTest::newRow("top within 4 px: hide") << window({900 * TPP, 4 * TPP}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
+    QTest::newRow("top edge, cursor away: hide")
+        << window({900 * TPP, 0}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
+    QTest::newRow("top within 4 px: hide")
+        << window({900 * TPP, 4 * TPP}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
     QTest::newRow("top 5 px down: stays") << window({900 * TPP, 5 * TPP}, {far, far}) << std::optional<DockingMove>{};
-    QTest::newRow("hidden at top stays hidden") << window({900 * TPP, 40 - WIN_H}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
+    QTest::newRow("hidden at top stays hidden")
+        << window({900 * TPP, 40 - WIN_H}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
     QTest::newRow("cursor enters top strip: reveal")
         << window({900 * TPP, 40 - WIN_H}, {950, 1}) << move(900 * TPP, -10, true);
 
@@ -97,14 +97,15 @@ void WindowsTest::docking_data()
         << window({-10, middleTop}, {100, 400}) << move(-10, middleTop, true);
 
     // Right edge.
-    QTest::newRow("right edge: hide")
-        << window({SCREEN_W - WIN_W, middleTop}, {far / 10, far / 10}) << move(SCREEN_W - 40, middleTop, false);
+    QTest::newRow("right edge: hide") << window({SCREEN_W - WIN_W, middleTop}, {far / 10, far / 10})
+                                      << move(SCREEN_W - 40, middleTop, false);
     QTest::newRow("cursor enters right strip: reveal")
         << window({SCREEN_W - 40, middleTop}, {1919, 400}) << move(SCREEN_W - WIN_W + 10, middleTop, true);
 
     // Away from the edges the user's place is kept, cursor in or out.
     QTest::newRow("middle, cursor away") << window({800 * TPP, middleTop}, {far, far}) << std::optional<DockingMove>{};
-    QTest::newRow("middle, cursor inside") << window({800 * TPP, middleTop}, {900, 400}) << std::optional<DockingMove>{};
+    QTest::newRow("middle, cursor inside")
+        << window({800 * TPP, middleTop}, {900, 400}) << std::optional<DockingMove>{};
     // The cursor on the rectangle's border is not inside it.
     QTest::newRow("cursor on the border of a hidden window")
         << window({40 - WIN_W, middleTop}, {3, 300}) << move(40 - WIN_W, middleTop, false);
@@ -196,7 +197,7 @@ void WindowsTest::advertWindows()
     QFETCH(QString, page);
 
     QPointer<AdvertWindow> advert = right ? new AdvertWindow(AdvertWindow::Edge::Right, RIGHT_ADVERT_PAGE)
-                                           : new AdvertWindow(AdvertWindow::Edge::Left, LEFT_ADVERT_PAGE);
+                                          : new AdvertWindow(AdvertWindow::Edge::Left, LEFT_ADVERT_PAGE);
     QCOMPARE(advert->windowTitle(), QString::fromUtf8("休息一下，马上回来！"));
     QVERIFY(advert->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(advert->pageAddress(), QString::fromUtf8(HOMEPAGE) + page);
@@ -208,8 +209,10 @@ void WindowsTest::advertWindows()
     QVERIFY(QTest::qWaitForWindowExposed(advert));
     const QRect screen = advert->screen()->geometry();
     const QRect frame = advert->frameGeometry();
-    if (right) QCOMPARE(frame.right() + 1, screen.right() + 1);
-    else QCOMPARE(frame.left(), screen.left());
+    if (right)
+        QCOMPARE(frame.right() + 1, screen.right() + 1);
+    else
+        QCOMPARE(frame.left(), screen.left());
     QCOMPARE(frame.top(), screen.top() + (screen.height() - frame.height()) / 3);
     QVERIFY(advert->findChild<QTimer*>("Timer2")->isActive());
     delete advert;

@@ -1,18 +1,18 @@
 // The main window's workflow without widgets: the state table, the mode
 // switches, the dialogs and messages of initialisation and compute, the
 // progress repaints, and the small rules around them.
-#include <QtTest>
-
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <QtTest>
+
+#include "fake_operations.h"
 #include "gui/qt_platform.h"
+#include "session/messages.h"
 #include "ui/scripted_platform.h"
 #include "ui/window_messages.h"
 #include "ui/workflow.h"
-#include "session/messages.h"
-#include "fake_operations.h"
 
 using namespace vomel;
 using namespace vomel::gui;
@@ -24,10 +24,7 @@ Q_DECLARE_METATYPE(std::vector<std::string>)
 
 namespace {
 
-std::vector<std::string> dialogs(std::initializer_list<const char*> names)
-{
-    return {names.begin(), names.end()};
-}
+std::vector<std::string> dialogs(std::initializer_list<const char*> names) { return {names.begin(), names.end()}; }
 
 }  // namespace
 
@@ -67,25 +64,22 @@ void WorkflowTest::stateTable_data()
     const QString start = STATUS_START;
     QTest::newRow("start") << QStringList{} << start << false << false << false;
     QTest::newRow("file before init") << QStringList{"file"} << start << false << false << false;
-    QTest::newRow("file and back before init")
-        << QStringList{"file", "single"} << start << false << false << false;
-    QTest::newRow("init in single mode")
-        << QStringList{"init"} << QString(STATUS_SINGLE_READY) << true << true << true;
-    QTest::newRow("init in file mode")
-        << QStringList{"file", "init"} << QString(STATUS_FILE_READY) << true << false << true;
+    QTest::newRow("file and back before init") << QStringList{"file", "single"} << start << false << false << false;
+    QTest::newRow("init in single mode") << QStringList{"init"} << QString(STATUS_SINGLE_READY) << true << true << true;
+    QTest::newRow("init in file mode") << QStringList{"file", "init"} << QString(STATUS_FILE_READY) << true << false
+                                       << true;
     QTest::newRow("file init then single")
         << QStringList{"file", "init", "single"} << QString(STATUS_SINGLE_READY) << true << true << true;
-    QTest::newRow("init then file")
-        << QStringList{"init", "file"} << QString(STATUS_FILE_READY) << true << false << true;
-    QTest::newRow("element method init")
-        << QStringList{"element", "init"} << QString(STATUS_SINGLE_READY) << true << true << true;
-    QTest::newRow("single computation")
-        << QStringList{"init", "compute"} << QString(STATUS_FINISHED) << true << true << true;
-    QTest::newRow("file run")
-        << QStringList{"file", "init", "compute"} << QString(STATUS_FINISHED) << true << false << true;
+    QTest::newRow("init then file") << QStringList{"init", "file"} << QString(STATUS_FILE_READY) << true << false
+                                    << true;
+    QTest::newRow("element method init") << QStringList{"element", "init"} << QString(STATUS_SINGLE_READY) << true
+                                         << true << true;
+    QTest::newRow("single computation") << QStringList{"init", "compute"} << QString(STATUS_FINISHED) << true << true
+                                        << true;
+    QTest::newRow("file run") << QStringList{"file", "init", "compute"} << QString(STATUS_FINISHED) << true << false
+                              << true;
     QTest::newRow("single again after a file run")
-        << QStringList{"file", "init", "compute", "single"} << QString(STATUS_SINGLE_READY) << true << true
-        << true;
+        << QStringList{"file", "init", "compute", "single"} << QString(STATUS_SINGLE_READY) << true << true << true;
 }
 
 void WorkflowTest::stateTable()
@@ -129,27 +123,24 @@ void WorkflowTest::initialiseFailures_data()
 
     const QString cancelled = MSG_READ_CANCELLED;
     const QString format = MSG_INIT_FORMAT;
-    QTest::newRow("alignment dialog cancelled")
-        << false << Answers{std::nullopt} << QString() << dialogs({"CommonDialog1"}) << cancelled
-        << QString("读取平面资料");
+    QTest::newRow("alignment dialog cancelled") << false << Answers{std::nullopt} << QString()
+                                                << dialogs({"CommonDialog1"}) << cancelled << QString("读取平面资料");
     QTest::newRow("chain-break dialog cancelled")
         << false << Answers{"a.jdx", std::nullopt} << QString() << dialogs({"CommonDialog1", "CommonDialog3"})
         << cancelled << QString("读取断链资料");
-    QTest::newRow("malformed JD file")
-        << false << Answers{"a.jdx", "a.dl"} << QString("readMainLine") << dialogs({"CommonDialog1"})
-        << format << QString("line 7: bad field in readMainLine");
+    QTest::newRow("malformed JD file") << false << Answers{"a.jdx", "a.dl"} << QString("readMainLine")
+                                       << dialogs({"CommonDialog1"}) << format
+                                       << QString("line 7: bad field in readMainLine");
     QTest::newRow("malformed chain-break file")
         << false << Answers{"a.jdx", "a.dl"} << QString("readChainBreaks")
         << dialogs({"CommonDialog1", "CommonDialog3"}) << format << QString("readChainBreaks");
-    QTest::newRow("sampling fails")
-        << false << Answers{"a.jdx", "a.dl"} << QString("buildStagedLine")
-        << dialogs({"CommonDialog1", "CommonDialog3"}) << format << QString("buildStagedLine");
-    QTest::newRow("element dialog cancelled")
-        << true << Answers{std::nullopt} << QString() << dialogs({"CommonDialog1"}) << cancelled
-        << QString("读取平面资料");
-    QTest::newRow("malformed element file")
-        << true << Answers{"a.ele", "never asked"} << QString("readElementChain") << dialogs({"CommonDialog1"})
-        << format << QString("readElementChain");
+    QTest::newRow("sampling fails") << false << Answers{"a.jdx", "a.dl"} << QString("buildStagedLine")
+                                    << dialogs({"CommonDialog1", "CommonDialog3"}) << format
+                                    << QString("buildStagedLine");
+    QTest::newRow("element dialog cancelled") << true << Answers{std::nullopt} << QString()
+                                              << dialogs({"CommonDialog1"}) << cancelled << QString("读取平面资料");
+    QTest::newRow("malformed element file") << true << Answers{"a.ele", "never asked"} << QString("readElementChain")
+                                            << dialogs({"CommonDialog1"}) << format << QString("readElementChain");
 }
 
 void WorkflowTest::initialiseFailures()
@@ -216,17 +207,15 @@ void WorkflowTest::computeFailures_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("status");
 
-    QTest::newRow("coordinate dialog cancelled")
-        << Answers{std::nullopt} << 0L << dialogs({"CommonDialog2"}) << false << QString(MSG_READ_CANCELLED)
-        << QString(STATUS_FILE_READY);
+    QTest::newRow("coordinate dialog cancelled") << Answers{std::nullopt} << 0L << dialogs({"CommonDialog2"}) << false
+                                                 << QString(MSG_READ_CANCELLED) << QString(STATUS_FILE_READY);
     // The destination is asked for before any point is solved.
     QTest::newRow("save dialog cancelled")
         << Answers{"p.xy", std::nullopt} << 0L << dialogs({"CommonDialog2", "CommonDialog4"}) << false
         << QString(MSG_READ_CANCELLED) << QString(STATUS_FILE_READY);
     // The status line shows the point the run stopped at.
-    QTest::newRow("a point fails")
-        << Answers{"p.xy", "r.txt"} << 2L << dialogs({"CommonDialog2", "CommonDialog4"}) << true
-        << QString(MSG_COMPUTE_FORMAT) << QString::fromStdString(progressText(2, 3));
+    QTest::newRow("a point fails") << Answers{"p.xy", "r.txt"} << 2L << dialogs({"CommonDialog2", "CommonDialog4"})
+                                   << true << QString(MSG_COMPUTE_FORMAT) << QString::fromStdString(progressText(2, 3));
 }
 
 void WorkflowTest::computeFailures()
@@ -371,18 +360,25 @@ void WorkflowTest::typedCoordinatesAreStrict_data()
     const auto x = static_cast<int>(TypedField::X);
     const auto y = static_cast<int>(TypedField::Y);
     const auto none = static_cast<int>(TypedField::None);
-    QTest::newRow("text") << "abc" << "1" << x << QString::fromUtf8("X坐标不是数字：\"abc\"");
-    QTest::newRow("empty X") << "" << "1" << x << QString::fromUtf8("X坐标为空，请输入数字");
-    QTest::newRow("blank Y") << "1" << "  " << y << QString::fromUtf8("Y坐标为空，请输入数字");
-    QTest::newRow("decimal comma") << "1" << "501733,769" << y
-                                   << QString::fromUtf8("Y坐标不是数字：\"501733,769\"");
-    QTest::newRow("trailing letters") << "3512691.703abc" << "1" << x
-                                      << QString::fromUtf8("X坐标不是数字：\"3512691.703abc\"");
-    QTest::newRow("inner blank") << "35 12" << "1" << x << QString::fromUtf8("X坐标不是数字：\"35 12\"");
-    QTest::newRow("beyond range") << "1" << "-2e9" << y
+    QTest::newRow("text") << "abc"
+                          << "1" << x << QString::fromUtf8("X坐标不是数字：\"abc\"");
+    QTest::newRow("empty X") << ""
+                             << "1" << x << QString::fromUtf8("X坐标为空，请输入数字");
+    QTest::newRow("blank Y") << "1"
+                             << "  " << y << QString::fromUtf8("Y坐标为空，请输入数字");
+    QTest::newRow("decimal comma") << "1"
+                                   << "501733,769" << y << QString::fromUtf8("Y坐标不是数字：\"501733,769\"");
+    QTest::newRow("trailing letters") << "3512691.703abc"
+                                      << "1" << x << QString::fromUtf8("X坐标不是数字：\"3512691.703abc\"");
+    QTest::newRow("inner blank") << "35 12"
+                                 << "1" << x << QString::fromUtf8("X坐标不是数字：\"35 12\"");
+    QTest::newRow("beyond range") << "1"
+                                  << "-2e9" << y
                                   << QString::fromUtf8("Y坐标超出范围（绝对值不大于1000000000）：\"-2e9\"");
-    QTest::newRow("range limit accepted") << "1e9" << "-1e9" << none << QString();
-    QTest::newRow("blanks and tabs around") << " \t3512691.703 " << "501733.769\t" << none << QString();
+    QTest::newRow("range limit accepted") << "1e9"
+                                          << "-1e9" << none << QString();
+    QTest::newRow("blanks and tabs around") << " \t3512691.703 "
+                                            << "501733.769\t" << none << QString();
 }
 
 void WorkflowTest::typedCoordinatesAreStrict()
@@ -531,9 +527,8 @@ void WorkflowTest::dialogFilters()
     QCOMPARE(alignment[1].description, std::string("所有文件（*.*)"));
     QCOMPARE(alignment[1].patterns, (std::vector<std::string>{"*.*"}));
 
-    QCOMPARE(qtNameFilters(ALIGNMENT_DIALOG),
-             (QStringList{QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
-                          QString::fromUtf8("所有文件（*.*) (*)")}));
+    QCOMPARE(qtNameFilters(ALIGNMENT_DIALOG), (QStringList{QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
+                                                           QString::fromUtf8("所有文件（*.*) (*)")}));
     QCOMPARE(qtNameFilters(ELEMENT_DIALOG),
              (QStringList{QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
                           QString::fromUtf8("积木及LandXML文件(*.ele;*.xml) (*.ele *.xml)"),

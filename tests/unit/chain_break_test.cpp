@@ -1,9 +1,9 @@
 // Chain-break file, stated stations and letters, and station text.
-#include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "formats/chain_break_file.h"
@@ -93,7 +93,7 @@ struct StationCase {
 TEST(ChainStation, StatedStationLetterAndText)
 {
     const char* none = "";
-    const char* longChain = "1100 1000\r\n";   // 100 m of stations repeated
+    const char* longChain = "1100 1000\r\n";  // 100 m of stations repeated
     const char* shortChain = "1000 1100\r\n";  // 100 m of stations skipped
     // The second back station is reached only in the stationing after the
     // first break: continuous 1060 is stated 1160 there.

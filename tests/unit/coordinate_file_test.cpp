@@ -1,12 +1,12 @@
 // The coordinate file: fields, elevation, end of the list, failures.
-#include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "formats/coordinate_file.h"
+#include <gtest/gtest.h>
+
 #include "core/failure.h"
+#include "formats/coordinate_file.h"
 #include "testing/expect_failure.h"
 
 namespace {
@@ -19,13 +19,12 @@ std::vector<vomel::SurveyPoint> pointsOf(const std::string& file)
 
 TEST(CoordinateFile, FieldsElevationAndEndOfList)
 {
-    const auto points = pointsOf(
-        "P1 100.5 200.25 12.5\r\n"         // four fields: elevation taken
-        "P2 -5.6 7 8 extra\r\n"            // five: elevation 0, extras ignored
-        "\t \xb2\xe2\xb5\xe3  1e3   -2E-1\r\n"  // GBK label, tabs and runs of blanks
-        "P4 1 2 notanumber x\r\n"          // an unused fourth field is not read
-        "\r\n"
-        "P5 9 9\r\n");                     // after the blank line: not read
+    const auto points = pointsOf("P1 100.5 200.25 12.5\r\n"  // four fields: elevation taken
+                                 "P2 -5.6 7 8 extra\r\n"  // five: elevation 0, extras ignored
+                                 "\t \xb2\xe2\xb5\xe3  1e3   -2E-1\r\n"  // GBK label, tabs and runs of blanks
+                                 "P4 1 2 notanumber x\r\n"  // an unused fourth field is not read
+                                 "\r\n"
+                                 "P5 9 9\r\n");  // after the blank line: not read
     ASSERT_EQ(points.size(), 4u);
     EXPECT_EQ(points[0].label, "P1");
     EXPECT_EQ(points[0].x, 100.5);

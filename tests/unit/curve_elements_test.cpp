@@ -1,15 +1,15 @@
 // Curve elements of small tables whose values can be checked by hand, and
 // every way a table can fail to describe a line.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <numbers>
 #include <sstream>
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "alignment/main_line.h"
 #include "core/failure.h"
 #include "formats/jd_reader.h"
-#include "alignment/main_line.h"
 #include "geometry/spiral.h"
 #include "testing/expect_failure.h"
 
@@ -41,7 +41,8 @@ std::string oneCurve(double turnDeg, const std::string& curve, const std::string
     const double a = turnDeg * pi / 180.0;
     std::ostringstream text;
     text.precision(17);
-    text << "S,100\nQD\n0 0 0 0 0\n" << name << "\n1000 0 " << curve << "\nZD\n"
+    text << "S,100\nQD\n0 0 0 0 0\n"
+         << name << "\n1000 0 " << curve << "\nZD\n"
          << 1000 + 1000 * std::cos(a) << ' ' << 1000 * std::sin(a) << " 0 0 0\n";
     return text.str();
 }
@@ -98,7 +99,10 @@ TEST(CurveElements, SymmetricCompleteSpirals)
 TEST(CurveElements, HairpinSidesFollowTheNameFlags)
 {
     // Rows A, B, C on a line; B is a hairpin whose flags pick the directions.
-    struct Case { const char* name; double inAz, outAz; };
+    struct Case {
+        const char* name;
+        double inAz, outAz;
+    };
     const Case cases[] = {{"BHT11", 0, 0}, {"BHT", pi, pi}, {"BHT01", pi, 0}, {"BHT10", 0, pi}};
     for (const auto& c : cases) {
         auto l = read(std::string("S,0\nA\n0 0 0 0 0\n") + c.name + "\n100 0 50 0 0\nC\n200 0 0 0 0\n");
@@ -121,7 +125,11 @@ TEST(CurveElements, HairpinSidesFollowTheNameFlags)
 
 TEST(CurveElements, FailuresNameTheRow)
 {
-    struct Case { std::string text; std::string reason; double coordinateScale = 1.0; };
+    struct Case {
+        std::string text;
+        std::string reason;
+        double coordinateScale = 1.0;
+    };
     const Case cases[] = {
         {"S,0\nQD\n0 0 0 0 0\nJD1\n100 0 50 0 0\nZD\n200 0 0 0 0\n",
          "intersection point 2 (JD1): deflection is 0 (the sides run straight on)"},
@@ -145,7 +153,8 @@ TEST(CurveElements, FailuresNameTheRow)
             l.jdX[static_cast<std::size_t>(i)] *= c.coordinateScale;
             l.jdY[static_cast<std::size_t>(i)] *= c.coordinateScale;
         }
-        const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::mainline::computeCurveElements(l); });
+        const auto f =
+            vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::mainline::computeCurveElements(l); });
         EXPECT_EQ(f.reason(), c.reason);
     }
     // A smaller outer radius without a spiral describes no spiral at all.
@@ -156,7 +165,8 @@ TEST(CurveElements, FewerThanTwoRowsFailAsAFormatFault)
 {
     for (const std::string text : {"S,0\n", "S,0\nQD\n1 2 0 0 0\n"}) {
         auto l = read(text);
-        const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::mainline::computeCurveElements(l); });
+        const auto f =
+            vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::mainline::computeCurveElements(l); });
         EXPECT_EQ(f.reason(), "the intersection-point table has " + std::to_string(l.jdCount) +
                                   " rows; a line needs at least a start and an end point");
     }
@@ -165,14 +175,15 @@ TEST(CurveElements, FewerThanTwoRowsFailAsAFormatFault)
 TEST(StationPoint, StationsAtTheJoints)
 {
     const auto l = prepare(oneCurve(-50, "300 80 120"));
-    struct Case { double station; double x, y; const char* what; };
+    struct Case {
+        double station;
+        double x, y;
+        const char* what;
+    };
     const Case cases[] = {
-        {l.zhStation[2], l.zhX[2], l.zhY[2], "ZH"},
-        {l.hyStation[2], l.hyX[2], l.hyY[2], "HY"},
-        {l.hzStation[2], l.hzX[2], l.hzY[2], "HZ"},
-        {l.jdStation[1], 0, 0, "start"},
-        {l.jdStation[1] - 10, -10, 0, "before the start"},
-        {l.endStation(), l.jdX[3], l.jdY[3], "end"},
+        {l.zhStation[2], l.zhX[2], l.zhY[2], "ZH"},        {l.hyStation[2], l.hyX[2], l.hyY[2], "HY"},
+        {l.hzStation[2], l.hzX[2], l.hzY[2], "HZ"},        {l.jdStation[1], 0, 0, "start"},
+        {l.jdStation[1] - 10, -10, 0, "before the start"}, {l.endStation(), l.jdX[3], l.jdY[3], "end"},
     };
     for (const auto& c : cases) {
         const auto p = vomel::mainline::mainLineStationToXY(l, c.station);

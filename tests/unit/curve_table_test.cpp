@@ -1,14 +1,14 @@
 // The curve table: the prepared values of each intersection point and
 // element, checked against closed-form curves; angles in degrees, minutes
 // and seconds; text and CSV layout.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "session/curve_table.h"
 #include "session/session.h"
@@ -19,7 +19,6 @@ namespace {
 constexpr double PI = std::numbers::pi;
 // Computed lengths are shown with 4 decimals: half a unit of the last one.
 constexpr double kLengthTolerance = 5e-5;
-
 
 double cell(const vomel::CurveTable& table, std::size_t row, const std::string& column)
 {
@@ -80,8 +79,8 @@ TEST(CurveTable, MainLineAgainstClosedForms)
     // Complete spirals: shift p and E = (R + p) sec(α/2) - R, L = R α + Ls.
     const double r = 300;
     const double ls = 60;
-    const double p = ls * ls / (24 * r) - std::pow(ls, 4) / (2688 * std::pow(r, 3)) +
-                     std::pow(ls, 6) / (506880 * std::pow(r, 5));
+    const double p =
+        ls * ls / (24 * r) - std::pow(ls, 4) / (2688 * std::pow(r, 3)) + std::pow(ls, 6) / (506880 * std::pow(r, 5));
     EXPECT_EQ(text(table, 2, "deflection"), "-60°00'00.0000\"");
     EXPECT_NEAR(cell(table, 2, "R"), r, 0);
     EXPECT_NEAR(cell(table, 2, "Ls1"), ls, 0);
@@ -100,7 +99,8 @@ TEST(CurveTable, MainLineAgainstClosedForms)
 TEST(CurveTable, ElementChainNodesAndElements)
 {
     const vomel::testing::ScratchFolder scratch;
-    const std::string file = scratch.write("ramp.ele", "100 0 0 0\r\n9999 9999 50\r\n-200 -200 100\r\n9999 400 120\r\n");
+    const std::string file =
+        scratch.write("ramp.ele", "100 0 0 0\r\n9999 9999 50\r\n-200 -200 100\r\n9999 400 120\r\n");
     const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, file);
     const vomel::CurveTable table = vomel::curveTable(*ramp);
     ASSERT_EQ(table.rows.size(), 7u);  // 4 nodes, 3 elements
@@ -140,13 +140,20 @@ TEST(CurveTableLayout, TextColumnsAndCsvQuoting)
 {
     vomel::CurveTable table;
     table.columns = {"name", "R"};
-    table.rows = {{"JD1", "500"}, {"交点,2", "1200.5"}, {"say \"x\"", ""}, {"\xBD\xBB\xB5\xE3" "3", "90"}};
+    table.rows = {{"JD1", "500"},
+                  {"交点,2", "1200.5"},
+                  {"say \"x\"", ""},
+                  {"\xBD\xBB\xB5\xE3"
+                   "3",
+                   "90"}};
     EXPECT_EQ(vomel::curveTableCsv(table), "name,R\r\nJD1,500\r\n\"交点,2\",1200.5\r\n\"say \"\"x\"\"\",\r\n"
-                                           "\xBD\xBB\xB5\xE3" "3,90\r\n");
+                                           "\xBD\xBB\xB5\xE3"
+                                           "3,90\r\n");
     // Chinese characters take two columns, in UTF-8 ("交点,2" is 6 columns
     // wide) as in GBK (the bytes of "交点3" are 5 columns wide).
     EXPECT_EQ(vomel::curveTableText(table), "name     R\nJD1      500\n交点,2   1200.5\nsay \"x\"\n"
-                                            "\xBD\xBB\xB5\xE3" "3    90\n");
+                                            "\xBD\xBB\xB5\xE3"
+                                            "3    90\n");
 }
 
 }  // namespace

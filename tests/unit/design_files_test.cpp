@@ -2,19 +2,19 @@
 // cross-fall and CASS corpus, the CSV columns it adds (the shared columns
 // keep their bytes), CASS points in and out, and stakeout filling missing
 // elevations.
-#include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 
-#include "formats/cass_points.h"
-#include "session/design_csv.h"
+#include <gtest/gtest.h>
+
 #include "core/failure.h"
+#include "formats/cass_points.h"
 #include "formats/profile_file.h"
+#include "session/design_csv.h"
 #include "session/session.h"
+#include "testing/expect_failure.h"
 #include "testing/malformed_profile_cases.h"
 #include "testing/scratch_folder.h"
-#include "testing/expect_failure.h"
 
 namespace {
 
@@ -35,15 +35,9 @@ TEST(DesignFiles, MalformedCorpusNamesFileLineAndReason)
         const std::string path = data(std::string("malformed/") + c.file);
         try {
             switch (c.kind) {
-            case malformed::DesignKind::Profile:
-                vomel::loadProfile(path, line->chainBreaks());
-                break;
-            case malformed::DesignKind::CrossFall:
-                vomel::loadCrossFall(path, line->chainBreaks());
-                break;
-            case malformed::DesignKind::LandXml:
-                vomel::loadLandXml(path);
-                break;
+            case malformed::DesignKind::Profile: vomel::loadProfile(path, line->chainBreaks()); break;
+            case malformed::DesignKind::CrossFall: vomel::loadCrossFall(path, line->chainBreaks()); break;
+            case malformed::DesignKind::LandXml: vomel::loadLandXml(path); break;
             case malformed::DesignKind::CassPoints: {
                 vomel::RunOptions options;
                 options.pointsFormat = vomel::PointsFormat::Cass;
@@ -80,8 +74,8 @@ TEST(DesignFiles, CsvColumnsAddedAfterTheSharedOnes)
         {{"Q4", 400, 0, 16, 4, true}, ",16,0"},
     };
     const vomel::CsvColumns columns{&surface, false};
-    EXPECT_EQ(vomel::csvResultsHeader(columns),
-              "label,x,y,letter,station,offset,foot_x,foot_y,elevation,status,residual,other_station,design_elevation,dz\r\n");
+    EXPECT_EQ(vomel::csvResultsHeader(columns), "label,x,y,letter,station,offset,foot_x,foot_y,elevation,status,"
+                                                "residual,other_station,design_elevation,dz\r\n");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.point.label);
         const vomel::Solution solution = line->solve(c.point.x, c.point.y);
@@ -98,7 +92,7 @@ TEST(DesignFiles, CassPointsReadAndWritten)
     EXPECT_EQ(p.label, "点1");
     EXPECT_EQ(p.code, "code 7");
     EXPECT_EQ(p.x, 3521430.25);  // N is X
-    EXPECT_EQ(p.y, 501234.5);    // E is Y
+    EXPECT_EQ(p.y, 501234.5);  // E is Y
     EXPECT_TRUE(p.hasElevation);
     EXPECT_FALSE(vomel::parseCassLine("P2,,1,2,", 5).hasElevation);
     EXPECT_EQ(vomel::cassLine("S1", "", {3521430.25, 501234.5}, -0.5, 1), "S1,,501234.5,3521430.25,-0.5\r\n");
@@ -113,7 +107,8 @@ TEST(DesignFiles, CassPointsReadAndWritten)
         {"P1,,1,x2,3", "field 4 is not a number: \"x2\""},
     };
     for (const Bad& b : bad) {
-        const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::parseCassLine(b.text, 9); });
+        const auto failure =
+            vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::parseCassLine(b.text, 9); });
         EXPECT_EQ(failure.line(), 9);
         EXPECT_NE(failure.reason().find(b.reason), std::string::npos) << failure.reason();
     }

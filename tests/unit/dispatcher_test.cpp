@@ -1,14 +1,14 @@
 // The point dispatcher on lines whose feet are known in closed form:
 // straights and circular arcs given as forward functions.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "solver/dispatcher.h"
+#include <gtest/gtest.h>
+
 #include "core/failure.h"
+#include "solver/dispatcher.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ using vomel::Point;
 using vomel::StationFunction;
 
 constexpr double kStationTolerance = 1e-3;  // metres: distance-only search, random points
-constexpr double kOffsetTolerance = 1e-6;   // metres
-constexpr double kExact = 1e-9;             // metres: values a straight gives exactly
+constexpr double kOffsetTolerance = 1e-6;  // metres
+constexpr double kExact = 1e-9;  // metres: values a straight gives exactly
 // Station of an off-line point on a straight: where the distance is flat at
 // the foot, comparing distances resolves the station only to about
 // sqrt(2 * offset * distance rounding), 1e-5 m at 800 m.
@@ -213,8 +213,7 @@ TEST(SolvePoint, RoundTripOnArcs)
             const auto got = vomel::solvePoint(table, line, p.x, p.y);
             const double es = std::fabs(got.station - s), eo = std::fabs(got.offset - o);
             if (es > worstStation || eo > worstOffset) {
-                worstCase = std::string(l.name) + " at station " + std::to_string(s) + " offset " +
-                            std::to_string(o);
+                worstCase = std::string(l.name) + " at station " + std::to_string(s) + " offset " + std::to_string(o);
             }
             worstStation = std::max(worstStation, es);
             worstOffset = std::max(worstOffset, eo);

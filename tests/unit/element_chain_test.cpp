@@ -1,48 +1,44 @@
 // Properties of prepared element chains: a continuous line at unit speed,
 // tangent azimuths that agree with the line, nodes met exactly, and the
 // points that can be checked by hand.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <iomanip>
 #include <sstream>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "testing/element_chain_support.h"
 
 namespace {
 
-constexpr double kNodeGap = 1e-9;          // metres: the line is continuous across nodes
-constexpr double kSpeedTolerance = 1e-9;   // metres per step of kSpeedStep
-constexpr double kSpeedStep = 0.01;        // metres
+constexpr double kNodeGap = 1e-9;  // metres: the line is continuous across nodes
+constexpr double kSpeedTolerance = 1e-9;  // metres per step of kSpeedStep
+constexpr double kSpeedStep = 0.01;  // metres
 constexpr double kDirectionTolerance = 1e-6;  // radians
-constexpr double kHandTolerance = 1e-7;    // metres, for values given to 7 decimals
+constexpr double kHandTolerance = 1e-7;  // metres, for values given to 7 decimals
 const double kPi = 4.0 * std::atan(1.0);
 
 // Every kind of element, both senses of partial spiral, a reverse spiral, a
 // zero-length straight and a loop of more than 2π (arc of R 60 over 500 m).
-const char* const kEveryKind =
-    "100, 20.5, -30.25, 123.4530\r\n"
-    "9999 9999 50\r\n"
-    "9999 200 60\r\n"
-    "200 200 80\r\n"
-    "200 500 40\r\n"    // curvature falls: |R1| < |R2|
-    "500 9999 50\r\n"
-    "9999 -300 70\r\n"
-    "-300 -150 45\r\n"  // curvature grows: |R1| > |R2|
-    "-150 -150 30\r\n"
-    "-150 600 90\r\n"   // reverse spiral, split in two
-    "600 9999 40\r\n"
-    "9999 9999 0\r\n"
-    "9999 60 80\r\n"
-    "60 60 500\r\n"
-    "60 9999 80\r\n"
-    "9999 9999 20\r\n";
+const char* const kEveryKind = "100, 20.5, -30.25, 123.4530\r\n"
+                               "9999 9999 50\r\n"
+                               "9999 200 60\r\n"
+                               "200 200 80\r\n"
+                               "200 500 40\r\n"  // curvature falls: |R1| < |R2|
+                               "500 9999 50\r\n"
+                               "9999 -300 70\r\n"
+                               "-300 -150 45\r\n"  // curvature grows: |R1| > |R2|
+                               "-150 -150 30\r\n"
+                               "-150 600 90\r\n"  // reverse spiral, split in two
+                               "600 9999 40\r\n"
+                               "9999 9999 0\r\n"
+                               "9999 60 80\r\n"
+                               "60 60 500\r\n"
+                               "60 9999 80\r\n"
+                               "9999 9999 20\r\n";
 
-double angleBetween(double a, double b)
-{
-    return std::fabs(std::remainder(a - b, 2.0 * kPi));
-}
+double angleBetween(double a, double b) { return std::fabs(std::remainder(a - b, 2.0 * kPi)); }
 
 // A length written with every digit, so the file holds the double itself.
 std::string exactText(double value)
@@ -102,9 +98,9 @@ TEST(ElementChainProperties, TotalTurnOfTheChain)
 {
     // The sum of all deflections, from the radii alone.
     const auto chain = vomel::testing::prepareFromText(kEveryKind);
-    const double turn = 60.0 / 400 + 80.0 / 200 + (200 + 500) * 40.0 / 2 / 200 / 500 + 50.0 / 1000 -
-                        70.0 / 600 + (-150 - 300) * 45.0 / 2 / 150 / 300 - 30.0 / 150 -
-                        72.0 / 300 + 18.0 / 1200 + 40.0 / 1200 + 80.0 / 120 + 500.0 / 60 + 80.0 / 120;
+    const double turn = 60.0 / 400 + 80.0 / 200 + (200 + 500) * 40.0 / 2 / 200 / 500 + 50.0 / 1000 - 70.0 / 600 +
+                        (-150 - 300) * 45.0 / 2 / 150 / 300 - 30.0 / 150 - 72.0 / 300 + 18.0 / 1200 + 40.0 / 1200 +
+                        80.0 / 120 + 500.0 / 60 + 80.0 / 120;
     const double start = (123.0 + 45.0 / 60 + 30.0 / 3600) * kPi / 180.0;
     EXPECT_NEAR(chain->chainStartAzimuth, start, 1e-15);
     EXPECT_LT(angleBetween(chain->nodeAzimuth[chain->elementCount + 1], start + turn), 1e-12);
@@ -127,14 +123,13 @@ TEST(ElementChainProperties, PointsCheckedByHand)
     const Case cases[] = {
         {"before the start on the start tangent", "0 0 0 0\n9999 9999 50\n", -10.0, -10.0, 0.0},
         {"after the end on the end tangent", "0 0 0 0\n9999 9999 50\n", 60.0, 60.0, 0.0},
-        {"no elements: the start tangent both ways", "500 1000 2000 45\n", 490.0,
-         1000.0 - 10.0 / std::sqrt(2.0), 2000.0 - 10.0 / std::sqrt(2.0)},
+        {"no elements: the start tangent both ways", "500 1000 2000 45\n", 490.0, 1000.0 - 10.0 / std::sqrt(2.0),
+         2000.0 - 10.0 / std::sqrt(2.0)},
         {"start azimuth 360 is azimuth 0", "0 5 5 360\n", 3.0, 8.0, 5.0},
         {"arc R 100, middle", arcPlus.c_str(), quarterArc, 70.7106781187, 29.2893218813},
         {"arc R -100, middle", arcMinus.c_str(), quarterArc, 70.7106781187, -29.2893218813},
         {"arc R 100, end node", arcPlus.c_str(), arcLength, 100.0, 100.0},
-        {"entry spiral R 400 L 120, end", "0 0 0 0\n9999 400 120\n", 120.0 - 1e-12, 119.7302811040,
-         5.9903640436},
+        {"entry spiral R 400 L 120, end", "0 0 0 0\n9999 400 120\n", 120.0 - 1e-12, 119.7302811040, 5.9903640436},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -147,8 +142,7 @@ TEST(ElementChainProperties, PointsCheckedByHand)
 
 TEST(ElementChainProperties, NodesOfHandCheckedChains)
 {
-    const auto arc = vomel::testing::prepareFromText("0 0 0 0\n100 100 " +
-                                                    exactText(50.0 * kPi) + "\n");
+    const auto arc = vomel::testing::prepareFromText("0 0 0 0\n100 100 " + exactText(50.0 * kPi) + "\n");
     EXPECT_NEAR(arc->nodeX[2], 100.0, 1e-12);
     EXPECT_NEAR(arc->nodeY[2], 100.0, 1e-12);
     EXPECT_NEAR(arc->nodeAzimuth[2], kPi / 2, 1e-15);
@@ -171,8 +165,7 @@ TEST(ElementChainProperties, FarGridCoordinatesKeepTheirDigits)
     // The same spiral laid out at 3,500,000 / 500,000 differs from the one
     // at the origin only by the shift, to rounding of the large values.
     const auto near = vomel::testing::prepareFromText("0 0 0 57.1234\n9999 250 90\n250 500 60\n");
-    const auto far =
-        vomel::testing::prepareFromText("0 3500000 500000 57.1234\n9999 250 90\n250 500 60\n");
+    const auto far = vomel::testing::prepareFromText("0 3500000 500000 57.1234\n9999 250 90\n250 500 60\n");
     for (double s = -5.0; s <= 160.0; s += 2.5) {
         const vomel::Point p = vomel::ramp::interchangeStationToXY(*near, s);
         const vomel::Point q = vomel::ramp::interchangeStationToXY(*far, s);

@@ -1,17 +1,17 @@
 // The element file: what it reads, and every way it can fail, with the
 // reason and the line or element the user is told about.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <typeinfo>
 
+#include <gtest/gtest.h>
+
 #include "core/angles.h"
 #include "core/failure.h"
-#include "testing/element_chain_support.h"
 #include "formats/element_file.h"
+#include "testing/element_chain_support.h"
 #include "text/packed_angle.h"
 
 namespace {
@@ -105,14 +105,11 @@ TEST(ElementFile, EveryFailureSaysWhatAndWhere)
          "1001 elements after splitting 2 reverse spirals; at most 1000 rows are allowed", 0},
         {"1000 elements", start + repeatedLines("9999 9999 1\n", 1000), typeid(vomel::FormatFailure),
          "1000 elements; a chain holds at most 999", 0},
-        {"arc of radius 0", start + "9999 9999 5\n0 0 10\n", typeid(vomel::FormatFailure),
-         "element 2: radius is 0", 0},
-        {"entry spiral to radius 0", start + "9999 0 10\n", typeid(vomel::FormatFailure),
-         "element 1: radius is 0", 0},
-        {"exit spiral from radius 0", start + "0 9999 10\n", typeid(vomel::FormatFailure),
-         "element 1: radius is 0", 0},
-        {"partial spiral from radius 0", start + "9999 9999 1\n9999 9999 1\n0 300 10\n",
-         typeid(vomel::FormatFailure), "element 3: radius is 0", 0},
+        {"arc of radius 0", start + "9999 9999 5\n0 0 10\n", typeid(vomel::FormatFailure), "element 2: radius is 0", 0},
+        {"entry spiral to radius 0", start + "9999 0 10\n", typeid(vomel::FormatFailure), "element 1: radius is 0", 0},
+        {"exit spiral from radius 0", start + "0 9999 10\n", typeid(vomel::FormatFailure), "element 1: radius is 0", 0},
+        {"partial spiral from radius 0", start + "9999 9999 1\n9999 9999 1\n0 300 10\n", typeid(vomel::FormatFailure),
+         "element 3: radius is 0", 0},
         {"partial spiral of length 0", start + "300 600 0\n", typeid(vomel::FormatFailure),
          "element 1: partial spiral constant is 0 (length 0)", 0},
         {"negative length", start + "9999 9999 -20\n", typeid(vomel::FormatFailure),

@@ -1,14 +1,14 @@
 // The curve and element searches are binary searches over the key stations
 // that choose what the plain scans choose: the first curve or element whose
 // half-open interval holds the station.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <vector>
 
-#include "alignment/main_line_alignment.h"
+#include <gtest/gtest.h>
+
 #include "alignment/element_chain.h"
 #include "alignment/main_line.h"
+#include "alignment/main_line_alignment.h"
 #include "testing/generated_alignment.h"
 
 namespace {
@@ -67,7 +67,8 @@ TEST(CurveSearch, BinarySearchChoosesTheCurveOfTheScan)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const vomel::mainline::MainLine l = curvesAt(c.zh, true);
-        for (const double s : probesAround(c.zh)) EXPECT_EQ(vomel::mainline::curveIndexAt(l, s), curveByScan(l, s)) << s;
+        for (const double s : probesAround(c.zh))
+            EXPECT_EQ(vomel::mainline::curveIndexAt(l, s), curveByScan(l, s)) << s;
     }
     // ZH stations out of order (overlapping curves): the scan is kept.
     const vomel::mainline::MainLine overlapping = curvesAt({100, 400, 300, 700}, false);
@@ -79,7 +80,8 @@ TEST(CurveSearch, BinarySearchChoosesTheCurveOfTheScan)
 TEST(CurveSearch, GeneratedLineAtEveryKeyStation)
 {
     const auto alignment = vomel::testing::generatedMainLine({20'000.0, 3'500'000.0, 500'000.0, 9});
-    const vomel::mainline::MainLine& l = dynamic_cast<const vomel::mainline::MainLineAlignment&>(*alignment->line).table();
+    const vomel::mainline::MainLine& l =
+        dynamic_cast<const vomel::mainline::MainLineAlignment&>(*alignment->line).table();
     ASSERT_TRUE(l.zhStationsAscending);
     std::vector<double> keys;
     for (int i = 2; i < l.jdCount; ++i) {

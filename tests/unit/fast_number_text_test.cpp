@@ -2,8 +2,6 @@
 // random values of every magnitude and the values where rounding is hardest:
 // halves at the 15th digit, values just below a power of ten, the ends of
 // the plain form, negative and signed zeros.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -11,6 +9,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "text/fast_number_text.h"
@@ -20,10 +20,27 @@ namespace {
 
 TEST(FastNumberText, SameBytesAsTheGeneralForm)
 {
-    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.5, 1e-4, -1e-4, 9.99999999999999e14, 1e15, 1e-5,
-                                  123456789012345.5, 123456789012344.5, 0.1, 0.3, 2.3455, 1234.9999,
-                                  3504872.72659462, 999.9999999999995, 0.00099999999999999995,
-                                  std::numeric_limits<double>::min(), std::numeric_limits<double>::max(),
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  1.0,
+                                  -1.0,
+                                  0.5,
+                                  1e-4,
+                                  -1e-4,
+                                  9.99999999999999e14,
+                                  1e15,
+                                  1e-5,
+                                  123456789012345.5,
+                                  123456789012344.5,
+                                  0.1,
+                                  0.3,
+                                  2.3455,
+                                  1234.9999,
+                                  3504872.72659462,
+                                  999.9999999999995,
+                                  0.00099999999999999995,
+                                  std::numeric_limits<double>::min(),
+                                  std::numeric_limits<double>::max(),
                                   std::numeric_limits<double>::denorm_min()};
     std::mt19937_64 random(16);
     std::uniform_real_distribution<double> unit(0.0, 1.0);

@@ -1,8 +1,6 @@
 // The fast back-calculation against the exact feet the points were made
 // from, against the reference algorithm, and on the points where Newton
 // must hand back to the bisection.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -12,13 +10,15 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "alignment/main_line_alignment.h"
-#include "testing/reference_files.h"
-#include "solver/fast_solver.h"
+#include "formats/element_file.h"
 #include "formats/jd_reader.h"
 #include "session/session.h"
+#include "solver/fast_solver.h"
 #include "testing/generated_alignment.h"
-#include "formats/element_file.h"
+#include "testing/reference_files.h"
 #include "text/packed_angle.h"
 
 namespace {
@@ -64,9 +64,9 @@ TEST(FastSolver, MatchesExactFeetAndTheReferenceOnGeneratedLines)
                                   GeneratedCase{"element chain", vomel::testing::generatedElementChain}}) {
         SCOPED_TRACE(c.name);
         const auto alignment = c.build(kShape);
-        const auto points = vomel::testing::generatedPoints([&](double s) { return alignment->poseAt(s); },
-                                                        alignment->startStation, alignment->endStation, 1500,
-                                                        60.0, 11);
+        const auto points =
+            vomel::testing::generatedPoints([&](double s) { return alignment->poseAt(s); }, alignment->startStation,
+                                            alignment->endStation, 1500, 60.0, 11);
         const vomel::FastLine fast = alignment->fastLine();
         Worst exactStation, exactOffset, exactFoot, refStation, refOffset, residual;
         int fallBacks = 0;
@@ -84,8 +84,8 @@ TEST(FastSolver, MatchesExactFeetAndTheReferenceOnGeneratedLines)
             exactFoot.note(std::hypot(f.footX - exact.x, f.footY - exact.y), at);
             refStation.note(std::fabs(f.station - r.station), at);
             refOffset.note(std::fabs(f.offset - r.offset), at);
-            residual.note(std::fabs(vomel::perpendicularityResidual(
-                              [&](double s) { return alignment->poseAt(s); }, f.station, {g.point.x, g.point.y})),
+            residual.note(std::fabs(vomel::perpendicularityResidual([&](double s) { return alignment->poseAt(s); },
+                                                                    f.station, {g.point.x, g.point.y})),
                           at);
         }
         EXPECT_LE(exactStation.error, kExactTolerance) << exactStation.where;
@@ -187,8 +187,8 @@ std::string dataFile(const std::string& name) { return std::string(VOMEL_TEST_DA
 
 TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
 {
-    constexpr double kStep = 1e-3;                // metres either side
-    constexpr double kAzimuthTolerance = 1e-7;    // radians
+    constexpr double kStep = 1e-3;  // metres either side
+    constexpr double kAzimuthTolerance = 1e-7;  // radians
     constexpr double kCurvatureTolerance = 1e-7;  // 1/m
     const vomel::testing::LineShape local{8'000.0, 5'000.0, 5'000.0, 3};
     struct Case {

@@ -2,21 +2,20 @@
 // corpus, inputs that cannot be read and destinations that cannot be
 // written. Each gives its exact reason with file and line, and none leaves a
 // partial results file, a temporary file, or a changed earlier results file.
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "session/session.h"
-#include "testing/scratch_folder.h"
+#include "testing/expect_failure.h"
 #include "testing/malformed_cases.h"
 #include "testing/malformed_profile_cases.h"
-#include "testing/expect_failure.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -42,15 +41,11 @@ void runCorpusFile(const malformed::Case& c, const std::string& results, vomel::
 {
     const std::string path = malformedFile(c.file);
     switch (c.kind) {
-    case malformed::Kind::IntersectionPoint:
-        vomel::initialiseAlignment(vomel::Method::IntersectionPoint, path);
-        return;
+    case malformed::Kind::IntersectionPoint: vomel::initialiseAlignment(vomel::Method::IntersectionPoint, path); return;
     case malformed::Kind::ChainBreak:
         vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), path);
         return;
-    case malformed::Kind::Element:
-        vomel::initialiseAlignment(vomel::Method::Element, path);
-        return;
+    case malformed::Kind::Element: vomel::initialiseAlignment(vomel::Method::Element, path); return;
     case malformed::Kind::Coordinates: {
         const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("cli/straight.jdx"));
         vomel::RunOptions options;
@@ -130,7 +125,8 @@ TEST(FileFaults, EachGivesItsMessageAndLosesNothing)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto failure = vomel::testing::expectFailure<vomel::FileFailure>([&] { vomel::computeFileRun(*line, c.coordinates, c.results, vomel::HeaderEncoding::Utf8); });
+        const auto failure = vomel::testing::expectFailure<vomel::FileFailure>(
+            [&] { vomel::computeFileRun(*line, c.coordinates, c.results, vomel::HeaderEncoding::Utf8); });
         EXPECT_EQ(failure.what(), c.detail);
         EXPECT_EQ(contentsOf(kept), kEarlierResults);
         EXPECT_EQ(folder.entries(), listing);
@@ -165,7 +161,8 @@ TEST(FileFaults, UnreadableAlignmentFilesNameTheFile)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto failure = vomel::testing::expectFailure<vomel::FileFailure>([&] { vomel::initialiseAlignment(c.method, c.alignment, c.chainBreaks); });
+        const auto failure = vomel::testing::expectFailure<vomel::FileFailure>(
+            [&] { vomel::initialiseAlignment(c.method, c.alignment, c.chainBreaks); });
         EXPECT_EQ(failure.what(), c.detail);
     }
 }

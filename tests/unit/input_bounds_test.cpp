@@ -1,9 +1,6 @@
 // Absurd inputs end quickly with a format failure that says where: a line
 // of millions of bytes, a file of one enormous line, an endless device,
 // millions of short lines, values near the double range.
-#include <gtest/gtest.h>
-
-
 #include <cmath>
 #include <cstdlib>
 #include <istream>
@@ -11,17 +8,18 @@
 #include <streambuf>
 #include <string>
 
-#include "formats/coordinate_file.h"
+#include <gtest/gtest.h>
+
 #include "core/failure.h"
 #include "formats/chain_break_file.h"
-#include "text/input_line.h"
+#include "formats/coordinate_file.h"
+#include "formats/element_file.h"
 #include "formats/jd_reader.h"
 #include "session/session.h"
-#include "formats/element_file.h"
 #include "stationing/chain_break.h"
+#include "text/input_line.h"
 
 namespace {
-
 
 // A stream that repeats `unit` without end, as a device or a runaway
 // program would; it holds only one copy of the unit.
@@ -149,8 +147,7 @@ TEST(InputBounds, EndlessLineEndsStopAtTheFileBound)
         std::istream in(&endless);
         vomel::LineReader reader(in, kBound);
         const auto outcome = formatFailureOf([&] {
-            for (std::string line; reader.next(line);) {
-            }
+            for (std::string line; reader.next(line);) {}
         });
         EXPECT_EQ(outcome.reason, "the file is longer than 1048576 bytes");
         EXPECT_EQ(outcome.line, static_cast<long>(kBound / unit.size()) + 1);

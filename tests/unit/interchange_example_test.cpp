@@ -1,18 +1,18 @@
 // The example ramp shipped with the program: it prepares, it has the length
 // of its elements, and its surveyed points lie within 60 m of the line.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "testing/element_chain_support.h"
 
 namespace {
 
 constexpr double kExampleOffsetLimit = 60.0;  // metres either side
-constexpr double kSampleStep = 0.05;          // metres
+constexpr double kSampleStep = 0.05;  // metres
 
 TEST(InterchangeExample, RampPreparesAndItsPointsLieNearIt)
 {

@@ -1,13 +1,13 @@
 // The intersection-point file: fields, names, hairpin flags, and every way
 // a file can be malformed, with the line it is reported at.
-#include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "alignment/main_line.h"
 #include "core/failure.h"
 #include "formats/jd_reader.h"
-#include "alignment/main_line.h"
 #include "testing/expect_failure.h"
 
 namespace {
@@ -40,8 +40,7 @@ TEST(JdReader, FiveAndSevenNumberLines)
 TEST(JdReader, BlanksTabsAndLineEndsReadTheSame)
 {
     const std::string variants[] = {
-        "S,10\nA\n1 2 3 4 5\nB\n6 7 8 9 10\n",
-        "S,10\r\nA\r\n1 2 3 4 5\r\nB\r\n6 7 8 9 10",
+        "S,10\nA\n1 2 3 4 5\nB\n6 7 8 9 10\n", "S,10\r\nA\r\n1 2 3 4 5\r\nB\r\n6 7 8 9 10",
         "S, 10 \n  A  \n\t1\t 2    3 \t4 5  \nB\t\n   6 7 8 9 10\n",
         "S\n10\nA\n1 2 3 4 5\nB\n6 7 8 9 10\n",  // station on its own line
     };
@@ -66,8 +65,10 @@ TEST(JdReader, BlankNameLineEndsTheTable)
 
 TEST(JdReader, NamesKeepTheirBytes)
 {
-    const std::string gbk = "\xBD\xBB\xB5\xE3" "5";  // "交点5" in GBK
-    const std::string utf8 = "\xE4\xBA\xA4\xE7\x82\xB9" "6";  // "交点6" in UTF-8
+    const std::string gbk = "\xBD\xBB\xB5\xE3"
+                            "5";  // "交点5" in GBK
+    const std::string utf8 = "\xE4\xBA\xA4\xE7\x82\xB9"
+                             "6";  // "交点6" in UTF-8
     const auto l = read("S,0\n" + gbk + "\n1 2 0 0 0\n" + utf8 + "\n3 4 0 0 0\n");
     EXPECT_EQ(l.jdName[1], gbk);
     EXPECT_EQ(l.jdName[2], utf8);
@@ -75,16 +76,27 @@ TEST(JdReader, NamesKeepTheirBytes)
 
 TEST(JdReader, HairpinFlagsFromTheName)
 {
-    struct Case { std::string name; bool hairpin, inForward, outForward; };
+    struct Case {
+        std::string name;
+        bool hairpin, inForward, outForward;
+    };
     const Case cases[] = {
-        {"JD5", false, false, false},  {"ht", true, false, false},   {"JDHT10", true, true, false},
-        {"HT11", true, true, true},    {"JD11", false, false, false}, {"hT01", true, false, true},
-        {"JD7HT", true, false, false}, {"H", false, false, false},     {"T", false, false, false},
+        {"JD5", false, false, false},
+        {"ht", true, false, false},
+        {"JDHT10", true, true, false},
+        {"HT11", true, true, true},
+        {"JD11", false, false, false},
+        {"hT01", true, false, true},
+        {"JD7HT", true, false, false},
+        {"H", false, false, false},
+        {"T", false, false, false},
         // GBK: the second byte of 0xB5 0x48 looks like 'H' but is not a character.
         {"\xB5\x48T11", false, false, false},
         // A two-byte character between the flags and the end: "HT1交".
         {"HT1\xBD\xBB", true, true, false},
-        {"HT\xE4\xBA\xA4" "1", true, false, true},  // UTF-8 "HT交1"
+        {"HT\xE4\xBA\xA4"
+         "1",
+         true, false, true},  // UTF-8 "HT交1"
     };
     for (const auto& c : cases) {
         const auto f = vomel::hairpinFlags(c.name);
@@ -101,7 +113,11 @@ TEST(JdReader, HairpinFlagsFromTheName)
 
 TEST(JdReader, MalformedFilesFailAtTheirLine)
 {
-    struct Case { std::string text; long line; std::string reason; };
+    struct Case {
+        std::string text;
+        long line;
+        std::string reason;
+    };
     const Case cases[] = {
         {"", 1, "the file is empty: the header line with the start station is missing"},
         {"START\r\n", 2, "the file ends before the start station"},
@@ -127,7 +143,8 @@ TEST(JdReader, MalformedFilesFailAtTheirLine)
 TEST(JdReader, ThousandRowsFitAndTheNextFails)
 {
     std::string text = "S,0\n";
-    for (int k = 1; k <= vomel::mainline::JD_CAPACITY; ++k) text += "JD" + std::to_string(k) + "\n" + std::to_string(k) + " 0 0 0 0\n";
+    for (int k = 1; k <= vomel::mainline::JD_CAPACITY; ++k)
+        text += "JD" + std::to_string(k) + "\n" + std::to_string(k) + " 0 0 0 0\n";
     EXPECT_EQ(read(text).jdCount, vomel::mainline::JD_CAPACITY);
     text += "JD1001\n1001 0 0 0 0\n";
     const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { read(text); });

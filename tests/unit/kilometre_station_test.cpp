@@ -1,13 +1,13 @@
 // K-form stations ("K5+030.00", "BK1+030.5"): what they read as, why a
 // malformed one fails, and the way back to text.
-#include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "core/failure.h"
-#include "stationing/station_field.h"
 #include "stationing/kilometre_station.h"
+#include "stationing/station_field.h"
 #include "testing/expect_failure.h"
 
 namespace {
@@ -30,8 +30,9 @@ TEST(KilometreStation, FieldsReadOrFailWithTheirReason)
         {"K1000", 'K', 1000.0, nullptr},  // chain K, not a K form
         {"K5+1000", 0, 0, "field 2: the metres after + are 1000 or more: \"K5+1000\""},
         {"K5+999.9999999", 0, 5999.9999999, nullptr},
-        {"K5+03a", 0, 0, "field 2: not a K-form station (K, kilometres, +, metres: K5+030.00): the metres after + "
-                         "are not a decimal number: \"K5+03a\""},
+        {"K5+03a", 0, 0,
+         "field 2: not a K-form station (K, kilometres, +, metres: K5+030.00): the metres after + "
+         "are not a decimal number: \"K5+03a\""},
         {"K5+", 0, 0, "the metres after + are not a decimal number"},
         {"K5+-3", 0, 0, "the metres after + are not a decimal number"},
         {"K5++3", 0, 0, "the metres after + are not a decimal number"},
@@ -46,7 +47,8 @@ TEST(KilometreStation, FieldsReadOrFailWithTheirReason)
             EXPECT_EQ(station.value, c.value);
             continue;
         }
-        const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::parseStationField(c.text, 7, 2); });
+        const auto failure =
+            vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::parseStationField(c.text, 7, 2); });
         EXPECT_EQ(failure.line(), 7);
         EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << failure.reason();
     }

@@ -1,8 +1,6 @@
 // LandXML alignments imported into element chains: the same line written as
 // an element file gives the same points, every failure names its element
 // and line, and station equations become chain breaks.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -10,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "core/failure.h"
+#include "formats/landxml_reader.h"
 #include "session/session.h"
 #include "testing/element_chain_support.h"
-#include "formats/landxml_reader.h"
 #include "testing/expect_failure.h"
 
 namespace {
@@ -89,8 +89,8 @@ struct ShapeCase {
     std::string element;
     double startRadius;
     double endRadius;
-    vomel::Point end;     // node 2
-    double endAzimuth;    // radians
+    vomel::Point end;  // node 2
+    double endAzimuth;  // radians
 };
 
 TEST(LandXmlReader, RotationGivesTheRadiusSign)
@@ -100,20 +100,38 @@ TEST(LandXmlReader, RotationGivesTheRadiusSign)
     // An entry spiral 9999 -> 400 over 120 m ends at (119.7302811, 5.9903640)
     // with deflection 0.15; ccw mirrors it in the X axis.
     const ShapeCase cases[] = {
-        {"cw arc turns towards +Y", "<Curve rot=\"cw\" radius=\"100\" " + quarterArc +
-                                        "><Start>0 0</Start><End>100 100</End></Curve>",
-         100.0, 100.0, {100.0, 100.0}, pi / 2.0},
-        {"ccw arc turns towards -Y", "<Curve rot=\"ccw\" radius=\"100\" " + quarterArc +
-                                         "><Start>0 0</Start><End>100 -100</End></Curve>",
-         -100.0, -100.0, {100.0, -100.0}, 1.5 * pi},
-        {"cw entry spiral", "<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\" "
-                            "spiType=\"clothoid\"><Start>0 0</Start><End>119.7302811 5.9903640</End></Spiral>",
-         vomel::INFINITE_RADIUS, 400.0, {119.7302811, 5.9903640}, 0.15},
-        {"ccw entry spiral", "<Spiral rot=\"ccw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\">"
-                             "<Start>0 0</Start><End>119.7302811 -5.9903640</End></Spiral>",
-         vomel::INFINITE_RADIUS, -400.0, {119.7302811, -5.9903640}, 2.0 * pi - 0.15},
-        {"straight from its points", "<Line><Start>0 0</Start><End>30 40</End></Line>",
-         vomel::INFINITE_RADIUS, vomel::INFINITE_RADIUS, {30.0, 40.0}, std::atan2(40.0, 30.0)},
+        {"cw arc turns towards +Y",
+         "<Curve rot=\"cw\" radius=\"100\" " + quarterArc + "><Start>0 0</Start><End>100 100</End></Curve>",
+         100.0,
+         100.0,
+         {100.0, 100.0},
+         pi / 2.0},
+        {"ccw arc turns towards -Y",
+         "<Curve rot=\"ccw\" radius=\"100\" " + quarterArc + "><Start>0 0</Start><End>100 -100</End></Curve>",
+         -100.0,
+         -100.0,
+         {100.0, -100.0},
+         1.5 * pi},
+        {"cw entry spiral",
+         "<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\" "
+         "spiType=\"clothoid\"><Start>0 0</Start><End>119.7302811 5.9903640</End></Spiral>",
+         vomel::INFINITE_RADIUS,
+         400.0,
+         {119.7302811, 5.9903640},
+         0.15},
+        {"ccw entry spiral",
+         "<Spiral rot=\"ccw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\">"
+         "<Start>0 0</Start><End>119.7302811 -5.9903640</End></Spiral>",
+         vomel::INFINITE_RADIUS,
+         -400.0,
+         {119.7302811, -5.9903640},
+         2.0 * pi - 0.15},
+        {"straight from its points",
+         "<Line><Start>0 0</Start><End>30 40</End></Line>",
+         vomel::INFINITE_RADIUS,
+         vomel::INFINITE_RADIUS,
+         {30.0, 40.0},
+         std::atan2(40.0, 30.0)},
     };
     for (const ShapeCase& c : cases) {
         const vomel::LandXmlLine line = importText(singleElement(c.element));
@@ -136,9 +154,9 @@ TEST(LandXmlReader, ArcOfRadius9999IsNotAStraight)
     const double y = 9999.0 * (1.0 - std::cos(deflection));
     char end[96];
     std::snprintf(end, sizeof end, "%.17g %.17g", x, y);
-    const vomel::LandXmlLine line = importText(singleElement(
-        "<Curve rot=\"cw\" radius=\"9999\" length=\"100\"><Start>0 0</Start><End>" + std::string(end) +
-        "</End></Curve>"));
+    const vomel::LandXmlLine line =
+        importText(singleElement("<Curve rot=\"cw\" radius=\"9999\" length=\"100\"><Start>0 0</Start><End>" +
+                                 std::string(end) + "</End></Curve>"));
     EXPECT_NE(line.chain->elementStartRadius[1], vomel::INFINITE_RADIUS);
     EXPECT_NEAR(line.chain->nodeAzimuth[2], deflection, 1e-12);
 }
@@ -165,7 +183,7 @@ struct FailureCase {
     std::string text;
     std::string alignment;
     const char* reason;  // a piece of the failure's reason
-    long line;           // the file line it names (0: none)
+    long line;  // the file line it names (0: none)
 };
 
 TEST(LandXmlReader, FailuresNameTheElementAndLine)
@@ -188,19 +206,23 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
         {"empty CoordGeom", singleElement(""), "", "holds no Line, Curve or Spiral", 5},
         {"other element", twoElements("<IrregularLine><Start>100 0</Start><End>200 0</End></IrregularLine>"), "",
          "element 2 (IrregularLine): only Line, Curve and Spiral", 7},
-        {"other spiral", twoElements("<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\" "
-                                     "spiType=\"bloss\"><Start>100 0</Start><End>219 6</End></Spiral>"),
+        {"other spiral",
+         twoElements("<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"400\" length=\"120\" "
+                     "spiType=\"bloss\"><Start>100 0</Start><End>219 6</End></Spiral>"),
          "", "element 2 (Spiral): spiType is \"bloss\"; only clothoid", 7},
         {"no rot", twoElements("<Curve radius=\"100\" length=\"10\"><Start>100 0</Start><End>110 0.5</End></Curve>"),
          "", "element 2 (Curve): the rot attribute (cw or ccw) is missing", 7},
-        {"negative radius", twoElements("<Curve rot=\"cw\" radius=\"-100\" length=\"10\"><Start>100 0</Start>"
-                                        "<End>110 0.5</End></Curve>"),
+        {"negative radius",
+         twoElements("<Curve rot=\"cw\" radius=\"-100\" length=\"10\"><Start>100 0</Start>"
+                     "<End>110 0.5</End></Curve>"),
          "", "radius is -100; a radius must be positive", 7},
-        {"radius not a number", twoElements("<Curve rot=\"cw\" radius=\"1OO\" length=\"10\"><Start>100 0</Start>"
-                                            "<End>110 0.5</End></Curve>"),
+        {"radius not a number",
+         twoElements("<Curve rot=\"cw\" radius=\"1OO\" length=\"10\"><Start>100 0</Start>"
+                     "<End>110 0.5</End></Curve>"),
          "", "radius is not a number: \"1OO\"", 7},
-        {"spiral with two INF", twoElements("<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"INF\" length=\"10\">"
-                                            "<Start>100 0</Start><End>110 0</End></Spiral>"),
+        {"spiral with two INF",
+         twoElements("<Spiral rot=\"cw\" radiusStart=\"INF\" radiusEnd=\"INF\" length=\"10\">"
+                     "<Start>100 0</Start><End>110 0</End></Spiral>"),
          "", "both radii are INF", 7},
         {"missing End", twoElements("<Line><Start>100 0</Start></Line>"), "", "element 2 (Line): it has no End", 7},
         {"easting missing", twoElements("<Line><Start>100</Start><End>200 0</End></Line>"), "",
@@ -211,8 +233,9 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
          "element 2 (Line): its Start lies 0.0100 m from the End of element 1 (a gap)", 7},
         {"kink", twoElements("<Line><Start>100 0</Start><End>199.99 1.5</End></Line>"), "",
          "element 2 (Line): its start tangent turns", 7},
-        {"length that does not reach the End", twoElements("<Line length=\"99.9\"><Start>100 0</Start>"
-                                                          "<End>200 0</End></Line>"),
+        {"length that does not reach the End",
+         twoElements("<Line length=\"99.9\"><Start>100 0</Start>"
+                     "<End>200 0</End></Line>"),
          "", "element 2 (Line): its End lies 0.1000 m from where", 7},
         {"bad station equation", singleElement(line100, "<StaEquation staBack=\"x\" staAhead=\"1100\"/>\n"), "",
          "StaEquation: staBack is missing or not a number", 8},
@@ -223,8 +246,8 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
         {"elevations in metres, lengths in feet",
          withUnits("<Imperial linearUnit=\"USSurveyFoot\" elevationUnit=\"meter\"/>", line100), "",
          "elevations are in meter (Imperial elevationUnit)", 3},
-        {"circular vertical curve", withProfile("<CircCurve length=\"100\" radius=\"3000\">1500 110</CircCurve>"),
-         "", "alignment \"A\": ProfAlign CircCurve: circular vertical curves cannot be imported", 11},
+        {"circular vertical curve", withProfile("<CircCurve length=\"100\" radius=\"3000\">1500 110</CircCurve>"), "",
+         "alignment \"A\": ProfAlign CircCurve: circular vertical curves cannot be imported", 11},
         {"unsymmetric parabola",
          withProfile("<UnsymParaCurve lengthIn=\"50\" lengthOut=\"70\">1500 110</UnsymParaCurve>"), "",
          "ProfAlign UnsymParaCurve: lengthIn 50 and lengthOut 70 differ", 11},
@@ -241,10 +264,12 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
         // curve 1200 long reaches 600 beyond either side.
         {"curve longer than its grades", withProfile("<ParaCurve length=\"1200\">1500 110</ParaCurve>"), "",
          "ProfAlign: the vertical curve (T = 600 m) is longer than the grade before it (500 m)", 11},
-        {"curve on the first grade point", withProfile("<PVI>1200 104</PVI>", "<ParaCurve length=\"10\">1000 100</ParaCurve>"),
-         "", "ProfAlign: the first grade point has a vertical curve", 10},
-        {"a single grade point", singleElement(line100, "<Profile><ProfAlign>\n<PVI>0 1</PVI>\n</ProfAlign></Profile>\n"),
-         "", "its ProfAlign holds 1 grade points; a profile needs at least two", 8},
+        {"curve on the first grade point",
+         withProfile("<PVI>1200 104</PVI>", "<ParaCurve length=\"10\">1000 100</ParaCurve>"), "",
+         "ProfAlign: the first grade point has a vertical curve", 10},
+        {"a single grade point",
+         singleElement(line100, "<Profile><ProfAlign>\n<PVI>0 1</PVI>\n</ProfAlign></Profile>\n"), "",
+         "its ProfAlign holds 1 grade points; a profile needs at least two", 8},
         {"radius beyond the largest measure",
          twoElements("<Curve rot=\"cw\" radius=\"2e9\" length=\"10\"><Start>100 0</Start>"
                      "<End>110 0</End></Curve>"),
@@ -254,11 +279,11 @@ TEST(LandXmlReader, FailuresNameTheElementAndLine)
         {"station equation beyond the largest measure",
          singleElement(line100, "<StaEquation staBack=\"50\" staAhead=\"-3e9\"/>\n"), "",
          "StaEquation: staAhead is beyond ±1000000000", 8},
-        {"twenty station equations", singleElement(line100, twentyEquations), "",
-         "more than 19 station equations", 27},
+        {"twenty station equations", singleElement(line100, twentyEquations), "", "more than 19 station equations", 27},
     };
     for (const FailureCase& c : cases) {
-        const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { importText(c.text, c.alignment); });
+        const auto failure =
+            vomel::testing::expectFailure<vomel::FormatFailure>([&] { importText(c.text, c.alignment); });
         EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
         if (c.line != 0) {
             EXPECT_EQ(failure.line(), c.line) << c.name << ": " << failure.reason();
@@ -337,15 +362,15 @@ TEST(LandXmlReader, FeetAreReadInTheFilesOwnUnit)
         const char* system;
         vomel::LengthUnit unit;
     };
-    for (const UnitCase& c : {UnitCase{"<Imperial linearUnit=\"USSurveyFoot\" elevationUnit=\"feet\"/>",
-                                       vomel::LengthUnit::UsSurveyFoot},
-                              UnitCase{"<Imperial linearUnit=\"IntnlFoot\"/>", vomel::LengthUnit::InternationalFoot},
-                              UnitCase{"<Imperial linearUnit=\"foot\"/>", vomel::LengthUnit::InternationalFoot},
-                              UnitCase{"<Metric linearUnit=\"meter\"/>\n<Imperial linearUnit=\"USSurveyFoot\"/>",
-                                       vomel::LengthUnit::Metre}}) {
+    for (const UnitCase& c :
+         {UnitCase{"<Imperial linearUnit=\"USSurveyFoot\" elevationUnit=\"feet\"/>", vomel::LengthUnit::UsSurveyFoot},
+          UnitCase{"<Imperial linearUnit=\"IntnlFoot\"/>", vomel::LengthUnit::InternationalFoot},
+          UnitCase{"<Imperial linearUnit=\"foot\"/>", vomel::LengthUnit::InternationalFoot},
+          UnitCase{"<Metric linearUnit=\"meter\"/>\n<Imperial linearUnit=\"USSurveyFoot\"/>",
+                   vomel::LengthUnit::Metre}}) {
         const std::string text = withUnits(c.system, line1000);
-        const vomel::LandXmlLine line = importText(text.substr(0, text.find("</Alignment>")) + profile +
-                                                   text.substr(text.find("</Alignment>")));
+        const vomel::LandXmlLine line =
+            importText(text.substr(0, text.find("</Alignment>")) + profile + text.substr(text.find("</Alignment>")));
         EXPECT_EQ(line.unit, c.unit) << c.system;
         // Nothing is converted: 1000 units of line from station 1000.
         EXPECT_EQ(line.chain->nodeStation[1], 1000.0) << c.system;
@@ -396,9 +421,9 @@ TEST(LandXmlReader, ToleratesCoordinatesRoundedToATenthOfAMillimetre)
 TEST(LandXmlReader, StationEquationsBecomeChainBreaksInOrderAlongTheLine)
 {
     const std::string line1000 = "<Line><Start>0 0</Start><End>1000 0</End></Line>";
-    const vomel::LandXmlLine line = importText(singleElement(
-        line1000, "<StaEquation staInternal=\"1600\" staBack=\"1650\" staAhead=\"1600\"/>\n"
-                  "<StaEquation staInternal=\"1300\" staBack=\"1300\" staAhead=\"1350\"/>\n"));
+    const vomel::LandXmlLine line =
+        importText(singleElement(line1000, "<StaEquation staInternal=\"1600\" staBack=\"1650\" staAhead=\"1600\"/>\n"
+                                           "<StaEquation staInternal=\"1300\" staBack=\"1300\" staAhead=\"1350\"/>\n"));
     const vomel::ChainBreaks& breaks = line.chainBreaks;
     ASSERT_EQ(breaks.chainBreakCount, 2);
     EXPECT_EQ(breaks.breakBackStation[1], 1300.0);
@@ -475,10 +500,12 @@ TEST(LandXmlSession, ElementMethodTakesLandXmlWithItsChainBreaks)
     ASSERT_TRUE(profile);
     EXPECT_NEAR(profile->elevationAt(300.0), 159.7, 1e-9);
     EXPECT_EQ(alignment->lengthUnit(), vomel::LengthUnit::Metre);
-    const auto feet = vomel::buildAlignment(vomel::loadLandXml(std::string(VOMEL_TEST_DATA_DIR) + "/cli/straight_feet.xml"));
+    const auto feet =
+        vomel::buildAlignment(vomel::loadLandXml(std::string(VOMEL_TEST_DATA_DIR) + "/cli/straight_feet.xml"));
     EXPECT_EQ(feet->lengthUnit(), vomel::LengthUnit::UsSurveyFoot);
 
-    const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::loadLandXml(examplePath("ramp.xml"), "Ramp B"); });
+    const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>(
+        [&] { vomel::loadLandXml(examplePath("ramp.xml"), "Ramp B"); });
     EXPECT_EQ(failure.file(), examplePath("ramp.xml"));
     EXPECT_NE(failure.reason().find("\"Ramp A\""), std::string::npos) << failure.reason();
 }

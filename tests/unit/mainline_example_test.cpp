@@ -1,18 +1,18 @@
 // The shipped example main line prepares, and its surveyed points lie near it.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <fstream>
 #include <string>
 
-#include "text/input_line.h"
-#include "formats/jd_reader.h"
+#include <gtest/gtest.h>
+
 #include "alignment/main_line.h"
+#include "formats/jd_reader.h"
+#include "text/input_line.h"
 
 namespace {
 
-constexpr double kNearLine = 60.0;     // metres
-constexpr double kSampleStep = 0.5;    // metres along the line
+constexpr double kNearLine = 60.0;  // metres
+constexpr double kSampleStep = 0.5;  // metres along the line
 
 TEST(MainLineExample, PreparesAndItsPointsLieNearTheLine)
 {

@@ -2,37 +2,36 @@
 // key points, unit speed along the line, curve ends on their sides, key
 // stations in order. Run on a line with plain, symmetric, unequal, incomplete
 // and hairpin curves turning both ways.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "formats/jd_reader.h"
+#include <gtest/gtest.h>
+
 #include "alignment/main_line.h"
+#include "formats/jd_reader.h"
 
 namespace {
 
-constexpr double kGapTolerance = 1e-9;       // metres
-constexpr double kSpeedTolerance = 1e-9;     // dimensionless, |dP/ds| - 1
-constexpr double kOnSideTolerance = 1e-9;    // metres from the side's line
-constexpr double kStep = 1e-6;               // metres, for one-sided limits
-constexpr double kSpeedStep = 1e-3;          // metres, half the difference base
-constexpr double kKeyPointMargin = 2e-3;     // metres kept clear of key points
+constexpr double kGapTolerance = 1e-9;  // metres
+constexpr double kSpeedTolerance = 1e-9;  // dimensionless, |dP/ds| - 1
+constexpr double kOnSideTolerance = 1e-9;  // metres from the side's line
+constexpr double kStep = 1e-6;  // metres, for one-sided limits
+constexpr double kSpeedStep = 1e-3;  // metres, half the difference base
+constexpr double kKeyPointMargin = 2e-3;  // metres kept clear of key points
 
 // Local coordinates (about 1 km from the origin) keep rounding far below
 // the tolerances; grid-size coordinates are checked against reference data.
-const char* const kMixedLine =
-    "TEST,1000\r\n"
-    "QD\r\n1000.000 2000.000 0 0 0\r\n"
-    "JD1\r\n1700.000 2000.000 300 0 0\r\n"                  // plain arc, right
-    "JD2\r\n2194.975 2494.975 400 100 100\r\n"              // symmetric, left
-    "JD3\r\n2884.340 2616.528 250 120 60\r\n"               // unequal, right
-    "JD4\r\n3005.894 3305.894 350 100 80 700 1050\r\n"      // incomplete both ends, left
-    "JD5HT11\r\n3663.679 3545.308 60 40 40\r\n"             // hairpin loop, left
-    "JD6\r\n2974.313 3666.862 500 150 150 0 1500\r\n"       // incomplete exit, right
-    "ZD\r\n2438.082 3216.910 0 0 0\r\n";
+const char* const kMixedLine = "TEST,1000\r\n"
+                               "QD\r\n1000.000 2000.000 0 0 0\r\n"
+                               "JD1\r\n1700.000 2000.000 300 0 0\r\n"  // plain arc, right
+                               "JD2\r\n2194.975 2494.975 400 100 100\r\n"  // symmetric, left
+                               "JD3\r\n2884.340 2616.528 250 120 60\r\n"  // unequal, right
+                               "JD4\r\n3005.894 3305.894 350 100 80 700 1050\r\n"  // incomplete both ends, left
+                               "JD5HT11\r\n3663.679 3545.308 60 40 40\r\n"  // hairpin loop, left
+                               "JD6\r\n2974.313 3666.862 500 150 150 0 1500\r\n"  // incomplete exit, right
+                               "ZD\r\n2438.082 3216.910 0 0 0\r\n";
 
 vomel::mainline::MainLine prepare(const std::string& text)
 {
@@ -113,11 +112,14 @@ TEST(MainLineProperties, KeyPointsSitWhereTheTableSays)
 {
     const auto l = prepare(kMixedLine);
     for (int i = 2; i < l.jdCount; ++i) {
-        EXPECT_LT(distance(vomel::mainline::mainLineStationToXY(l, l.zhStation[i]), {l.zhX[i], l.zhY[i]}), kGapTolerance)
+        EXPECT_LT(distance(vomel::mainline::mainLineStationToXY(l, l.zhStation[i]), {l.zhX[i], l.zhY[i]}),
+                  kGapTolerance)
             << "ZH " << i;
-        EXPECT_LT(distance(vomel::mainline::mainLineStationToXY(l, l.hyStation[i]), {l.hyX[i], l.hyY[i]}), kGapTolerance)
+        EXPECT_LT(distance(vomel::mainline::mainLineStationToXY(l, l.hyStation[i]), {l.hyX[i], l.hyY[i]}),
+                  kGapTolerance)
             << "HY " << i;
-        EXPECT_LT(distance(vomel::mainline::mainLineStationToXY(l, l.hzStation[i]), {l.hzX[i], l.hzY[i]}), kGapTolerance)
+        EXPECT_LT(distance(vomel::mainline::mainLineStationToXY(l, l.hzStation[i]), {l.hzX[i], l.hzY[i]}),
+                  kGapTolerance)
             << "HZ " << i;
     }
 }

@@ -5,19 +5,19 @@
 // makes it a known few micrometres to centimetres nearer one branch than
 // the other; both feet are perpendicular feet found from the forward
 // computation alone.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "solver/fast_solver.h"
-#include "session/results_csv.h"
+#include <gtest/gtest.h>
+
 #include "core/failure.h"
+#include "session/results_csv.h"
 #include "session/session.h"
 #include "session/stakeout.h"
+#include "solver/fast_solver.h"
 #include "testing/bench_lines.h"
 #include "ui/thinned_points.h"
 
@@ -81,7 +81,10 @@ BuiltPoint buildPoint(const Alignment& a, double s1, double s2, double nearer)
         const vomel::Point p{f1.x + nx * t, f1.y + ny * t};
         s2 = localFoot(a, s2, p);
         built = {p, s1, t, s2, distanceTo(a, s2, p)};
-        if (built.distance2 - t > nearer) low = t; else high = t;
+        if (built.distance2 - t > nearer)
+            low = t;
+        else
+            high = t;
     }
     return built;
 }
@@ -91,10 +94,7 @@ struct Line {
     std::shared_ptr<const Alignment> alignment;
 };
 
-std::shared_ptr<const Alignment> elementLine(const std::string& text)
-{
-    return vomel::testing::elementChainFrom(text);
-}
+std::shared_ptr<const Alignment> elementLine(const std::string& text) { return vomel::testing::elementChainFrom(text); }
 
 // Pairs of stations on different parts of the line lying close together:
 // for stations s1 spread along the line (at odd fractions of a metre, so
@@ -102,10 +102,10 @@ std::shared_ptr<const Alignment> elementLine(const std::string& text)
 // sample farther than kApart along the line, if it lies within kClose.
 std::vector<std::pair<double, double>> closeBranches(const Alignment& a)
 {
-    constexpr double kApart = 40.0;   // metres of station
-    constexpr double kClose = 40.0;   // metres in the plane
-    constexpr double kInside = 5.0;   // metres from the line's ends
-    constexpr double kStep = 6.37;    // metres between the stations s1
+    constexpr double kApart = 40.0;  // metres of station
+    constexpr double kClose = 40.0;  // metres in the plane
+    constexpr double kInside = 5.0;  // metres from the line's ends
+    constexpr double kStep = 6.37;  // metres between the stations s1
     std::vector<std::pair<double, double>> pairs;
     const auto& samples = a.samples;
     for (double s1 = a.startStation + kInside; s1 < a.endStation - kInside; s1 += kStep) {
@@ -149,8 +149,8 @@ TEST(NearestFoot, NearEquidistantPointsOnLinesThatComeBackNearThemselves)
     // centimetres.
     const double nearerBy[] = {5e-6, -5e-6, 3e-4, -3e-4, 2e-3, -2e-3, 1e-2, -1e-2, 4e-2, -4e-2};
     constexpr double kStationTolerance = 1e-6;  // metres
-    constexpr double kOffsetTolerance = 1e-8;   // metres
-    constexpr double kGuardStep = 0.1;          // metres, scan for a third, nearer branch
+    constexpr double kOffsetTolerance = 1e-8;  // metres
+    constexpr double kGuardStep = 0.1;  // metres, scan for a third, nearer branch
 
     for (const Line& line : lines) {
         SCOPED_TRACE(line.name);
@@ -250,8 +250,8 @@ TEST(ThinnedPoints, KeepsEveryStrideThPointWithinTheBound)
     struct Case {
         std::size_t capacity, total, chunk, stride;
     };
-    for (const Case c : {Case{10, 7, 3, 1}, Case{10, 10, 4, 1}, Case{10, 11, 4, 2}, Case{10, 100, 7, 16},
-                         Case{1, 5, 2, 8}}) {
+    for (const Case c :
+         {Case{10, 7, 3, 1}, Case{10, 10, 4, 1}, Case{10, 11, 4, 2}, Case{10, 100, 7, 16}, Case{1, 5, 2, 8}}) {
         vomel::ThinnedPoints kept(c.capacity);
         std::vector<vomel::SurveyPoint> points;
         std::vector<vomel::Solution> solutions;

@@ -1,7 +1,7 @@
 // Packed degrees D.MMSS: minutes and seconds are the digits as written.
-#include <gtest/gtest.h>
-
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "text/packed_angle.h"
@@ -53,8 +53,7 @@ TEST(PackedDmsToDegrees, TooLargeOrNotFiniteFails)
     try {
         vomel::packedDmsToDegrees(214749.0);
     } catch (const vomel::FormatFailure& failure) {
-        EXPECT_NE(failure.reason().find("214749 degrees or more"), std::string::npos)
-            << failure.reason();
+        EXPECT_NE(failure.reason().find("214749 degrees or more"), std::string::npos) << failure.reason();
     }
 }
 

@@ -1,13 +1,13 @@
 // The file run on several threads and in chunks writes the same bytes as on
 // one thread in one chunk; a failure part-way leaves no results file and
 // names the point's line; the progress counts every point of the file.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "session/parallel_run.h"
@@ -42,9 +42,9 @@ protected:
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         alignment_ = vomel::testing::generatedMainLine({4'000.0, 3'500'000.0, 500'000.0, 21});
-        points_ = vomel::testing::generatedPoints([&](double s) { return alignment_->poseAt(s); },
-                                              alignment_->startStation - 30, alignment_->endStation + 30, 1237,
-                                              60.0, 3);
+        points_ =
+            vomel::testing::generatedPoints([&](double s) { return alignment_->poseAt(s); },
+                                            alignment_->startStation - 30, alignment_->endStation + 30, 1237, 60.0, 3);
         coordinates_ = folder_ / "points.xy";
         writeBytes(coordinates_, vomel::testing::coordinateFileText(points_));
     }
@@ -99,13 +99,12 @@ TEST_F(ParallelRun, ProgressCountsEveryPointOnceBeforeItsChunk)
     std::vector<long> announced;
     long total = 0;
     const fs::path out = folder_ / "out.txt";
-    vomel::computeFileRun(
-        *alignment_, coordinates_, out, vomel::HeaderEncoding::Gbk,
-        [&](long i, long count) {
-            announced.push_back(i);
-            total = count;
-        },
-        {vomel::SolverChoice::Fast, 2, 500});
+    vomel::computeFileRun(*alignment_, coordinates_, out, vomel::HeaderEncoding::Gbk,
+                          [&](long i, long count) {
+                              announced.push_back(i);
+                              total = count;
+                          },
+                          {vomel::SolverChoice::Fast, 2, 500});
     const long count = static_cast<long>(points_.size());
     EXPECT_EQ(total, count);
     ASSERT_EQ(announced.size(), points_.size());
@@ -113,12 +112,11 @@ TEST_F(ParallelRun, ProgressCountsEveryPointOnceBeforeItsChunk)
 
     // Stopping at point 600 (in the second chunk) writes nothing.
     fs::remove(out);
-    EXPECT_THROW(vomel::computeFileRun(
-                     *alignment_, coordinates_, out, vomel::HeaderEncoding::Gbk,
-                     [](long i, long) {
-                         if (i == 600) throw vomel::CancelledFailure("stopped");
-                     },
-                     {vomel::SolverChoice::Fast, 2, 500}),
+    EXPECT_THROW(vomel::computeFileRun(*alignment_, coordinates_, out, vomel::HeaderEncoding::Gbk,
+                                       [](long i, long) {
+                                           if (i == 600) throw vomel::CancelledFailure("stopped");
+                                       },
+                                       {vomel::SolverChoice::Fast, 2, 500}),
                  vomel::CancelledFailure);
     EXPECT_FALSE(fs::exists(out));
 }
@@ -150,9 +148,9 @@ TEST(CountCoordinatePoints, StopsAtTheFirstBlankLine)
         const char* text;
         long count;
     };
-    for (const Case c : {Case{"", 0}, Case{"P1 1 2\r\n", 1}, Case{"P1 1 2\r\nP2 3 4", 2},
-                         Case{"P1 1 2\r\n \t \r\nP3 5 6\r\n", 1}, Case{"\r\nP1 1 2\r\n", 0},
-                         Case{"P1 1 2\nP2 x y\n", 2}}) {
+    for (const Case c :
+         {Case{"", 0}, Case{"P1 1 2\r\n", 1}, Case{"P1 1 2\r\nP2 3 4", 2}, Case{"P1 1 2\r\n \t \r\nP3 5 6\r\n", 1},
+          Case{"\r\nP1 1 2\r\n", 0}, Case{"P1 1 2\nP2 x y\n", 2}}) {
         std::istringstream in(c.text);
         EXPECT_EQ(vomel::countCoordinatePoints(in), c.count) << c.text;
     }

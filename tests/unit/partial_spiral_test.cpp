@@ -1,18 +1,18 @@
 // Partial spirals: the clothoid series and the integration from the
 // element's start agree where both are sound, and spirals between nearly
 // equal radii (far out on their clothoid) keep their precision.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <sstream>
 #include <string>
 
-#include "testing/element_chain_support.h"
+#include <gtest/gtest.h>
+
 #include "geometry/partial_spiral.h"
+#include "testing/element_chain_support.h"
 
 namespace {
 
-constexpr double kMethodsAgree = 1e-9;     // metres
+constexpr double kMethodsAgree = 1e-9;  // metres
 constexpr double kIndependentCheck = 1e-7;  // metres
 
 // End of a partial spiral from the origin along azimuth 0, integrated
@@ -38,7 +38,7 @@ vomel::Point simpsonEnd(double r1, double r2, double length)
 TEST(PartialSpiral, SeriesAndIntegrationAgree)
 {
     const vomel::ElementShape cases[] = {
-        {300, 1000, 100}, {1000, 300, 100}, {-250, -600, 80}, {-600, -250, 80},
+        {300, 1000, 100}, {1000, 300, 100},  {-250, -600, 80}, {-600, -250, 80},
         {200, 500, 40},   {2000, 1800, 200}, {60, 90, 120},    {-9999, -500, 150},
     };
     double largest = 0.0;

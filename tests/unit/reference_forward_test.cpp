@@ -57,6 +57,8 @@ TEST_P(ReferenceForward, EveryPointWithinAMicrometre)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, ReferenceForward, ::testing::ValuesIn(kLines),
-                         [](const ::testing::TestParamInfo<ReferenceLine>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<ReferenceLine>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

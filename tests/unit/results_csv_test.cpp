@@ -1,7 +1,5 @@
 // CSV results: the header, where the foot lies against the ends of the line,
 // and the residual of the self-check.
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,10 +7,12 @@
 #include <string>
 #include <utility>
 
-#include "solver/dispatcher.h"
+#include <gtest/gtest.h>
+
 #include "session/results_csv.h"
 #include "session/session.h"
 #include "session/stakeout.h"
+#include "solver/dispatcher.h"
 #include "testing/scratch_folder.h"
 
 namespace {

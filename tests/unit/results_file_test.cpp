@@ -1,27 +1,26 @@
 // Results-file lines byte for byte, and the writer that never leaves a
 // partial file or destroys an earlier one.
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <stdexcept>
-#include <thread>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "formats/results_file.h"
-#include "testing/scratch_folder.h"
 #include "testing/expect_failure.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -72,18 +71,36 @@ TEST(ResultsDataLine, ByteForByte)
         std::string line;
     };
     const std::vector<Case> cases = {
-        {"the P7 line", {"P7", 350.25, 800.5, 0, 1}, {123.5678, -2.25, 349.1, 801.75}, noBreaks(),
+        {"the P7 line",
+         {"P7", 350.25, 800.5, 0, 1},
+         {123.5678, -2.25, 349.1, 801.75},
+         noBreaks(),
          "P7 350.25  800.5  123.5678 -2.25  349.1  801.75  0 \r\n"},
-        {"negative X after the label gets a blank", {"P1", -5.6, 2, 1.5, 1}, {10, 1, 0, 0}, noBreaks(),
+        {"negative X after the label gets a blank",
+         {"P1", -5.6, 2, 1.5, 1},
+         {10, 1, 0, 0},
+         noBreaks(),
          "P1 -5.6  2  10  1  0  0  1.5 \r\n"},
-        {"negative station after the letter gets a blank", {"Q", 1, -2, 0, 1}, {-12.5, -0.5, -3, 4},
-         oneShortChain(), "Q 1 -2 A -12.5 -0.5 -3  4  0 \r\n"},
-        {"letter and stated station after a break", {"Q", 1, 2, 0, 1}, {120.5, 3, 1, 2}, oneShortChain(),
+        {"negative station after the letter gets a blank",
+         {"Q", 1, -2, 0, 1},
+         {-12.5, -0.5, -3, 4},
+         oneShortChain(),
+         "Q 1 -2 A -12.5 -0.5 -3  4  0 \r\n"},
+        {"letter and stated station after a break",
+         {"Q", 1, 2, 0, 1},
+         {120.5, 3, 1, 2},
+         oneShortChain(),
          "Q 1  2 B 170.5  3  1  2  0 \r\n"},
         {"negative zero offset", {"Z", 1, 2, 0, 1}, {5, -0.0, 1, 2}, noBreaks(), "Z 1  2  5  0  1  2  0 \r\n"},
-        {"GBK label copied unchanged", {"\xb2\xe2\xb5\xe3", 1, 2, 0, 1}, {5, 0, 1, 2}, noBreaks(),
+        {"GBK label copied unchanged",
+         {"\xb2\xe2\xb5\xe3", 1, 2, 0, 1},
+         {5, 0, 1, 2},
+         noBreaks(),
          "\xb2\xe2\xb5\xe3 1  2  5  0  1  2  0 \r\n"},
-        {"exponent forms", {"E", 1e15, 0.000015, 0, 1}, {5, 1e-7, 1, 2}, noBreaks(),
+        {"exponent forms",
+         {"E", 1e15, 0.000015, 0, 1},
+         {5, 1e-7, 1, 2},
+         noBreaks(),
          "E 1E+15  1.5E-05  5  1E-07  1  2  0 \r\n"},
     };
     for (const auto& c : cases) {
@@ -93,17 +110,13 @@ TEST(ResultsDataLine, ByteForByte)
 
 TEST(ResultsDataLine, NonFiniteResultIsRefused)
 {
-    EXPECT_THROW(vomel::resultsDataLine({"P", 1, 2, 0, 1}, {NAN, 0, 0, 0}, noBreaks()),
-                 vomel::GeometryFailure);
+    EXPECT_THROW(vomel::resultsDataLine({"P", 1, 2, 0, 1}, {NAN, 0, 0, 0}, noBreaks()), vomel::GeometryFailure);
 }
 
 using vomel::testing::contentsOf;
 using vomel::testing::ScratchFolder;
 
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 TEST(ResultsWriter, WritesANewFileOnlyOnCommit)
 {

@@ -1,11 +1,11 @@
 // Reverse spirals split at their zero-curvature point, in place.
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <vector>
 
-#include "core/failure.h"
+#include <gtest/gtest.h>
+
 #include "alignment/element_chain.h"
+#include "core/failure.h"
 #include "testing/expect_failure.h"
 
 namespace {
@@ -86,9 +86,9 @@ TEST(SplitReverseSpirals, MoreThanAThousandRowsFailsAndChangesNothing)
         chain->rowLength[i + 1] = rows[i].length;
     }
     chain->rowCount = 999;
-    const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::ramp::splitReverseSpirals(*chain); });
-    EXPECT_EQ(failure.reason(),
-              "1001 elements after splitting 2 reverse spirals; at most 1000 rows are allowed");
+    const auto failure =
+        vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::ramp::splitReverseSpirals(*chain); });
+    EXPECT_EQ(failure.reason(), "1001 elements after splitting 2 reverse spirals; at most 1000 rows are allowed");
     EXPECT_EQ(chain->rowCount, 999);
     EXPECT_EQ(chain->rowEndRadius[11], -600.0);
     EXPECT_EQ(chain->elementCount, 0);

@@ -1,9 +1,9 @@
 // The sample index finds the very sample of the full scan: the nearest,
 // and the lowest index among samples at exactly the same distance.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "solver/sample_index.h"
@@ -27,15 +27,24 @@ TEST(SampleIndex, FindsTheSampleTheScanFinds)
 {
     const std::vector<IndexCase> cases = {
         // Samples at whole X: points half-way between two are exact ties.
-        {"straight along X", 0.0, 400.0, [](double s) { return vomel::Point{s, 0.0}; }},
+        {"straight along X", 0.0, 400.0,
+         [](double s) {
+             return vomel::Point{s, 0.0};
+         }},
         // The line runs back and forth over the same 10 m, so the same
         // coordinates recur at many indices far apart.
         {"zigzag over itself", 0.0, 2000.0,
-         [](double s) { return vomel::Point{triangleWave(s, 20.0), 0.0}; }},
+         [](double s) {
+             return vomel::Point{triangleWave(s, 20.0), 0.0};
+         }},
         {"circle of 30 m walked six times", 0.0, 6 * 2 * std::numbers::pi * 30.0,
-         [](double s) { return vomel::Point{30.0 * std::cos(s / 30.0), 30.0 * std::sin(s / 30.0)}; }},
+         [](double s) {
+             return vomel::Point{30.0 * std::cos(s / 30.0), 30.0 * std::sin(s / 30.0)};
+         }},
         {"grid coordinates, 0.4 m line", 100.0, 100.4,
-         [](double s) { return vomel::Point{3'500'000.0 + s, 500'000.0}; }},
+         [](double s) {
+             return vomel::Point{3'500'000.0 + s, 500'000.0};
+         }},
         {"grid coordinates, gentle curve", 0.0, 3000.0,
          [](double s) {
              return vomel::Point{3'500'000.0 + 2000.0 * std::sin(s / 2000.0),
@@ -72,8 +81,9 @@ TEST(SampleIndex, FindsTheSampleTheScanFinds)
 
 TEST(SampleIndex, TiesGoToTheLowestIndex)
 {
-    const vomel::SampleTable table =
-        vomel::buildSampleTable(0.0, 2000.0, [](double s) { return vomel::Point{triangleWave(s, 20.0), 0.0}; });
+    const vomel::SampleTable table = vomel::buildSampleTable(0.0, 2000.0, [](double s) {
+        return vomel::Point{triangleWave(s, 20.0), 0.0};
+    });
     const vomel::SampleIndex index(table);
     // (5, 0) is sample 6 (station 5) and again every 20 m after it, and at
     // station 15 on the way back.

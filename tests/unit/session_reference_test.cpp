@@ -1,8 +1,6 @@
 // The whole chain against independently computed feet: initialise from the
 // files, solve every surveyed point, convert to stated stations and letters,
 // and run a coordinate file into a results file.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +10,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "session/session.h"
 #include "testing/reference_files.h"
@@ -44,8 +44,8 @@ std::string dataFile(const std::string& name)
 TEST(SessionReference, EveryPointWithinToleranceOfItsIndependentFoot)
 {
     for (const auto& c : kCases) {
-        const auto alignment = vomel::initialiseAlignment(c.method, dataFile(c.alignmentFile),
-                                                          dataFile(c.chainBreakFile));
+        const auto alignment =
+            vomel::initialiseAlignment(c.method, dataFile(c.alignmentFile), dataFile(c.chainBreakFile));
         std::ifstream xy(dataFile(std::string(c.name) + ".xy"), std::ios::binary);
         const auto points = vomel::readCoordinateFile(xy);
         const auto expected = vomel::testing::readExpectedCsv(dataFile(std::string(c.name) + ".expected.csv"));
@@ -56,9 +56,8 @@ TEST(SessionReference, EveryPointWithinToleranceOfItsIndependentFoot)
         for (std::size_t i = 0; i < points.size(); ++i) {
             const auto& e = expected[i];
             ASSERT_EQ(points[i].label, e.label) << c.name;
-            const auto s = vomel::solvePoint(alignment->samples,
-                                             [&](double st) { return alignment->stationAt(st); },
-                                             points[i].x, points[i].y);
+            const auto s = vomel::solvePoint(
+                alignment->samples, [&](double st) { return alignment->stationAt(st); }, points[i].x, points[i].y);
             const double es = std::fabs(s.station - e.station);
             const double eo = std::fabs(s.offset - e.offset);
             const double ef = std::hypot(s.footX - e.footX, s.footY - e.footY);
@@ -77,8 +76,8 @@ TEST(SessionReference, EveryPointWithinToleranceOfItsIndependentFoot)
         // The foot moves along the line with the station error.
         EXPECT_LT(worstFoot, kStationTolerance) << c.name;
         std::cout << "[ reference ] " << c.name << ": " << points.size() << " points, largest station error "
-                  << worstStation << " m (" << worstStationAt << "), offset " << worstOffset << " m ("
-                  << worstOffsetAt << "), foot " << worstFoot << " m\n";
+                  << worstStation << " m (" << worstStationAt << "), offset " << worstOffset << " m (" << worstOffsetAt
+                  << "), foot " << worstFoot << " m\n";
     }
 }
 
@@ -88,8 +87,8 @@ TEST(SessionReference, ResultsFileAgreesWithTheIndependentAnswers)
 {
     const auto results = std::filesystem::temp_directory_path() / "vomel-session-reference.txt";
     for (const auto& c : kCases) {
-        const auto alignment = vomel::initialiseAlignment(c.method, dataFile(c.alignmentFile),
-                                                          dataFile(c.chainBreakFile));
+        const auto alignment =
+            vomel::initialiseAlignment(c.method, dataFile(c.alignmentFile), dataFile(c.chainBreakFile));
         long lastProgress = 0, progressCount = 0;
         vomel::computeFileRun(*alignment, dataFile(std::string(c.name) + ".xy"), results.string(),
                               vomel::HeaderEncoding::Utf8, [&](long i, long count) {

@@ -1,10 +1,6 @@
 // The operations a user starts: initialisation that never leaves a mixed
 // model, the typed point as the window shows it, the file run that never
 // leaves a partial results file, and round trips on both methods.
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -15,19 +11,22 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "session/session.h"
-#include "testing/scratch_folder.h"
 #include "testing/expect_failure.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr double kStationTolerance = 1e-3;  // metres: distance-only search at grid coordinates
-constexpr double kOffsetTolerance = 1e-6;   // metres
+constexpr double kOffsetTolerance = 1e-6;  // metres
 
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 std::string example(const std::string& name) { return std::string(VOMEL_EXAMPLES_DIR) + "/" + name; }
@@ -37,19 +36,22 @@ using vomel::testing::ScratchFolder;
 
 vomel::Solution solve(const vomel::Alignment& a, double x, double y)
 {
-    return vomel::solvePoint(a.samples, [&a](double s) { return a.stationAt(s); }, x, y);
+    return vomel::solvePoint(
+        a.samples, [&a](double s) { return a.stationAt(s); }, x, y);
 }
 
 TEST(Initialise, FailuresNameTheirFileAndLeaveThePreviousAlignmentWhole)
 {
     ScratchFolder folder;
-    const auto previous = vomel::initialiseAlignment(vomel::Method::IntersectionPoint,
-                                                     data("jd02_spiral_sym.jdx"), data("jd02_spiral_sym.dl"));
+    const auto previous = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
+                                                     data("jd02_spiral_sym.dl"));
     const auto before = solve(*previous, 3788.2020, 2634.1670);
 
-    const std::string badJd = folder.write("bad.jdx", "START,1000\r\nQD\r\n5000 1000 0 0 0\r\nJD1\r\n4643.3 x1350 500 120 120\r\n");
+    const std::string badJd =
+        folder.write("bad.jdx", "START,1000\r\nQD\r\n5000 1000 0 0 0\r\nJD1\r\n4643.3 x1350 500 120 120\r\n");
     std::string twentyBreaks;
-    for (int k = 1; k <= 20; ++k) twentyBreaks += std::to_string(1300 + 10 * k) + " " + std::to_string(1301 + 10 * k) + "\r\n";
+    for (int k = 1; k <= 20; ++k)
+        twentyBreaks += std::to_string(1300 + 10 * k) + " " + std::to_string(1301 + 10 * k) + "\r\n";
     const std::string badDl = folder.write("bad.dl", twentyBreaks);
     const std::string noRecords = folder.write("empty.jdx", "START,1000\r\n");
     const std::string missing = folder.file("missing.jdx");
@@ -66,7 +68,8 @@ TEST(Initialise, FailuresNameTheirFileAndLeaveThePreviousAlignmentWhole)
         {"letter in a JD field", vomel::Method::IntersectionPoint, badJd, "", badJd, 5},
         {"JD file without records", vomel::Method::IntersectionPoint, noRecords, "", noRecords, 0},
         {"twenty chain breaks", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), badDl, badDl, 20},
-        {"missing chain-break file", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), missing, missing, 0},
+        {"missing chain-break file", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), missing, missing,
+         0},
         {"JD file read as elements", vomel::Method::Element, data("jd02_spiral_sym.jdx"), "",
          data("jd02_spiral_sym.jdx"), 1},
     };
@@ -176,11 +179,10 @@ TEST(FileRun, AFailingRunLeavesTheOldResultsAndNoTemporaryFile)
     for (const auto& c : cases) {
         long solved = 0;
         try {
-            vomel::computeFileRun(*ramp, c.coordinates, c.results, vomel::HeaderEncoding::Gbk,
-                                  [&](long i, long) {
-                                      if (i == c.stopAt) throw vomel::CancelledFailure("stopped");
-                                      solved = i;
-                                  });
+            vomel::computeFileRun(*ramp, c.coordinates, c.results, vomel::HeaderEncoding::Gbk, [&](long i, long) {
+                if (i == c.stopAt) throw vomel::CancelledFailure("stopped");
+                solved = i;
+            });
             ADD_FAILURE() << c.name << ": no failure";
         } catch (const vomel::Failure& f) {
             EXPECT_EQ(f.file(), c.file) << c.name << ": " << f.what();
@@ -218,9 +220,9 @@ TEST(RoundTrip, BothMethodsEveryElementKind)
         {"arc", vomel::Method::Element, data("irt_arc_p300.ele"), ""},
         {"example ramp at grid size", vomel::Method::Element, example("ramp.ele"), ""},
     };
-    constexpr double kMaxOffset = 15.0;     // metres: below every radius of these lines
-    constexpr double kBeyondEnds = 0.9;     // metres: the search reaches one step past each end
-    constexpr double kTangentStep = 1e-3;   // metres, central difference for the normal
+    constexpr double kMaxOffset = 15.0;  // metres: below every radius of these lines
+    constexpr double kBeyondEnds = 0.9;  // metres: the search reaches one step past each end
+    constexpr double kTangentStep = 1e-3;  // metres, central difference for the normal
     constexpr int kPointsPerLine = 300;
     std::mt19937_64 random(4242);
     for (const auto& l : lines) {
@@ -245,7 +247,8 @@ TEST(RoundTrip, BothMethodsEveryElementKind)
             const auto got = solve(*a, q.x, q.y);
             // Another part of a looping line may be at least as near: then
             // that answer is as right as ours.
-            if (std::fabs(got.station - s) > kStationTolerance && std::fabs(got.offset) <= std::fabs(o) + kOffsetTolerance) {
+            if (std::fabs(got.station - s) > kStationTolerance &&
+                std::fabs(got.offset) <= std::fabs(o) + kOffsetTolerance) {
                 ++ambiguous;
                 continue;
             }
@@ -259,9 +262,8 @@ TEST(RoundTrip, BothMethodsEveryElementKind)
         EXPECT_LT(worstStation, kStationTolerance) << l.name << " at " << worstAt;
         EXPECT_LT(worstOffset, kOffsetTolerance) << l.name << " at " << worstAt;
         EXPECT_LT(ambiguous, kPointsPerLine / 20) << l.name;
-        std::cout << "[ round trip ] " << l.name << ": largest station error " << worstStation
-                  << " m, offset " << worstOffset << " m (" << worstAt << "), " << ambiguous
-                  << " points nearer another part\n";
+        std::cout << "[ round trip ] " << l.name << ": largest station error " << worstStation << " m, offset "
+                  << worstOffset << " m (" << worstAt << "), " << ambiguous << " points nearer another part\n";
     }
 }
 

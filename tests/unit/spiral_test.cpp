@@ -1,7 +1,7 @@
 // The clothoid and arc formulas against values a surveyor can check by hand.
-#include <gtest/gtest.h>
-
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "geometry/spiral.h"
 
@@ -26,8 +26,10 @@ constexpr double kExact = 1e-12;  // metres or dimensionless
 
 TEST(SpiralFormulas, FactorialTable)
 {
-    const struct { int n; double value; } cases[] = {{0, 1}, {1, 1}, {2, 2}, {5, 120}, {10, 3628800},
-                                                     {20, 2432902008176640000.0}};
+    const struct {
+        int n;
+        double value;
+    } cases[] = {{0, 1}, {1, 1}, {2, 2}, {5, 120}, {10, 3628800}, {20, 2432902008176640000.0}};
     for (const auto& c : cases) EXPECT_EQ(vomel::factorial(c.n), c.value) << c.n;
     EXPECT_THROW(vomel::factorial(-1), vomel::GeometryFailure);
     EXPECT_THROW(vomel::factorial(171), vomel::GeometryFailure);
@@ -59,7 +61,9 @@ TEST(SpiralFormulas, TurnSignMirrorsOnlyTheOffset)
 // q = x(Ls) - R sin(Ls / 2R), p = y(Ls) - R (1 - cos(Ls / 2R)).
 TEST(SpiralFormulas, ShiftAndGainAgreeWithTheClothoidEnd)
 {
-    const struct { double ls, r; } cases[] = {{120, 400}, {40, 60}, {200, 1500}, {300, 250}, {0.5, 30}};
+    const struct {
+        double ls, r;
+    } cases[] = {{120, 400}, {40, 60}, {200, 1500}, {300, 250}, {0.5, 30}};
     for (const auto& c : cases) {
         const double tau = c.ls / (2 * c.r);
         const double x = vomel::spiralLocalX(c.ls, c.ls * c.r);

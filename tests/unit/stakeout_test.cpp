@@ -3,8 +3,6 @@
 // geometry of each element, and stakeout followed by back-calculation gives
 // the station and offset back on both methods, with and without chain
 // breaks.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -14,20 +12,21 @@
 #include <sstream>
 #include <string>
 
-#include "solver/dispatcher.h"
+#include <gtest/gtest.h>
+
 #include "core/failure.h"
 #include "session/session.h"
 #include "session/stakeout.h"
+#include "solver/dispatcher.h"
 #include "stationing/stated_station.h"
-#include "testing/scratch_folder.h"
 #include "testing/expect_failure.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
 constexpr double PI = std::numbers::pi;
 
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
-
 
 vomel::StationFunction forwardOf(const vomel::Alignment& a)
 {
@@ -57,7 +56,7 @@ struct Line {
     std::string file;
     std::string breaks;
     double largestOffset = 30.0;  // metres either side, for the round trips
-    bool nearItself = false;      // parts of the line pass near other parts
+    bool nearItself = false;  // parts of the line pass near other parts
 };
 
 TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
@@ -72,14 +71,14 @@ TEST(TangentAzimuth, AgreesWithEachElementsGeometry)
             double azimuth;
         };
         const Case cases[] = {
-            {-30.0, 0.0},                                           // on the start tangent, behind the line
-            {50.0, 0.0},                                            // straight
-            {100.0, 0.0},                                           // where the arc begins
-            {150.0, 50.0 / r},                                      // arc
-            {200.0, afterArc},                                      // where the spiral begins
+            {-30.0, 0.0},  // on the start tangent, behind the line
+            {50.0, 0.0},  // straight
+            {100.0, 0.0},  // where the arc begins
+            {150.0, 50.0 / r},  // arc
+            {200.0, afterArc},  // where the spiral begins
             {230.0, afterArc + 30.0 * 30.0 / (2 * 120.0 * 400.0)},  // entry spiral: l²/(2C)
-            {320.0, afterArc + 120.0 / (2 * 400.0)},                // the end of the line
-            {400.0, afterArc + 120.0 / (2 * 400.0)},                // on the end tangent
+            {320.0, afterArc + 120.0 / (2 * 400.0)},  // the end of the line
+            {400.0, afterArc + 120.0 / (2 * 400.0)},  // on the end tangent
         };
         for (const Case& c : cases) {
             EXPECT_LT(angleBetween(vomel::tangentAzimuth(*ramp, c.station), c.azimuth), 1e-12)
@@ -164,8 +163,8 @@ TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
         {"main line, short chain", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
          data("jd02_spiral_sym.dl")},
         {"main line, long chains", vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), longChain},
-        {"main line, incomplete spirals, no breaks", vomel::Method::IntersectionPoint,
-         data("jd04_incomplete.jdx"), data("jd04_incomplete.dl")},
+        {"main line, incomplete spirals, no breaks", vomel::Method::IntersectionPoint, data("jd04_incomplete.jdx"),
+         data("jd04_incomplete.dl")},
         // The loop and the line after it pass near earlier parts of the
         // line: there a point may have a nearer foot on another part.
         {"main line with a hairpin loop, long and short chain", vomel::Method::IntersectionPoint, hairpin,
@@ -173,7 +172,7 @@ TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
         {"element chain", vomel::Method::Element, data("ele01_basic.ele"), ""},
     };
     constexpr double kStationTolerance = 1e-5;  // metres
-    constexpr double kOffsetTolerance = 1e-6;   // metres
+    constexpr double kOffsetTolerance = 1e-6;  // metres
     // A foot this far from the one set out is a foot on another part of the
     // line, metres.
     constexpr double kOtherPart = 1.0;
@@ -196,13 +195,14 @@ TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
                 const double o = offset(random);
                 const vomel::Point p = vomel::offsetPoint(*a, s, o);
                 const vomel::Solution back = a->solve(p.x, p.y, solver);
-                const std::string at = std::string(1, stated.letter) + std::to_string(stated.stated) + " offset " +
-                                       std::to_string(o);
+                const std::string at =
+                    std::string(1, stated.letter) + std::to_string(stated.stated) + " offset " + std::to_string(o);
                 if (std::fabs(back.station - s) > kOtherPart) {
                     // Then it must be a true foot, and a nearer one.
                     ++otherParts;
                     const vomel::Point rebuilt = vomel::offsetPoint(*a, back.station, back.offset);
-                    EXPECT_LT(std::hypot(rebuilt.x - p.x, rebuilt.y - p.y), kStationTolerance) << line.name << " " << at;
+                    EXPECT_LT(std::hypot(rebuilt.x - p.x, rebuilt.y - p.y), kStationTolerance)
+                        << line.name << " " << at;
                     EXPECT_LE(std::fabs(back.offset), std::fabs(o) + kOffsetTolerance) << line.name << " " << at;
                     continue;
                 }
@@ -212,7 +212,8 @@ TEST(StakeoutRoundTrip, StationAndOffsetComeBack)
                 worstStation = std::max(worstStation, ds);
                 worstOffset = std::max(worstOffset, doff);
             }
-            EXPECT_LT(worstStation, kStationTolerance) << line.name << ", " << solverName << ", worst near " << worstCase;
+            EXPECT_LT(worstStation, kStationTolerance)
+                << line.name << ", " << solverName << ", worst near " << worstCase;
             EXPECT_LT(worstOffset, kOffsetTolerance) << line.name << ", " << solverName << ", worst near " << worstCase;
             if (line.nearItself) {
                 EXPECT_LT(otherParts, kPoints / 10) << line.name;
@@ -261,7 +262,8 @@ TEST(StationFile, ReadsStatedStationsAndNamesFaultyLines)
     };
     for (const Case& c : cases) {
         std::istringstream in(c.text);
-        const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::readStationFile(in, breaks); });
+        const auto failure =
+            vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::readStationFile(in, breaks); });
         EXPECT_EQ(failure.line(), c.line) << c.name;
         EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
     }
@@ -273,13 +275,15 @@ TEST(StakeoutRun, WritesACoordinateFileOrNothing)
     const vomel::testing::ScratchFolder scratch;
     const auto a = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
                                               data("jd02_spiral_sym.dl"));
-    const std::string stations = scratch.write("run.st", "\xB5\xE3" "1 B2700 -4.25 12.5\r\nP2 1800 3\r\n");
+    const std::string stations = scratch.write("run.st", "\xB5\xE3"
+                                                         "1 B2700 -4.25 12.5\r\nP2 1800 3\r\n");
     const std::string output = scratch.write("run.xy", "earlier results\r\n");
     vomel::computeStakeoutRun(*a, stations, output);
     std::ifstream in(output, std::ios::binary);
     const auto points = vomel::readCoordinateFile(in);
     ASSERT_EQ(points.size(), 2u);
-    EXPECT_EQ(points[0].label, "\xB5\xE3" "1");  // GBK label copied byte for byte
+    EXPECT_EQ(points[0].label, "\xB5\xE3"
+                               "1");  // GBK label copied byte for byte
     EXPECT_EQ(points[0].elevation, 12.5);
     const auto forward = forwardOf(*a);
     const vomel::Solution first = vomel::solvePoint(a->samples, forward, points[0].x, points[0].y);
@@ -289,7 +293,8 @@ TEST(StakeoutRun, WritesACoordinateFileOrNothing)
     // A faulty line: the earlier file stays as it was.
     const std::string bad = scratch.write("bad.st", "P1 1800 3\r\nP2 A2620 0\r\n");
     const std::string kept = scratch.write("kept.xy", "earlier results\r\n");
-    const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::computeStakeoutRun(*a, bad, kept); });
+    const auto failure =
+        vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::computeStakeoutRun(*a, bad, kept); });
     EXPECT_EQ(failure.file(), bad);
     EXPECT_EQ(failure.line(), 2);
     EXPECT_EQ(vomel::testing::contentsOf(kept), "earlier results\r\n");

@@ -1,12 +1,12 @@
 // Stated stations back to continuous ones: the inverse of the chain-break
 // walk, on long chains (stations repeated) and short chains (stations
 // skipped), with stations that their chain does not hold.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "stationing/chain_break.h"
@@ -40,11 +40,20 @@ TEST(ParseStationText, LettersAndNumbers)
         double value;
     };
     const Case cases[] = {
-        {"B1000.5", true, 'B', 1000.5}, {"b1000.5", true, 'B', 1000.5}, {"1000.5", true, 0, 1000.5},
-        {"-12", true, 0, -12.0},         {"A-3.5", true, 'A', -3.5},     {" C20 ", true, 'C', 20.0},
-        {"B", false, 0, 0},              {"BB100", false, 0, 0},         {"B10x", false, 0, 0},
-        {"", false, 0, 0},               {"K1+200", true, 0, 1200.0},
-        {"bK1+030.5", true, 'B', 1030.5}, {"K1+1000", false, 0, 0},  {"K1.5+000", false, 0, 0},
+        {"B1000.5", true, 'B', 1000.5},
+        {"b1000.5", true, 'B', 1000.5},
+        {"1000.5", true, 0, 1000.5},
+        {"-12", true, 0, -12.0},
+        {"A-3.5", true, 'A', -3.5},
+        {" C20 ", true, 'C', 20.0},
+        {"B", false, 0, 0},
+        {"BB100", false, 0, 0},
+        {"B10x", false, 0, 0},
+        {"", false, 0, 0},
+        {"K1+200", true, 0, 1200.0},
+        {"bK1+030.5", true, 'B', 1030.5},
+        {"K1+1000", false, 0, 0},
+        {"K1.5+000", false, 0, 0},
     };
     for (const Case& c : cases) {
         const auto parsed = vomel::parseStationText(c.text);
@@ -57,7 +66,7 @@ TEST(ParseStationText, LettersAndNumbers)
 
 TEST(ContinuousStation, KnownStationsOnLongAndShortChains)
 {
-    const ChainBreaks longChain = breaksOf({{1100, 1000}});   // 100 m repeated
+    const ChainBreaks longChain = breaksOf({{1100, 1000}});  // 100 m repeated
     const ChainBreaks shortChain = breaksOf({{1000, 1100}});  // 100 m skipped
     const ChainBreaks twoBreaks = breaksOf({{1000, 1100}, {1500, 1450}});
     const ChainBreaks none = breaksOf({});
@@ -99,7 +108,10 @@ TEST(ContinuousStation, StationsThatDoNotExist)
         const char* reason;
     };
     const Case cases[] = {
-        {"skipped by a short chain, stated in A", shortChain, {1050, 'A'}, "does not exist: chain A runs from the start to A1000"},
+        {"skipped by a short chain, stated in A",
+         shortChain,
+         {1050, 'A'},
+         "does not exist: chain A runs from the start to A1000"},
         {"skipped by a short chain, stated in B", shortChain, {1050, 'B'}, "chain B runs from B1100 to the end"},
         {"beyond the back station", longChain, {1100.5, 'A'}, "does not exist"},
         {"before the ahead station", longChain, {999, 'B'}, "does not exist"},
@@ -107,7 +119,8 @@ TEST(ContinuousStation, StationsThatDoNotExist)
         {"a letter on a line without breaks", none, {1200, 'B'}, "no chain breaks"},
     };
     for (const Case& c : cases) {
-        const auto failure = vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::continuousStation(c.breaks, c.stated); });
+        const auto failure = vomel::testing::expectFailure<vomel::GeometryFailure>(
+            [&] { vomel::continuousStation(c.breaks, c.stated); });
         EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
     }
 }

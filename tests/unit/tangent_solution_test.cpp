@@ -1,8 +1,8 @@
 // Directions, crossings and the layout of single curves.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <numbers>
+
+#include <gtest/gtest.h>
 
 #include "core/failure.h"
 #include "geometry/spiral.h"
@@ -22,12 +22,22 @@ double degrees(double d) { return d * pi / 180.0; }
 
 TEST(Azimuth, QuadrantsAndAxes)
 {
-    struct Case { Point to; double expected; };
+    struct Case {
+        Point to;
+        double expected;
+    };
     const Case cases[] = {
-        {{1, 0}, 0.0},          {{0, 1}, pi / 2},     {{-1, 0}, pi},
-        {{0, -1}, 3 * pi / 2},  {{1, -1}, 7 * pi / 4}, {{1, 1}, pi / 4},
-        {{-1, 1}, 3 * pi / 4},  {{-1, -1}, 5 * pi / 4}, {{0, 0}, 3 * pi / 2},
-        {{-0.0, 5}, pi / 2},    {{1e-300, -1}, 2 * pi - pi / 2},
+        {{1, 0}, 0.0},
+        {{0, 1}, pi / 2},
+        {{-1, 0}, pi},
+        {{0, -1}, 3 * pi / 2},
+        {{1, -1}, 7 * pi / 4},
+        {{1, 1}, pi / 4},
+        {{-1, 1}, 3 * pi / 4},
+        {{-1, -1}, 5 * pi / 4},
+        {{0, 0}, 3 * pi / 2},
+        {{-0.0, 5}, pi / 2},
+        {{1e-300, -1}, 2 * pi - pi / 2},
     };
     for (const auto& c : cases) {
         const double a = vomel::azimuth({0, 0}, c.to);
@@ -39,13 +49,18 @@ TEST(Azimuth, QuadrantsAndAxes)
 
 TEST(LineIntersection, CrossingsInEveryDirection)
 {
-    struct Case { Point p1, p2, p3, p4, expected; };
+    struct Case {
+        Point p1, p2, p3, p4, expected;
+    };
     const Case cases[] = {
         {{0, 0}, {1, 1}, {0, 2}, {2, 0}, {1, 1}},
-        {{5, -3}, {5, 7}, {0, 0}, {1, 1}, {5, 5}},          // first line parallel to Y
-        {{0, 0}, {2, 1}, {-4, 9}, {-4, 1}, {-4, -2}},       // second line parallel to Y
-        {{3500000.0, 500000.0}, {3500000.0, 500100.0},      // grid size, vertical
-         {3500010.0, 500010.0}, {3500110.0, 500010.0}, {3500000.0, 500010.0}},
+        {{5, -3}, {5, 7}, {0, 0}, {1, 1}, {5, 5}},  // first line parallel to Y
+        {{0, 0}, {2, 1}, {-4, 9}, {-4, 1}, {-4, -2}},  // second line parallel to Y
+        {{3500000.0, 500000.0},
+         {3500000.0, 500100.0},  // grid size, vertical
+         {3500010.0, 500010.0},
+         {3500110.0, 500010.0},
+         {3500000.0, 500010.0}},
     };
     for (const auto& c : cases) {
         const Point p = vomel::lineIntersection(c.p1, c.p2, c.p3, c.p4);
@@ -68,7 +83,9 @@ TEST(LineIntersection, ParallelLinesFail)
 {
     EXPECT_THROW(vomel::lineIntersection({0, 0}, {1, 1}, {0, 1}, {2, 3}), vomel::GeometryFailure);
     EXPECT_THROW(vomel::lineIntersection({0, 0}, {0, 1}, {3, 0}, {3, 5}), vomel::GeometryFailure);
-    const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::lineIntersection({0, 0}, {1, 0}, {0, 1}, {5, 1}); });
+    const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>([&] {
+        vomel::lineIntersection({0, 0}, {1, 0}, {0, 1}, {5, 1});
+    });
     EXPECT_EQ(f.reason(), "the two sides are parallel: they do not intersect");
 }
 
@@ -87,10 +104,12 @@ TEST(CurveTangents, PlainCircularCurve)
 
 TEST(CurveTangents, CompleteSpiralsMatchTheTangentFormulas)
 {
-    struct Case { double r, ls1, ls2, alphaDeg, azInDeg; };
+    struct Case {
+        double r, ls1, ls2, alphaDeg, azInDeg;
+    };
     const Case cases[] = {
-        {400, 120, 120, 35, 20},   {400, 120, 120, -35, 200}, {250, 120, 60, 70, 350},
-        {250, 60, 120, -70, 5},    {1500, 200, 0, 12, 90},    {300, 0, 90, -140, 270},
+        {400, 120, 120, 35, 20}, {400, 120, 120, -35, 200}, {250, 120, 60, 70, 350},
+        {250, 60, 120, -70, 5},  {1500, 200, 0, 12, 90},    {300, 0, 90, -140, 270},
     };
     for (const auto& k : cases) {
         const double alpha = degrees(k.alphaDeg), azIn = degrees(k.azInDeg);
@@ -123,14 +142,16 @@ TEST(CurveTangents, IncompleteEntryWithOuterRadiusTwiceTheRadius)
 // and along one turned by a small angle: the tangent lengths agree.
 TEST(CurveTangents, IncompleteEntryAlongTheYAxisKeepsItsPrecision)
 {
-    struct Case { double azIn, alpha; };
+    struct Case {
+        double azIn, alpha;
+    };
     const double tiny = 1e-7;  // radians; changes the lengths by far less than 1e-9 m
-    const Case cases[] = {{pi / 2, degrees(40)}, {pi / 2, degrees(-40)},
-                          {3 * pi / 2, degrees(40)}, {3 * pi / 2, degrees(-65)}};
+    const Case cases[] = {
+        {pi / 2, degrees(40)}, {pi / 2, degrees(-40)}, {3 * pi / 2, degrees(40)}, {3 * pi / 2, degrees(-65)}};
     for (const auto& k : cases) {
         const auto exact = solveCurveTangents(350, 700, 1050, 100, 80, k.alpha, k.azIn, k.azIn + k.alpha);
-        const auto turned = solveCurveTangents(350, 700, 1050, 100, 80, k.alpha, k.azIn + tiny,
-                                               k.azIn + tiny + k.alpha);
+        const auto turned =
+            solveCurveTangents(350, 700, 1050, 100, 80, k.alpha, k.azIn + tiny, k.azIn + tiny + k.alpha);
         EXPECT_NEAR(exact.t1, turned.t1, kLengthTolerance) << "azimuth " << k.azIn << " alpha " << k.alpha;
         EXPECT_NEAR(exact.t2, turned.t2, kLengthTolerance) << "azimuth " << k.azIn << " alpha " << k.alpha;
     }
@@ -145,8 +166,8 @@ TEST(CurveTangents, HairpinEndsAreFoundForEveryIncomingDirection)
     const auto reference = solveCurveTangents(-60, 0, 0, -40, -40, turn, 1.0, 1.0 + degrees(150));
     ASSERT_LT(reference.t1, 0.0);
     ASSERT_LT(reference.t2, 0.0);
-    for (const double azIn : {0.0, 1e-13, 1e-17, 1e-300, 2 * pi - 1e-13, std::nextafter(2 * pi, 0.0),
-                              pi / 2, pi, 5.0}) {
+    for (const double azIn :
+         {0.0, 1e-13, 1e-17, 1e-300, 2 * pi - 1e-13, std::nextafter(2 * pi, 0.0), pi / 2, pi, 5.0}) {
         double azOut = azIn + degrees(150);
         if (azOut >= 2 * pi) azOut -= 2 * pi;
         const auto c = solveCurveTangents(-60, 0, 0, -40, -40, turn, azIn, azOut);

@@ -1,12 +1,12 @@
 // The vertical profile (grade points, grades, symmetric parabolic vertical
 // curves), the cross-fall, and their files.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "alignment/design_surface.h"
 #include "core/failure.h"
@@ -46,7 +46,7 @@ TEST(VerticalProfile, TextbookCrestCurve)
     EXPECT_NEAR(profile.elevationAt(5080), 425.280, 1e-9);
     EXPECT_NEAR(profile.elevationAt(5030), 427.68 - 2.025, 1e-9);
     EXPECT_NEAR(profile.elevationAt(4900), 423.18 - 2.0, 1e-9);  // on the grade in
-    EXPECT_NEAR(profile.gradeAt(5030), 0.005, 1e-12);           // (i1 + i2) / 2 at the grade point
+    EXPECT_NEAR(profile.gradeAt(5030), 0.005, 1e-12);  // (i1 + i2) / 2 at the grade point
     EXPECT_THROW(profile.elevationAt(4799.99), vomel::GeometryFailure);
     EXPECT_THROW(profile.elevationAt(5400.01), vomel::GeometryFailure);
 }
@@ -71,10 +71,12 @@ TEST(VerticalProfile, RandomProfilesMatchClosedFormsAndAreContinuous)
         points.back().radius = 0;
         // Shrink radii until no curve overlaps (T is linear in R).
         for (std::size_t k = 1; k + 1 < points.size(); ++k) {
-            const double i1 = (points[k].elevation - points[k - 1].elevation) / (points[k].station - points[k - 1].station);
-            const double i2 = (points[k + 1].elevation - points[k].elevation) / (points[k + 1].station - points[k].station);
-            const double room = std::min(points[k].station - points[k - 1].station,
-                                         points[k + 1].station - points[k].station) * 0.499;
+            const double i1 =
+                (points[k].elevation - points[k - 1].elevation) / (points[k].station - points[k - 1].station);
+            const double i2 =
+                (points[k + 1].elevation - points[k].elevation) / (points[k + 1].station - points[k].station);
+            const double room =
+                std::min(points[k].station - points[k - 1].station, points[k + 1].station - points[k].station) * 0.499;
             points[k].radius = std::min(points[k].radius, 2 * room / std::max(std::fabs(i1 - i2), 1e-6));
         }
         const VerticalProfile profile(points);
@@ -84,7 +86,8 @@ TEST(VerticalProfile, RandomProfilesMatchClosedFormsAndAreContinuous)
             for (double f : {0.0, 0.13, 0.5, 0.77, 1.0}) {
                 const double s = c.startStation + f * 2 * c.tangentLength;
                 const double fromEnd = c.endStation - s;
-                const double closed = c.elevation + c.gradeOut * (s - c.station) - sign * fromEnd * fromEnd / (2 * c.radius);
+                const double closed =
+                    c.elevation + c.gradeOut * (s - c.station) - sign * fromEnd * fromEnd / (2 * c.radius);
                 EXPECT_NEAR(profile.elevationAt(s), closed, ELEVATION_TOLERANCE) << trial << " " << s;
             }
             EXPECT_NEAR(profile.elevationAt(c.station), c.elevation - sign * c.externalDistance, ELEVATION_TOLERANCE);
@@ -94,7 +97,8 @@ TEST(VerticalProfile, RandomProfilesMatchClosedFormsAndAreContinuous)
                 const double slope = profile.gradeAt(end);
                 EXPECT_NEAR(above - below, 2 * CONTINUITY_STEP * slope, 1e-9) << trial;
                 EXPECT_NEAR(profile.gradeAt(end - CONTINUITY_STEP), profile.gradeAt(end + CONTINUITY_STEP),
-                            CONTINUITY_STEP / c.radius * 2 + 1e-12) << trial;
+                            CONTINUITY_STEP / c.radius * 2 + 1e-12)
+                    << trial;
             }
         }
     }
@@ -148,22 +152,21 @@ TEST(ProfileFiles, MalformedLinesAreNamed)
 TEST(DesignSurface, CrossFallInterpolatesAndSignsBothSides)
 {
     std::istringstream crossText("1000 -2 -2\n1100 4 -4\n");  // run-off into a right-hand superelevation
-    const vomel::DesignSurface surface{std::make_shared<const VerticalProfile>(profileOf("900 100\n1300 104\n")),
-                                       std::make_shared<const vomel::CrossFall>(vomel::readCrossFallFile(crossText, {}))};
+    const vomel::DesignSurface surface{
+        std::make_shared<const VerticalProfile>(profileOf("900 100\n1300 104\n")),
+        std::make_shared<const vomel::CrossFall>(vomel::readCrossFallFile(crossText, {}))};
     struct Case {
         double station, offset, elevation;
     };
     const Case cases[] = {
-        {950, 5, 100.5 - 0.1},      // before the first line: -2 % as there
-        {950, -5, 100.5 - 0.1},
-        {1050, 10, 101.5 + 0.1},    // halfway: left +1 %, right -3 %
-        {1050, -10, 101.5 - 0.3},
-        {1200, 3.5, 103 + 0.14},    // after the last line: +4 % / -4 %
-        {1200, -3.5, 103 - 0.14},
-        {1200, 0, 103},
+        {950, 5, 100.5 - 0.1},  // before the first line: -2 % as there
+        {950, -5, 100.5 - 0.1},   {1050, 10, 101.5 + 0.1},  // halfway: left +1 %, right -3 %
+        {1050, -10, 101.5 - 0.3}, {1200, 3.5, 103 + 0.14},  // after the last line: +4 % / -4 %
+        {1200, -3.5, 103 - 0.14}, {1200, 0, 103},
     };
     for (const Case& c : cases) {
-        EXPECT_NEAR(surface.requireElevationAt(c.station, c.offset), c.elevation, 1e-12) << c.station << " " << c.offset;
+        EXPECT_NEAR(surface.requireElevationAt(c.station, c.offset), c.elevation, 1e-12)
+            << c.station << " " << c.offset;
     }
     EXPECT_FALSE(surface.elevationAt(1300.001, 0).has_value());
     EXPECT_FALSE(vomel::DesignSurface{}.elevationAt(1000, 0).has_value());
