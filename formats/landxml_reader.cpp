@@ -489,6 +489,7 @@ std::optional<VerticalProfile> readProfAlign(const Place& place, const pugi::xml
                                   " grade points; a profile needs at least two");
     }
     std::vector<GradePoint> points;
+    points.reserve(read.size());
     for (const FileGradePoint& r : read) points.push_back(r.point);
     try {
         // The grades come from the grade points alone; then R = length / |i1 - i2|.

@@ -30,6 +30,7 @@ constexpr std::size_t CHAIN_BREAK_ITEM = 3;
 std::string utf8ToGbk(const std::string& utf8)
 {
     iconv_t cd = iconv_open("GBK", "UTF-8");
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open reports a failure as (iconv_t) -1
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         throw FileFailure(std::string("no UTF-8 to GBK converter: ") + std::strerror(errno));
     }

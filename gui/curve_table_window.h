@@ -23,7 +23,7 @@ class CurveTableWindow : public QDialog {
     Q_OBJECT
 
 public:
-    CurveTableWindow(Platform& platform, std::shared_ptr<const Alignment> line, QWidget* parent = nullptr);
+    CurveTableWindow(Platform& platform, const std::shared_ptr<const Alignment>& line, QWidget* parent = nullptr);
 
     // The selected cells (all of them when none is selected) as tab-separated
     // lines, header first, as a spreadsheet pastes them.

@@ -94,7 +94,7 @@ QString textFromFileBytes(const std::string& bytes)
 {
     const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString asUtf8 = utf8(view);
+    QString asUtf8 = utf8(view);
     const bool validUtf8 = !utf8.hasError();
     // Chinese in UTF-8 takes three bytes a character; a two-byte sequence
     // (lead byte C2..DF) in a survey label is far more likely a GBK pair
@@ -106,7 +106,7 @@ QString textFromFileBytes(const std::string& bytes)
     if (validUtf8 && !twoByteSequence) return asUtf8;
     QStringDecoder gbk("GB18030", QStringDecoder::Flag::Stateless);
     if (gbk.isValid()) {
-        const QString asGbk = gbk(view);
+        QString asGbk = gbk(view);
         if (!gbk.hasError()) return asGbk;
     }
     if (validUtf8) return asUtf8;
