@@ -3,6 +3,8 @@
 // its first newline into the X and Y boxes of a typed point.
 #include <cstdint>
 
+#include "alignment/element_chain.h"
+#include "formats/element_file.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
