@@ -12,7 +12,9 @@
 # so the tree may be installed under any prefix.
 include(GNUInstallDirs)
 
-install(TARGETS vomel-cli RUNTIME DESTINATION bin)
+if(TARGET vomel-cli)
+  install(TARGETS vomel-cli RUNTIME DESTINATION bin)
+endif()
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
