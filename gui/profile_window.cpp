@@ -186,7 +186,7 @@ void ProfileWindow::fillTable()
     const CurveTable curves = verticalCurveTable(*profile_, line_ ? line_->chainBreaks() : ChainBreaks{});
     // The table's own column names are those of the command line's CSV:
     // the window shows them as the drawings do.
-    const auto header = [this](const std::string& column) -> QString {
+    const auto header = [](const std::string& column) -> QString {
         if (column == "grade_point") return tr("变坡点");
         if (column == "station") return tr("桩号");
         if (column == "elevation") return tr("高程");
@@ -199,7 +199,7 @@ void ProfileWindow::fillTable()
         if (column == "end_elevation") return tr("终点高程");
         return QString::fromStdString(column);  // R, T, E
     };
-    const auto cell = [this](const std::string& value) -> QString {
+    const auto cell = [](const std::string& value) -> QString {
         if (value == "crest") return tr("凸");
         if (value == "sag") return tr("凹");
         return QString::fromStdString(value);
