@@ -45,7 +45,6 @@ AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     banner->setCursor(Qt::PointingHandCursor);
     banner->setAutoFillBackground(true);
     banner->setStyleSheet(QStringLiteral("background-color: #2f6f4f;"));
-    banner->setMinimumHeight(64);
 
     bannerIcon = new ClickableLabel(banner);
     bannerIcon->setObjectName(QStringLiteral("picBGHeadIcon"));
@@ -60,6 +59,10 @@ AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     auto* headLayout = new QHBoxLayout(banner);
     headLayout->addWidget(bannerIcon);
     headLayout->addWidget(bannerText, 1);
+    // A label's own size hint knows nothing of the widgets laid out on it:
+    // the banner takes its layout's minimum so that the dialog is wide
+    // enough for the whole brand and slogan at any font and scale.
+    headLayout->setSizeConstraint(QLayout::SetMinimumSize);
 
     homepageLabel = linkLabel(text(HOMEPAGE), this);
     homepageLabel->setObjectName(QStringLiteral("Label4"));

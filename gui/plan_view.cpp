@@ -19,8 +19,6 @@ namespace vomel::gui {
 
 namespace {
 
-// Pixels around the scene when it is fitted.
-constexpr double FIT_MARGIN = 40.0;
 // A point is hovered within this many pixels.
 constexpr double HOVER_PIXELS = 6.0;
 // Zoom per eighth of a degree of wheel turn (a notch of 15 degrees: x1.2).
@@ -153,7 +151,8 @@ void PlanView::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
                                       QString::fromStdString(mark.station));
         }
     }
-    if (fit || !fitted_) fitAll();
+    // A view the user has not zoomed or panned stays fitted to all it shows.
+    if (fit || !fitted_ || !movedSinceFit_) fitAll();
     update();
 }
 
@@ -161,7 +160,7 @@ void PlanView::fitAll()
 {
     viewport_.setSize(width(), height());
     if (scene_) {
-        viewport_.fit(scene_->bounds, FIT_MARGIN);
+        viewport_.fit(scene_->bounds, PLAN_FIT_MARGIN, PLAN_FIT_BOTTOM_MARGIN);
         fitted_ = true;
         movedSinceFit_ = false;
     }
@@ -226,7 +225,9 @@ void PlanView::paint(QPainter& painter) const
         for (std::size_t i = 1; i < run.size(); ++i) placer.occupySegment(run[i - 1], run[i]);
     }
 
-    // Labels keep off the marks.
+    // Labels keep off the legend and the marks.
+    const QRectF legend = legendArea();
+    placer.occupy({legend.left(), legend.top(), legend.width(), legend.height()});
     const std::vector<std::size_t> drawn = visiblePoints(scene_->points, viewport_);
     auto occupyMark = [&](Point p, double half) {
         const ScreenPoint s = viewport_.toScreen(p);
@@ -299,7 +300,11 @@ void PlanView::paint(QPainter& painter) const
         }
     }
 
-    // Scale bar and north arrow in the lower left corner.
+    // Scale bar and north arrow in the lower left corner, on a pale ground
+    // where a zoomed or panned line passes beneath them.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 210));
+    painter.drawRect(legend);
     const double barLength = scaleBarLength(viewport_.scale(), 120.0);
     const double barPixels = barLength * viewport_.scale();
     const QPointF barStart(16.0, viewport_.height() - 18.0);
@@ -312,6 +317,11 @@ void PlanView::paint(QPainter& painter) const
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygonF{north + QPointF(0, -14), north + QPointF(5, 0), north + QPointF(-5, 0)});
     painter.drawText(north + QPointF(-4, 16), QStringLiteral("N"));
+}
+
+QRectF PlanView::legendArea() const
+{
+    return {0.0, viewport_.height() - PLAN_LEGEND_HEIGHT, PLAN_LEGEND_WIDTH, PLAN_LEGEND_HEIGHT};
 }
 
 void PlanView::resizeEvent(QResizeEvent* /*event*/)

@@ -15,6 +15,16 @@
 
 namespace vomel::gui {
 
+// Pixels around the line when the view is fitted; the scale bar and the
+// north arrow take a band of PLAN_LEGEND_HEIGHT at the bottom left, kept
+// clear of the fitted line and of every label.
+inline constexpr double PLAN_FIT_MARGIN = 40.0;
+inline constexpr double PLAN_LEGEND_WIDTH = 210.0;
+inline constexpr double PLAN_LEGEND_HEIGHT = 80.0;
+// Below the fitted line: the legend and room for the half of a mark (at most
+// 6 px) that reaches past the point it marks.
+inline constexpr double PLAN_FIT_BOTTOM_MARGIN = PLAN_LEGEND_HEIGHT + 10.0;
+
 // Text of the file's bytes for the screen: UTF-8 when it is valid UTF-8,
 // else GBK (GB18030), the code page of the survey files.
 QString textFromFileBytes(const std::string& bytes);
@@ -45,6 +55,8 @@ public:
 
     // The picture at the view's size, as saved to PNG.
     QImage render() const;
+    // Where the scale bar and the north arrow stand, in the view's pixels.
+    QRectF legendArea() const;
 
 signals:
     // The plane position under the cursor.

@@ -25,18 +25,20 @@ void PlanViewport::setSize(double width, double height)
     height_ = std::max(height, 1.0);
 }
 
-void PlanViewport::fit(const PlanBounds& bounds, double margin)
+void PlanViewport::fit(const PlanBounds& bounds, double margin, double bottomMargin)
 {
     if (bounds.empty) return;
     centre_ = {(bounds.minX + bounds.maxX) / 2.0, (bounds.minY + bounds.maxY) / 2.0};
     const double usableWidth = std::max(width_ - 2.0 * margin, 1.0);
-    const double usableHeight = std::max(height_ - 2.0 * margin, 1.0);
+    const double usableHeight = std::max(height_ - margin - bottomMargin, 1.0);
     const double east = bounds.maxY - bounds.minY;  // across the screen
     const double north = bounds.maxX - bounds.minX;  // up the screen
     double scale = PLAN_MAX_SCALE;
     if (east > 0.0) scale = std::min(scale, usableWidth / east);
     if (north > 0.0) scale = std::min(scale, usableHeight / north);
     scale_ = clampScale(scale);
+    // The middle of the band between the top and bottom margins.
+    if (usableHeight > 1.0) panBy(0.0, (margin - bottomMargin) / 2.0);
 }
 
 void PlanViewport::zoomAt(ScreenPoint anchor, double factor)

@@ -49,8 +49,11 @@ public:
     double scale() const { return scale_; }  // pixels per metre
     Point centre() const { return centre_; }
 
-    // Everything in `bounds` on screen with `margin` pixels around it.
-    void fit(const PlanBounds& bounds, double margin);
+    // Everything in `bounds` on screen with `margin` pixels around it, and
+    // `bottomMargin` pixels below it (room for a legend), as large as fits
+    // and centred between the margins.
+    void fit(const PlanBounds& bounds, double margin) { fit(bounds, margin, margin); }
+    void fit(const PlanBounds& bounds, double margin, double bottomMargin);
     // Zooms by `factor` (> 1 closer) keeping the plane point under `anchor`
     // where it is; the scale stays within PLAN_MIN_SCALE..PLAN_MAX_SCALE.
     void zoomAt(ScreenPoint anchor, double factor);

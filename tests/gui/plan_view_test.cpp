@@ -103,6 +103,37 @@ const LongLine& longLine()
     return line;
 }
 
+// The view shows the whole line as large as its margins allow, above the
+// legend, and nothing coloured (a line, a mark, a label) is drawn on the
+// legend: the scale bar and north arrow are black on white.
+void expectFittedWithClearLegend(const PlanView& view)
+{
+    const PlanBounds& bounds = view.scene()->bounds;
+    const PlanViewport& viewport = view.viewport();
+    // North up, east right: the south-west corner is the bottom left.
+    const ScreenPoint low = viewport.toScreen({bounds.minX, bounds.minY});
+    const ScreenPoint high = viewport.toScreen({bounds.maxX, bounds.maxY});
+    constexpr double pixelTolerance = 1e-6;
+    QVERIFY(low.x >= PLAN_FIT_MARGIN - pixelTolerance && high.x <= viewport.width() - PLAN_FIT_MARGIN + pixelTolerance);
+    QVERIFY(high.y >= PLAN_FIT_MARGIN - pixelTolerance &&
+            low.y <= viewport.height() - PLAN_FIT_BOTTOM_MARGIN + pixelTolerance);
+    const bool fillsAcross = high.x - low.x >= viewport.width() - 2.0 * PLAN_FIT_MARGIN - pixelTolerance;
+    const bool fillsUp =
+        low.y - high.y >= viewport.height() - PLAN_FIT_MARGIN - PLAN_FIT_BOTTOM_MARGIN - pixelTolerance;
+    QVERIFY2(fillsAcross || fillsUp, "the view opens fitted to the line and its points");
+
+    const QImage picture = view.render();
+    const QRect legend = view.legendArea().toRect() & picture.rect();
+    constexpr int greyChroma = 24;  // antialiased black on white stays within this of grey
+    for (int y = legend.top(); y <= legend.bottom(); ++y) {
+        for (int x = legend.left(); x <= legend.right(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            const int chroma = std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()});
+            QVERIFY2(chroma <= greyChroma, qPrintable(QStringLiteral("colour at %1,%2 of the legend").arg(x).arg(y)));
+        }
+    }
+}
+
 }  // namespace
 
 class PlanViewTest : public QObject {
@@ -195,18 +226,22 @@ void PlanViewTest::fitShowsEverything()
 {
     const PlanScene& scene = longLine().scene;
     for (const auto& [w, h] : {std::pair{1200.0, 800.0}, std::pair{300.0, 900.0}, std::pair{900.0, 200.0}}) {
-        PlanViewport view;
-        view.setSize(w, h);
-        view.fit(scene.bounds, 40.0);
-        const ScreenPoint low = view.toScreen({scene.bounds.minX, scene.bounds.minY});
-        const ScreenPoint high = view.toScreen({scene.bounds.maxX, scene.bounds.maxY});
-        // South-west corner bottom left, north-east top right, inside the margin.
-        QVERIFY(low.x >= 40.0 - 1e-6 && low.y <= h - 40.0 + 1e-6);
-        QVERIFY(high.x <= w - 40.0 + 1e-6 && high.y >= 40.0 - 1e-6);
-        // One of the two directions fills the space between the margins.
-        const bool fillsAcross = std::abs((high.x - low.x) - (w - 80.0)) < 1e-6;
-        const bool fillsUp = std::abs((low.y - high.y) - (h - 80.0)) < 1e-6;
-        QVERIFY(fillsAcross || fillsUp);
+        for (const double bottom : {40.0, 120.0}) {
+            PlanViewport view;
+            view.setSize(w, h);
+            view.fit(scene.bounds, 40.0, bottom);
+            const ScreenPoint low = view.toScreen({scene.bounds.minX, scene.bounds.minY});
+            const ScreenPoint high = view.toScreen({scene.bounds.maxX, scene.bounds.maxY});
+            // South-west corner bottom left, north-east top right, inside the margins.
+            QVERIFY(low.x >= 40.0 - 1e-6 && low.y <= h - bottom + 1e-6);
+            QVERIFY(high.x <= w - 40.0 + 1e-6 && high.y >= 40.0 - 1e-6);
+            // Centred between the margins; one direction fills the space between them.
+            QVERIFY(std::abs((low.x + high.x) / 2.0 - w / 2.0) < 1e-6);
+            QVERIFY(std::abs((low.y + high.y) / 2.0 - (40.0 + h - bottom) / 2.0) < 1e-6);
+            const bool fillsAcross = std::abs((high.x - low.x) - (w - 80.0)) < 1e-6;
+            const bool fillsUp = std::abs((low.y - high.y) - (h - 40.0 - bottom)) < 1e-6;
+            QVERIFY(fillsAcross || fillsUp);
+        }
     }
 }
 
@@ -528,8 +563,10 @@ void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()
     button->click();
     auto* window = form.findChild<PlanWindow*>("PlanWindow");
     QVERIFY(window != nullptr && window->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     QVERIFY(window->view()->scene() != nullptr);
     QVERIFY(window->view()->scene()->points.empty());
+    expectFittedWithClearLegend(*window->view());
 
     form.findChild<QRadioButton*>("Option2")->click();
     platform.answerDialog(example("mainline.xy"));
@@ -537,6 +574,7 @@ void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()
     form.findChild<QPushButton*>("Command3")->click();
     QVERIFY(platform.errors().empty());
     QCOMPARE(window->view()->scene()->points.size(), std::size_t(30));
+    expectFittedWithClearLegend(*window->view());
 
     // Save as PNG through the window's own dialog.
     const std::string png = temp("window.png");

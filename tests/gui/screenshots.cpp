@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "gui/about_dialog.h"
 #include "gui/curve_table_window.h"
 #include "gui/main_window.h"
 #include "gui/plan_view.h"
@@ -89,6 +90,12 @@ int main(int argc, char** argv)
     form.findChild<QLineEdit*>("Text3")->setText(QString::fromLocal8Bit(argv[6]));
     click("Command3");
     if (!save(form, "single-point")) return 1;
+    {
+        vomel::windows::AboutDialog about({}, &form);
+        about.show();
+        if (!QTest::qWaitForWindowExposed(&about)) return 1;
+        if (!save(about, "about")) return 1;
+    }
     const QString station = form.findChild<QLineEdit*>("Text4")->text();
     const QString offset = form.findChild<QLineEdit*>("Text1")->text();
 

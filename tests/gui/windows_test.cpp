@@ -175,6 +175,16 @@ void WindowsTest::aboutOkCloses()
 {
     AboutDialog about([](const std::string&) {});
     about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    // The banner shows its whole text: the label is as wide as its text
+    // wants and lies inside the banner, which lies inside the dialog.
+    auto* banner = about.findChild<QLabel*>("picBGHead");
+    auto* bannerText = about.findChild<QLabel*>("lblBGHeadInfo1");
+    QVERIFY(banner != nullptr && bannerText != nullptr);
+    QVERIFY2(bannerText->width() >= bannerText->sizeHint().width(),
+             qPrintable(QStringLiteral("%1 < %2").arg(bannerText->width()).arg(bannerText->sizeHint().width())));
+    QVERIFY(banner->rect().contains(bannerText->geometry()));
+    QVERIFY(about.rect().contains(banner->geometry()));
     auto* ok = about.findChild<QPushButton*>("Command1");
     QVERIFY(ok != nullptr);
     QCOMPARE(ok->text(), QString::fromUtf8("  确  定"));
