@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "gui/main_window.h"
 
@@ -10,7 +11,8 @@ namespace vomel::gui {
 
 namespace {
 
-// Paints the box it watches in the focus colour while it has the focus.
+// Paints the box it watches in the focus colour while it has the focus, and
+// selects its text when it takes the focus, so typing replaces it.
 class FocusHighlight : public QObject {
 public:
     using QObject::QObject;
@@ -25,6 +27,8 @@ protected:
                                                  ? MainWindow::focusColour()
                                                  : QApplication::palette(box).color(QPalette::Base));
             box->setPalette(palette);
+            // After the click that gave the focus has placed the cursor.
+            if (event->type() == QEvent::FocusIn) QTimer::singleShot(0, box, &QLineEdit::selectAll);
         }
         return QObject::eventFilter(watched, event);
     }

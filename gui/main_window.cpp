@@ -12,7 +12,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <climits>
 
@@ -22,6 +21,7 @@
 #include "gui/brand.h"
 #include "gui/center_window.h"
 #include "gui/curve_table_window.h"
+#include "gui/focus_highlight.h"
 #include "gui/help_window.h"
 #include "gui/plan_window.h"
 #include "gui/profile_window.h"
@@ -103,7 +103,7 @@ void MainWindow::buildControls()
     for (const auto& [caption, box] : boxes) {
         caption->setBuddy(box);
         box->setMinimumWidth(180);
-        box->installEventFilter(this);
+        highlightFocus(box);
         optionsLayout->addWidget(caption, row, 0);
         optionsLayout->addWidget(box, row, 1, 1, 3);
         ++row;
@@ -330,23 +330,6 @@ void MainWindow::endProgram()
     closeAdverts();
     close();
     QCoreApplication::quit();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box != nullptr && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        QPalette palette = box->palette();
-        if (event->type() == QEvent::FocusIn) {
-            palette.setColor(QPalette::Base, focusColour());
-            // After the click that gave the focus has placed the cursor.
-            QTimer::singleShot(0, box, &QLineEdit::selectAll);
-        } else {
-            palette.setColor(QPalette::Base, QApplication::palette(box).color(QPalette::Base));
-        }
-        box->setPalette(palette);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

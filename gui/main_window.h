@@ -47,7 +47,6 @@ signals:
     void quitRequested();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -65,6 +65,7 @@ private slots:
     void stakeoutTypedStation();
     void stakeoutFileRun();
     void stakeoutFileRunFailuresKeepTheOldFile();
+    void stakeoutBoxesTakeTheMainWindowsFocusColour();
 
 private:
     std::string temp(const char* name) const { return dir.filePath(name).toStdString(); }
@@ -303,6 +304,25 @@ void ExtrasWindowsTest::stakeoutFileRunFailuresKeepTheOldFile()
     QCOMPARE(platform.errors()[1].text, std::string(MSG_READ_CANCELLED));
     QCOMPARE(platform.errors()[2].text, std::string(MSG_READ_CANCELLED));
     QCOMPARE(readFile(output), std::string("earlier points\r\n"));
+}
+
+void ExtrasWindowsTest::stakeoutBoxesTakeTheMainWindowsFocusColour()
+{
+    ScriptedPlatform platform;
+    StakeoutWindow window(platform, mainLine());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* station = window.findChild<QLineEdit*>("stationBox");
+    auto* offset = window.findChild<QLineEdit*>("offsetBox");
+    const QColor normal = QApplication::palette(station).color(QPalette::Base);
+    QVERIFY(normal != MainWindow::focusColour());
+    station->setText(QStringLiteral("B15000"));
+    station->setFocus();
+    QTRY_COMPARE(station->palette().color(QPalette::Base), MainWindow::focusColour());
+    QTRY_COMPARE(station->selectedText(), QStringLiteral("B15000"));  // typing replaces it
+    offset->setFocus();
+    QTRY_COMPARE(offset->palette().color(QPalette::Base), MainWindow::focusColour());
+    QCOMPARE(station->palette().color(QPalette::Base), normal);
 }
 
 QTEST_MAIN(ExtrasWindowsTest)
