@@ -136,13 +136,24 @@ void AdvertWindow::navigate()
     });
 }
 
+QRect AdvertWindow::frameOnScreen() const
+{
+    // A window manager may keep part of a window on the screen when it is
+    // moved beyond an edge (the title bar, or some 20 px of it) without
+    // telling Qt, whose geometry then holds the place asked for. The place
+    // of the client area is asked of the display itself; the frame keeps
+    // its margins around it.
+    const QPoint frameMargin = geometry().topLeft() - frameGeometry().topLeft();
+    return {mapToGlobal(QPoint(0, 0)) - frameMargin, frameGeometry().size()};
+}
+
 void AdvertWindow::dockingCheck()
 {
     const QScreen* screen = this->screen();
     if (screen == nullptr) return;
     const double tpp = twipsPerPixel(this);
     const QRect area = screen->geometry();
-    const QRect frame = frameGeometry().translated(-area.topLeft());
+    const QRect frame = frameOnScreen().translated(-area.topLeft());
     const QPoint cursor = QCursor::pos(screen) - area.topLeft();
     auto twips = [tpp](int pixels) { return static_cast<int>(std::lround(pixels * tpp)); };
 
@@ -162,6 +173,8 @@ void AdvertWindow::dockingCheck()
     if (!step) return;
     auto pixels = [tpp](int twipValue) { return static_cast<int>(std::lround(twipValue / tpp)); };
     const QPoint target = area.topLeft() + QPoint(pixels(step->left), pixels(step->top));
+    // Against the place last asked for, not the one the window manager
+    // granted: asking again for a place it refuses would repeat every tick.
     if (target == frameGeometry().topLeft()) return;
     move(target);
     if (step->bringToFront) {

@@ -36,6 +36,8 @@ private:
     void placeAtEdge();
     void navigate();
     void dockingCheck();
+    // The frame's rectangle where the window really stands on the screen.
+    QRect frameOnScreen() const;
 
     Edge edge_;
     const char* page_;
