@@ -31,9 +31,11 @@ public:
         if (shown_) std::fputs("\n", stderr);
     }
 
+    // Only a terminal shows progress; a run without it reads the file once.
+    bool enabled() const { return enabled_; }
+
     void operator()(long i, long count)
     {
-        if (!enabled_) return;
         const auto now = std::chrono::steady_clock::now();
         if (shown_ && i != count && now - last_ < PROGRESS_INTERVAL) return;
         last_ = now;
@@ -79,7 +81,8 @@ struct SolveCommand {
             options.threads = threads;
             options.pointsFormat = pointsFormat == "cass" ? vomel::PointsFormat::Cass : vomel::PointsFormat::Plain;
             const std::string destination = outputFile.empty() ? "/dev/stdout" : outputFile;
-            auto report = [progress](long i, long count) { (*progress)(i, count); };
+            vomel::ProgressCallback report;
+            if (progress->enabled()) report = [progress](long i, long count) { (*progress)(i, count); };
             if (format == "csv") {
                 const vomel::CsvColumns columns{surface.profile ? &surface : nullptr,
                                                 options.pointsFormat == vomel::PointsFormat::Cass};

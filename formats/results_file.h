@@ -75,6 +75,8 @@ public:
 private:
     void flushBuffer();
     void sink(const char* data, std::size_t size);
+    // Asks the system to start writing the bytes written so far to the disk.
+    void startWriteback() noexcept;
     [[noreturn]] void fail(const std::string& reason, int error) const;
     // The same for a failure with a wording of its own; `folder`, when
     // given, is its first value.
@@ -89,6 +91,7 @@ private:
     bool committed_ = false;
     std::string buffer_;
     std::size_t written_ = 0;
+    std::size_t writebackStarted_ = 0;  // bytes the system was asked to write out
     std::optional<std::size_t> faultAfter_;
 };
 

@@ -19,9 +19,6 @@ namespace vomel {
 
 namespace {
 
-// A line of blanks and tabs only: the blank line that ends the list.
-bool isBlankLine(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
-
 // The first failure of a run of points, by file order.
 struct PointFailure {
     std::size_t index = 0;
@@ -122,15 +119,6 @@ void solvePoints(const PointSolver& solve, const std::vector<SurveyPoint>& point
     }
 }
 
-long countCoordinatePoints(std::istream& in)
-{
-    LineReader lines(in);
-    std::string text;
-    long count = 0;
-    while (lines.next(text) && !isBlankLine(text)) ++count;
-    return count;
-}
-
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
 void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const std::string& coordinatePath,
                    const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options,
@@ -148,7 +136,9 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
         const bool streamed = isRegularFile(coordinatePath);
         if (streamed) {
             in.close();
-            count = countListedPoints(coordinatePath);
+            // The points are counted first only for the progress's total: a
+            // run without progress reads the file once.
+            if (progress) count = countListedPoints(coordinatePath);
             // The destination is checked (and its temporary file made)
             // before the first point is solved.
             ResultsWriter writer(resultsPath);
@@ -157,7 +147,7 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
             if (progress) announce = [&progress, count](long i, long) { progress(i, count); };
             const long done = streamPoints(solve, layout, coordinatePath, options.pointsFormat, writer, announce,
                                            threads, chunk, solved);
-            if (done != count) {
+            if (progress && done != count) {
                 throw FileFailure("the file changed while it was being read (" + std::to_string(count) +
                                   " points counted, " + std::to_string(done) + " read)");
             }

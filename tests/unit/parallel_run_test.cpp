@@ -12,7 +12,9 @@
 #include "core/failure.h"
 #include "session/parallel_run.h"
 #include "session/session.h"
+#include "session/streamed_run.h"
 #include "testing/generated_alignment.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -142,17 +144,17 @@ TEST_F(ParallelRun, AFailureLateInTheFileLeavesTheOldResults)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 2);
 }
 
-TEST(CountCoordinatePoints, StopsAtTheFirstBlankLine)
+TEST(CountListedPoints, StopsAtTheFirstBlankLine)
 {
     struct Case {
         const char* text;
         long count;
     };
+    const vomel::testing::ScratchFolder folder;
     for (const Case c :
          {Case{"", 0}, Case{"P1 1 2\r\n", 1}, Case{"P1 1 2\r\nP2 3 4", 2}, Case{"P1 1 2\r\n \t \r\nP3 5 6\r\n", 1},
-          Case{"\r\nP1 1 2\r\n", 0}, Case{"P1 1 2\nP2 x y\n", 2}}) {
-        std::istringstream in(c.text);
-        EXPECT_EQ(vomel::countCoordinatePoints(in), c.count) << c.text;
+          Case{"\r\nP1 1 2\r\n", 0}, Case{"P1 1 2\nP2 x y\n", 2}, Case{"  P1 1 2\n\tP2 3 4\n\n", 2}}) {
+        EXPECT_EQ(vomel::countListedPoints(folder.write("points.xy", c.text)), c.count) << c.text;
     }
 }
 
