@@ -12,6 +12,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "gui/drawing_style.h"
 #include "gui/window_text.h"
 #include "text/number_text.h"
 
@@ -19,8 +20,6 @@ namespace vomel::gui {
 
 namespace {
 
-// A point is hovered within this many pixels.
-constexpr double HOVER_PIXELS = 6.0;
 // Zoom per eighth of a degree of wheel turn (a notch of 15 degrees: x1.2).
 constexpr double WHEEL_ZOOM_PER_UNIT = 1.2;
 constexpr double WHEEL_UNITS_PER_NOTCH = 120.0;
@@ -31,15 +30,7 @@ constexpr double TICK_HALF_LENGTH = 5.0;
 // A foot line shorter than this (pixels) is not drawn.
 constexpr double MIN_FOOT_PIXELS = 1.0;
 
-const QColor LINE_COLOUR(20, 60, 160);
-const QColor TANGENT_COLOUR(150, 150, 150);
-const QColor KEY_POINT_COLOUR(0, 120, 60);
-const QColor INTERSECTION_COLOUR(170, 90, 0);
 const QColor TICK_COLOUR(40, 40, 40);
-const QColor POINT_COLOUR(200, 20, 20);
-const QColor FOOT_COLOUR(230, 140, 140);
-
-QPointF qt(ScreenPoint p) { return {p.x, p.y}; }
 
 // The screen direction of an azimuth: X (north) is up, Y (east) right.
 QPointF screenDirection(double azimuth) { return {std::sin(azimuth), -std::cos(azimuth)}; }
@@ -216,7 +207,7 @@ void PlanView::paint(QPainter& painter) const
     }
 
     // The line, reduced to the screen's resolution.
-    painter.setPen(QPen(LINE_COLOUR, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(DESIGN_LINE_COLOUR, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const auto& run : lineDetail_->visibleRuns(viewport_)) {
         QPolygonF polyline;
         polyline.reserve(static_cast<qsizetype>(run.size()));
@@ -242,20 +233,20 @@ void PlanView::paint(QPainter& painter) const
         const PlanMark& mark = scene_->intersectionPoints[m];
         if (!onScreen(mark.at)) continue;
         const QPointF at = qt(viewport_.toScreen(mark.at));
-        painter.setPen(QPen(INTERSECTION_COLOUR, 1.5));
+        painter.setPen(QPen(TURNING_POINT_COLOUR, 1.5));
         painter.setBrush(Qt::white);
         painter.drawPolygon(QPolygonF{at + QPointF(0, -5), at + QPointF(4.5, 3.5), at + QPointF(-4.5, 3.5)});
-        drawLabelNear(painter, placer, at, intersectionLabels_[m], INTERSECTION_COLOUR);
+        drawLabelNear(painter, placer, at, intersectionLabels_[m], TURNING_POINT_COLOUR);
     }
 
     for (std::size_t m = 0; m < scene_->keyPoints.size(); ++m) {
         const PlanMark& mark = scene_->keyPoints[m];
         if (!onScreen(mark.at)) continue;
         const QPointF at = qt(viewport_.toScreen(mark.at));
-        painter.setPen(QPen(KEY_POINT_COLOUR, 1.5));
+        painter.setPen(QPen(CURVE_POINT_COLOUR, 1.5));
         painter.setBrush(Qt::white);
         painter.drawEllipse(at, 3.5, 3.5);
-        drawLabelNear(painter, placer, at, keyPointLabels_[m], KEY_POINT_COLOUR);
+        drawLabelNear(painter, placer, at, keyPointLabels_[m], CURVE_POINT_COLOUR);
     }
     // Station ticks across the line, labelled on its left.
     const long stride = tickStride(viewport_.scale(), MIN_TICK_PIXELS);
@@ -286,17 +277,17 @@ void PlanView::paint(QPainter& painter) const
         const QPointF at = qt(viewport_.toScreen(point.at));
         const QPointF foot = qt(viewport_.toScreen(point.foot));
         if (std::hypot(at.x() - foot.x(), at.y() - foot.y()) >= MIN_FOOT_PIXELS) {
-            painter.setPen(QPen(FOOT_COLOUR, 1.0));
+            painter.setPen(QPen(POINT_LINK_COLOUR, 1.0));
             painter.drawLine(at, foot);
         }
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(POINT_COLOUR);
+    painter.setBrush(SURVEYED_POINT_COLOUR);
     for (const std::size_t i : drawn) painter.drawEllipse(qt(viewport_.toScreen(scene_->points[i].at)), 2.5, 2.5);
     if (drawn.size() <= PLAN_MAX_LABELLED_POINTS) {
         for (const std::size_t i : drawn) {
             const QPointF at = qt(viewport_.toScreen(scene_->points[i].at));
-            drawLabelNear(painter, placer, at, textFromFileBytes(scene_->points[i].label), POINT_COLOUR);
+            drawLabelNear(painter, placer, at, textFromFileBytes(scene_->points[i].label), SURVEYED_POINT_COLOUR);
         }
     }
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "gui/drawing_style.h"
 #include "gui/plan_view.h"
 #include "text/number_text.h"
 
@@ -24,8 +25,6 @@ constexpr double BOTTOM_MARGIN = 40.0;
 // Ticks of the axes lie at least this far apart, pixels.
 constexpr double MIN_STATION_TICK_PIXELS = 110.0;
 constexpr double MIN_ELEVATION_TICK_PIXELS = 36.0;
-// A surveyed point is hovered within this many pixels.
-constexpr double HOVER_PIXELS = 6.0;
 // Surveyed points are drawn at most one per square cell of this side, pixels.
 constexpr double POINT_CELL = 2.0;
 // Elevations in labels and the hover text: to the millimetre.
@@ -33,14 +32,6 @@ constexpr int ELEVATION_DECIMALS = 3;
 
 const QColor GRID_COLOUR(225, 225, 225);
 const QColor AXIS_COLOUR(60, 60, 60);
-const QColor DESIGN_COLOUR(20, 60, 160);
-const QColor TANGENT_COLOUR(150, 150, 150);
-const QColor GRADE_POINT_COLOUR(170, 90, 0);
-const QColor CURVE_END_COLOUR(0, 120, 60);
-const QColor POINT_COLOUR(200, 20, 20);
-const QColor DZ_COLOUR(230, 140, 140);
-
-QPointF qt(ScreenPoint p) { return {p.x, p.y}; }
 
 QString number(double value, int decimals) { return QString::fromStdString(formatFixed(value, decimals)); }
 
@@ -186,7 +177,7 @@ void ProfileView::paintDesign(QPainter& painter, LabelPlacer& placer) const
     for (const ProfileGradeMark& mark : grades) tangents << qt(viewport_.toScreen(mark.station, mark.elevation));
     painter.drawPolyline(tangents);
 
-    painter.setPen(QPen(DESIGN_COLOUR, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(DESIGN_LINE_COLOUR, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QPolygonF design;
     design.reserve(static_cast<qsizetype>(scene_->design.size()));
     for (const ProfileSample& sample : scene_->design) {
@@ -198,7 +189,7 @@ void ProfileView::paintDesign(QPainter& painter, LabelPlacer& placer) const
     }
 
     // Curve ends: short ticks across the line.
-    painter.setPen(QPen(CURVE_END_COLOUR, 1.5));
+    painter.setPen(QPen(CURVE_POINT_COLOUR, 1.5));
     for (const ProfileCurveEnd& end : scene_->curveEnds) {
         const QPointF at = qt(viewport_.toScreen(end.station, end.elevation));
         painter.drawLine(at + QPointF(0, -7), at + QPointF(0, 7));
@@ -211,7 +202,7 @@ void ProfileView::paintDesign(QPainter& painter, LabelPlacer& placer) const
     for (std::size_t k = 0; k < grades.size(); ++k) {
         const ProfileGradeMark& mark = grades[k];
         const QPointF at = qt(viewport_.toScreen(mark.station, mark.elevation));
-        painter.setPen(QPen(GRADE_POINT_COLOUR, 1.5));
+        painter.setPen(QPen(TURNING_POINT_COLOUR, 1.5));
         painter.setBrush(Qt::white);
         painter.drawPolygon(QPolygonF{at + QPointF(0, -6), at + QPointF(5, 4), at + QPointF(-5, 4)});
         placer.occupy({at.x() - 5, at.y() - 6, 10, 10});
@@ -235,7 +226,7 @@ void ProfileView::paintDesign(QPainter& painter, LabelPlacer& placer) const
         for (const QPointF& centre : centres) {
             const QRectF where(centre - QPointF(box.width() / 2.0, box.height() / 2.0), box.size());
             if (!placer.place({where.left(), where.top(), where.width(), where.height()})) continue;
-            painter.setPen(GRADE_POINT_COLOUR);
+            painter.setPen(TURNING_POINT_COLOUR);
             painter.drawText(where, Qt::AlignCenter, text);
             break;
         }
@@ -256,14 +247,14 @@ void ProfileView::paintPoints(QPainter& painter) const
         if (!taken.insert(column * 1'000'003LL + row).second) continue;
         drawn.push_back(i);
     }
-    painter.setPen(QPen(DZ_COLOUR, 1.0));
+    painter.setPen(QPen(POINT_LINK_COLOUR, 1.0));
     for (const std::size_t i : drawn) {
         const ProfilePoint& point = scene_->points[i];
         painter.drawLine(qt(viewport_.toScreen(point.station, point.designElevation)),
                          qt(viewport_.toScreen(point.station, point.elevation)));
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(POINT_COLOUR);
+    painter.setBrush(SURVEYED_POINT_COLOUR);
     for (const std::size_t i : drawn) {
         const ProfilePoint& point = scene_->points[i];
         painter.drawEllipse(qt(viewport_.toScreen(point.station, point.elevation)), 2.5, 2.5);
@@ -287,8 +278,8 @@ void ProfileView::paintLegend(QPainter& painter) const
         painter.drawText(QPointF(x + 24, y + metrics.ascent() / 2.5), text);
         x += 24 + metrics.horizontalAdvance(text) + 18;
     };
-    entry(DESIGN_COLOUR, tr("设计线"), false);
-    if (!scene_->points.empty()) entry(POINT_COLOUR, tr("实测点"), true);
+    entry(DESIGN_LINE_COLOUR, tr("设计线"), false);
+    if (!scene_->points.empty()) entry(SURVEYED_POINT_COLOUR, tr("实测点"), true);
     painter.setPen(AXIS_COLOUR);
     const QString exaggeration = QString::fromStdString(formatGeneral(viewport_.exaggeration()));
     const QString scale = tr("竖向放大 %1 倍").arg(exaggeration);
