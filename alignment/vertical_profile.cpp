@@ -28,8 +28,9 @@ double finiteOrFail(double value, const char* what, long line)
 
 }  // namespace
 
-VerticalProfile::VerticalProfile(std::vector<GradePoint> points) : points_(std::move(points))
+VerticalProfile::VerticalProfile(std::vector<GradePoint> points, LengthUnit unit) : points_(std::move(points))
 {
+    const std::string symbol = lengthUnitSymbol(unit);
     if (points_.size() < 2) {
         throw FormatFailure("a profile needs at least two grade points; the file has " +
                             std::to_string(points_.size()));
@@ -66,16 +67,17 @@ VerticalProfile::VerticalProfile(std::vector<GradePoint> points) : points_(std::
         const double before = p.station - points_[k - 1].station;
         const double after = points_[k + 1].station - p.station;
         if (tangents_[k] > before || tangents_[k] > after) {
-            throw FormatFailure("the vertical curve (T = " + formatGeneral(tangents_[k]) +
-                                    " m) is longer than the grade " + (tangents_[k] > before ? "before" : "after") +
-                                    " it (" + formatGeneral(tangents_[k] > before ? before : after) + " m)",
+            throw FormatFailure("the vertical curve (T = " + formatGeneral(tangents_[k]) + " " + symbol +
+                                    ") is longer than the grade " + (tangents_[k] > before ? "before" : "after") +
+                                    " it (" + formatGeneral(tangents_[k] > before ? before : after) + " " + symbol +
+                                    ")",
                                 p.line);
         }
         if (tangents_[k - 1] + tangents_[k] > before) {
             throw FormatFailure(
-                "the vertical curve (T = " + formatGeneral(tangents_[k]) +
-                    " m) overlaps the one of the previous grade point (T = " + formatGeneral(tangents_[k - 1]) +
-                    " m): they are " + formatGeneral(before) + " m apart",
+                "the vertical curve (T = " + formatGeneral(tangents_[k]) + " " + symbol +
+                    ") overlaps the one of the previous grade point (T = " + formatGeneral(tangents_[k - 1]) + " " +
+                    symbol + "): they are " + formatGeneral(before) + " " + symbol + " apart",
                 p.line);
         }
     }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "alignment/length_unit.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {
@@ -49,8 +50,8 @@ public:
     // strictly increasing; radii not negative; none on the first and last
     // points; no curve longer than the grade on either side of it; no two
     // curves overlapping. A fault is a FormatFailure naming the grade
-    // point's line.
-    explicit VerticalProfile(std::vector<GradePoint> points);
+    // point's line; its lengths are said in `unit`, the unit of the file.
+    explicit VerticalProfile(std::vector<GradePoint> points, LengthUnit unit = LengthUnit::Metre);
 
     double startStation() const { return points_.front().station; }
     double endStation() const { return points_.back().station; }

@@ -72,6 +72,7 @@ public:
     }
 
     const landxml::Document& document() const { return document_; }
+    LengthUnit unit() const { return unit_; }
 
     // A length of the file, in its unit, for a message.
     std::string length(double value) const { return vomel::formatFixed(value, 4) + " " + lengthUnitSymbol(unit_); }
@@ -493,7 +494,7 @@ std::optional<VerticalProfile> readProfAlign(const Place& place, const pugi::xml
     for (const FileGradePoint& r : read) points.push_back(r.point);
     try {
         // The grades come from the grade points alone; then R = length / |i1 - i2|.
-        const VerticalProfile grades(points);
+        const VerticalProfile grades(points, place.unit());
         for (std::size_t k = 0; k < read.size(); ++k) {
             if (read[k].curveLength == 0.0) continue;
             if (k == 0 || k + 1 == read.size()) {
@@ -506,7 +507,7 @@ std::optional<VerticalProfile> readProfAlign(const Place& place, const pugi::xml
             // No change of grade: the parabola is the grade itself.
             points[k].radius = std::isfinite(radius) ? radius : 0.0;
         }
-        return VerticalProfile(std::move(points));
+        return VerticalProfile(std::move(points), place.unit());
     } catch (const FormatFailure& failure) {
         place.failAtLine(failure.line() != 0 ? failure.line() : place.document().lineOf(profAlign),
                          "ProfAlign: " + failure.reason());

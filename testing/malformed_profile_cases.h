@@ -40,6 +40,9 @@ inline constexpr std::array DESIGN_CASES = {
     DesignCase{"landxml_overlapping_vertical_curves.xml", DesignKind::LandXml, 15,
                "alignment \"Straight\": ProfAlign: the vertical curve (T = 150 m) overlaps the one of the previous "
                "grade point (T = 150 m): they are 200 m apart"},
+    DesignCase{"landxml_feet_overlapping_vertical_curves.xml", DesignKind::LandXml, 15,
+               "alignment \"Straight\": ProfAlign: the vertical curve (T = 150 ft) overlaps the one of the previous "
+               "grade point (T = 150 ft): they are 200 ft apart"},
     DesignCase{"landxml_lengths_in_inches.xml", DesignKind::LandXml, 4,
                "lengths are in inch (Imperial linearUnit); only files in metres, US survey feet or international "
                "feet can be imported"},
