@@ -30,7 +30,7 @@ double finiteOrFail(double value, const char* what, long line)
 
 VerticalProfile::VerticalProfile(std::vector<GradePoint> points, LengthUnit unit) : points_(std::move(points))
 {
-    const std::string symbol = lengthUnitSymbol(unit);
+    const char* const symbol = lengthUnitSymbol(unit);
     if (points_.size() < 2) {
         throw FormatFailure("a profile needs at least two grade points; the file has " +
                             std::to_string(points_.size()));
