@@ -16,12 +16,13 @@ bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; 
 bool isLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool isKilometreMark(char c) { return c == 'K' || c == 'k'; }
 
-// Where the "K" stands: 0 for "K5+030", 1 for "BK1+030"; npos when the text
-// does not start like a K form.
+// Where the "K" stands: 0 for "K5+030", 1 for "BK1+030" and for "KK1+030"
+// (chain K, the eleventh, in the K form); npos when the text does not start
+// like a K form.
 std::size_t kilometreMarkAt(std::string_view text)
 {
-    if (!text.empty() && isKilometreMark(text[0])) return 0;
     if (text.size() > 1 && isLetter(text[0]) && isKilometreMark(text[1])) return 1;
+    if (!text.empty() && isKilometreMark(text[0])) return 0;
     return std::string_view::npos;
 }
 

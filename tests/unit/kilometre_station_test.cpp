@@ -24,6 +24,8 @@ TEST(KilometreStation, FieldsReadOrFailWithTheirReason)
         {"K5+030.00", 0, 5030.0, nullptr},
         {"k0+000", 0, 0.0, nullptr},
         {"BK1+030.5", 'B', 1030.5, nullptr},
+        {"KK1+030.5", 'K', 1030.5, nullptr},  // chain K in the K form
+        {"kk0+000", 'K', 0.0, nullptr},
         {"K12+999.999", 0, 12999.999, nullptr},
         {"K5+30", 0, 5030.0, nullptr},
         {"5030", 0, 5030.0, nullptr},
@@ -63,15 +65,17 @@ TEST(KilometreStation, TextRoundTripsAndCarriesIntoTheNextKilometre)
     EXPECT_EQ(vomel::kilometreStationText(123456789, 0), "K123456+789");
     EXPECT_THROW(vomel::kilometreStationText(-0.5, 3), vomel::GeometryFailure);
 
-    // Millimetre stations up to 1000 km: text and back give the same value.
+    // Millimetre stations up to 1000 km on every chain (A to T, K among
+    // them): text and back give the same letter and value.
     std::mt19937_64 random(15);
     std::uniform_int_distribution<long long> millimetres(0, 1'000'000'000LL);
     for (int i = 0; i < 2000; ++i) {
         const double station = static_cast<double>(millimetres(random)) / 1000.0;
-        const std::string text = vomel::kilometreStationText(station, 3, 'C');
+        const char letter = static_cast<char>('A' + i % 20);
+        const std::string text = vomel::kilometreStationText(station, 3, letter);
         const auto back = vomel::parseStationText(text);
         ASSERT_TRUE(back.has_value()) << text;
-        EXPECT_EQ(back->letter.value_or(0), 'C') << text;
+        EXPECT_EQ(back->letter.value_or(0), letter) << text;
         EXPECT_NEAR(back->value, station, 1e-9) << text;
     }
 }
