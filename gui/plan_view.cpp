@@ -3,16 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QHelpEvent>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringDecoder>
-#include <QToolTip>
 #include <QWheelEvent>
 
 #include "gui/drawing_style.h"
+#include "gui/hover_tip.h"
 #include "gui/window_text.h"
 #include "text/number_text.h"
 
@@ -370,18 +369,12 @@ void PlanView::mouseReleaseEvent(QMouseEvent* event)
 
 bool PlanView::event(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const std::optional<std::size_t> hovered = pointAt(help->pos());
-        if (hovered && scene_) {
-            QToolTip::showText(help->globalPos(), hoverText(scene_->points[*hovered]), this);
-        } else {
-            QToolTip::hideText();
-            event->ignore();
-        }
-        return true;
-    }
-    return QWidget::event(event);
+    const auto textAt = [this](QPoint position) -> std::optional<QString> {
+        const std::optional<std::size_t> hovered = pointAt(position);
+        if (!hovered || !scene_) return std::nullopt;
+        return hoverText(scene_->points[*hovered]);
+    };
+    return answerHoverTip(*this, event, textAt) || QWidget::event(event);
 }
 
 }  // namespace vomel::gui

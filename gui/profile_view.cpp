@@ -3,13 +3,12 @@
 #include <cmath>
 #include <unordered_set>
 
-#include <QHelpEvent>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include "gui/drawing_style.h"
+#include "gui/hover_tip.h"
 #include "gui/plan_view.h"
 #include "text/number_text.h"
 
@@ -296,18 +295,12 @@ void ProfileView::mouseMoveEvent(QMouseEvent* event)
 
 bool ProfileView::event(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const std::optional<std::size_t> hovered = pointAt(help->pos());
-        if (hovered && scene_) {
-            QToolTip::showText(help->globalPos(), hoverText(scene_->points[*hovered]), this);
-        } else {
-            QToolTip::hideText();
-            event->ignore();
-        }
-        return true;
-    }
-    return QWidget::event(event);
+    const auto textAt = [this](QPoint position) -> std::optional<QString> {
+        const std::optional<std::size_t> hovered = pointAt(position);
+        if (!hovered || !scene_) return std::nullopt;
+        return hoverText(scene_->points[*hovered]);
+    };
+    return answerHoverTip(*this, event, textAt) || QWidget::event(event);
 }
 
 }  // namespace vomel::gui

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -605,6 +606,14 @@ void PlanViewTest::viewZoomsPansAndHoversWithTheMouse()
     const ScreenPoint h = view.viewport().toScreen(scene->points[*hovered].at);
     QVERIFY(std::hypot(h.x - pixel.x(), h.y - pixel.y()) <= std::hypot(s.x - pixel.x(), s.y - pixel.y()) + 1e-9);
     QVERIFY(!view.pointAt(QPoint(2, 2)));  // the corner of a fitted view holds no point
+
+    // The tooltip shows the hovered point's text, and none over the empty corner.
+    QHelpEvent tip(QEvent::ToolTip, pixel, view.mapToGlobal(pixel));
+    QApplication::sendEvent(&view, &tip);
+    QCOMPARE(QToolTip::text(), hoverText(scene->points[*hovered]));
+    QHelpEvent noTip(QEvent::ToolTip, QPoint(2, 2), view.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&view, &noTip);
+    QTRY_VERIFY(QToolTip::text().isEmpty());
 
     // A wheel notch zooms about the cursor.
     const QPointF cursor(300, 200);
