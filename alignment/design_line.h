@@ -85,8 +85,14 @@ public:
     // and elevations (metres unless a LandXML file gives feet).
     LengthUnit lengthUnit() const { return lengthUnit_; }
 
+    // Why the line has no profile of its own although its file gives one
+    // (a profile that cannot be used: the plan stands without it); empty
+    // otherwise.
+    const std::string& ownProfileProblem() const { return ownProfileProblem_; }
+
     // Set by whoever reads the line, before it is shared.
     void setOwnProfile(std::shared_ptr<const VerticalProfile> profile) { ownProfile_ = std::move(profile); }
+    void setOwnProfileProblem(std::string problem) { ownProfileProblem_ = std::move(problem); }
     void setLengthUnit(LengthUnit unit) { lengthUnit_ = unit; }
 
 protected:
@@ -95,6 +101,7 @@ protected:
 private:
     ChainBreaks chainBreaks_;
     std::shared_ptr<const VerticalProfile> ownProfile_;
+    std::string ownProfileProblem_;
     LengthUnit lengthUnit_ = LengthUnit::Metre;
 };
 

@@ -10,6 +10,7 @@
 
 #include "core/failure.h"
 #include "text/input_line.h"
+#include "text/number_text.h"
 
 namespace vomel::landxml {
 
@@ -159,6 +160,13 @@ std::optional<std::vector<double>> parseNumberList(const char* text)
         p = skipBlanks(number->second, end);
     }
     return values;
+}
+
+bool beyondInputRange(double value) { return std::isfinite(value) && std::fabs(value) > MAX_INPUT_MAGNITUDE; }
+
+std::string inputRangeReason(const std::string& what)
+{
+    return what + " is beyond ±" + formatGeneral(MAX_INPUT_MAGNITUDE) + ", the largest magnitude accepted";
 }
 
 }  // namespace vomel::landxml

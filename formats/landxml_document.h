@@ -59,4 +59,10 @@ std::optional<double> parseXmlNumber(const char* text);
 // The numbers of a whitespace-separated list, or nullopt if any is not one.
 std::optional<std::vector<double>> parseNumberList(const char* text);
 
+// A finite coordinate, station, radius or length beyond ±MAX_INPUT_MAGNITUDE,
+// the bound every other input file holds its measures to.
+bool beyondInputRange(double value);
+// "<what> is beyond ±1e+09, the largest magnitude accepted".
+std::string inputRangeReason(const std::string& what);
+
 }  // namespace vomel::landxml

@@ -11,6 +11,7 @@
 #include "core/angles.h"
 #include "core/failure.h"
 #include "formats/landxml_document.h"
+#include "formats/landxml_profile.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
 
@@ -87,16 +88,6 @@ private:
 
 std::string degrees(double radians) { return vomel::formatFixed(radians * 180.0 / PI, 6) + "°"; }
 
-// A finite coordinate, station, radius or length beyond ±MAX_INPUT_MAGNITUDE,
-// the bound every other input file holds its measures to.
-bool beyondRange(double value) { return std::isfinite(value) && std::fabs(value) > vomel::MAX_INPUT_MAGNITUDE; }
-
-std::string rangeReason(const std::string& what)
-{
-    return what + " is beyond ±" + vomel::formatGeneral(vomel::MAX_INPUT_MAGNITUDE) +
-           ", the largest magnitude accepted";
-}
-
 double distance(Point a, Point b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
 // A required number attribute of an element.
@@ -110,7 +101,7 @@ double numberAttribute(const Place& place, const pugi::xml_node& node, const cha
     if (!value) {
         place.fail(index, named, std::string(attribute) + " is not a number: \"" + found.value() + "\"");
     }
-    if (beyondRange(*value)) place.fail(index, named, rangeReason(attribute));
+    if (landxml::beyondInputRange(*value)) place.fail(index, named, landxml::inputRangeReason(attribute));
     return *value;
 }
 
@@ -135,7 +126,7 @@ Point elementPoint(const Place& place, const pugi::xml_node& node, const char* w
     if (!values || values->size() < 2 || !std::isfinite((*values)[0]) || !std::isfinite((*values)[1])) {
         place.fail(index, named, std::string(which) + " is not \"northing easting\": \"" + point.child_value() + "\"");
     }
-    if (beyondRange((*values)[0]) || beyondRange((*values)[1])) place.fail(index, named, rangeReason(which));
+    if (landxml::beyondInputRange((*values)[0]) || landxml::beyondInputRange((*values)[1])) place.fail(index, named, landxml::inputRangeReason(which));
     return {(*values)[0], (*values)[1]};  // the northing is X
 }
 
@@ -242,7 +233,7 @@ vomel::ChainBreaks readStationEquations(const Place& place, const pugi::xml_node
             if (!value || !std::isfinite(*value)) {
                 place.fail(node, std::string("StaEquation: ") + attribute + " is missing or not a number");
             }
-            if (beyondRange(*value)) place.fail(node, "StaEquation: " + rangeReason(attribute));
+            if (landxml::beyondInputRange(*value)) place.fail(node, "StaEquation: " + landxml::inputRangeReason(attribute));
             return *value;
         };
         if (equations.size() == static_cast<std::size_t>(vomel::MAX_CHAIN_BREAKS)) {
@@ -412,106 +403,8 @@ double startStationOf(const Place& place, const pugi::xml_node& alignment)
     if (!value || !std::isfinite(*value)) {
         place.fail(alignment, std::string("staStart is not a number: \"") + attribute.value() + "\"");
     }
-    if (beyondRange(*value)) place.fail(alignment, rangeReason("staStart"));
+    if (landxml::beyondInputRange(*value)) place.fail(alignment, landxml::inputRangeReason("staStart"));
     return *value;
-}
-
-// One element of a ProfAlign: a grade point and the length of the
-// symmetric vertical curve there (0 for none).
-struct FileGradePoint {
-    GradePoint point;
-    double curveLength = 0.0;
-};
-
-FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node)
-{
-    const std::string kind = landxml::localName(node);
-    FileGradePoint read;
-    read.point.line = place.document().lineOf(node);
-    auto length = [&](const char* attribute) {
-        const pugi::xml_attribute found = node.attribute(attribute);
-        if (!found) place.fail(node, "ProfAlign " + kind + ": the " + attribute + " attribute is missing");
-        const auto value = landxml::parseXmlNumber(found.value());
-        if (!value || !std::isfinite(*value) || *value < 0.0) {
-            place.fail(node, "ProfAlign " + kind + ": " + attribute + " is not a non-negative number: \"" +
-                                 found.value() + "\"");
-        }
-        if (beyondRange(*value)) place.fail(node, "ProfAlign " + kind + ": " + rangeReason(attribute));
-        return *value;
-    };
-    if (kind == "ParaCurve") {
-        read.curveLength = length("length");
-    } else if (kind == "UnsymParaCurve") {
-        const double in = length("lengthIn");
-        const double out = length("lengthOut");
-        if (std::fabs(in - out) > LANDXML_SYMMETRY_TOLERANCE * (in + out)) {
-            place.fail(node, "ProfAlign UnsymParaCurve: lengthIn " + vomel::formatGeneral(in) + " and lengthOut " +
-                                 vomel::formatGeneral(out) + " differ; only symmetric vertical curves can be imported");
-        }
-        read.curveLength = in + out;
-    } else if (kind == "CircCurve") {
-        place.fail(node, "ProfAlign CircCurve: circular vertical curves cannot be imported; give the curve as a "
-                         "ParaCurve (a parabola, R = length / |i1 - i2|)");
-    } else if (kind != "PVI") {
-        place.fail(node, "ProfAlign holds a " + kind + "; only PVI, ParaCurve and UnsymParaCurve can be imported");
-    }
-    const auto values = landxml::parseNumberList(node.child_value());
-    if (!values || values->size() != 2 || !std::isfinite((*values)[0]) || !std::isfinite((*values)[1])) {
-        place.fail(node, "ProfAlign " + kind + " is not \"station elevation\": \"" +
-                             std::string(node.child_value()).substr(0, 80) + "\"");
-    }
-    if (beyondRange((*values)[0]) || beyondRange((*values)[1])) {
-        place.fail(node, "ProfAlign " + kind + ": " + rangeReason("the station or elevation"));
-    }
-    read.point.station = (*values)[0];
-    read.point.elevation = (*values)[1];
-    return read;
-}
-
-// The grade points of the first ProfAlign among the alignment's Profile
-// elements, with the radius of each vertical curve worked out from its
-// length and the grades on either side; nullopt when there is none.
-std::optional<VerticalProfile> readProfAlign(const Place& place, const pugi::xml_node& alignment)
-{
-    pugi::xml_node profAlign;
-    for (const pugi::xml_node& profile : landxml::childrenNamed(alignment, "Profile")) {
-        profAlign = landxml::childNamed(profile, "ProfAlign");
-        if (profAlign) break;
-    }
-    if (!profAlign) return std::nullopt;
-
-    std::vector<FileGradePoint> read;
-    for (const pugi::xml_node& node : profAlign.children()) {
-        if (node.type() != pugi::node_element || landxml::localName(node) == "Feature") continue;
-        read.push_back(readProfileElement(place, node));
-    }
-    if (read.size() < 2) {
-        place.fail(profAlign, "its ProfAlign holds " + std::to_string(read.size()) +
-                                  " grade points; a profile needs at least two");
-    }
-    std::vector<GradePoint> points;
-    points.reserve(read.size());
-    for (const FileGradePoint& r : read) points.push_back(r.point);
-    try {
-        // The grades come from the grade points alone; then R = length / |i1 - i2|.
-        const VerticalProfile grades(points, place.unit());
-        for (std::size_t k = 0; k < read.size(); ++k) {
-            if (read[k].curveLength == 0.0) continue;
-            if (k == 0 || k + 1 == read.size()) {
-                throw FormatFailure(std::string("the ") + (k == 0 ? "first" : "last") +
-                                        " grade point has a vertical curve: a vertical curve needs a grade on "
-                                        "both sides",
-                                    read[k].point.line);
-            }
-            const double radius = read[k].curveLength / std::fabs(grades.gradeAfter(k - 1) - grades.gradeAfter(k));
-            // No change of grade: the parabola is the grade itself.
-            points[k].radius = std::isfinite(radius) ? radius : 0.0;
-        }
-        return VerticalProfile(std::move(points), place.unit());
-    } catch (const FormatFailure& failure) {
-        place.failAtLine(failure.line() != 0 ? failure.line() : place.document().lineOf(profAlign),
-                         "ProfAlign: " + failure.reason());
-    }
 }
 
 // A number for the listing: INF and the like count as absent, so that no
@@ -597,7 +490,14 @@ LandXmlLine readLandXml(std::istream& in, const std::string& alignmentName)
     const double endStation = chain->nodeStation[chain->elementCount + 1];
     imported.chainBreaks = readStationEquations(place, alignment, endStation);
     imported.chain = std::move(chain);
-    imported.profile = readProfAlign(place, alignment);
+    try {
+        imported.profile = readProfAlign(document, alignment, imported.unit);
+    } catch (const FormatFailure& failure) {
+        // The plan stands without its profile; whatever needs an elevation
+        // says why there is none.
+        imported.profileProblem = "alignment \"" + imported.name + "\": " + failure.reason() +
+                                  (failure.line() != 0 ? " (line " + std::to_string(failure.line()) + ")" : "");
+    }
     return imported;
 }
 

@@ -70,11 +70,6 @@ struct LandXmlAlignmentInfo {
     long line = 0;  // line of the Alignment element in the file
 };
 
-// A ParaCurve's length and its UnsymParaCurve's lengthIn and lengthOut may
-// differ by this share of the curve's length and still be one symmetric
-// parabola (a rounding of the numbers written, not a design).
-inline constexpr double LANDXML_SYMMETRY_TOLERANCE = 1e-9;
-
 // An imported alignment: the prepared chain (ready for
 // interchangeStationToXY), its chain breaks, its profile when it has a
 // ProfAlign, and the unit of all its lengths.
@@ -83,6 +78,9 @@ struct LandXmlLine {
     std::shared_ptr<const ramp::ElementChain> chain;
     vomel::ChainBreaks chainBreaks;
     std::optional<VerticalProfile> profile;
+    // Why the alignment has no profile although the file gives one (a
+    // profile that cannot be used); empty otherwise. The plan stands.
+    std::string profileProblem;
     LengthUnit unit = LengthUnit::Metre;
 };
 

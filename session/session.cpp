@@ -85,6 +85,7 @@ std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std
         auto line = std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
         if (imported.profile)
             line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
+        line->setOwnProfileProblem(std::move(imported.profileProblem));
         line->setLengthUnit(imported.unit);
         return line;
     });
