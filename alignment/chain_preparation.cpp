@@ -86,27 +86,52 @@ void prepareElementChain(ElementChain& chain)
     ChainColumn azimuth{};
     ChainColumn x{};
     ChainColumn y{};
-    const double startAzimuth = chain.chainStartAzimuth;
+    ChainColumn endAzimuth{};
+    ChainColumn endX{};
+    ChainColumn endY{};
     station[1] = chain.chainStartStation;
-    azimuth[1] = startAzimuth;
+    azimuth[1] = chain.chainStartAzimuth;
     x[1] = chain.chainStartX;
     y[1] = chain.chainStartY;
 
+    // Each element starts at its own start where it has one, else where
+    // the element before it ends.
+    const auto placed = [&chain](int i) { return chain.elementPlaced[static_cast<std::size_t>(i)]; };
     for (int i = 1; i <= n; ++i) {
         atElement(i, [&] {
             const ElementShape element = elementShape(chain, i);
+            if (placed(i)) {
+                azimuth[i] = vomel::requireFinite(chain.elementPlacedAzimuth[i], "start azimuth");
+            } else if (i > 1) {
+                azimuth[i] = endAzimuth[i - 1];
+            }
             station[i + 1] = vomel::requireFinite(element.length + station[i], "node station");
             // Azimuths are summed unreduced and brought into [0, 2π) after.
-            azimuth[i + 1] = vomel::requireFinite(azimuth[i] + elementDeflection(element), "node azimuth");
+            endAzimuth[i] = vomel::requireFinite(azimuth[i] + elementDeflection(element), "node azimuth");
         });
     }
-    for (int i = 1; i <= n + 1; ++i) azimuth[i] = normaliseAzimuth(azimuth[i]);
+    for (int i = 1; i <= n; ++i) {
+        azimuth[i] = normaliseAzimuth(azimuth[i]);
+        endAzimuth[i] = normaliseAzimuth(endAzimuth[i]);
+    }
+    azimuth[n + 1] = n >= 1 ? endAzimuth[n] : normaliseAzimuth(azimuth[1]);
     for (int i = 1; i <= n; ++i) {
         atElement(i, [&] {
-            const Point span = elementSpan(elementShape(chain, i), azimuth[i], azimuth[i + 1]);
-            x[i + 1] = vomel::requireFinite(x[i] + span.x, "node X");
-            y[i + 1] = vomel::requireFinite(y[i] + span.y, "node Y");
+            if (placed(i)) {
+                x[i] = vomel::requireFinite(chain.elementPlacedX[i], "start X");
+                y[i] = vomel::requireFinite(chain.elementPlacedY[i], "start Y");
+            } else if (i > 1) {
+                x[i] = endX[i - 1];
+                y[i] = endY[i - 1];
+            }
+            const Point span = elementSpan(elementShape(chain, i), azimuth[i], endAzimuth[i]);
+            endX[i] = vomel::requireFinite(x[i] + span.x, "node X");
+            endY[i] = vomel::requireFinite(y[i] + span.y, "node Y");
         });
+    }
+    if (n >= 1) {
+        x[n + 1] = endX[n];
+        y[n + 1] = endY[n];
     }
 
     for (int i = 1; i <= n + 1; ++i) {
@@ -114,6 +139,11 @@ void prepareElementChain(ElementChain& chain)
         chain.nodeAzimuth[i] = azimuth[i];
         chain.nodeX[i] = x[i];
         chain.nodeY[i] = y[i];
+    }
+    for (int i = 1; i <= n; ++i) {
+        chain.endAzimuth[i] = endAzimuth[i];
+        chain.endX[i] = endX[i];
+        chain.endY[i] = endY[i];
     }
 }
 

@@ -93,6 +93,12 @@ public:
     // Set by whoever reads the line, before it is shared.
     void setOwnProfile(std::shared_ptr<const VerticalProfile> profile) { ownProfile_ = std::move(profile); }
     void setOwnProfileProblem(std::string problem) { ownProfileProblem_ = std::move(problem); }
+    void setImportNotes(std::vector<std::string> notes) { importNotes_ = std::move(notes); }
+
+    // What the import of an exchange file noticed and went on with (a gap
+    // or a kink between elements, say), one sentence each; empty for the
+    // program's own files.
+    const std::vector<std::string>& importNotes() const { return importNotes_; }
     void setLengthUnit(LengthUnit unit) { lengthUnit_ = unit; }
 
 protected:
@@ -102,6 +108,7 @@ private:
     ChainBreaks chainBreaks_;
     std::shared_ptr<const VerticalProfile> ownProfile_;
     std::string ownProfileProblem_;
+    std::vector<std::string> importNotes_;
     LengthUnit lengthUnit_ = LengthUnit::Metre;
 };
 

@@ -44,13 +44,29 @@ struct ElementChain {
     ChainColumn elementLength{};
     int elementCount = 0;
 
+    // Element i given a start of its own (an exchange file states every
+    // element's start point and tangent, see alignment/placed_chain.h):
+    // elementPlaced[i] is set and the three columns hold that start, the
+    // azimuth in radians. Any other element starts where the one before it
+    // ends.
+    std::array<bool, MAX_ROWS + 1> elementPlaced{};
+    ChainColumn elementPlacedX{};
+    ChainColumn elementPlacedY{};
+    ChainColumn elementPlacedAzimuth{};
+
     // Node i is the start of element i, node elementCount + 1 the end of
-    // the last. Stations and coordinates in metres, tangent azimuths in
-    // radians in [0, 2π).
+    // the last. Stations and coordinates in the line's unit, tangent
+    // azimuths in radians in [0, 2π).
     ChainColumn nodeStation{};
     ChainColumn nodeX{};
     ChainColumn nodeY{};
     ChainColumn nodeAzimuth{};
+
+    // The end of element i laid out from its start: node i + 1, unless
+    // element i + 1 has a start of its own.
+    ChainColumn endX{};
+    ChainColumn endY{};
+    ChainColumn endAzimuth{};
 };
 
 // Splits the reverse spirals of the rows and lays out the nodes: the rows

@@ -101,9 +101,9 @@ RampAlignment::Corners RampAlignment::corners() const
         const int sense = turnSense(elementShape(chain, first));
         while (k <= n && turnSense(elementShape(chain, k)) == sense) ++k;
         const auto p = static_cast<std::size_t>(first);
-        const auto q = static_cast<std::size_t>(k);  // node after the run
+        const auto q = static_cast<std::size_t>(k - 1);  // last element of the run
         const double a1 = chain.nodeAzimuth[p];
-        const double a2 = chain.nodeAzimuth[q];
+        const double a2 = chain.endAzimuth[q];
         const double sine = std::sin(a2 - a1);
         ++number;
         // A run turning by a half turn or more (a hairpin) has its tangents
@@ -112,13 +112,14 @@ RampAlignment::Corners RampAlignment::corners() const
         for (int j = first; j < k; ++j) turn += elementDeflection(elementShape(chain, j));
         if (std::abs(sine) < PARALLEL_SINE || std::abs(turn) >= PI) continue;
         // P + t (cos a1, sin a1) = Q - u (cos a2, sin a2): solve for t.
-        const double dx = chain.nodeX[q] - chain.nodeX[p];
-        const double dy = chain.nodeY[q] - chain.nodeY[p];
+        const Point runEnd{chain.endX[q], chain.endY[q]};
+        const double dx = runEnd.x - chain.nodeX[p];
+        const double dy = runEnd.y - chain.nodeY[p];
         const double t = (dx * std::sin(a2) - dy * std::cos(a2)) / sine;
         const Point at{chain.nodeX[p] + t * std::cos(a1), chain.nodeY[p] + t * std::sin(a1)};
         corners.points.push_back({at, "JD" + std::to_string(number)});
         corners.tangents.emplace_back(nodePoint(chain, p), at);
-        corners.tangents.emplace_back(at, nodePoint(chain, q));
+        corners.tangents.emplace_back(at, runEnd);
     }
     return corners;
 }

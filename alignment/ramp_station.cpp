@@ -17,7 +17,7 @@ vomel::LinePose poseOnElement(const ElementChain& chain, int k, double d)
 {
     const auto start = static_cast<std::size_t>(k);
     const ElementEnd from{{chain.nodeX[start], chain.nodeY[start]}, chain.nodeAzimuth[start]};
-    const ElementEnd to{{chain.nodeX[start + 1], chain.nodeY[start + 1]}, chain.nodeAzimuth[start + 1]};
+    const ElementEnd to{{chain.endX[start], chain.endY[start]}, chain.endAzimuth[start]};
     return elementPose<WithTangent>(elementShape(chain, k), from, to, d);
 }
 

@@ -88,8 +88,7 @@ FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node
 // length and the grades on either side; nullopt when there is none.
 }  // namespace
 
-std::optional<VerticalProfile> readProfAlign(const Document& document, const pugi::xml_node& alignment,
-                                             LengthUnit unit)
+std::optional<VerticalProfile> readProfAlign(const Document& document, const pugi::xml_node& alignment, LengthUnit unit)
 {
     const Place place(document, unit);
     pugi::xml_node profAlign;
@@ -132,6 +131,5 @@ std::optional<VerticalProfile> readProfAlign(const Document& document, const pug
                          "ProfAlign: " + failure.reason());
     }
 }
-
 
 }  // namespace vomel::landxml

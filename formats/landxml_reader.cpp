@@ -126,7 +126,8 @@ Point elementPoint(const Place& place, const pugi::xml_node& node, const char* w
     if (!values || values->size() < 2 || !std::isfinite((*values)[0]) || !std::isfinite((*values)[1])) {
         place.fail(index, named, std::string(which) + " is not \"northing easting\": \"" + point.child_value() + "\"");
     }
-    if (landxml::beyondInputRange((*values)[0]) || landxml::beyondInputRange((*values)[1])) place.fail(index, named, landxml::inputRangeReason(which));
+    if (landxml::beyondInputRange((*values)[0]) || landxml::beyondInputRange((*values)[1]))
+        place.fail(index, named, landxml::inputRangeReason(which));
     return {(*values)[0], (*values)[1]};  // the northing is X
 }
 
@@ -233,7 +234,8 @@ vomel::ChainBreaks readStationEquations(const Place& place, const pugi::xml_node
             if (!value || !std::isfinite(*value)) {
                 place.fail(node, std::string("StaEquation: ") + attribute + " is missing or not a number");
             }
-            if (landxml::beyondInputRange(*value)) place.fail(node, "StaEquation: " + landxml::inputRangeReason(attribute));
+            if (landxml::beyondInputRange(*value))
+                place.fail(node, "StaEquation: " + landxml::inputRangeReason(attribute));
             return *value;
         };
         if (equations.size() == static_cast<std::size_t>(vomel::MAX_CHAIN_BREAKS)) {
@@ -456,10 +458,10 @@ std::vector<LandXmlAlignmentInfo> listLandXmlAlignments(std::istream& in)
     return list;
 }
 
-LandXmlLine readLandXml(std::istream& in, const std::string& alignmentName)
+ImportedLine readLandXml(std::istream& in, const std::string& alignmentName)
 {
     const landxml::Document document(in);
-    LandXmlLine imported;
+    ImportedLine imported;
     imported.unit = lengthUnitOf(document);
     const pugi::xml_node alignment = chooseAlignment(document, alignmentName);
     imported.name = alignment.attribute("name").value();

@@ -31,9 +31,7 @@
 #include <string>
 #include <vector>
 
-#include "alignment/length_unit.h"
-#include "alignment/vertical_profile.h"
-#include "stationing/chain_break.h"
+#include "formats/imported_line.h"
 
 namespace vomel {
 
@@ -70,20 +68,6 @@ struct LandXmlAlignmentInfo {
     long line = 0;  // line of the Alignment element in the file
 };
 
-// An imported alignment: the prepared chain (ready for
-// interchangeStationToXY), its chain breaks, its profile when it has a
-// ProfAlign, and the unit of all its lengths.
-struct LandXmlLine {
-    std::string name;
-    std::shared_ptr<const ramp::ElementChain> chain;
-    vomel::ChainBreaks chainBreaks;
-    std::optional<VerticalProfile> profile;
-    // Why the alignment has no profile although the file gives one (a
-    // profile that cannot be used); empty otherwise. The plan stands.
-    std::string profileProblem;
-    LengthUnit unit = LengthUnit::Metre;
-};
-
 // True when the stream's first non-blank character (after a byte-order
 // mark) is '<': an XML document, never an element file, whose lines start
 // with numbers. The stream is left where it was.
@@ -102,6 +86,6 @@ std::vector<LandXmlAlignmentInfo> listLandXmlAlignments(std::istream& in);
 // profile that cannot be read (see above; a fault of the grade points as a
 // profile file names it), is a vomel::FormatFailure naming the alignment,
 // the element and its line.
-LandXmlLine readLandXml(std::istream& in, const std::string& alignmentName = {});
+ImportedLine readLandXml(std::istream& in, const std::string& alignmentName = {});
 
 }  // namespace vomel

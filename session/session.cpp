@@ -78,17 +78,20 @@ vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double end
                          [endStation](std::istream& in) { return vomel::readChainBreakFile(in, endStation); });
 }
 
+std::shared_ptr<const DesignLine> importedDesignLine(ImportedLine imported)
+{
+    auto line = std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
+    if (imported.profile) line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
+    line->setOwnProfileProblem(std::move(imported.profileProblem));
+    line->setImportNotes(std::move(imported.notes));
+    line->setLengthUnit(imported.unit);
+    return line;
+}
+
 std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std::string& alignmentName)
 {
-    return readWholeFile(path, [&alignmentName](std::istream& in) -> std::shared_ptr<const DesignLine> {
-        LandXmlLine imported = readLandXml(in, alignmentName);
-        auto line = std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
-        if (imported.profile)
-            line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
-        line->setOwnProfileProblem(std::move(imported.profileProblem));
-        line->setLengthUnit(imported.unit);
-        return line;
-    });
+    return readWholeFile(
+        path, [&alignmentName](std::istream& in) { return importedDesignLine(readLandXml(in, alignmentName)); });
 }
 
 std::vector<vomel::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string& path)

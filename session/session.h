@@ -67,6 +67,10 @@ std::shared_ptr<const vomel::mainline::MainLine> loadMainLine(const std::string&
 // Step 2: read the chain-break file for a main line ending at endStation.
 vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double endStation);
 
+// The ramp line of an alignment imported from an exchange file, with its
+// own profile (or why it has none), its notes and its unit.
+std::shared_ptr<const DesignLine> importedDesignLine(ImportedLine imported);
+
 // A LandXML file's alignment `alignmentName` (the first when empty),
 // imported into an element chain with its station equations as chain breaks,
 // its ProfAlign as the line's own profile and the file's length unit.

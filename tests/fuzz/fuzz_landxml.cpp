@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     auto in = vomel::fuzz::asFile(data, size);
-    vomel::LandXmlLine line;
+    vomel::ImportedLine line;
     try {
         line = vomel::readLandXml(in);
     } catch (const vomel::Failure& failure) {

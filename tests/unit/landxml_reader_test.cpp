@@ -25,7 +25,7 @@ constexpr double kStationStep = 0.37;  // metres, off the whole metres
 std::string dataPath(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 std::string examplePath(const std::string& name) { return std::string(VOMEL_EXAMPLES_DIR) + "/" + name; }
 
-vomel::LandXmlLine importText(const std::string& text, const std::string& name = {})
+vomel::ImportedLine importText(const std::string& text, const std::string& name = {})
 {
     std::istringstream in(text);
     return vomel::readLandXml(in, name);
@@ -49,7 +49,7 @@ TEST(LandXmlReader, ImportedChainIsTheElementFileLine)
         std::ifstream xml(c.landXml, std::ios::binary);
         std::ifstream ele(c.elementFile, std::ios::binary);
         ASSERT_TRUE(xml && ele) << c.name;
-        const vomel::LandXmlLine imported = vomel::readLandXml(xml);
+        const vomel::ImportedLine imported = vomel::readLandXml(xml);
         const auto expected = vomel::testing::prepareFrom(ele);
         const vomel::ramp::ElementChain& chain = *imported.chain;
 
@@ -134,7 +134,7 @@ TEST(LandXmlReader, RotationGivesTheRadiusSign)
          std::atan2(40.0, 30.0)},
     };
     for (const ShapeCase& c : cases) {
-        const vomel::LandXmlLine line = importText(singleElement(c.element));
+        const vomel::ImportedLine line = importText(singleElement(c.element));
         const vomel::ramp::ElementChain& chain = *line.chain;
         ASSERT_EQ(chain.elementCount, 1) << c.name;
         EXPECT_EQ(chain.elementStartRadius[1], c.startRadius) << c.name;
@@ -154,7 +154,7 @@ TEST(LandXmlReader, ArcOfRadius9999IsNotAStraight)
     const double y = 9999.0 * (1.0 - std::cos(deflection));
     char end[96];
     std::snprintf(end, sizeof end, "%.17g %.17g", x, y);
-    const vomel::LandXmlLine line =
+    const vomel::ImportedLine line =
         importText(singleElement("<Curve rot=\"cw\" radius=\"9999\" length=\"100\"><Start>0 0</Start><End>" +
                                  std::string(end) + "</End></Curve>"));
     EXPECT_NE(line.chain->elementStartRadius[1], vomel::INFINITE_RADIUS);
@@ -308,7 +308,7 @@ TEST(LandXmlReader, ProfAlignGivesGradePointsAndParabolas)
     // -1.5 % to +1 % at 1700 (a sag written as an unsymmetric parabola of
     // equal halves, L = 120: R = 4800, T = 60). A ProfSurf (the ground) and
     // a Feature are passed over.
-    const vomel::LandXmlLine line = importText(singleElement(
+    const vomel::ImportedLine line = importText(singleElement(
         "<Line><Start>0 0</Start><End>1000 0</End></Line>",
         "<Profile>\n<ProfSurf name=\"ground\"><PntList2D>1000 99 2000 101</PntList2D></ProfSurf>\n"
         "<ProfAlign name=\"design\">\n<PVI>1000 100</PVI>\n<ParaCurve length=\"180\">1400 112</ParaCurve>\n"
@@ -369,7 +369,7 @@ TEST(LandXmlReader, FeetAreReadInTheFilesOwnUnit)
           UnitCase{"<Metric linearUnit=\"meter\"/>\n<Imperial linearUnit=\"USSurveyFoot\"/>",
                    vomel::LengthUnit::Metre}}) {
         const std::string text = withUnits(c.system, line1000);
-        const vomel::LandXmlLine line =
+        const vomel::ImportedLine line =
             importText(text.substr(0, text.find("</Alignment>")) + profile + text.substr(text.find("</Alignment>")));
         EXPECT_EQ(line.unit, c.unit) << c.system;
         // Nothing is converted: 1000 units of line from station 1000.
@@ -421,7 +421,7 @@ TEST(LandXmlReader, ToleratesCoordinatesRoundedToATenthOfAMillimetre)
 TEST(LandXmlReader, StationEquationsBecomeChainBreaksInOrderAlongTheLine)
 {
     const std::string line1000 = "<Line><Start>0 0</Start><End>1000 0</End></Line>";
-    const vomel::LandXmlLine line =
+    const vomel::ImportedLine line =
         importText(singleElement(line1000, "<StaEquation staInternal=\"1600\" staBack=\"1650\" staAhead=\"1600\"/>\n"
                                            "<StaEquation staInternal=\"1300\" staBack=\"1300\" staAhead=\"1350\"/>\n"));
     const vomel::ChainBreaks& breaks = line.chainBreaks;
