@@ -48,6 +48,10 @@ int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& lin
             std::fprintf(stderr, "vomel-cli: lengths in %s, as the LandXML file gives them\n",
                          vomel::lengthUnitName(line->lengthUnit()));
         }
+        // What the import went on with despite: once each, before any answer.
+        for (const std::string& note : line->line->importNotes()) {
+            std::fprintf(stderr, "vomel-cli: warning: %s\n", note.c_str());
+        }
         return EXIT_DONE;
     });
 }

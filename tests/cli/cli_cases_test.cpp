@@ -302,7 +302,7 @@ const CliCase kCases[] = {
     {"station_on_landxml",
      {"station", "--landxml", "{examples}/ramp.xml", "0", "450"},
      0,
-     "3512345.6779999998 501234.56699999998\n3512575.7876453409 501601.33243580029\n",
+     "3512345.6779999998 501234.56699999998\n3512575.7876453409 501601.33243580034\n",
      ""},
     {"point_on_landxml_after_its_chain_break",
      {"point", "--landxml", "{examples}/ramp.xml", "--alignment", "Ramp A", "3512575.7876453409", "501601.33243580029"},
