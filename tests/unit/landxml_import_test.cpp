@@ -93,7 +93,9 @@ TEST(LandXmlImport, RealExportsReproduceTheirOwnElementEnds)
         }
     }
     EXPECT_LE(worst, 1e-6) << "largest difference " << worst << " at " << worstAt;
-    RecordProperty("largest_difference", std::to_string(worst));
+    std::ostringstream figure;
+    figure << worst << " at " << worstAt;
+    RecordProperty("largest_difference", figure.str());
 }
 
 // Two elements from (0, 0) northwards; the second starts at `second`
