@@ -117,8 +117,8 @@ double circleRadius(const FileGradePoint& read, double turn, double gradeLengthI
     if (std::fabs(arc - read.curveLength) > allowed) {
         const std::string symbol = lengthUnitSymbol(unit);
         throw FormatFailure(
-            "ProfAlign CircCurve: its length " + vomel::formatGeneral(read.curveLength) + " " + symbol +
-                " and radius " + vomel::formatGeneral(read.radius) + " " + symbol +
+            "the CircCurve's length " + vomel::formatGeneral(read.curveLength) + " " + symbol + " and radius " +
+                vomel::formatGeneral(read.radius) + " " + symbol +
                 " disagree: an arc of that radius between these grades is " + vomel::formatGeneral(arc) + " " + symbol +
                 " long, " + vomel::formatGeneral(std::fabs(arc - read.curveLength)) + " " + symbol +
                 " apart where the written numbers allow " + vomel::formatGeneral(allowed) + " " + symbol,

@@ -282,7 +282,7 @@ TEST(LandXmlReader, ProfileProblemsLeaveThePlan)
         // arc of radius 3000 between them is 119.98 m long.
         {"circle whose length and radius disagree",
          withProfile("<CircCurve length=\"100\" radius=\"3000\">1500 110</CircCurve>"), "",
-         "ProfAlign CircCurve: its length 100 m and radius 3000 m disagree: an arc of that radius between these "
+         "ProfAlign: the CircCurve's length 100 m and radius 3000 m disagree: an arc of that radius between these "
          "grades is 119.98",
          11},
         {"circle without length or radius", withProfile("<CircCurve>1500 110</CircCurve>"), "",
