@@ -5,13 +5,37 @@
 // cannot be computed; 3 a file that cannot be opened, read or written.
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_failure.h"
+#include "cli/cli_language.h"
 #include "cli/commands.h"
+
+namespace {
+
+// `--lang zh|en`, accepted before the command and after it.
+struct LanguageOption {
+    bool given = false;
+    std::string name;
+
+    void addTo(CLI::App& app)
+    {
+        app.add_option_function<std::string>(
+               "--lang",
+               [this](const std::string& value) {
+                   given = true;
+                   name = value;
+               },
+               "Language of the failure messages: zh or en (default: VOMEL_LANG, else the locale)")
+            ->type_name("zh|en");
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,6 +54,10 @@ int main(int argc, char** argv)
         {"elevation", vomel::cli::addElevationCommand(app)}, {"profile", vomel::cli::addProfileCommand(app)},
     };
 
+    LanguageOption languageOption;
+    languageOption.addTo(app);
+    for (const auto& command : commands) languageOption.addTo(*app.get_subcommand(command.name));
+
     // Stations and coordinates are read from the arguments left over after
     // the options, so that negative numbers need no "--"; a "--" that a
     // user types out of habit is dropped.
@@ -47,6 +75,19 @@ int main(int argc, char** argv)
         return vomel::cli::EXIT_USAGE;
     }
 
+    std::optional<vomel::cli::Language> named;
+    if (languageOption.given) {
+        named = vomel::cli::languageNamed(languageOption.name);
+        if (!named) {
+            std::cerr << "vomel-cli: --lang is not " << vomel::cli::LANGUAGE_NAMES << ": \"" << languageOption.name
+                      << "\"\nRun with --help for more information.\n";
+            return vomel::cli::EXIT_USAGE;
+        }
+    }
+    const vomel::cli::LanguageChoice language =
+        vomel::cli::chooseLanguage(named, vomel::cli::processLanguageEnvironment());
+    if (!language.warning.empty()) std::cerr << language.warning << '\n';
+
     try {
         for (const auto& command : commands) {
             if (app.got_subcommand(command.name)) return command.run();
@@ -54,6 +95,12 @@ int main(int argc, char** argv)
     } catch (const vomel::cli::UsageError& error) {
         std::cerr << "vomel-cli: " << error.what() << "\nRun with --help for more information.\n";
         return vomel::cli::EXIT_USAGE;
+    } catch (const vomel::cli::StagedFailure& staged) {
+        return vomel::cli::reportFailure(staged, language.language, std::cerr);
+    } catch (const std::exception& error) {
+        // Not a failure of the input: running out of memory or threads.
+        std::cerr << "vomel-cli: internal error: " << error.what() << '\n';
+        return vomel::cli::EXIT_FORMAT;
     }
     return vomel::cli::EXIT_USAGE;
 }
