@@ -4,6 +4,7 @@
 // Exit status: 0 done; 1 usage error; 2 a malformed file or a geometry that
 // cannot be computed; 3 a file that cannot be opened, read or written.
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "cli/cli_failure.h"
 #include "cli/cli_language.h"
 #include "cli/commands.h"
+#include "core/failure.h"
 
 namespace {
 
@@ -34,6 +36,45 @@ struct LanguageOption {
             ->type_name("zh|en");
     }
 };
+
+// The run's language, the warning about VOMEL_LANG written; nothing after
+// the usage error about a --lang that names no language.
+std::optional<vomel::cli::Language> runLanguage(const LanguageOption& option)
+{
+    std::optional<vomel::cli::Language> named;
+    if (option.given) {
+        named = vomel::cli::languageNamed(option.name);
+        if (!named) {
+            std::cerr << "vomel-cli: --lang is not " << vomel::cli::LANGUAGE_NAMES << ": \"" << option.name
+                      << "\"\nRun with --help for more information.\n";
+            return std::nullopt;
+        }
+    }
+    const vomel::cli::LanguageChoice choice =
+        vomel::cli::chooseLanguage(named, vomel::cli::processLanguageEnvironment());
+    if (!choice.warning.empty()) std::cerr << choice.warning << '\n';
+    return choice.language;
+}
+
+// Runs the command given and reports how it ended, in `language`.
+int runCommand(const std::function<int()>& command, vomel::cli::Language language)
+{
+    try {
+        return command();
+    } catch (const vomel::cli::UsageError& error) {
+        std::cerr << "vomel-cli: " << error.what() << "\nRun with --help for more information.\n";
+        return vomel::cli::EXIT_USAGE;
+    } catch (const vomel::cli::StagedFailure& staged) {
+        return vomel::cli::reportFailure(staged, language, std::cerr);
+    } catch (const vomel::Failure&) {
+        // Raised outside an operation's stage: reported as the computing one's.
+        return vomel::cli::reportFailure({vomel::cli::Stage::Compute, std::current_exception()}, language, std::cerr);
+    } catch (const std::exception& error) {
+        // Not a failure of the input: running out of memory or threads.
+        std::cerr << "vomel-cli: internal error: " << error.what() << '\n';
+        return vomel::cli::EXIT_FORMAT;
+    }
+}
 
 }  // namespace
 
@@ -75,32 +116,10 @@ int main(int argc, char** argv)
         return vomel::cli::EXIT_USAGE;
     }
 
-    std::optional<vomel::cli::Language> named;
-    if (languageOption.given) {
-        named = vomel::cli::languageNamed(languageOption.name);
-        if (!named) {
-            std::cerr << "vomel-cli: --lang is not " << vomel::cli::LANGUAGE_NAMES << ": \"" << languageOption.name
-                      << "\"\nRun with --help for more information.\n";
-            return vomel::cli::EXIT_USAGE;
-        }
-    }
-    const vomel::cli::LanguageChoice language =
-        vomel::cli::chooseLanguage(named, vomel::cli::processLanguageEnvironment());
-    if (!language.warning.empty()) std::cerr << language.warning << '\n';
-
-    try {
-        for (const auto& command : commands) {
-            if (app.got_subcommand(command.name)) return command.run();
-        }
-    } catch (const vomel::cli::UsageError& error) {
-        std::cerr << "vomel-cli: " << error.what() << "\nRun with --help for more information.\n";
-        return vomel::cli::EXIT_USAGE;
-    } catch (const vomel::cli::StagedFailure& staged) {
-        return vomel::cli::reportFailure(staged, language.language, std::cerr);
-    } catch (const std::exception& error) {
-        // Not a failure of the input: running out of memory or threads.
-        std::cerr << "vomel-cli: internal error: " << error.what() << '\n';
-        return vomel::cli::EXIT_FORMAT;
+    const std::optional<vomel::cli::Language> language = runLanguage(languageOption);
+    if (!language) return vomel::cli::EXIT_USAGE;
+    for (const auto& command : commands) {
+        if (app.got_subcommand(command.name)) return runCommand(command.run, *language);
     }
     return vomel::cli::EXIT_USAGE;
 }
