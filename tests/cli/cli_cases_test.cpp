@@ -530,6 +530,7 @@ const LanguageCase kLanguageCases[] = {
     {"lc_all_over_lang", {"LC_ALL=POSIX", "LANG=zh_CN.UTF-8"}, kBadJd, 2, "", kBadJdEnglish},
     {"lc_messages_over_lang", {"LC_MESSAGES=zh_TW.Big5", "LANG=en_GB.UTF-8"}, kBadJd, 2, "", kBadJdChinese},
     {"empty_lc_all_left_aside", {"LC_ALL=", "LANG=zh_CN.UTF-8"}, kBadJd, 2, "", kBadJdChinese},
+    {"empty_vomel_lang_left_aside", {"VOMEL_LANG=", "LANG=zh_CN.UTF-8"}, kBadJd, 2, "", kBadJdChinese},
     {"other_language_is_english", {"LANG=de_DE.UTF-8"}, kBadJd, 2, "", kBadJdEnglish},
     {"invalid_vomel_lang_warns_and_follows_the_locale",
      {"VOMEL_LANG=fr", "LANG=zh_CN.UTF-8"},
