@@ -23,8 +23,9 @@ enum class MethodChoice {
 };
 
 // Where a foot lies against the ends of the line. Beyond an end, the
-// station and offset are those of the end's rule, not of a perpendicular.
-enum class LinePlace { OnLine, BeforeStart, AfterEnd };
+// station and offset are those of the end's rule, not of a perpendicular;
+// outside a corner they are those of the corner.
+enum class LinePlace { OnLine, BeforeStart, AfterEnd, Corner };
 
 struct TypedPointResult {
     std::string station;  // station text with its chain-break letter

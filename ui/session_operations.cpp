@@ -12,9 +12,10 @@ namespace {
 
 // The rule of the CSV results' status column, so that the window and the
 // CSV file agree on every point.
-LinePlace placeOnLine(const Alignment& alignment, double station)
+LinePlace placeOnLine(const Alignment& alignment, const Solution& solution)
 {
-    const std::string_view status = footStatus(alignment, station);
+    if (solution.corner) return LinePlace::Corner;
+    const std::string_view status = footStatus(alignment, solution.station);
     if (status == "before-start") return LinePlace::BeforeStart;
     if (status == "after-end") return LinePlace::AfterEnd;
     return LinePlace::OnLine;
@@ -104,7 +105,7 @@ TypedPointResult SessionOperations::solveTypedPoint(const std::string& xText, co
 {
     const Alignment& alignment = state_->requireCurrent();
     const SinglePointText result = computeSinglePoint(alignment, xText, yText);
-    return {result.station, result.offset, placeOnLine(alignment, result.solution.station)};
+    return {result.station, result.offset, placeOnLine(alignment, result.solution)};
 }
 
 FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
@@ -123,7 +124,7 @@ FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordin
         kept.add(points, solutions);
         summary.points += static_cast<long>(solutions.size());
         for (const Solution& solution : solutions) {
-            const LinePlace place = placeOnLine(alignment, solution.station);
+            const LinePlace place = placeOnLine(alignment, solution);
             if (place == LinePlace::BeforeStart) ++summary.beforeStart;
             if (place == LinePlace::AfterEnd) ++summary.afterEnd;
         }

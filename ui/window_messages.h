@@ -24,6 +24,15 @@ inline constexpr const char* TYPED_OUT_OF_RANGE =
 inline constexpr const char* STATUS_BEFORE_START =
     VOMEL_TRANSLATE_NOOP("Window", "反算结束：点在线路起点之前，没有垂足");
 inline constexpr const char* STATUS_AFTER_END = VOMEL_TRANSLATE_NOOP("Window", "反算结束：点在线路终点之后，没有垂足");
+// A point in the wedge outside a corner of the line (two elements of an
+// exchange file meeting at an angle or not meeting): the foot is the corner.
+inline constexpr const char* STATUS_AT_CORNER =
+    VOMEL_TRANSLATE_NOOP("Window", "反算结束：点在线路转角外侧，垂足取转角点");
+
+// After an initialisation whose import noticed something: the ready text,
+// then "导入提示：" and the notes (%1, joined by "；").
+inline constexpr const char* IMPORT_NOTES_TEMPLATE = VOMEL_TRANSLATE_NOOP("Window", "%1　导入提示：%2");
+inline constexpr const char* IMPORT_NOTES_SEPARATOR = VOMEL_TRANSLATE_NOOP("Window", "；");
 
 // The closing status of a file run with points beyond the ends:
 // "反算结束：共 n 个点，a 个在起点之前，b 个在终点之后".

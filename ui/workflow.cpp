@@ -8,6 +8,7 @@
 
 #include "core/failure.h"
 #include "session/messages.h"
+#include "session/session.h"
 #include "ui/failure_text.h"
 #include "ui/typed_coordinate.h"
 #include "ui/window_language.h"
@@ -132,7 +133,20 @@ void Workflow::initialise()
     } else {
         state_.status = text(STATUS_FILE_READY);
     }
+    showImportNotes();
     notify();
+}
+
+void Workflow::showImportNotes()
+{
+    const auto line = operations_.currentLine();
+    if (!line || line->line->importNotes().empty()) return;
+    std::string notes;
+    for (const std::string& note : line->line->importNotes()) {
+        if (!notes.empty()) notes += text(IMPORT_NOTES_SEPARATOR);
+        notes += note;
+    }
+    state_.status = fillPlaces(text(IMPORT_NOTES_TEMPLATE), {state_.status, notes});
 }
 
 void Workflow::initialiseSteps()
@@ -201,6 +215,7 @@ void Workflow::computeSingle(const std::string& xText, const std::string& yText)
     switch (result.place) {
     case LinePlace::BeforeStart: return showStatus(text(STATUS_BEFORE_START));
     case LinePlace::AfterEnd: return showStatus(text(STATUS_AFTER_END));
+    case LinePlace::Corner: return showStatus(text(STATUS_AT_CORNER));
     case LinePlace::OnLine: break;
     }
     showStatus(text(STATUS_FINISHED));

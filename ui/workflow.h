@@ -85,6 +85,8 @@ private:
     void computeFile();
     void refuseTyped(TypedField field, const std::string& message);
     void showStatus(const std::string& status);
+    // Adds what the import of the current line noticed to the status line.
+    void showImportNotes();
     void notify();
     // `source` (a text of ui/) in the user's language.
     std::string text(const char* source) const;

@@ -433,6 +433,18 @@ Left offset %3</translation>
         <translation>Done: the point lies after the end of the line, it has no foot</translation>
     </message>
     <message>
+        <source>反算结束：点在线路转角外侧，垂足取转角点</source>
+        <translation>Done: the point lies outside a corner of the line; its foot is the corner</translation>
+    </message>
+    <message>
+        <source>%1　导入提示：%2</source>
+        <translation>%1  Import notes: %2</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
         <source>反算结束：共 %1 个点，%2 个在起点之前，%3 个在终点之后</source>
         <translation>Done: %1 points, %2 before the start, %3 after the end</translation>
     </message>

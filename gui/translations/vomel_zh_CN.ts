@@ -431,6 +431,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>反算结束：点在线路转角外侧，垂足取转角点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1　导入提示：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>反算结束：共 %1 个点，%2 个在起点之前，%3 个在终点之后</source>
         <translation type="unfinished"></translation>
     </message>

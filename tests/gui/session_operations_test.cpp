@@ -92,6 +92,7 @@ private slots:
     void mainLineSingleAndFileRun();
     void elementLineHasNoChainBreakColumn();
     void landXmlInElementMethodCarriesChainBreaks();
+    void landXmlCornerIsNotedAndAnswered();
     void malformedAlignmentKeepsPreviousLine_data();
     void malformedAlignmentKeepsPreviousLine();
     void malformedCoordinateFileWritesNothing_data();
@@ -209,6 +210,35 @@ void SessionOperationsTest::landXmlInElementMethodCarriesChainBreaks()
         sawB = sawB || lines[i].find(" B ") != std::string::npos;
     }
     QVERIFY(sawA && sawB);
+}
+
+void SessionOperationsTest::landXmlCornerIsNotedAndAnswered()
+{
+    // Two lines meeting at 90° at station 100: the import says so in the
+    // status line, and a point outside the corner is answered by it.
+    const std::string path = temp("corner.xml");
+    writeFile(path, "<LandXML>\n<Alignments>\n<Alignment name=\"A\">\n<CoordGeom>\n"
+                    "<Line><Start>0 0</Start><End>100 0</End></Line>\n"
+                    "<Line><Start>100 0</Start><End>100 100</End></Line>\n"
+                    "</CoordGeom>\n</Alignment>\n</Alignments>\n</LandXML>\n");
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    Workflow workflow(platform, operations);
+    workflow.selectMethod(MethodChoice::Element);
+    platform.answerDialog(path);
+    workflow.initialise();
+    QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
+    QVERIFY2(workflow.state().status.find("导入提示：alignment \"A\": elements 1 and 2 meet at station 100.0000 at "
+                                          "an angle of 90.000000°") != std::string::npos,
+             workflow.state().status.c_str());
+
+    workflow.compute("103", "-4");  // beyond the first line's end, short of the second's start
+    QCOMPARE(workflow.state().station, std::string("100"));
+    QCOMPARE(workflow.state().offset, std::string("5.000"));
+    QCOMPARE(workflow.state().status, std::string("反算结束：点在线路转角外侧，垂足取转角点"));
+    workflow.compute("50", "3");  // beside the first line: an ordinary foot
+    QCOMPARE(workflow.state().station, std::string("50"));
+    QCOMPARE(workflow.state().offset, std::string("-3.000"));
 }
 
 void SessionOperationsTest::malformedAlignmentKeepsPreviousLine_data()
