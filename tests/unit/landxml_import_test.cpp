@@ -17,6 +17,7 @@
 #include "formats/landxml_reader.h"
 #include "session/results_csv.h"
 #include "session/session.h"
+#include "testing/element_chain_support.h"
 
 namespace {
 
@@ -335,6 +336,38 @@ TEST(LandXmlImport, DirectionsAreReadInTheDeclaredUnit)
     }();
     EXPECT_NE(failure.reason().find("directionUnit is \"mils\""), std::string::npos) << failure.reason();
     EXPECT_EQ(failure.line(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+struct LengthCase {
+    const char* length;
+    const char* note;  // a piece of the one note, or "" for none
+};
+
+// The alignment's length attribute is a check on the elements' sum: a
+// rounding passes, a difference is said and the line imported as it is.
+TEST(LandXmlImport, StatedLengthIsOnlyCompared)
+{
+    const LengthCase cases[] = {
+        {"100.0000001", ""},
+        {"100.5", "its length attribute 100.5 differs from the elements' sum 100.0000 m"},
+    };
+    for (const LengthCase& c : cases) {
+        const vomel::ImportedLine imported =
+            importText(std::string("<LandXML>\n<Alignments>\n<Alignment name=\"A\" length=\"") + c.length +
+                       "\">\n<CoordGeom>\n<Line><Start>0 0</Start><End>100 0</End></Line>\n</CoordGeom>\n"
+                       "</Alignment>\n</Alignments>\n</LandXML>\n");
+        EXPECT_DOUBLE_EQ(vomel::testing::endStation(*imported.chain), 100.0) << c.length;
+        if (*c.note == '\0') {
+            EXPECT_TRUE(imported.notes.empty()) << c.length << ": " << imported.notes.front();
+        } else {
+            ASSERT_EQ(imported.notes.size(), 1u) << c.length;
+            EXPECT_NE(imported.notes[0].find(c.note), std::string::npos) << imported.notes[0];
+        }
+    }
 }
 
 }  // namespace
