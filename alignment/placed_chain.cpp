@@ -3,18 +3,13 @@
 #include <cmath>
 #include <string>
 
+#include "alignment/reverse_spiral.h"
 #include "core/angles.h"
 #include "core/failure.h"
 
 namespace vomel::ramp {
 
 namespace {
-
-bool isReverseSpiral(const ElementShape& shape)
-{
-    return shape.startRadius != INFINITE_RADIUS && shape.endRadius != INFINITE_RADIUS &&
-           shape.startRadius * shape.endRadius < 0.0;
-}
 
 // Appends element `shape` to the chain's element table; `start` when it has
 // a start of its own.
@@ -47,22 +42,19 @@ std::shared_ptr<ElementChain> layOutPlacedChain(double startStation, const std::
     chain->chainStartAzimuth = elements.front().startAzimuth;
     for (std::size_t k = 0; k < elements.size(); ++k) {
         const PlacedElement& element = elements[k];
-        const int needed = chain->elementCount + (isReverseSpiral(element.shape) ? 2 : 1);
+        const bool reverse = isReverseSpiral(element.shape.startRadius, element.shape.endRadius);
+        const int needed = chain->elementCount + (reverse ? 2 : 1);
         if (needed > MAX_ELEMENTS) {
             throw FormatFailure("element " + std::to_string(k + 1) + ": more than " + std::to_string(MAX_ELEMENTS) +
                                 " elements (reverse spirals count twice)");
         }
-        if (!isReverseSpiral(element.shape)) {
+        if (!reverse) {
             append(*chain, element.shape, &element);
             continue;
         }
-        // Curvature 1/R1 → 1/R2 linearly: it is 0 at the fraction
-        // |R2| / (|R1| + |R2|) of the length from the start.
-        const double r1 = element.shape.startRadius;
-        const double r2 = element.shape.endRadius;
-        const double total = std::fabs(r1) + std::fabs(r2);
-        append(*chain, {r1, INFINITE_RADIUS, element.shape.length * std::fabs(r2) / total}, &element);
-        append(*chain, {INFINITE_RADIUS, r2, element.shape.length * std::fabs(r1) / total}, nullptr);
+        const auto [exit, entry] = splitAtZeroCurvature(element.shape);
+        append(*chain, exit, &element);
+        append(*chain, entry, nullptr);
     }
     chain->rowCount = chain->elementCount;
     prepareElementChain(*chain);

@@ -9,17 +9,20 @@
 
 namespace vomel::ramp {
 
-namespace {
-
-// Both radii finite and of opposite signs: the curvature passes through 0
-// inside the element. A radius of 0 (product exactly 0) is not split.
 bool isReverseSpiral(double startRadius, double endRadius)
 {
     return startRadius != INFINITE_RADIUS && endRadius != INFINITE_RADIUS && startRadius != endRadius &&
            startRadius * endRadius < 0.0;
 }
 
-}  // namespace
+std::pair<ElementShape, ElementShape> splitAtZeroCurvature(const ElementShape& spiral)
+{
+    const double r1 = spiral.startRadius;
+    const double r2 = spiral.endRadius;
+    const double total = std::fabs(r1) + std::fabs(r2);
+    return {{r1, INFINITE_RADIUS, spiral.length * std::fabs(r2) / total},
+            {INFINITE_RADIUS, r2, spiral.length * std::fabs(r1) / total}};
+}
 
 void splitReverseSpirals(ElementChain& chain)
 {
@@ -46,18 +49,14 @@ void splitReverseSpirals(ElementChain& chain)
             chain.rowEndRadius[j + 1] = chain.rowEndRadius[j];
             chain.rowLength[j + 1] = chain.rowLength[j];
         }
-        const double r1 = chain.rowStartRadius[p];
-        const double r2 = chain.rowEndRadius[p];
-        const double length = chain.rowLength[p];
-        // Curvature 1/R1 → 1/R2 linearly: it is 0 at the fraction
-        // |R2| / (|R1| + |R2|) of the length from the start.
-        const double total = std::fabs(r1) + std::fabs(r2);
-        chain.rowStartRadius[p] = r1;
-        chain.rowEndRadius[p] = INFINITE_RADIUS;
-        chain.rowLength[p] = length * std::fabs(r2) / total;
-        chain.rowStartRadius[p + 1] = INFINITE_RADIUS;
-        chain.rowEndRadius[p + 1] = r2;
-        chain.rowLength[p + 1] = length * std::fabs(r1) / total;
+        const auto [exit, entry] =
+            splitAtZeroCurvature({chain.rowStartRadius[p], chain.rowEndRadius[p], chain.rowLength[p]});
+        chain.rowStartRadius[p] = exit.startRadius;
+        chain.rowEndRadius[p] = exit.endRadius;
+        chain.rowLength[p] = exit.length;
+        chain.rowStartRadius[p + 1] = entry.startRadius;
+        chain.rowEndRadius[p + 1] = entry.endRadius;
+        chain.rowLength[p + 1] = entry.length;
     }
 
     chain.rowCount = rowCount + splitCount;
