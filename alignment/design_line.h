@@ -48,6 +48,19 @@ struct CurveTable {
     std::vector<std::vector<std::string>> rows;  // one cell per column
 };
 
+// A joint where the line turns at a point or jumps: two elements of an
+// exchange file that meet at an angle (a kink) or do not meet (a gap). The
+// element before ends at `arriving` with tangent azimuth `arrivingAzimuth`,
+// the one after starts at `leaving` with `leavingAzimuth` (radians), both
+// at continuous station `station`.
+struct LineCorner {
+    double station = 0.0;
+    Point arriving;
+    double arrivingAzimuth = 0.0;
+    Point leaving;
+    double leavingAzimuth = 0.0;
+};
+
 class DesignLine {
 public:
     virtual ~DesignLine() = default;
@@ -73,6 +86,10 @@ public:
 
     // The table of curves (main line) or of nodes and elements (ramp).
     virtual CurveTable curveTable() const = 0;
+
+    // The corners of the line in station order; none on a line whose
+    // elements all join smoothly.
+    virtual std::vector<LineCorner> lineCorners() const { return {}; }
 
     // The chain breaks of the stationing; none on most ramps.
     const ChainBreaks& chainBreaks() const { return chainBreaks_; }

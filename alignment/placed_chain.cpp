@@ -81,4 +81,9 @@ std::vector<ChainJoint> chainJoints(const ElementChain& chain)
     return joints;
 }
 
+bool isCorner(const ChainJoint& joint, double metresPerUnit)
+{
+    return joint.gap * metresPerUnit > JOINT_GAP_TOLERANCE || std::fabs(joint.kink) > JOINT_KINK_TOLERANCE;
+}
+
 }  // namespace vomel::ramp

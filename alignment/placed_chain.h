@@ -46,4 +46,15 @@ struct ChainJoint {
 // Every joint of the chain, in station order.
 std::vector<ChainJoint> chainJoints(const ElementChain& chain);
 
+// Two elements whose ends lie farther apart than this (metres) do not meet:
+// a gap, beyond the rounding of any coordinates a design program writes.
+inline constexpr double JOINT_GAP_TOLERANCE = 1e-4;
+// Two elements whose tangents differ by more than this (radians, about 10
+// seconds of arc) meet at an angle: a kink.
+inline constexpr double JOINT_KINK_TOLERANCE = 5e-5;
+
+// A joint with a gap or a kink: the line has a corner there. `metresPerUnit`
+// is the size of the line's unit, since the gap is in that unit.
+bool isCorner(const ChainJoint& joint, double metresPerUnit);
+
 }  // namespace vomel::ramp

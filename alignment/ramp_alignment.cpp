@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "alignment/placed_chain.h"
 #include "alignment/table_cells.h"
 #include "core/angles.h"
 #include "core/failure.h"
@@ -120,6 +121,22 @@ RampAlignment::Corners RampAlignment::corners() const
         corners.points.push_back({at, "JD" + std::to_string(number)});
         corners.tangents.emplace_back(nodePoint(chain, p), at);
         corners.tangents.emplace_back(at, runEnd);
+    }
+    return corners;
+}
+
+std::vector<LineCorner> RampAlignment::lineCorners() const
+{
+    const ElementChain& chain = *chain_;
+    std::vector<LineCorner> corners;
+    for (const ChainJoint& joint : chainJoints(chain)) {
+        if (!isCorner(joint, metresPerUnit(lengthUnit()))) continue;
+        const auto k = static_cast<std::size_t>(joint.element);
+        corners.push_back({joint.station,
+                           {chain.endX[k - 1], chain.endY[k - 1]},
+                           chain.endAzimuth[k - 1],
+                           nodePoint(chain, k),
+                           chain.nodeAzimuth[k]});
     }
     return corners;
 }

@@ -36,6 +36,8 @@ public:
     // One row per node and per element: item, kind, R1, R2, L, station, X,
     // Y, azimuth in degrees-minutes-seconds and radians.
     CurveTable curveTable() const override;
+    // The joints with a gap or a kink (ramp::isCorner).
+    std::vector<LineCorner> lineCorners() const override;
 
     const ElementChain& chain() const { return *chain_; }
 

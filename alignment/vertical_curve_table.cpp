@@ -32,9 +32,13 @@ CurveTable verticalCurveTable(const VerticalProfile& profile, const vomel::Chain
         if (k + 1 < points.size()) row[4] = percentCell(profile.gradeAfter(k));
         if (k > 0 && k + 1 < points.size()) {
             const VerticalCurve& c = curves[k - 1];
-            row[5] = formatGeneral(c.radius);
+            const bool unsymmetric = c.shape == VerticalCurveShape::UnsymmetricParabola && c.radius > 0;
+            // An unsymmetric parabola: the radii and lengths of its two halves.
+            row[5] =
+                unsymmetric ? formatGeneral(c.radiusIn) + "/" + formatGeneral(c.radiusOut) : formatGeneral(c.radius);
             if (c.radius > 0) {
-                row[6] = lengthCell(c.tangentLength);
+                row[6] =
+                    unsymmetric ? lengthCell(c.lengthIn) + "/" + lengthCell(c.lengthOut) : lengthCell(c.tangentLength);
                 row[7] = lengthCell(c.externalDistance);
                 row[8] = c.crest ? "crest" : "sag";
                 row[9] = stationCell(breaks, c.startStation);

@@ -26,11 +26,38 @@ double finiteOrFail(double value, const char* what, long line)
     return value;
 }
 
+// An unsymmetric parabola's lengths: not negative, both or neither.
+void checkCurveLengths(const GradePoint& p)
+{
+    if (p.lengthIn < 0 || p.lengthOut < 0) {
+        throw FormatFailure("the curve length " + formatGeneral(std::min(p.lengthIn, p.lengthOut)) + " is negative",
+                            p.line);
+    }
+    if (p.shape == VerticalCurveShape::UnsymmetricParabola && (p.lengthIn == 0) != (p.lengthOut == 0)) {
+        throw FormatFailure("the unsymmetric vertical curve has lengths " + formatGeneral(p.lengthIn) + " in and " +
+                                formatGeneral(p.lengthOut) + " out: it needs both or neither",
+                            p.line);
+    }
+}
+
+VerticalCurveGeometry curveAt(const GradePoint& p, double gradeIn, double gradeOut)
+{
+    if (p.shape == VerticalCurveShape::UnsymmetricParabola) {
+        return VerticalCurveGeometry::withLengths(p.lengthIn, p.lengthOut, gradeIn, gradeOut);
+    }
+    return VerticalCurveGeometry::withRadius(p.shape, p.radius, gradeIn, gradeOut);
+}
+
 }  // namespace
+
+double profileLengthTolerance(double a, double b)
+{
+    return std::max(PROFILE_LENGTH_TOLERANCE_FLOOR,
+                    PROFILE_LENGTH_TOLERANCE_SHARE * std::max(std::fabs(a), std::fabs(b)));
+}
 
 VerticalProfile::VerticalProfile(std::vector<GradePoint> points, LengthUnit unit) : points_(std::move(points))
 {
-    const char* const symbol = lengthUnitSymbol(unit);
     if (points_.size() < 2) {
         throw FormatFailure("a profile needs at least two grade points; the file has " +
                             std::to_string(points_.size()));
@@ -38,7 +65,8 @@ VerticalProfile::VerticalProfile(std::vector<GradePoint> points, LengthUnit unit
     const std::size_t n = points_.size();
     for (std::size_t k = 0; k < n; ++k) {
         const GradePoint& p = points_[k];
-        if (k > 0 && !(p.station > points_[k - 1].station)) {
+        if (k > 0 &&
+            !(p.station - points_[k - 1].station > profileLengthTolerance(p.station, points_[k - 1].station))) {
             throw FormatFailure("the station " + formatGeneral(p.station) +
                                     " does not follow the previous grade point's " +
                                     formatGeneral(points_[k - 1].station) + ": stations must increase",
@@ -47,9 +75,12 @@ VerticalProfile::VerticalProfile(std::vector<GradePoint> points, LengthUnit unit
         if (p.radius < 0) {
             throw FormatFailure("the radius " + formatGeneral(p.radius) + " is negative", p.line);
         }
-        if ((k == 0 || k == n - 1) && p.radius != 0) {
-            throw FormatFailure(std::string("the ") + (k == 0 ? "first" : "last") +
-                                    " grade point has a radius: a vertical curve needs a grade on both sides",
+        checkCurveLengths(p);
+        const bool hasCurve = p.radius != 0 || p.lengthIn != 0 || p.lengthOut != 0;
+        if ((k == 0 || k == n - 1) && hasCurve) {
+            throw FormatFailure(std::string("the ") + (k == 0 ? "first" : "last") + " grade point has " +
+                                    (p.radius != 0 ? "a radius" : "a vertical curve") +
+                                    ": a vertical curve needs a grade on both sides",
                                 p.line);
         }
     }
@@ -59,101 +90,104 @@ VerticalProfile::VerticalProfile(std::vector<GradePoint> points, LengthUnit unit
                                       (points_[k + 1].station - points_[k].station),
                                   "the grade to this point", points_[k + 1].line);
     }
-    tangents_.assign(n, 0.0);
+    prepareCurves(unit);
+}
+
+void VerticalProfile::prepareCurves(LengthUnit unit)
+{
+    const std::string symbol = lengthUnitSymbol(unit);
+    auto length = [&symbol](double value) { return formatGeneral(value) + " " + symbol; };
+    const std::size_t n = points_.size();
+    curves_.assign(n, VerticalCurveGeometry());
     for (std::size_t k = 1; k + 1 < n; ++k) {
-        const GradePoint& p = points_[k];
-        tangents_[k] = finiteOrFail(p.radius * std::fabs(grades_[k - 1] - grades_[k]) / 2,
-                                    "the tangent length of the vertical curve", p.line);
+        GradePoint& p = points_[k];
+        const VerticalCurveGeometry curve = curveAt(p, grades_[k - 1], grades_[k]);
+        finiteOrFail(curve.before() + curve.after(), "the length of the vertical curve", p.line);
+        if (p.shape == VerticalCurveShape::UnsymmetricParabola) {
+            const double change = std::fabs(grades_[k] - grades_[k - 1]);
+            p.radius = curve.present() ? finiteOrFail((p.lengthIn + p.lengthOut) / change, "the radius", p.line) : 0.0;
+        }
         const double before = p.station - points_[k - 1].station;
         const double after = points_[k + 1].station - p.station;
-        if (tangents_[k] > before || tangents_[k] > after) {
-            throw FormatFailure("the vertical curve (T = " + formatGeneral(tangents_[k]) + " " + symbol +
-                                    ") is longer than the grade " + (tangents_[k] > before ? "before" : "after") +
-                                    " it (" + formatGeneral(tangents_[k] > before ? before : after) + " " + symbol +
-                                    ")",
+        const bool beyondBefore = curve.before() - before > profileLengthTolerance(curve.before(), before);
+        const bool beyondAfter = curve.after() - after > profileLengthTolerance(curve.after(), after);
+        if (beyondBefore || beyondAfter) {
+            throw FormatFailure("the vertical curve (T = " + length(beyondBefore ? curve.before() : curve.after()) +
+                                    ") is longer than the grade " + (beyondBefore ? "before" : "after") + " it (" +
+                                    length(beyondBefore ? before : after) + ")",
                                 p.line);
         }
-        if (tangents_[k - 1] + tangents_[k] > before) {
-            throw FormatFailure(
-                "the vertical curve (T = " + formatGeneral(tangents_[k]) + " " + symbol +
-                    ") overlaps the one of the previous grade point (T = " + formatGeneral(tangents_[k - 1]) + " " +
-                    symbol + "): they are " + formatGeneral(before) + " " + symbol + " apart",
-                p.line);
+        const double reach = curves_[k - 1].after() + curve.before();
+        if (reach - before > profileLengthTolerance(reach, before)) {
+            throw FormatFailure("the vertical curve (T = " + length(curve.before()) +
+                                    ") overlaps the one of the previous grade point (T = " +
+                                    length(curves_[k - 1].after()) + "): they are " + length(before) + " apart",
+                                p.line);
         }
+        curves_[k] = curve;
     }
 }
 
-bool VerticalProfile::contains(double station) const { return station >= startStation() && station <= endStation(); }
+bool VerticalProfile::contains(double station) const
+{
+    return station >= startStation() - profileLengthTolerance(startStation(), station) &&
+           station <= endStation() + profileLengthTolerance(endStation(), station);
+}
 
-void VerticalProfile::requireInside(double station) const
+ProfileValue VerticalProfile::valueAt(double station) const
 {
     requireFinite(station, "station");
     if (!contains(station)) {
         throw GeometryFailure("station " + formatGeneral(station) + " lies outside the profile, which runs from " +
                               formatGeneral(startStation()) + " to " + formatGeneral(endStation()));
     }
-}
-
-std::size_t VerticalProfile::gradeIndex(double station) const
-{
-    // The last point at or before the station, kept below the last point.
-    return std::min(lastRowAtOrBefore(points_, station), points_.size() - 2);
+    // A station a rounding beyond an end is taken at the end.
+    const double s = std::clamp(station, startStation(), endStation());
+    // The grade k that holds s: the last point at or before it, kept below
+    // the last point. On the curve of point k (its second half) or of point
+    // k + 1 (its first half), or else on the grade.
+    const std::size_t k = std::min(lastRowAtOrBefore(points_, s), points_.size() - 2);
+    for (std::size_t j : {k, k + 1}) {
+        const VerticalCurveGeometry& curve = curves_[j];
+        const double offset = s - points_[j].station;
+        if (!curve.present() || offset < -curve.before() || offset > curve.after()) continue;
+        return curve.at(offset, points_[j].elevation);
+    }
+    return {points_[k].elevation + grades_[k] * (s - points_[k].station), grades_[k]};
 }
 
 double VerticalProfile::elevationAt(double station) const
 {
-    requireInside(station);
-    const std::size_t k = gradeIndex(station);
-    // On the curve of point k (its second half) or of point k + 1 (its first
-    // half): measured from that curve's start along its incoming grade.
-    for (std::size_t j : {k, k + 1}) {
-        const double t = tangents_[j];
-        const GradePoint& p = points_[j];
-        if (t <= 0 || station < p.station - t || station > p.station + t) continue;
-        const double gradeIn = grades_[j - 1];
-        const double x = station - (p.station - t);
-        const double sign = gradeIn > grades_[j] ? 1.0 : -1.0;
-        return requireFinite(p.elevation - gradeIn * t + gradeIn * x - sign * x * x / (2 * p.radius),
-                             "design elevation");
-    }
-    return requireFinite(points_[k].elevation + grades_[k] * (station - points_[k].station), "design elevation");
+    return requireFinite(valueAt(station).elevation, "design elevation");
 }
 
-double VerticalProfile::gradeAt(double station) const
-{
-    requireInside(station);
-    const std::size_t k = gradeIndex(station);
-    for (std::size_t j : {k, k + 1}) {
-        const double t = tangents_[j];
-        const GradePoint& p = points_[j];
-        if (t <= 0 || station < p.station - t || station > p.station + t) continue;
-        const double gradeIn = grades_[j - 1];
-        const double x = station - (p.station - t);
-        const double sign = gradeIn > grades_[j] ? 1.0 : -1.0;
-        return gradeIn - sign * x / p.radius;
-    }
-    return grades_[k];
-}
+double VerticalProfile::gradeAt(double station) const { return requireFinite(valueAt(station).grade, "grade"); }
 
 std::vector<VerticalCurve> VerticalProfile::curveTable() const
 {
     std::vector<VerticalCurve> rows;
     for (std::size_t k = 1; k + 1 < points_.size(); ++k) {
         const GradePoint& p = points_[k];
+        const VerticalCurveGeometry& curve = curves_[k];
         VerticalCurve row;
         row.gradePoint = k;
         row.station = p.station;
         row.elevation = p.elevation;
         row.gradeIn = grades_[k - 1];
         row.gradeOut = grades_[k];
-        row.radius = p.radius;
-        row.tangentLength = tangents_[k];
-        row.externalDistance = p.radius > 0 ? tangents_[k] * tangents_[k] / (2 * p.radius) : 0.0;
+        row.radius = curve.present() ? p.radius : 0.0;
+        row.shape = p.shape;
+        row.tangentLength = curve.tangentLength();
+        row.lengthIn = curve.before();
+        row.lengthOut = curve.after();
+        row.radiusIn = curve.radiusIn();
+        row.radiusOut = curve.radiusOut();
+        row.externalDistance = curve.present() ? std::fabs(curve.at(0.0, p.elevation).elevation - p.elevation) : 0.0;
         row.crest = row.gradeIn > row.gradeOut;
-        row.startStation = p.station - tangents_[k];
-        row.endStation = p.station + tangents_[k];
-        row.startElevation = p.elevation - row.gradeIn * tangents_[k];
-        row.endElevation = p.elevation + row.gradeOut * tangents_[k];
+        row.startStation = p.station - curve.before();
+        row.endStation = p.station + curve.after();
+        row.startElevation = curve.present() ? curve.at(-curve.before(), p.elevation).elevation : p.elevation;
+        row.endElevation = curve.present() ? curve.at(curve.after(), p.elevation).elevation : p.elevation;
         rows.push_back(row);
     }
     return rows;

@@ -66,6 +66,10 @@ int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& lin
         for (const std::string& note : line->line->importNotes()) {
             std::fprintf(stderr, "vomel-cli: note: %s\n", note.c_str());
         }
+        // What the import went on with despite: once each, before any answer.
+        for (const std::string& note : line->line->importNotes()) {
+            std::fprintf(stderr, "vomel-cli: warning: %s\n", note.c_str());
+        }
         return EXIT_DONE;
     });
 }

@@ -1,9 +1,22 @@
 #include "cli/design_options.h"
 
+#include <cstdio>
+
+#include "alignment/design_line.h"
 #include "cli/cli_failure.h"
+#include "core/failure.h"
 #include "formats/profile_file.h"
 
 namespace vomel::cli {
+
+namespace {
+
+std::string unusableProfileText(const std::string& problem)
+{
+    return "the alignment's profile cannot be used: " + problem;
+}
+
+}  // namespace
 
 void DesignOptions::addTo(CLI::App& command)
 {
@@ -14,12 +27,24 @@ void DesignOptions::addTo(CLI::App& command)
                        "Cross-fall file: \"station left right\" slopes in percent, outward from the centre line");
 }
 
+std::string DesignOptions::ownProfileProblem(const vomel::Alignment& line) const
+{
+    return profileFile.empty() ? line.line->ownProfileProblem() : std::string();
+}
+
 int DesignOptions::loadReporting(const vomel::Alignment& line, vomel::DesignSurface& surface) const
 {
     const auto& ownProfile = line.line->ownProfile();
-    if (!crossFallFile.empty() && profileFile.empty() && !ownProfile) {
-        throw UsageError("--crossfall needs --profile (or a LandXML alignment with a ProfAlign)");
+    const std::string problem = ownProfileProblem(line);
+    if (!problem.empty() && profileRequired) {
+        return runReporting(Stage::Initialise,
+                            [&]() -> int { throw vomel::FormatFailure(unusableProfileText(problem)); });
     }
+    if (!crossFallFile.empty() && profileFile.empty() && !ownProfile) {
+        throw UsageError(problem.empty() ? "--crossfall needs --profile (or a LandXML alignment with a ProfAlign)"
+                                         : "--crossfall needs --profile: " + unusableProfileText(problem));
+    }
+    if (!problem.empty()) std::fprintf(stderr, "vomel-cli: %s\n", unusableProfileText(problem).c_str());
     if (profileFile.empty()) {
         surface.profile = ownProfile;
         if (crossFallFile.empty()) return EXIT_DONE;

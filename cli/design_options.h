@@ -2,7 +2,10 @@
 // The options that name a road's design surface: --profile FILE (grade
 // points and vertical curves) and --crossfall FILE (slopes of both sides).
 // Without --profile the profile that came with the line (a LandXML
-// alignment's ProfAlign) is used, when it has one.
+// alignment's ProfAlign) is used, when it has one. When the line's own
+// profile could not be used (the plan was imported without it), a command
+// that needs a profile fails with the reason, and the others say it on
+// standard error and go on without design elevations.
 
 #include <string>
 
@@ -16,6 +19,9 @@ namespace vomel::cli {
 struct DesignOptions {
     std::string profileFile;
     std::string crossFallFile;
+    // Set by a command that cannot work without a profile (elevation,
+    // profile).
+    bool profileRequired = false;
 
     // Adds --profile and --crossfall to `command`.
     void addTo(CLI::App& command);
@@ -24,8 +30,14 @@ struct DesignOptions {
     // initialisation stage of a command: a failure is reported and its exit
     // status returned; EXIT_DONE with `surface` set otherwise, its profile
     // null when neither --profile nor the line gives one. --crossfall
-    // without a profile is a usage error.
+    // without a profile is a usage error. Without --profile, a line whose
+    // own profile could not be used is a format failure (exit status 2)
+    // when the profile is required, and a note on standard error otherwise.
     int loadReporting(const vomel::Alignment& line, vomel::DesignSurface& surface) const;
+
+    // Why `line` brings no profile although its file gives one, when no
+    // --profile takes its place; empty otherwise.
+    std::string ownProfileProblem(const vomel::Alignment& line) const;
 
     // For the commands that cannot work without a profile: a usage error
     // when `surface` has none.

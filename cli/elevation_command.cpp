@@ -9,6 +9,7 @@
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/design_options.h"
+#include "cli/station_batch.h"
 #include "core/failure.h"
 #include "stationing/kilometre_station.h"
 #include "stationing/stated_station.h"
@@ -51,19 +52,26 @@ struct ElevationCommand {
         DesignOptions::requireProfile(surface);
 
         return runReporting(Stage::Compute, [&] {
+            // A station that cannot be answered keeps its line, empty.
+            StationBatch batch;
             std::string out;
             for (std::size_t i = 0; i < stations.size(); ++i) {
-                const double s = vomel::continuousStation(line->chainBreaks(), stations[i]);
-                if (!surface.profile->contains(s)) {
-                    throw vomel::GeometryFailure("station " + texts[i] + " lies outside the profile: " +
-                                                 vomel::profileExtentText(*surface.profile, line->chainBreaks()));
+                try {
+                    const double s = vomel::continuousStation(line->chainBreaks(), stations[i]);
+                    if (!surface.profile->contains(s)) {
+                        throw vomel::GeometryFailure("beyond the profile: " +
+                                                     vomel::profileExtentText(*surface.profile, line->chainBreaks()));
+                    }
+                    char number[32];
+                    std::snprintf(number, sizeof number, "%.17g\n", surface.requireElevationAt(s, offset));
+                    out += number;
+                } catch (const vomel::GeometryFailure& failure) {
+                    out += "\n";
+                    batch.fail(texts[i], failure.reason());
                 }
-                char number[32];
-                std::snprintf(number, sizeof number, "%.17g\n", surface.requireElevationAt(s, offset));
-                out += number;
             }
             std::fputs(out.c_str(), stdout);
-            return EXIT_DONE;
+            return batch.status();
         });
     }
 };
@@ -77,11 +85,14 @@ CommandRunner addElevationCommand(CLI::App& app)
         "elevation", "Print the design elevation at each STATION, on the centre line or at --offset from it");
     state->alignment.addTo(*state->command);
     state->design.addTo(*state->command);
+    state->design.profileRequired = true;
     state->command->add_option("--offset", state->offset,
                                "Distance from the line in metres, left positive, right negative (default 0)");
     state->command->allow_extras();
     state->command->footer("Arguments: STATION... continuous stations (5030), stated with their chain letter "
-                           "(B1030.5) or in the K form (K5+030.00, BK1+030.5).");
+                           "(B1030.5) or in the K form (K5+030.00, BK1+030.5). A station that cannot be answered "
+                           "(beyond the profile, not in its chain) leaves its line empty and is named on standard "
+                           "error; the exit status is then 2.");
     return [state] { return state->run(); };
 }
 

@@ -53,6 +53,7 @@ CommandRunner addProfileCommand(CLI::App& app)
     state->command->add_option("--profile", state->design.profileFile,
                                "Profile file: \"station elevation [radius]\" per grade point; without it, the "
                                "LandXML alignment's ProfAlign");
+    state->design.profileRequired = true;
     state->command->add_option("--format", state->format, "Output format")
         ->check(CLI::IsMember({"text", "csv"}))
         ->capture_default_str();

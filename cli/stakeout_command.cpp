@@ -6,6 +6,7 @@
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/design_options.h"
+#include "cli/station_batch.h"
 #include "session/stakeout.h"
 
 namespace vomel::cli {
@@ -28,12 +29,19 @@ struct StakeoutCommand {
         if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
+            StationBatch batch;
             vomel::StakeoutOptions options;
             options.design = surface.profile ? &surface : nullptr;
+            options.designProblem = design.ownProfileProblem(*line);
             options.outputFormat = outputFormat == "cass" ? vomel::PointsFormat::Cass : vomel::PointsFormat::Plain;
+            // A row that fails keeps its line, with what could be computed.
+            options.onMiss = [&](const vomel::StakeoutRow& row, const std::string& reason) {
+                batch.fail(row.stationText, reason,
+                           "of point " + row.label + " (" + stationsFile + ":" + std::to_string(row.line) + ")");
+            };
             vomel::computeStakeoutRun(*line, stationsFile, outputFile.empty() ? "/dev/stdout" : outputFile, {},
                                       options);
-            return EXIT_DONE;
+            return batch.status();
         });
     }
 };
@@ -60,6 +68,9 @@ CommandRunner addStakeoutCommand(CLI::App& app)
     state->design.addTo(*state->command);
     state->command->add_option("--output", state->outputFile,
                                "Coordinate file to write (replaced only when complete); standard output if omitted");
+    state->command->footer("A line that cannot be set out in full (its station not in its chain, beyond the "
+                           "profile) keeps its place with what could be computed (\"label\" alone, or \"label X "
+                           "Y\" without the elevation) and is named on standard error; the exit status is then 2.");
     return [state] { return state->run(); };
 }
 

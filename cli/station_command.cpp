@@ -8,6 +8,8 @@
 #include "cli/alignment_options.h"
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
+#include "cli/station_batch.h"
+#include "core/failure.h"
 #include "session/stakeout.h"
 #include "stationing/stated_station.h"
 
@@ -24,8 +26,9 @@ struct StationCommand {
     {
         // Stations are taken from the remaining arguments so that negative
         // stations need no "--" before them.
+        const std::vector<std::string> texts = command->remaining();
         std::vector<vomel::StationText> stations;
-        for (const auto& text : command->remaining()) {
+        for (const auto& text : texts) {
             const auto station = vomel::parseStationText(text);
             if (!station) throw UsageError("station is not a number or a lettered station: \"" + text + "\"");
             stations.push_back(*station);
@@ -36,12 +39,19 @@ struct StationCommand {
         if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
-            for (const auto& station : stations) {
-                const double s = vomel::continuousStation(line->chainBreaks(), station);
-                const vomel::Point p = offset == 0.0 ? line->stationAt(s) : vomel::offsetPoint(*line, s, offset);
-                std::printf("%.17g %.17g\n", p.x, p.y);
+            // A station that cannot be answered keeps its line, empty.
+            StationBatch batch;
+            for (std::size_t i = 0; i < stations.size(); ++i) {
+                try {
+                    const double s = vomel::continuousStation(line->chainBreaks(), stations[i]);
+                    const vomel::Point p = offset == 0.0 ? line->stationAt(s) : vomel::offsetPoint(*line, s, offset);
+                    std::printf("%.17g %.17g\n", requireFinite(p.x, "X"), requireFinite(p.y, "Y"));
+                } catch (const vomel::GeometryFailure& failure) {
+                    std::fputs("\n", stdout);
+                    batch.fail(texts[i], failure.reason());
+                }
             }
-            return EXIT_DONE;
+            return batch.status();
         });
     }
 };
@@ -58,7 +68,9 @@ CommandRunner addStationCommand(CLI::App& app)
                                "Distance from the line in metres, left positive, right negative (default 0)");
     state->command->allow_extras();
     state->command->footer("Arguments: STATION... continuous stations (metres), or stated stations with their "
-                           "chain letter (B1000.5).");
+                           "chain letter (B1000.5). A station that cannot be answered (not in its chain, a chain "
+                           "the line does not have) leaves its line empty and is named on standard error; the exit "
+                           "status is then 2.");
     return [state] { return state->run(); };
 }
 

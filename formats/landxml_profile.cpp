@@ -1,5 +1,6 @@
 #include "formats/landxml_profile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -31,11 +32,12 @@ private:
     LengthUnit unit_;
 };
 
-// One element of a ProfAlign: a grade point and the length of the
-// symmetric vertical curve there (0 for none).
+// One element of a ProfAlign: a grade point and what the file says of the
+// vertical curve there (nothing for a PVI).
 struct FileGradePoint {
     GradePoint point;
-    double curveLength = 0.0;
+    double curveLength = 0.0;  // ParaCurve, CircCurve: the curve's length (0 when not given)
+    double radius = 0.0;  // CircCurve: its radius (0 when not given)
 };
 
 FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node)
@@ -43,9 +45,8 @@ FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node
     const std::string kind = localName(node);
     FileGradePoint read;
     read.point.line = place.document().lineOf(node);
-    auto length = [&](const char* attribute) {
+    auto number = [&](const char* attribute) {
         const pugi::xml_attribute found = node.attribute(attribute);
-        if (!found) place.fail(node, "ProfAlign " + kind + ": the " + attribute + " attribute is missing");
         const auto value = parseXmlNumber(found.value());
         if (!value || !std::isfinite(*value) || *value < 0.0) {
             place.fail(node, "ProfAlign " + kind + ": " + attribute + " is not a non-negative number: \"" +
@@ -54,21 +55,34 @@ FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node
         if (beyondInputRange(*value)) place.fail(node, "ProfAlign " + kind + ": " + inputRangeReason(attribute));
         return *value;
     };
+    auto length = [&](const char* attribute) {
+        if (!node.attribute(attribute)) {
+            place.fail(node, "ProfAlign " + kind + ": the " + attribute + " attribute is missing");
+        }
+        return number(attribute);
+    };
     if (kind == "ParaCurve") {
         read.curveLength = length("length");
     } else if (kind == "UnsymParaCurve") {
         const double in = length("lengthIn");
         const double out = length("lengthOut");
-        if (std::fabs(in - out) > LANDXML_SYMMETRY_TOLERANCE * (in + out)) {
-            place.fail(node, "ProfAlign UnsymParaCurve: lengthIn " + vomel::formatGeneral(in) + " and lengthOut " +
-                                 vomel::formatGeneral(out) + " differ; only symmetric vertical curves can be imported");
+        if (std::fabs(in - out) <= LANDXML_SYMMETRY_TOLERANCE * (in + out)) {
+            read.curveLength = in + out;
+        } else {
+            read.point.shape = VerticalCurveShape::UnsymmetricParabola;
+            read.point.lengthIn = in;
+            read.point.lengthOut = out;
         }
-        read.curveLength = in + out;
     } else if (kind == "CircCurve") {
-        place.fail(node, "ProfAlign CircCurve: circular vertical curves cannot be imported; give the curve as a "
-                         "ParaCurve (a parabola, R = length / |i1 - i2|)");
+        read.point.shape = VerticalCurveShape::Circle;
+        if (!node.attribute("length") && !node.attribute("radius")) {
+            place.fail(node, "ProfAlign CircCurve: it has neither a length nor a radius attribute");
+        }
+        if (node.attribute("length")) read.curveLength = number("length");
+        if (node.attribute("radius")) read.radius = number("radius");
     } else if (kind != "PVI") {
-        place.fail(node, "ProfAlign holds a " + kind + "; only PVI, ParaCurve and UnsymParaCurve can be imported");
+        place.fail(node,
+                   "ProfAlign holds a " + kind + "; only PVI, ParaCurve, UnsymParaCurve and CircCurve can be imported");
     }
     const auto values = parseNumberList(node.child_value());
     if (!values || values->size() != 2 || !std::isfinite((*values)[0]) || !std::isfinite((*values)[1])) {
@@ -83,9 +97,56 @@ FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node
     return read;
 }
 
-// The grade points of the first ProfAlign among the alignment's Profile
-// elements, with the radius of each vertical curve worked out from its
-// length and the grades on either side; nullopt when there is none.
+// The radius of a circular vertical curve turning through `turn` radians
+// (the angle between the grades): the file's radius, or its length (the
+// arc's) over the turn. When both are given they must agree to what the
+// rounding of the written numbers allows: the length and each elevation
+// off by up to LANDXML_WRITTEN_ROUNDING, which moves the turn by up to
+// 2·rounding·(1/L1 + 1/L2)·(1 + |grade|) over grades of horizontal lengths
+// L1 and L2.
+double circleRadius(const FileGradePoint& read, double turn, double gradeLengthIn, double gradeLengthOut,
+                    double steeperGrade, LengthUnit unit)
+{
+    if (read.radius == 0.0) return read.curveLength / turn;
+    if (read.curveLength == 0.0) return read.radius;
+    const double arc = read.radius * turn;
+    const double allowed =
+        LANDXML_WRITTEN_ROUNDING *
+            (1.0 + 2.0 * read.radius * (1.0 / gradeLengthIn + 1.0 / gradeLengthOut) * (1.0 + std::fabs(steeperGrade))) +
+        PROFILE_LENGTH_TOLERANCE_SHARE * std::max(arc, read.curveLength);
+    if (std::fabs(arc - read.curveLength) > allowed) {
+        const std::string symbol = lengthUnitSymbol(unit);
+        throw FormatFailure(
+            "the CircCurve's length " + vomel::formatGeneral(read.curveLength) + " " + symbol + " and radius " +
+                vomel::formatGeneral(read.radius) + " " + symbol +
+                " disagree: an arc of that radius between these grades is " + vomel::formatGeneral(arc) + " " + symbol +
+                " long, " + vomel::formatGeneral(std::fabs(arc - read.curveLength)) + " " + symbol +
+                " apart where the written numbers allow " + vomel::formatGeneral(allowed) + " " + symbol,
+            read.point.line);
+    }
+    return read.radius;
+}
+
+// The radius of the curve at grade point k from what the file gives and
+// the grades on either side: a parabola's R = length / |i1 - i2|; none
+// where the grade does not change.
+double curveRadius(const FileGradePoint& read, const VerticalProfile& grades, std::size_t k, LengthUnit unit)
+{
+    const double gradeIn = grades.gradeAfter(k - 1);
+    const double gradeOut = grades.gradeAfter(k);
+    const auto& points = grades.gradePoints();
+    double radius = 0.0;
+    if (read.point.shape == VerticalCurveShape::Circle) {
+        radius = circleRadius(read, std::fabs(std::atan(gradeOut) - std::atan(gradeIn)),
+                              points[k].station - points[k - 1].station, points[k + 1].station - points[k].station,
+                              std::max(std::fabs(gradeIn), std::fabs(gradeOut)), unit);
+    } else {
+        radius = read.curveLength / std::fabs(gradeIn - gradeOut);
+    }
+    // No change of grade: the curve is the grade itself.
+    return std::isfinite(radius) ? radius : 0.0;
+}
+
 }  // namespace
 
 std::optional<VerticalProfile> readProfAlign(const Document& document, const pugi::xml_node& alignment, LengthUnit unit)
@@ -109,21 +170,29 @@ std::optional<VerticalProfile> readProfAlign(const Document& document, const pug
     }
     std::vector<GradePoint> points;
     points.reserve(read.size());
-    for (const FileGradePoint& r : read) points.push_back(r.point);
+    for (const FileGradePoint& r : read) {
+        // The grades come from the grade points alone, without the curves.
+        GradePoint bare = r.point;
+        bare.shape = VerticalCurveShape::Parabola;
+        bare.lengthIn = bare.lengthOut = 0.0;
+        points.push_back(bare);
+    }
     try {
-        // The grades come from the grade points alone; then R = length / |i1 - i2|.
         const VerticalProfile grades(points, place.unit());
         for (std::size_t k = 0; k < read.size(); ++k) {
-            if (read[k].curveLength == 0.0) continue;
+            points[k] = read[k].point;
+            const bool hasCurve = read[k].curveLength != 0.0 || read[k].radius != 0.0 ||
+                                  read[k].point.shape == VerticalCurveShape::UnsymmetricParabola;
+            if (!hasCurve) continue;
             if (k == 0 || k + 1 == read.size()) {
                 throw FormatFailure(std::string("the ") + (k == 0 ? "first" : "last") +
                                         " grade point has a vertical curve: a vertical curve needs a grade on "
                                         "both sides",
                                     read[k].point.line);
             }
-            const double radius = read[k].curveLength / std::fabs(grades.gradeAfter(k - 1) - grades.gradeAfter(k));
-            // No change of grade: the parabola is the grade itself.
-            points[k].radius = std::isfinite(radius) ? radius : 0.0;
+            if (read[k].point.shape != VerticalCurveShape::UnsymmetricParabola) {
+                points[k].radius = curveRadius(read[k], grades, k, place.unit());
+            }
         }
         return VerticalProfile(std::move(points), place.unit());
     } catch (const FormatFailure& failure) {

@@ -3,27 +3,25 @@
 // alignment (Alignments/Alignment/CoordGeom with Line, Curve and clothoid
 // Spiral elements) read into an element chain, its station equations
 // (StaEquation) into a chain-break table, and its vertical profile
-// (Profile/ProfAlign) into grade points with vertical curves.
+// (Profile/ProfAlign, formats/landxml_profile.h) into grade points with
+// vertical curves.
 //
 // LandXML writes points as "northing easting [elevation]": the northing is
 // X here. A curve or spiral turning "cw" turns from +X towards +Y, which is
-// a positive radius in the chain. Lengths are metres, or feet when the
-// file's Units hold no Metric and an Imperial linearUnit of USSurveyFoot or
-// IntnlFoot ("foot" too): the line is then read and computed in feet, every
-// length in the file's own unit. Any other unit is refused.
+// a positive radius in the chain. Directions (dir, dirStart) run
+// counter-clockwise from east in the Units' directionUnit, angles (theta)
+// in its angularUnit. Lengths are metres, or feet when the file's Units
+// hold no Metric and an Imperial linearUnit of USSurveyFoot or IntnlFoot
+// ("foot" too): the line is then read and computed in feet, every length
+// in the file's own unit. Any other unit is refused.
 //
-// The profile is the first ProfAlign of the alignment's Profile elements:
-// PVI "station elevation" grade points, ParaCurve (a symmetric parabola of
-// the given length, R = length / |i1 - i2|) and UnsymParaCurve with equal
-// lengthIn and lengthOut (the same parabola). Its stations are the
-// alignment's continuous stations, counted from staStart. A CircCurve, an
-// unsymmetric parabola or any other element is refused, naming its line.
-//
-// The start point is the first element's
-// Start, the start station the alignment's staStart, and the start azimuth
-// the direction that makes the first element, laid out from its start
-// radius, end radius and length, end at its End point. Every later element
-// must then continue the chain without a gap or a kink.
+// The file's coordinates are the design: every element is laid out from
+// its own Start and start tangent (formats/landxml_elements.h), the
+// stations run from staStart by the elements' lengths. Where consecutive
+// elements do not meet (a gap) or meet at an angle (a kink) beyond the
+// joint tolerances of alignment/placed_chain.h, the line is imported with a
+// corner there and a note says so. A profile that cannot be used leaves
+// the plan standing, with the reason in profileProblem.
 
 #include <istream>
 #include <memory>
@@ -38,25 +36,6 @@ namespace vomel {
 namespace ramp {
 struct ElementChain;
 }
-
-// Tolerances of the continuity check between consecutive elements. A
-// LandXML file states each element's Start and End; the chain is laid out
-// from the first Start alone, so these bound how far the file's own points
-// may stray from the line that is imported.
-//
-// Both are metres; a file in feet is held to the same distances.
-//
-// An element's Start may lie this far (metres) from the previous End.
-inline constexpr double LANDXML_GAP_TOLERANCE = 0.001;
-// An element's End may lie this far (metres) from where the chain, laid
-// out from the first element's Start, puts it.
-inline constexpr double LANDXML_LAYOUT_TOLERANCE = 0.001;
-// Two consecutive elements' tangents may differ by this much at their joint
-// (radians, about 10 seconds of arc) ...
-inline constexpr double LANDXML_KINK_TOLERANCE = 5e-5;
-// ... plus the direction error of a chord this long over which coordinates
-// rounded to this much (metres) are compared: resolution / chord length.
-inline constexpr double LANDXML_COORDINATE_RESOLUTION = 1e-4;
 
 // One alignment of a LandXML file, as listed for the user to choose.
 struct LandXmlAlignmentInfo {
@@ -81,11 +60,9 @@ std::vector<LandXmlAlignmentInfo> listLandXmlAlignments(std::istream& in);
 // Imports the alignment called `alignmentName`, or the first one when the
 // name is empty. A malformed document, no alignment, an unknown name, an
 // element other than Line, Curve or clothoid Spiral, a missing or invalid
-// attribute or point, a gap or kink between consecutive elements beyond
-// the tolerances above, a length unit other than metres or feet, or a
-// profile that cannot be read (see above; a fault of the grade points as a
-// profile file names it), is a vomel::FormatFailure naming the alignment,
-// the element and its line.
+// attribute or point, an element whose stated numbers contradict its
+// points, or a length unit other than metres or feet is a
+// vomel::FormatFailure naming the alignment, the element and its line.
 ImportedLine readLandXml(std::istream& in, const std::string& alignmentName = {});
 
 }  // namespace vomel

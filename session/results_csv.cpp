@@ -65,7 +65,7 @@ void appendCsvResultsLine(std::string& out, const Alignment& alignment, const Su
         appendGeneral(out, value);
     }
     out += ',';
-    out += solution.ambiguous ? "ambiguous" : footStatus(alignment, solution.station);
+    out += solution.ambiguous ? "ambiguous" : (solution.corner ? "corner" : footStatus(alignment, solution.station));
     out += ',';
     appendGeneral(out, requireFinite(residual, "residual"));
     out += ',';

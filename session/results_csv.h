@@ -5,10 +5,12 @@
 // Columns: label, x, y, letter, station, offset, foot_x, foot_y, elevation,
 // status, residual, other_station. letter is empty on a line without chain
 // breaks; station is the stated station; status is "before-start",
-// "after-end" or "on-line", or "ambiguous" when another part of the line
-// has a foot practically as near, whose stated station (with its chain
-// letter when the line has chain breaks) other_station then gives (empty
-// otherwise); residual is the distance in metres from the point to the
+// "after-end" or "on-line", "corner" when the point lies in the wedge
+// outside a corner of the line (a kink or gap between two elements of an
+// exchange file: station, offset and foot are those of the corner), or
+// "ambiguous" when another part of the line has a foot practically as
+// near, whose stated station (with its chain letter when the line has
+// chain breaks) other_station then gives (empty otherwise); residual is the distance in metres from the point to the
 // point set out again from the computed station and offset.
 
 #include <string>

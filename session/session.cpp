@@ -16,6 +16,7 @@
 #include "formats/element_file.h"
 #include "formats/jd_reader.h"
 #include "formats/results_line_append.h"
+#include "solver/corner_rule.h"
 #include "text/file_reading.h"
 #include "text/input_line.h"
 #include "text/number_text.h"
@@ -62,8 +63,10 @@ FastLine Alignment::fastLine() const
 
 Solution Alignment::solve(double x, double y, SolverChoice solver) const
 {
-    if (solver == SolverChoice::Reference) return solvePoint(samples, forwardOf(*this), x, y);
-    return solvePointFast(fastLine(), x, y);
+    Solution solution = solver == SolverChoice::Reference ? solvePoint(samples, forwardOf(*this), x, y)
+                                                          : solvePointFast(fastLine(), x, y);
+    applyCornerRule(solution, corners, x, y);
+    return solution;
 }
 
 std::shared_ptr<const vomel::mainline::MainLine> loadMainLine(const std::string& jdPath)
@@ -131,6 +134,7 @@ std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const DesignLine
     auto alignment = std::make_shared<Alignment>();
     alignment->startStation = line->startStation();
     alignment->endStation = line->endStation();
+    alignment->corners = line->lineCorners();
     alignment->line = std::move(line);
     sampleAlignment(*alignment);
     return alignment;
@@ -185,7 +189,9 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
     const FastLine fast = alignment.fastLine();
     const PointSolver solve = [&alignment, &fast, &options](double x, double y) {
         if (options.solver == SolverChoice::Reference) return alignment.solve(x, y, SolverChoice::Reference);
-        return solvePointFast(fast, x, y);
+        Solution solution = solvePointFast(fast, x, y);
+        applyCornerRule(solution, alignment.corners, x, y);
+        return solution;
     };
     streamFileRun(solve, layout, coordinatePath, resultsPath, progress, options, solved);
 }

@@ -42,6 +42,7 @@ struct Alignment {
     double endStation = 0.0;
     SampleTable samples;
     SampleIndex sampleIndex;  // over `samples`, for the fast nearest-sample search
+    std::vector<LineCorner> corners;  // the line's corners, in station order
 
     // The point of the design line at a continuous station.
     Point stationAt(double station) const { return line->pointAt(station); }
@@ -49,7 +50,8 @@ struct Alignment {
     LinePose poseAt(double station) const { return line->poseAt(station); }
     // What the fast back-calculation reads; valid while this alignment lives.
     FastLine fastLine() const;
-    // One point by the chosen algorithm; safe on several threads at once.
+    // One point by the chosen algorithm, a point outside a corner answered
+    // by the corner (solver/corner_rule.h); safe on several threads at once.
     Solution solve(double x, double y, SolverChoice solver = SolverChoice::Fast) const;
     const ChainBreaks& chainBreaks() const { return line->chainBreaks(); }
     bool hasChainBreaks() const { return line->hasChainBreaks(); }

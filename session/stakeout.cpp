@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "alignment/design_surface.h"
 #include "core/angles.h"
@@ -38,7 +39,16 @@ StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vom
     row.label = fields[0];
     row.stationText = fields[1];
     row.line = line;
-    row.station = continuousStationField(fields[1], line, 2, breaks);
+    const StationText stated = parseStationField(fields[1], line, 2);
+    if (!(std::fabs(stated.value) <= MAX_INPUT_MAGNITUDE)) {
+        throw FormatFailure(FailureCode::BeyondLargestMagnitude,
+                            {"2", formatGeneral(MAX_INPUT_MAGNITUDE), quotedExcerpt(fields[1])}, line);
+    }
+    try {
+        row.station = continuousStation(breaks, stated);
+    } catch (const GeometryFailure& failure) {
+        row.stationProblem = failure.reason();
+    }
     row.offset = parseMeasureField(fields[2], line, 3);
     if (fields.size() == FIELDS_WITH_ELEVATION) {
         row.elevation = parseNumberField(fields[3], line, 4);
@@ -85,6 +95,66 @@ std::string stakeoutLine(const StakeoutRow& row, Point point)
            formatGeneral(row.elevation) + "\r\n";
 }
 
+namespace {
+
+// The line of a row whose point or elevation could not be computed: what
+// could be, the rest left empty (a plain line of one or three fields, a
+// CASS line with empty fields).
+std::string partialLine(const StakeoutRow& row, const std::optional<Point>& point, PointsFormat format)
+{
+    if (format == PointsFormat::Cass) {
+        // cassLine checks the name; the fields not computed are then emptied.
+        const std::string full = cassLine(row.label, {}, point.value_or(Point{}), 0.0, row.line);
+        const std::size_t kept = point ? full.rfind(',') : full.find(',', full.find(',') + 1);
+        return full.substr(0, kept + 1) + (point ? "" : ",,") + "\r\n";
+    }
+    if (!point) return row.label + "\r\n";
+    return row.label + " " + formatGeneral(point->x) + " " + formatGeneral(point->y) + "\r\n";
+}
+
+// The design elevation a row without one gets: nullopt with the reason in
+// `missed` when it has none.
+std::optional<double> designElevation(const StakeoutRow& row, const StakeoutOptions& options, std::string& missed)
+{
+    if (options.design == nullptr) {
+        if (options.designProblem.empty()) return 0.0;
+        missed = "no design elevation: " + options.designProblem;
+        return std::nullopt;
+    }
+    try {
+        return options.design->requireElevationAt(row.station, row.offset);
+    } catch (const GeometryFailure& failure) {
+        missed = failure.reason();
+        return std::nullopt;
+    }
+}
+
+// Sets out one row: its output line, and in `missed` why it is not
+// answered in full (empty when it is).
+std::string setOutRow(const Alignment& alignment, StakeoutRow row, const StakeoutOptions& options, std::string& missed)
+{
+    if (!row.stationProblem.empty()) {
+        missed = row.stationProblem;
+        return partialLine(row, std::nullopt, options.outputFormat);
+    }
+    Point point;
+    try {
+        point = offsetPoint(alignment, row.station, row.offset);
+    } catch (const GeometryFailure& failure) {
+        missed = failure.reason();
+        return partialLine(row, std::nullopt, options.outputFormat);
+    }
+    if (!row.hasElevation) {
+        const std::optional<double> elevation = designElevation(row, options, missed);
+        if (!elevation) return partialLine(row, point, options.outputFormat);
+        row.elevation = *elevation;
+    }
+    return options.outputFormat == PointsFormat::Cass ? cassLine(row.label, {}, point, row.elevation, row.line)
+                                                      : stakeoutLine(row, point);
+}
+
+}  // namespace
+
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station file in, coordinate file out, as the user names them
 void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath, const std::string& outputPath,
                         const StakeoutProgress& progress, const StakeoutOptions& options)
@@ -96,23 +166,21 @@ void computeStakeoutRun(const Alignment& alignment, const std::string& stationsP
     const auto count = static_cast<long>(rows.size());
     for (long i = 1; i <= count; ++i) {
         if (progress) progress(i, count);
-        StakeoutRow row = rows[static_cast<std::size_t>(i - 1)];
+        const StakeoutRow& row = rows[static_cast<std::size_t>(i - 1)];
+        std::string missed;
         try {
-            const Point point = offsetPoint(alignment, row.station, row.offset);
-            if (!row.hasElevation && options.design != nullptr) {
-                row.elevation = options.design->requireElevationAt(row.station, row.offset);
+            const std::string line = setOutRow(alignment, row, options, missed);
+            if (!missed.empty() && !options.onMiss) {
+                // Without a place to report it, a row that fails fails the run.
+                if (!row.stationProblem.empty()) throw FormatFailure(missed, row.line);
+                throw GeometryFailure("point " + row.label + ": " + missed, row.line);
             }
-            writer.write(options.outputFormat == PointsFormat::Cass
-                             ? cassLine(row.label, {}, point, row.elevation, row.line)
-                             : stakeoutLine(row, point));
-        } catch (const GeometryFailure& failure) {
-            GeometryFailure named("point " + row.label + ": " + failure.reason(), row.line);
-            named.setFile(stationsPath);
-            throw named;
-        } catch (FormatFailure& failure) {
+            writer.write(line);
+        } catch (Failure& failure) {
             failure.setFile(stationsPath);
             throw;
         }
+        if (!missed.empty()) options.onMiss(row, missed);
     }
     writer.commit();
 }

@@ -38,13 +38,17 @@ struct StakeoutRow {
     double elevation = 0.0;  // 0 when the line has no fourth field
     bool hasElevation = false;  // the line has a fourth field
     long line = 0;
+    // Why the stated station has no place on the line (its chain does not
+    // hold it, or the line has no such chain); `station` is then 0.
+    std::string stationProblem;
 };
 
 // Reads a station file until a blank line or the end. Stations with a chain
 // letter are converted through the chain-break table; those without one are
-// continuous stations. A line with fewer than three or more than four
-// fields, a field that is not a number, or a stated station that its chain
-// does not hold is a FormatFailure with its file line.
+// continuous stations; a stated station that its chain does not hold keeps
+// the reason in its row. A line with fewer than three or more than four
+// fields, or a field that is not a number, is a FormatFailure with its file
+// line.
 std::vector<StakeoutRow> readStationFile(std::istream& in, const vomel::ChainBreaks& breaks);
 
 // "label X Y elevation" with CR LF: a line of a coordinate file, numbers in
@@ -56,17 +60,30 @@ using StakeoutProgress = std::function<void(long i, long count)>;
 
 struct DesignSurface;
 
+// Called for a row that could not be answered in full, with the reason.
+using StakeoutMiss = std::function<void(const StakeoutRow& row, const std::string& reason)>;
+
 struct StakeoutOptions {
     // When given, a row without an elevation gets the design elevation at
     // its station and offset (a station outside the profile fails).
     const DesignSurface* design = nullptr;
+    // Why there is no design surface although the line's file gives a
+    // profile: a row without an elevation then fails. Empty: such a row
+    // gets the elevation 0.
+    std::string designProblem;
     // Plain "label X Y elevation", or CASS "name,,E,N,elevation".
     PointsFormat outputFormat = PointsFormat::Plain;
+    // When set, a row that fails (its station not in its chain, beyond the
+    // profile) is written with what could be computed and the rest left
+    // empty ("label" alone or "label X Y"; "name,,,," or "name,,E,N,") and
+    // reported here, and the run goes on. When not, it fails the run.
+    StakeoutMiss onMiss;
 };
 
 // Reads the station file, sets out every row and writes the coordinate file
 // whole through a temporary file, or not at all. Failures name their file
-// and line.
+// and line; a failed row, when options.onMiss is set, does not fail the
+// run.
 void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath, const std::string& outputPath,
                         const StakeoutProgress& progress = {}, const StakeoutOptions& options = {});
 

@@ -53,6 +53,10 @@ struct Solution {
     // continuous station.
     bool ambiguous = false;
     double otherStation = 0.0;
+    // Set by applyCornerRule (solver/corner_rule.h): the point lies in the
+    // wedge outside a corner of the line, where no element has a
+    // perpendicular foot; the foot is the corner.
+    bool corner = false;
 };
 
 // Index k of the sample nearest to (x, y) among 1..n, scanning upwards and

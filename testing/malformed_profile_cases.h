@@ -1,6 +1,6 @@
 #pragma once
 // Malformed profile, cross-fall and CASS files in tests/data/malformed/,
-// and LandXML files whose profile or units cannot be read, with the exact
+// and LandXML files whose units cannot be read, with the exact
 // line and reason every way of reading them must report. Each is read on a
 // sound line without chain breaks (a LandXML file is its own line).
 
@@ -34,15 +34,6 @@ inline constexpr std::array DESIGN_CASES = {
                "a cross-fall line is `station left right` (percent); the line has 2 fields"},
     DesignCase{"cass_four_fields.dat", DesignKind::CassPoints, 2,
                "a CASS point is `name,code,E,N,elevation`; the line has 4 fields"},
-    DesignCase{"landxml_circular_vertical_curve.xml", DesignKind::LandXml, 14,
-               "alignment \"Straight\": ProfAlign CircCurve: circular vertical curves cannot be imported; give the "
-               "curve as a ParaCurve (a parabola, R = length / |i1 - i2|)"},
-    DesignCase{"landxml_overlapping_vertical_curves.xml", DesignKind::LandXml, 15,
-               "alignment \"Straight\": ProfAlign: the vertical curve (T = 150 m) overlaps the one of the previous "
-               "grade point (T = 150 m): they are 200 m apart"},
-    DesignCase{"landxml_feet_overlapping_vertical_curves.xml", DesignKind::LandXml, 15,
-               "alignment \"Straight\": ProfAlign: the vertical curve (T = 150 ft) overlaps the one of the previous "
-               "grade point (T = 150 ft): they are 200 ft apart"},
     DesignCase{"landxml_lengths_in_inches.xml", DesignKind::LandXml, 4,
                "lengths are in inch (Imperial linearUnit); only files in metres, US survey feet or international "
                "feet can be imported"},

@@ -37,19 +37,20 @@ void addDesignLine(const VerticalProfile& profile, ProfileScene& scene)
     const auto& points = profile.gradePoints();
     addSample(scene, points.front().station, points.front().elevation);
     for (std::size_t k = 1; k + 1 < points.size(); ++k) {
-        const double half = profile.tangentLength(k);
-        if (half <= 0.0) {
+        const double before = profile.curveLengthBefore(k);
+        const double after = profile.curveLengthAfter(k);
+        if (before + after <= 0.0) {
             addSample(scene, points[k].station, points[k].elevation);
             continue;
         }
-        const double start = points[k].station - half;
-        const double length = 2.0 * half;
+        const double start = points[k].station - before;
+        const double length = before + after;
         const auto wanted = static_cast<std::size_t>(std::ceil((length - CHORD_COUNT_SLACK) / PROFILE_CHORD_LENGTH));
         const std::size_t chords = std::clamp(wanted, PROFILE_MIN_CHORDS, PROFILE_MAX_CHORDS);
         for (std::size_t i = 0; i <= chords; ++i) {
             // The last sample is the curve's end itself, not start + length
             // rounded.
-            const double s = i == chords ? points[k].station + half
+            const double s = i == chords ? points[k].station + after
                                          : start + length * static_cast<double>(i) / static_cast<double>(chords);
             addSample(scene, s, profile.elevationAt(s));
         }

@@ -255,8 +255,6 @@ TEST(StationFile, ReadsStatedStationsAndNamesFaultyLines)
         {"five fields", "P1 100 0 1 2\n", 1, "has 5 fields"},
         {"station not a number", "P1 10x 0\n", 1, "field 2 is not a station"},
         {"offset not a number", "P1 100 left\n", 1, "field 3"},
-        {"skipped by the short chain", "P1 100 0\nP2 A1050 1\n", 2, "does not exist"},
-        {"no such chain", "P1 C1200 0\n", 1, "no chain C"},
         {"station beyond the largest measure", "P1 100 0\nP2 B2e9 0\n", 2, "field 2 is beyond"},
         {"offset beyond the largest measure", "P1 100 -1e10\n", 1, "field 3 is beyond"},
     };
@@ -267,6 +265,14 @@ TEST(StationFile, ReadsStatedStationsAndNamesFaultyLines)
         EXPECT_EQ(failure.line(), c.line) << c.name;
         EXPECT_NE(failure.reason().find(c.reason), std::string::npos) << c.name << ": " << failure.reason();
     }
+    // A stated station the line does not hold is not a fault of the file:
+    // its row keeps the reason, for the run to report.
+    std::istringstream in("P1 100 0\nP2 A1050 1\nP3 C1200 0\n");
+    const auto rows = vomel::readStationFile(in, breaks);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].stationProblem, "");
+    EXPECT_NE(rows[1].stationProblem.find("station A1050 does not exist"), std::string::npos);
+    EXPECT_NE(rows[2].stationProblem.find("there is no chain C"), std::string::npos);
 }
 
 // The whole run: a coordinate file that the back-calculation reads as it is.

@@ -1,5 +1,5 @@
-// The vertical profile (grade points, grades, symmetric parabolic vertical
-// curves), the cross-fall, and their files.
+// The vertical profile (grade points, grades, vertical curves: symmetric
+// and unsymmetric parabolas, circles), the cross-fall, and their files.
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -11,6 +11,8 @@
 #include "alignment/design_surface.h"
 #include "core/failure.h"
 #include "formats/profile_file.h"
+#include "testing/expect_failure.h"
+#include "testing/vertical_curve_closed_forms.h"
 
 namespace {
 
@@ -102,6 +104,135 @@ TEST(VerticalProfile, RandomProfilesMatchClosedFormsAndAreContinuous)
             }
         }
     }
+}
+
+// A profile of three grade points with a curve of `shape` at the middle
+// one: a radius, or the lengths of an unsymmetric parabola.
+VerticalProfile threePoints(const GradePoint (&points)[3])
+{
+    return VerticalProfile({points[0], points[1], points[2]});
+}
+
+struct ShapeCase {
+    const char* name;
+    GradePoint points[3];
+    // The closed form of the middle point's curve, and its start and end.
+    vomel::testing::CurveValue (*closed)(const GradePoint (&)[3], double station);
+    double start;
+    double end;
+};
+
+double gradeBetween(const GradePoint& a, const GradePoint& b)
+{
+    return (b.elevation - a.elevation) / (b.station - a.station);
+}
+
+vomel::testing::CircleCurve circleOf(const GradePoint (&p)[3])
+{
+    return {p[1].station, p[1].elevation, gradeBetween(p[0], p[1]), gradeBetween(p[1], p[2]), p[1].radius};
+}
+
+vomel::testing::UnsymmetricParabola parabolaOf(const GradePoint (&p)[3])
+{
+    return {p[1].station,  p[1].elevation, gradeBetween(p[0], p[1]), gradeBetween(p[1], p[2]),
+            p[1].lengthIn, p[1].lengthOut};
+}
+
+// Circles on gentle and steep grades (where cos θ moves the tangent points
+// apart), crest and sag, and unsymmetric parabolas either way round: the
+// elevation and grade at the curve's ends, at the grade point and inside,
+// against the closed forms; the table's ends and E with them.
+TEST(VerticalProfile, CurveShapesMatchTheirClosedForms)
+{
+    using Shape = vomel::VerticalCurveShape;
+    auto circle = [](const GradePoint(&p)[3], double s) { return circleOf(p).at(s); };
+    auto parabola = [](const GradePoint(&p)[3], double s) { return parabolaOf(p).at(s); };
+    const GradePoint gentleCrest[3] = {{0, 100}, {500, 110, 10000, 0, Shape::Circle}, {1000, 100}};
+    const GradePoint steepSag[3] = {{1000, 300}, {1400, 268, 1500, 0, Shape::Circle}, {1800, 292}};
+    const GradePoint longIn[3] = {{0, 100}, {500, 110, 0, 0, Shape::UnsymmetricParabola, 300, 100}, {1000, 100}};
+    const GradePoint longOut[3] = {{0, 50}, {300, 44, 0, 0, Shape::UnsymmetricParabola, 40, 250}, {700, 60}};
+    const ShapeCase cases[] = {
+        {"circle, gentle crest",
+         {gentleCrest[0], gentleCrest[1], gentleCrest[2]},
+         circle,
+         circleOf(gentleCrest).startStation(),
+         circleOf(gentleCrest).endStation()},
+        {"circle, steep sag (-8 % to +6 %)",
+         {steepSag[0], steepSag[1], steepSag[2]},
+         circle,
+         circleOf(steepSag).startStation(),
+         circleOf(steepSag).endStation()},
+        {"unsymmetric crest, long side in", {longIn[0], longIn[1], longIn[2]}, parabola, 200, 600},
+        {"unsymmetric sag, long side out", {longOut[0], longOut[1], longOut[2]}, parabola, 260, 550},
+    };
+    for (const ShapeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const VerticalProfile profile = threePoints(c.points);
+        const double station = c.points[1].station;
+        for (double s : {c.start, c.start + 0.3 * (station - c.start), station, station + 0.01,
+                         station + 0.7 * (c.end - station), c.end}) {
+            const vomel::testing::CurveValue want = c.closed(c.points, s);
+            EXPECT_NEAR(profile.elevationAt(s), want.elevation, ELEVATION_TOLERANCE) << s;
+            EXPECT_NEAR(profile.gradeAt(s), want.grade, 1e-12) << s;
+        }
+        // Beyond the ends the grades go on straight.
+        EXPECT_NEAR(profile.gradeAt(c.start - 1), gradeBetween(c.points[0], c.points[1]), 1e-15);
+        EXPECT_NEAR(profile.gradeAt(c.end + 1), gradeBetween(c.points[1], c.points[2]), 1e-15);
+        const vomel::VerticalCurve row = profile.curveTable().at(0);
+        EXPECT_EQ(row.shape, c.points[1].shape);
+        EXPECT_NEAR(row.startStation, c.start, 1e-9);
+        EXPECT_NEAR(row.endStation, c.end, 1e-9);
+        EXPECT_NEAR(row.startElevation, c.closed(c.points, c.start).elevation, ELEVATION_TOLERANCE);
+        EXPECT_NEAR(row.endElevation, c.closed(c.points, c.end).elevation, ELEVATION_TOLERANCE);
+        EXPECT_NEAR(row.externalDistance, std::fabs(c.closed(c.points, station).elevation - c.points[1].elevation),
+                    ELEVATION_TOLERANCE);
+        EXPECT_GT(row.radius, 0.0);  // a curve, for the tables and drawings
+    }
+    // The unsymmetric parabola's radius is its length per change of grade.
+    EXPECT_NEAR(threePoints(longIn).gradePoints()[1].radius, 400 / 0.04, 1e-6);
+}
+
+// Curves that reach each other or their grade's end to a rounding pass; a
+// millimetre too far is refused with the amounts. Grades +2 %, -2 %, +2 %:
+// T = R·0.04/2, so R = 5000 gives two curves of T = 100 m that touch.
+TEST(VerticalProfile, RoundingTouchesPassRealOverlapsAreRefused)
+{
+    auto profile = [](double radius1, double radius2) {
+        return VerticalProfile({{0, 0}, {200, 4, radius1}, {400, 0, radius2}, {600, 4}});
+    };
+    struct Case {
+        const char* name;
+        double radius1, radius2;
+        const char* refusal;  // nullptr: accepted
+    };
+    const Case cases[] = {
+        {"curves touching", 5000, 5000, nullptr},
+        {"curves overlapping by 1e-12 m", 50 * (100 + 0.5e-12), 50 * (100 + 0.5e-12), nullptr},
+        {"curve reaching the first point within 1e-12 m", 50 * (200 + 1e-12), 0, nullptr},
+        {"curves overlapping by 1 mm", 5000.025, 5000.025,
+         "the vertical curve (T = 100.0005 m) overlaps the one of the previous grade point (T = 100.0005 m): they "
+         "are 200 m apart"},
+        {"curve 1 mm beyond the first point", 50 * 200.001, 0,
+         "the vertical curve (T = 200.001 m) is longer than the grade before it (200 m)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.refusal == nullptr) {
+            EXPECT_NO_THROW(profile(c.radius1, c.radius2));
+            continue;
+        }
+        const auto failure =
+            vomel::testing::expectFailure<vomel::FormatFailure>([&] { profile(c.radius1, c.radius2); });
+        EXPECT_EQ(failure.reason(), c.refusal);
+    }
+    // A station a rounding beyond an end is on the profile, a millimetre is not.
+    const VerticalProfile touching = profile(5000, 5000);
+    EXPECT_TRUE(touching.contains(600 + 1e-12));
+    EXPECT_NEAR(touching.elevationAt(600 + 1e-12), 4.0, 1e-12);
+    EXPECT_FALSE(touching.contains(600.001));
+    EXPECT_THROW(touching.elevationAt(-0.001), vomel::GeometryFailure);
+    // Grade points a rounding apart do not make a grade.
+    EXPECT_THROW(VerticalProfile({{0, 0}, {100, 1}, {100 + 1e-12, 2}}), vomel::FormatFailure);
 }
 
 TEST(ProfileFiles, MalformedLinesAreNamed)

@@ -1,0 +1,30 @@
+#pragma once
+// The answer for a point outside a corner of the line. Where two elements
+// meet at an angle or do not meet, a point in the wedge beyond the end of
+// the one and before the start of the other has no perpendicular foot on
+// either: the nearest point of the line is the corner itself, and the
+// search converges on it. The rule makes that answer exact and says so.
+
+#include <vector>
+
+#include "alignment/design_line.h"
+#include "solver/dispatcher.h"
+
+namespace vomel {
+
+// A foot this close (in the line's unit) to a corner's station is taken as
+// found at the corner: the searches end within about 1e-7 of a joint.
+inline constexpr double CORNER_STATION_REACH = 1e-3;
+
+// The corner answers the point when the point lies in the corner's outer
+// wedge and the search found no foot nearer than the corner (up to this
+// much rounding of the distances, in the line's unit).
+inline constexpr double CORNER_DISTANCE_SLACK = 1e-8;
+
+// Replaces `solution` by the corner answer where the rule holds: station of
+// the joint, foot at the nearer of the two element ends there, offset the
+// signed distance to it (left positive, seen along the mean of the two
+// tangents), `corner` set. `corners` in station order.
+void applyCornerRule(Solution& solution, const std::vector<LineCorner>& corners, double x, double y);
+
+}  // namespace vomel
