@@ -58,14 +58,6 @@ int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& lin
             std::fprintf(stderr, "vomel-cli: lengths in %s, as the %s file gives them\n",
                          vomel::lengthUnitName(line->lengthUnit()), ifcFile.empty() ? "LandXML" : "IFC");
         }
-        if (!line->line->ownProfileProblem().empty()) {
-            std::fprintf(stderr, "vomel-cli: the file's profile is not used: %s\n",
-                         line->line->ownProfileProblem().c_str());
-        }
-        // What the import noticed: the line is used as the file gives it.
-        for (const std::string& note : line->line->importNotes()) {
-            std::fprintf(stderr, "vomel-cli: note: %s\n", note.c_str());
-        }
         // What the import went on with despite: once each, before any answer.
         for (const std::string& note : line->line->importNotes()) {
             std::fprintf(stderr, "vomel-cli: warning: %s\n", note.c_str());

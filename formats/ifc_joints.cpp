@@ -6,7 +6,7 @@
 
 #include "alignment/placed_chain.h"
 #include "core/angles.h"
-#include "formats/landxml_reader.h"
+#include "text/input_line.h"
 #include "text/number_text.h"
 
 namespace vomel::ifc {
@@ -21,13 +21,13 @@ constexpr double COORDINATE_ROUNDING = 64.0 * std::numeric_limits<double>::epsil
 
 double jointGapTolerance(LengthUnit unit, double coordinateMagnitude)
 {
-    return std::max(LANDXML_GAP_TOLERANCE / metresPerUnit(unit), COORDINATE_ROUNDING * coordinateMagnitude);
+    return std::max(ramp::JOINT_GAP_TOLERANCE / metresPerUnit(unit), COORDINATE_ROUNDING * coordinateMagnitude);
 }
 
-double jointKinkTolerance() { return LANDXML_KINK_TOLERANCE; }
+double jointKinkTolerance() { return ramp::JOINT_KINK_TOLERANCE; }
 
-std::vector<std::string> jointNotes(const ramp::ElementChain& chain, const std::vector<std::string>& segmentNames,
-                                    LengthUnit unit)
+std::vector<std::string> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
+                                    const std::vector<std::string>& segmentNames, LengthUnit unit)
 {
     // File element of each chain element: only placed elements start one.
     std::vector<std::size_t> fileElement(static_cast<std::size_t>(chain.elementCount) + 1, 0);
@@ -36,16 +36,21 @@ std::vector<std::string> jointNotes(const ramp::ElementChain& chain, const std::
         if (chain.elementPlaced[static_cast<std::size_t>(i)] && i > 1) ++current;
         fileElement[static_cast<std::size_t>(i)] = current;
     }
+    auto nameOf = [&](std::size_t k) { return k < segmentNames.size() ? segmentNames[k] : std::string("?"); };
     std::vector<std::string> notes;
     for (const ramp::ChainJoint& joint : ramp::chainJoints(chain)) {
         const auto i = static_cast<std::size_t>(joint.element);
         const double magnitude = std::max(std::fabs(chain.nodeX[i]), std::fabs(chain.nodeY[i]));
-        if (joint.gap <= jointGapTolerance(unit, magnitude) && std::fabs(joint.kink) <= jointKinkTolerance()) continue;
+        const bool gap = joint.gap > jointGapTolerance(unit, magnitude);
+        const bool kink = std::fabs(joint.kink) > jointKinkTolerance();
+        if (!gap && !kink) continue;
         const std::size_t after = fileElement[i];
-        const std::string before = after >= 1 && after - 1 < segmentNames.size() ? segmentNames[after - 1] : "?";
-        const std::string next = after < segmentNames.size() ? segmentNames[after] : "?";
-        notes.push_back("between " + before + " and " + next + ": a gap of " + formatFixed(joint.gap, 4) + " " +
-                        lengthUnitSymbol(unit) + " and a kink of " + formatFixed(joint.kink * 180.0 / PI, 6) + "°");
+        std::string note = "alignment " + quotedExcerpt(alignment) + ": " + nameOf(after - 1) + " and " +
+                           nameOf(after) + " meet at station " + formatFixed(joint.station, 4);
+        if (gap)
+            note += " with a gap of " + formatFixed(joint.gap, 4) + " " + lengthUnitSymbol(unit) + (kink ? " and" : "");
+        if (kink) note += " at an angle of " + formatFixed(joint.kink * 180.0 / PI, 6) + "°";
+        notes.push_back(note + "; imported as a corner");
     }
     return notes;
 }

@@ -204,7 +204,7 @@ ImportedLine readIfc(std::istream& in, const std::string& alignmentName)
         imported.chainBreaks = ifc::chainBreaksOf(read, endStation);
         imported.notes.insert(imported.notes.end(), horizontal.notes.begin(), horizontal.notes.end());
         imported.notes.insert(imported.notes.end(), read.notes.begin(), read.notes.end());
-        for (std::string& note : ifc::jointNotes(*chain, horizontal.segmentNames, units.lengthUnit)) {
+        for (std::string& note : ifc::jointNotes(imported.name, *chain, horizontal.segmentNames, units.lengthUnit)) {
             imported.notes.push_back(std::move(note));
         }
         for (std::string& note : ifc::representationNotes(model, alignment, horizontal, units, frame)) {

@@ -10,9 +10,6 @@ namespace vomel::ifc {
 
 namespace {
 
-// Points along a circular arc at which it is compared with its parabola.
-constexpr int ARC_COMPARISON_POINTS = 64;
-
 struct VerticalSegment {
     std::string name;  // "vertical segment 2 (#44)"
     double start = 0.0;  // station
@@ -55,42 +52,16 @@ double segmentEndHeight(const VerticalSegment& s)
     return s.startHeight + (s.startGradient + s.endGradient) * s.length / 2.0;  // exact for a grade and a parabola
 }
 
-// A parabola of radius R at (station, elevation) between grades g1 and g2,
-// at station x; the tangents outside it.
-double parabolaHeight(const GradePoint& pvi, double g1, double g2, double x)
-{
-    const double half = pvi.radius * std::fabs(g2 - g1) / 2.0;
-    const double tangentIn = pvi.elevation + g1 * (x - pvi.station);
-    if (x <= pvi.station - half) return tangentIn;
-    if (x >= pvi.station + half) return pvi.elevation + g2 * (x - pvi.station);
-    const double along = x - (pvi.station - half);
-    return tangentIn + (g2 - g1) * along * along / (4.0 * half);
-}
-
-// The grade point of a circular arc: where its tangents meet, with its
-// radius. Here the circle kind of the profile plugs in when it has one;
-// until then the arc is taken as a parabola of that radius, and refused
-// where the two differ by more than the tolerance.
-GradePoint circularArcPoint(const Entity& design, const VerticalSegment& s, const Units& units)
+// The grade point of a circular arc: where its tangents meet, with the
+// circle of its radius.
+GradePoint circularArcPoint(const Entity& design, const VerticalSegment& s)
 {
     const double g1 = s.startGradient;
     const double g2 = s.endGradient;
-    const double endHeight = circleHeight(s, s.length);
-    const double meet = (endHeight - g2 * s.length - s.startHeight) / (g1 - g2);
+    const double meet = (circleHeight(s, s.length) - g2 * s.length - s.startHeight) / (g1 - g2);
     const double radius = std::fabs(s.length / (std::sin(std::atan(g2)) - std::sin(std::atan(g1))));
-    const GradePoint point{s.start + meet, s.startHeight + g1 * meet, radius, design.line()};
-    double worst = 0.0;
-    for (int k = 0; k <= ARC_COMPARISON_POINTS; ++k) {
-        const double x = s.length * k / ARC_COMPARISON_POINTS;
-        worst = std::max(worst, std::fabs(circleHeight(s, x) - parabolaHeight(point, g1, g2, s.start + x)));
-    }
-    const double metresPer = metresPerUnit(units.lengthUnit);
-    if (!(worst * metresPer <= IFC_ARC_AS_PARABOLA_TOLERANCE)) {
-        design.fail("a circular vertical arc of radius " + formatGeneral(radius) + " " +
-                    lengthUnitSymbol(units.lengthUnit) + " differs from a parabola by up to " + formatFixed(worst, 4) +
-                    " " + lengthUnitSymbol(units.lengthUnit) + "; only arcs within " +
-                    formatGeneral(IFC_ARC_AS_PARABOLA_TOLERANCE) + " m of their parabola can be imported");
-    }
+    GradePoint point{s.start + meet, s.startHeight + g1 * meet, radius, design.line()};
+    point.shape = VerticalCurveShape::Circle;
     return point;
 }
 
@@ -107,35 +78,6 @@ void addJointNotes(VerticalLayout& layout, const VerticalSegment& before, const 
         layout.notes.push_back("between " + before.name + " and " + after.name + ": a gap of " +
                                formatFixed(stationGap, 4) + " " + unit + " in station, " + formatFixed(heightGap, 4) +
                                " " + unit + " in height and a change of gradient of " + formatGeneral(gradientChange));
-    }
-}
-
-// A parabola that fills its segment reaches exactly to the grade point
-// before or after it, or to the next curve; computed from rounded grades its
-// half-length can come out a few ulps longer than the room it has, which the
-// profile would refuse. Such a radius is shortened by that rounding (at most
-// CURVE_FIT_TOLERANCE of it); a curve longer than that is left for the
-// profile to refuse.
-constexpr double CURVE_FIT_TOLERANCE = 1e-9;
-
-void fitCurvesToTheirRoom(std::vector<GradePoint>& points)
-{
-    double previousHalf = 0.0;
-    for (std::size_t k = 1; k + 1 < points.size(); ++k) {
-        GradePoint& p = points[k];
-        const double before = p.station - points[k - 1].station;
-        const double after = points[k + 1].station - p.station;
-        const double gradeIn = (p.elevation - points[k - 1].elevation) / before;
-        const double gradeOut = (points[k + 1].elevation - p.elevation) / after;
-        const double change = std::fabs(gradeIn - gradeOut);
-        const double room = std::min(before - previousHalf, after);
-        auto tooLong = [&] { return previousHalf + p.radius * change / 2 > before || p.radius * change / 2 > after; };
-        if (tooLong() && room > 0.0 && p.radius * change / 2 <= room * (1.0 + CURVE_FIT_TOLERANCE)) {
-            p.radius *= room / (p.radius * change / 2);
-            for (int step = 0; step < 64 && tooLong(); ++step) p.radius = std::nextafter(p.radius, 0.0);
-        }
-        const double half = p.radius * change / 2;
-        previousHalf = half;
     }
 }
 
@@ -173,7 +115,7 @@ VerticalLayout readVertical(const Model& model, const Entity& layout, const Unit
                                    segment.startHeight + segment.startGradient * segment.length / 2.0, radius,
                                    design.line()});
         } else if (segment.kind == "CIRCULARARC") {
-            read.points.push_back(circularArcPoint(design, segment, units));
+            read.points.push_back(circularArcPoint(design, segment));
         } else {
             design.fail("a " +
                         (segment.kind.empty() ? std::string("vertical segment of no kind")
@@ -185,7 +127,6 @@ VerticalLayout readVertical(const Model& model, const Entity& layout, const Unit
     if (values.empty()) layout.fail("the vertical layout holds no segment of non-zero length");
     const VerticalSegment& last = values.back();
     read.points.push_back({last.start + last.length, segmentEndHeight(last), 0.0, 0});
-    fitCurvesToTheirRoom(read.points);
     return read;
 }
 

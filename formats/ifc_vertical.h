@@ -12,11 +12,9 @@
 // comes from the two gradients, never from the sign of the radius, which
 // exporters write either way.
 //
-// The profile holds symmetric parabolas only, so a circular arc is taken as
-// the parabola of its radius at its tangents' meeting point while the two
-// differ by at most IFC_ARC_AS_PARABOLA_TOLERANCE along it; a steeper or
-// sharper arc is refused (the plan stands without its profile) rather than
-// giving elevations off by more.
+// A circular arc of horizontal length L between gradients g1 and g2 has
+// radius R = L / |sin θ2 − sin θ1| (θ = atan g): the profile's circle of
+// that radius tangent to both grades is the arc itself.
 
 #include <string>
 #include <vector>
@@ -26,10 +24,6 @@
 #include "formats/ifc_units.h"
 
 namespace vomel::ifc {
-
-// Largest difference (metres) between a circular vertical arc and the
-// parabola it is imported as.
-inline constexpr double IFC_ARC_AS_PARABOLA_TOLERANCE = 1e-4;
 
 // Two segments join when the later starts within this (metres) of where the
 // earlier ends, in station and in elevation ...

@@ -383,12 +383,12 @@ const CliCase kCases[] = {
      "",
      "iif_H_HelmertCurve_100.0_inf_300.ifc:31: alignment \"Spor\": #29 (IFCALIGNMENTHORIZONTALSEGMENT): a "
      "HELMERTCURVE segment cannot be imported"},
-    {"ifc_profile_not_used_says_why",
-     {"station", "--ifc", "{data}/../ifc/iif_V_CircularArc_100.0_10.0_1.0_0.5.ifc", "0"},
+    // A circular vertical arc (gradients 1.0 to 0.5 over 100 m from 10 m).
+    {"elevation_on_ifc_circular_arc",
+     {"elevation", "--ifc", "{data}/../ifc/iif_V_CircularArc_100.0_10.0_1.0_0.5.ifc", "100"},
      0,
-     "0 0\n",
-     "vomel-cli: the file's profile is not used: alignment \"Spor\": #44 (IFCALIGNMENTVERTICALSEGMENT): a circular "
-     "vertical arc"},
+     "82.075922005612625\n",
+     ""},
     {"ifc_and_landxml",
      {"station", "--ifc", "{data}/../ifc/iif_H_Line_100.0_inf_300.ifc", "--landxml", "{examples}/ramp.xml", "0"},
      1,

@@ -73,6 +73,7 @@ TEST(IfcReader, SamplePointsAgreeWithTheirReferenceCoordinates)
         {"aig_Generated_Horizontal_CircularArc_100.0_-300_-300_IntlFoot", 1e-6,
          "Horizontal_CircularArc_100.0_-300_-300_IntlFoot", vomel::LengthUnit::InternationalFoot},
         {"iif_V_ParabolicArc_100.0_10.0_0.5_1.0", 1e-9, "Spor", vomel::LengthUnit::Metre},
+        {"iif_V_CircularArc_100.0_10.0_1.0_0.5", 1e-9, "Spor", vomel::LengthUnit::Metre},
     };
     for (const SampleCase& c : cases) {
         const std::string base = c.file;

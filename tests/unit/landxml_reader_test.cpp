@@ -309,7 +309,7 @@ TEST(LandXmlReader, ProfileProblemsLeaveThePlan)
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const vomel::LandXmlLine line = importText(c.text, c.alignment);
+        const vomel::ImportedLine line = importText(c.text, c.alignment);
         EXPECT_TRUE(line.chain);
         EXPECT_FALSE(line.profile);
         EXPECT_EQ(line.profileProblem.rfind("alignment \"A\": ", 0), 0u) << line.profileProblem;
@@ -350,7 +350,7 @@ TEST(LandXmlReader, CircularAndUnsymmetricVerticalCurves)
     };
     for (const ShapeCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const vomel::LandXmlLine line = importText(withProfile(c.element));
+        const vomel::ImportedLine line = importText(withProfile(c.element));
         ASSERT_TRUE(line.profile) << line.profileProblem;
         for (double s : {c.start, (c.start + 1500) / 2, 1500.0, 1512.5, c.end}) {
             const vomel::testing::CurveValue want = c.circular ? circle.at(s) : unsymmetric.at(s);
@@ -369,7 +369,7 @@ TEST(LandXmlReader, RealProfilesImport)
 {
     {
         std::ifstream xml(dataPath("landxml/PR_Twin_Branch_section_alignment.xml"), std::ios::binary);
-        const vomel::LandXmlLine line = vomel::readLandXml(xml);
+        const vomel::ImportedLine line = vomel::readLandXml(xml);
         EXPECT_EQ(line.unit, vomel::LengthUnit::UsSurveyFoot);
         ASSERT_TRUE(line.profile) << line.profileProblem;
         const auto table = line.profile->curveTable();
