@@ -3,6 +3,7 @@
 // refusals naming the instance.
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -107,6 +108,41 @@ TEST(IfcReader, SegmentKindsBeyondLineArcAndClothoidAreRefusedNamingTheInstance)
     EXPECT_NE(failure.reason().find("HELMERTCURVE"), std::string::npos) << failure.reason();
     EXPECT_NE(failure.reason().find("alignment \"Spor\""), std::string::npos) << failure.reason();
     EXPECT_EQ(failure.line(), 31);
+}
+
+struct RepresentationCase {
+    const char* name;
+    std::string from;  // replaced in the sample's text
+    std::string to;
+    const char* note;  // "" for none
+};
+
+TEST(IfcReader, AGeometricRepresentationThatDisagreesIsNoted)
+{
+    const std::string base = "aig_Generated_Horizontal_CircularArc_100.0_-300_-300_IntlFoot.ifc";
+    std::ifstream in(ifcPath(base), std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const RepresentationCase cases[] = {
+        {"agrees", "", "", ""},
+        // As a file declaring degrees while writing radians turns it.
+        {"turned", "#51=IFCDIRECTION((1.,0.));", "#51=IFCDIRECTION((0.,1.));",
+         "segment 1 (#42): its geometric representation #53 (IFCCURVESEGMENT) starts 0.0000 ft away, its direction "
+         "turned -90.000000°"},
+        {"moved", "#52=IFCAXIS2PLACEMENT2D(#41,#51);", "#52=IFCAXIS2PLACEMENT2D(#31,#51);",
+         "starts 326.5672 ft away, its direction turned 0.000000°"},
+    };
+    for (const RepresentationCase& c : cases) {
+        std::string changed = text;
+        if (!c.from.empty()) changed.replace(changed.find(c.from), c.from.size(), c.to);
+        std::istringstream file(changed);
+        const vomel::ImportedLine line = vomel::readIfc(file);
+        if (*c.note == '\0') {
+            EXPECT_TRUE(line.notes.empty()) << c.name;
+            continue;
+        }
+        ASSERT_EQ(line.notes.size(), 1u) << c.name;
+        EXPECT_NE(line.notes[0].find(c.note), std::string::npos) << c.name << ": " << line.notes[0];
+    }
 }
 
 }  // namespace
