@@ -1,9 +1,12 @@
 #include "formats/ifc_stationing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "core/failure.h"
+#include "text/input_line.h"
+#include "text/number_text.h"
 
 namespace vomel::ifc {
 
@@ -15,6 +18,10 @@ std::optional<double> numberProperty(const Model& model, const Entity& referent,
     if (!value) return std::nullopt;
     const std::optional<double> number = numberIn(*value);
     if (!number) referent.fail(std::string("its Pset_Stationing ") + name + " is not a number");
+    if (std::fabs(*number) > MAX_INPUT_MAGNITUDE) {
+        referent.fail(std::string("its Pset_Stationing ") + name + " is beyond ±" + formatGeneral(MAX_INPUT_MAGNITUDE) +
+                      ", the largest magnitude accepted");
+    }
     return number;
 }
 
