@@ -428,6 +428,22 @@ TEST(IfcImport, FilesThatCannotBeImportedAreRefusedNamingTheInstance)
              nest(w, alignment(w, "A"), {horizontal(w, {{0, 0, 0, 0, 0, 100, "CLOTHOID"}})});
          }),
          "a CLOTHOID segment with both radii 0"},
+        {"stations decreasing", with([](IfcWriter& w) {
+             project(w);
+             const int a = alignment(w, "A");
+             nest(w, a, {horizontal(w, {kLine100})});
+             const int r = referent(w, 0, 1000);
+             nest(w, a, {r});
+             const int flag = w.add("IFCPROPERTYSINGLEVALUE('HasIncreasingStation',$,IFCBOOLEAN(.F.),$)");
+             const int set = w.add("IFCPROPERTYSET('s',$,'Pset_Stationing',$,(#" + std::to_string(flag) + "))");
+             w.add("IFCRELDEFINESBYPROPERTIES('d',$,$,$,(#" + std::to_string(r) + "),#" + std::to_string(set) + ")");
+         }),
+         "stations decreasing along the line (HasIncreasingStation false) cannot be imported"},
+        {"a second horizontal layout", with([](IfcWriter& w) {
+             project(w);
+             nest(w, alignment(w, "A"), {horizontal(w, {kLine100}), horizontal(w, {kLine100})});
+         }),
+         "nests a second IFCALIGNMENTHORIZONTAL"},
         {"tilted placement", with([](IfcWriter& w) {
              project(w);
              const int origin = w.add("IFCCARTESIANPOINT((0.,0.,0.))");
