@@ -1,32 +1,91 @@
 #include "cli/cli_failure.h"
 
-#include <cstdio>
-#include <iostream>
+#include <ostream>
 #include <string>
+#include <vector>
 
+#include "cli/catalogue.h"
 #include "core/failure.h"
 #include "session/messages.h"
 #include "text/input_line.h"
 
 namespace vomel::cli {
 
+namespace {
+
+// The catalogue's contexts of the failures' wordings and of the system's
+// reasons, as the window translates them.
+constexpr const char* FAILURE_CONTEXT = "Failure";
+constexpr const char* SYSTEM_REASON_CONTEXT = "SystemError";
+
+std::string chineseReason(const vomel::Failure& failure)
+{
+    if (failure.code() == vomel::FailureCode::None) return failure.reason();
+    std::vector<std::string> values = failure.values();
+    if (vomel::endsInSystemReason(failure.code()) && !values.empty()) {
+        values.back() = chineseText(SYSTEM_REASON_CONTEXT, values.back().c_str());
+    }
+    return vomel::fillPlaces(chineseText(FAILURE_CONTEXT, vomel::failureWording(failure.code())), values);
+}
+
+// "FILE:LINE: reason", "FILE: reason", "第LINE行：reason" or "reason", as
+// the window shows it in Chinese.
+std::string chineseFailureText(const vomel::Failure& failure)
+{
+    std::string text;
+    if (!failure.file().empty()) {
+        text = failure.file();
+        if (failure.line() > 0) text += ":" + std::to_string(failure.line());
+        text += ": ";
+    } else if (failure.line() > 0) {
+        text = vomel::fillPlaces(chineseText(FAILURE_CONTEXT, vomel::FAILURE_LINE_PREFIX),
+                                 {std::to_string(failure.line())});
+    }
+    return text + chineseReason(failure);
+}
+
+// The failure's text in `language`; English is the failure's own.
+std::string failureText(const vomel::Failure& failure, Language language)
+{
+    return language == Language::Chinese ? chineseFailureText(failure) : std::string(failure.what());
+}
+
+// Chinese puts the message of the window's error box above the reason;
+// English gives the reason alone.
+int reportUnder(const char* chineseHeading, const vomel::Failure& failure, Language language, std::ostream& err,
+                int status)
+{
+    if (language == Language::Chinese) {
+        err << chineseHeading << '\n' << failureText(failure, language) << '\n';
+    } else {
+        err << "vomel-cli: " << failureText(failure, language) << '\n';
+    }
+    return status;
+}
+
+}  // namespace
+
 int runReporting(Stage stage, const std::function<int()>& body)
 {
     try {
         return body();
+    } catch (const vomel::Failure&) {
+        throw StagedFailure{stage, std::current_exception()};
+    }
+}
+
+int reportFailure(const StagedFailure& staged, Language language, std::ostream& err)
+{
+    try {
+        std::rethrow_exception(staged.failure);
     } catch (const vomel::FileFailure& failure) {
-        std::cerr << "vomel-cli: " << failure.what() << '\n';
+        err << "vomel-cli: " << failureText(failure, language) << '\n';
         return EXIT_FILE;
     } catch (const vomel::CancelledFailure& failure) {
-        std::cerr << vomel::MSG_READ_CANCELLED << '\n' << failure.what() << '\n';
-        return EXIT_FILE;
+        return reportUnder(vomel::MSG_READ_CANCELLED, failure, language, err, EXIT_FILE);
     } catch (const vomel::Failure& failure) {
-        std::cerr << (stage == Stage::Initialise ? vomel::MSG_INIT_FORMAT : vomel::MSG_COMPUTE_FORMAT) << '\n'
-                  << failure.what() << '\n';
-        return EXIT_FORMAT;
-    } catch (const UsageError& error) {
-        std::cerr << "vomel-cli: " << error.what() << "\nRun with --help for more information.\n";
-        return EXIT_USAGE;
+        const char* heading = staged.stage == Stage::Initialise ? vomel::MSG_INIT_FORMAT : vomel::MSG_COMPUTE_FORMAT;
+        return reportUnder(heading, failure, language, err, EXIT_FORMAT);
     }
 }
 

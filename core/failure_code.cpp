@@ -68,6 +68,21 @@ const char* failureWording(FailureCode code)
     return "%1";
 }
 
+bool endsInSystemReason(FailureCode code)
+{
+    switch (code) {
+    case FailureCode::CannotOpen:
+    case FailureCode::CannotReachResults:
+    case FailureCode::ResultsIsFolder:
+    case FailureCode::CannotOpenResults:
+    case FailureCode::ResultsCannotBeReplaced:
+    case FailureCode::CannotCreateInFolder:
+    case FailureCode::CannotWriteResults:
+    case FailureCode::CannotWriteResultsToDisk: return true;
+    default: return false;
+    }
+}
+
 std::string fillPlaces(std::string_view wording, const std::vector<std::string>& values)
 {
     std::string filled;

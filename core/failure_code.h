@@ -55,6 +55,10 @@ inline constexpr const char* FAILURE_LINE_PREFIX = VOMEL_TRANSLATE_NOOP("Failure
 // The English wording of `code`, with places %1, %2, ... for its values.
 const char* failureWording(FailureCode code);
 
+// True for the codes whose last value is the system's reason (strerror in
+// the C locale), which a translation words in its own language too.
+bool endsInSystemReason(FailureCode code);
+
 // `wording` with %1 ... %9 replaced by the values; a place without a value
 // stays as it is.
 std::string fillPlaces(std::string_view wording, const std::vector<std::string>& values);

@@ -93,8 +93,12 @@ std::shared_ptr<const DesignLine> importedDesignLine(ImportedLine imported)
 
 std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std::string& alignmentName)
 {
-    return readWholeFile(
-        path, [&alignmentName](std::istream& in) { return importedDesignLine(readLandXml(in, alignmentName)); });
+    return readWholeFile(path, [&alignmentName, &path](std::istream& in) {
+        ImportedLine imported = readLandXml(in, alignmentName);
+        // The profile's problem names its file, as every failure does.
+        if (!imported.profileProblem.empty()) imported.profileProblem = path + ": " + imported.profileProblem;
+        return importedDesignLine(std::move(imported));
+    });
 }
 
 std::vector<vomel::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string& path)

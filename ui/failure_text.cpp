@@ -23,22 +23,6 @@ constexpr const char* SYSTEM_REASONS[] = {
     VOMEL_TRANSLATE_NOOP("SystemError", "Input/output error"),
 };
 
-// Codes whose last value is the system's reason.
-bool endsInSystemReason(FailureCode code)
-{
-    switch (code) {
-    case FailureCode::CannotOpen:
-    case FailureCode::CannotReachResults:
-    case FailureCode::ResultsIsFolder:
-    case FailureCode::CannotOpenResults:
-    case FailureCode::ResultsCannotBeReplaced:
-    case FailureCode::CannotCreateInFolder:
-    case FailureCode::CannotWriteResults:
-    case FailureCode::CannotWriteResultsToDisk: return true;
-    default: return false;
-    }
-}
-
 std::string systemReason(const std::string& reason, const Platform& platform)
 {
     for (const char* known : SYSTEM_REASONS) {

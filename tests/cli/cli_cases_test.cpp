@@ -47,22 +47,30 @@ std::string shellQuoted(const std::string& word)
     return quoted + "'";
 }
 
-// Runs vomel-cli in `workDir` with the given arguments; {data} in an
-// argument stands for the test data folder, {examples} for examples/,
-// {malformed} for the corpus of malformed inputs.
-Outcome runCli(const std::vector<std::string>& args, const fs::path& workDir)
+// `text` with {data} standing for the test data folder, {examples} for
+// examples/ and {malformed} for the corpus of malformed inputs.
+std::string expandPlaces(std::string text)
 {
-    std::string command = "cd " + shellQuoted(workDir.string()) + " && " + shellQuoted(VOMEL_CLI);
-    for (std::string arg : args) {
-        for (const auto& [key, value] : {std::pair<std::string, std::string>{"{data}", VOMEL_CLI_DATA_DIR},
-                                         {"{examples}", VOMEL_EXAMPLES_DIR},
-                                         {"{malformed}", VOMEL_MALFORMED_DIR}}) {
-            for (auto at = arg.find(key); at != std::string::npos; at = arg.find(key)) {
-                arg.replace(at, key.size(), value);
-            }
-        }
-        command += " " + shellQuoted(arg);
+    for (const auto& [key, value] : {std::pair<std::string, std::string>{"{data}", VOMEL_CLI_DATA_DIR},
+                                     {"{examples}", VOMEL_EXAMPLES_DIR},
+                                     {"{malformed}", VOMEL_MALFORMED_DIR}}) {
+        for (auto at = text.find(key); at != std::string::npos; at = text.find(key))
+            text.replace(at, key.size(), value);
     }
+    return text;
+}
+
+// Runs vomel-cli in `workDir` with the given arguments (places expanded),
+// its language variables cleared but for the `environment` assignments
+// ("LANG=C"), so that no case depends on the locale of the one who runs it.
+Outcome runCli(const std::vector<std::string>& args, const fs::path& workDir,
+               const std::vector<std::string>& environment = {})
+{
+    std::string command =
+        "cd " + shellQuoted(workDir.string()) + " && env -u LC_ALL -u LC_MESSAGES -u LANG -u LANGUAGE -u VOMEL_LANG";
+    for (const std::string& assignment : environment) command += " " + shellQuoted(assignment);
+    command += " " + shellQuoted(VOMEL_CLI);
+    for (const std::string& arg : args) command += " " + shellQuoted(expandPlaces(arg));
     command += " >stdout.txt 2>stderr.txt </dev/null";
     const int raw = std::system(command.c_str());
     Outcome outcome;
@@ -80,6 +88,17 @@ struct CliCase {
     const char* errContains;  // a piece standard error must hold ("" for none)
 };
 
+// `expected`: the exact output, "@NAME" for the bytes of data file NAME,
+// nullptr for any.
+void expectOutput(const std::string& out, const char* expected)
+{
+    if (expected != nullptr && expected[0] == '@') {
+        EXPECT_EQ(out, readAll(fs::path(VOMEL_CLI_DATA_DIR) / (expected + 1)));
+    } else if (expected != nullptr) {
+        EXPECT_EQ(out, expected);
+    }
+}
+
 class CliCases : public ::testing::TestWithParam<CliCase> {};
 
 TEST_P(CliCases, OutputMessageAndStatus)
@@ -90,11 +109,7 @@ TEST_P(CliCases, OutputMessageAndStatus)
     fs::create_directories(workDir);
     const Outcome outcome = runCli(c.args, workDir);
     EXPECT_EQ(outcome.status, c.status) << "stderr: " << outcome.err;
-    if (c.out != nullptr && c.out[0] == '@') {
-        EXPECT_EQ(outcome.out, readAll(fs::path(VOMEL_CLI_DATA_DIR) / (c.out + 1)));
-    } else if (c.out != nullptr) {
-        EXPECT_EQ(outcome.out, c.out);
-    }
+    expectOutput(outcome.out, c.out);
     EXPECT_NE(outcome.err.find(c.errContains), std::string::npos) << "stderr: " << outcome.err;
     // No number that is not finite is ever printed, in whatever case.
     std::string lower = outcome.out;
@@ -151,12 +166,12 @@ const CliCase kCases[] = {
      {"point", "--jd", "{data}/straight.jdx", "1.7e308", "5"},
      2,
      "",
-     "数据文件格式有误或操作不当！\nX of the point 1.7E+308 is beyond ±1000000000\n"},
+     "vomel-cli: X of the point 1.7E+308 is beyond ±1000000000\n"},
     {"point_y_just_beyond_the_bound",
      {"point", "--jd", "{data}/straight.jdx", "5", "-1000000000.5"},
      2,
      "",
-     "数据文件格式有误或操作不当！\nY of the point -1000000000.5 is beyond ±1000000000\n"},
+     "vomel-cli: Y of the point -1000000000.5 is beyond ±1000000000\n"},
     // At the bound the answer is finite (the station is then good to some
     // metres only: the distance is flat to a double's precision so far off);
     // a thousand kilometres off it is still good to the millimetre.
@@ -219,7 +234,7 @@ const CliCase kCases[] = {
      {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_fields.xy"},
      2,
      "",
-     "数据文件格式有误或操作不当！\n"},
+     "two_fields.xy:2: a point needs a label, X and Y; the line has 2 fields\n"},
 
     // Setting out: station and offset to X and Y (left positive, so on a
     // line heading +X a right offset lies at +Y); stated stations through
@@ -299,7 +314,7 @@ const CliCase kCases[] = {
      0,
      "@straight_curves.expected",
      ""},
-    {"curves_bad_jd", {"curves", "--jd", "{data}/bad_number.jdx"}, 2, "", "数据文件格式有误！\n"},
+    {"curves_bad_jd", {"curves", "--jd", "{data}/bad_number.jdx"}, 2, "", "bad_number.jdx:5: field 2"},
 
     // LandXML alignments: the ramp example with a short chain at 400 (-> 420).
     {"station_on_landxml",
@@ -403,8 +418,8 @@ const CliCase kCases[] = {
      "",
      "no_such_points.xy"},
 
-    // A malformed file: the system's message, then file, line and reason.
-    {"malformed_jd_file", {"station", "--jd", "{data}/bad_number.jdx", "0"}, 2, "", "数据文件格式有误！\n"},
+    // A malformed file: file, line and reason (more under CliLanguage).
+    {"malformed_jd_file", {"station", "--jd", "{data}/bad_number.jdx", "0"}, 2, "", "bad_number.jdx:5: field 2"},
     {"malformed_jd_file_names_line",
      {"point", "--jd", "{data}/bad_number.jdx", "1", "2"},
      2,
@@ -546,13 +561,13 @@ const CliCase kCases[] = {
      {"elevation", "--landxml", "{data}/../landxml/landxml_overlapping_vertical_curves.xml", "500"},
      2,
      "",
-     "数据文件格式有误！\nthe alignment's profile cannot be used: alignment \"Straight\": ProfAlign: the vertical "
+     "landxml_overlapping_vertical_curves.xml: alignment \"Straight\": ProfAlign: the vertical "
      "curve (T = 150 m) overlaps the one of the previous grade point (T = 150 m): they are 200 m apart (line 15)\n"},
     {"profile_table_with_unusable_landxml_profile",
      {"profile", "--landxml", "{data}/../landxml/landxml_circle_length_disagrees.xml"},
      2,
      "",
-     "the alignment's profile cannot be used: alignment \"Straight\": ProfAlign: the CircCurve's length 400 m and "
+     "landxml_circle_length_disagrees.xml: alignment \"Straight\": ProfAlign: the CircCurve's length 400 m and "
      "radius 10000 m disagree: an arc of that radius between these grades is 399.946679463011 m long, "
      "0.0533205369893039 m apart where the written numbers allow 0.0464004 m (line 14)\n"},
     {"station_with_unusable_landxml_profile",
@@ -565,13 +580,13 @@ const CliCase kCases[] = {
       "{data}/profile_stations.txt"},
      2,
      "S1 400 -5\r\nS2 200 2 99\r\n",
-     "profile_stations.txt:1): no design elevation: alignment \"Straight\": ProfAlign: the vertical curve"},
+     "profile_stations.txt:1): no design elevation: "},
     {"solve_with_unusable_landxml_profile",
      {"solve", "--landxml", "{data}/../landxml/landxml_feet_overlapping_vertical_curves.xml", "--points",
       "{data}/two_points.xy", "--format", "csv"},
      0,
      nullptr,
-     "vomel-cli: the alignment's profile cannot be used: alignment \"Straight\": ProfAlign: the vertical curve (T = "
+     "landxml_feet_overlapping_vertical_curves.xml: alignment \"Straight\": ProfAlign: the vertical curve (T = "
      "150 ft)"},
     {"stakeout_cass_with_design_elevation",
      {"stakeout", "--jd", "{data}/straight.jdx", "--stations", "{data}/profile_stations.txt", "--profile",
@@ -583,6 +598,109 @@ const CliCase kCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cli, CliCases, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<CliCase>& info) { return std::string(info.param.name); });
+
+// The language of the messages: --lang (before or after the command), else
+// VOMEL_LANG, else the first of LC_ALL, LC_MESSAGES and LANG that is set.
+// English gives the reason alone, Chinese the stage's heading and the
+// reason worded from the window's catalogue; the output never changes.
+struct LanguageCase {
+    const char* name;
+    std::vector<std::string> environment;  // assignments, the rest cleared
+    std::vector<std::string> args;
+    int status;
+    const char* out;  // as in CliCase
+    std::string err;  // exact standard error, places expanded
+};
+
+class CliLanguage : public ::testing::TestWithParam<LanguageCase> {};
+
+TEST_P(CliLanguage, MessageInTheChosenLanguage)
+{
+    const LanguageCase& c = GetParam();
+    const fs::path workDir = fs::temp_directory_path() / ("vomel_cli_language_" + std::string(c.name));
+    fs::remove_all(workDir);
+    fs::create_directories(workDir);
+    const Outcome outcome = runCli(c.args, workDir, c.environment);
+    EXPECT_EQ(outcome.status, c.status);
+    expectOutput(outcome.out, c.out);
+    EXPECT_EQ(outcome.err, expandPlaces(c.err));
+    fs::remove_all(workDir);
+}
+
+const std::vector<std::string> kBadJd = {"station", "--jd", "{data}/bad_number.jdx", "0"};
+const std::string kBadJdEnglish = "vomel-cli: {data}/bad_number.jdx:5: field 2 is not a number: \"0x\"\n";
+const std::string kBadJdChinese = "数据文件格式有误！\n{data}/bad_number.jdx:5: 第2个字段不是数字：\"0x\"\n";
+
+std::vector<std::string> withLang(const char* language, std::vector<std::string> args)
+{
+    args.insert(args.begin(), {"--lang", language});
+    return args;
+}
+
+const LanguageCase kLanguageCases[] = {
+    {"lang_en_over_everything", {"VOMEL_LANG=zh", "LANG=zh_CN.UTF-8"}, withLang("en", kBadJd), 2, "", kBadJdEnglish},
+    {"lang_zh_over_everything", {"VOMEL_LANG=en", "LC_ALL=C"}, withLang("zh", kBadJd), 2, "", kBadJdChinese},
+    {"lang_after_the_command",
+     {"LANG=C"},
+     {"station", "--jd", "{data}/bad_number.jdx", "--lang=zh_CN", "0"},
+     2,
+     "",
+     kBadJdChinese},
+    {"vomel_lang_zh_over_the_locale", {"VOMEL_LANG=zh", "LANG=C"}, kBadJd, 2, "", kBadJdChinese},
+    {"vomel_lang_en_over_the_locale", {"VOMEL_LANG=en", "LANG=zh_CN.UTF-8"}, kBadJd, 2, "", kBadJdEnglish},
+    {"c_locale", {"LANG=C"}, kBadJd, 2, "", kBadJdEnglish},
+    {"no_locale_at_all", {}, kBadJd, 2, "", kBadJdEnglish},
+    {"chinese_locale", {"LANG=zh_CN.UTF-8"}, kBadJd, 2, "", kBadJdChinese},
+    {"lc_all_over_lang", {"LC_ALL=POSIX", "LANG=zh_CN.UTF-8"}, kBadJd, 2, "", kBadJdEnglish},
+    {"lc_messages_over_lang", {"LC_MESSAGES=zh_TW.Big5", "LANG=en_GB.UTF-8"}, kBadJd, 2, "", kBadJdChinese},
+    {"empty_lc_all_left_aside", {"LC_ALL=", "LANG=zh_CN.UTF-8"}, kBadJd, 2, "", kBadJdChinese},
+    {"empty_vomel_lang_left_aside", {"VOMEL_LANG=", "LANG=zh_CN.UTF-8"}, kBadJd, 2, "", kBadJdChinese},
+    {"other_language_is_english", {"LANG=de_DE.UTF-8"}, kBadJd, 2, "", kBadJdEnglish},
+    {"invalid_vomel_lang_warns_and_follows_the_locale",
+     {"VOMEL_LANG=fr", "LANG=zh_CN.UTF-8"},
+     kBadJd,
+     2,
+     "",
+     "vomel-cli: VOMEL_LANG=fr is not zh or en; the language follows the locale\n" + kBadJdChinese},
+    {"invalid_lang_option",
+     {"VOMEL_LANG=zh"},
+     withLang("fr", kBadJd),
+     1,
+     "",
+     "vomel-cli: --lang is not zh or en: \"fr\"\nRun with --help for more information.\n"},
+    // The computing stage's heading; a reason without a wording of its
+    // own stays English.
+    {"chinese_compute_heading",
+     {"LANG=zh_CN.UTF-8"},
+     {"point", "--jd", "{data}/straight.jdx", "1.7e308", "5"},
+     2,
+     "",
+     "数据文件格式有误或操作不当！\nX of the point 1.7E+308 is beyond ±1000000000\n"},
+    // The system's reason is worded in Chinese too.
+    {"chinese_missing_file",
+     {"LANG=zh_CN.UTF-8"},
+     {"station", "--elements", "none.ele", "0"},
+     3,
+     "",
+     "vomel-cli: none.ele: 无法打开文件：文件或文件夹不存在\n"},
+    {"chinese_results_file_unchanged",
+     {"LANG=zh_CN.UTF-8"},
+     {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy"},
+     0,
+     "@two_points.gbk.expected",
+     ""},
+    {"chinese_csv_unchanged",
+     {},
+     withLang("zh", {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy", "--format", "csv"}),
+     0,
+     "@two_points.csv.expected",
+     ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cli, CliLanguage, ::testing::ValuesIn(kLanguageCases),
+                         [](const ::testing::TestParamInfo<LanguageCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 const std::string kEarlierResults = "earlier results\r\n";
 
@@ -665,10 +783,10 @@ INSTANTIATE_TEST_SUITE_P(Cli, CliFileFaults, ::testing::ValuesIn(kFileFaults),
                              return std::string(info.param.name);
                          });
 
-// Every file of the malformed corpus: exit status 2, the operation's
-// message, then the file, line and reason exactly; nothing on standard
-// output and no results file touched, whether the results go to a file or
-// to standard output.
+// Every file of the malformed corpus: exit status 2, the file, line and
+// reason exactly after "vomel-cli: "; nothing on standard output and no
+// results file touched, whether the results go to a file or to standard
+// output. In Chinese the stage's heading stands above the file and line.
 class CliMalformed : public ::testing::TestWithParam<malformed::Case> {};
 
 std::vector<std::string> malformedRun(const malformed::Case& c, bool toStandardOutput)
@@ -685,12 +803,29 @@ std::vector<std::string> malformedRun(const malformed::Case& c, bool toStandardO
     return args;
 }
 
+// The start of standard error under --lang zh: the heading of the stage
+// that read the file, then its name and line (the reason is worded from
+// the catalogue).
+void expectChineseHeading(const std::vector<std::string>& args, const std::string& heading, const std::string& file,
+                          long line)
+{
+    const fs::path workDir = fs::temp_directory_path() / ("vomel_cli_heading_" + file);
+    prepareWorkDir(workDir);
+    std::vector<std::string> chinese = {"--lang", "zh"};
+    chinese.insert(chinese.end(), args.begin(), args.end());
+    const Outcome outcome = runCli(chinese, workDir);
+    const std::string start = heading + "\n" + VOMEL_MALFORMED_DIR + "/" + file +
+                              (line > 0 ? ":" + std::to_string(line) : std::string()) + ": ";
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err.substr(0, start.size()), start);
+    EXPECT_EQ(outcome.out, "");
+    fs::remove_all(workDir);
+}
+
 TEST_P(CliMalformed, ExactMessageAndNothingWritten)
 {
     const malformed::Case& c = GetParam();
     const fs::path workDir = fs::temp_directory_path() / ("vomel_cli_malformed_" + std::string(c.file));
-    const std::string message =
-        c.kind == malformed::Kind::Coordinates ? vomel::MSG_COMPUTE_FORMAT : vomel::MSG_INIT_FORMAT;
     const std::string detail = std::string(VOMEL_MALFORMED_DIR) + "/" + c.file +
                                (c.line > 0 ? ":" + std::to_string(c.line) : std::string()) + ": " + c.reason;
     for (const bool toStandardOutput : {false, true}) {
@@ -698,12 +833,15 @@ TEST_P(CliMalformed, ExactMessageAndNothingWritten)
         prepareWorkDir(workDir);
         const Outcome outcome = runCli(malformedRun(c, toStandardOutput), workDir);
         EXPECT_EQ(outcome.status, 2);
-        EXPECT_EQ(outcome.err, message + "\n" + detail + "\n");
+        EXPECT_EQ(outcome.err, "vomel-cli: " + detail + "\n");
         EXPECT_EQ(outcome.out, "");
         EXPECT_EQ(readAll(workDir / "kept.txt"), kEarlierResults);
         EXPECT_EQ(listing(workDir), kUntouchedListing);
     }
     fs::remove_all(workDir);
+    expectChineseHeading(malformedRun(c, true),
+                         c.kind == malformed::Kind::Coordinates ? vomel::MSG_COMPUTE_FORMAT : vomel::MSG_INIT_FORMAT,
+                         c.file, c.line);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, CliMalformed, ::testing::ValuesIn(malformed::CASES),
@@ -715,8 +853,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, CliMalformed, ::testing::ValuesIn(malformed::CASES
                              return name;
                          });
 
-// The malformed profile, cross-fall and CASS files: the system's message
-// for the stage that reads them, then file, line and reason exactly.
+// The malformed profile, cross-fall and CASS files: file, line and reason
+// exactly; in Chinese under the heading of the stage that reads them.
 class CliDesignMalformed : public ::testing::TestWithParam<malformed::DesignCase> {};
 
 TEST_P(CliDesignMalformed, ExactMessage)
@@ -740,13 +878,14 @@ TEST_P(CliDesignMalformed, ExactMessage)
     const fs::path workDir = fs::temp_directory_path() / ("vomel_cli_design_" + std::string(c.file));
     prepareWorkDir(workDir);
     const Outcome outcome = runCli(args, workDir);
-    const std::string message =
-        c.kind == malformed::DesignKind::CassPoints ? vomel::MSG_COMPUTE_FORMAT : vomel::MSG_INIT_FORMAT;
     EXPECT_EQ(outcome.status, 2);
-    EXPECT_EQ(outcome.err, message + "\n" + std::string(VOMEL_MALFORMED_DIR) + "/" + c.file + ":" +
+    EXPECT_EQ(outcome.err, "vomel-cli: " + std::string(VOMEL_MALFORMED_DIR) + "/" + c.file + ":" +
                                std::to_string(c.line) + ": " + c.reason + "\n");
     EXPECT_EQ(outcome.out, "");
     fs::remove_all(workDir);
+    expectChineseHeading(
+        args, c.kind == malformed::DesignKind::CassPoints ? vomel::MSG_COMPUTE_FORMAT : vomel::MSG_INIT_FORMAT, c.file,
+        c.line);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, CliDesignMalformed, ::testing::ValuesIn(malformed::DESIGN_CASES),
