@@ -15,18 +15,28 @@ void AlignmentOptions::addTo(CLI::App& command)
     auto* landXml = command.add_option("--landxml", landXmlFile,
                                        "LandXML 1.2 file; its Line, Curve and clothoid Spiral elements and "
                                        "StaEquation chain breaks are imported");
-    auto* alignment = command.add_option("--alignment", alignmentName,
-                                         "Name of the LandXML alignment (default: the first in the file)");
+    auto* ifc = command.add_option("--ifc", ifcFile,
+                                   "IFC 4.3 file (STEP); its IfcAlignment's LINE, CIRCULARARC and CLOTHOID segments, "
+                                   "vertical segments and referent stations are imported");
+    command.add_option("--alignment", alignmentName,
+                       "Name of the LandXML or IFC alignment (default: the first in the file; NAME#2 is the second "
+                       "of two IFC alignments called NAME)");
     dl->needs(jd);
     jd->excludes(elements);
     elements->excludes(dl);
     landXml->excludes(jd);
     landXml->excludes(elements);
-    alignment->needs(landXml);
+    ifc->excludes(jd);
+    ifc->excludes(elements);
+    ifc->excludes(landXml);
 }
 
 std::shared_ptr<const vomel::Alignment> AlignmentOptions::load() const
 {
+    if (!alignmentName.empty() && landXmlFile.empty() && ifcFile.empty()) {
+        throw UsageError("--alignment requires --landxml or --ifc");
+    }
+    if (!ifcFile.empty()) return vomel::buildAlignment(vomel::loadIfc(ifcFile, alignmentName));
     if (!landXmlFile.empty()) {
         return vomel::buildAlignment(vomel::loadLandXml(landXmlFile, alignmentName));
     }
@@ -36,7 +46,7 @@ std::shared_ptr<const vomel::Alignment> AlignmentOptions::load() const
     if (!jdFile.empty()) {
         return vomel::initialiseAlignment(vomel::Method::IntersectionPoint, jdFile, chainBreakFile);
     }
-    throw UsageError("name the design line with --jd FILE or --elements FILE, or --landxml FILE");
+    throw UsageError("name the design line with --jd FILE or --elements FILE, or --landxml FILE or --ifc FILE");
 }
 
 int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& line) const
@@ -45,8 +55,8 @@ int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& lin
         line = load();
         // Every number read and written is in the file's unit: say which.
         if (line->lengthUnit() != vomel::LengthUnit::Metre) {
-            std::fprintf(stderr, "vomel-cli: lengths in %s, as the LandXML file gives them\n",
-                         vomel::lengthUnitName(line->lengthUnit()));
+            std::fprintf(stderr, "vomel-cli: lengths in %s, as the %s file gives them\n",
+                         vomel::lengthUnitName(line->lengthUnit()), ifcFile.empty() ? "LandXML" : "IFC");
         }
         // What the import went on with despite: once each, before any answer.
         for (const std::string& note : line->line->importNotes()) {

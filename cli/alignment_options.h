@@ -1,7 +1,8 @@
 #pragma once
 // The options that name a design line, shared by every command:
 // --jd FILE [--dl FILE] for a main line, --elements FILE for a ramp, or
-// --landxml FILE [--alignment NAME] for an alignment exchanged as LandXML.
+// --landxml FILE or --ifc FILE [--alignment NAME] for an alignment
+// exchanged as LandXML or IFC 4.3.
 
 #include <memory>
 #include <string>
@@ -17,9 +18,11 @@ struct AlignmentOptions {
     std::string chainBreakFile;
     std::string elementFile;
     std::string landXmlFile;
+    std::string ifcFile;
     std::string alignmentName;
 
-    // Adds --jd, --dl, --elements, --landxml and --alignment to `command`.
+    // Adds --jd, --dl, --elements, --landxml, --ifc and --alignment to
+    // `command`.
     void addTo(CLI::App& command);
 
     // Reads and prepares the design line the options name.
@@ -27,7 +30,8 @@ struct AlignmentOptions {
 
     // Loads the line as the initialisation stage of a command: a failure is
     // reported as such and its exit status returned; EXIT_DONE with `line`
-    // set otherwise. A line in feet says so on standard error.
+    // set otherwise. A line in feet says so on standard error, and so does
+    // every note of an imported line.
     int loadReporting(std::shared_ptr<const vomel::Alignment>& line) const;
 };
 

@@ -1,5 +1,5 @@
-// vomel-cli alignments: the alignments a LandXML file holds, to choose one
-// with --alignment NAME.
+// vomel-cli alignments: the alignments a LandXML or IFC file holds (told
+// apart by its content), to choose one with --alignment NAME.
 #include <iostream>
 #include <memory>
 #include <string>
@@ -20,6 +20,7 @@ struct AlignmentsCommand {
     int run() const
     {
         return runReporting(Stage::Initialise, [&] {
+            if (vomel::isStepFile(file)) return listIfc();
             const std::vector<vomel::LandXmlAlignmentInfo> list = vomel::listLandXmlAlignments(file);
             std::cout << "name\tstart\tend\telements\tstation_equations\n";
             for (const auto& alignment : list) {
@@ -31,6 +32,21 @@ struct AlignmentsCommand {
             return EXIT_DONE;
         });
     }
+
+    // IFC: the same columns, the alignment's line in the file, and the map
+    // conversion the file declares (listed, not applied; "-" for none).
+    ExitStatus listIfc() const
+    {
+        const std::vector<vomel::IfcAlignmentInfo> list = vomel::listIfcAlignments(file);
+        std::cout << "name\tstart\tend\tsegments\tstation_equations\tline\tmap_conversion\n";
+        for (const auto& alignment : list) {
+            std::cout << alignment.name << '\t' << vomel::formatGeneral(alignment.startStation) << '\t'
+                      << vomel::formatGeneral(alignment.endStation) << '\t' << alignment.segmentCount << '\t'
+                      << alignment.stationEquationCount << '\t' << alignment.line << '\t'
+                      << (alignment.mapConversion.empty() ? "-" : alignment.mapConversion) << '\n';
+        }
+        return EXIT_DONE;
+    }
 };
 
 }  // namespace
@@ -38,10 +54,11 @@ struct AlignmentsCommand {
 CommandRunner addAlignmentsCommand(CLI::App& app)
 {
     auto state = std::make_shared<AlignmentsCommand>();
-    auto* command = app.add_subcommand("alignments",
-                                       "List the alignments of a LandXML file: name, start and end station, elements, "
-                                       "station equations (tab-separated, one line each after a header)");
-    command->add_option("FILE", state->file, "LandXML file")->required();
+    auto* command =
+        app.add_subcommand("alignments", "List the alignments of a LandXML or IFC file: name, start and end station, "
+                                         "elements (segments), station equations; for IFC also the line and the map "
+                                         "conversion (tab-separated, one line each after a header)");
+    command->add_option("FILE", state->file, "LandXML or IFC file")->required();
     return [state] { return state->run(); };
 }
 

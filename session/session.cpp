@@ -106,10 +106,27 @@ std::vector<vomel::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string
     return readWholeFile(path, [](std::istream& in) { return vomel::listLandXmlAlignments(in); });
 }
 
+std::shared_ptr<const DesignLine> loadIfc(const std::string& path, const std::string& alignmentName)
+{
+    return readWholeFile(path,
+                         [&alignmentName](std::istream& in) { return importedDesignLine(readIfc(in, alignmentName)); });
+}
+
+std::vector<vomel::IfcAlignmentInfo> listIfcAlignments(const std::string& path)
+{
+    return readWholeFile(path, [](std::istream& in) { return vomel::listIfcAlignments(in); });
+}
+
+bool isStepFile(const std::string& path)
+{
+    return readWholeFile(path, [](std::istream& in) { return looksLikeStep(in); });
+}
+
 std::shared_ptr<const DesignLine> loadElementLine(const std::string& path)
 {
     const bool landXml = readWholeFile(path, [](std::istream& in) { return looksLikeXml(in); });
     if (landXml) return loadLandXml(path);
+    if (isStepFile(path)) return loadIfc(path);
     return readWholeFile(path, [](std::istream& in) -> std::shared_ptr<const DesignLine> {
         return std::make_shared<ramp::RampAlignment>(readRamp(in));
     });

@@ -17,6 +17,7 @@
 #include "alignment/element_chain.h"
 #include "alignment/main_line.h"
 #include "formats/coordinate_file.h"
+#include "formats/ifc_reader.h"
 #include "formats/landxml_reader.h"
 #include "formats/results_file.h"
 #include "session/parallel_run.h"
@@ -81,8 +82,19 @@ std::shared_ptr<const DesignLine> loadLandXml(const std::string& path, const std
 // The alignments a LandXML file holds, for the user to choose from.
 std::vector<vomel::LandXmlAlignmentInfo> listLandXmlAlignments(const std::string& path);
 
+// An IFC 4.3 file's alignment `alignmentName` (the first when empty;
+// "NAME#2" the second called NAME), imported as loadLandXml imports one of
+// LandXML, with the file's notes on the line.
+std::shared_ptr<const DesignLine> loadIfc(const std::string& path, const std::string& alignmentName = {});
+
+// The alignments an IFC file holds, for the user to choose from.
+std::vector<vomel::IfcAlignmentInfo> listIfcAlignments(const std::string& path);
+
+// True when the file is a STEP (IFC) file by its content.
+bool isStepFile(const std::string& path);
+
 // The element method's file, told apart by its content: a LandXML document
-// (its first alignment) or an element file.
+// or an IFC file (its first alignment), or an element file.
 std::shared_ptr<const DesignLine> loadElementLine(const std::string& path);
 
 // The common tail: check the line's extent and build the sample table.

@@ -349,8 +349,8 @@ Left offset %3</translation>
         <translation>Alignment files (*.txt;*.jdx)|*.txt;*.jdx|All files (*.*)|*.*</translation>
     </message>
     <message>
-        <source>平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木及LandXML文件(*.ele;*.xml)|*.ele;*.xml|所有文件（*.*)|*.*</source>
-        <translation>Alignment files (*.txt;*.jdx)|*.txt;*.jdx|Element and LandXML files (*.ele;*.xml)|*.ele;*.xml|All files (*.*)|*.*</translation>
+        <source>平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|所有文件（*.*)|*.*</source>
+        <translation>Alignment files (*.txt;*.jdx)|*.txt;*.jdx|Element, LandXML and IFC files (*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|All files (*.*)|*.*</translation>
     </message>
     <message>
         <source>读取坐标资料</source>

@@ -347,7 +347,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木及LandXML文件(*.ele;*.xml)|*.ele;*.xml|所有文件（*.*)|*.*</source>
+        <source>平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|所有文件（*.*)|*.*</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

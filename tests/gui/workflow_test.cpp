@@ -531,7 +531,7 @@ void WorkflowTest::dialogFilters()
                                                            QString::fromUtf8("所有文件（*.*) (*)")}));
     QCOMPARE(qtNameFilters(ELEMENT_DIALOG),
              (QStringList{QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
-                          QString::fromUtf8("积木及LandXML文件(*.ele;*.xml) (*.ele *.xml)"),
+                          QString::fromUtf8("积木、LandXML及IFC文件(*.ele;*.xml;*.ifc) (*.ele *.xml *.ifc)"),
                           QString::fromUtf8("所有文件（*.*) (*)")}));
     QCOMPARE(qtNameFilters(COORDINATE_DIALOG).constFirst(), QString::fromUtf8("坐标文件(*.txt;*.xy) (*.txt *.xy)"));
     QCOMPARE(qtNameFilters(CHAIN_BREAK_DIALOG).constFirst(), QString::fromUtf8("断链文件(*.txt;*.dl) (*.txt *.dl)"));

@@ -1,0 +1,58 @@
+#include "formats/ifc_joints.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "alignment/placed_chain.h"
+#include "core/angles.h"
+#include "text/input_line.h"
+#include "text/number_text.h"
+
+namespace vomel::ifc {
+
+namespace {
+
+// Relative rounding of a coordinate held as a double and written out to 15
+// or more digits: a few ulps of its magnitude.
+constexpr double COORDINATE_ROUNDING = 64.0 * std::numeric_limits<double>::epsilon();
+
+}  // namespace
+
+double jointGapTolerance(LengthUnit unit, double coordinateMagnitude)
+{
+    return std::max(ramp::JOINT_GAP_TOLERANCE / metresPerUnit(unit), COORDINATE_ROUNDING * coordinateMagnitude);
+}
+
+double jointKinkTolerance() { return ramp::JOINT_KINK_TOLERANCE; }
+
+std::vector<std::string> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
+                                    const std::vector<std::string>& segmentNames, LengthUnit unit)
+{
+    // File element of each chain element: only placed elements start one.
+    std::vector<std::size_t> fileElement(static_cast<std::size_t>(chain.elementCount) + 1, 0);
+    std::size_t current = 0;
+    for (int i = 1; i <= chain.elementCount; ++i) {
+        if (chain.elementPlaced[static_cast<std::size_t>(i)] && i > 1) ++current;
+        fileElement[static_cast<std::size_t>(i)] = current;
+    }
+    auto nameOf = [&](std::size_t k) { return k < segmentNames.size() ? segmentNames[k] : std::string("?"); };
+    std::vector<std::string> notes;
+    for (const ramp::ChainJoint& joint : ramp::chainJoints(chain)) {
+        const auto i = static_cast<std::size_t>(joint.element);
+        const double magnitude = std::max(std::fabs(chain.nodeX[i]), std::fabs(chain.nodeY[i]));
+        const bool gap = joint.gap > jointGapTolerance(unit, magnitude);
+        const bool kink = std::fabs(joint.kink) > jointKinkTolerance();
+        if (!gap && !kink) continue;
+        const std::size_t after = fileElement[i];
+        std::string note = "alignment " + quotedExcerpt(alignment) + ": " + nameOf(after - 1) + " and " +
+                           nameOf(after) + " meet at station " + formatFixed(joint.station, 4);
+        if (gap)
+            note += " with a gap of " + formatFixed(joint.gap, 4) + " " + lengthUnitSymbol(unit) + (kink ? " and" : "");
+        if (kink) note += " at an angle of " + formatFixed(joint.kink * 180.0 / PI, 6) + "°";
+        notes.push_back(note + "; imported as a corner");
+    }
+    return notes;
+}
+
+}  // namespace vomel::ifc

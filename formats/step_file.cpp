@@ -1,0 +1,419 @@
+#include "formats/step_file.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <utility>
+
+#include "core/failure.h"
+#include "text/input_line.h"
+
+namespace vomel::step {
+
+namespace {
+
+bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string capitals(std::string_view name)
+{
+    std::string upper(name);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    return upper;
+}
+
+// The tokens of the exchange structure, read from a position of the text
+// with the line counted.
+class Reader {
+public:
+    Reader(std::string_view text, std::size_t at, long line) : text_(text), at_(at), line_(line) {}
+
+    std::size_t at() const { return at_; }
+    long line() const { return line_; }
+    bool atEnd()
+    {
+        skipSpace();
+        return at_ >= text_.size();
+    }
+
+    [[noreturn]] void fail(const std::string& reason) const { throw FormatFailure(reason, line_); }
+
+    char peek()
+    {
+        skipSpace();
+        return at_ < text_.size() ? text_[at_] : '\0';
+    }
+
+    void expect(char c, const std::string& where)
+    {
+        if (peek() != c) fail(std::string("expected '") + c + "' " + where + ", found " + found());
+        ++at_;
+    }
+
+    // A keyword or entity name (letters, digits, '_' and '-' as in
+    // END-ISO-10303-21), in capitals; empty when none starts here.
+    std::string keyword()
+    {
+        skipSpace();
+        const std::size_t start = at_;
+        if (at_ < text_.size() && isLetter(text_[at_])) {
+            while (at_ < text_.size() && (isLetter(text_[at_]) || isDigit(text_[at_]) || text_[at_] == '-')) ++at_;
+        }
+        return capitals(text_.substr(start, at_ - start));
+    }
+
+    // "(p1,p2,...)": a parameter list. `limit` is the offset the list may
+    // not run past (the instance length bound).
+    std::vector<Value> parameterList(int depth, std::size_t limit)
+    {
+        if (depth > MAX_STEP_NESTING) fail("lists nest deeper than " + std::to_string(MAX_STEP_NESTING) + " levels");
+        expect('(', "to open a parameter list");
+        std::vector<Value> values;
+        if (peek() == ')') {
+            ++at_;
+            return values;
+        }
+        while (true) {
+            values.push_back(value(depth + 1, limit));
+            if (at_ > limit) {
+                fail("an instance is longer than " + std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes");
+            }
+            const char next = peek();
+            ++at_;
+            if (next == ')') return values;
+            if (next != ',') {
+                --at_;
+                fail("expected ',' or ')' in a parameter list, found " + found());
+            }
+        }
+    }
+
+    // The text of what is found here, for a message.
+    std::string found()
+    {
+        if (at_ >= text_.size()) return "the end of the file";
+        return "\"" + std::string(text_.substr(at_, std::min<std::size_t>(12, text_.size() - at_))) + "\"";
+    }
+
+    std::int64_t instanceId()
+    {
+        expect('#', "before an instance id");
+        const std::size_t start = at_;
+        std::int64_t id = 0;
+        while (at_ < text_.size() && isDigit(text_[at_])) {
+            id = id * 10 + (text_[at_] - '0');
+            if (id > MAX_STEP_ID) fail("an instance id beyond " + std::to_string(MAX_STEP_ID));
+            ++at_;
+        }
+        if (at_ == start) fail("'#' without an instance id");
+        return id;
+    }
+
+    std::vector<std::pair<std::int64_t, long>>* references = nullptr;  // collected when set
+
+private:
+    void skipSpace()
+    {
+        while (at_ < text_.size()) {
+            const char c = text_[at_];
+            if (c == '\n') {
+                ++line_;
+                ++at_;
+            } else if (c == ' ' || c == '\t' || c == '\r') {
+                ++at_;
+            } else if (c == '/' && at_ + 1 < text_.size() && text_[at_ + 1] == '*') {
+                const long start = line_;
+                const std::size_t end = text_.find("*/", at_ + 2);
+                if (end == std::string_view::npos) throw FormatFailure("a comment /* is never closed", start);
+                line_ += static_cast<long>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(at_),
+                                                      text_.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
+                at_ = end + 2;
+            } else {
+                return;
+            }
+        }
+    }
+
+    Value value(int depth, std::size_t limit)
+    {
+        Value v;
+        const char c = peek();
+        if (c == '$' || c == '*') {
+            v.kind = c == '$' ? ValueKind::Unset : ValueKind::Derived;
+            ++at_;
+        } else if (c == '#') {
+            v.kind = ValueKind::Reference;
+            v.integer = instanceId();
+            if (references != nullptr) references->emplace_back(v.integer, line_);
+        } else if (c == '.') {
+            v.kind = ValueKind::Enumeration;
+            v.text = enumeration();
+        } else if (c == '\'') {
+            v.kind = ValueKind::String;
+            v.text = string(limit);
+        } else if (c == '"') {
+            v.kind = ValueKind::Binary;
+            v.text = binary();
+        } else if (c == '(') {
+            v.kind = ValueKind::List;
+            v.items = parameterList(depth, limit);
+        } else if (isDigit(c) || c == '+' || c == '-') {
+            number(v);
+        } else if (isLetter(c)) {
+            v.kind = ValueKind::Typed;
+            v.text = keyword();
+            if (depth > MAX_STEP_NESTING) fail("typed values nest deeper than " + std::to_string(MAX_STEP_NESTING));
+            if (v.text.size() > MAX_STEP_NAME_BYTES)
+                fail("a type name longer than " + std::to_string(MAX_STEP_NAME_BYTES) + " bytes");
+            expect('(', "after the type " + v.text);
+            v.items.push_back(value(depth + 1, limit));
+            expect(')', "to close the typed value " + v.text);
+        } else {
+            fail("expected a parameter, found " + found());
+        }
+        return v;
+    }
+
+    std::string enumeration()
+    {
+        const std::size_t start = ++at_;
+        while (at_ < text_.size() && (isLetter(text_[at_]) || isDigit(text_[at_]))) ++at_;
+        if (at_ >= text_.size() || text_[at_] != '.' || at_ == start) {
+            fail("an enumeration value is not closed by '.'");
+        }
+        if (at_ - start > MAX_STEP_NAME_BYTES) {
+            fail("an enumeration value longer than " + std::to_string(MAX_STEP_NAME_BYTES) + " bytes");
+        }
+        return capitals(text_.substr(start, at_++ - start));
+    }
+
+    std::string string(std::size_t limit)
+    {
+        const long start = line_;
+        const std::size_t first = ++at_;
+        while (true) {
+            if (at_ >= text_.size() || at_ > limit) {
+                throw FormatFailure(at_ > limit ? "a string is longer than the instance bound of " +
+                                                      std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes"
+                                                : std::string("a string is never closed by '"),
+                                    start);
+            }
+            const char c = text_[at_++];
+            if (c == '\n') ++line_;
+            if (c != '\'') continue;
+            if (at_ < text_.size() && text_[at_] == '\'') {
+                ++at_;  // '' inside the string
+                continue;
+            }
+            return decodeStepString(text_.substr(first, at_ - 1 - first), start);
+        }
+    }
+
+    std::string binary()
+    {
+        const std::size_t first = ++at_;
+        while (at_ < text_.size() &&
+               ((text_[at_] >= '0' && text_[at_] <= '9') || (text_[at_] >= 'A' && text_[at_] <= 'F')))
+            ++at_;
+        if (at_ >= text_.size() || text_[at_] != '"') fail("a binary value is not closed by '\"'");
+        return std::string(text_.substr(first, at_++ - first));
+    }
+
+    void number(Value& v)
+    {
+        const std::size_t start = at_;
+        if (text_[at_] == '+' || text_[at_] == '-') ++at_;
+        const std::size_t digits = at_;
+        while (at_ < text_.size() && isDigit(text_[at_])) ++at_;
+        if (at_ == digits) fail("a sign without a number");
+        bool real = false;
+        if (at_ < text_.size() && text_[at_] == '.') {
+            real = true;
+            ++at_;
+            while (at_ < text_.size() && isDigit(text_[at_])) ++at_;
+        }
+        if (at_ < text_.size() && (text_[at_] == 'E' || text_[at_] == 'e')) {
+            real = true;
+            ++at_;
+            if (at_ < text_.size() && (text_[at_] == '+' || text_[at_] == '-')) ++at_;
+            const std::size_t exponent = at_;
+            while (at_ < text_.size() && isDigit(text_[at_])) ++at_;
+            if (at_ == exponent) fail("a number's exponent has no digits");
+        }
+        const char* first = text_.data() + start + (text_[start] == '+' ? 1 : 0);
+        const char* last = text_.data() + at_;
+        double parsed = 0.0;
+        const auto [end, error] = std::from_chars(first, last, parsed);
+        if (error != std::errc() || end != last || !std::isfinite(parsed)) {
+            fail("the number " + std::string(text_.substr(start, at_ - start)) + " is out of range");
+        }
+        v.kind = real ? ValueKind::Real : ValueKind::Integer;
+        v.number = parsed;
+        if (!real) {
+            const auto [intEnd, intError] = std::from_chars(first, last, v.integer);
+            if (intError != std::errc() || intEnd != last) {
+                fail("the integer " + std::string(text_.substr(start, at_ - start)) + " is out of range");
+            }
+        }
+    }
+
+    std::string_view text_;
+    std::size_t at_;
+    long line_;
+};
+
+// `KEYWORD;` where the file's layout requires it.
+void expectSection(Reader& reader, const char* keyword)
+{
+    reader.peek();  // the line of the keyword, past blanks and comments
+    const long line = reader.line();
+    const std::string found = reader.keyword();
+    if (found != keyword) {
+        throw FormatFailure(std::string("expected ") + keyword + "; found " +
+                                (found.empty() ? reader.found() : quotedExcerpt(found)),
+                            line);
+    }
+    reader.expect(';', std::string("after ") + keyword);
+}
+
+std::string readText(std::istream& in)
+{
+    std::string text;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > MAX_STEP_FILE_BYTES) {
+            throw FormatFailure("the file is longer than " + std::to_string(MAX_STEP_FILE_BYTES) + " bytes");
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSchemas) : text_(readText(in))
+{
+    std::size_t start = 0;
+    if (text_.rfind("\xEF\xBB\xBF", 0) == 0) start = 3;  // UTF-8 byte-order mark
+    Reader reader(text_, start, 1);
+    if (reader.keyword() != "ISO-10303-21") {
+        throw FormatFailure("not a STEP file (ISO 10303-21): it does not begin with ISO-10303-21;", 1);
+    }
+    reader.expect(';', "after ISO-10303-21");
+    expectSection(reader, "HEADER");
+
+    long schemaLine = 0;
+    while (true) {
+        reader.peek();
+        const long line = reader.line();
+        const std::string name = reader.keyword();
+        if (name == "ENDSEC") break;
+        if (name.empty()) reader.fail("expected a header entity or ENDSEC; found " + reader.found());
+        const std::vector<Value> header = reader.parameterList(0, text_.size());
+        reader.expect(';', "after a header entity");
+        if (name != "FILE_SCHEMA") continue;
+        schemaLine = line;
+        if (header.empty() || header[0].kind != ValueKind::List || header[0].items.empty() ||
+            header[0].items[0].kind != ValueKind::String) {
+            throw FormatFailure("FILE_SCHEMA does not name a schema", line);
+        }
+        schema_ = header[0].items[0].text;
+    }
+    reader.expect(';', "after ENDSEC");
+    if (schemaLine == 0) reader.fail("the HEADER has no FILE_SCHEMA");
+    if (std::find(acceptedSchemas.begin(), acceptedSchemas.end(), capitals(schema_)) == acceptedSchemas.end()) {
+        std::string accepted;
+        for (const std::string& name : acceptedSchemas) accepted += (accepted.empty() ? "" : ", ") + name;
+        throw FormatFailure("the file's schema is " + quotedExcerpt(schema_) + "; only " + accepted + " can be read",
+                            schemaLine);
+    }
+
+    reader.peek();
+    const long dataLine = reader.line();
+    const std::string data = reader.keyword();
+    if (data != "DATA") {
+        throw FormatFailure("the file has no DATA section: expected DATA; after the HEADER, found " +
+                                (data.empty() ? reader.found() : quotedExcerpt(data)),
+                            dataLine);
+    }
+    if (reader.peek() == '(') reader.parameterList(0, text_.size());  // DATA('name',('schema')) of edition 3
+    reader.expect(';', "after DATA");
+
+    std::vector<std::pair<std::int64_t, long>> references;
+    reader.references = &references;
+    while (true) {
+        if (reader.atEnd()) reader.fail("the file ends inside its DATA section: ENDSEC; is missing (is it cut short?)");
+        if (reader.peek() != '#') break;
+        const std::size_t begin = reader.at();
+        const std::size_t limit = begin + MAX_STEP_INSTANCE_BYTES;
+        Instance instance;
+        instance.line = reader.line();
+        instance.id = reader.instanceId();
+        reader.expect('=', "after the instance id");
+        if (reader.peek() == '(') {  // a complex instance: (NAME(...) NAME(...))
+            instance.type = "(COMPLEX)";
+            reader.expect('(', "");
+            while (reader.peek() != ')') {
+                if (reader.keyword().empty()) reader.fail("expected an entity name in a complex instance");
+                reader.parameterList(0, limit);
+            }
+            reader.expect(')', "to close a complex instance");
+        } else {
+            instance.type = reader.keyword();
+            if (instance.type.empty()) reader.fail("expected an entity name, found " + reader.found());
+            if (instance.type.size() > MAX_STEP_NAME_BYTES) {
+                reader.fail("an entity name longer than " + std::to_string(MAX_STEP_NAME_BYTES) + " bytes");
+            }
+            if (reader.peek() != '(') reader.fail("expected '(' after " + instance.type + ", found " + reader.found());
+            instance.parameters = reader.at();
+            reader.parameterList(0, limit);
+        }
+        reader.expect(';', "after an instance");
+        if (reader.at() - begin > MAX_STEP_INSTANCE_BYTES) {
+            throw FormatFailure("instance #" + std::to_string(instance.id) + " is longer than " +
+                                    std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes",
+                                instance.line);
+        }
+        const auto [where, added] = index_.emplace(instance.id, instances_.size());
+        if (!added) {
+            throw FormatFailure("#" + std::to_string(instance.id) + " is defined twice (first on line " +
+                                    std::to_string(instances_[where->second].line) + ")",
+                                instance.line);
+        }
+        instances_.push_back(std::move(instance));
+    }
+    expectSection(reader, "ENDSEC");
+    expectSection(reader, "END-ISO-10303-21");
+
+    for (const auto& [id, line] : references) {
+        if (index_.find(id) == index_.end()) {
+            throw FormatFailure("#" + std::to_string(id) + " is referred to but not defined", line);
+        }
+    }
+}
+
+const Instance* StepFile::find(std::int64_t id) const
+{
+    const auto where = index_.find(id);
+    return where == index_.end() ? nullptr : &instances_[where->second];
+}
+
+std::vector<const Instance*> StepFile::ofType(std::string_view type) const
+{
+    std::vector<const Instance*> found;
+    for (const Instance& instance : instances_) {
+        if (instance.type == type) found.push_back(&instance);
+    }
+    return found;
+}
+
+std::vector<Value> StepFile::parameters(const Instance& instance) const
+{
+    if (instance.parameters == 0) return {};
+    Reader reader(text_, instance.parameters, instance.line);
+    return reader.parameterList(0, instance.parameters + MAX_STEP_INSTANCE_BYTES);
+}
+
+}  // namespace vomel::step
