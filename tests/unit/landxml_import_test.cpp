@@ -80,6 +80,16 @@ TEST(LandXmlImport, RealExportsReproduceTheirOwnElementEnds)
         std::ifstream in(dataPath(c.file), std::ios::binary);
         const vomel::ImportedLine line = vomel::readLandXml(in, c.alignment);
         EXPECT_EQ(line.notes.size(), c.notes) << c.alignment << (line.notes.empty() ? "" : ": " + line.notes[0]);
+        // The profile imports whole: every grade point without a vertical
+        // curve lies on it, and the curves leave the grades where they end.
+        EXPECT_EQ(line.profile.has_value(), c.profile) << c.alignment << ": " << line.profileProblem;
+        if (line.profile) {
+            for (const vomel::GradePoint& point : line.profile->gradePoints()) {
+                if (point.radius != 0.0) continue;
+                EXPECT_NEAR(line.profile->elevationAt(point.station), point.elevation, 1e-9)
+                    << c.alignment << " at " << point.station;
+            }
+        }
         const auto ends = fileEnds(dataPath(c.file), c.alignment);
         const vomel::ramp::ElementChain& chain = *line.chain;
         ASSERT_EQ(static_cast<std::size_t>(chain.elementCount), ends.size()) << c.alignment;
