@@ -6,7 +6,7 @@
 #   share/vomel/help/<language>/                  the help (cmake/help.cmake)
 #   share/vomel/translations/*.qm                 the window's translations, when built
 #   share/man/man1/vomel-cli.1.gz                 the manual page of vomel-cli
-#   share/doc/vomel/                              the README and the examples
+#   share/doc/vomel/                              the README, the references of docs/ and the examples
 #
 # The programs look for share/vomel/... from their own folder (../share),
 # so the tree may be installed under any prefix.
@@ -16,6 +16,8 @@ if(TARGET vomel-cli)
   install(TARGETS vomel-cli RUNTIME DESTINATION bin)
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+file(GLOB VOMEL_REFERENCE_DOCS ${CMAKE_SOURCE_DIR}/docs/*.md)
+install(FILES ${VOMEL_REFERENCE_DOCS} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
 if(VOMEL_BUILD_GUI)
@@ -48,8 +50,8 @@ install(FILES ${VOMEL_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The maker's details come from the desktop program's settings; a build
 # without it still names a maintainer.
 if(NOT VOMEL_EMAIL)
-  set(VOMEL_AUTHOR "Vomel")
-  set(VOMEL_EMAIL "author@example.com")
+  set(VOMEL_AUTHOR "Vomel developers")
+  set(VOMEL_EMAIL "vomel@localhost")
 endif()
 
 set(CPACK_PACKAGE_NAME vomel)

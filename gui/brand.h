@@ -1,7 +1,7 @@
 #pragma once
 // The maker's details shown in the about box and the advert windows. Set at
 // build time (CMake cache variables VOMEL_BRAND, VOMEL_ORGANISATION, ...);
-// the defaults name nobody.
+// the defaults name the project itself; a release sets its real addresses.
 
 #ifndef VOMEL_BRAND
 #define VOMEL_BRAND "Vomel"
@@ -10,16 +10,16 @@
 #define VOMEL_SLOGAN "道路测量反算"
 #endif
 #ifndef VOMEL_ORGANISATION
-#define VOMEL_ORGANISATION "示例单位"
+#define VOMEL_ORGANISATION "Vomel project"
 #endif
 #ifndef VOMEL_AUTHOR
-#define VOMEL_AUTHOR "示例作者"
+#define VOMEL_AUTHOR "Vomel developers"
 #endif
 #ifndef VOMEL_DOWNLOAD_SITE
 #define VOMEL_DOWNLOAD_SITE "Vomel 下载"
 #endif
 #ifndef VOMEL_EMAIL
-#define VOMEL_EMAIL "author@example.com"
+#define VOMEL_EMAIL "vomel@localhost"
 #endif
 #ifndef VOMEL_HOMEPAGE
 #define VOMEL_HOMEPAGE "https://www.example.com/vomel/"
