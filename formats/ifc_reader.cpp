@@ -14,6 +14,7 @@
 #include "formats/ifc_units.h"
 #include "formats/ifc_vertical.h"
 #include "formats/step_file.h"
+#include "text/file_reading.h"
 #include "text/input_line.h"
 
 namespace vomel {
@@ -131,19 +132,7 @@ std::unique_ptr<step::StepFile> readStep(std::istream& in)
 
 }  // namespace
 
-bool looksLikeStep(std::istream& in)
-{
-    const std::istream::pos_type at = in.tellg();
-    char head[512] = {};
-    in.read(head, sizeof head);
-    const std::streamsize count = in.gcount();
-    in.clear();
-    in.seekg(at);
-    const std::string text(head, static_cast<std::size_t>(count));
-    std::size_t i = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) ++i;
-    return text.compare(i, 12, "ISO-10303-21") == 0;
-}
+bool looksLikeStep(std::istream& in) { return leadingContent(in).rfind("ISO-10303-21", 0) == 0; }
 
 std::vector<IfcAlignmentInfo> listIfcAlignments(std::istream& in)
 {

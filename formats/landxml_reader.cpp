@@ -12,6 +12,7 @@
 #include "formats/landxml_document.h"
 #include "formats/landxml_elements.h"
 #include "formats/landxml_profile.h"
+#include "text/file_reading.h"
 #include "text/number_text.h"
 
 namespace vomel {
@@ -210,22 +211,7 @@ std::optional<double> finiteNumber(const char* text)
 
 }  // namespace
 
-bool looksLikeXml(std::istream& in)
-{
-    const std::istream::pos_type at = in.tellg();
-    char head[512] = {};
-    in.read(head, sizeof head);
-    const std::streamsize count = in.gcount();
-    in.clear();
-    in.seekg(at);
-    std::streamsize i = 0;
-    if (count >= 3 && static_cast<unsigned char>(head[0]) == 0xEF && static_cast<unsigned char>(head[1]) == 0xBB &&
-        static_cast<unsigned char>(head[2]) == 0xBF) {
-        i = 3;  // UTF-8 byte-order mark
-    }
-    while (i < count && (head[i] == ' ' || head[i] == '\t' || head[i] == '\r' || head[i] == '\n')) ++i;
-    return i < count && head[i] == '<';
-}
+bool looksLikeXml(std::istream& in) { return leadingContent(in).rfind('<', 0) == 0; }
 
 std::vector<LandXmlAlignmentInfo> listLandXmlAlignments(std::istream& in)
 {

@@ -26,4 +26,17 @@ std::ifstream openForReading(const std::string& path)
     return in;
 }
 
+std::string leadingContent(std::istream& in)
+{
+    const std::istream::pos_type at = in.tellg();
+    char head[512] = {};
+    in.read(head, sizeof head);
+    const std::string text(head, static_cast<std::size_t>(in.gcount()));
+    in.clear();
+    in.seekg(at);
+    std::size_t i = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;  // UTF-8 byte-order mark
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) ++i;
+    return text.substr(i);
+}
+
 }  // namespace vomel

@@ -4,6 +4,7 @@
 // of the file.
 
 #include <fstream>
+#include <istream>
 #include <string>
 
 #include "core/failure.h"
@@ -13,6 +14,11 @@ namespace vomel {
 // Opens the file for reading in binary; a folder or a file that cannot be
 // opened is a file failure naming it.
 std::ifstream openForReading(const std::string& path);
+
+// The first bytes of the stream (at most 512) after a UTF-8 byte-order mark
+// and leading blanks, to tell a file's format by its content; the stream is
+// left where it was.
+std::string leadingContent(std::istream& in);
 
 template <class Read>
 auto readWholeFile(const std::string& path, Read read)
