@@ -110,16 +110,26 @@ public:
     // Set by whoever reads the line, before it is shared.
     void setOwnProfile(std::shared_ptr<const VerticalProfile> profile) { ownProfile_ = std::move(profile); }
     void setOwnProfileProblem(std::string problem) { ownProfileProblem_ = std::move(problem); }
-    void setImportNotes(std::vector<std::string> notes) { importNotes_ = std::move(notes); }
+    void addImportNotes(const std::vector<std::string>& notes)
+    {
+        importNotes_.insert(importNotes_.end(), notes.begin(), notes.end());
+    }
 
-    // What the import of an exchange file noticed and went on with (a gap
-    // or a kink between elements, say), one sentence each; empty for the
-    // program's own files.
+    // What reading the line noticed and went on with, one sentence each: a
+    // gap or a kink between the elements of an exchange file, curves that
+    // overlap within a table's rounding, chain breaks outside the line.
     const std::vector<std::string>& importNotes() const { return importNotes_; }
     void setLengthUnit(LengthUnit unit) { lengthUnit_ = unit; }
 
 protected:
     explicit DesignLine(const ChainBreaks& breaks) : chainBreaks_(breaks) {}
+    // Notes the chain breaks that no station of [start, end] reaches.
+    void noteChainBreaksOutside(double start, double end)
+    {
+        for (const ChainBreakOutside& outside : chainBreaksOutside(chainBreaks_, start, end)) {
+            importNotes_.push_back(chainBreakOutsideText(outside));
+        }
+    }
 
 private:
     ChainBreaks chainBreaks_;

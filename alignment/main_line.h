@@ -62,6 +62,9 @@ struct MainLine {
     // True when zhStation[2..jdCount-1] never falls, so that the curve of a
     // station can be found by binary search (set by computeCurveElements).
     bool zhStationsAscending = false;
+    // Curves that overlap by no more than the table's rounding allows, one
+    // English sentence each (set by computeCurveElements).
+    std::vector<std::string> fitNotes;
 
     // Station of the end of the line (valid after computeCurveElements).
     double endStation() const { return jdStation[static_cast<std::size_t>(jdCount)]; }
@@ -72,7 +75,8 @@ struct MainLine {
 // hairpin rows. Fewer than two rows is a FormatFailure; a curve that cannot
 // be laid out (deflection or radius 0, an outer radius equal to or, with a
 // spiral, smaller than the radius, parallel sides, a value that is not
-// finite) is a GeometryFailure naming the row.
+// finite) or curves that do not fit on their sides (main_line_fit.h) are a
+// GeometryFailure naming the row and the amounts.
 void computeCurveElements(MainLine& line);
 
 // The point of the line at a continuous station; before the start and after

@@ -13,6 +13,8 @@ MainLineAlignment::MainLineAlignment(std::shared_ptr<const MainLine> line, const
     : DesignLine(breaks), line_(std::move(line))
 {
     if (!line_) throw GeometryFailure("no main line was read");
+    addImportNotes(line_->fitNotes);
+    noteChainBreaksOutside(startStation(), endStation());
 }
 
 Point MainLineAlignment::pointAt(double station) const { return mainLineStationToXY(*line_, station); }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "alignment/main_line.h"
+#include "alignment/main_line_fit.h"
 #include "core/angles.h"
 #include "core/failure.h"
 #include "geometry/spiral.h"
@@ -91,6 +92,17 @@ void checkFinite(const MainLine& l)
         requireFiniteRow(l, l.originAzimuthOut[i], "exit origin azimuth", i);
         requireFiniteRow(l, l.hyAzimuth[i], "HY azimuth", i);
         requireFiniteRow(l, l.curveLength[i], "curve length", i);
+    }
+}
+
+// A curve beyond its sides is refused; one within the table's rounding is
+// kept with a note.
+void checkCurvesFit(MainLine& l)
+{
+    l.fitNotes.clear();
+    for (const CurveOverlap& overlap : curveOverlaps(l)) {
+        if (overlap.overlap > CURVE_OVERLAP_TOLERANCE) throw GeometryFailure(curveOverlapText(l, overlap));
+        l.fitNotes.push_back(curveOverlapText(l, overlap));
     }
 }
 
@@ -247,6 +259,7 @@ void computeCurveElements(MainLine& l)
     }
 
     checkFinite(l);
+    checkCurvesFit(l);
 
     l.zhStationsAscending = true;
     for (int i = 2; i + 1 <= l.jdCount - 1; ++i) {

@@ -59,6 +59,7 @@ RampAlignment::RampAlignment(std::shared_ptr<const ElementChain> chain, const Ch
     : DesignLine(breaks), chain_(std::move(chain))
 {
     if (!chain_) throw GeometryFailure("no element chain was read");
+    noteChainBreaksOutside(startStation(), endStation());
 }
 
 Point RampAlignment::pointAt(double station) const { return interchangeStationToXY(*chain_, station); }

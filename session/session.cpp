@@ -86,7 +86,7 @@ std::shared_ptr<const DesignLine> importedDesignLine(ImportedLine imported)
     auto line = std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
     if (imported.profile) line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
     line->setOwnProfileProblem(std::move(imported.profileProblem));
-    line->setImportNotes(std::move(imported.notes));
+    line->addImportNotes(imported.notes);
     line->setLengthUnit(imported.unit);
     return line;
 }

@@ -31,4 +31,35 @@ std::string stationTextPlain(const ChainBreaks& breaks, double s)
     return text;
 }
 
+std::vector<ChainBreakOutside> chainBreaksOutside(const ChainBreaks& breaks, double start, double end)
+{
+    std::vector<ChainBreakOutside> outside;
+    double atStart = start;
+    double atEnd = end;
+    for (int k = 1; k <= breaks.chainBreakCount; ++k) {
+        const double back = breaks.breakBackStation[static_cast<std::size_t>(k)];
+        const double ahead = breaks.breakAheadStation[static_cast<std::size_t>(k)];
+        if (atStart > back) {
+            outside.push_back({k, true, back, ahead, atStart});
+        } else if (back - atEnd > CHAIN_BREAK_AT_END_ROUNDING) {
+            outside.push_back({k, false, back, ahead, atEnd});
+        }
+        // The same walk as chainStationLetter, for both ends at once.
+        if (atStart > back) atStart = ahead + atStart - back;
+        if (atEnd > back) atEnd = ahead + atEnd - back;
+    }
+    return outside;
+}
+
+std::string chainBreakOutsideText(const ChainBreakOutside& outside)
+{
+    const std::string which = "chain break " + std::to_string(outside.row) + " (" +
+                              vomel::formatFixed(outside.back, 3) + " = " + vomel::formatFixed(outside.ahead, 3) + ")";
+    const std::string end = vomel::formatFixed(outside.lineEnd, 3);
+    if (outside.beforeStart) {
+        return which + " lies before the start of the line (" + end + " in its chain): it moves every station";
+    }
+    return which + " lies beyond the end of the line (" + end + " in its chain): it moves no station";
+}
+
 }  // namespace vomel

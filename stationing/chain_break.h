@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace vomel {
 
@@ -39,5 +40,27 @@ StatedStation chainStationLetter(const ChainBreaks& breaks, double s);
 // (halves at the third decimal away from zero), preceded by the letter only
 // when the line has chain breaks: "B1000.500", "1234".
 std::string stationTextPlain(const ChainBreaks& breaks, double s);
+
+// A chain break that no station of the line reaches: its back station, in
+// the chain it belongs to, lies before the line's start (it moves every
+// station) or beyond its end (it moves none). Stored chain-break files may
+// rely on either, so such a break is kept and noted, not refused.
+struct ChainBreakOutside {
+    int row = 0;  // 1-based row of the chain-break file
+    bool beforeStart = false;
+    double back = 0.0, ahead = 0.0;
+    double lineEnd = 0.0;  // the start or the end of the line, stated in the break's chain
+};
+
+// A break up to this beyond the line's end (metres, or the line's unit)
+// counts as at the end: the stations of a table are printed to the
+// millimetre.
+inline constexpr double CHAIN_BREAK_AT_END_ROUNDING = 0.0005;
+
+// The breaks outside the continuous stations [start, end], in row order.
+std::vector<ChainBreakOutside> chainBreaksOutside(const ChainBreaks& breaks, double start, double end);
+
+// The English sentence naming the break and where the line ends.
+std::string chainBreakOutsideText(const ChainBreakOutside& outside);
 
 }  // namespace vomel

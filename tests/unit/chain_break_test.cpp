@@ -140,4 +140,39 @@ TEST(ChainStation, NineteenBreaksReachTheLetterT)
     EXPECT_DOUBLE_EQ(last.stated, 1950 + 19 * 10);
 }
 
+TEST(ChainStation, BreaksOutsideTheLineAreNoted)
+{
+    // The line runs from 1000 to 9000 (continuous); each break is stated in
+    // the chain the ones before it leave.
+    struct Case {
+        const char* name;
+        std::string file;
+        std::vector<std::string> notes;
+    };
+    const std::vector<Case> cases = {
+        {"inside", "2000 2100\r\n5000 4900\r\n", {}},
+        {"at the end, within the rounding", "9000.0004 9100\r\n", {}},
+        {"beyond the end",
+         "25000 25100\r\n",
+         {"chain break 1 (25000.000 = 25100.000) lies beyond the end of the line (9000.000 in its chain): it moves "
+          "no station"}},
+        {"inside after a forward jump: 9000 is 9100 in chain B", "2000 2100\r\n9050 9060\r\n", {}},
+        {"beyond the end after a forward jump",
+         "2000 2100\r\n9150 9160\r\n",
+         {"chain break 2 (9150.000 = 9160.000) lies beyond the end of the line (9100.000 in its chain): it moves no "
+          "station"}},
+        {"before the start",
+         "500 600\r\n",
+         {"chain break 1 (500.000 = 600.000) lies before the start of the line (1000.000 in its chain): it moves "
+          "every station"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> notes;
+        for (const auto& outside : vomel::chainBreaksOutside(breaksOf(c.file), 1000.0, kEnd)) {
+            notes.push_back(vomel::chainBreakOutsideText(outside));
+        }
+        EXPECT_EQ(notes, c.notes) << c.name;
+    }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "alignment/main_line.h"
+#include "alignment/main_line_fit.h"
 #include "core/failure.h"
 #include "formats/jd_reader.h"
 #include "geometry/spiral.h"
@@ -159,6 +160,66 @@ TEST(CurveElements, FailuresNameTheRow)
     }
     // A smaller outer radius without a spiral describes no spiral at all.
     EXPECT_NO_THROW(prepare(oneCurve(40, "300 0 100 200 0")));
+}
+
+// Two circular curves of radius `r` turning 40° left then right, on a
+// middle side of 2 T - `overlap` (T = r tan 20°); the outer sides are
+// `outerSide` long.
+std::string twoCurves(double r, double overlap, double outerSide = 1000)
+{
+    const double a = 40 * pi / 180;
+    const double middle = 2 * r * std::tan(a / 2) - overlap;
+    const double x2 = outerSide + middle * std::cos(a);
+    const double y2 = middle * std::sin(a);
+    std::ostringstream text;
+    text.precision(17);
+    text << "S,0\nQD\n0 0 0 0 0\nJD1\n" << outerSide << " 0 " << r << " 0 0\nJD2\n"
+         << x2 << ' ' << y2 << ' ' << r << " 0 0\nZD\n" << x2 + outerSide << ' ' << y2 << " 0 0 0\n";
+    return text.str();
+}
+
+TEST(CurveElements, CurvesMustFitOnTheirSides)
+{
+    // Curves meeting within the table's rounding pass silently, up to 5 mm
+    // of overlap with a note, beyond that the table is refused.
+    struct Case {
+        std::string text;
+        std::size_t notes;
+        std::string refusal;  // empty: the table is kept
+    };
+    const Case cases[] = {
+        {twoCurves(500, 0.0), 0, ""},  // an S curve, HZ = ZH
+        {twoCurves(500, -0.003), 0, ""},  // a straight of 3 mm
+        {twoCurves(500, 0.0004), 0, ""},  // a printed 0.000 straight
+        {twoCurves(500, 0.003), 1, ""},
+        {twoCurves(500, 0.006), 0,
+         "intersection point 2 (JD1): the curve overlaps the next one, of intersection point 3 (JD2), by 0.006 m "
+         "(363.970 m of tangent on a side of 363.964 m)"},
+        {twoCurves(500, 0.0, 150), 0,
+         "intersection point 2 (JD1): the curve starts 31.985 m before the start of the line (181.985 m of "
+         "tangent on a side of 150.000 m)"},
+        {oneCurve(-40, "3000 0 0"), 0,
+         "intersection point 2 (JD1): the curve starts 91.911 m before the start of the line (1091.911 m of "
+         "tangent on a side of 1000.000 m)"},
+    };
+    for (const auto& c : cases) {
+        auto l = read(c.text);
+        if (c.refusal.empty()) {
+            EXPECT_NO_THROW(vomel::mainline::computeCurveElements(l)) << c.text;
+            EXPECT_EQ(l.fitNotes.size(), c.notes) << c.text;
+        } else {
+            const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>(
+                [&] { vomel::mainline::computeCurveElements(l); });
+            EXPECT_EQ(f.reason(), c.refusal);
+        }
+    }
+    // The first curve in station order is named; the end is checked too.
+    auto l = read(twoCurves(500, 0.0));
+    l.jdX[4] = l.jdX[3] + 100;
+    const auto f =
+        vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::mainline::computeCurveElements(l); });
+    EXPECT_EQ(f.reason(), "intersection point 3 (JD2): the curve ends 81.985 m beyond the end of the line (181.985 m "
+                          "of tangent on a side of 100.000 m)");
 }
 
 TEST(CurveElements, FewerThanTwoRowsFailAsAFormatFault)

@@ -1,0 +1,56 @@
+#include "alignment/main_line_fit.h"
+
+#include <cmath>
+
+#include "text/number_text.h"
+
+namespace vomel::mainline {
+
+namespace {
+
+std::string metres(double value) { return vomel::formatFixed(value, 3) + " m"; }
+
+double sideLength(const MainLine& l, int i)
+{
+    return std::hypot(l.jdX[i + 1] - l.jdX[i], l.jdY[i + 1] - l.jdY[i]);
+}
+
+}  // namespace
+
+std::vector<CurveOverlap> curveOverlaps(const MainLine& l)
+{
+    std::vector<CurveOverlap> overlaps;
+    const int n = l.jdCount;
+    const auto note = [&](CurveOverlapPlace place, int row, double room, double tangents, int side) {
+        if (-room > CURVE_MEETING_ROUNDING) overlaps.push_back({place, row, -room, tangents, sideLength(l, side)});
+    };
+    if (n < 3) return overlaps;
+    // The room left on a side is the straight between the curves, as the
+    // stations give it: the side less the two tangents, also on hairpins.
+    note(CurveOverlapPlace::BeforeStart, 2, l.zhStation[2] - l.jdStation[1], std::fabs(l.tangentIn[2]), 1);
+    for (int i = 2; i + 1 <= n - 1; ++i) {
+        note(CurveOverlapPlace::OverNextCurve, i, l.zhStation[i + 1] - l.hzStation[i],
+             std::fabs(l.tangentOut[i]) + std::fabs(l.tangentIn[i + 1]), i);
+    }
+    note(CurveOverlapPlace::BeyondEnd, n - 1, l.jdStation[n] - l.hzStation[n - 1], std::fabs(l.tangentOut[n - 1]),
+         n - 1);
+    return overlaps;
+}
+
+std::string curveOverlapText(const MainLine& l, const CurveOverlap& o)
+{
+    const std::string amounts = " (" + metres(o.tangents) + " of tangent on a side of " + metres(o.side) + ")";
+    switch (o.place) {
+    case CurveOverlapPlace::BeforeStart:
+        return rowLabel(l, o.row) + ": the curve starts " + metres(o.overlap) + " before the start of the line" +
+               amounts;
+    case CurveOverlapPlace::BeyondEnd:
+        return rowLabel(l, o.row) + ": the curve ends " + metres(o.overlap) + " beyond the end of the line" + amounts;
+    case CurveOverlapPlace::OverNextCurve:
+        break;
+    }
+    return rowLabel(l, o.row) + ": the curve overlaps the next one, of " + rowLabel(l, o.row + 1) + ", by " +
+           metres(o.overlap) + amounts;
+}
+
+}  // namespace vomel::mainline
