@@ -249,6 +249,14 @@ const CliCase kCases[] = {
      0,
      "250 0\n150 0\n",
      ""},
+    // A chain break no station reaches is kept, with a warning before any
+    // answer.
+    {"chain_break_beyond_the_end_warns",
+     {"point", "--jd", "{data}/straight.jdx", "--dl", "{data}/beyond_end.dl", "500", "3"},
+     0,
+     "A600 -3.000\n",
+     "vomel-cli: warning: chain break 1 (2000.000 = 2050.000) lies beyond the end of the line (1100.000 in its "
+     "chain): it moves no station\n"},
     // A station that cannot be answered leaves its line empty; the others
     // are answered; exit status 2.
     {"station_skipped_by_short_chain",
