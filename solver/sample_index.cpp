@@ -11,9 +11,6 @@ namespace {
 
 constexpr std::size_t LEAF_SAMPLES = SampleIndex::LEAF_SAMPLES;
 
-// The plane distance exactly as the dispatcher's scan computes it, so that
-// both compare the same rounded values.
-
 bool isLeaf(std::size_t first, std::size_t last) { return last - first + 1 <= LEAF_SAMPLES; }
 
 }  // namespace
@@ -56,12 +53,17 @@ void SampleIndex::build(const SampleTable& samples, std::size_t node, std::size_
     boxes_[node] = box;
 }
 
-std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y) const
+void SampleIndex::requireTable(const SampleTable& samples) const
 {
     if (empty()) throw GeometryFailure("no alignment has been initialised");
     if (samples.sampleCount != sampleCount_) {
         throw GeometryFailure("the sample index does not belong to this sample table");
     }
+}
+
+template <class OnSample>
+std::size_t SampleIndex::descend(const SampleTable& samples, double x, double y, double margin, OnSample onSample) const
+{
     const auto& sx = samples.sampleX;
     const auto& sy = samples.sampleY;
 
@@ -77,10 +79,11 @@ std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y)
     stack[depth++] = {0, squaredGapToBox(boxes_[0], x, y)};
     while (depth > 0) {
         const Pending top = stack[--depth];
-        // A box strictly farther than the best holds no better sample and no
-        // tie; a tie with a box must still be opened (it may hold a lower
-        // index at the same distance).
-        if (beyond(top.squaredGap, bestDistance)) continue;
+        // The reach only shrinks as nearer samples are found, so a box beyond
+        // it now holds no better sample and none within the margin; a tie
+        // with a box must still be opened (it may hold a lower index at the
+        // same distance).
+        if (beyond(top.squaredGap, bestDistance + margin)) continue;
         const std::size_t node = top.node;
         const std::size_t first = first_[node];
         const std::size_t last = last_[node];
@@ -88,13 +91,14 @@ std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y)
             for (std::size_t j = first; j <= last; ++j) {
                 const double dx = sx[j] - x;
                 const double dy = sy[j] - y;
-                // Surely farther than the best: no need of its square root.
-                if (beyond(dx * dx + dy * dy, bestDistance)) continue;
+                // Surely beyond the reach: no need of its square root.
+                if (beyond(dx * dx + dy * dy, bestDistance + margin)) continue;
                 const double d = planeDistance(dx, dy);
                 if (d < bestDistance || (d == bestDistance && j < best)) {
                     bestDistance = d;
                     best = j;
                 }
+                onSample(j, d, bestDistance);
             }
             continue;
         }
@@ -112,6 +116,34 @@ std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y)
             stack[depth++] = {a, da};
         }
     }
+    return best;
+}
+
+std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y) const
+{
+    requireTable(samples);
+    // A margin of 0 adds nothing: the reach is the best distance itself.
+    return descend(samples, x, y, 0.0, [](std::size_t, double, double) {});
+}
+
+std::size_t SampleIndex::nearestWithin(const SampleTable& samples, double x, double y, double margin,
+                                       std::vector<Candidate>& within) const
+{
+    requireTable(samples);
+    if (!(margin >= 0.0) || !std::isfinite(margin)) {
+        throw GeometryFailure("the reach of a sample search is not a finite, non-negative distance");
+    }
+    within.clear();
+    const std::size_t best = descend(samples, x, y, margin, [&](std::size_t j, double d, double bestDistance) {
+        if (d <= bestDistance + margin) within.push_back({j, d});
+    });
+    // Samples taken while the nearest was still farther may lie beyond the
+    // final reach (the nearest's distance computed as the descent did).
+    const double reach = planeDistance(samples.sampleX[best] - x, samples.sampleY[best] - y) + margin;
+    within.erase(
+        std::remove_if(within.begin(), within.end(), [reach](const Candidate& c) { return c.distance > reach; }),
+        within.end());
+    std::sort(within.begin(), within.end(), [](const Candidate& p, const Candidate& q) { return p.index < q.index; });
     return best;
 }
 

@@ -54,6 +54,13 @@ private:
         double minX, minY, maxX, maxY;
     };
     void build(const SampleTable& samples, std::size_t node, std::size_t first, std::size_t last);
+    // The one descent both queries make: boxes beyond the best distance
+    // plus `margin` are skipped, every sample within it is handed to
+    // `onSample(index, distance, bestDistance)` after the best is updated.
+    // Returns the nearest sample.
+    template <class OnSample>
+    std::size_t descend(const SampleTable& samples, double x, double y, double margin, OnSample onSample) const;
+    void requireTable(const SampleTable& samples) const;
     // Square of the distance from (x, y) to the box, metres²: never above
     // the computed square of the distance to any sample in it (each gap is
     // a difference the samples' distances also form, or 0, and rounding
