@@ -56,6 +56,15 @@ int DesignOptions::loadReporting(const vomel::Alignment& line, vomel::DesignSurf
     });
 }
 
+int DesignOptions::loadLineAndSurface(const AlignmentOptions& alignment, std::shared_ptr<const vomel::Alignment>& line,
+                                      vomel::DesignSurface& surface) const
+{
+    if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
+    if (const int status = loadReporting(*line, surface); status != EXIT_DONE) return status;
+    if (profileRequired) requireProfile(surface);
+    return EXIT_DONE;
+}
+
 void DesignOptions::requireProfile(const vomel::DesignSurface& surface)
 {
     if (!surface.profile) {

@@ -12,6 +12,7 @@
 #include <CLI/CLI.hpp>
 
 #include "alignment/design_surface.h"
+#include "cli/alignment_options.h"
 #include "session/session.h"
 
 namespace vomel::cli {
@@ -34,6 +35,13 @@ struct DesignOptions {
     // own profile could not be used is a format failure (exit status 2)
     // when the profile is required, and a note on standard error otherwise.
     int loadReporting(const vomel::Alignment& line, vomel::DesignSurface& surface) const;
+
+    // Every command's start: the line of `alignment`, then the files above
+    // for it, each failure reported as loadReporting() does; a command that
+    // requires a profile and gets none is a usage error. EXIT_DONE with
+    // `line` and `surface` set, or the failure's exit status.
+    int loadLineAndSurface(const AlignmentOptions& alignment, std::shared_ptr<const vomel::Alignment>& line,
+                           vomel::DesignSurface& surface) const;
 
     // Why `line` brings no profile although its file gives one, when no
     // --profile takes its place; empty otherwise.

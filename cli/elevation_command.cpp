@@ -46,10 +46,8 @@ struct ElevationCommand {
         if (stations.empty()) throw UsageError("give at least one station");
 
         std::shared_ptr<const vomel::Alignment> line;
-        if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
         vomel::DesignSurface surface;
-        if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
-        DesignOptions::requireProfile(surface);
+        if (const int status = design.loadLineAndSurface(alignment, line, surface); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
             // A station that cannot be answered keeps its line, empty.

@@ -25,10 +25,8 @@ struct ProfileCommand {
     int run() const
     {
         std::shared_ptr<const vomel::Alignment> line;
-        if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
         vomel::DesignSurface surface;
-        if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
-        DesignOptions::requireProfile(surface);
+        if (const int status = design.loadLineAndSurface(alignment, line, surface); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
             const vomel::CurveTable table = vomel::verticalCurveTable(*surface.profile, line->chainBreaks());

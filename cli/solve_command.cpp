@@ -64,14 +64,13 @@ struct SolveCommand {
 
     int run() const
     {
-        std::shared_ptr<const vomel::Alignment> line;
-        if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
         if (format != "csv") {
             if (!design.profileFile.empty()) throw UsageError("--profile needs --format csv");
             if (!design.crossFallFile.empty()) throw UsageError("--crossfall needs --format csv");
         }
+        std::shared_ptr<const vomel::Alignment> line;
         vomel::DesignSurface surface;
-        if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
+        if (const int status = design.loadLineAndSurface(alignment, line, surface); status != EXIT_DONE) return status;
 
         const auto header = encoding == "utf-8" ? vomel::HeaderEncoding::Utf8 : vomel::HeaderEncoding::Gbk;
         return runReporting(Stage::Compute, [&] {

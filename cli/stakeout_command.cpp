@@ -24,9 +24,8 @@ struct StakeoutCommand {
     int run() const
     {
         std::shared_ptr<const vomel::Alignment> line;
-        if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
         vomel::DesignSurface surface;
-        if (const int status = design.loadReporting(*line, surface); status != EXIT_DONE) return status;
+        if (const int status = design.loadLineAndSurface(alignment, line, surface); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
             StationBatch batch;
