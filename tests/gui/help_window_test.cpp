@@ -140,21 +140,29 @@ public:
     }
 
 private:
+    // Runs once the box is shown, inside its own event loop; looks again
+    // until it is there.
     void collectNextBox()
     {
         QTimer::singleShot(0, [this] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(window);
-                if (box == nullptr || !box->isVisible()) continue;
-                boxCaptions += captionsOf(*box);
-                QAbstractButton* yes = box->button(QMessageBox::Yes);
-                if (yes != nullptr) {
-                    yes->click();
-                } else {
-                    box->done(QMessageBox::Ok);
-                }
-            }
+            if (!answerShownBox()) collectNextBox();
         });
+    }
+
+    bool answerShownBox()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (box == nullptr || !box->isVisible()) continue;
+            boxCaptions += captionsOf(*box);
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+                yes->click();
+            } else {
+                box->done(QMessageBox::Ok);
+            }
+            return true;
+        }
+        return false;
     }
 
     QtPlatform desktop_;
