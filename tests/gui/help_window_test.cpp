@@ -1,18 +1,35 @@
 // The help: which language's pages open, where they are found (the build's
 // copy, an installed tree), the help window showing them with back, forward
-// and home in both languages, and every link between the pages reaching an
-// existing file and anchor.
+// and home in both languages, every link between the pages reaching an
+// existing file and anchor, every picture shown, and every caption of every
+// window named in that language's help.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
+#include "gui/about_dialog.h"
+#include "gui/curve_table_window.h"
 #include "gui/help_window.h"
+#include "gui/main_window.h"
 #include "gui/qt_platform.h"
+#include "gui/stakeout_window.h"
+#include "gui/window_language.h"
 #include "ui/help_location.h"
+#include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
 
 using namespace vomel::gui;
 
@@ -35,6 +52,152 @@ HelpWindow* openWindow(QWidget* owner)
     return windows.size() == 1 ? windows.front() : nullptr;
 }
 
+QStringList helpPages(const QString& language)
+{
+    QStringList pages;
+    QDirIterator files(buildHelpFolder() + "/" + language, {"*.html"}, QDir::Files);
+    while (files.hasNext()) pages << files.next();
+    pages.sort();
+    return pages;
+}
+
+// Runs of blanks (a line end, a no-break or ideographic space too) as one.
+QString collapseBlanks(const QString& text)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"), QRegularExpression::UseUnicodePropertiesOption);
+    return QString(text).replace(blanks, QStringLiteral(" ")).trimmed();
+}
+
+// Every page of a language as the help window shows it, blanks collapsed.
+QString helpText(const QString& language)
+{
+    QString text;
+    for (const QString& page : helpPages(language)) {
+        QTextDocument document;
+        document.setHtml(readText(page));
+        text += collapseBlanks(document.toPlainText()) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+// The caption rule: a caption is found in the help when, with the "&" of its
+// keyboard key removed and its runs of blanks collapsed, it appears either
+// with one blank for each run ("  计   算" as "计 算") or with none ("计算"),
+// not as a part of a longer Latin word ("No" is not found in "None").
+bool helpNames(const QString& help, const QString& caption)
+{
+    const QString shown = collapseBlanks(QString(caption).remove(QLatin1Char('&')));
+    for (const QString& form : {shown, QString(shown).remove(QLatin1Char(' '))}) {
+        const QRegularExpression word(QStringLiteral("(?<![A-Za-z0-9])") + QRegularExpression::escape(form) +
+                                      QStringLiteral("(?![A-Za-z0-9])"));
+        if (help.contains(word)) return true;
+    }
+    return false;
+}
+
+// The captions of WINDOW and the windows it owns: title, buttons (push,
+// option and tool buttons), group boxes, and the labels that name a box
+// (have a buddy) or end in a colon. Labels that show a value or a status
+// are not captions.
+QSet<QString> captionsOf(const QWidget& window)
+{
+    QSet<QString> captions{window.windowTitle()};
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->isWindow()) captions << child->windowTitle();
+    }
+    for (const auto* button : window.findChildren<QAbstractButton*>()) captions << button->text();
+    for (const auto* group : window.findChildren<QGroupBox*>()) captions << group->title();
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        const QString text = label->text().trimmed();
+        if (label->buddy() != nullptr || text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0xFF1A))) {
+            captions << text;
+        }
+    }
+    captions.remove(QString());
+    return captions;
+}
+
+// Scripted file dialogs, and the real message boxes of the desktop: each box
+// shown has its captions collected, then is answered (yes to a question).
+class CaptionCollectingPlatform : public ScriptedPlatform {
+public:
+    QSet<QString> boxCaptions;
+
+    std::string translate(const char* context, const char* source) const override
+    {
+        return QCoreApplication::translate(context, source).toStdString();
+    }
+    std::optional<bool> askYesNo(const std::string& title, const std::string& question) override
+    {
+        collectNextBox();
+        return desktop_.askYesNo(title, question);
+    }
+    void showError(const ErrorMessage& message) override
+    {
+        ScriptedPlatform::showError(message);
+        collectNextBox();
+        desktop_.showError(message);
+    }
+
+private:
+    // Runs once the box is shown, inside its own event loop; looks again
+    // until it is there.
+    void collectNextBox()
+    {
+        QTimer::singleShot(0, [this] {
+            if (!answerShownBox()) collectNextBox();
+        });
+    }
+
+    bool answerShownBox()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (box == nullptr || !box->isVisible()) continue;
+            boxCaptions += captionsOf(*box);
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+                yes->click();
+            } else {
+                box->done(QMessageBox::Ok);
+            }
+            return true;
+        }
+        return false;
+    }
+
+    QtPlatform desktop_;
+};
+
+// Every caption of the windows in the installed language: the main window
+// after an initialisation (with its chain-break question and a cancelled
+// dialog's error box), its plan view and profile window, the curve table,
+// stakeout, about and help windows.
+QSet<QString> everyWindowsCaptions(const QString& language)
+{
+    CaptionCollectingPlatform platform;
+    SessionOperations operations;
+    MainWindow form(platform, operations);
+    form.show();
+    const QString examples = QString::fromUtf8(VOMEL_EXAMPLES_DIR);
+    platform.answerDialog((examples + "/mainline.jdx").toStdString());
+    platform.answerDialog((examples + "/mainline.dl").toStdString());
+    form.findChild<QAbstractButton*>("Command4")->click();
+    form.findChild<QAbstractButton*>("Command4")->click();  // the file dialog cancelled: an error box
+    form.findChild<QAbstractButton*>("PlanButton")->click();
+    form.findChild<QAbstractButton*>("profileButton")->click();
+    QSet<QString> captions = captionsOf(form) + platform.boxCaptions;
+
+    CurveTableWindow curves(platform, operations.currentLine(), &form);
+    StakeoutWindow stakeout(platform, operations.currentLine(), &form);
+    vomel::windows::AboutDialog about({}, &form);
+    HelpWindow help(&form);
+    help.openHome(buildHelpFolder() + "/" + language + "/index.html", language.toStdString());
+    for (const QWidget* window : std::initializer_list<const QWidget*>{&curves, &stakeout, &about, &help}) {
+        captions += captionsOf(*window);
+    }
+    return captions;
+}
+
 }  // namespace
 
 class HelpWindowTest : public QObject {
@@ -47,6 +210,11 @@ private slots:
     void windowShowsThePages_data();
     void windowShowsThePages();
     void everyLinkResolves();
+    void everyCaptionIsInTheHelp_data();
+    void everyCaptionIsInTheHelp();
+    void everyPictureIsShown_data();
+    void everyPictureIsShown();
+    void cleanup() { installWindowLanguage(WINDOW_LANGUAGE_CHINESE); }
 };
 
 void HelpWindowTest::language_data()
@@ -229,6 +397,76 @@ void HelpWindowTest::everyLinkResolves()
     QVERIFY(pagesPerLanguage[0].contains("index.html"));
     QCOMPARE(pagesPerLanguage[0], pagesPerLanguage[1]);
     QVERIFY(internalLinks >= 50);
+}
+
+void HelpWindowTest::everyCaptionIsInTheHelp_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("someCaptions");  // proof that the windows were walked
+
+    QTest::newRow("Chinese") << "zh_CN" << QStringList{"  初 始 化", "  纵 断 面", "载入横坡...", "单 位：", "是(&Y)"};
+    QTest::newRow("English") << "en"
+                             << QStringList{"  Initialise", "  Profile", "Load cross-fall...", "Organisation:", "&Yes"};
+}
+
+void HelpWindowTest::everyCaptionIsInTheHelp()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, someCaptions);
+    QVERIFY(installWindowLanguage(language));
+
+    const QSet<QString> captions = everyWindowsCaptions(language);
+    for (const QString& caption : someCaptions) QVERIFY2(captions.contains(caption), qPrintable(caption));
+    const QString help = helpText(language);
+    QStringList missing;
+    for (const QString& caption : captions) {
+        if (!helpNames(help, caption)) missing << '"' + caption + '"';
+    }
+    missing.sort();
+    QVERIFY2(missing.isEmpty(), qPrintable(language + " help does not name: " + missing.join(", ")));
+
+    // The rule itself: a spaced caption is found either way, a short word
+    // only as a word.
+    QVERIFY(helpNames("按 计 算 键", "  计   算") && helpNames("按计算键", "  计   算"));
+    QVERIFY(!helpNames("None of these", "&No") && helpNames("choose No here", "&No"));
+}
+
+void HelpWindowTest::everyPictureIsShown_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Chinese") << "zh_CN";
+    QTest::newRow("English") << "en";
+}
+
+void HelpWindowTest::everyPictureIsShown()
+{
+    QFETCH(QString, language);
+    // The pictures vomel_screenshots makes for the help: every window and
+    // every state of the main window.
+    const QStringList windows{
+        "main-start", "chain-break-question", "main-point", "main-running", "main-file-run", "curve-table", "stakeout",
+        "plan-view",  "profile-window",       "about"};
+    const QRegularExpression imagePattern(QStringLiteral("<img [^>]*src=\"([^\"]*)\""));
+    HelpWindow window;
+    QSet<QString> shown;
+    for (const QString& page : helpPages(language)) {
+        QVERIFY(window.openHome(page, language.toStdString()));
+        auto images = imagePattern.globalMatch(readText(page));
+        while (images.hasNext()) {
+            const QString source = images.next().captured(1);
+            // As the help window finds it: relative to the page shown.
+            const QVariant image = window.browser()->loadResource(QTextDocument::ImageResource, QUrl(source));
+            QVERIFY2(!image.value<QImage>().isNull() || !image.value<QPixmap>().isNull() ||
+                         !QImage::fromData(image.toByteArray()).isNull(),
+                     qPrintable(page + ": " + source));
+            shown << QFileInfo(source).completeBaseName();
+        }
+    }
+    for (const QString& picture : windows) QVERIFY2(shown.contains(picture), qPrintable(picture + " is not shown"));
+    // Every picture in the folder is shown somewhere.
+    for (const QString& file : QDir(buildHelpFolder() + "/" + language).entryList({"*.png"}, QDir::Files)) {
+        QVERIFY2(shown.contains(QFileInfo(file).completeBaseName()), qPrintable(file + " is shown nowhere"));
+    }
 }
 
 QTEST_MAIN(HelpWindowTest)

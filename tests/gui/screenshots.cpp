@@ -11,16 +11,28 @@
 // The optional rectangle (plane coordinates) is shown close up in a second
 // picture of the plan view. The window speaks the language VOMEL_LANG names
 // (Chinese by default); the English pictures' names end in "-en".
+//
+// The help's pictures go to OUTDIR/help/<language>/ (docs/help/zh_CN or
+// docs/help/en when OUTDIR is docs): each window in that language, and the
+// main window in each of its states (before initialisation, the chain-break
+// question, after a typed point, during and after a file run). They are
+// saved with a palette of at most 256 colours, which keeps each to a few
+// tens of kilobytes.
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "gui/about_dialog.h"
 #include "gui/curve_table_window.h"
@@ -28,6 +40,7 @@
 #include "gui/plan_view.h"
 #include "gui/plan_window.h"
 #include "gui/profile_window.h"
+#include "gui/qt_platform.h"
 #include "gui/stakeout_window.h"
 #include "gui/window_language.h"
 #include "ui/scripted_platform.h"
@@ -37,13 +50,58 @@ using namespace vomel::gui;
 
 namespace {
 
-// The scripted dialogs, with the window's texts in the installed language.
+// Milliseconds a window is given to paint before it is grabbed.
+constexpr int PAINT_WAIT_MS = 200;
+
+// Saves a grab of WINDOW as PATH with a palette of at most 256 colours.
+bool saveSmallPicture(QWidget& window, const QString& path)
+{
+    QTest::qWait(PAINT_WAIT_MS);
+    const QImage picture = window.grab().toImage().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    if (picture.save(path)) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+// The scripted file dialogs, with the window's texts in the installed
+// language. The yes/no question is the real message box: it is grabbed once
+// (QUESTION_PICTURE, when set) and answered "yes".
 class TranslatingPlatform : public ScriptedPlatform {
 public:
     std::string translate(const char* context, const char* source) const override
     {
         return QCoreApplication::translate(context, source).toStdString();
     }
+
+    void pictureNextQuestion(QWidget* owner, const QString& path)
+    {
+        owner_ = owner;
+        questionPicture_ = path;
+    }
+    bool questionPictureSaved() const { return questionPictureSaved_; }
+
+    std::optional<bool> askYesNo(const std::string& title, const std::string& question) override
+    {
+        if (questionPicture_.isEmpty()) return ScriptedPlatform::askYesNo(title, question);
+        const QString path = std::exchange(questionPicture_, QString());
+        QTimer::singleShot(0, [this, path] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(window);
+                if (box == nullptr || !box->isVisible()) continue;
+                questionPictureSaved_ = saveSmallPicture(*box, path);
+                box->button(QMessageBox::Yes)->click();
+                return;
+            }
+        });
+        QtPlatform dialogs;
+        dialogs.setOwner(owner_);
+        return dialogs.askYesNo(title, question);
+    }
+
+private:
+    QWidget* owner_ = nullptr;
+    QString questionPicture_;
+    bool questionPictureSaved_ = false;
 };
 
 }  // namespace
@@ -61,6 +119,11 @@ int main(int argc, char** argv)
     if (!installWindowLanguage(language)) return 1;
     const QString suffix = language == QLatin1String(WINDOW_LANGUAGE_ENGLISH) ? QStringLiteral("-en") : QString();
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir helpOut(out.filePath(QStringLiteral("help/") + language));
+    if (!helpOut.exists()) {
+        std::fprintf(stderr, "no help folder %s\n", qPrintable(helpOut.path()));
+        return 1;
+    }
     const QString results = QDir::temp().filePath(QStringLiteral("vomel-screenshot-results.txt"));
 
     TranslatingPlatform platform;
@@ -73,8 +136,14 @@ int main(int argc, char** argv)
     const auto picture = [&out, &suffix](const char* name) {
         return out.filePath(QString::fromLatin1(name) + suffix + QStringLiteral(".png"));
     };
+    const auto helpPicture = [&helpOut](const char* name) {
+        return helpOut.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    };
+    auto saveHelp = [&helpPicture](QWidget& window, const char* name) {
+        return saveSmallPicture(window, helpPicture(name));
+    };
     auto save = [&picture](QWidget& window, const char* name) {
-        QTest::qWait(200);
+        QTest::qWait(PAINT_WAIT_MS);
         const QString path = picture(name);
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -83,18 +152,21 @@ int main(int argc, char** argv)
         return true;
     };
 
+    if (!saveHelp(form, "main-start")) return 1;
     platform.answerDialog(argv[2]);
     platform.answerDialog(argv[3]);
+    platform.pictureNextQuestion(&form, helpPicture("chain-break-question"));
     click("Command4");
+    if (!platform.questionPictureSaved()) return 1;
     form.findChild<QLineEdit*>("Text2")->setText(QString::fromLocal8Bit(argv[5]));
     form.findChild<QLineEdit*>("Text3")->setText(QString::fromLocal8Bit(argv[6]));
     click("Command3");
-    if (!save(form, "single-point")) return 1;
+    if (!save(form, "single-point") || !saveHelp(form, "main-point")) return 1;
     {
         vomel::windows::AboutDialog about({}, &form);
         about.show();
         if (!QTest::qWaitForWindowExposed(&about)) return 1;
-        if (!save(about, "about")) return 1;
+        if (!save(about, "about") || !saveHelp(about, "about")) return 1;
     }
     const QString station = form.findChild<QLineEdit*>("Text4")->text();
     const QString offset = form.findChild<QLineEdit*>("Text1")->text();
@@ -102,13 +174,24 @@ int main(int argc, char** argv)
     click("Option2");
     platform.answerDialog(argv[4]);
     platform.answerDialog(results.toLocal8Bit().toStdString());
+    // The first progress report shows the progress bar and the cancel button.
+    bool runningSaved = false;
+    platform.setRepaintHook([&] {
+        if (runningSaved || !form.findChild<QWidget*>("cancelButton")->isVisible()) return;
+        form.layout()->activate();
+        runningSaved = saveSmallPicture(form, helpPicture("main-running"));
+    });
     click("Command3");
-    if (!save(form, "file-run")) return 1;
+    platform.setRepaintHook({});
+    if (!runningSaved) return 1;
+    if (!save(form, "file-run") || !saveHelp(form, "main-file-run")) return 1;
 
     CurveTableWindow curves(platform, operations.currentLine(), &form);
     curves.show();
     if (!QTest::qWaitForWindowExposed(&curves)) return 1;
     if (!save(curves, "curve-table")) return 1;
+    curves.resize(760, 360);
+    if (!saveHelp(curves, "curve-table")) return 1;
     curves.close();
 
     StakeoutWindow stakeout(platform, operations.currentLine(), &form);
@@ -117,7 +200,7 @@ int main(int argc, char** argv)
     stakeout.findChild<QLineEdit*>("stationBox")->setText(station);
     stakeout.findChild<QLineEdit*>("offsetBox")->setText(offset);
     stakeout.findChild<QAbstractButton*>("computeButton")->click();
-    if (!save(stakeout, "stakeout")) return 1;
+    if (!save(stakeout, "stakeout") || !saveHelp(stakeout, "stakeout")) return 1;
 
     click("PlanButton");
     auto* plan = form.findChild<PlanWindow*>("PlanWindow");
@@ -136,6 +219,11 @@ int main(int argc, char** argv)
         return true;
     };
     if (!savePlan("plan-view")) return 1;
+    plan->resize(760, 520);
+    plan->view()->fitAll();
+    if (!saveHelp(*plan, "plan-view")) return 1;
+    plan->resize(1100, 760);
+    plan->view()->fitAll();
     if (argc == 11) {
         PlanBounds area;
         area.add({std::atof(argv[7]), std::atof(argv[8])});
@@ -161,6 +249,8 @@ int main(int argc, char** argv)
             profile->findChild<QAbstractButton*>("loadCrossFallButton")->click();
         }
         if (!save(*profile, "profile-window")) return 1;
+        profile->resize(860, 620);
+        if (!saveHelp(*profile, "profile-window")) return 1;
     }
 
     for (const auto& error : platform.errors()) {
