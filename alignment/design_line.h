@@ -28,7 +28,7 @@ class VerticalProfile;
 // A station where the curvature changes: ZH, HY, YH, HZ (ZY and YZ where a
 // curve has no spiral), or HH between two spirals of a ramp.
 struct KeyPoint {
-    double station = 0.0;  // continuous station, metres
+    double station = 0.0;  // continuous station, in the line's unit (m or ft)
     std::string name;
 };
 
@@ -73,7 +73,8 @@ public:
     // The same point with the tangent azimuth and the curvature there.
     virtual LinePose poseAt(double station) const = 0;
 
-    // Continuous stations of the start and the end, metres.
+    // Continuous stations of the start and the end, in the line's unit
+    // (lengthUnit(): m or ft).
     virtual double startStation() const = 0;
     virtual double endStation() const = 0;
 

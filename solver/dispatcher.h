@@ -1,9 +1,13 @@
 #pragma once
 // Back-calculation of a plane point onto the design line, independent of how
-// the line is defined: the line is sampled once per metre, the nearest sample
-// brackets the foot of the perpendicular, and a bisection on the distance
-// finds it. The side (left positive, right negative, looking along
-// increasing station) comes from two azimuths.
+// the line is defined: the line is sampled once per unit of length, the
+// nearest sample brackets the foot of the perpendicular, and a bisection on
+// the distance finds it. The side (left positive, right negative, looking
+// along increasing station) comes from two azimuths.
+//
+// Every length here is in the line's unit: metres, or feet for a LandXML or
+// IFC line in feet. Tolerances are named in metres; each is far enough below
+// the rounding of survey coordinates to hold in feet as well.
 
 #include <cstddef>
 #include <functional>
@@ -16,10 +20,10 @@ namespace vomel {
 // The forward function of the design line: continuous station -> point.
 using StationFunction = std::function<Point(double)>;
 
-// Spacing of the samples, metres.
+// Spacing of the samples, in the line's unit (m or ft).
 inline constexpr double SAMPLE_STEP = 1.0;
 
-// The design line evaluated once per metre. Indices 0..n+1 (n = sampleCount):
+// The design line evaluated once per unit of length. Indices 0..n+1 (n = sampleCount):
 // sample 0 lies one step before the start, 1 is the start, 2..n-1 follow at
 // one step each, n is the end (so the last interior spacing is the short
 // one), and n + 1 lies one step beyond the end.

@@ -6,6 +6,14 @@
 // tangent at the foot. Should Newton leave the bracket or fail to settle,
 // the bisection is carried on to its end and its result returned, so the
 // answer is never worse than the reference algorithm's.
+//
+// Accuracy: for a point whose foot lies between the line's ends, the
+// station, the offset and the foot are within 1e-9 (in the line's unit, m
+// or ft) of the exact foot (tests/unit/fast_solver_test.cpp: 5e-11 m
+// against feet computed independently of this program, at most 9.3e-10 m
+// over 3,000 generated points within 60 m of a main line and a ramp).
+// Beyond the ends the point is solved on the extended first or last tangent,
+// and the results say so (before-start, after-end).
 
 #include <cstddef>
 #include <functional>

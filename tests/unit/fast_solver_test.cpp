@@ -26,8 +26,9 @@ namespace {
 using vomel::Alignment;
 using vomel::SolverChoice;
 
-// Fast path against the exact foot, metres (station, offset and foot).
-constexpr double kExactTolerance = 1e-6;
+// Fast path against the exact foot, metres (station, offset and foot): the
+// accuracy solver/fast_solver.h states for points within the ends.
+constexpr double kExactTolerance = 1e-9;
 // Fast station against the reference's: the reference compares distances
 // only, which resolves a station to about sqrt(2 * offset * distance
 // rounding), well under a millimetre.
