@@ -14,7 +14,7 @@ namespace vomel {
 
 // How the points of a coordinate file are written: "label X Y [elevation]"
 // with blanks, or the CASS exchange format "name,code,E,N,elevation"
-// (app/cass_points.h).
+// (formats/cass_points.h).
 enum class PointsFormat { Plain, Cass };
 
 struct SurveyPoint {

@@ -1,6 +1,6 @@
 #pragma once
 // The data line of the results file appended to a buffer: the bytes of
-// resultsDataLine (app/results_file.h) without a string per item.
+// resultsDataLine (formats/results_file.h) without a string per item.
 
 #include <string>
 

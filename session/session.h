@@ -4,7 +4,7 @@
 // The desktop program and vomel-cli both call these.
 //
 // Every operation raises a vomel::Failure subclass on failure (see
-// app/failure.h) and changes nothing the caller holds: a new Alignment is
+// core/failure.h) and changes nothing the caller holds: a new Alignment is
 // only handed out whole, and a results file is only replaced when complete.
 
 #include <functional>
@@ -120,7 +120,7 @@ struct SinglePointText {
 SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText, const std::string& yText,
                                    SolverChoice solver = SolverChoice::Fast);
 
-// The progress callback (ProgressCallback, app/parallel_run.h) is called
+// The progress callback (ProgressCallback, session/parallel_run.h) is called
 // with (i, count) for every point in order, just before the chunk of points
 // that holds point i is solved. It may throw (a CancelledFailure, say) to
 // stop the run: nothing is written then.
@@ -137,7 +137,7 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 // whole first); the bytes written do not depend on the thread count or the
 // chunk size. options.solver = SolverChoice::Reference runs the reference
 // algorithm instead. `solved`, when given, is shown every chunk of points
-// with their solutions in file order (see app/parallel_run.h).
+// with their solutions in file order (see session/parallel_run.h).
 void computeFileRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                     HeaderEncoding encoding, const ProgressCallback& progress = {}, const RunOptions& options = {},
                     const SolvedChunkCallback& solved = {});

@@ -1,6 +1,6 @@
 #pragma once
 // The general form of the results file written straight into a buffer: the
-// same bytes as formatGeneral (app/number_text.h), without a string per
+// same bytes as formatGeneral (text/number_text.h), without a string per
 // number and without the general-purpose conversion for the usual
 // magnitudes.
 

@@ -1,7 +1,7 @@
 #pragma once
 // Captions and tooltips of the main window and of the windows it opens,
 // exactly as the user sees them (UTF-8). Message-box and status texts live
-// in app/messages.h.
+// in session/messages.h and ui/window_messages.h.
 
 #include "core/failure_code.h"
 
