@@ -11,18 +11,22 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "fake_operations.h"
 #include "gui/about_dialog.h"
 #include "gui/brand.h"
+#include "gui/center_window.h"
 #include "gui/help_window.h"
 #include "gui/main_window.h"
+#include "gui/profile_window.h"
 #include "gui/qt_platform.h"
 #include "session/messages.h"
 #include "ui/scripted_platform.h"
 #include "ui/window_messages.h"
+#include "ui/window_texts.h"
 
 using namespace vomel;
 using namespace vomel::gui;
@@ -42,6 +46,14 @@ public:
     void showError(const ErrorMessage& message) override { errors.push_back(message); }
     // The line has chain breaks.
     std::optional<bool> askYesNo(const std::string&, const std::string&) override { return true; }
+    // Whether to end the program during a run: answered by `quitAnswer`.
+    bool quitAnswer = false;
+    std::vector<std::string> confirmations;
+    bool confirm(const std::string&, const std::string& question) override
+    {
+        confirmations.push_back(question);
+        return quitAnswer;
+    }
 
 private:
     std::optional<std::string> next()
@@ -76,6 +88,12 @@ private slots:
     void lineInUseAndItsAnswers();
     void keyboardAfterInitialising();
     void fileRunOnWorkerThreadCancels();
+    void quitDuringRun_data();
+    void quitDuringRun();
+    void enterNeverQuits();
+    void beyondTheEndsIsMarked();
+    void windowsFitTheScreen();
+    void binaryExcerptIsVisible();
     void nextDialogOpensInLastFolder();
 
 private:
@@ -148,7 +166,7 @@ void MainWindowTest::controls_data()
     row("Command3", "  计   算");
     row("Command2", "  退  出");
     row("xpcmdbutton2", "  帮  助");
-    row("xpcmdbutton1", "  更多软件");
+    row("xpcmdbutton1", "  更多软件", "在浏览器中打开本项目的主页，并显示“关于”");
 }
 
 void MainWindowTest::controls()
@@ -327,14 +345,18 @@ void MainWindowTest::lineInUseAndItsAnswers()
     child<QPushButton>("Command3")->click();
     QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B5"));
 
-    // The other method, cancelled: the options show the line in use again.
+    // The other method, failed: the options keep the user's choice, the
+    // line in use stays and is named, and the retry reads the chosen kind.
     child<QRadioButton>("Option4")->click();
-    platform->answerDialog(std::nullopt);
+    operations->failingStep = "readElementChain";
+    platform->answerDialog("bad.ele");
     child<QPushButton>("Command4")->click();
-    QVERIFY(child<QRadioButton>("Option3")->isChecked());
+    QVERIFY(child<QRadioButton>("Option4")->isChecked());
+    QVERIFY(line->text().contains("a.jdx"));
+    QVERIFY(child<QLabel>("Label1")->text().contains("a.jdx"));
     QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B5"));
 
-    child<QRadioButton>("Option4")->click();
+    operations->failingStep.clear();
     platform->answerDialog("ramp.ele");
     child<QPushButton>("Command4")->click();
     QVERIFY(child<QRadioButton>("Option4")->isChecked());
@@ -411,6 +433,150 @@ void MainWindowTest::fileRunOnWorkerThreadCancels()
     QVERIFY(!progress->isVisible() && !cancel->isVisible());
     QVERIFY(computeButton->isEnabled());
     QVERIFY(computeButton->hasFocus());  // not moved on to 退出 while the run locked it
+}
+
+// Ending the program during a file run asks first (No the default); Yes
+// stops the run before its next point, writes nothing, then ends it.
+void MainWindowTest::quitDuringRun_data()
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("退出, yes") << false << true;
+    QTest::newRow("退出, no") << false << false;
+    QTest::newRow("window closed, yes") << true << true;
+    QTest::newRow("window closed, no") << true << false;
+}
+
+void MainWindowTest::quitDuringRun()
+{
+    QFETCH(bool, byCloseBox);
+    QFETCH(bool, answer);
+    AnsweredDesktop desktop;
+    desktop.quitAnswer = answer;
+    FakeOperations slow;
+    slow.pointCount = 400;
+    long lastPoint = 0;
+    slow.beforePoint = [&](long i) {
+        lastPoint = i;
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    };
+    MainWindow window(desktop, slow);
+    QSignalSpy ending(&window, &MainWindow::quitRequested);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    desktop.answers = {"a.jdx", "a.dl", "p.xy", "r.txt"};
+    window.findChild<QPushButton*>("Command4")->click();
+    window.findChild<QRadioButton*>("Option2")->click();
+
+    bool asked = false;
+    QWidget* focusDuringRun = nullptr;
+    QTimer quitter;
+    connect(&quitter, &QTimer::timeout, this, [&] {
+        if (asked || !window.workflow().isRunning() || lastPoint < 10) return;
+        asked = true;
+        focusDuringRun = window.focusWidget();
+        if (byCloseBox) {
+            window.close();
+        } else {
+            window.findChild<QPushButton*>("Command2")->click();
+        }
+    });
+    quitter.start(5);
+    window.findChild<QPushButton*>("Command3")->click();  // returns when the run has ended
+    quitter.stop();
+
+    QVERIFY(asked);
+    QCOMPARE(desktop.confirmations, std::vector<std::string>{ASK_QUIT_DURING_RUN});
+    QCOMPARE(focusDuringRun, window.findChild<QPushButton*>("cancelButton"));
+    QVERIFY(desktop.errors.empty());
+    QCOMPARE(ending.count(), answer ? 1 : 0);
+    QCOMPARE(window.isVisible(), !answer);
+    if (answer) {
+        QVERIFY(lastPoint < slow.pointCount);  // stopped: the run wrote nothing
+        QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8(STATUS_RUN_CANCELLED));
+    } else {
+        QCOMPARE(lastPoint, slow.pointCount);
+        QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8("反算结束：共 400 个点"));
+        // After the run the focus is on the run's own button, not on 退出.
+        QCOMPARE(window.focusWidget(), window.findChild<QPushButton*>("Command3"));
+    }
+}
+
+// Enter on a focused 退出 does nothing; only the buttons that start work
+// take Enter.
+void MainWindowTest::enterNeverQuits()
+{
+    QSignalSpy ending(form, &MainWindow::quitRequested);
+    auto* exitButton = child<QPushButton>("Command2");
+    QVERIFY(!exitButton->autoDefault() && !exitButton->isDefault());
+    QVERIFY(!child<QPushButton>("cancelButton")->autoDefault());
+    for (QPushButton* button : form->findChildren<QPushButton*>()) QVERIFY(!button->isDefault());
+    exitButton->setFocus();
+    QTRY_VERIFY(exitButton->hasFocus());
+    QTest::keyClick(exitButton, Qt::Key_Return);
+    QTest::keyClick(exitButton, Qt::Key_Enter);
+    QCOMPARE(ending.count(), 0);
+    QVERIFY(form->isVisible());
+}
+
+// Beyond an end the station and offset boxes are marked, with a tip saying
+// the values are not of a perpendicular foot; the next answer on the line
+// clears the mark.
+void MainWindowTest::beyondTheEndsIsMarked()
+{
+    initialise();
+    auto* station = child<QLineEdit>("Text4");
+    auto* offset = child<QLineEdit>("Text1");
+    const std::pair<LinePlace, const char*> places[] = {{LinePlace::AfterEnd, BEYOND_END_TIP},
+                                                        {LinePlace::BeforeStart, BEYOND_START_TIP},
+                                                        {LinePlace::Corner, nullptr},
+                                                        {LinePlace::AfterEnd, BEYOND_END_TIP},
+                                                        {LinePlace::OnLine, nullptr}};
+    for (const auto& [place, tip] : places) {
+        operations->typedPlace = place;
+        child<QLineEdit>("Text2")->setText("9000");
+        child<QLineEdit>("Text3")->setText("1");
+        child<QPushButton>("Command3")->click();
+        QCOMPARE(station->text(), QStringLiteral("B9000"));  // the values are shown
+        for (QLineEdit* box : {station, offset}) {
+            QCOMPARE(box->property("beyondEnds").toBool(), tip != nullptr);
+            QCOMPARE(box->styleSheet().contains(MainWindow::beyondEndsColour().name()), tip != nullptr);
+        }
+        QCOMPARE(station->toolTip(), QString::fromUtf8(tip != nullptr ? tip : STATION_EDIT_TOOLTIP));
+        QCOMPARE(offset->toolTip(), QString::fromUtf8(tip != nullptr ? tip : OFFSET_EDIT_TOOLTIP));
+    }
+}
+
+// Every window opens within the screen's available area with room for its
+// frame, also the large ones on a small screen.
+void MainWindowTest::windowsFitTheScreen()
+{
+    QCOMPARE(windows::fittedSize({900, 650}, {1920, 1040}), QSize(900, 650));
+    QCOMPARE(windows::fittedSize({900, 650}, {1440, 900}), QSize(900, 650));
+    QCOMPARE(windows::fittedSize({1000, 720}, {1024, 700}), QSize(976, 652));
+    QCOMPARE(windows::fittedSize({1000, 720}, {20, 20}), QSize(1, 1));
+
+    initialise();
+    child<QPushButton>("PlanButton")->click();
+    ProfileWindow profile(*platform, form);
+    const QRect available = form->screen()->availableGeometry();
+    for (QWidget* window : {form->findChild<QWidget*>("PlanWindow"), static_cast<QWidget*>(&profile)}) {
+        QVERIFY(window != nullptr);
+        QVERIFY2(window->height() < available.height() && window->width() < available.width(),
+                 qPrintable(window->objectName()));
+    }
+}
+
+// A failure quoting a binary line shows all of it, its control bytes made
+// visible, not a lone quote cut at the first NUL.
+void MainWindowTest::binaryExcerptIsVisible()
+{
+    const QString shown = visibleText(QString::fromLatin1("p.xy:1: field 1 is not a number: \"\x01\x02"
+                                                          "AB") +
+                                      QChar(0) + QStringLiteral("C\"\nnext\tline"));
+    QVERIFY2(shown.endsWith(QStringLiteral("C\"\nnext\tline")), qPrintable(shown));
+    QVERIFY(shown.contains(QChar(QChar::ReplacementCharacter)));
+    for (const QChar c : shown) QVERIFY(c == u'\n' || c == u'\t' || c.category() != QChar::Other_Control);
 }
 
 // The chain-break dialog opens beside the JD file just chosen.
