@@ -18,6 +18,7 @@
 #include "formats/profile_file.h"
 #include "gui/center_window.h"
 #include "gui/profile_view.h"
+#include "gui/qt_platform.h"
 #include "session/messages.h"
 #include "session/session.h"
 #include "text/number_text.h"
@@ -179,7 +180,11 @@ void ProfileWindow::refresh()
     const auto fileStatus = [](const std::string& path, const std::string& misfit, const QString& none,
                                const QString& loaded, const QString& notFitting) {
         if (path.empty()) return none;
-        if (!misfit.empty()) return notFitting.arg(fileName(path), QString::fromLocal8Bit(misfit.c_str()));
+        if (!misfit.empty()) {
+            const QString reason =
+                visibleText(QString::fromLocal8Bit(misfit.data(), static_cast<qsizetype>(misfit.size())));
+            return notFitting.arg(fileName(path), reason);
+        }
         return loaded.arg(fileName(path));
     };
     status << fileStatus(profilePath_, profileMisfit_, tr("纵断面：无"), tr("纵断面：%1"),
