@@ -299,17 +299,21 @@ void MainWindowTest::helpButton()
 void MainWindowTest::moreSoftwareOpensHomePageThenAbout()
 {
     bool aboutShown = false;
+    bool aboveAdverts = false;
     std::size_t addressesWhenShown = 0;
     QTimer::singleShot(0, this, [&] {
         auto* about = qobject_cast<windows::AboutDialog*>(QApplication::activeModalWidget());
         if (about == nullptr) return;
         aboutShown = true;
+        // Not covered by the advert windows, which stay on top.
+        aboveAdverts = about->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         addressesWhenShown = platform->addressesOpened().size();
         about->findChild<QPushButton*>("Command1")->click();
     });
     child<QPushButton>("xpcmdbutton1")->click();  // returns when the box is closed
 
     QVERIFY(aboutShown);
+    QVERIFY(aboveAdverts);
     QCOMPARE(addressesWhenShown, std::size_t{1});
     QCOMPARE(platform->addressesOpened(), std::vector<std::string>{windows::HOMEPAGE});
 }
