@@ -102,7 +102,7 @@ void ProfileWindow::setLine(std::shared_ptr<const Alignment> line, std::shared_p
 
 std::optional<std::string> ProfileWindow::askFile(const FileDialogSpec& dialog)
 {
-    const std::optional<std::string> path = platform_.askOpenFile(dialog);
+    std::optional<std::string> path = platform_.askOpenFile(dialog);
     // The dialog belongs to the main window, which a window manager raises
     // when it closes: this window comes back on top.
     raise();
