@@ -180,11 +180,7 @@ void ProfileWindow::refresh()
     const auto fileStatus = [](const std::string& path, const std::string& misfit, const QString& none,
                                const QString& loaded, const QString& notFitting) {
         if (path.empty()) return none;
-        if (!misfit.empty()) {
-            const QString reason =
-                visibleText(QString::fromLocal8Bit(misfit.data(), static_cast<qsizetype>(misfit.size())));
-            return notFitting.arg(fileName(path), reason);
-        }
+        if (!misfit.empty()) return notFitting.arg(fileName(path), visibleDetail(misfit));
         return loaded.arg(fileName(path));
     };
     status << fileStatus(profilePath_, profileMisfit_, tr("纵断面：无"), tr("纵断面：%1"),

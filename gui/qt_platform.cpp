@@ -41,6 +41,11 @@ QString visibleText(QString text)
     return text;
 }
 
+QString visibleDetail(const std::string& detail)
+{
+    return visibleText(QString::fromLocal8Bit(detail.data(), static_cast<qsizetype>(detail.size())));
+}
+
 std::optional<std::string> QtPlatform::runFileDialog(const FileDialogSpec& dialog, bool save)
 {
     const QFileDialog::AcceptMode mode = save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen;
@@ -92,9 +97,7 @@ void QtPlatform::showError(const ErrorMessage& message)
 {
     QMessageBox box(QMessageBox::Critical, uiText(ERROR_TITLE), visibleText(QString::fromStdString(message.text)),
                     QMessageBox::Ok, owner_);
-    // Every byte of the detail, also past a NUL of a quoted binary line.
-    const QString detail = QString::fromLocal8Bit(message.detail.data(), static_cast<qsizetype>(message.detail.size()));
-    if (!message.detail.empty()) box.setDetailedText(visibleText(detail));
+    if (!message.detail.empty()) box.setDetailedText(visibleDetail(message.detail));
     box.exec();
 }
 

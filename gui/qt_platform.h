@@ -41,6 +41,9 @@ private:
 // line feeds and tabs (a NUL in an excerpt of a binary line, say) shown as
 // U+FFFD.
 QString visibleText(QString text);
+// The detail of an error box from its bytes in the local file-name encoding:
+// every byte, also past a NUL of a quoted binary line, made visible.
+QString visibleDetail(const std::string& detail);
 
 // The filter list of a file dialog in Qt's form: each description as the
 // user sees it, followed by its patterns in parentheses. "*.*" means every

@@ -25,6 +25,7 @@
 #include "gui/qt_platform.h"
 #include "session/messages.h"
 #include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"
 
@@ -581,6 +582,31 @@ void MainWindowTest::binaryExcerptIsVisible()
     QVERIFY2(shown.endsWith(QStringLiteral("C\"\nnext\tline")), qPrintable(shown));
     QVERIFY(shown.contains(QChar(QChar::ReplacementCharacter)));
     for (const QChar c : shown) QVERIFY(c == u'\n' || c == u'\t' || c.category() != QChar::Other_Control);
+
+    // A binary coordinate file through the run as the window makes it: the
+    // box's detail ends with the excerpt's closing quote.
+    SessionOperations session;
+    ScriptedPlatform scripted;
+    Workflow workflow(scripted, session);
+    workflow.selectCoordinateFile();
+    scripted.answerDialog(std::string(VOMEL_EXAMPLES_DIR) + "/mainline.jdx");
+    scripted.answerDialog(std::string(VOMEL_EXAMPLES_DIR) + "/mainline.dl");
+    workflow.initialise();
+    QTemporaryDir folder;
+    const QString points = folder.filePath("binary.xy");
+    QFile file(points);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("P1 \0\x01\xff"
+                          "AB 34\n",
+                          12));
+    file.close();
+    scripted.answerDialog(points.toStdString());
+    scripted.answerDialog(folder.filePath("out.txt").toStdString());
+    workflow.compute("", "");
+    QCOMPARE(scripted.errors().size(), std::size_t{1});
+    const QString detail = visibleDetail(scripted.errors()[0].detail);
+    QVERIFY2(detail.endsWith(QStringLiteral("AB\"")), qPrintable(detail));
+    QVERIFY(!QFile::exists(folder.filePath("out.txt")));
 }
 
 // The chain-break dialog opens beside the JD file just chosen.
