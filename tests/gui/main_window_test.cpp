@@ -1,5 +1,6 @@
 // The main window's widgets: captions and first state, the keyboard path
 // X, Enter, Y, Enter, the focus colour, the mode options and the buttons.
+#include <atomic>
 #include <chrono>
 #include <deque>
 #include <thread>
@@ -460,10 +461,15 @@ void MainWindowTest::quitDuringRun()
     desktop.quitAnswer = answer;
     FakeOperations slow;
     slow.pointCount = 400;
-    long lastPoint = 0;
+    // The worker waits at point 10 until the question has been answered,
+    // so that the run is under way when the program is asked to end.
+    std::atomic<long> lastPoint{0};
+    std::atomic<bool> asked{false};
     slow.beforePoint = [&](long i) {
         lastPoint = i;
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
+        for (int waited = 0; i == 10 && !asked && waited < 10000; ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
     };
     MainWindow window(desktop, slow);
     QSignalSpy ending(&window, &MainWindow::quitRequested);
@@ -473,18 +479,17 @@ void MainWindowTest::quitDuringRun()
     window.findChild<QPushButton*>("Command4")->click();
     window.findChild<QRadioButton*>("Option2")->click();
 
-    bool asked = false;
     QWidget* focusDuringRun = nullptr;
     QTimer quitter;
     connect(&quitter, &QTimer::timeout, this, [&] {
         if (asked || !window.workflow().isRunning() || lastPoint < 10) return;
-        asked = true;
         focusDuringRun = window.focusWidget();
         if (byCloseBox) {
             window.close();
         } else {
             window.findChild<QPushButton*>("Command2")->click();
         }
+        asked = true;
     });
     quitter.start(5);
     window.findChild<QPushButton*>("Command3")->click();  // returns when the run has ended
@@ -497,10 +502,10 @@ void MainWindowTest::quitDuringRun()
     QCOMPARE(ending.count(), answer ? 1 : 0);
     QCOMPARE(window.isVisible(), !answer);
     if (answer) {
-        QVERIFY(lastPoint < slow.pointCount);  // stopped: the run wrote nothing
+        QCOMPARE(lastPoint.load(), 10L);  // stopped at once: the run wrote nothing
         QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8(STATUS_RUN_CANCELLED));
     } else {
-        QCOMPARE(lastPoint, slow.pointCount);
+        QCOMPARE(lastPoint.load(), slow.pointCount);
         QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8("反算结束：共 400 个点"));
         // After the run the focus is on the run's own button, not on 退出.
         QCOMPARE(window.focusWidget(), window.findChild<QPushButton*>("Command3"));
