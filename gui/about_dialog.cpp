@@ -37,6 +37,9 @@ ClickableLabel* linkLabel(const QString& caption, QWidget* parent)
 AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     : QDialog(parent), openAddress_(std::move(openAddress))
 {
+    // Above the advert windows, which stay on top at the screen's edges: a
+    // wide box (English, or at twice the scale) reaches under them.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     setObjectName(QStringLiteral("aboutfrm"));
     setWindowTitle(text(BRAND));
 

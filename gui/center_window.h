@@ -12,8 +12,14 @@ namespace vomel::windows {
 // Left = (screen width - window width) / 2, top = (screen height - window height) / 3.
 QPoint centeredTopLeft(QSize screen, QSize window);
 
-// Places the window so on its screen.
+// Places the window so on its screen's available area (without panels),
+// its top left inside that area.
 void centreWindow(QWidget* window);
+// `wanted`, made small enough that the window with its frame and title bar
+// fits the available area `available`.
+QSize fittedSize(QSize wanted, QSize available);
+// Resizes the window to `wanted` as far as its screen allows.
+void resizeToFit(QWidget* window, QSize wanted);
 
 // Twips per pixel of the window's screen (15 at 96 dots per inch).
 double twipsPerPixel(const QWidget* window);

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "gui/center_window.h"
 #include "ui/help_location.h"
 
 namespace vomel::gui {
@@ -68,7 +69,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
-    resize(HELP_WINDOW_WIDTH, HELP_WINDOW_HEIGHT);
+    windows::resizeToFit(this, {HELP_WINDOW_WIDTH, HELP_WINDOW_HEIGHT});
 
     back_->setEnabled(false);
     forward_->setEnabled(false);

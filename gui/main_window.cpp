@@ -133,6 +133,7 @@ void MainWindow::buildControls()
     exitButton = named(new QPushButton(text(EXIT_BUTTON_CAPTION), this), "Command2");
     helpButton = named(new QPushButton(text(HELP_CAPTION), this), "xpcmdbutton2");
     moreSoftwareButton = named(new QPushButton(text(MORE_SOFTWARE_CAPTION), this), "xpcmdbutton1");
+    moreSoftwareButton->setToolTip(text(MORE_SOFTWARE_TOOLTIP));
 
     curveTableButton = named(new QPushButton(text(CURVE_TABLE_BUTTON_CAPTION), this), "curveTableButton");
     stakeoutButton = named(new QPushButton(text(STAKEOUT_BUTTON_CAPTION), this), "stakeoutButton");
@@ -144,9 +145,10 @@ void MainWindow::buildControls()
 
     auto* buttons = new QVBoxLayout;
     // Auto-default: Enter clicks the button that has the focus (outside a
-    // dialog no button is clicked by Enter elsewhere).
+    // dialog no button is clicked by Enter elsewhere). Not 退出: Enter never
+    // ends the program, nor cancels a run; they take a click or Space.
     for (QPushButton* button : {initialiseButton, computeButton, exitButton, helpButton, moreSoftwareButton}) {
-        button->setAutoDefault(true);
+        button->setAutoDefault(button != exitButton);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
@@ -155,7 +157,7 @@ void MainWindow::buildControls()
         button->setAutoDefault(true);
         buttons->addWidget(button);
     }
-    cancelButton->setAutoDefault(true);
+    cancelButton->setAutoDefault(false);
 
     auto* left = new QVBoxLayout;
     left->addWidget(methodGroup);
@@ -215,13 +217,13 @@ void MainWindow::showState(const WindowState& state)
     // During a file run only its progress and cancel control take input;
     // the run's results replace the plan's points when it ends.
     const bool idle = !state.running;
-    // The focus stays where it was (the compute button, say) rather than
-    // moving on to a neighbour while the controls are locked: Enter after
-    // the run must not click 退出.
-    if (state.running && !cancelButton->isVisible()) focusBeforeRun_ = QApplication::focusWidget();
+    const bool runStarts = state.running && !cancelButton->isVisible();
     const bool runEnded = idle && cancelButton->isVisible();
     progressBar->setVisible(state.running);
     cancelButton->setVisible(state.running);
+    // The focus goes to the run's own control before the others are locked,
+    // rather than on to a neighbour such as 退出 (Enter does nothing there).
+    if (runStarts) cancelButton->setFocus(Qt::OtherFocusReason);
     if (state.running) {
         progressBar->setRange(0, static_cast<int>(std::min<long>(state.progressTotal, INT_MAX)));
         progressBar->setValue(static_cast<int>(std::min<long>(state.progressDone, INT_MAX)));
@@ -236,13 +238,30 @@ void MainWindow::showState(const WindowState& state)
     for (QLineEdit* box : {offsetEdit, xEdit, yEdit, stationEdit}) box->setEnabled(state.boxesEnabled);
     stationEdit->setText(QString::fromStdString(state.station));
     offsetEdit->setText(QString::fromStdString(state.offset));
+    markBeyondEnds(state.answerPlace);
     planButton->setEnabled(state.computeEnabled && idle);
     profileButton->setEnabled(hasLine && idle);
     if (!idle) return;
-    if (runEnded && focusBeforeRun_ && focusBeforeRun_->isEnabled()) focusBeforeRun_->setFocus(Qt::OtherFocusReason);
+    // After a run: the next point to type, or the next run.
+    if (runEnded) (xEdit->isEnabled() ? static_cast<QWidget*>(xEdit) : computeButton)->setFocus(Qt::OtherFocusReason);
     if (planWindow_ && planWindow_->isVisible()) refreshPlan();
     if (profileWindow_ && profileWindow_->isVisible()) {
         profileWindow_->setLine(operations_.currentLine(), operations_.lastRun());
+    }
+}
+
+void MainWindow::markBeyondEnds(LinePlace place)
+{
+    const bool beyond = place == LinePlace::BeforeStart || place == LinePlace::AfterEnd;
+    const QString tip = place == LinePlace::BeforeStart ? text(BEYOND_START_TIP) : text(BEYOND_END_TIP);
+    const std::pair<QLineEdit*, const char*> boxes[] = {{stationEdit, STATION_EDIT_TOOLTIP},
+                                                        {offsetEdit, OFFSET_EDIT_TOOLTIP}};
+    for (const auto& [box, normalTip] : boxes) {
+        // A style sheet, not the palette: the focus highlight owns the palette.
+        box->setStyleSheet(beyond ? QStringLiteral("QLineEdit { background-color: %1; }").arg(beyondEndsColour().name())
+                                  : QString());
+        box->setToolTip(beyond ? tip : text(normalTip));
+        box->setProperty("beyondEnds", beyond);
     }
 }
 
@@ -289,6 +308,11 @@ void MainWindow::refreshPlan()
 void MainWindow::compute()
 {
     workflow_.compute(xEdit->text().toStdString(), yEdit->text().toStdString());
+    if (quitAfterRun_) {
+        quitAfterRun_ = false;
+        endProgram();
+        return;
+    }
     // A refused coordinate: back to its box to mend it.
     if (workflow_.state().refusedField == TypedField::X) xEdit->setFocus(Qt::OtherFocusReason);
     if (workflow_.state().refusedField == TypedField::Y) yEdit->setFocus(Qt::OtherFocusReason);
@@ -323,9 +347,22 @@ void MainWindow::showStakeout()
     window.exec();
 }
 
+bool MainWindow::mayEndNow()
+{
+    if (!workflow_.isRunning()) return true;
+    if (quitAfterRun_) return false;  // already asked and confirmed
+    if (platform_.confirm(text(QUIT_TITLE).toStdString(), text(ASK_QUIT_DURING_RUN).toStdString())) {
+        // The run stops before its next point, writes nothing, and
+        // compute() ends the program once it has returned.
+        quitAfterRun_ = true;
+        workflow_.cancelRun();
+    }
+    return false;
+}
+
 void MainWindow::endProgram()
 {
-    workflow_.cancelRun();  // a file run stops before its next point
+    if (!mayEndNow()) return;
     emit quitRequested();
     closeAdverts();
     close();
@@ -334,9 +371,12 @@ void MainWindow::endProgram()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window ends the program: the advert windows go too,
-    // and a file run stops before its next point.
-    workflow_.cancelRun();
+    // Closing the main window ends the program, after asking during a run:
+    // the advert windows go too.
+    if (!mayEndNow()) {
+        event->ignore();
+        return;
+    }
     closeAdverts();
     QWidget::closeEvent(event);
 }

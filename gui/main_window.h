@@ -41,6 +41,9 @@ public:
 
     // The colour of a text box that has the focus.
     static QColor focusColour() { return {192, 255, 192}; }
+    // The colour of the station and offset boxes when the point lies
+    // beyond an end of the line (the values are no perpendicular foot).
+    static QColor beyondEndsColour() { return {255, 224, 160}; }
 
 signals:
     // The program is ending: every window closes.
@@ -59,7 +62,13 @@ private:
     void showMoreSoftware();
     void showCurveTable();
     void showStakeout();
+    // Ends the program; during a file run only after the user confirms,
+    // once the run has stopped.
     void endProgram();
+    // False during a file run: asks whether to end it, and if so cancels it
+    // and ends the program when it has stopped.
+    bool mayEndNow();
+    void markBeyondEnds(LinePlace place);
     // Opens the plan view (or brings it up) with the current scene.
     void showPlan();
     // Gives an open plan view the scene of the current line and run.
@@ -93,7 +102,7 @@ private:
     QLabel* lineLabel = nullptr;  // the line in use
     QProgressBar* progressBar = nullptr;
     QPushButton* cancelButton = nullptr;
-    QPointer<QWidget> focusBeforeRun_;
+    bool quitAfterRun_ = false;  // confirmed during a run
     QPushButton* initialiseButton = nullptr;
     QPushButton* computeButton = nullptr;
     QPushButton* exitButton = nullptr;

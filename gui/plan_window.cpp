@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
+#include "gui/center_window.h"
 #include "gui/plan_view.h"
 #include "gui/window_text.h"
 #include "text/number_text.h"
@@ -35,7 +36,7 @@ PlanWindow::PlanWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(view_, 1);
-    resize(900, 650);
+    windows::resizeToFit(this, {900, 650});
 
     connect(fitButton_, &QPushButton::clicked, view_, &PlanView::fitAll);
     connect(saveButton_, &QPushButton::clicked, this, &PlanWindow::saveImage);

@@ -16,10 +16,13 @@
 #include "alignment/vertical_curve_table.h"
 #include "core/failure.h"
 #include "formats/profile_file.h"
+#include "gui/center_window.h"
 #include "gui/profile_view.h"
+#include "gui/qt_platform.h"
 #include "session/messages.h"
 #include "session/session.h"
 #include "text/number_text.h"
+#include "ui/failure_text.h"
 #include "ui/plan_scene.h"
 #include "ui/platform.h"
 #include "ui/profile_scene.h"
@@ -71,7 +74,7 @@ ProfileWindow::ProfileWindow(Platform& platform, QWidget* parent) : QWidget(pare
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(splitter, 1);
-    resize(1000, 720);
+    windows::resizeToFit(this, {1000, 720});
 
     connect(profileButton_, &QPushButton::clicked, this, [this] { loadProfileFile(); });
     connect(crossFallButton_, &QPushButton::clicked, this, [this] { loadCrossFallFile(); });
@@ -89,13 +92,27 @@ void ProfileWindow::setLine(std::shared_ptr<const Alignment> line, std::shared_p
     const bool newLine = line != line_;
     line_ = std::move(line);
     run_ = std::move(run);
-    if (newLine) reloadFiles();
+    if (newLine) {
+        // The readout and the points belonged to the line before.
+        cursor_->clear();
+        reloadFiles();
+    }
     refresh();
+}
+
+std::optional<std::string> ProfileWindow::askFile(const FileDialogSpec& dialog)
+{
+    std::optional<std::string> path = platform_.askOpenFile(dialog);
+    // The dialog belongs to the main window, which a window manager raises
+    // when it closes: this window comes back on top.
+    raise();
+    activateWindow();
+    return path;
 }
 
 bool ProfileWindow::loadProfileFile()
 {
-    const std::optional<std::string> path = platform_.askOpenFile(PROFILE_DIALOG);
+    const std::optional<std::string> path = askFile(PROFILE_DIALOG);
     if (!path) return false;
     std::shared_ptr<const VerticalProfile> loaded;
     try {
@@ -106,13 +123,14 @@ bool ProfileWindow::loadProfileFile()
     }
     profile_ = std::move(loaded);
     profilePath_ = *path;
+    profileMisfit_.clear();
     refresh();
     return true;
 }
 
 bool ProfileWindow::loadCrossFallFile()
 {
-    const std::optional<std::string> path = platform_.askOpenFile(CROSS_FALL_DIALOG);
+    const std::optional<std::string> path = askFile(CROSS_FALL_DIALOG);
     if (!path) return false;
     std::shared_ptr<const CrossFall> loaded;
     try {
@@ -123,29 +141,32 @@ bool ProfileWindow::loadCrossFallFile()
     }
     crossFall_ = std::move(loaded);
     crossFallPath_ = *path;
+    crossFallMisfit_.clear();
     refresh();
     return true;
 }
 
 void ProfileWindow::reloadFiles()
 {
+    // Quietly: a file that does not fit the new line is said so in this
+    // window's status, and read again when the line changes once more.
     const ChainBreaks breaks = line_ ? line_->chainBreaks() : ChainBreaks{};
     if (!profilePath_.empty()) {
+        profileMisfit_.clear();
         try {
             profile_ = loadProfile(profilePath_, breaks);
         } catch (const Failure& failure) {
             profile_.reset();
-            profilePath_.clear();
-            platform_.showError({MSG_INIT_FORMAT, failure.what()});
+            profileMisfit_ = failureText(failure, platform_);
         }
     }
     if (!crossFallPath_.empty()) {
+        crossFallMisfit_.clear();
         try {
             crossFall_ = loadCrossFall(crossFallPath_, breaks);
         } catch (const Failure& failure) {
             crossFall_.reset();
-            crossFallPath_.clear();
-            platform_.showError({MSG_INIT_FORMAT, failure.what()});
+            crossFallMisfit_ = failureText(failure, platform_);
         }
     }
 }
@@ -156,8 +177,16 @@ void ProfileWindow::refresh()
 {
     fillTable();
     QStringList status;
-    status << (profilePath_.empty() ? tr("纵断面：无") : tr("纵断面：%1").arg(fileName(profilePath_)));
-    status << (crossFallPath_.empty() ? tr("横坡：无") : tr("横坡：%1").arg(fileName(crossFallPath_)));
+    const auto fileStatus = [](const std::string& path, const std::string& misfit, const QString& none,
+                               const QString& loaded, const QString& notFitting) {
+        if (path.empty()) return none;
+        if (!misfit.empty()) return notFitting.arg(fileName(path), visibleDetail(misfit));
+        return loaded.arg(fileName(path));
+    };
+    status << fileStatus(profilePath_, profileMisfit_, tr("纵断面：无"), tr("纵断面：%1"),
+                         tr("纵断面：%1 与当前线路不符（%2）"));
+    status << fileStatus(crossFallPath_, crossFallMisfit_, tr("横坡：无"), tr("横坡：%1"),
+                         tr("横坡：%1 与当前线路不符（%2）"));
     std::shared_ptr<const ProfileScene> scene;
     if (profile_) {
         try {
@@ -165,7 +194,8 @@ void ProfileWindow::refresh()
             scene = std::make_shared<const ProfileScene>(
                 makeProfileScene(surface, line_ ? line_->chainBreaks() : ChainBreaks{}, run_.get()));
         } catch (const Failure& failure) {
-            platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
+            // Said in this window, which may be refreshed by the main one.
+            status << tr("无法绘制：%1").arg(QString::fromLocal8Bit(failureText(failure, platform_).c_str()));
         }
     }
     if (scene && run_) {

@@ -5,6 +5,7 @@
 // line.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QWidget>
@@ -41,7 +42,9 @@ public:
     explicit ProfileWindow(Platform& platform, QWidget* parent = nullptr);
 
     // The current line and the last file run on it (none before a run). A
-    // new line reads the loaded files again, for its chain breaks.
+    // new line clears the readout and reads the loaded files again, for its
+    // chain breaks, quietly: a file that does not fit it is shown so in the
+    // status text.
     void setLine(std::shared_ptr<const Alignment> line, std::shared_ptr<const PlanRun> run);
 
     // Ask for a file and load it; a failure is shown in the error box and
@@ -55,9 +58,11 @@ public:
     QString statusText() const;
 
 private:
-    // Reads the files again after a change of line; a file that no longer
-    // reads is dropped, with its failure shown.
+    // Reads the files again after a change of line; a file that does not
+    // fit it is kept by name, with the reason, but not used.
     void reloadFiles();
+    // A file dialog, after which this window is on top again.
+    std::optional<std::string> askFile(const FileDialogSpec& dialog);
     // The table and the drawing from what is loaded now.
     void refresh();
     void fillTable();
@@ -69,6 +74,9 @@ private:
     std::shared_ptr<const CrossFall> crossFall_;
     std::string profilePath_;
     std::string crossFallPath_;
+    // Why the file named does not fit the current line; empty when it does.
+    std::string profileMisfit_;
+    std::string crossFallMisfit_;
 
     QPushButton* profileButton_ = nullptr;
     QPushButton* crossFallButton_ = nullptr;

@@ -33,6 +33,19 @@ QStringList qtNameFilters(const FileDialogSpec& dialog)
     return filters;
 }
 
+QString visibleText(QString text)
+{
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\t') c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+QString visibleDetail(const std::string& detail)
+{
+    return visibleText(QString::fromLocal8Bit(detail.data(), static_cast<qsizetype>(detail.size())));
+}
+
 std::optional<std::string> QtPlatform::runFileDialog(const FileDialogSpec& dialog, bool save)
 {
     const QFileDialog::AcceptMode mode = save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen;
@@ -70,11 +83,21 @@ std::optional<bool> QtPlatform::askYesNo(const std::string& title, const std::st
     }
 }
 
+bool QtPlatform::confirm(const std::string& title, const std::string& question)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No, owner_);
+    box.setObjectName(QStringLiteral("confirmBox"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void QtPlatform::showError(const ErrorMessage& message)
 {
-    QMessageBox box(QMessageBox::Critical, uiText(ERROR_TITLE), QString::fromStdString(message.text), QMessageBox::Ok,
-                    owner_);
-    if (!message.detail.empty()) box.setDetailedText(QString::fromLocal8Bit(message.detail.c_str()));
+    QMessageBox box(QMessageBox::Critical, uiText(ERROR_TITLE), visibleText(QString::fromStdString(message.text)),
+                    QMessageBox::Ok, owner_);
+    if (!message.detail.empty()) box.setDetailedText(visibleDetail(message.detail));
     box.exec();
 }
 

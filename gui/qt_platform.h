@@ -19,6 +19,7 @@ public:
     std::optional<std::string> askOpenFile(const FileDialogSpec& dialog) override;
     std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) override;
     std::optional<bool> askYesNo(const std::string& title, const std::string& question) override;
+    bool confirm(const std::string& title, const std::string& question) override;
     void showError(const ErrorMessage& message) override;
     void repaint() override;
     void runInBackground(const std::function<void(const ProgressReport& reported)>& work,
@@ -35,6 +36,14 @@ private:
     // chain-break file beside its JD file, say).
     QString lastFolder_;
 };
+
+// Text of a message as the window shows it: control characters other than
+// line feeds and tabs (a NUL in an excerpt of a binary line, say) shown as
+// U+FFFD.
+QString visibleText(QString text);
+// The detail of an error box from its bytes in the local file-name encoding:
+// every byte, also past a NUL of a quoted binary line, made visible.
+QString visibleDetail(const std::string& detail);
 
 // The filter list of a file dialog in Qt's form: each description as the
 // user sees it, followed by its patterns in parentheses. "*.*" means every

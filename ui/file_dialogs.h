@@ -27,12 +27,13 @@ struct FileDialogSpec {
 inline constexpr FileDialogSpec ALIGNMENT_DIALOG{
     "CommonDialog1", VOMEL_TRANSLATE_NOOP("Window", "读取平面资料"),
     VOMEL_TRANSLATE_NOOP("Window", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*")};
-// CommonDialog1 in the element method: the same first filter, then one for
-// element files, LandXML documents and IFC files.
+// CommonDialog1 in the element method: first the filter for element files,
+// LandXML documents and IFC files (the one chosen when the dialog opens),
+// then the plain-text one.
 inline constexpr FileDialogSpec ELEMENT_DIALOG{
     "CommonDialog1", VOMEL_TRANSLATE_NOOP("Window", "读取平面资料"),
-    VOMEL_TRANSLATE_NOOP("Window", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*"
-                                   ".xml;*.ifc|所有文件（*.*)|*.*")};
+    VOMEL_TRANSLATE_NOOP("Window", "积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|平面文件(*.txt;*.jdx)|*"
+                                   ".txt;*.jdx|所有文件（*.*)|*.*")};
 // CommonDialog2: the coordinate file of a file run.
 inline constexpr FileDialogSpec COORDINATE_DIALOG{
     "CommonDialog2", VOMEL_TRANSLATE_NOOP("Window", "读取坐标资料"),

@@ -65,7 +65,9 @@ public:
     // Reads the coordinate file, solves every point (progress before each)
     // and writes the results file whole, or not at all. Progress may be
     // reported on another thread than the caller's; it may throw (a
-    // CancelledFailure) to stop the run with nothing written.
+    // CancelledFailure) to stop the run with nothing written. A coordinate
+    // file that lists no point (empty, or blank first line) gives a summary
+    // of no points and writes nothing.
     virtual FileRunSummary solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
                                                const PointProgress& progress) = 0;
 

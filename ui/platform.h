@@ -32,6 +32,10 @@ public:
     // when it was closed without an answer.
     virtual std::optional<bool> askYesNo(const std::string& title, const std::string& question) = 0;
 
+    // A modal question before something that loses work: Yes and No, No
+    // the default (Enter does not confirm by accident). True for Yes only.
+    virtual bool confirm(const std::string& title, const std::string& question) = 0;
+
     // Modal box titled "错误" with the error icon and an OK button.
     virtual void showError(const ErrorMessage& message) = 0;
 

@@ -5,6 +5,7 @@ namespace vomel::gui {
 std::optional<std::string> ScriptedPlatform::nextAnswer(const FileDialogSpec& dialog)
 {
     dialogsShown_.emplace_back(dialog.name);
+    if (dialogHook_) dialogHook_();
     if (answers_.empty()) return std::nullopt;
     std::optional<std::string> answer = std::move(answers_.front());
     answers_.pop_front();
@@ -23,6 +24,16 @@ std::optional<bool> ScriptedPlatform::askYesNo(const std::string& title, const s
     const std::optional<bool> answer = questionAnswers_.front();
     questionAnswers_.pop_front();
     return answer;
+}
+
+bool ScriptedPlatform::confirm(const std::string& title, const std::string& question)
+{
+    (void)title;
+    questionsAsked_.push_back(question);
+    if (questionAnswers_.empty()) return false;
+    const std::optional<bool> answer = questionAnswers_.front();
+    questionAnswers_.pop_front();
+    return answer.value_or(false);
 }
 
 void ScriptedPlatform::showError(const ErrorMessage& message) { errors_.push_back(message); }

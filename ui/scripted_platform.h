@@ -22,6 +22,8 @@ public:
     std::optional<std::string> askSaveFile(const FileDialogSpec& dialog) override;
     // Answers the next question from the script; Yes when none is left.
     std::optional<bool> askYesNo(const std::string& title, const std::string& question) override;
+    // Answers the next question from the same script; No when none is left.
+    bool confirm(const std::string& title, const std::string& question) override;
     void answerQuestion(std::optional<bool> answer) { questionAnswers_.push_back(answer); }
     const std::vector<std::string>& questionsAsked() const { return questionsAsked_; }
     void showError(const ErrorMessage& message) override;
@@ -31,6 +33,9 @@ public:
 
     // Called on every repaint, e.g. to let a test look at the window.
     void setRepaintHook(std::function<void()> hook) { repaintHook_ = std::move(hook); }
+    // Called as every file dialog is shown, e.g. to do what a window
+    // manager does around it.
+    void setDialogHook(std::function<void()> hook) { dialogHook_ = std::move(hook); }
 
     // Names of the dialogs shown ("CommonDialog1", ...), in order.
     const std::vector<std::string>& dialogsShown() const { return dialogsShown_; }
@@ -51,6 +56,7 @@ private:
     std::vector<std::string> helpShown_;
     std::vector<std::string> addressesOpened_;
     std::function<void()> repaintHook_;
+    std::function<void()> dialogHook_;
     int repaintCount_ = 0;
 };
 

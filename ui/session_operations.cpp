@@ -1,5 +1,8 @@
 #include "ui/session_operations.h"
 
+#include <filesystem>
+#include <fstream>
+
 #include "core/failure.h"
 #include "session/results_csv.h"
 #include "session/session.h"
@@ -19,6 +22,23 @@ LinePlace placeOnLine(const Alignment& alignment, const Solution& solution)
     if (status == "before-start") return LinePlace::BeforeStart;
     if (status == "after-end") return LinePlace::AfterEnd;
     return LinePlace::OnLine;
+}
+
+// Whether the regular file at `path` lists a point: its first line holds
+// something other than blanks, tabs and CRs (a blank line ends the list, as
+// the run reads it). Reads only up to the first line's end. A file that is
+// not regular, or does not open, is left to the run to report.
+bool listsNoPoint(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    for (char c = 0; file.get(c);) {
+        if (c == '\n') return true;
+        if (c != ' ' && c != '\t' && c != '\r') return false;
+    }
+    return file.eof();
 }
 
 }  // namespace
@@ -117,6 +137,8 @@ FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordin
     // last run only when this one succeeds. Every point is counted against
     // the line's ends.
     const Alignment& alignment = state_->requireCurrent();
+    // Nothing to solve: no results file is made, and the last run stays.
+    if (listsNoPoint(coordinatePath)) return {};
     ThinnedPoints kept;
     FileRunSummary summary;
     const SolvedChunkCallback keep = [&](const std::vector<SurveyPoint>& points,

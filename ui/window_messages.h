@@ -44,6 +44,24 @@ inline std::string fileRunEndsStatus(long points, long beforeStart, long afterEn
     return fillPlaces(endsTemplate, {std::to_string(points), std::to_string(beforeStart), std::to_string(afterEnd)});
 }
 
+// After a failed or cancelled initialisation while a line is in use: %1 is
+// the line in use ("当前线路：...").
+inline constexpr const char* STATUS_INIT_KEPT_LINE = VOMEL_TRANSLATE_NOOP("Window", "初始化未完成，计算仍用原线路。%1");
+// The closing status of a file run with every point on the line.
+inline constexpr const char* FILE_RUN_COUNT_TEMPLATE = VOMEL_TRANSLATE_NOOP("Window", "反算结束：共 %1 个点");
+// A coordinate file without a point (empty, or a blank first line): %1 is
+// its name. Nothing is written.
+inline constexpr const char* NO_POINT_READ =
+    VOMEL_TRANSLATE_NOOP("Window", "没有读到任何点：%1 是空文件或第一行为空，结果文件未写入");
+// Asked when the program is to end during a file run.
+inline constexpr const char* QUIT_TITLE = VOMEL_TRANSLATE_NOOP("Window", "退出");
+inline constexpr const char* ASK_QUIT_DURING_RUN =
+    VOMEL_TRANSLATE_NOOP("Window", "正在计算坐标文件。\n退出将取消计算，结果文件不写入。确定退出吗？");
+// The station and offset boxes of a point beyond an end of the line.
+inline constexpr const char* BEYOND_START_TIP =
+    VOMEL_TRANSLATE_NOOP("Window", "点在线路起点之前：桩号和左距按起点延长线计算，不是垂足的值");
+inline constexpr const char* BEYOND_END_TIP =
+    VOMEL_TRANSLATE_NOOP("Window", "点在线路终点之后：桩号和左距按终点延长线计算，不是垂足的值");
 // A file dialog closed without a choice: %1 is its title.
 inline constexpr const char* NO_FILE_CHOSEN = VOMEL_TRANSLATE_NOOP("Window", "%1：没有选择文件");
 

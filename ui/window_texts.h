@@ -35,6 +35,9 @@ inline constexpr const char* HELP_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  �
 inline constexpr const char* MORE_SOFTWARE_CAPTION =
     VOMEL_TRANSLATE_NOOP("Window", "  更多软件");  // moreSoftwareButton
 
+// What 更多软件 does: the project's page in the browser, then the about box.
+inline constexpr const char* MORE_SOFTWARE_TOOLTIP =
+    VOMEL_TRANSLATE_NOOP("Window", "在浏览器中打开本项目的主页，并显示“关于”");
 // An added button: opens the plan view.
 inline constexpr const char* PLAN_BUTTON_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  平 面 图");
 inline constexpr const char* PLAN_FAILED = VOMEL_TRANSLATE_NOOP("Window", "无法绘制平面图！");

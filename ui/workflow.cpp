@@ -99,32 +99,32 @@ void Workflow::initialise()
     const BusyScope busy(busy_);
     const std::string statusBefore = state_.status;
     // A failed or cancelled initialisation leaves the line in use, and the
-    // method options show it again.
-    const auto keepLine = [this] {
+    // method the user chose stays chosen, so that the next initialisation
+    // reads the kind of file meant; the status line names the line still
+    // in use.
+    const auto keepLine = [this, &statusBefore] {
         operations_.discardStagedLine();
-        if (initialised_) selectMethod(lineMethod_);
+        showStatus(initialised_ ? fillPlaces(text(STATUS_INIT_KEPT_LINE), {state_.line}) : statusBefore);
     };
     try {
         initialiseSteps();
     } catch (const CancelledFailure& failure) {
         keepLine();
-        showStatus(statusBefore);
         platform_.showError(failureMessage(MSG_READ_CANCELLED, failure, platform_));
         return;
     } catch (const std::exception& failure) {
         keepLine();
-        showStatus(statusBefore);
         platform_.showError(failureMessage(MSG_INIT_FORMAT, failure, platform_));
         return;
     }
     initialised_ = true;
-    lineMethod_ = method_;
     state_.method = method_;
     state_.line = stagedLine_;
     ++state_.lineGeneration;
     // The answers shown belong to the line before.
     state_.station.clear();
     state_.offset.clear();
+    state_.answerPlace = LinePlace::OnLine;
     state_.refusedField = TypedField::None;
     state_.computeEnabled = true;
     if (mode_ == InputMode::SingleCoordinate) {
@@ -212,6 +212,7 @@ void Workflow::computeSingle(const std::string& xText, const std::string& yText)
     const TypedPointResult result = operations_.solveTypedPoint(typedNumberText(xText), typedNumberText(yText));
     state_.station = result.station;
     state_.offset = result.offset;
+    state_.answerPlace = result.place;
     switch (result.place) {
     case LinePlace::BeforeStart: return showStatus(text(STATUS_BEFORE_START));
     case LinePlace::AfterEnd: return showStatus(text(STATUS_AFTER_END));
@@ -227,6 +228,7 @@ void Workflow::refuseTyped(TypedField field, const std::string& message)
     // the typed ones.
     state_.station.clear();
     state_.offset.clear();
+    state_.answerPlace = LinePlace::OnLine;
     state_.refusedField = field;
     showStatus(message);
     platform_.showError({message, {}});
@@ -271,11 +273,15 @@ void Workflow::computeFile()
     };
     platform_.runInBackground(work, poll);
     state_.running = false;
-    if (summary.beforeStart + summary.afterEnd > 0) {
+    if (summary.points == 0) {
+        const std::string message = fillPlaces(text(NO_POINT_READ), {fileName(coordinatePath)});
+        showStatus(message);
+        platform_.showError({message, {}});
+    } else if (summary.beforeStart + summary.afterEnd > 0) {
         showStatus(fileRunEndsStatus(summary.points, summary.beforeStart, summary.afterEnd,
                                      text(FILE_RUN_ENDS_TEMPLATE).c_str()));
     } else {
-        showStatus(text(STATUS_FINISHED));
+        showStatus(fillPlaces(text(FILE_RUN_COUNT_TEMPLATE), {std::to_string(summary.points)}));
     }
 }
 

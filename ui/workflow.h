@@ -32,12 +32,15 @@ struct WindowState {
     std::string offset;  // offsetEdit
     // The line computations use: its kind and file names.
     std::string line;
-    // The method the method options show: the line's, except between a
-    // click on the other option and the initialisation it is meant for.
+    // The method the method options show: the one chosen last, which the
+    // next initialisation reads (the line in use may be of the other).
     MethodChoice method = MethodChoice::IntersectionPoint;
     // Counts the lines made current.
     long lineGeneration = 0;
     TypedField refusedField = TypedField::None;
+    // Where the foot of the answer shown lies: beyond an end, the station
+    // and offset are the end's rule (a straight distance), not a foot.
+    LinePlace answerPlace = LinePlace::OnLine;
     // A file run is under way: its progress, and the cancel control shown.
     bool running = false;
     long progressDone = 0;
@@ -58,8 +61,8 @@ public:
     InputMode mode() const { return mode_; }
 
     // mainLineOption / rampOption: the method is only read when
-    // initialising; a failed or cancelled initialisation sets it back to
-    // the line in use.
+    // initialising; it stays chosen after a failed or cancelled
+    // initialisation, while the line in use stays the one before.
     void selectMethod(MethodChoice method);
     // singlePointOption / fileRunOption.
     void selectSingleCoordinate();
@@ -78,6 +81,7 @@ public:
     // the results file untouched. Safe to call from the window's thread
     // while the run works on another.
     void cancelRun() { cancelRequested_ = true; }
+    bool isRunning() const { return state_.running; }
 
 private:
     void initialiseSteps();
@@ -101,7 +105,6 @@ private:
     InputMode mode_ = InputMode::SingleCoordinate;
     bool initialised_ = false;
     bool busy_ = false;  // an operation is running; repaints may deliver events
-    MethodChoice lineMethod_ = MethodChoice::IntersectionPoint;  // of the line in use
     std::string stagedLine_;  // the description of the line being read
     std::atomic<bool> cancelRequested_{false};
     std::atomic<long> progressDone_{0};

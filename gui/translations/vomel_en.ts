@@ -349,10 +349,6 @@ Left offset %3</translation>
         <translation>Alignment files (*.txt;*.jdx)|*.txt;*.jdx|All files (*.*)|*.*</translation>
     </message>
     <message>
-        <source>平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|所有文件（*.*)|*.*</source>
-        <translation>Alignment files (*.txt;*.jdx)|*.txt;*.jdx|Element, LandXML and IFC files (*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|All files (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>读取坐标资料</source>
         <translation>Read the coordinates</translation>
     </message>
@@ -437,7 +433,7 @@ Left offset %3</translation>
         <translation>Done: the point lies outside a corner of the line; its foot is the corner</translation>
     </message>
     <message>
-        <source>%1　导入提示：%2</source>
+        <source>%1&#x3000;导入提示：%2</source>
         <translation>%1  Import notes: %2</translation>
     </message>
     <message>
@@ -724,6 +720,44 @@ Yes reads a chain-break file; No computes without chain breaks.</translation>
         <source>横坡文件(*.crossfall;*.txt)|*.crossfall;*.txt|所有文件（*.*)|*.*</source>
         <translation>Cross-fall files (*.crossfall;*.txt)|*.crossfall;*.txt|All files (*.*)|*.*</translation>
     </message>
+    <message>
+        <source>积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*</source>
+        <translation>Element, LandXML and IFC files (*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|Alignment files (*.txt;*.jdx)|*.txt;*.jdx|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>初始化未完成，计算仍用原线路。%1</source>
+        <translation>Initialisation not completed; computations still use the line before. %1</translation>
+    </message>
+    <message>
+        <source>反算结束：共 %1 个点</source>
+        <translation>Done: %1 points</translation>
+    </message>
+    <message>
+        <source>没有读到任何点：%1 是空文件或第一行为空，结果文件未写入</source>
+        <translation>No point was read: %1 is empty or its first line is blank; the results file was not written</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>正在计算坐标文件。
+退出将取消计算，结果文件不写入。确定退出吗？</source>
+        <translation>A coordinate file is being computed.
+Exiting cancels the run and the results file is not written. Exit?</translation>
+    </message>
+    <message>
+        <source>点在线路起点之前：桩号和左距按起点延长线计算，不是垂足的值</source>
+        <translation>The point lies before the start of the line: the station and offset are measured along the start's extension, not from a perpendicular foot</translation>
+    </message>
+    <message>
+        <source>点在线路终点之后：桩号和左距按终点延长线计算，不是垂足的值</source>
+        <translation>The point lies after the end of the line: the station and offset are measured along the end's extension, not from a perpendicular foot</translation>
+    </message>
+    <message>
+        <source>在浏览器中打开本项目的主页，并显示“关于”</source>
+        <translation>Opens the project's home page in the browser, then shows About</translation>
+    </message>
 </context>
 <context>
     <name>vomel::gui::MainWindow</name>
@@ -862,6 +896,18 @@ Difference %6</translation>
     <message>
         <source>凹</source>
         <translation>sag</translation>
+    </message>
+    <message>
+        <source>纵断面：%1 与当前线路不符（%2）</source>
+        <translation>Profile: %1 does not fit the line in use (%2)</translation>
+    </message>
+    <message>
+        <source>横坡：%1 与当前线路不符（%2）</source>
+        <translation>Cross-fall: %1 does not fit the line in use (%2)</translation>
+    </message>
+    <message>
+        <source>无法绘制：%1</source>
+        <translation>Cannot draw: %1</translation>
     </message>
 </context>
 </TS>

@@ -347,10 +347,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>平面文件(*.txt;*.jdx)|*.txt;*.jdx|积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|所有文件（*.*)|*.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>读取坐标资料</source>
         <translation type="unfinished"></translation>
     </message>
@@ -435,7 +431,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1　导入提示：%2</source>
+        <source>%1&#x3000;导入提示：%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -720,6 +716,44 @@
         <source>横坡文件(*.crossfall;*.txt)|*.crossfall;*.txt|所有文件（*.*)|*.*</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*</source>
+        <translation>积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>初始化未完成，计算仍用原线路。%1</source>
+        <translation>初始化未完成，计算仍用原线路。%1</translation>
+    </message>
+    <message>
+        <source>反算结束：共 %1 个点</source>
+        <translation>反算结束：共 %1 个点</translation>
+    </message>
+    <message>
+        <source>没有读到任何点：%1 是空文件或第一行为空，结果文件未写入</source>
+        <translation>没有读到任何点：%1 是空文件或第一行为空，结果文件未写入</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>正在计算坐标文件。
+退出将取消计算，结果文件不写入。确定退出吗？</source>
+        <translation>正在计算坐标文件。
+退出将取消计算，结果文件不写入。确定退出吗？</translation>
+    </message>
+    <message>
+        <source>点在线路起点之前：桩号和左距按起点延长线计算，不是垂足的值</source>
+        <translation>点在线路起点之前：桩号和左距按起点延长线计算，不是垂足的值</translation>
+    </message>
+    <message>
+        <source>点在线路终点之后：桩号和左距按终点延长线计算，不是垂足的值</source>
+        <translation>点在线路终点之后：桩号和左距按终点延长线计算，不是垂足的值</translation>
+    </message>
+    <message>
+        <source>在浏览器中打开本项目的主页，并显示“关于”</source>
+        <translation>在浏览器中打开本项目的主页，并显示“关于”</translation>
+    </message>
 </context>
 <context>
     <name>vomel::gui::MainWindow</name>
@@ -853,6 +887,18 @@
     <message>
         <source>凹</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纵断面：%1 与当前线路不符（%2）</source>
+        <translation>纵断面：%1 与当前线路不符（%2）</translation>
+    </message>
+    <message>
+        <source>横坡：%1 与当前线路不符（%2）</source>
+        <translation>横坡：%1 与当前线路不符（%2）</translation>
+    </message>
+    <message>
+        <source>无法绘制：%1</source>
+        <translation>无法绘制：%1</translation>
     </message>
 </context>
 </TS>

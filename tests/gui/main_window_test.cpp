@@ -1,5 +1,6 @@
 // The main window's widgets: captions and first state, the keyboard path
 // X, Enter, Y, Enter, the focus colour, the mode options and the buttons.
+#include <atomic>
 #include <chrono>
 #include <deque>
 #include <thread>
@@ -11,18 +12,23 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "fake_operations.h"
 #include "gui/about_dialog.h"
 #include "gui/brand.h"
+#include "gui/center_window.h"
 #include "gui/help_window.h"
 #include "gui/main_window.h"
+#include "gui/profile_window.h"
 #include "gui/qt_platform.h"
 #include "session/messages.h"
 #include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
 #include "ui/window_messages.h"
+#include "ui/window_texts.h"
 
 using namespace vomel;
 using namespace vomel::gui;
@@ -42,6 +48,14 @@ public:
     void showError(const ErrorMessage& message) override { errors.push_back(message); }
     // The line has chain breaks.
     std::optional<bool> askYesNo(const std::string&, const std::string&) override { return true; }
+    // Whether to end the program during a run: answered by `quitAnswer`.
+    bool quitAnswer = false;
+    std::vector<std::string> confirmations;
+    bool confirm(const std::string&, const std::string& question) override
+    {
+        confirmations.push_back(question);
+        return quitAnswer;
+    }
 
 private:
     std::optional<std::string> next()
@@ -76,6 +90,12 @@ private slots:
     void lineInUseAndItsAnswers();
     void keyboardAfterInitialising();
     void fileRunOnWorkerThreadCancels();
+    void quitDuringRun_data();
+    void quitDuringRun();
+    void enterNeverQuits();
+    void beyondTheEndsIsMarked();
+    void windowsFitTheScreen();
+    void binaryExcerptIsVisible();
     void nextDialogOpensInLastFolder();
 
 private:
@@ -148,7 +168,7 @@ void MainWindowTest::controls_data()
     row("Command3", "  计   算");
     row("Command2", "  退  出");
     row("xpcmdbutton2", "  帮  助");
-    row("xpcmdbutton1", "  更多软件");
+    row("xpcmdbutton1", "  更多软件", "在浏览器中打开本项目的主页，并显示“关于”");
 }
 
 void MainWindowTest::controls()
@@ -281,17 +301,21 @@ void MainWindowTest::helpButton()
 void MainWindowTest::moreSoftwareOpensHomePageThenAbout()
 {
     bool aboutShown = false;
+    bool aboveAdverts = false;
     std::size_t addressesWhenShown = 0;
     QTimer::singleShot(0, this, [&] {
         auto* about = qobject_cast<windows::AboutDialog*>(QApplication::activeModalWidget());
         if (about == nullptr) return;
         aboutShown = true;
+        // Not covered by the advert windows, which stay on top.
+        aboveAdverts = about->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         addressesWhenShown = platform->addressesOpened().size();
         about->findChild<QPushButton*>("Command1")->click();
     });
     child<QPushButton>("xpcmdbutton1")->click();  // returns when the box is closed
 
     QVERIFY(aboutShown);
+    QVERIFY(aboveAdverts);
     QCOMPARE(addressesWhenShown, std::size_t{1});
     QCOMPARE(platform->addressesOpened(), std::vector<std::string>{windows::HOMEPAGE});
 }
@@ -327,14 +351,18 @@ void MainWindowTest::lineInUseAndItsAnswers()
     child<QPushButton>("Command3")->click();
     QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B5"));
 
-    // The other method, cancelled: the options show the line in use again.
+    // The other method, failed: the options keep the user's choice, the
+    // line in use stays and is named, and the retry reads the chosen kind.
     child<QRadioButton>("Option4")->click();
-    platform->answerDialog(std::nullopt);
+    operations->failingStep = "readElementChain";
+    platform->answerDialog("bad.ele");
     child<QPushButton>("Command4")->click();
-    QVERIFY(child<QRadioButton>("Option3")->isChecked());
+    QVERIFY(child<QRadioButton>("Option4")->isChecked());
+    QVERIFY(line->text().contains("a.jdx"));
+    QVERIFY(child<QLabel>("Label1")->text().contains("a.jdx"));
     QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B5"));
 
-    child<QRadioButton>("Option4")->click();
+    operations->failingStep.clear();
     platform->answerDialog("ramp.ele");
     child<QPushButton>("Command4")->click();
     QVERIFY(child<QRadioButton>("Option4")->isChecked());
@@ -411,6 +439,179 @@ void MainWindowTest::fileRunOnWorkerThreadCancels()
     QVERIFY(!progress->isVisible() && !cancel->isVisible());
     QVERIFY(computeButton->isEnabled());
     QVERIFY(computeButton->hasFocus());  // not moved on to 退出 while the run locked it
+}
+
+// Ending the program during a file run asks first (No the default); Yes
+// stops the run before its next point, writes nothing, then ends it.
+void MainWindowTest::quitDuringRun_data()
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("退出, yes") << false << true;
+    QTest::newRow("退出, no") << false << false;
+    QTest::newRow("window closed, yes") << true << true;
+    QTest::newRow("window closed, no") << true << false;
+}
+
+void MainWindowTest::quitDuringRun()
+{
+    QFETCH(bool, byCloseBox);
+    QFETCH(bool, answer);
+    AnsweredDesktop desktop;
+    desktop.quitAnswer = answer;
+    FakeOperations slow;
+    slow.pointCount = 400;
+    // The worker waits at point 10 until the question has been answered,
+    // so that the run is under way when the program is asked to end.
+    std::atomic<long> lastPoint{0};
+    std::atomic<bool> asked{false};
+    slow.beforePoint = [&](long i) {
+        lastPoint = i;
+        for (int waited = 0; i == 10 && !asked && waited < 10000; ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    };
+    MainWindow window(desktop, slow);
+    QSignalSpy ending(&window, &MainWindow::quitRequested);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    desktop.answers = {"a.jdx", "a.dl", "p.xy", "r.txt"};
+    window.findChild<QPushButton*>("Command4")->click();
+    window.findChild<QRadioButton*>("Option2")->click();
+
+    QWidget* focusDuringRun = nullptr;
+    QTimer quitter;
+    connect(&quitter, &QTimer::timeout, this, [&] {
+        if (asked || !window.workflow().isRunning() || lastPoint < 10) return;
+        focusDuringRun = window.focusWidget();
+        if (byCloseBox) {
+            window.close();
+        } else {
+            window.findChild<QPushButton*>("Command2")->click();
+        }
+        asked = true;
+    });
+    quitter.start(5);
+    window.findChild<QPushButton*>("Command3")->click();  // returns when the run has ended
+    quitter.stop();
+
+    QVERIFY(asked);
+    QCOMPARE(desktop.confirmations, std::vector<std::string>{ASK_QUIT_DURING_RUN});
+    QCOMPARE(focusDuringRun, window.findChild<QPushButton*>("cancelButton"));
+    QVERIFY(desktop.errors.empty());
+    QCOMPARE(ending.count(), answer ? 1 : 0);
+    QCOMPARE(window.isVisible(), !answer);
+    if (answer) {
+        QCOMPARE(lastPoint.load(), 10L);  // stopped at once: the run wrote nothing
+        QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8(STATUS_RUN_CANCELLED));
+    } else {
+        QCOMPARE(lastPoint.load(), slow.pointCount);
+        QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8("反算结束：共 400 个点"));
+        // After the run the focus is on the run's own button, not on 退出.
+        QCOMPARE(window.focusWidget(), window.findChild<QPushButton*>("Command3"));
+    }
+}
+
+// Enter on a focused 退出 does nothing; only the buttons that start work
+// take Enter.
+void MainWindowTest::enterNeverQuits()
+{
+    QSignalSpy ending(form, &MainWindow::quitRequested);
+    auto* exitButton = child<QPushButton>("Command2");
+    QVERIFY(!exitButton->autoDefault() && !exitButton->isDefault());
+    QVERIFY(!child<QPushButton>("cancelButton")->autoDefault());
+    for (QPushButton* button : form->findChildren<QPushButton*>()) QVERIFY(!button->isDefault());
+    exitButton->setFocus();
+    QTRY_VERIFY(exitButton->hasFocus());
+    QTest::keyClick(exitButton, Qt::Key_Return);
+    QTest::keyClick(exitButton, Qt::Key_Enter);
+    QCOMPARE(ending.count(), 0);
+    QVERIFY(form->isVisible());
+}
+
+// Beyond an end the station and offset boxes are marked, with a tip saying
+// the values are not of a perpendicular foot; the next answer on the line
+// clears the mark.
+void MainWindowTest::beyondTheEndsIsMarked()
+{
+    initialise();
+    auto* station = child<QLineEdit>("Text4");
+    auto* offset = child<QLineEdit>("Text1");
+    const std::pair<LinePlace, const char*> places[] = {{LinePlace::AfterEnd, BEYOND_END_TIP},
+                                                        {LinePlace::BeforeStart, BEYOND_START_TIP},
+                                                        {LinePlace::Corner, nullptr},
+                                                        {LinePlace::AfterEnd, BEYOND_END_TIP},
+                                                        {LinePlace::OnLine, nullptr}};
+    for (const auto& [place, tip] : places) {
+        operations->typedPlace = place;
+        child<QLineEdit>("Text2")->setText("9000");
+        child<QLineEdit>("Text3")->setText("1");
+        child<QPushButton>("Command3")->click();
+        QCOMPARE(station->text(), QStringLiteral("B9000"));  // the values are shown
+        for (QLineEdit* box : {station, offset}) {
+            QCOMPARE(box->property("beyondEnds").toBool(), tip != nullptr);
+            QCOMPARE(box->styleSheet().contains(MainWindow::beyondEndsColour().name()), tip != nullptr);
+        }
+        QCOMPARE(station->toolTip(), QString::fromUtf8(tip != nullptr ? tip : STATION_EDIT_TOOLTIP));
+        QCOMPARE(offset->toolTip(), QString::fromUtf8(tip != nullptr ? tip : OFFSET_EDIT_TOOLTIP));
+    }
+}
+
+// Every window opens within the screen's available area with room for its
+// frame, also the large ones on a small screen.
+void MainWindowTest::windowsFitTheScreen()
+{
+    QCOMPARE(windows::fittedSize({900, 650}, {1920, 1040}), QSize(900, 650));
+    QCOMPARE(windows::fittedSize({900, 650}, {1440, 900}), QSize(900, 650));
+    QCOMPARE(windows::fittedSize({1000, 720}, {1024, 700}), QSize(976, 652));
+    QCOMPARE(windows::fittedSize({1000, 720}, {20, 20}), QSize(1, 1));
+
+    initialise();
+    child<QPushButton>("PlanButton")->click();
+    ProfileWindow profile(*platform, form);
+    const QRect available = form->screen()->availableGeometry();
+    for (QWidget* window : {form->findChild<QWidget*>("PlanWindow"), static_cast<QWidget*>(&profile)}) {
+        QVERIFY(window != nullptr);
+        QVERIFY2(window->height() < available.height() && window->width() < available.width(),
+                 qPrintable(window->objectName()));
+    }
+}
+
+// A failure quoting a binary line shows all of it, its control bytes made
+// visible, not a lone quote cut at the first NUL.
+void MainWindowTest::binaryExcerptIsVisible()
+{
+    const QString shown = visibleText(QString::fromLatin1("p.xy:1: field 1 is not a number: \"\x01\x02"
+                                                          "AB") +
+                                      QChar(0) + QStringLiteral("C\"\nnext\tline"));
+    QVERIFY2(shown.endsWith(QStringLiteral("C\"\nnext\tline")), qPrintable(shown));
+    QVERIFY(shown.contains(QChar(QChar::ReplacementCharacter)));
+    for (const QChar c : shown) QVERIFY(c == u'\n' || c == u'\t' || c.category() != QChar::Other_Control);
+
+    // A binary coordinate file through the run as the window makes it: the
+    // box's detail ends with the excerpt's closing quote.
+    SessionOperations session;
+    ScriptedPlatform scripted;
+    Workflow workflow(scripted, session);
+    workflow.selectCoordinateFile();
+    scripted.answerDialog(std::string(VOMEL_EXAMPLES_DIR) + "/mainline.jdx");
+    scripted.answerDialog(std::string(VOMEL_EXAMPLES_DIR) + "/mainline.dl");
+    workflow.initialise();
+    QTemporaryDir folder;
+    const QString points = folder.filePath("binary.xy");
+    QFile file(points);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("P1 \0\x01\xff"
+                          "AB 34\n",
+                          12));
+    file.close();
+    scripted.answerDialog(points.toStdString());
+    scripted.answerDialog(folder.filePath("out.txt").toStdString());
+    workflow.compute("", "");
+    QCOMPARE(scripted.errors().size(), std::size_t{1});
+    const QString detail = visibleDetail(scripted.errors()[0].detail);
+    QVERIFY2(detail.endsWith(QStringLiteral("AB\"")), qPrintable(detail));
+    QVERIFY(!QFile::exists(folder.filePath("out.txt")));
 }
 
 // The chain-break dialog opens beside the JD file just chosen.

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -74,6 +75,7 @@ private slots:
     void fileRunPointsAgainstTheDesignSurface();
     void malformedFilesKeepTheLoadedProfile_data();
     void malformedFilesKeepTheLoadedProfile();
+    void followsTheMainWindowsLine();
 };
 
 void ProfileWindowTest::examplesFillTheVerticalCurveTable()
@@ -348,6 +350,57 @@ void ProfileWindowTest::malformedFilesKeepTheLoadedProfile()
     window.findChild<QPushButton*>(button)->click();
     QCOMPARE(platform.errors().size(), std::size_t{1});
     QCOMPARE(window.profile(), before);
+}
+
+// A new line in the main window: the readout and the points go, the
+// profile is read again quietly and, where it does not fit the line, the
+// window says so itself; after its file dialogs the window is on top.
+void ProfileWindowTest::followsTheMainWindowsLine()
+{
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    MainWindow form(platform, operations);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    platform.answerDialog(example("mainline.jdx"));
+    platform.answerDialog(example("mainline.dl"));
+    form.findChild<QPushButton*>("Command4")->click();
+    form.findChild<QPushButton*>("profileButton")->click();
+    auto* window = form.findChild<ProfileWindow*>("ProfileWindow");
+    QVERIFY(window != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    // As a window manager does, the dialog's owner comes up.
+    platform.setDialogHook([&] { form.activateWindow(); });
+    platform.answerDialog(example("mainline.profile"));
+    window->findChild<QPushButton*>("loadProfileButton")->click();
+    QTRY_VERIFY(window->isActiveWindow());
+    QVERIFY(window->profile() != nullptr);
+    auto* readout = window->findChild<QLabel*>("profileCursor");
+    emit window->view()->cursorMoved(12500.0, 255.0);
+    QVERIFY(!readout->text().isEmpty());
+
+    // The ramp has no chain B: the profile does not fit it.
+    form.findChild<QRadioButton*>("Option4")->click();
+    platform.answerDialog(example("ramp.ele"));
+    form.findChild<QPushButton*>("Command4")->click();
+    QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
+    QVERIFY(form.workflow().state().line.find("ramp.ele") != std::string::npos);
+    QVERIFY(readout->text().isEmpty());
+    QVERIFY(window->profile() == nullptr);
+    QCOMPARE(window->table()->rowCount(), 0);
+    QVERIFY2(window->statusText().contains(QString::fromUtf8("mainline.profile 与当前线路不符")),
+             qPrintable(window->statusText()));
+
+    // Back on the main line the same file is read again and fits.
+    form.findChild<QRadioButton*>("Option3")->click();
+    platform.answerDialog(example("mainline.jdx"));
+    platform.answerDialog(example("mainline.dl"));
+    form.findChild<QPushButton*>("Command4")->click();
+    QVERIFY(platform.errors().empty());
+    QVERIFY(window->profile() != nullptr);
+    QVERIFY(window->table()->rowCount() > 0);
+    QCOMPARE(window->statusText().contains(QString::fromUtf8("不符")), false);
 }
 
 QTEST_MAIN(ProfileWindowTest)

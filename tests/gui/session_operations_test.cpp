@@ -139,7 +139,7 @@ void SessionOperationsTest::mainLineSingleAndFileRun()
     workflow.compute("", "");
 
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
-    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FINISHED));
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString::fromUtf8("反算结束：共 200 个点"));
     QVERIFY(!progress.empty());
     QCOMPARE(progress.front(), progressText(1, 200));
     const std::vector<std::string> lines = readLines(results);
@@ -282,7 +282,9 @@ void SessionOperationsTest::malformedAlignmentKeepsPreviousLine()
     QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_INIT_FORMAT));
     const std::string badFile = jd.isEmpty() ? badDl : badJd;
     QVERIFY2(platform.errors()[0].detail.find(badFile) != std::string::npos, platform.errors()[0].detail.c_str());
-    QCOMPARE(QString::fromStdString(workflow.state().status), QString::fromStdString(before.status));
+    // The status line names the line still in use.
+    QCOMPARE(workflow.state().status, fillPlaces(STATUS_INIT_KEPT_LINE, {before.line}));
+    QCOMPARE(workflow.state().line, before.line);
 
     // The previous line still answers the same.
     workflow.compute("4674.7354", "1396.4025");
@@ -294,13 +296,21 @@ void SessionOperationsTest::malformedAlignmentKeepsPreviousLine()
 void SessionOperationsTest::malformedCoordinateFileWritesNothing_data()
 {
     QTest::addColumn<QString>("coordinates");
-    QTest::newRow("two fields") << "P1 4674.7354 1396.4025\r\nP2 4674.7354\r\n";
-    QTest::newRow("non-numeric X") << "P1 4674.7x54 1396.4025\r\n";
+    QTest::addColumn<QString>("message");
+    const QString format = MSG_COMPUTE_FORMAT;
+    QTest::newRow("two fields") << "P1 4674.7354 1396.4025\r\nP2 4674.7354\r\n" << format;
+    QTest::newRow("non-numeric X") << "P1 4674.7x54 1396.4025\r\n" << format;
+    // No point read: said so, and no results file is made or replaced.
+    const QString noPoint = QString::fromUtf8("没有读到任何点：bad.xy 是空文件或第一行为空，结果文件未写入");
+    QTest::newRow("empty") << "" << noPoint;
+    QTest::newRow("blank lines only") << " \t\r\n\r\n   " << noPoint;
+    QTest::newRow("blank first line") << "\r\nP1 4674.7354 1396.4025\r\n" << noPoint;
 }
 
 void SessionOperationsTest::malformedCoordinateFileWritesNothing()
 {
     QFETCH(QString, coordinates);
+    QFETCH(QString, message);
 
     ScriptedPlatform platform;
     SessionOperations operations;
@@ -319,9 +329,21 @@ void SessionOperationsTest::malformedCoordinateFileWritesNothing()
     workflow.compute("", "");
 
     QCOMPARE(platform.errors().size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(platform.errors()[0].text), QString(MSG_COMPUTE_FORMAT));
-    QVERIFY2(platform.errors()[0].detail.find(points) != std::string::npos, platform.errors()[0].detail.c_str());
+    QCOMPARE(QString::fromStdString(platform.errors()[0].text), message);
+    if (message == MSG_COMPUTE_FORMAT) {
+        QVERIFY2(platform.errors()[0].detail.find(points) != std::string::npos, platform.errors()[0].detail.c_str());
+    } else {
+        QCOMPARE(QString::fromStdString(workflow.state().status), message);
+    }
     QCOMPARE(readFile(results), std::string("an earlier run\r\n"));
+
+    // Nor is a results file left where there was none.
+    const std::string fresh = temp("fresh.txt");
+    platform.answerDialog(points);
+    platform.answerDialog(fresh);
+    workflow.compute("", "");
+    QCOMPARE(platform.errors().size(), std::size_t{2});
+    QVERIFY(!std::filesystem::exists(fresh));
 }
 
 void SessionOperationsTest::cancelledSaveDialogWritesNothing()

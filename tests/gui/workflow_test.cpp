@@ -1,6 +1,7 @@
 // The main window's workflow without widgets: the state table, the mode
 // switches, the dialogs and messages of initialisation and compute, the
 // progress repaints, and the small rules around them.
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,8 +77,9 @@ void WorkflowTest::stateTable_data()
                                          << true << true;
     QTest::newRow("single computation") << QStringList{"init", "compute"} << QString(STATUS_FINISHED) << true << true
                                         << true;
-    QTest::newRow("file run") << QStringList{"file", "init", "compute"} << QString(STATUS_FINISHED) << true << false
-                              << true;
+    // The closing status of a run counts its points (the fake's three).
+    QTest::newRow("file run") << QStringList{"file", "init", "compute"} << QString("反算结束：共 3 个点") << true
+                              << false << true;
     QTest::newRow("single again after a file run")
         << QStringList{"file", "init", "compute", "single"} << QString(STATUS_SINGLE_READY) << true << true << true;
 }
@@ -194,7 +196,9 @@ void WorkflowTest::failedReinitialisationKeepsTheLine()
     QVERIFY(workflow.isInitialised());
     QVERIFY(workflow.state().computeEnabled);
     QVERIFY(workflow.state().boxesEnabled);
-    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_SINGLE_READY));
+    // The status line names the line still in use.
+    QCOMPARE(QString::fromStdString(workflow.state().status),
+             QString::fromUtf8("初始化未完成，计算仍用原线路。当前线路：交点法—主线  交点：good.jdx  断链：good.dl"));
     QCOMPARE(operations.lines, 1);
 }
 
@@ -216,6 +220,10 @@ void WorkflowTest::computeFailures_data()
     // The status line shows the point the run stopped at.
     QTest::newRow("a point fails") << Answers{"p.xy", "r.txt"} << 2L << dialogs({"CommonDialog2", "CommonDialog4"})
                                    << true << QString(MSG_COMPUTE_FORMAT) << QString::fromStdString(progressText(2, 3));
+    // A file without a point is no success: said in the box and the status.
+    const QString noPoint = QString::fromUtf8("没有读到任何点：p.xy 是空文件或第一行为空，结果文件未写入");
+    QTest::newRow("no point in the file") << Answers{"/d/p.xy", "r.txt"} << -1L
+                                          << dialogs({"CommonDialog2", "CommonDialog4"}) << true << noPoint << noPoint;
 }
 
 void WorkflowTest::computeFailures()
@@ -236,7 +244,9 @@ void WorkflowTest::computeFailures()
     workflow.initialise();
     QVERIFY(workflow.isInitialised());
     for (const auto& answer : answers) platform.answerDialog(answer);
-    operations.failAtPoint = failAtPoint;
+    // -1: the coordinate file lists no point.
+    operations.failAtPoint = std::max(failAtPoint, 0L);
+    if (failAtPoint < 0) operations.pointCount = 0;
     operations.calls.clear();
     const std::size_t dialogsBefore = platform.dialogsShown().size();
 
@@ -319,7 +329,7 @@ void WorkflowTest::progressRepaintsAreThrottledButCurrent()
     QVERIFY(platform.errors().empty());
     QVERIFY2(painted.size() >= 150 && painted.size() <= 260, std::to_string(painted.size()).c_str());
     QCOMPARE(QString::fromStdString(painted.front()), QString::fromStdString(progressText(1, 10000)));
-    QCOMPARE(QString::fromStdString(painted.back()), QString(STATUS_FINISHED));
+    QCOMPARE(QString::fromStdString(painted.back()), QString::fromUtf8("反算结束：共 10000 个点"));
     // Each repaint shows one point's own text, in increasing order.
     long previous = 0;
     for (std::size_t i = 0; i + 1 < painted.size(); ++i) {
@@ -430,6 +440,7 @@ void WorkflowTest::beyondTheEndsIsSaid()
         workflow.compute("1", "2");
         QCOMPARE(QString::fromStdString(workflow.state().status), QString::fromUtf8(status));
         QCOMPARE(workflow.state().station, std::string("B1"));  // the values stay
+        QCOMPARE(workflow.state().answerPlace, place);  // for the boxes' mark
     }
 
     workflow.selectCoordinateFile();
@@ -445,8 +456,8 @@ void WorkflowTest::beyondTheEndsIsSaid()
 }
 
 // The window says which line computations use; a new line clears the
-// answers of the one before; a failed initialisation puts the method
-// options back to the line in use.
+// answers of the one before; a failed initialisation keeps the method the
+// user chose, so that the retry reads that kind of file.
 void WorkflowTest::lineInUseIsShownAndKept()
 {
     ScriptedPlatform platform;
@@ -467,15 +478,18 @@ void WorkflowTest::lineInUseIsShownAndKept()
     operations.failingStep = "readElementChain";
     platform.answerDialog("/data/ramp.ele");
     workflow.initialise();
-    QCOMPARE(workflow.state().method, MethodChoice::IntersectionPoint);  // back to the line in use
-    QCOMPARE(workflow.method(), MethodChoice::IntersectionPoint);
+    QCOMPARE(workflow.state().method, MethodChoice::Element);  // still the user's choice
+    QCOMPARE(workflow.method(), MethodChoice::Element);
     QVERIFY(QString::fromStdString(workflow.state().line).contains("line 1.jdx"));
+    QVERIFY(QString::fromStdString(workflow.state().status).contains("line 1.jdx"));
     QCOMPARE(workflow.state().station, std::string("B1"));  // still this line's answer
 
+    // The retry, without touching the options, reads an element file.
     operations.failingStep.clear();
-    workflow.selectMethod(MethodChoice::Element);
+    operations.calls.clear();
     platform.answerDialog("/data/ramp.ele");
     workflow.initialise();
+    QCOMPARE(operations.calls.front(), std::string("readElementChain /data/ramp.ele"));
     QCOMPARE(QString::fromStdString(workflow.state().line), QString::fromUtf8("当前线路：积木法—互通  积木：ramp.ele"));
     QCOMPARE(workflow.state().method, MethodChoice::Element);
     QVERIFY(workflow.state().station.empty());
@@ -515,7 +529,7 @@ void WorkflowTest::cancelledRunSaysSo()
     platform.answerDialog("p.xy");
     platform.answerDialog("r.txt");
     workflow.compute("", "");
-    QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_FINISHED));
+    QCOMPARE(QString::fromStdString(workflow.state().status), QString::fromUtf8("反算结束：共 100 个点"));
 }
 
 void WorkflowTest::dialogFilters()
@@ -529,9 +543,10 @@ void WorkflowTest::dialogFilters()
 
     QCOMPARE(qtNameFilters(ALIGNMENT_DIALOG), (QStringList{QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
                                                            QString::fromUtf8("所有文件（*.*) (*)")}));
+    // In the element method the element filter is the one chosen at first.
     QCOMPARE(qtNameFilters(ELEMENT_DIALOG),
-             (QStringList{QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
-                          QString::fromUtf8("积木、LandXML及IFC文件(*.ele;*.xml;*.ifc) (*.ele *.xml *.ifc)"),
+             (QStringList{QString::fromUtf8("积木、LandXML及IFC文件(*.ele;*.xml;*.ifc) (*.ele *.xml *.ifc)"),
+                          QString::fromUtf8("平面文件(*.txt;*.jdx) (*.txt *.jdx)"),
                           QString::fromUtf8("所有文件（*.*) (*)")}));
     QCOMPARE(qtNameFilters(COORDINATE_DIALOG).constFirst(), QString::fromUtf8("坐标文件(*.txt;*.xy) (*.txt *.xy)"));
     QCOMPARE(qtNameFilters(CHAIN_BREAK_DIALOG).constFirst(), QString::fromUtf8("断链文件(*.txt;*.dl) (*.txt *.dl)"));
