@@ -125,7 +125,15 @@ std::optional<double> parseNumber(std::string_view field)
 std::string quotedExcerpt(std::string_view text)
 {
     std::string quoted = "\"";
-    quoted += text.substr(0, MAX_QUOTED_BYTES);
+    for (const char c : text.substr(0, MAX_QUOTED_BYTES)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr const char* HEX = "0123456789abcdef";
+            quoted += {'\\', 'x', HEX[byte >> 4], HEX[byte & 15]};
+        } else {
+            quoted.push_back(c);
+        }
+    }
     if (text.size() > MAX_QUOTED_BYTES) quoted += "...";
     return quoted + "\"";
 }

@@ -78,7 +78,9 @@ double parseNumberField(std::string_view field, long line, int fieldNumber);
 double parseMeasureField(std::string_view field, long line, int fieldNumber);
 
 // `text` in double quotes for a message, cut to MAX_QUOTED_BYTES bytes
-// ("..." marks a cut).
+// ("..." marks a cut). A control byte (a binary file's NUL, say) is shown
+// as \xNN so that the message stays one readable line; other bytes, GBK
+// and UTF-8 included, are copied.
 std::string quotedExcerpt(std::string_view text);
 
 // The number a typed text starts with: blanks anywhere are skipped, then the

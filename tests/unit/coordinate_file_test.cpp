@@ -61,6 +61,12 @@ TEST(CoordinateFile, MalformedLinesNameLineAndReason)
         {"letter in Y", "P1 1 y\r\n", 1, "field 3 is not a number: \"y\""},
         {"letter in the elevation", "P1 1 2 h\r\n", 1, "field 4 is not a number: \"h\""},
         {"comma decimal", "P1 1,5 2\r\n", 1, "field 2 is not a number: \"1,5\""},
+        // A binary file: its control bytes are shown, never cut the message.
+        {"binary bytes",
+         std::string("P1 \x01\0\x7f"
+                     "1 2\r\n",
+                     11),
+         1, "field 2 is not a number: \"\\x01\\x00\\x7f1\""},
     };
     for (const auto& c : cases) {
         const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { pointsOf(c.file); });
