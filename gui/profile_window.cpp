@@ -51,6 +51,10 @@ ProfileWindow::ProfileWindow(Platform& platform, QWidget* parent) : QWidget(pare
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("profileStatus"));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long reason (a profile that does not fit the line) wraps instead of
+    // widening the window beyond the screen.
+    status_->setWordWrap(true);
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     cursor_ = new QLabel(this);
     cursor_->setObjectName(QStringLiteral("profileCursor"));
 

@@ -9,9 +9,11 @@
 #include <sstream>
 #include <string>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -391,6 +393,11 @@ void ProfileWindowTest::followsTheMainWindowsLine()
     QCOMPARE(window->table()->rowCount(), 0);
     QVERIFY2(window->statusText().contains(QString::fromUtf8("mainline.profile 与当前线路不符")),
              qPrintable(window->statusText()));
+    // The long reason wraps: the window keeps its width.
+    const int widthBefore = window->width();
+    QApplication::processEvents();
+    QCOMPARE(window->width(), widthBefore);
+    QVERIFY(window->frameGeometry().width() <= window->screen()->availableGeometry().width());
 
     // Back on the main line the same file is read again and fits.
     form.findChild<QRadioButton*>("Option3")->click();
