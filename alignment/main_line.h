@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/line_pose.h"
+#include "core/wording.h"
 #include "core/point.h"
 
 namespace vomel::mainline {
@@ -90,6 +91,6 @@ vomel::LinePose mainLineStationToPose(const MainLine& line, double station);
 int curveIndexAt(const MainLine& line, double station);
 
 // "intersection point 3 (JD2)": how failures name a row.
-std::string rowLabel(const MainLine& line, int row);
+vomel::Wording rowLabel(const MainLine& line, int row);
 
 }  // namespace vomel::mainline

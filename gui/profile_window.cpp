@@ -18,6 +18,7 @@
 #include "formats/profile_file.h"
 #include "gui/profile_view.h"
 #include "session/messages.h"
+#include "ui/failure_text.h"
 #include "session/session.h"
 #include "text/number_text.h"
 #include "ui/plan_scene.h"
@@ -101,7 +102,7 @@ bool ProfileWindow::loadProfileFile()
     try {
         loaded = loadProfile(*path, line_ ? line_->chainBreaks() : ChainBreaks{});
     } catch (const Failure& failure) {
-        platform_.showError({MSG_INIT_FORMAT, failure.what()});
+        platform_.showError(failureMessage(MSG_INIT_FORMAT, failure, platform_));
         return false;
     }
     profile_ = std::move(loaded);
@@ -118,7 +119,7 @@ bool ProfileWindow::loadCrossFallFile()
     try {
         loaded = loadCrossFall(*path, line_ ? line_->chainBreaks() : ChainBreaks{});
     } catch (const Failure& failure) {
-        platform_.showError({MSG_INIT_FORMAT, failure.what()});
+        platform_.showError(failureMessage(MSG_INIT_FORMAT, failure, platform_));
         return false;
     }
     crossFall_ = std::move(loaded);
@@ -136,7 +137,7 @@ void ProfileWindow::reloadFiles()
         } catch (const Failure& failure) {
             profile_.reset();
             profilePath_.clear();
-            platform_.showError({MSG_INIT_FORMAT, failure.what()});
+            platform_.showError(failureMessage(MSG_INIT_FORMAT, failure, platform_));
         }
     }
     if (!crossFallPath_.empty()) {
@@ -145,7 +146,7 @@ void ProfileWindow::reloadFiles()
         } catch (const Failure& failure) {
             crossFall_.reset();
             crossFallPath_.clear();
-            platform_.showError({MSG_INIT_FORMAT, failure.what()});
+            platform_.showError(failureMessage(MSG_INIT_FORMAT, failure, platform_));
         }
     }
 }
@@ -165,7 +166,7 @@ void ProfileWindow::refresh()
             scene = std::make_shared<const ProfileScene>(
                 makeProfileScene(surface, line_ ? line_->chainBreaks() : ChainBreaks{}, run_.get()));
         } catch (const Failure& failure) {
-            platform_.showError({MSG_COMPUTE_FORMAT, failure.what()});
+            platform_.showError(failureMessage(MSG_COMPUTE_FORMAT, failure, platform_));
         }
     }
     if (scene && run_) {

@@ -211,7 +211,8 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
             }
         } catch (const GeometryFailure& failure) {
             chunk.failure = std::make_exception_ptr(
-                GeometryFailure("point " + quotedExcerpt(point.label) + ": " + failure.reason(), point.line));
+                GeometryFailure(point.line, VOMEL_TRANSLATE_NOOP("Failure", "point %1: %2"), quotedExcerpt(point.label),
+                                failure.wording()));
             return;
         } catch (...) {
             chunk.failure = std::current_exception();

@@ -20,7 +20,7 @@ bool isLeaf(std::size_t first, std::size_t last) { return last - first + 1 <= LE
 
 SampleIndex::SampleIndex(const SampleTable& samples)
 {
-    if (samples.empty()) throw GeometryFailure("no alignment has been initialised");
+    if (samples.empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     sampleCount_ = samples.sampleCount;
     // A balanced binary tree over n samples with leaves of LEAF_SAMPLES
     // needs fewer than 4 n / LEAF_SAMPLES + 1 nodes in heap order.
@@ -58,9 +58,9 @@ void SampleIndex::build(const SampleTable& samples, std::size_t node, std::size_
 
 std::size_t SampleIndex::nearest(const SampleTable& samples, double x, double y) const
 {
-    if (empty()) throw GeometryFailure("no alignment has been initialised");
+    if (empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     if (samples.sampleCount != sampleCount_) {
-        throw GeometryFailure("the sample index does not belong to this sample table");
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the sample index does not belong to this sample table"));
     }
     const auto& sx = samples.sampleX;
     const auto& sy = samples.sampleY;

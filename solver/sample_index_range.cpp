@@ -17,12 +17,12 @@ namespace {
 std::size_t SampleIndex::nearestWithin(const SampleTable& samples, double x, double y, double margin,
                                        std::vector<Candidate>& within) const
 {
-    if (empty()) throw GeometryFailure("no alignment has been initialised");
+    if (empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     if (samples.sampleCount != sampleCount_) {
-        throw GeometryFailure("the sample index does not belong to this sample table");
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the sample index does not belong to this sample table"));
     }
     if (!(margin >= 0.0) || !std::isfinite(margin)) {
-        throw GeometryFailure("the reach of a sample search is not a finite, non-negative distance");
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the reach of a sample search is not a finite, non-negative distance"));
     }
     const auto& sx = samples.sampleX;
     const auto& sy = samples.sampleY;

@@ -50,7 +50,7 @@ private:
 
 std::string Workflow::chosenOrCancel(const std::optional<std::string>& path, const FileDialogSpec& dialog) const
 {
-    if (!path) throw CancelledFailure(fillPlaces(text(NO_FILE_CHOSEN), {text(dialog.title)}));
+    if (!path) throw CancelledFailure(Wording(fillPlaces(text(NO_FILE_CHOSEN), {text(dialog.title)})));
     return *path;
 }
 
@@ -158,7 +158,7 @@ void Workflow::initialiseSteps()
         operations_.readMainLine(alignmentPath);
         const std::optional<bool> hasChainBreaks =
             platform_.askYesNo(text(CHAIN_BREAK_DIALOG.title), text(ASK_CHAIN_BREAKS));
-        if (!hasChainBreaks) throw CancelledFailure(fillPlaces(text(NO_FILE_CHOSEN), {text(CHAIN_BREAK_DIALOG.title)}));
+        if (!hasChainBreaks) throw CancelledFailure(Wording(fillPlaces(text(NO_FILE_CHOSEN), {text(CHAIN_BREAK_DIALOG.title)})));
         std::string chainBreakName = text(LINE_NO_CHAIN_BREAKS);
         if (*hasChainBreaks) {
             const std::string chainBreakPath =
@@ -252,7 +252,7 @@ void Workflow::computeFile()
     FileRunSummary summary;
     const auto work = [&](const Platform::ProgressReport& reported) {
         summary = operations_.solveCoordinateFile(coordinatePath, resultsPath, [&](long i, long count) {
-            if (cancelRequested_) throw CancelledFailure(cancelledReason);
+            if (cancelRequested_) throw CancelledFailure(Wording(cancelledReason));
             progressDone_ = i;
             progressTotal_ = count;
             reported();
