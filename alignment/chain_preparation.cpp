@@ -51,10 +51,11 @@ void checkElement(int i, const ElementShape& element)
         // times the length.
         const double turn = 0.5 * (1.0 / std::fabs(r1) + 1.0 / std::fabs(r2)) * length;
         if (!(turn <= MAX_PARTIAL_SPIRAL_TURN)) {
-            failElement(i,
-                        VOMEL_TRANSLATE_NOOP("Failure",
-                                             "the partial spiral turns through %1 rad; at most %2 (four full turns) are accepted"),
-                        vomel::formatGeneral(turn), vomel::formatGeneral(MAX_PARTIAL_SPIRAL_TURN));
+            failElement(
+                i,
+                VOMEL_TRANSLATE_NOOP(
+                    "Failure", "the partial spiral turns through %1 rad; at most %2 (four full turns) are accepted"),
+                vomel::formatGeneral(turn), vomel::formatGeneral(MAX_PARTIAL_SPIRAL_TURN));
         }
     }
 }
@@ -66,7 +67,8 @@ void atElement(int i, Step step)
     try {
         step();
     } catch (const vomel::GeometryFailure& failure) {
-        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "element %1: %2"), std::to_string(i), failure.wording());
+        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "element %1: %2"), std::to_string(i),
+                                     failure.wording());
     }
 }
 
@@ -108,13 +110,16 @@ void prepareElementChain(ElementChain& chain)
         atElement(i, [&] {
             const ElementShape element = elementShape(chain, i);
             if (placed(i)) {
-                azimuth[i] = vomel::requireFinite(chain.elementPlacedAzimuth[i], VOMEL_TRANSLATE_NOOP("Failure", "start azimuth"));
+                azimuth[i] = vomel::requireFinite(chain.elementPlacedAzimuth[i],
+                                                  VOMEL_TRANSLATE_NOOP("Failure", "start azimuth"));
             } else if (i > 1) {
                 azimuth[i] = endAzimuth[i - 1];
             }
-            station[i + 1] = vomel::requireFinite(element.length + station[i], VOMEL_TRANSLATE_NOOP("Failure", "node station"));
+            station[i + 1] =
+                vomel::requireFinite(element.length + station[i], VOMEL_TRANSLATE_NOOP("Failure", "node station"));
             // Azimuths are summed unreduced and brought into [0, 2π) after.
-            endAzimuth[i] = vomel::requireFinite(azimuth[i] + elementDeflection(element), VOMEL_TRANSLATE_NOOP("Failure", "node azimuth"));
+            endAzimuth[i] = vomel::requireFinite(azimuth[i] + elementDeflection(element),
+                                                 VOMEL_TRANSLATE_NOOP("Failure", "node azimuth"));
         });
     }
     for (int i = 1; i <= n; ++i) {

@@ -19,12 +19,15 @@ constexpr double PERCENT = 100.0;
 
 CrossFall::CrossFall(std::vector<CrossFallRow> rows) : rows_(std::move(rows))
 {
-    if (rows_.empty()) throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "a cross-fall file needs at least one line `station left right`"));
+    if (rows_.empty())
+        throw FormatFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "a cross-fall file needs at least one line `station left right`"));
     for (std::size_t k = 1; k < rows_.size(); ++k) {
         if (!(rows_[k].station > rows_[k - 1].station)) {
             throw FormatFailure(
                 rows_[k].line,
-                VOMEL_TRANSLATE_NOOP("Failure", "the station %1 does not follow the previous line's %2: stations must increase"),
+                VOMEL_TRANSLATE_NOOP("Failure",
+                                     "the station %1 does not follow the previous line's %2: stations must increase"),
                 formatGeneral(rows_[k].station), formatGeneral(rows_[k - 1].station));
         }
     }

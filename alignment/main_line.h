@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "core/line_pose.h"
-#include "core/wording.h"
 #include "core/point.h"
+#include "core/wording.h"
 
 namespace vomel::mainline {
 

@@ -42,11 +42,12 @@ void onRow(const MainLine& l, int i, Step step)
 void checkCurveInput(const MainLine& l, int i)
 {
     const double r = l.jdRadius[i];
-    if (l.jdDeflection[i] == 0.0) failRow(l, i, vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "deflection is 0 (the sides run straight on)")));
+    if (l.jdDeflection[i] == 0.0)
+        failRow(l, i, vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "deflection is 0 (the sides run straight on)")));
     if (r == 0.0) failRow(l, i, vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "radius is 0")));
     struct Spiral {
         double length, outerRadius;
-        const char* equal;    // the reason when the outer radius equals the radius
+        const char* equal;  // the reason when the outer radius equals the radius
         const char* smaller;  // the reason when it is smaller
     };
     for (const Spiral sp :
@@ -70,7 +71,9 @@ void checkCurveInput(const MainLine& l, int i)
 
 void requireFiniteRow(const MainLine& l, double v, const char* column, int i)
 {
-    if (!std::isfinite(v)) failRow(l, i, vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), vomel::worded(column)));
+    if (!std::isfinite(v))
+        failRow(l, i,
+                vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), vomel::worded(column)));
 }
 
 // No value that the point computation reads may be NaN or infinite.
@@ -107,12 +110,14 @@ void computeCurveElements(MainLine& l)
     const int n = l.jdCount;
     if (n < 2) {
         throw vomel::FormatFailure(
-            VOMEL_TRANSLATE_NOOP("Failure", "the intersection-point table has %1 rows; a line needs at least a start and an end point"),
+            VOMEL_TRANSLATE_NOOP(
+                "Failure", "the intersection-point table has %1 rows; a line needs at least a start and an end point"),
             std::to_string(n));
     }
     if (n > JD_CAPACITY) {
-        throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "the intersection-point table has more than %1 rows"),
-                                   std::to_string(JD_CAPACITY));
+        throw vomel::FormatFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the intersection-point table has more than %1 rows"),
+            std::to_string(JD_CAPACITY));
     }
 
     l.zhStationsAscending = false;
@@ -247,8 +252,11 @@ void computeCurveElements(MainLine& l)
                 l.hyX[i] = l.zhX[i];
                 l.hyY[i] = l.zhY[i];
             }
-            const double turnToHy = vomel::checkedDivide(whole, 2.0 * r * s, VOMEL_TRANSLATE_NOOP("Failure", "HY azimuth"));
-            const double backToOrigin = (ra1 != 0.0) ? vomel::checkedDivide(extra, 2.0 * ra1 * s, VOMEL_TRANSLATE_NOOP("Failure", "HY azimuth")) : 0.0;
+            const double turnToHy =
+                vomel::checkedDivide(whole, 2.0 * r * s, VOMEL_TRANSLATE_NOOP("Failure", "HY azimuth"));
+            const double backToOrigin =
+                (ra1 != 0.0) ? vomel::checkedDivide(extra, 2.0 * ra1 * s, VOMEL_TRANSLATE_NOOP("Failure", "HY azimuth"))
+                             : 0.0;
             l.hyAzimuth[i] = azIn - backToOrigin + turnToHy;
         });
     }

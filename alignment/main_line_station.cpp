@@ -66,8 +66,11 @@ Point onClothoid(double kx, double ky, double u, double c, double extra, double 
 // onClothoid takes them
 LinePose clothoidPose(Point p, double u, double c, double length, double growth)
 {
-    const double turn = length == 0.0 ? 0.0 : vomel::checkedDivide(length * length, 2.0 * c, VOMEL_TRANSLATE_NOOP("Failure", "spiral tangent"));
-    const double bend = length == 0.0 ? 0.0 : vomel::checkedDivide(length, c, VOMEL_TRANSLATE_NOOP("Failure", "spiral curvature"));
+    const double turn = length == 0.0 ? 0.0
+                                      : vomel::checkedDivide(length * length, 2.0 * c,
+                                                             VOMEL_TRANSLATE_NOOP("Failure", "spiral tangent"));
+    const double bend =
+        length == 0.0 ? 0.0 : vomel::checkedDivide(length, c, VOMEL_TRANSLATE_NOOP("Failure", "spiral curvature"));
     return {p, u + turn + (growth < 0.0 ? PI : 0.0), growth * bend};
 }
 
@@ -75,8 +78,11 @@ template <bool WithTangent>
 LinePose evaluate(const MainLine& l, double s)
 {
     const int n = l.jdCount;
-    if (n < 2) throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "the main line has fewer than two intersection points"));
-    if (!std::isfinite(s)) throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "station is not a finite number"));
+    if (n < 2)
+        throw vomel::FormatFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the main line has fewer than two intersection points"));
+    if (!std::isfinite(s))
+        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "station is not a finite number"));
 
     if (n == 2) {
         return straightPose(alongSide(l.jdX[1], l.jdY[1], s - l.jdStation[1], l.sideAzimuth[1]), l.sideAzimuth[1]);
@@ -147,7 +153,8 @@ LinePose evaluate(const MainLine& l, double s)
     if (!placed) {
         // Only key stations out of order (curves overlapping) leave a gap.
         throw vomel::GeometryFailure(
-            VOMEL_TRANSLATE_NOOP("Failure", "station %1 lies on no element of %2: the key stations of the curves overlap"),
+            VOMEL_TRANSLATE_NOOP("Failure",
+                                 "station %1 lies on no element of %2: the key stations of the curves overlap"),
             std::to_string(s), rowLabel(l, i));
     }
     return pose;

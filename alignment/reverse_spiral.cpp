@@ -28,7 +28,8 @@ void splitReverseSpirals(ElementChain& chain)
 {
     const int rowCount = chain.rowCount;
     if (rowCount < 0 || rowCount > MAX_ROWS) {
-        throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "row count %1 is out of range"), std::to_string(rowCount));
+        throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "row count %1 is out of range"),
+                                   std::to_string(rowCount));
     }
     std::vector<int> reverse;
     for (int i = 1; i <= rowCount; ++i) {
@@ -37,7 +38,8 @@ void splitReverseSpirals(ElementChain& chain)
     const int splitCount = static_cast<int>(reverse.size());
     if (rowCount + splitCount > MAX_ROWS) {
         throw vomel::FormatFailure(
-            VOMEL_TRANSLATE_NOOP("Failure", "%1 elements after splitting %2 reverse spirals; at most %3 rows are allowed"),
+            VOMEL_TRANSLATE_NOOP("Failure",
+                                 "%1 elements after splitting %2 reverse spirals; at most %3 rows are allowed"),
             std::to_string(rowCount + splitCount), std::to_string(splitCount), std::to_string(MAX_ROWS));
     }
 

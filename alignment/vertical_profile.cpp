@@ -22,7 +22,8 @@ std::string stationName(double station, const vomel::ChainBreaks& breaks)
 // hair apart with elevations far apart) is a fault of the point's line.
 double finiteOrFail(double value, const char* what, long line)
 {
-    if (!std::isfinite(value)) throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), worded(what));
+    if (!std::isfinite(value))
+        throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), worded(what));
     return value;
 }
 
@@ -36,7 +37,8 @@ void checkCurveLengths(const GradePoint& p)
     if (p.shape == VerticalCurveShape::UnsymmetricParabola && (p.lengthIn == 0) != (p.lengthOut == 0)) {
         throw FormatFailure(
             p.line,
-            VOMEL_TRANSLATE_NOOP("Failure", "the unsymmetric vertical curve has lengths %1 in and %2 out: it needs both or neither"),
+            VOMEL_TRANSLATE_NOOP(
+                "Failure", "the unsymmetric vertical curve has lengths %1 in and %2 out: it needs both or neither"),
             formatGeneral(p.lengthIn), formatGeneral(p.lengthOut));
     }
 }
@@ -60,28 +62,41 @@ double profileLengthTolerance(double a, double b)
 VerticalProfile::VerticalProfile(std::vector<GradePoint> points, LengthUnit unit) : points_(std::move(points))
 {
     if (points_.size() < 2) {
-        throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "a profile needs at least two grade points; the file has %1"),
-                            std::to_string(points_.size()));
+        throw FormatFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "a profile needs at least two grade points; the file has %1"),
+            std::to_string(points_.size()));
     }
     const std::size_t n = points_.size();
     for (std::size_t k = 0; k < n; ++k) {
         const GradePoint& p = points_[k];
         if (k > 0 &&
             !(p.station - points_[k - 1].station > profileLengthTolerance(p.station, points_[k - 1].station))) {
-            throw FormatFailure(p.line,
-                                VOMEL_TRANSLATE_NOOP("Failure", "the station %1 does not follow the previous grade point's %2: stations must increase"),
-                                formatGeneral(p.station), formatGeneral(points_[k - 1].station));
+            throw FormatFailure(
+                p.line,
+                VOMEL_TRANSLATE_NOOP(
+                    "Failure", "the station %1 does not follow the previous grade point's %2: stations must increase"),
+                formatGeneral(p.station), formatGeneral(points_[k - 1].station));
         }
         if (p.radius < 0) {
-            throw FormatFailure(p.line, VOMEL_TRANSLATE_NOOP("Failure", "the radius %1 is negative"), formatGeneral(p.radius));
+            throw FormatFailure(p.line, VOMEL_TRANSLATE_NOOP("Failure", "the radius %1 is negative"),
+                                formatGeneral(p.radius));
         }
         checkCurveLengths(p);
         const bool hasCurve = p.radius != 0 || p.lengthIn != 0 || p.lengthOut != 0;
         if ((k == 0 || k == n - 1) && hasCurve) {
-            const char* radius = k == 0 ? VOMEL_TRANSLATE_NOOP("Failure", "the first grade point has a radius: a vertical curve needs a grade on both sides")
-                                        : VOMEL_TRANSLATE_NOOP("Failure", "the last grade point has a radius: a vertical curve needs a grade on both sides");
-            const char* curve = k == 0 ? VOMEL_TRANSLATE_NOOP("Failure", "the first grade point has a vertical curve: a vertical curve needs a grade on both sides")
-                                       : VOMEL_TRANSLATE_NOOP("Failure", "the last grade point has a vertical curve: a vertical curve needs a grade on both sides");
+            const char* radius =
+                k == 0
+                    ? VOMEL_TRANSLATE_NOOP(
+                          "Failure", "the first grade point has a radius: a vertical curve needs a grade on both sides")
+                    : VOMEL_TRANSLATE_NOOP(
+                          "Failure", "the last grade point has a radius: a vertical curve needs a grade on both sides");
+            const char* curve =
+                k == 0 ? VOMEL_TRANSLATE_NOOP(
+                             "Failure",
+                             "the first grade point has a vertical curve: a vertical curve needs a grade on both sides")
+                       : VOMEL_TRANSLATE_NOOP(
+                             "Failure",
+                             "the last grade point has a vertical curve: a vertical curve needs a grade on both sides");
             throw FormatFailure(p.line, p.radius != 0 ? radius : curve);
         }
     }
@@ -103,10 +118,13 @@ void VerticalProfile::prepareCurves(LengthUnit unit)
     for (std::size_t k = 1; k + 1 < n; ++k) {
         GradePoint& p = points_[k];
         const VerticalCurveGeometry curve = curveAt(p, grades_[k - 1], grades_[k]);
-        finiteOrFail(curve.before() + curve.after(), VOMEL_TRANSLATE_NOOP("Failure", "the length of the vertical curve"), p.line);
+        finiteOrFail(curve.before() + curve.after(),
+                     VOMEL_TRANSLATE_NOOP("Failure", "the length of the vertical curve"), p.line);
         if (p.shape == VerticalCurveShape::UnsymmetricParabola) {
             const double change = std::fabs(grades_[k] - grades_[k - 1]);
-            p.radius = curve.present() ? finiteOrFail((p.lengthIn + p.lengthOut) / change, VOMEL_TRANSLATE_NOOP("Failure", "the radius"), p.line) : 0.0;
+            p.radius = curve.present() ? finiteOrFail((p.lengthIn + p.lengthOut) / change,
+                                                      VOMEL_TRANSLATE_NOOP("Failure", "the radius"), p.line)
+                                       : 0.0;
         }
         const double before = p.station - points_[k - 1].station;
         const double after = points_[k + 1].station - p.station;
@@ -115,16 +133,18 @@ void VerticalProfile::prepareCurves(LengthUnit unit)
         if (beyondBefore || beyondAfter) {
             throw FormatFailure(
                 p.line,
-                beyondBefore ? VOMEL_TRANSLATE_NOOP("Failure", "the vertical curve (T = %1) is longer than the grade before it (%2)")
-                             : VOMEL_TRANSLATE_NOOP("Failure", "the vertical curve (T = %1) is longer than the grade after it (%2)"),
+                beyondBefore ? VOMEL_TRANSLATE_NOOP(
+                                   "Failure", "the vertical curve (T = %1) is longer than the grade before it (%2)")
+                             : VOMEL_TRANSLATE_NOOP(
+                                   "Failure", "the vertical curve (T = %1) is longer than the grade after it (%2)"),
                 length(beyondBefore ? curve.before() : curve.after()), length(beyondBefore ? before : after));
         }
         const double reach = curves_[k - 1].after() + curve.before();
         if (reach - before > profileLengthTolerance(reach, before)) {
-            throw FormatFailure(
-                p.line,
-                VOMEL_TRANSLATE_NOOP("Failure", "the vertical curve (T = %1) overlaps the one of the previous grade point (T = %2): they are %3 apart"),
-                length(curve.before()), length(curves_[k - 1].after()), length(before));
+            throw FormatFailure(p.line,
+                                VOMEL_TRANSLATE_NOOP("Failure", "the vertical curve (T = %1) overlaps the one of the "
+                                                                "previous grade point (T = %2): they are %3 apart"),
+                                length(curve.before()), length(curves_[k - 1].after()), length(before));
         }
         curves_[k] = curve;
     }
@@ -140,8 +160,9 @@ ProfileValue VerticalProfile::valueAt(double station) const
 {
     requireFinite(station, VOMEL_TRANSLATE_NOOP("Failure", "station"));
     if (!contains(station)) {
-        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "station %1 lies outside the profile, which runs from %2 to %3"),
-                              formatGeneral(station), formatGeneral(startStation()), formatGeneral(endStation()));
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "station %1 lies outside the profile, which runs from %2 to %3"),
+            formatGeneral(station), formatGeneral(startStation()), formatGeneral(endStation()));
     }
     // A station a rounding beyond an end is taken at the end.
     const double s = std::clamp(station, startStation(), endStation());
@@ -163,7 +184,10 @@ double VerticalProfile::elevationAt(double station) const
     return requireFinite(valueAt(station).elevation, VOMEL_TRANSLATE_NOOP("Failure", "design elevation"));
 }
 
-double VerticalProfile::gradeAt(double station) const { return requireFinite(valueAt(station).grade, VOMEL_TRANSLATE_NOOP("Failure", "grade")); }
+double VerticalProfile::gradeAt(double station) const
+{
+    return requireFinite(valueAt(station).grade, VOMEL_TRANSLATE_NOOP("Failure", "grade"));
+}
 
 std::vector<VerticalCurve> VerticalProfile::curveTable() const
 {

@@ -5,8 +5,7 @@
 
 namespace vomel {
 
-Failure::Failure(Wording reason, long line)
-    : wording_(std::move(reason)), reason_(wording_.english()), line_(line)
+Failure::Failure(Wording reason, long line) : wording_(std::move(reason)), reason_(wording_.english()), line_(line)
 {
     updateDetail();
 }
@@ -39,7 +38,8 @@ void Failure::updateDetail()
 
 double requireFinite(double value, const char* what)
 {
-    if (!std::isfinite(value)) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), worded(what));
+    if (!std::isfinite(value))
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), worded(what));
     return value;
 }
 

@@ -134,7 +134,8 @@ std::string Entity::enumeration(std::size_t index, const char* name) const
 Entity entityOf(const step::StepFile& file, std::int64_t id)
 {
     const step::Instance* instance = file.find(id);
-    if (instance == nullptr) throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "#%1 is not defined"), std::to_string(id));
+    if (instance == nullptr)
+        throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "#%1 is not defined"), std::to_string(id));
     return {file, *instance};
 }
 

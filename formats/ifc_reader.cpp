@@ -93,8 +93,8 @@ Entity chooseAlignment(const Model& model, const std::string& name)
         known += (k == 0 ? "" : ", ") + quotedExcerpt(alignments[k].text(3, "Name"));
     }
     if (alignments.size() > namesShown) known += " and " + std::to_string(alignments.size() - namesShown) + " more";
-    throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called %1; the file holds %2"), quotedExcerpt(name),
-                        known);
+    throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called %1; the file holds %2"),
+                        quotedExcerpt(name), known);
 }
 
 // Runs `read`; a failure is said of the alignment `name`.

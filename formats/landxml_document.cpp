@@ -58,7 +58,8 @@ Document::Document(std::istream& in)
     std::size_t first = text_.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;  // after a UTF-8 byte-order mark
     first = text_.find_first_not_of(" \t\r\n", first);
     if (first == std::string::npos || text_[first] != '<') {
-        throw vomel::FormatFailure(1, VOMEL_TRANSLATE_NOOP("Failure", "not a LandXML document: the file does not begin with an XML element"));
+        throw vomel::FormatFailure(
+            1, VOMEL_TRANSLATE_NOOP("Failure", "not a LandXML document: the file does not begin with an XML element"));
     }
 
     lineStarts_.push_back(0);
@@ -75,9 +76,10 @@ Document::Document(std::istream& in)
     }
     const pugi::xml_node top = root();
     if (!top || localName(top) != "LandXML") {
-        throw vomel::FormatFailure(top ? lineOf(top) : 1,
-                                   VOMEL_TRANSLATE_NOOP("Failure", "the document's root element is <%1>, not <LandXML>"),
-                                   top ? std::string(top.name()) : std::string());
+        throw vomel::FormatFailure(
+            top ? lineOf(top) : 1,
+            VOMEL_TRANSLATE_NOOP("Failure", "the document's root element is <%1>, not <LandXML>"),
+            top ? std::string(top.name()) : std::string());
     }
     for (const pugi::xml_node& block : childrenNamed(top, "CgPoints")) {
         for (const pugi::xml_node& point : childrenNamed(block, "CgPoint")) {

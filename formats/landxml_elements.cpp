@@ -409,9 +409,9 @@ void borrowDirections(const ElementContext& context, std::vector<FittedElement>&
         }
     }
     if (!elements.front().startAzimuth) {
-        throw FormatFailure(
-            Wording(elementPlace(context, 1, elements.front().kind) + "no element is long enough to give the line's direction"),
-            elements.front().line);
+        throw FormatFailure(Wording(elementPlace(context, 1, elements.front().kind) +
+                                    "no element is long enough to give the line's direction"),
+                            elements.front().line);
     }
 }
 
@@ -433,7 +433,8 @@ AngleUnits angleUnitsOf(const Document& document)
         if (name == "decimal dd.mm.ss") return AngleUnit::PackedDms;
         throw FormatFailure(
             document.lineOf(system),
-            VOMEL_TRANSLATE_NOOP("Failure", "%1 is \"%2\"; radians, grads, decimal degrees or decimal dd.mm.ss are read"),
+            VOMEL_TRANSLATE_NOOP("Failure",
+                                 "%1 is \"%2\"; radians, grads, decimal degrees or decimal dd.mm.ss are read"),
             attribute, name);
     };
     units.direction = unitOf("directionUnit");

@@ -22,7 +22,10 @@ public:
     {
         throw FormatFailure(Wording(reason), document_.lineOf(node));
     }
-    [[noreturn]] void failAtLine(long line, const std::string& reason) const { throw FormatFailure(Wording(reason), line); }
+    [[noreturn]] void failAtLine(long line, const std::string& reason) const
+    {
+        throw FormatFailure(Wording(reason), line);
+    }
 
     const Document& document() const { return document_; }
     LengthUnit unit() const { return unit_; }
@@ -118,11 +121,13 @@ double circleRadius(const FileGradePoint& read, double turn, double gradeLengthI
         const std::string symbol = lengthUnitSymbol(unit);
         throw FormatFailure(
             read.point.line,
-            VOMEL_TRANSLATE_NOOP("Failure", "the CircCurve's length %1 %2 and radius %3 %2 disagree: an arc of that radius "
-                                            "between these grades is %4 %2 long, %5 %2 apart where the written numbers "
-                                            "allow %6 %2"),
-            vomel::formatGeneral(read.curveLength), symbol, vomel::formatGeneral(read.radius), vomel::formatGeneral(arc),
-            vomel::formatGeneral(std::fabs(arc - read.curveLength)), vomel::formatGeneral(allowed));
+            VOMEL_TRANSLATE_NOOP("Failure",
+                                 "the CircCurve's length %1 %2 and radius %3 %2 disagree: an arc of that radius "
+                                 "between these grades is %4 %2 long, %5 %2 apart where the written numbers "
+                                 "allow %6 %2"),
+            vomel::formatGeneral(read.curveLength), symbol, vomel::formatGeneral(read.radius),
+            vomel::formatGeneral(arc), vomel::formatGeneral(std::fabs(arc - read.curveLength)),
+            vomel::formatGeneral(allowed));
     }
     return read.radius;
 }
@@ -185,9 +190,12 @@ std::optional<VerticalProfile> readProfAlign(const Document& document, const pug
                                   read[k].point.shape == VerticalCurveShape::UnsymmetricParabola;
             if (!hasCurve) continue;
             if (k == 0 || k + 1 == read.size()) {
-                throw FormatFailure(read[k].point.line,
-                                    k == 0 ? VOMEL_TRANSLATE_NOOP("Failure", "the first grade point has a vertical curve: a vertical curve needs a grade on both sides")
-                                           : VOMEL_TRANSLATE_NOOP("Failure", "the last grade point has a vertical curve: a vertical curve needs a grade on both sides"));
+                throw FormatFailure(
+                    read[k].point.line,
+                    k == 0 ? VOMEL_TRANSLATE_NOOP("Failure", "the first grade point has a vertical curve: a vertical "
+                                                             "curve needs a grade on both sides")
+                           : VOMEL_TRANSLATE_NOOP("Failure", "the last grade point has a vertical curve: a vertical "
+                                                             "curve needs a grade on both sides"));
             }
             if (read[k].point.shape != VerticalCurveShape::UnsymmetricParabola) {
                 points[k].radius = curveRadius(read[k], grades, k, place.unit());

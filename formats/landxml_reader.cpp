@@ -136,7 +136,8 @@ pugi::xml_node chooseAlignment(const landxml::Document& document, const std::str
 {
     const std::vector<pugi::xml_node> alignments = document.alignments();
     if (alignments.empty())
-        throw FormatFailure(document.lineOf(document.root()), VOMEL_TRANSLATE_NOOP("Failure", "the file holds no Alignments/Alignment"));
+        throw FormatFailure(document.lineOf(document.root()),
+                            VOMEL_TRANSLATE_NOOP("Failure", "the file holds no Alignments/Alignment"));
     if (name.empty()) return alignments.front();
     std::string known;
     for (const pugi::xml_node& alignment : alignments) {
@@ -144,7 +145,8 @@ pugi::xml_node chooseAlignment(const landxml::Document& document, const std::str
         if (candidate == name) return alignment;
         known += (known.empty() ? "\"" : ", \"") + candidate + "\"";
     }
-    throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called \"%1\"; the file holds %2"), name, known);
+    throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called \"%1\"; the file holds %2"), name,
+                        known);
 }
 
 // The unit of the file's lengths: metres when its Units say nothing else
@@ -166,8 +168,10 @@ LengthUnit lengthUnitOf(const landxml::Document& document)
         throw FormatFailure(
             document.lineOf(system),
             attribute == std::string("linearUnit")
-                ? VOMEL_TRANSLATE_NOOP("Failure", "lengths are in %1 (%2 %3); only files in metres, US survey feet or international feet can be imported")
-                : VOMEL_TRANSLATE_NOOP("Failure", "elevations are in %1 (%2 %3); only files in metres, US survey feet or international feet can be imported"),
+                ? VOMEL_TRANSLATE_NOOP("Failure", "lengths are in %1 (%2 %3); only files in metres, US survey feet or "
+                                                  "international feet can be imported")
+                : VOMEL_TRANSLATE_NOOP("Failure", "elevations are in %1 (%2 %3); only files in metres, US survey feet "
+                                                  "or international feet can be imported"),
             unit, landxml::localName(system), attribute);
     };
     const std::string linear = system.attribute("linearUnit").value();

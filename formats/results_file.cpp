@@ -271,7 +271,8 @@ void ResultsWriter::commit()
     if (direct_) {
         const int fd = fd_;
         fd_ = -1;
-        if (::close(fd) != 0) fail(VOMEL_TRANSLATE_NOOP("Failure", "cannot finish writing the results file: %1"), errno);
+        if (::close(fd) != 0)
+            fail(VOMEL_TRANSLATE_NOOP("Failure", "cannot finish writing the results file: %1"), errno);
         committed_ = true;
         return;
     }

@@ -126,7 +126,8 @@ private:
             } else if (c == '/' && at_ + 1 < text_.size() && text_[at_ + 1] == '*') {
                 const long start = line_;
                 const std::size_t end = text_.find("*/", at_ + 2);
-                if (end == std::string_view::npos) throw FormatFailure(start, VOMEL_TRANSLATE_NOOP("Failure", "a comment /* is never closed"));
+                if (end == std::string_view::npos)
+                    throw FormatFailure(start, VOMEL_TRANSLATE_NOOP("Failure", "a comment /* is never closed"));
                 line_ += static_cast<long>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(at_),
                                                       text_.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
                 at_ = end + 2;
@@ -196,8 +197,8 @@ private:
         while (true) {
             if (at_ >= text_.size() || at_ > limit) {
                 throw FormatFailure(Wording(at_ > limit ? "a string is longer than the instance bound of " +
-                                                      std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes"
-                                                : std::string("a string is never closed by '")),
+                                                              std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes"
+                                                        : std::string("a string is never closed by '")),
                                     start);
             }
             const char c = text_[at_++];
@@ -298,7 +299,8 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
     if (text_.rfind("\xEF\xBB\xBF", 0) == 0) start = 3;  // UTF-8 byte-order mark
     Reader reader(text_, start, 1);
     if (reader.keyword() != "ISO-10303-21") {
-        throw FormatFailure(1, VOMEL_TRANSLATE_NOOP("Failure", "not a STEP file (ISO 10303-21): it does not begin with ISO-10303-21;"));
+        throw FormatFailure(
+            1, VOMEL_TRANSLATE_NOOP("Failure", "not a STEP file (ISO 10303-21): it does not begin with ISO-10303-21;"));
     }
     reader.expect(';', "after ISO-10303-21");
     expectSection(reader, "HEADER");
@@ -333,9 +335,10 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
     const long dataLine = reader.line();
     const std::string data = reader.keyword();
     if (data != "DATA") {
-        throw FormatFailure(dataLine,
-                            VOMEL_TRANSLATE_NOOP("Failure", "the file has no DATA section: expected DATA; after the HEADER, found %1"),
-                            data.empty() ? reader.found() : quotedExcerpt(data));
+        throw FormatFailure(
+            dataLine,
+            VOMEL_TRANSLATE_NOOP("Failure", "the file has no DATA section: expected DATA; after the HEADER, found %1"),
+            data.empty() ? reader.found() : quotedExcerpt(data));
     }
     if (reader.peek() == '(') reader.parameterList(0, text_.size());  // DATA('name',('schema')) of edition 3
     reader.expect(';', "after DATA");
@@ -376,7 +379,8 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
         }
         const auto [where, added] = index_.emplace(instance.id, instances_.size());
         if (!added) {
-            throw FormatFailure(instance.line, VOMEL_TRANSLATE_NOOP("Failure", "#%1 is defined twice (first on line %2)"),
+            throw FormatFailure(instance.line,
+                                VOMEL_TRANSLATE_NOOP("Failure", "#%1 is defined twice (first on line %2)"),
                                 std::to_string(instance.id), std::to_string(instances_[where->second].line));
         }
         instances_.push_back(std::move(instance));
@@ -386,7 +390,8 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
 
     for (const auto& [id, line] : references) {
         if (index_.find(id) == index_.end()) {
-            throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "#%1 is referred to but not defined"), std::to_string(id));
+            throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "#%1 is referred to but not defined"),
+                                std::to_string(id));
         }
     }
 }

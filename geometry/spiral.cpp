@@ -35,7 +35,8 @@ double spiralTangentGain(double ls, double r)
     // (-1)^k ls^(2k+1) / r^(2k) / (2k)! / (4k+1) / (4k+2) / 2^(2k)
     return sumSpiralSeries(
         [&](int k) {
-            const double ratio = (k == 0) ? 0.0 : checkedDivide(ls, 2.0 * r, VOMEL_TRANSLATE_NOOP("Failure", "spiral tangent gain"));
+            const double ratio =
+                (k == 0) ? 0.0 : checkedDivide(ls, 2.0 * r, VOMEL_TRANSLATE_NOOP("Failure", "spiral tangent gain"));
             const double power = (k == 0) ? 1.0 : std::pow(ratio, 2 * k);
             return alternatingSign(k) * ls * power / factorial(2 * k) / (4.0 * k + 1) / (4.0 * k + 2);
         },
@@ -98,19 +99,29 @@ double spiralLocalY(double l, double c)
 double tangentLengthFirst(double r, double p1, double p2, double q1, double alpha)
 {
     const double a = std::fabs(alpha);
-    return vomel::requireFinite(checkedDivide(r + p2 - (r + p1) * std::cos(a), std::sin(a), VOMEL_TRANSLATE_NOOP("Failure", "tangent length")) + q1,
-                                "tangent length");
+    return vomel::requireFinite(
+        checkedDivide(r + p2 - (r + p1) * std::cos(a), std::sin(a), VOMEL_TRANSLATE_NOOP("Failure", "tangent length")) +
+            q1,
+        "tangent length");
 }
 
 double tangentLengthSecond(double r, double p1, double p2, double q2, double alpha)
 {
     const double a = std::fabs(alpha);
-    return vomel::requireFinite(checkedDivide(r + p1 - (r + p2) * std::cos(a), std::sin(a), VOMEL_TRANSLATE_NOOP("Failure", "tangent length")) + q2,
-                                "tangent length");
+    return vomel::requireFinite(
+        checkedDivide(r + p1 - (r + p2) * std::cos(a), std::sin(a), VOMEL_TRANSLATE_NOOP("Failure", "tangent length")) +
+            q2,
+        "tangent length");
 }
 
-double arcLocalX(double l, double r) { return r * std::sin(checkedDivide(l, r, VOMEL_TRANSLATE_NOOP("Failure", "arc point"))); }
+double arcLocalX(double l, double r)
+{
+    return r * std::sin(checkedDivide(l, r, VOMEL_TRANSLATE_NOOP("Failure", "arc point")));
+}
 
-double arcLocalY(double l, double r) { return r * (1.0 - std::cos(checkedDivide(l, r, VOMEL_TRANSLATE_NOOP("Failure", "arc point")))); }
+double arcLocalY(double l, double r)
+{
+    return r * (1.0 - std::cos(checkedDivide(l, r, VOMEL_TRANSLATE_NOOP("Failure", "arc point"))));
+}
 
 }  // namespace vomel

@@ -36,7 +36,8 @@ void sampleAlignment(Alignment& alignment)
     const double start = alignment.startStation;
     const double end = alignment.endStation;
     if (!std::isfinite(start) || !std::isfinite(end)) {
-        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the start or end station of the line is not a finite number"));
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the start or end station of the line is not a finite number"));
     }
     if (end < start) {
         throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the end station %1 lies below the start station %2"),

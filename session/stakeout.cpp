@@ -25,7 +25,10 @@ constexpr std::size_t FIELDS_NEEDED = 3;
 constexpr std::size_t FIELDS_WITH_ELEVATION = 4;
 
 // The pose's tangent azimuth in [0, 2π), checked finite.
-double poseAzimuth(const LinePose& pose) { return normaliseAzimuth(requireFinite(pose.azimuth, VOMEL_TRANSLATE_NOOP("Failure", "tangent azimuth"))); }
+double poseAzimuth(const LinePose& pose)
+{
+    return normaliseAzimuth(requireFinite(pose.azimuth, VOMEL_TRANSLATE_NOOP("Failure", "tangent azimuth")));
+}
 
 StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vomel::ChainBreaks& breaks)
 {
@@ -173,7 +176,8 @@ void computeStakeoutRun(const Alignment& alignment, const std::string& stationsP
             if (!missed.empty() && !options.onMiss) {
                 // Without a place to report it, a row that fails fails the run.
                 if (!row.stationProblem.empty()) throw FormatFailure(Wording(missed), row.line);
-                throw GeometryFailure(row.line, VOMEL_TRANSLATE_NOOP("Failure", "point %1: %2"), row.label, Wording(missed));
+                throw GeometryFailure(row.line, VOMEL_TRANSLATE_NOOP("Failure", "point %1: %2"), row.label,
+                                      Wording(missed));
             }
             writer.write(line);
         } catch (Failure& failure) {

@@ -15,14 +15,16 @@ namespace vomel {
 std::size_t sampleCountFor(double start, double end)
 {
     if (!std::isfinite(start) || !std::isfinite(end)) {
-        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the start or end station of the line is not a finite number"));
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the start or end station of the line is not a finite number"));
     }
     if (end < start) {
         throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the end station %1 lies below the start station %2"),
                               std::to_string(end), std::to_string(start));
     }
     const double intervals = std::floor((end - start) / SAMPLE_STEP);
-    if (!(intervals < 1e15)) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the line is too long to be sampled"));
+    if (!(intervals < 1e15))
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the line is too long to be sampled"));
     return static_cast<std::size_t>(intervals) + 2;
 }
 
@@ -75,8 +77,8 @@ double requireCoordinate(double value, const char* what)
 {
     requireFinite(value, what);
     if (std::fabs(value) > MAX_INPUT_MAGNITUDE) {
-        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1 %2 is beyond ±%3"), worded(what), formatGeneral(value),
-                              formatGeneral(MAX_INPUT_MAGNITUDE));
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1 %2 is beyond ±%3"), worded(what),
+                              formatGeneral(value), formatGeneral(MAX_INPUT_MAGNITUDE));
     }
     return value;
 }

@@ -22,7 +22,8 @@ std::size_t SampleIndex::nearestWithin(const SampleTable& samples, double x, dou
         throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the sample index does not belong to this sample table"));
     }
     if (!(margin >= 0.0) || !std::isfinite(margin)) {
-        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the reach of a sample search is not a finite, non-negative distance"));
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the reach of a sample search is not a finite, non-negative distance"));
     }
     const auto& sx = samples.sampleX;
     const auto& sy = samples.sampleY;

@@ -39,8 +39,9 @@ constexpr const char* BEYOND_DOUBLE_RANGE = VOMEL_TRANSLATE_NOOP("Failure", "the
 // `why` is a reason marked for translation.
 [[noreturn]] void failMalformed(std::string_view text, const char* why)
 {
-    throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "not a K-form station (K, kilometres, +, metres: K5+030.00): %1: %2"),
-                               vomel::worded(why), vomel::quotedExcerpt(text));
+    throw vomel::FormatFailure(
+        VOMEL_TRANSLATE_NOOP("Failure", "not a K-form station (K, kilometres, +, metres: K5+030.00): %1: %2"),
+        vomel::worded(why), vomel::quotedExcerpt(text));
 }
 
 }  // namespace
@@ -64,7 +65,8 @@ StationText parseKilometreStation(std::string_view text)
     if (plus == std::string_view::npos) failMalformed(text, VOMEL_TRANSLATE_NOOP("Failure", "no +"));
     const std::string_view kilometres = text.substr(mark + 1, plus - mark - 1);
     const std::string_view metres = text.substr(plus + 1);
-    if (!allDigits(kilometres)) failMalformed(text, VOMEL_TRANSLATE_NOOP("Failure", "the kilometres are not a whole number"));
+    if (!allDigits(kilometres))
+        failMalformed(text, VOMEL_TRANSLATE_NOOP("Failure", "the kilometres are not a whole number"));
 
     // Metres: digits, optionally a point and more digits ("030", "030.25").
     const std::size_t point = metres.find('.');

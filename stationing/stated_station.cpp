@@ -122,15 +122,18 @@ double continuousStation(const ChainBreaks& breaks, StatedStation stated)
 {
     const int count = breaks.chainBreakCount;
     const int j = stated.letter - 'A';
-    if (!std::isfinite(stated.stated)) throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the station is not a finite number"));
+    if (!std::isfinite(stated.stated))
+        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the station is not a finite number"));
     if (j < 0 || j > count) {
         if (count == 0) {
             throw vomel::GeometryFailure(
-                VOMEL_TRANSLATE_NOOP("Failure", "there is no chain %1: the line has no chain breaks, its only chain is A"),
+                VOMEL_TRANSLATE_NOOP("Failure",
+                                     "there is no chain %1: the line has no chain breaks, its only chain is A"),
                 std::string(1, stated.letter));
         }
-        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "there is no chain %1: the line's chains run from A to %2"),
-                                     std::string(1, stated.letter), std::string(1, static_cast<char>('A' + count)));
+        throw vomel::GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "there is no chain %1: the line's chains run from A to %2"),
+            std::string(1, stated.letter), std::string(1, static_cast<char>('A' + count)));
     }
 
     std::vector<double> found;
@@ -150,7 +153,9 @@ double continuousStation(const ChainBreaks& breaks, StatedStation stated)
     }
     if (found.size() > 1) {
         throw vomel::GeometryFailure(
-            VOMEL_TRANSLATE_NOOP("Failure", "station %1 lies at two places, continuous stations %2 and %3: the chain breaks are out of order"),
+            VOMEL_TRANSLATE_NOOP(
+                "Failure",
+                "station %1 lies at two places, continuous stations %2 and %3: the chain breaks are out of order"),
             name, vomel::formatGeneral(found[0]), vomel::formatGeneral(found[1]));
     }
     return found.front();

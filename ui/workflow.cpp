@@ -158,7 +158,8 @@ void Workflow::initialiseSteps()
         operations_.readMainLine(alignmentPath);
         const std::optional<bool> hasChainBreaks =
             platform_.askYesNo(text(CHAIN_BREAK_DIALOG.title), text(ASK_CHAIN_BREAKS));
-        if (!hasChainBreaks) throw CancelledFailure(Wording(fillPlaces(text(NO_FILE_CHOSEN), {text(CHAIN_BREAK_DIALOG.title)})));
+        if (!hasChainBreaks)
+            throw CancelledFailure(Wording(fillPlaces(text(NO_FILE_CHOSEN), {text(CHAIN_BREAK_DIALOG.title)})));
         std::string chainBreakName = text(LINE_NO_CHAIN_BREAKS);
         if (*hasChainBreaks) {
             const std::string chainBreakPath =
