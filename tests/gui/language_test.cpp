@@ -29,10 +29,12 @@
 #include "fake_operations.h"
 #include "gui/about_dialog.h"
 #include "gui/curve_table_texts.h"
+#include "gui/curve_table_window.h"
 #include "gui/help_window.h"
 #include "gui/main_window.h"
 #include "gui/profile_window.h"
 #include "gui/qt_platform.h"
+#include "gui/stakeout_window.h"
 #include "gui/window_language.h"
 #include "session/messages.h"
 #include "ui/failure_text.h"
@@ -518,8 +520,10 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
         click("profileButton");
         return form.findChild<ProfileWindow*>("ProfileWindow");
     };
-    std::optional<AboutDialog> about;
+    std::optional<windows::AboutDialog> about;
     std::optional<HelpWindow> help;
+    std::optional<CurveTableWindow> curveTable;
+    std::optional<StakeoutWindow> stakeout;
     switch (static_cast<Scene>(scene)) {
     case Scene::Fresh: break;
     case Scene::EveryWindowAfterARun: {
@@ -536,8 +540,12 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
         QVERIFY(profile->loadProfileFile());
         platform.answerDialog(example("mainline.crossfall"));
         QVERIFY(profile->loadCrossFallFile());
-        click("curveTableButton");
-        click("stakeoutButton");
+        // The main window runs these two as modal dialogs: opened here as it
+        // opens them, but without blocking.
+        curveTable.emplace(platform, operations.currentLine());
+        curveTable->show();
+        stakeout.emplace(platform, operations.currentLine());
+        stakeout->show();
         break;
     }
     case Scene::AboutBox:
@@ -573,7 +581,9 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
     QVERIFY(!shown.empty());
     const bool failureScene = static_cast<Scene>(scene) >= Scene::BadJdFile;
     QCOMPARE(!platform.errors().empty(), failureScene);
-    const QStringList paths{dir.path(), QString::fromLatin1(VOMEL_EXAMPLES_DIR)};
+    // File names and the maker's names are shown as they are in every language.
+    const QStringList paths{dir.path(), QString::fromLatin1(VOMEL_EXAMPLES_DIR), QStringLiteral(VOMEL_ORGANISATION),
+                            QStringLiteral(VOMEL_AUTHOR)};
     for (const Shown& text : shown) {
         if (language == QLatin1String("en")) {
             QVERIFY2(!hasChinese(text.text), qPrintable(text.where + ": " + text.text));
