@@ -37,6 +37,7 @@
 #include "gui/stakeout_window.h"
 #include "gui/window_language.h"
 #include "session/messages.h"
+#include "session/session.h"
 #include "ui/failure_text.h"
 #include "ui/scripted_platform.h"
 #include "ui/session_operations.h"
@@ -166,6 +167,8 @@ private slots:
     void mainLineWithoutChainBreaks_data();
     void mainLineWithoutChainBreaks();
     void chainBreakQuestionOnTheDesktop();
+    void curveTableCsvFollowsTheLanguage_data();
+    void curveTableCsvFollowsTheLanguage();
     void composedReasonsAreWorded_data();
     void composedReasonsAreWorded();
     void everyWindowSpeaksTheLanguage_data();
@@ -424,6 +427,35 @@ void LanguageTest::chainBreakQuestionOnTheDesktop()
     QCOMPARE(desktop.askYesNo("读取断链资料", ASK_CHAIN_BREAKS), std::optional<bool>(true));
     press = QMessageBox::Cancel;
     QCOMPARE(desktop.askYesNo("读取断链资料", ASK_CHAIN_BREAKS), std::optional<bool>());
+}
+
+void LanguageTest::curveTableCsvFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("firstHeader");
+    QTest::newRow("Chinese, in GBK") << "zh_CN" << QByteArray("\xbd\xbb\xb5\xe3\xc3\xfb,");  // 交点名
+    QTest::newRow("English") << "en" << QByteArray("name,");
+}
+
+// The window's CSV has the window's headers; the rows keep the names as the
+// file holds them.
+void LanguageTest::curveTableCsvFollowsTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, firstHeader);
+    QVERIFY(installWindowLanguage(language));
+    QTemporaryDir dir;
+    TranslatingPlatform platform;
+    CurveTableWindow window(
+        platform, initialiseAlignment(Method::IntersectionPoint, example("mainline.jdx"), example("mainline.dl")));
+    const QString csv = dir.filePath("curves.csv");
+    platform.answerDialog(csv.toStdString());
+    QVERIFY(window.saveCsv());
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY2(text.startsWith(firstHeader), text.left(60).constData());
+    QVERIFY(text.contains("\r\nJD1,"));
 }
 
 void LanguageTest::composedReasonsAreWorded_data()
