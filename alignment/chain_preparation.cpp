@@ -15,7 +15,13 @@ namespace vomel::ramp {
 
 namespace {
 
-std::string elementLabel(int i) { return "element " + std::to_string(i); }
+// "element I: reason"
+template <class... Values>
+[[noreturn]] void failElement(int i, const char* reason, Values&&... values)
+{
+    throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "element %1: %2"), std::to_string(i),
+                               vomel::worded(reason, std::forward<Values>(values)...));
+}
 
 // The faults a file can hold that no formula below could survive, named
 // before anything is computed.
@@ -25,29 +31,31 @@ void checkElement(int i, const ElementShape& element)
     const double r2 = element.endRadius;
     const double length = element.length;
     if (!std::isfinite(r1) || !std::isfinite(r2) || !std::isfinite(length)) {
-        throw vomel::FormatFailure(elementLabel(i) + ": radius or length is not a finite number");
+        failElement(i, VOMEL_TRANSLATE_NOOP("Failure", "radius or length is not a finite number"));
     }
     if (length < 0.0) {
-        throw vomel::FormatFailure(elementLabel(i) + ": length " + std::to_string(length) + " is negative");
+        failElement(i, VOMEL_TRANSLATE_NOOP("Failure", "length %1 is negative"), std::to_string(length));
     }
     const ElementKind kind = elementKind(element);
     const bool dividesByStart =
         kind == ElementKind::Arc || kind == ElementKind::ExitSpiral || kind == ElementKind::PartialSpiral;
     const bool dividesByEnd = kind == ElementKind::EntrySpiral || kind == ElementKind::PartialSpiral;
     if ((dividesByStart && r1 == 0.0) || (dividesByEnd && r2 == 0.0)) {
-        throw vomel::FormatFailure(elementLabel(i) + ": radius is 0");
+        failElement(i, VOMEL_TRANSLATE_NOOP("Failure", "radius is 0"));
     }
     if (kind == ElementKind::PartialSpiral && length == 0.0) {
-        throw vomel::FormatFailure(elementLabel(i) + ": partial spiral constant is 0 (length 0)");
+        failElement(i, VOMEL_TRANSLATE_NOOP("Failure", "partial spiral constant is 0 (length 0)"));
     }
     if (kind == ElementKind::PartialSpiral) {
         // Both radii have one sign: the tangent turns by the mean curvature
         // times the length.
         const double turn = 0.5 * (1.0 / std::fabs(r1) + 1.0 / std::fabs(r2)) * length;
         if (!(turn <= MAX_PARTIAL_SPIRAL_TURN)) {
-            throw vomel::FormatFailure(
-                elementLabel(i) + ": the partial spiral turns through " + vomel::formatGeneral(turn) +
-                " rad; at most " + vomel::formatGeneral(MAX_PARTIAL_SPIRAL_TURN) + " (four full turns) are accepted");
+            failElement(
+                i,
+                VOMEL_TRANSLATE_NOOP(
+                    "Failure", "the partial spiral turns through %1 rad; at most %2 (four full turns) are accepted"),
+                vomel::formatGeneral(turn), vomel::formatGeneral(MAX_PARTIAL_SPIRAL_TURN));
         }
     }
 }
@@ -59,7 +67,8 @@ void atElement(int i, Step step)
     try {
         step();
     } catch (const vomel::GeometryFailure& failure) {
-        throw vomel::GeometryFailure(elementLabel(i) + ": " + failure.reason());
+        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "element %1: %2"), std::to_string(i),
+                                     failure.wording());
     }
 }
 
@@ -69,13 +78,13 @@ void prepareElementChain(ElementChain& chain)
 {
     const int n = chain.elementCount;
     if (n < 0 || n > MAX_ELEMENTS) {
-        throw vomel::FormatFailure(std::to_string(n) + " elements; a chain holds at most " +
-                                   std::to_string(MAX_ELEMENTS));
+        throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1 elements; a chain holds at most %2"),
+                                   std::to_string(n), std::to_string(MAX_ELEMENTS));
     }
-    vomel::requireFinite(chain.chainStartStation, "start station");
-    vomel::requireFinite(chain.chainStartX, "start X");
-    vomel::requireFinite(chain.chainStartY, "start Y");
-    vomel::requireFinite(chain.chainStartAzimuth, "start azimuth");
+    vomel::requireFinite(chain.chainStartStation, VOMEL_TRANSLATE_NOOP("Failure", "start station"));
+    vomel::requireFinite(chain.chainStartX, VOMEL_TRANSLATE_NOOP("Failure", "start X"));
+    vomel::requireFinite(chain.chainStartY, VOMEL_TRANSLATE_NOOP("Failure", "start Y"));
+    vomel::requireFinite(chain.chainStartAzimuth, VOMEL_TRANSLATE_NOOP("Failure", "start azimuth"));
     for (int i = 1; i <= n; ++i) {
         checkElement(i, elementShape(chain, i));
     }
@@ -101,13 +110,16 @@ void prepareElementChain(ElementChain& chain)
         atElement(i, [&] {
             const ElementShape element = elementShape(chain, i);
             if (placed(i)) {
-                azimuth[i] = vomel::requireFinite(chain.elementPlacedAzimuth[i], "start azimuth");
+                azimuth[i] = vomel::requireFinite(chain.elementPlacedAzimuth[i],
+                                                  VOMEL_TRANSLATE_NOOP("Failure", "start azimuth"));
             } else if (i > 1) {
                 azimuth[i] = endAzimuth[i - 1];
             }
-            station[i + 1] = vomel::requireFinite(element.length + station[i], "node station");
+            station[i + 1] =
+                vomel::requireFinite(element.length + station[i], VOMEL_TRANSLATE_NOOP("Failure", "node station"));
             // Azimuths are summed unreduced and brought into [0, 2π) after.
-            endAzimuth[i] = vomel::requireFinite(azimuth[i] + elementDeflection(element), "node azimuth");
+            endAzimuth[i] = vomel::requireFinite(azimuth[i] + elementDeflection(element),
+                                                 VOMEL_TRANSLATE_NOOP("Failure", "node azimuth"));
         });
     }
     for (int i = 1; i <= n; ++i) {
@@ -118,15 +130,15 @@ void prepareElementChain(ElementChain& chain)
     for (int i = 1; i <= n; ++i) {
         atElement(i, [&] {
             if (placed(i)) {
-                x[i] = vomel::requireFinite(chain.elementPlacedX[i], "start X");
-                y[i] = vomel::requireFinite(chain.elementPlacedY[i], "start Y");
+                x[i] = vomel::requireFinite(chain.elementPlacedX[i], VOMEL_TRANSLATE_NOOP("Failure", "start X"));
+                y[i] = vomel::requireFinite(chain.elementPlacedY[i], VOMEL_TRANSLATE_NOOP("Failure", "start Y"));
             } else if (i > 1) {
                 x[i] = endX[i - 1];
                 y[i] = endY[i - 1];
             }
             const Point span = elementSpan(elementShape(chain, i), azimuth[i], endAzimuth[i]);
-            endX[i] = vomel::requireFinite(x[i] + span.x, "node X");
-            endY[i] = vomel::requireFinite(y[i] + span.y, "node Y");
+            endX[i] = vomel::requireFinite(x[i] + span.x, VOMEL_TRANSLATE_NOOP("Failure", "node X"));
+            endY[i] = vomel::requireFinite(y[i] + span.y, VOMEL_TRANSLATE_NOOP("Failure", "node Y"));
         });
     }
     if (n >= 1) {

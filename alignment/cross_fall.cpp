@@ -19,20 +19,23 @@ constexpr double PERCENT = 100.0;
 
 CrossFall::CrossFall(std::vector<CrossFallRow> rows) : rows_(std::move(rows))
 {
-    if (rows_.empty()) throw FormatFailure("a cross-fall file needs at least one line `station left right`");
+    if (rows_.empty())
+        throw FormatFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "a cross-fall file needs at least one line `station left right`"));
     for (std::size_t k = 1; k < rows_.size(); ++k) {
         if (!(rows_[k].station > rows_[k - 1].station)) {
-            throw FormatFailure("the station " + formatGeneral(rows_[k].station) +
-                                    " does not follow the previous line's " + formatGeneral(rows_[k - 1].station) +
-                                    ": stations must increase",
-                                rows_[k].line);
+            throw FormatFailure(
+                rows_[k].line,
+                VOMEL_TRANSLATE_NOOP("Failure",
+                                     "the station %1 does not follow the previous line's %2: stations must increase"),
+                formatGeneral(rows_[k].station), formatGeneral(rows_[k - 1].station));
         }
     }
 }
 
 SideSlopes CrossFall::slopesAt(double station) const
 {
-    requireFinite(station, "station");
+    requireFinite(station, VOMEL_TRANSLATE_NOOP("Failure", "station"));
     if (station <= rows_.front().station) return {rows_.front().left, rows_.front().right};
     if (station >= rows_.back().station) return {rows_.back().left, rows_.back().right};
     // Strictly inside the first and last rows: a is below the last row.
@@ -47,10 +50,10 @@ SideSlopes CrossFall::slopesAt(double station) const
 
 double CrossFall::riseAt(double station, double offset) const
 {
-    requireFinite(offset, "offset");
+    requireFinite(offset, VOMEL_TRANSLATE_NOOP("Failure", "offset"));
     const SideSlopes slopes = slopesAt(station);
     const double slope = offset >= 0 ? slopes.left : slopes.right;
-    return requireFinite(std::fabs(offset) * slope / PERCENT, "cross-fall rise");
+    return requireFinite(std::fabs(offset) * slope / PERCENT, VOMEL_TRANSLATE_NOOP("Failure", "cross-fall rise"));
 }
 
 }  // namespace vomel

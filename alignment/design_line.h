@@ -111,7 +111,7 @@ public:
     // Set by whoever reads the line, before it is shared.
     void setOwnProfile(std::shared_ptr<const VerticalProfile> profile) { ownProfile_ = std::move(profile); }
     void setOwnProfileProblem(std::string problem) { ownProfileProblem_ = std::move(problem); }
-    void addImportNotes(const std::vector<std::string>& notes)
+    void addImportNotes(const std::vector<Wording>& notes)
     {
         importNotes_.insert(importNotes_.end(), notes.begin(), notes.end());
     }
@@ -119,7 +119,7 @@ public:
     // What reading the line noticed and went on with, one sentence each: a
     // gap or a kink between the elements of an exchange file, curves that
     // overlap within a table's rounding, chain breaks outside the line.
-    const std::vector<std::string>& importNotes() const { return importNotes_; }
+    const std::vector<Wording>& importNotes() const { return importNotes_; }
     void setLengthUnit(LengthUnit unit) { lengthUnit_ = unit; }
 
 protected:
@@ -128,7 +128,7 @@ protected:
     void noteChainBreaksOutside(double start, double end)
     {
         for (const ChainBreakOutside& outside : chainBreaksOutside(chainBreaks_, start, end)) {
-            importNotes_.push_back(chainBreakOutsideText(outside));
+            importNotes_.push_back(chainBreakOutsideWording(outside));
         }
     }
 
@@ -136,7 +136,7 @@ private:
     ChainBreaks chainBreaks_;
     std::shared_ptr<const VerticalProfile> ownProfile_;
     std::string ownProfileProblem_;
-    std::vector<std::string> importNotes_;
+    std::vector<Wording> importNotes_;
     LengthUnit lengthUnit_ = LengthUnit::Metre;
 };
 

@@ -12,10 +12,11 @@ std::optional<double> DesignSurface::elevationAt(double station, double offset) 
 
 double DesignSurface::requireElevationAt(double station, double offset) const
 {
-    if (!profile) throw GeometryFailure("no profile is given: design elevations need one");
+    if (!profile)
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no profile is given: design elevations need one"));
     const double centre = profile->elevationAt(station);
     const double rise = crossFall ? crossFall->riseAt(station, offset) : 0.0;
-    return requireFinite(centre + rise, "design elevation");
+    return requireFinite(centre + rise, VOMEL_TRANSLATE_NOOP("Failure", "design elevation"));
 }
 
 }  // namespace vomel

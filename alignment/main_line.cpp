@@ -18,13 +18,13 @@ MainLine::MainLine()
 {
 }
 
-std::string rowLabel(const MainLine& line, int row)
+vomel::Wording rowLabel(const MainLine& line, int row)
 {
-    std::string label = "intersection point " + std::to_string(row);
     if (row >= 1 && row <= JD_CAPACITY && !line.jdName[static_cast<std::size_t>(row)].empty()) {
-        label += " (" + line.jdName[static_cast<std::size_t>(row)].substr(0, vomel::MAX_QUOTED_BYTES) + ")";
+        return vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "intersection point %1 (%2)"), std::to_string(row),
+                             line.jdName[static_cast<std::size_t>(row)].substr(0, vomel::MAX_QUOTED_BYTES));
     }
-    return label;
+    return vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "intersection point %1"), std::to_string(row));
 }
 
 }  // namespace vomel::mainline

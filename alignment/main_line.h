@@ -14,6 +14,7 @@
 
 #include "core/line_pose.h"
 #include "core/point.h"
+#include "core/wording.h"
 
 namespace vomel::mainline {
 
@@ -63,8 +64,8 @@ struct MainLine {
     // station can be found by binary search (set by computeCurveElements).
     bool zhStationsAscending = false;
     // Curves that overlap by no more than the table's rounding allows, one
-    // English sentence each (set by computeCurveElements).
-    std::vector<std::string> fitNotes;
+    // sentence each (set by computeCurveElements).
+    std::vector<vomel::Wording> fitNotes;
 
     // Station of the end of the line (valid after computeCurveElements).
     double endStation() const { return jdStation[static_cast<std::size_t>(jdCount)]; }
@@ -94,6 +95,6 @@ vomel::LinePose mainLineStationToPose(const MainLine& line, double station);
 int curveIndexAt(const MainLine& line, double station);
 
 // "intersection point 3 (JD2)": how failures name a row.
-std::string rowLabel(const MainLine& line, int row);
+vomel::Wording rowLabel(const MainLine& line, int row);
 
 }  // namespace vomel::mainline

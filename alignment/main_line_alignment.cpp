@@ -12,7 +12,7 @@ namespace vomel::mainline {
 MainLineAlignment::MainLineAlignment(std::shared_ptr<const MainLine> line, const ChainBreaks& breaks)
     : DesignLine(breaks), line_(std::move(line))
 {
-    if (!line_) throw GeometryFailure("no main line was read");
+    if (!line_) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no main line was read"));
     addImportNotes(line_->fitNotes);
     noteChainBreaksOutside(startStation(), endStation());
 }

@@ -22,9 +22,9 @@ Point row(const MainLine& l, int i) { return {l.jdX[i], l.jdY[i]}; }
 
 bool isHairpin(const MainLine& l, int i) { return l.jdIsHairpin[i] == 1.0; }
 
-[[noreturn]] void failRow(const MainLine& l, int i, const std::string& reason)
+[[noreturn]] void failRow(const MainLine& l, int i, vomel::Wording reason)
 {
-    throw GeometryFailure(rowLabel(l, i) + ": " + reason);
+    throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1: %2"), rowLabel(l, i), std::move(reason));
 }
 
 // Runs one row's computation; an arithmetic fault inside names the row.
@@ -34,7 +34,7 @@ void onRow(const MainLine& l, int i, Step step)
     try {
         step();
     } catch (const GeometryFailure& f) {
-        failRow(l, i, f.reason());
+        failRow(l, i, f.wording());
     }
 }
 
@@ -43,29 +43,38 @@ void onRow(const MainLine& l, int i, Step step)
 void checkCurveInput(const MainLine& l, int i)
 {
     const double r = l.jdRadius[i];
-    if (l.jdDeflection[i] == 0.0) failRow(l, i, "deflection is 0 (the sides run straight on)");
-    if (r == 0.0) failRow(l, i, "radius is 0");
+    if (l.jdDeflection[i] == 0.0)
+        failRow(l, i, vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "deflection is 0 (the sides run straight on)")));
+    if (r == 0.0) failRow(l, i, vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "radius is 0")));
     struct Spiral {
         double length, outerRadius;
-        const char* end;
+        const char* equal;  // the reason when the outer radius equals the radius
+        const char* smaller;  // the reason when it is smaller
     };
-    for (const Spiral sp : {Spiral{l.jdSpiralIn[i], l.jdOuterRadiusIn[i], "entry"},
-                            Spiral{l.jdSpiralOut[i], l.jdOuterRadiusOut[i], "exit"}}) {
+    for (const Spiral sp :
+         {Spiral{l.jdSpiralIn[i], l.jdOuterRadiusIn[i],
+                 VOMEL_TRANSLATE_NOOP("Failure", "outer radius of the entry spiral equals the radius"),
+                 VOMEL_TRANSLATE_NOOP("Failure", "outer radius of the entry spiral is smaller than the radius")},
+          Spiral{l.jdSpiralOut[i], l.jdOuterRadiusOut[i],
+                 VOMEL_TRANSLATE_NOOP("Failure", "outer radius of the exit spiral equals the radius"),
+                 VOMEL_TRANSLATE_NOOP("Failure", "outer radius of the exit spiral is smaller than the radius")}}) {
         if (sp.outerRadius == 0.0) continue;
         if (sp.outerRadius == r) {
-            failRow(l, i, std::string("outer radius of the ") + sp.end + " spiral equals the radius");
+            failRow(l, i, vomel::worded(sp.equal));
         }
         // The whole clothoid, Ls RA / (RA - R), must have the sign of Ls.
         const double whole = sp.length + r * sp.length / (sp.outerRadius - r);
         if (whole * r < 0.0) {
-            failRow(l, i, std::string("outer radius of the ") + sp.end + " spiral is smaller than the radius");
+            failRow(l, i, vomel::worded(sp.smaller));
         }
     }
 }
 
 void requireFiniteRow(const MainLine& l, double v, const char* column, int i)
 {
-    if (!std::isfinite(v)) failRow(l, i, std::string(column) + " is not a finite number");
+    if (!std::isfinite(v))
+        failRow(l, i,
+                vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), vomel::worded(column)));
 }
 
 // No value that the point computation reads may be NaN or infinite.
@@ -73,25 +82,25 @@ void checkFinite(const MainLine& l)
 {
     const int n = l.jdCount;
     for (int i = 1; i <= n; ++i) {
-        requireFiniteRow(l, l.jdStation[i], "station", i);
-        requireFiniteRow(l, l.zhX[i], "ZH X", i);
-        requireFiniteRow(l, l.zhY[i], "ZH Y", i);
-        requireFiniteRow(l, l.hyX[i], "HY X", i);
-        requireFiniteRow(l, l.hyY[i], "HY Y", i);
-        requireFiniteRow(l, l.hzX[i], "HZ X", i);
-        requireFiniteRow(l, l.hzY[i], "HZ Y", i);
-        if (i < n) requireFiniteRow(l, l.sideAzimuth[i], "side azimuth", i);
+        requireFiniteRow(l, l.jdStation[i], VOMEL_TRANSLATE_NOOP("Failure", "station"), i);
+        requireFiniteRow(l, l.zhX[i], VOMEL_TRANSLATE_NOOP("Failure", "ZH X"), i);
+        requireFiniteRow(l, l.zhY[i], VOMEL_TRANSLATE_NOOP("Failure", "ZH Y"), i);
+        requireFiniteRow(l, l.hyX[i], VOMEL_TRANSLATE_NOOP("Failure", "HY X"), i);
+        requireFiniteRow(l, l.hyY[i], VOMEL_TRANSLATE_NOOP("Failure", "HY Y"), i);
+        requireFiniteRow(l, l.hzX[i], VOMEL_TRANSLATE_NOOP("Failure", "HZ X"), i);
+        requireFiniteRow(l, l.hzY[i], VOMEL_TRANSLATE_NOOP("Failure", "HZ Y"), i);
+        if (i < n) requireFiniteRow(l, l.sideAzimuth[i], VOMEL_TRANSLATE_NOOP("Failure", "side azimuth"), i);
         if (i == 1 || i == n) continue;
-        requireFiniteRow(l, l.zhStation[i], "ZH station", i);
-        requireFiniteRow(l, l.hyStation[i], "HY station", i);
-        requireFiniteRow(l, l.yhStation[i], "YH station", i);
-        requireFiniteRow(l, l.hzStation[i], "HZ station", i);
-        requireFiniteRow(l, l.spiralExtraIn[i], "entry spiral extra length", i);
-        requireFiniteRow(l, l.spiralExtraOut[i], "exit spiral extra length", i);
-        requireFiniteRow(l, l.originAzimuthIn[i], "entry origin azimuth", i);
-        requireFiniteRow(l, l.originAzimuthOut[i], "exit origin azimuth", i);
-        requireFiniteRow(l, l.hyAzimuth[i], "HY azimuth", i);
-        requireFiniteRow(l, l.curveLength[i], "curve length", i);
+        requireFiniteRow(l, l.zhStation[i], VOMEL_TRANSLATE_NOOP("Failure", "ZH station"), i);
+        requireFiniteRow(l, l.hyStation[i], VOMEL_TRANSLATE_NOOP("Failure", "HY station"), i);
+        requireFiniteRow(l, l.yhStation[i], VOMEL_TRANSLATE_NOOP("Failure", "YH station"), i);
+        requireFiniteRow(l, l.hzStation[i], VOMEL_TRANSLATE_NOOP("Failure", "HZ station"), i);
+        requireFiniteRow(l, l.spiralExtraIn[i], VOMEL_TRANSLATE_NOOP("Failure", "entry spiral extra length"), i);
+        requireFiniteRow(l, l.spiralExtraOut[i], VOMEL_TRANSLATE_NOOP("Failure", "exit spiral extra length"), i);
+        requireFiniteRow(l, l.originAzimuthIn[i], VOMEL_TRANSLATE_NOOP("Failure", "entry origin azimuth"), i);
+        requireFiniteRow(l, l.originAzimuthOut[i], VOMEL_TRANSLATE_NOOP("Failure", "exit origin azimuth"), i);
+        requireFiniteRow(l, l.hyAzimuth[i], VOMEL_TRANSLATE_NOOP("Failure", "HY azimuth"), i);
+        requireFiniteRow(l, l.curveLength[i], VOMEL_TRANSLATE_NOOP("Failure", "curve length"), i);
     }
 }
 
@@ -101,8 +110,8 @@ void checkCurvesFit(MainLine& l)
 {
     l.fitNotes.clear();
     for (const CurveOverlap& overlap : curveOverlaps(l)) {
-        if (overlap.overlap > CURVE_OVERLAP_TOLERANCE) throw GeometryFailure(curveOverlapText(l, overlap));
-        l.fitNotes.push_back(curveOverlapText(l, overlap));
+        if (overlap.overlap > CURVE_OVERLAP_TOLERANCE) throw GeometryFailure(curveOverlapWording(l, overlap));
+        l.fitNotes.push_back(curveOverlapWording(l, overlap));
     }
 }
 
@@ -112,12 +121,15 @@ void computeCurveElements(MainLine& l)
 {
     const int n = l.jdCount;
     if (n < 2) {
-        throw vomel::FormatFailure("the intersection-point table has " + std::to_string(n) +
-                                   " rows; a line needs at least a start and an end point");
+        throw vomel::FormatFailure(
+            VOMEL_TRANSLATE_NOOP(
+                "Failure", "the intersection-point table has %1 rows; a line needs at least a start and an end point"),
+            std::to_string(n));
     }
     if (n > JD_CAPACITY) {
-        throw vomel::FormatFailure("the intersection-point table has more than " + std::to_string(JD_CAPACITY) +
-                                   " rows");
+        throw vomel::FormatFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the intersection-point table has more than %1 rows"),
+            std::to_string(JD_CAPACITY));
     }
 
     l.zhStationsAscending = false;
@@ -252,8 +264,11 @@ void computeCurveElements(MainLine& l)
                 l.hyX[i] = l.zhX[i];
                 l.hyY[i] = l.zhY[i];
             }
-            const double turnToHy = vomel::checkedDivide(whole, 2.0 * r * s, "HY azimuth");
-            const double backToOrigin = (ra1 != 0.0) ? vomel::checkedDivide(extra, 2.0 * ra1 * s, "HY azimuth") : 0.0;
+            const double turnToHy =
+                vomel::checkedDivide(whole, 2.0 * r * s, VOMEL_TRANSLATE_NOOP("Failure", "HY azimuth"));
+            const double backToOrigin =
+                (ra1 != 0.0) ? vomel::checkedDivide(extra, 2.0 * ra1 * s, VOMEL_TRANSLATE_NOOP("Failure", "HY azimuth"))
+                             : 0.0;
             l.hyAzimuth[i] = azIn - backToOrigin + turnToHy;
         });
     }

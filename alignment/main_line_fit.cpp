@@ -10,10 +10,7 @@ namespace {
 
 std::string metres(double value) { return vomel::formatFixed(value, 3) + " m"; }
 
-double sideLength(const MainLine& l, int i)
-{
-    return std::hypot(l.jdX[i + 1] - l.jdX[i], l.jdY[i + 1] - l.jdY[i]);
-}
+double sideLength(const MainLine& l, int i) { return std::hypot(l.jdX[i + 1] - l.jdX[i], l.jdY[i + 1] - l.jdY[i]); }
 
 }  // namespace
 
@@ -37,20 +34,25 @@ std::vector<CurveOverlap> curveOverlaps(const MainLine& l)
     return overlaps;
 }
 
-std::string curveOverlapText(const MainLine& l, const CurveOverlap& o)
+vomel::Wording curveOverlapWording(const MainLine& l, const CurveOverlap& o)
 {
-    const std::string amounts = " (" + metres(o.tangents) + " of tangent on a side of " + metres(o.side) + ")";
+    const std::string overlap = metres(o.overlap);
+    const std::string tangents = metres(o.tangents);
+    const std::string side = metres(o.side);
     switch (o.place) {
     case CurveOverlapPlace::BeforeStart:
-        return rowLabel(l, o.row) + ": the curve starts " + metres(o.overlap) + " before the start of the line" +
-               amounts;
+        return vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "%1: the curve starts %2 before the start of the line (%3 "
+                                                             "of tangent on a side of %4)"),
+                             rowLabel(l, o.row), overlap, tangents, side);
     case CurveOverlapPlace::BeyondEnd:
-        return rowLabel(l, o.row) + ": the curve ends " + metres(o.overlap) + " beyond the end of the line" + amounts;
-    case CurveOverlapPlace::OverNextCurve:
-        break;
+        return vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "%1: the curve ends %2 beyond the end of the line (%3 of "
+                                                             "tangent on a side of %4)"),
+                             rowLabel(l, o.row), overlap, tangents, side);
+    case CurveOverlapPlace::OverNextCurve: break;
     }
-    return rowLabel(l, o.row) + ": the curve overlaps the next one, of " + rowLabel(l, o.row + 1) + ", by " +
-           metres(o.overlap) + amounts;
+    return vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "%1: the curve overlaps the next one, of %2, by %3 (%4 of "
+                                                         "tangent on a side of %5)"),
+                         rowLabel(l, o.row), rowLabel(l, o.row + 1), overlap, tangents, side);
 }
 
 }  // namespace vomel::mainline

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "alignment/main_line.h"
+#include "core/wording.h"
 
 namespace vomel::mainline {
 
@@ -37,7 +38,7 @@ struct CurveOverlap {
 // stations and tangents of computeCurveElements.
 std::vector<CurveOverlap> curveOverlaps(const MainLine& line);
 
-// The English sentence naming the rows and the amounts.
-std::string curveOverlapText(const MainLine& line, const CurveOverlap& overlap);
+// The sentence naming the rows and the amounts, for the reader's language.
+vomel::Wording curveOverlapWording(const MainLine& line, const CurveOverlap& overlap);
 
 }  // namespace vomel::mainline

@@ -66,8 +66,11 @@ Point onClothoid(double kx, double ky, double u, double c, double extra, double 
 // onClothoid takes them
 LinePose clothoidPose(Point p, double u, double c, double length, double growth)
 {
-    const double turn = length == 0.0 ? 0.0 : vomel::checkedDivide(length * length, 2.0 * c, "spiral tangent");
-    const double bend = length == 0.0 ? 0.0 : vomel::checkedDivide(length, c, "spiral curvature");
+    const double turn = length == 0.0 ? 0.0
+                                      : vomel::checkedDivide(length * length, 2.0 * c,
+                                                             VOMEL_TRANSLATE_NOOP("Failure", "spiral tangent"));
+    const double bend =
+        length == 0.0 ? 0.0 : vomel::checkedDivide(length, c, VOMEL_TRANSLATE_NOOP("Failure", "spiral curvature"));
     return {p, u + turn + (growth < 0.0 ? PI : 0.0), growth * bend};
 }
 
@@ -75,8 +78,11 @@ template <bool WithTangent>
 LinePose evaluate(const MainLine& l, double s)
 {
     const int n = l.jdCount;
-    if (n < 2) throw vomel::FormatFailure("the main line has fewer than two intersection points");
-    if (!std::isfinite(s)) throw vomel::GeometryFailure("station is not a finite number");
+    if (n < 2)
+        throw vomel::FormatFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the main line has fewer than two intersection points"));
+    if (!std::isfinite(s))
+        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "station is not a finite number"));
 
     if (n == 2) {
         return straightPose(alongSide(l.jdX[1], l.jdY[1], s - l.jdStation[1], l.sideAzimuth[1]), l.sideAzimuth[1]);
@@ -113,7 +119,7 @@ LinePose evaluate(const MainLine& l, double s)
         pose.point = placeLocal(l.hyX[i], l.hyY[i], l.hyAzimuth[i], arcLocalX(arc, rs), arcLocalY(arc, rs));
         if constexpr (WithTangent) {
             const double growth = growthSign(s - l.hyStation[i]);
-            const double bend = vomel::checkedDivide(1.0, rs, "arc curvature");
+            const double bend = vomel::checkedDivide(1.0, rs, VOMEL_TRANSLATE_NOOP("Failure", "arc curvature"));
             pose.azimuth = l.hyAzimuth[i] + arc * bend + (growth < 0.0 ? PI : 0.0);
             pose.curvature = growth * bend;
         }
@@ -146,8 +152,10 @@ LinePose evaluate(const MainLine& l, double s)
     }
     if (!placed) {
         // Only key stations out of order (curves overlapping) leave a gap.
-        throw vomel::GeometryFailure("station " + std::to_string(s) + " lies on no element of " + rowLabel(l, i) +
-                                     ": the key stations of the curves overlap");
+        throw vomel::GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure",
+                                 "station %1 lies on no element of %2: the key stations of the curves overlap"),
+            std::to_string(s), rowLabel(l, i));
     }
     return pose;
 }

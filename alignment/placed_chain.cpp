@@ -34,7 +34,7 @@ void append(ElementChain& chain, const ElementShape& shape, const PlacedElement*
 
 std::shared_ptr<ElementChain> layOutPlacedChain(double startStation, const std::vector<PlacedElement>& elements)
 {
-    if (elements.empty()) throw FormatFailure("the line holds no element");
+    if (elements.empty()) throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "the line holds no element"));
     auto chain = std::make_shared<ElementChain>();
     chain->chainStartStation = startStation;
     chain->chainStartX = elements.front().start.x;
@@ -45,8 +45,9 @@ std::shared_ptr<ElementChain> layOutPlacedChain(double startStation, const std::
         const bool reverse = isReverseSpiral(element.shape.startRadius, element.shape.endRadius);
         const int needed = chain->elementCount + (reverse ? 2 : 1);
         if (needed > MAX_ELEMENTS) {
-            throw FormatFailure("element " + std::to_string(k + 1) + ": more than " + std::to_string(MAX_ELEMENTS) +
-                                " elements (reverse spirals count twice)");
+            throw FormatFailure(
+                VOMEL_TRANSLATE_NOOP("Failure", "element %1: more than %2 elements (reverse spirals count twice)"),
+                std::to_string(k + 1), std::to_string(MAX_ELEMENTS));
         }
         if (!reverse) {
             append(*chain, element.shape, &element);

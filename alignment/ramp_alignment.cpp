@@ -58,7 +58,7 @@ const char* elementKindName(ElementKind kind)
 RampAlignment::RampAlignment(std::shared_ptr<const ElementChain> chain, const ChainBreaks& breaks)
     : DesignLine(breaks), chain_(std::move(chain))
 {
-    if (!chain_) throw GeometryFailure("no element chain was read");
+    if (!chain_) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no element chain was read"));
     noteChainBreaksOutside(startStation(), endStation());
 }
 

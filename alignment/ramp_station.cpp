@@ -32,7 +32,7 @@ vomel::LinePose poseOnTangent(const ElementChain& chain, int node, double statio
 template <bool WithTangent>
 vomel::LinePose evaluate(const ElementChain& chain, double station)
 {
-    vomel::requireFinite(station, "station");
+    vomel::requireFinite(station, VOMEL_TRANSLATE_NOOP("Failure", "station"));
     const int n = std::clamp(chain.elementCount, 0, MAX_ELEMENTS);
 
     vomel::LinePose pose{{chain.nodeX[1], chain.nodeY[1]}, chain.nodeAzimuth[1], 0.0};
@@ -43,11 +43,11 @@ vomel::LinePose evaluate(const ElementChain& chain, double station)
     if (station <= chain.nodeStation[1]) pose = poseOnTangent(chain, 1, station);
     if (station >= chain.nodeStation[n + 1]) pose = poseOnTangent(chain, n + 1, station);
 
-    vomel::requireFinite(pose.point.x, "point X");
-    vomel::requireFinite(pose.point.y, "point Y");
+    vomel::requireFinite(pose.point.x, VOMEL_TRANSLATE_NOOP("Failure", "point X"));
+    vomel::requireFinite(pose.point.y, VOMEL_TRANSLATE_NOOP("Failure", "point Y"));
     if constexpr (WithTangent) {
-        vomel::requireFinite(pose.azimuth, "tangent azimuth");
-        vomel::requireFinite(pose.curvature, "curvature");
+        vomel::requireFinite(pose.azimuth, VOMEL_TRANSLATE_NOOP("Failure", "tangent azimuth"));
+        vomel::requireFinite(pose.curvature, VOMEL_TRANSLATE_NOOP("Failure", "curvature"));
     }
     return pose;
 }

@@ -28,7 +28,8 @@ void splitReverseSpirals(ElementChain& chain)
 {
     const int rowCount = chain.rowCount;
     if (rowCount < 0 || rowCount > MAX_ROWS) {
-        throw vomel::FormatFailure("row count " + std::to_string(rowCount) + " is out of range");
+        throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "row count %1 is out of range"),
+                                   std::to_string(rowCount));
     }
     std::vector<int> reverse;
     for (int i = 1; i <= rowCount; ++i) {
@@ -36,9 +37,10 @@ void splitReverseSpirals(ElementChain& chain)
     }
     const int splitCount = static_cast<int>(reverse.size());
     if (rowCount + splitCount > MAX_ROWS) {
-        throw vomel::FormatFailure(std::to_string(rowCount + splitCount) + " elements after splitting " +
-                                   std::to_string(splitCount) + " reverse spirals; at most " +
-                                   std::to_string(MAX_ROWS) + " rows are allowed");
+        throw vomel::FormatFailure(
+            VOMEL_TRANSLATE_NOOP("Failure",
+                                 "%1 elements after splitting %2 reverse spirals; at most %3 rows are allowed"),
+            std::to_string(rowCount + splitCount), std::to_string(splitCount), std::to_string(MAX_ROWS));
     }
 
     for (int k = 1; k <= splitCount; ++k) {

@@ -23,7 +23,7 @@ std::string stationCell(const ChainBreaks& breaks, double continuous)
 
 std::string angleDms(double radians)
 {
-    requireFinite(radians, "angle");
+    requireFinite(radians, VOMEL_TRANSLATE_NOOP("Failure", "angle"));
     const double degrees = std::fabs(radians) * 180.0 / PI;
     const double scale = std::pow(10.0, SECOND_DECIMALS);
     // Rounded once, in units of the last decimal of a second, so that a

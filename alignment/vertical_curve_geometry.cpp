@@ -79,7 +79,8 @@ ProfileValue VerticalCurveGeometry::at(double offset, double z0) const
         const double u = startFromCentre_ + d;
         const double h = std::sqrt(std::max(0.0, (radius_ - u) * (radius_ + u)));
         const double elevation = z0 - startRise_ + sense_ * d * (d + 2.0 * startFromCentre_) / (h + startHeight_);
-        return {elevation, checkedDivide(sense_ * u, h, "grade on the circular vertical curve")};
+        return {elevation,
+                checkedDivide(sense_ * u, h, VOMEL_TRANSLATE_NOOP("Failure", "grade on the circular vertical curve"))};
     }
     if (offset <= 0.0) {
         // First half, from the start along the incoming grade.

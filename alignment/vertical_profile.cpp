@@ -22,7 +22,8 @@ std::string stationName(double station, const vomel::ChainBreaks& breaks)
 // hair apart with elevations far apart) is a fault of the point's line.
 double finiteOrFail(double value, const char* what, long line)
 {
-    if (!std::isfinite(value)) throw FormatFailure(std::string(what) + " is not a finite number", line);
+    if (!std::isfinite(value))
+        throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), worded(what));
     return value;
 }
 
@@ -30,13 +31,15 @@ double finiteOrFail(double value, const char* what, long line)
 void checkCurveLengths(const GradePoint& p)
 {
     if (p.lengthIn < 0 || p.lengthOut < 0) {
-        throw FormatFailure("the curve length " + formatGeneral(std::min(p.lengthIn, p.lengthOut)) + " is negative",
-                            p.line);
+        throw FormatFailure(p.line, VOMEL_TRANSLATE_NOOP("Failure", "the curve length %1 is negative"),
+                            formatGeneral(std::min(p.lengthIn, p.lengthOut)));
     }
     if (p.shape == VerticalCurveShape::UnsymmetricParabola && (p.lengthIn == 0) != (p.lengthOut == 0)) {
-        throw FormatFailure("the unsymmetric vertical curve has lengths " + formatGeneral(p.lengthIn) + " in and " +
-                                formatGeneral(p.lengthOut) + " out: it needs both or neither",
-                            p.line);
+        throw FormatFailure(
+            p.line,
+            VOMEL_TRANSLATE_NOOP(
+                "Failure", "the unsymmetric vertical curve has lengths %1 in and %2 out: it needs both or neither"),
+            formatGeneral(p.lengthIn), formatGeneral(p.lengthOut));
     }
 }
 
@@ -59,36 +62,49 @@ double profileLengthTolerance(double a, double b)
 VerticalProfile::VerticalProfile(std::vector<GradePoint> points, LengthUnit unit) : points_(std::move(points))
 {
     if (points_.size() < 2) {
-        throw FormatFailure("a profile needs at least two grade points; the file has " +
-                            std::to_string(points_.size()));
+        throw FormatFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "a profile needs at least two grade points; the file has %1"),
+            std::to_string(points_.size()));
     }
     const std::size_t n = points_.size();
     for (std::size_t k = 0; k < n; ++k) {
         const GradePoint& p = points_[k];
         if (k > 0 &&
             !(p.station - points_[k - 1].station > profileLengthTolerance(p.station, points_[k - 1].station))) {
-            throw FormatFailure("the station " + formatGeneral(p.station) +
-                                    " does not follow the previous grade point's " +
-                                    formatGeneral(points_[k - 1].station) + ": stations must increase",
-                                p.line);
+            throw FormatFailure(
+                p.line,
+                VOMEL_TRANSLATE_NOOP(
+                    "Failure", "the station %1 does not follow the previous grade point's %2: stations must increase"),
+                formatGeneral(p.station), formatGeneral(points_[k - 1].station));
         }
         if (p.radius < 0) {
-            throw FormatFailure("the radius " + formatGeneral(p.radius) + " is negative", p.line);
+            throw FormatFailure(p.line, VOMEL_TRANSLATE_NOOP("Failure", "the radius %1 is negative"),
+                                formatGeneral(p.radius));
         }
         checkCurveLengths(p);
         const bool hasCurve = p.radius != 0 || p.lengthIn != 0 || p.lengthOut != 0;
         if ((k == 0 || k == n - 1) && hasCurve) {
-            throw FormatFailure(std::string("the ") + (k == 0 ? "first" : "last") + " grade point has " +
-                                    (p.radius != 0 ? "a radius" : "a vertical curve") +
-                                    ": a vertical curve needs a grade on both sides",
-                                p.line);
+            const char* radius =
+                k == 0
+                    ? VOMEL_TRANSLATE_NOOP(
+                          "Failure", "the first grade point has a radius: a vertical curve needs a grade on both sides")
+                    : VOMEL_TRANSLATE_NOOP(
+                          "Failure", "the last grade point has a radius: a vertical curve needs a grade on both sides");
+            const char* curve =
+                k == 0 ? VOMEL_TRANSLATE_NOOP(
+                             "Failure",
+                             "the first grade point has a vertical curve: a vertical curve needs a grade on both sides")
+                       : VOMEL_TRANSLATE_NOOP(
+                             "Failure",
+                             "the last grade point has a vertical curve: a vertical curve needs a grade on both sides");
+            throw FormatFailure(p.line, p.radius != 0 ? radius : curve);
         }
     }
     grades_.resize(n - 1);
     for (std::size_t k = 0; k + 1 < n; ++k) {
         grades_[k] = finiteOrFail((points_[k + 1].elevation - points_[k].elevation) /
                                       (points_[k + 1].station - points_[k].station),
-                                  "the grade to this point", points_[k + 1].line);
+                                  VOMEL_TRANSLATE_NOOP("Failure", "the grade to this point"), points_[k + 1].line);
     }
     prepareCurves(unit);
 }
@@ -102,27 +118,33 @@ void VerticalProfile::prepareCurves(LengthUnit unit)
     for (std::size_t k = 1; k + 1 < n; ++k) {
         GradePoint& p = points_[k];
         const VerticalCurveGeometry curve = curveAt(p, grades_[k - 1], grades_[k]);
-        finiteOrFail(curve.before() + curve.after(), "the length of the vertical curve", p.line);
+        finiteOrFail(curve.before() + curve.after(),
+                     VOMEL_TRANSLATE_NOOP("Failure", "the length of the vertical curve"), p.line);
         if (p.shape == VerticalCurveShape::UnsymmetricParabola) {
             const double change = std::fabs(grades_[k] - grades_[k - 1]);
-            p.radius = curve.present() ? finiteOrFail((p.lengthIn + p.lengthOut) / change, "the radius", p.line) : 0.0;
+            p.radius = curve.present() ? finiteOrFail((p.lengthIn + p.lengthOut) / change,
+                                                      VOMEL_TRANSLATE_NOOP("Failure", "the radius"), p.line)
+                                       : 0.0;
         }
         const double before = p.station - points_[k - 1].station;
         const double after = points_[k + 1].station - p.station;
         const bool beyondBefore = curve.before() - before > profileLengthTolerance(curve.before(), before);
         const bool beyondAfter = curve.after() - after > profileLengthTolerance(curve.after(), after);
         if (beyondBefore || beyondAfter) {
-            throw FormatFailure("the vertical curve (T = " + length(beyondBefore ? curve.before() : curve.after()) +
-                                    ") is longer than the grade " + (beyondBefore ? "before" : "after") + " it (" +
-                                    length(beyondBefore ? before : after) + ")",
-                                p.line);
+            throw FormatFailure(
+                p.line,
+                beyondBefore ? VOMEL_TRANSLATE_NOOP(
+                                   "Failure", "the vertical curve (T = %1) is longer than the grade before it (%2)")
+                             : VOMEL_TRANSLATE_NOOP(
+                                   "Failure", "the vertical curve (T = %1) is longer than the grade after it (%2)"),
+                length(beyondBefore ? curve.before() : curve.after()), length(beyondBefore ? before : after));
         }
         const double reach = curves_[k - 1].after() + curve.before();
         if (reach - before > profileLengthTolerance(reach, before)) {
-            throw FormatFailure("the vertical curve (T = " + length(curve.before()) +
-                                    ") overlaps the one of the previous grade point (T = " +
-                                    length(curves_[k - 1].after()) + "): they are " + length(before) + " apart",
-                                p.line);
+            throw FormatFailure(p.line,
+                                VOMEL_TRANSLATE_NOOP("Failure", "the vertical curve (T = %1) overlaps the one of the "
+                                                                "previous grade point (T = %2): they are %3 apart"),
+                                length(curve.before()), length(curves_[k - 1].after()), length(before));
         }
         curves_[k] = curve;
     }
@@ -136,10 +158,11 @@ bool VerticalProfile::contains(double station) const
 
 ProfileValue VerticalProfile::valueAt(double station) const
 {
-    requireFinite(station, "station");
+    requireFinite(station, VOMEL_TRANSLATE_NOOP("Failure", "station"));
     if (!contains(station)) {
-        throw GeometryFailure("station " + formatGeneral(station) + " lies outside the profile, which runs from " +
-                              formatGeneral(startStation()) + " to " + formatGeneral(endStation()));
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "station %1 lies outside the profile, which runs from %2 to %3"),
+            formatGeneral(station), formatGeneral(startStation()), formatGeneral(endStation()));
     }
     // A station a rounding beyond an end is taken at the end.
     const double s = std::clamp(station, startStation(), endStation());
@@ -158,10 +181,13 @@ ProfileValue VerticalProfile::valueAt(double station) const
 
 double VerticalProfile::elevationAt(double station) const
 {
-    return requireFinite(valueAt(station).elevation, "design elevation");
+    return requireFinite(valueAt(station).elevation, VOMEL_TRANSLATE_NOOP("Failure", "design elevation"));
 }
 
-double VerticalProfile::gradeAt(double station) const { return requireFinite(valueAt(station).grade, "grade"); }
+double VerticalProfile::gradeAt(double station) const
+{
+    return requireFinite(valueAt(station).grade, VOMEL_TRANSLATE_NOOP("Failure", "grade"));
+}
 
 std::vector<VerticalCurve> VerticalProfile::curveTable() const
 {

@@ -59,8 +59,8 @@ int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& lin
                          vomel::lengthUnitName(line->lengthUnit()), ifcFile.empty() ? "LandXML" : "IFC");
         }
         // What the import went on with despite: once each, before any answer.
-        for (const std::string& note : line->line->importNotes()) {
-            std::fprintf(stderr, "vomel-cli: warning: %s\n", note.c_str());
+        for (const vomel::Wording& note : line->line->importNotes()) {
+            std::fprintf(stderr, "vomel-cli: warning: %s\n", note.english().c_str());
         }
         return EXIT_DONE;
     });

@@ -13,19 +13,10 @@ namespace vomel::cli {
 
 namespace {
 
-// The catalogue's contexts of the failures' wordings and of the system's
-// reasons, as the window translates them.
-constexpr const char* FAILURE_CONTEXT = "Failure";
-constexpr const char* SYSTEM_REASON_CONTEXT = "SystemError";
-
 std::string chineseReason(const vomel::Failure& failure)
 {
-    if (failure.code() == vomel::FailureCode::None) return failure.reason();
-    std::vector<std::string> values = failure.values();
-    if (vomel::endsInSystemReason(failure.code()) && !values.empty()) {
-        values.back() = chineseText(SYSTEM_REASON_CONTEXT, values.back().c_str());
-    }
-    return vomel::fillPlaces(chineseText(FAILURE_CONTEXT, vomel::failureWording(failure.code())), values);
+    return failure.wording().translated(
+        [](const char* context, const char* source) { return std::string(chineseText(context, source)); });
 }
 
 // "FILE:LINE: reason", "FILE: reason", "第LINE行：reason" or "reason", as
@@ -38,7 +29,7 @@ std::string chineseFailureText(const vomel::Failure& failure)
         if (failure.line() > 0) text += ":" + std::to_string(failure.line());
         text += ": ";
     } else if (failure.line() > 0) {
-        text = vomel::fillPlaces(chineseText(FAILURE_CONTEXT, vomel::FAILURE_LINE_PREFIX),
+        text = vomel::fillPlaces(chineseText(vomel::FAILURE_WORDING_CONTEXT, vomel::FAILURE_LINE_PREFIX),
                                  {std::to_string(failure.line())});
     }
     return text + chineseReason(failure);

@@ -38,7 +38,7 @@ int DesignOptions::loadReporting(const vomel::Alignment& line, vomel::DesignSurf
     const std::string problem = ownProfileProblem(line);
     if (!problem.empty() && profileRequired) {
         return runReporting(Stage::Initialise,
-                            [&]() -> int { throw vomel::FormatFailure(unusableProfileText(problem)); });
+                            [&]() -> int { throw vomel::FormatFailure(vomel::Wording(unusableProfileText(problem))); });
     }
     if (!crossFallFile.empty() && profileFile.empty() && !ownProfile) {
         throw UsageError(problem.empty() ? "--crossfall needs --profile (or a LandXML alignment with a ProfAlign)"

@@ -57,7 +57,7 @@ struct ElevationCommand {
                 try {
                     const double s = vomel::continuousStation(line->chainBreaks(), stations[i]);
                     if (!surface.profile->contains(s)) {
-                        throw vomel::GeometryFailure("beyond the profile: " +
+                        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "beyond the profile: %1"),
                                                      vomel::profileExtentText(*surface.profile, line->chainBreaks()));
                     }
                     char number[32];

@@ -32,7 +32,7 @@ struct ProfileCommand {
             const vomel::CurveTable table = vomel::verticalCurveTable(*surface.profile, line->chainBreaks());
             const std::string text = format == "csv" ? vomel::curveTableCsv(table) : vomel::curveTableText(table);
             if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-                throw vomel::FileFailure("cannot write the table to standard output");
+                throw vomel::FileFailure(VOMEL_TRANSLATE_NOOP("Failure", "cannot write the table to standard output"));
             }
             return EXIT_DONE;
         });

@@ -5,12 +5,14 @@
 
 namespace vomel {
 
-Failure::Failure(std::string reason, long line) : reason_(std::move(reason)), line_(line) { updateDetail(); }
-
-Failure::Failure(FailureCode code, std::vector<std::string> values, long line)
-    : reason_(fillPlaces(failureWording(code), values)), code_(code), values_(std::move(values)), line_(line)
+Failure::Failure(Wording reason, long line) : wording_(std::move(reason)), reason_(wording_.english()), line_(line)
 {
     updateDetail();
+}
+
+Failure::Failure(FailureCode code, std::vector<std::string> values, long line)
+    : Failure(codeWording(code, std::move(values)), line)
+{
 }
 
 void Failure::setFile(const std::string& file)
@@ -36,15 +38,16 @@ void Failure::updateDetail()
 
 double requireFinite(double value, const char* what)
 {
-    if (!std::isfinite(value)) throw GeometryFailure(std::string(what) + " is not a finite number");
+    if (!std::isfinite(value))
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), worded(what));
     return value;
 }
 
 double checkedDivide(double a, double b, const char* what)
 {
-    if (b == 0.0) throw GeometryFailure(std::string("division by zero in ") + what);
+    if (b == 0.0) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "division by zero in %1"), worded(what));
     const double q = a / b;
-    if (!std::isfinite(q)) throw GeometryFailure(std::string("overflow in ") + what);
+    if (!std::isfinite(q)) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "overflow in %1"), worded(what));
     return q;
 }
 

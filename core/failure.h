@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/failure_code.h"
@@ -15,15 +16,31 @@ namespace vomel {
 
 class Failure : public std::exception {
 public:
-    explicit Failure(std::string reason, long line = 0);
-    // A failure a window can word in its user's language: the reason is the
-    // code's English wording with `values` in its places %1, %2, ...
+    // The reason `pattern` (English, marked with VOMEL_TRANSLATE_NOOP under
+    // "Failure" so that the translation tools collect it) with `values` in
+    // its places %1, %2, ...: a string is a literal, a Wording (such as an
+    // inner failure's) is translated too.
+    template <class... Values>
+    explicit Failure(const char* pattern, Values&&... values)
+        : Failure(worded(pattern, std::forward<Values>(values)...), 0)
+    {
+    }
+    // The same, for a failure on line `line` of its file.
+    template <class... Values>
+    Failure(long line, const char* pattern, Values&&... values)
+        : Failure(worded(pattern, std::forward<Values>(values)...), line)
+    {
+    }
+    // One of the common failures, by its code.
     Failure(FailureCode code, std::vector<std::string> values, long line = 0);
+    // A reason already worded; Wording(text) for a reason that is not
+    // translated (it shows in English in every language).
+    explicit Failure(Wording reason, long line = 0);
 
+    // The reason in English.
     const std::string& reason() const noexcept { return reason_; }
-    // FailureCode::None for a failure known only by its English reason.
-    FailureCode code() const noexcept { return code_; }
-    const std::vector<std::string>& values() const noexcept { return values_; }
+    // The reason as the user's language words it.
+    const Wording& wording() const noexcept { return wording_; }
     long line() const noexcept { return line_; }
     const std::string& file() const noexcept { return file_; }
 
@@ -36,9 +53,8 @@ public:
 private:
     void updateDetail();
 
+    Wording wording_;
     std::string reason_;
-    FailureCode code_ = FailureCode::None;
-    std::vector<std::string> values_;
     long line_;
     std::string file_;
     std::string detail_;
@@ -69,7 +85,8 @@ public:
     using Failure::Failure;
 };
 
-// Raises a GeometryFailure naming `what` unless `value` is finite.
+// Raises a GeometryFailure naming `what` (English, as in "the radius")
+// unless `value` is finite.
 double requireFinite(double value, const char* what);
 
 // Quotient a / b; a zero divisor or a result that is not finite is a

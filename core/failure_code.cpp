@@ -1,5 +1,7 @@
 #include "core/failure_code.h"
 
+#include <utility>
+
 namespace vomel {
 
 const char* failureWording(FailureCode code)
@@ -83,22 +85,15 @@ bool endsInSystemReason(FailureCode code)
     }
 }
 
-std::string fillPlaces(std::string_view wording, const std::vector<std::string>& values)
+Wording codeWording(FailureCode code, std::vector<std::string> values)
 {
-    std::string filled;
-    filled.reserve(wording.size());
-    for (std::size_t i = 0; i < wording.size(); ++i) {
-        if (wording[i] == '%' && i + 1 < wording.size() && wording[i + 1] >= '1' && wording[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(wording[i + 1] - '1');
-            if (index < values.size()) {
-                filled += values[index];
-                ++i;
-                continue;
-            }
-        }
-        filled += wording[i];
+    std::vector<Wording> worded;
+    worded.reserve(values.size());
+    for (std::string& value : values) worded.emplace_back(std::move(value));
+    if (endsInSystemReason(code) && !worded.empty()) {
+        worded.back() = Wording(SYSTEM_REASON_CONTEXT, worded.back().english(), {});
     }
-    return filled;
+    return Wording(FAILURE_WORDING_CONTEXT, failureWording(code), std::move(worded));
 }
 
 }  // namespace vomel

@@ -4,12 +4,9 @@
 // translation tools collect the English texts) and fills in the values.
 
 #include <string>
-#include <string_view>
 #include <vector>
 
-// Marks a text that the desktop program translates, under `context`; it
-// stands for the text itself.
-#define VOMEL_TRANSLATE_NOOP(context, text) text
+#include "core/wording.h"
 
 namespace vomel {
 
@@ -59,9 +56,9 @@ const char* failureWording(FailureCode code);
 // the C locale), which a translation words in its own language too.
 bool endsInSystemReason(FailureCode code);
 
-// `wording` with %1 ... %9 replaced by the values; a place without a value
-// stays as it is.
-std::string fillPlaces(std::string_view wording, const std::vector<std::string>& values);
+// The wording of `code` with `values`; the last value of a code that ends in
+// the system's reason is looked up among the system's reasons.
+Wording codeWording(FailureCode code, std::vector<std::string> values);
 
 // "s" unless `count` is one: the plural of "field" in the wordings.
 inline const char* pluralS(std::size_t count) { return count == 1 ? "" : "s"; }

@@ -33,11 +33,12 @@ SurveyPoint parseCassLine(std::string_view text, long line)
         start = comma + 1;
     }
     if (fields.size() != CASS_FIELDS) {
-        throw FormatFailure("a CASS point is `name,code,E,N,elevation`; the line has " + std::to_string(fields.size()) +
-                                " field" + (fields.size() == 1 ? "" : "s"),
-                            line);
+        throw FormatFailure(
+            line, VOMEL_TRANSLATE_NOOP("Failure", "a CASS point is `name,code,E,N,elevation`; the line has %1 field%2"),
+            std::to_string(fields.size()), pluralS(fields.size()));
     }
-    if (fields[0].empty()) throw FormatFailure("field 1, the point name, is empty", line);
+    if (fields[0].empty())
+        throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "field 1, the point name, is empty"));
     SurveyPoint point;
     point.label = std::string(fields[0]);
     point.code = std::string(fields[1]);
@@ -56,9 +57,12 @@ std::string cassLine(const std::string& name, const std::string& code, Point poi
 {
     for (const std::string* text : {&name, &code}) {
         if (text->find(',') != std::string::npos) {
-            throw FormatFailure("the " + std::string(text == &name ? "name " : "code ") + quotedExcerpt(*text) +
-                                    " holds a comma, which the CASS format cannot carry",
-                                line);
+            throw FormatFailure(
+                line,
+                text == &name
+                    ? VOMEL_TRANSLATE_NOOP("Failure", "the name %1 holds a comma, which the CASS format cannot carry")
+                    : VOMEL_TRANSLATE_NOOP("Failure", "the code %1 holds a comma, which the CASS format cannot carry"),
+                quotedExcerpt(*text));
         }
     }
     return name + "," + code + "," + formatGeneral(point.y) + "," + formatGeneral(point.x) + "," +

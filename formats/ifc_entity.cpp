@@ -15,7 +15,10 @@ Entity::Entity(const step::StepFile& file, const step::Instance& instance)
 
 std::string Entity::label() const { return "#" + std::to_string(id()) + " (" + type() + ")"; }
 
-void Entity::fail(const std::string& reason) const { throw FormatFailure(label() + ": " + reason, line()); }
+void Entity::fail(const std::string& reason) const
+{
+    throw FormatFailure(line(), VOMEL_TRANSLATE_NOOP("Failure", "%1: %2"), label(), Wording(reason));
+}
 
 const step::Value* Entity::value(std::size_t index) const
 {
@@ -131,7 +134,8 @@ std::string Entity::enumeration(std::size_t index, const char* name) const
 Entity entityOf(const step::StepFile& file, std::int64_t id)
 {
     const step::Instance* instance = file.find(id);
-    if (instance == nullptr) throw FormatFailure("#" + std::to_string(id) + " is not defined");
+    if (instance == nullptr)
+        throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "#%1 is not defined"), std::to_string(id));
     return {file, *instance};
 }
 

@@ -68,7 +68,7 @@ std::vector<Entity> alignmentsOf(const Model& model)
 Entity chooseAlignment(const Model& model, const std::string& name)
 {
     const std::vector<Entity> alignments = alignmentsOf(model);
-    if (alignments.empty()) throw FormatFailure("the file holds no IfcAlignment");
+    if (alignments.empty()) throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "the file holds no IfcAlignment"));
     if (name.empty()) return alignments.front();
     for (const Entity& alignment : alignments) {
         if (alignment.text(3, "Name") == name) return alignment;
@@ -93,7 +93,8 @@ Entity chooseAlignment(const Model& model, const std::string& name)
         known += (k == 0 ? "" : ", ") + quotedExcerpt(alignments[k].text(3, "Name"));
     }
     if (alignments.size() > namesShown) known += " and " + std::to_string(alignments.size() - namesShown) + " more";
-    throw FormatFailure("no alignment is called " + quotedExcerpt(name) + "; the file holds " + known);
+    throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called %1; the file holds %2"),
+                        quotedExcerpt(name), known);
 }
 
 // Runs `read`; a failure is said of the alignment `name`.
@@ -102,10 +103,9 @@ auto ofAlignment(const std::string& name, Read read)
 {
     try {
         return read();
-    } catch (const FormatFailure& failure) {
-        throw FormatFailure("alignment " + quotedExcerpt(name) + ": " + failure.reason(), failure.line());
     } catch (const Failure& failure) {
-        throw FormatFailure("alignment " + quotedExcerpt(name) + ": " + failure.reason(), failure.line());
+        throw FormatFailure(failure.line(), VOMEL_TRANSLATE_NOOP("Failure", "alignment %1: %2"), quotedExcerpt(name),
+                            failure.wording());
     }
 }
 

@@ -47,7 +47,7 @@ Document::Document(std::istream& in)
         const auto got = static_cast<std::size_t>(in.gcount());
         if (got == 0) break;
         if (text_.size() + got > vomel::MAX_FILE_BYTES) {
-            throw vomel::FormatFailure("the file is longer than " + std::to_string(vomel::MAX_FILE_BYTES) + " bytes",
+            throw vomel::FormatFailure(vomel::FailureCode::FileTooLong, {std::to_string(vomel::MAX_FILE_BYTES)},
                                        static_cast<long>(std::count(text_.begin(), text_.end(), '\n')) + 1);
         }
         text_.append(block.data(), got);
@@ -58,7 +58,8 @@ Document::Document(std::istream& in)
     std::size_t first = text_.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;  // after a UTF-8 byte-order mark
     first = text_.find_first_not_of(" \t\r\n", first);
     if (first == std::string::npos || text_[first] != '<') {
-        throw vomel::FormatFailure("not a LandXML document: the file does not begin with an XML element", 1);
+        throw vomel::FormatFailure(
+            1, VOMEL_TRANSLATE_NOOP("Failure", "not a LandXML document: the file does not begin with an XML element"));
     }
 
     lineStarts_.push_back(0);
@@ -69,14 +70,16 @@ Document::Document(std::istream& in)
     const pugi::xml_parse_result parsed =
         xml_.load_buffer(text_.data(), text_.size(), pugi::parse_default, pugi::encoding_auto);
     if (!parsed) {
-        throw vomel::FormatFailure(std::string("not a well-formed XML document: ") + parsed.description(),
-                                   lineAtOffset(parsed.offset));
+        throw vomel::FormatFailure(lineAtOffset(parsed.offset),
+                                   VOMEL_TRANSLATE_NOOP("Failure", "not a well-formed XML document: %1"),
+                                   parsed.description());
     }
     const pugi::xml_node top = root();
     if (!top || localName(top) != "LandXML") {
-        throw vomel::FormatFailure("the document's root element is <" + (top ? std::string(top.name()) : "") +
-                                       ">, not <LandXML>",
-                                   top ? lineOf(top) : 1);
+        throw vomel::FormatFailure(
+            top ? lineOf(top) : 1,
+            VOMEL_TRANSLATE_NOOP("Failure", "the document's root element is <%1>, not <LandXML>"),
+            top ? std::string(top.name()) : std::string());
     }
     for (const pugi::xml_node& block : childrenNamed(top, "CgPoints")) {
         for (const pugi::xml_node& point : childrenNamed(block, "CgPoint")) {

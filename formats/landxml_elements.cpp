@@ -41,7 +41,7 @@ struct ElementText {
 
 [[noreturn]] void fail(const ElementContext& context, const ElementText& element, const std::string& reason)
 {
-    throw FormatFailure(elementPlace(context, element.index, element.kind) + reason, element.line);
+    throw FormatFailure(Wording(elementPlace(context, element.index, element.kind) + reason), element.line);
 }
 
 double metres(const ElementContext& context, double value) { return value * metresPerUnit(context.unit); }
@@ -409,8 +409,8 @@ void borrowDirections(const ElementContext& context, std::vector<FittedElement>&
         }
     }
     if (!elements.front().startAzimuth) {
-        throw FormatFailure(elementPlace(context, 1, elements.front().kind) +
-                                "no element is long enough to give the line's direction",
+        throw FormatFailure(Wording(elementPlace(context, 1, elements.front().kind) +
+                                    "no element is long enough to give the line's direction"),
                             elements.front().line);
     }
 }
@@ -431,9 +431,11 @@ AngleUnits angleUnitsOf(const Document& document)
         if (name == "grads") return AngleUnit::Grad;
         if (name == "decimal degrees") return AngleUnit::Degree;
         if (name == "decimal dd.mm.ss") return AngleUnit::PackedDms;
-        throw FormatFailure(std::string(attribute) + " is \"" + name +
-                                "\"; radians, grads, decimal degrees or decimal dd.mm.ss are read",
-                            document.lineOf(system));
+        throw FormatFailure(
+            document.lineOf(system),
+            VOMEL_TRANSLATE_NOOP("Failure",
+                                 "%1 is \"%2\"; radians, grads, decimal degrees or decimal dd.mm.ss are read"),
+            attribute, name);
     };
     units.direction = unitOf("directionUnit");
     units.angle = unitOf("angularUnit");
@@ -449,7 +451,8 @@ std::vector<FittedElement> readFittedElements(const ElementContext& context, con
 {
     const pugi::xml_node geometry = childNamed(alignment, "CoordGeom");
     auto failHere = [&](const pugi::xml_node& node, const std::string& reason) {
-        throw FormatFailure("alignment \"" + context.alignment + "\": " + reason, context.document.lineOf(node));
+        throw FormatFailure(context.document.lineOf(node), VOMEL_TRANSLATE_NOOP("Failure", "alignment \"%1\": %2"),
+                            context.alignment, Wording(reason));
     };
     if (!geometry) failHere(alignment, "it has no CoordGeom");
     std::vector<FittedElement> elements;

@@ -20,9 +20,12 @@ public:
 
     [[noreturn]] void fail(const pugi::xml_node& node, const std::string& reason) const
     {
-        throw FormatFailure(reason, document_.lineOf(node));
+        throw FormatFailure(Wording(reason), document_.lineOf(node));
     }
-    [[noreturn]] void failAtLine(long line, const std::string& reason) const { throw FormatFailure(reason, line); }
+    [[noreturn]] void failAtLine(long line, const std::string& reason) const
+    {
+        throw FormatFailure(Wording(reason), line);
+    }
 
     const Document& document() const { return document_; }
     LengthUnit unit() const { return unit_; }
@@ -117,12 +120,14 @@ double circleRadius(const FileGradePoint& read, double turn, double gradeLengthI
     if (std::fabs(arc - read.curveLength) > allowed) {
         const std::string symbol = lengthUnitSymbol(unit);
         throw FormatFailure(
-            "the CircCurve's length " + vomel::formatGeneral(read.curveLength) + " " + symbol + " and radius " +
-                vomel::formatGeneral(read.radius) + " " + symbol +
-                " disagree: an arc of that radius between these grades is " + vomel::formatGeneral(arc) + " " + symbol +
-                " long, " + vomel::formatGeneral(std::fabs(arc - read.curveLength)) + " " + symbol +
-                " apart where the written numbers allow " + vomel::formatGeneral(allowed) + " " + symbol,
-            read.point.line);
+            read.point.line,
+            VOMEL_TRANSLATE_NOOP("Failure",
+                                 "the CircCurve's length %1 %2 and radius %3 %2 disagree: an arc of that radius "
+                                 "between these grades is %4 %2 long, %5 %2 apart where the written numbers "
+                                 "allow %6 %2"),
+            vomel::formatGeneral(read.curveLength), symbol, vomel::formatGeneral(read.radius),
+            vomel::formatGeneral(arc), vomel::formatGeneral(std::fabs(arc - read.curveLength)),
+            vomel::formatGeneral(allowed));
     }
     return read.radius;
 }
@@ -185,10 +190,12 @@ std::optional<VerticalProfile> readProfAlign(const Document& document, const pug
                                   read[k].point.shape == VerticalCurveShape::UnsymmetricParabola;
             if (!hasCurve) continue;
             if (k == 0 || k + 1 == read.size()) {
-                throw FormatFailure(std::string("the ") + (k == 0 ? "first" : "last") +
-                                        " grade point has a vertical curve: a vertical curve needs a grade on "
-                                        "both sides",
-                                    read[k].point.line);
+                throw FormatFailure(
+                    read[k].point.line,
+                    k == 0 ? VOMEL_TRANSLATE_NOOP("Failure", "the first grade point has a vertical curve: a vertical "
+                                                             "curve needs a grade on both sides")
+                           : VOMEL_TRANSLATE_NOOP("Failure", "the last grade point has a vertical curve: a vertical "
+                                                             "curve needs a grade on both sides"));
             }
             if (read[k].point.shape != VerticalCurveShape::UnsymmetricParabola) {
                 points[k].radius = curveRadius(read[k], grades, k, place.unit());

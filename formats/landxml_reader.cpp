@@ -23,7 +23,8 @@ using landxml::ElementContext;
 
 [[noreturn]] void failAt(const ElementContext& context, const pugi::xml_node& node, const std::string& reason)
 {
-    throw FormatFailure("alignment \"" + context.alignment + "\": " + reason, context.document.lineOf(node));
+    throw FormatFailure(context.document.lineOf(node), VOMEL_TRANSLATE_NOOP("Failure", "alignment \"%1\": %2"),
+                        context.alignment, Wording(reason));
 }
 
 // StaEquation rows in order along the line: by staInternal when every row
@@ -135,7 +136,8 @@ pugi::xml_node chooseAlignment(const landxml::Document& document, const std::str
 {
     const std::vector<pugi::xml_node> alignments = document.alignments();
     if (alignments.empty())
-        throw FormatFailure("the file holds no Alignments/Alignment", document.lineOf(document.root()));
+        throw FormatFailure(document.lineOf(document.root()),
+                            VOMEL_TRANSLATE_NOOP("Failure", "the file holds no Alignments/Alignment"));
     if (name.empty()) return alignments.front();
     std::string known;
     for (const pugi::xml_node& alignment : alignments) {
@@ -143,7 +145,8 @@ pugi::xml_node chooseAlignment(const landxml::Document& document, const std::str
         if (candidate == name) return alignment;
         known += (known.empty() ? "\"" : ", \"") + candidate + "\"";
     }
-    throw FormatFailure("no alignment is called \"" + name + "\"; the file holds " + known);
+    throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called \"%1\"; the file holds %2"), name,
+                        known);
 }
 
 // The unit of the file's lengths: metres when its Units say nothing else
@@ -162,10 +165,14 @@ LengthUnit lengthUnitOf(const landxml::Document& document)
     if (!system) return LengthUnit::Metre;
 
     auto refuse = [&](const char* attribute, const std::string& unit) {
-        throw FormatFailure(std::string(attribute == std::string("linearUnit") ? "lengths" : "elevations") +
-                                " are in " + unit + " (" + landxml::localName(system) + " " + attribute +
-                                "); only files in metres, US survey feet or international feet can be imported",
-                            document.lineOf(system));
+        throw FormatFailure(
+            document.lineOf(system),
+            attribute == std::string("linearUnit")
+                ? VOMEL_TRANSLATE_NOOP("Failure", "lengths are in %1 (%2 %3); only files in metres, US survey feet or "
+                                                  "international feet can be imported")
+                : VOMEL_TRANSLATE_NOOP("Failure", "elevations are in %1 (%2 %3); only files in metres, US survey feet "
+                                                  "or international feet can be imported"),
+            unit, landxml::localName(system), attribute);
     };
     const std::string linear = system.attribute("linearUnit").value();
     const std::string elevation = system.attribute("elevationUnit").value();

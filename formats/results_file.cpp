@@ -32,7 +32,8 @@ std::string utf8ToGbk(const std::string& utf8)
     iconv_t cd = iconv_open("GBK", "UTF-8");
     // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open reports a failure as (iconv_t) -1
     if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw FileFailure(std::string("no UTF-8 to GBK converter: ") + std::strerror(errno));
+        throw FileFailure(VOMEL_TRANSLATE_NOOP("Failure", "no UTF-8 to GBK converter: %1"),
+                          Wording(SYSTEM_REASON_CONTEXT, std::strerror(errno), {}));
     }
     std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
     std::vector<char> in(utf8.begin(), utf8.end());
@@ -42,7 +43,8 @@ std::string utf8ToGbk(const std::string& utf8)
     char* outPtr = out.data();
     std::size_t outLeft = out.size();
     if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
-        throw FileFailure(std::string("cannot convert the header to GBK: ") + std::strerror(errno));
+        throw FileFailure(VOMEL_TRANSLATE_NOOP("Failure", "cannot convert the header to GBK: %1"),
+                          Wording(SYSTEM_REASON_CONTEXT, std::strerror(errno), {}));
     }
     out.resize(out.size() - outLeft);
     return out;
@@ -57,8 +59,12 @@ std::string resultsHeader(bool withChainBreaks, HeaderEncoding encoding)
         if (i == CHAIN_BREAK_ITEM && !withChainBreaks) continue;
         header += HEADER_ITEMS[i];
     }
-    if (encoding == HeaderEncoding::Gbk) header = utf8ToGbk(header);
-    return header + "\r\n";
+    return encodedText(header, encoding) + "\r\n";
+}
+
+std::string encodedText(const std::string& utf8, HeaderEncoding encoding)
+{
+    return encoding == HeaderEncoding::Gbk ? utf8ToGbk(utf8) : utf8;
 }
 
 void ResultLine::addText(std::string_view text)
@@ -142,7 +148,7 @@ mode_t newFileMode()
 
 ResultsWriter::ResultsWriter(const std::string& path) : path_(path), finalPath_(path)
 {
-    if (path.empty()) throw FileFailure("no results file was named");
+    if (path.empty()) throw FileFailure(VOMEL_TRANSLATE_NOOP("Failure", "no results file was named"));
 
     struct stat info {};
     const bool exists = ::stat(path.c_str(), &info) == 0;
@@ -186,9 +192,9 @@ void ResultsWriter::discard() noexcept
     tempPath_.clear();
 }
 
-void ResultsWriter::fail(const std::string& reason, int error) const
+void ResultsWriter::fail(const char* reason, int error) const
 {
-    FileFailure failure(reason + ": " + std::strerror(error));
+    FileFailure failure(reason, Wording(SYSTEM_REASON_CONTEXT, std::strerror(error), {}));
     failure.setFile(path_);
     throw failure;
 }
@@ -205,7 +211,7 @@ void ResultsWriter::fail(FailureCode code, int error, const std::string& folder)
 
 void ResultsWriter::write(std::string_view bytes)
 {
-    if (fd_ < 0) throw FileFailure("the results file is already closed");
+    if (fd_ < 0) throw FileFailure(VOMEL_TRANSLATE_NOOP("Failure", "the results file is already closed"));
     if (!direct_ && buffer_.empty() && bytes.size() >= WRITE_BUFFER_BYTES) {
         sink(bytes.data(), bytes.size());  // a large block goes straight to the file
         return;
@@ -260,12 +266,13 @@ void ResultsWriter::startWriteback() noexcept
 
 void ResultsWriter::commit()
 {
-    if (fd_ < 0) throw FileFailure("the results file is already closed");
+    if (fd_ < 0) throw FileFailure(VOMEL_TRANSLATE_NOOP("Failure", "the results file is already closed"));
     flushBuffer();
     if (direct_) {
         const int fd = fd_;
         fd_ = -1;
-        if (::close(fd) != 0) fail("cannot finish writing the results file", errno);
+        if (::close(fd) != 0)
+            fail(VOMEL_TRANSLATE_NOOP("Failure", "cannot finish writing the results file: %1"), errno);
         committed_ = true;
         return;
     }
@@ -279,12 +286,12 @@ void ResultsWriter::commit()
     if (::close(fd) != 0) {
         const int error = errno;
         discard();
-        fail("cannot finish writing the results file", error);
+        fail(VOMEL_TRANSLATE_NOOP("Failure", "cannot finish writing the results file: %1"), error);
     }
     if (::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) {
         const int error = errno;
         discard();
-        fail("cannot put the results file in place", error);
+        fail(VOMEL_TRANSLATE_NOOP("Failure", "cannot put the results file in place: %1"), error);
     }
     committed_ = true;
     tempPath_.clear();

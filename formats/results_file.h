@@ -25,6 +25,9 @@ enum class HeaderEncoding { Gbk, Utf8 };
 // The header line with its CR LF; "断链标识 " only when the line has breaks.
 std::string resultsHeader(bool withChainBreaks, HeaderEncoding encoding);
 
+// A text of the window's (UTF-8) in `encoding`, as the header is written.
+std::string encodedText(const std::string& utf8, HeaderEncoding encoding);
+
 // Builds one line item by item under the number rule.
 class ResultLine {
 public:
@@ -77,7 +80,7 @@ private:
     void sink(const char* data, std::size_t size);
     // Asks the system to start writing the bytes written so far to the disk.
     void startWriteback() noexcept;
-    [[noreturn]] void fail(const std::string& reason, int error) const;
+    [[noreturn]] void fail(const char* reason, int error) const;
     // The same for a failure with a wording of its own; `folder`, when
     // given, is its first value.
     [[noreturn]] void fail(FailureCode code, int error, const std::string& folder = {}) const;

@@ -38,7 +38,7 @@ public:
         return at_ >= text_.size();
     }
 
-    [[noreturn]] void fail(const std::string& reason) const { throw FormatFailure(reason, line_); }
+    [[noreturn]] void fail(const std::string& reason) const { throw FormatFailure(Wording(reason), line_); }
 
     char peek()
     {
@@ -126,7 +126,8 @@ private:
             } else if (c == '/' && at_ + 1 < text_.size() && text_[at_ + 1] == '*') {
                 const long start = line_;
                 const std::size_t end = text_.find("*/", at_ + 2);
-                if (end == std::string_view::npos) throw FormatFailure("a comment /* is never closed", start);
+                if (end == std::string_view::npos)
+                    throw FormatFailure(start, VOMEL_TRANSLATE_NOOP("Failure", "a comment /* is never closed"));
                 line_ += static_cast<long>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(at_),
                                                       text_.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
                 at_ = end + 2;
@@ -195,9 +196,9 @@ private:
         const std::size_t first = ++at_;
         while (true) {
             if (at_ >= text_.size() || at_ > limit) {
-                throw FormatFailure(at_ > limit ? "a string is longer than the instance bound of " +
-                                                      std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes"
-                                                : std::string("a string is never closed by '"),
+                throw FormatFailure(Wording(at_ > limit ? "a string is longer than the instance bound of " +
+                                                              std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes"
+                                                        : std::string("a string is never closed by '")),
                                     start);
             }
             const char c = text_[at_++];
@@ -271,9 +272,8 @@ void expectSection(Reader& reader, const char* keyword)
     const long line = reader.line();
     const std::string found = reader.keyword();
     if (found != keyword) {
-        throw FormatFailure(std::string("expected ") + keyword + "; found " +
-                                (found.empty() ? reader.found() : quotedExcerpt(found)),
-                            line);
+        throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "expected %1; found %2"), keyword,
+                            found.empty() ? reader.found() : quotedExcerpt(found));
     }
     reader.expect(';', std::string("after ") + keyword);
 }
@@ -285,7 +285,7 @@ std::string readText(std::istream& in)
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(in.gcount()));
         if (text.size() > MAX_STEP_FILE_BYTES) {
-            throw FormatFailure("the file is longer than " + std::to_string(MAX_STEP_FILE_BYTES) + " bytes");
+            throw FormatFailure(FailureCode::FileTooLong, {std::to_string(MAX_STEP_FILE_BYTES)});
         }
     }
     return text;
@@ -299,7 +299,8 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
     if (text_.rfind("\xEF\xBB\xBF", 0) == 0) start = 3;  // UTF-8 byte-order mark
     Reader reader(text_, start, 1);
     if (reader.keyword() != "ISO-10303-21") {
-        throw FormatFailure("not a STEP file (ISO 10303-21): it does not begin with ISO-10303-21;", 1);
+        throw FormatFailure(
+            1, VOMEL_TRANSLATE_NOOP("Failure", "not a STEP file (ISO 10303-21): it does not begin with ISO-10303-21;"));
     }
     reader.expect(';', "after ISO-10303-21");
     expectSection(reader, "HEADER");
@@ -317,7 +318,7 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
         schemaLine = line;
         if (header.empty() || header[0].kind != ValueKind::List || header[0].items.empty() ||
             header[0].items[0].kind != ValueKind::String) {
-            throw FormatFailure("FILE_SCHEMA does not name a schema", line);
+            throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "FILE_SCHEMA does not name a schema"));
         }
         schema_ = header[0].items[0].text;
     }
@@ -326,17 +327,18 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
     if (std::find(acceptedSchemas.begin(), acceptedSchemas.end(), capitals(schema_)) == acceptedSchemas.end()) {
         std::string accepted;
         for (const std::string& name : acceptedSchemas) accepted += (accepted.empty() ? "" : ", ") + name;
-        throw FormatFailure("the file's schema is " + quotedExcerpt(schema_) + "; only " + accepted + " can be read",
-                            schemaLine);
+        throw FormatFailure(schemaLine, VOMEL_TRANSLATE_NOOP("Failure", "the file's schema is %1; only %2 can be read"),
+                            quotedExcerpt(schema_), accepted);
     }
 
     reader.peek();
     const long dataLine = reader.line();
     const std::string data = reader.keyword();
     if (data != "DATA") {
-        throw FormatFailure("the file has no DATA section: expected DATA; after the HEADER, found " +
-                                (data.empty() ? reader.found() : quotedExcerpt(data)),
-                            dataLine);
+        throw FormatFailure(
+            dataLine,
+            VOMEL_TRANSLATE_NOOP("Failure", "the file has no DATA section: expected DATA; after the HEADER, found %1"),
+            data.empty() ? reader.found() : quotedExcerpt(data));
     }
     if (reader.peek() == '(') reader.parameterList(0, text_.size());  // DATA('name',('schema')) of edition 3
     reader.expect(';', "after DATA");
@@ -372,15 +374,14 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
         }
         reader.expect(';', "after an instance");
         if (reader.at() - begin > MAX_STEP_INSTANCE_BYTES) {
-            throw FormatFailure("instance #" + std::to_string(instance.id) + " is longer than " +
-                                    std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes",
-                                instance.line);
+            throw FormatFailure(instance.line, VOMEL_TRANSLATE_NOOP("Failure", "instance #%1 is longer than %2 bytes"),
+                                std::to_string(instance.id), std::to_string(MAX_STEP_INSTANCE_BYTES));
         }
         const auto [where, added] = index_.emplace(instance.id, instances_.size());
         if (!added) {
-            throw FormatFailure("#" + std::to_string(instance.id) + " is defined twice (first on line " +
-                                    std::to_string(instances_[where->second].line) + ")",
-                                instance.line);
+            throw FormatFailure(instance.line,
+                                VOMEL_TRANSLATE_NOOP("Failure", "#%1 is defined twice (first on line %2)"),
+                                std::to_string(instance.id), std::to_string(instances_[where->second].line));
         }
         instances_.push_back(std::move(instance));
     }
@@ -389,7 +390,8 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
 
     for (const auto& [id, line] : references) {
         if (index_.find(id) == index_.end()) {
-            throw FormatFailure("#" + std::to_string(id) + " is referred to but not defined", line);
+            throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "#%1 is referred to but not defined"),
+                                std::to_string(id));
         }
     }
 }

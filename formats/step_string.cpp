@@ -20,7 +20,7 @@ constexpr char32_t LAST_LOW_SURROGATE = 0xDFFF;
 
 [[noreturn]] void failEscape(const std::string& reason, long line)
 {
-    throw FormatFailure("a string holds " + reason, line);
+    throw FormatFailure(Wording("a string holds " + reason), line);
 }
 
 void appendUtf8(std::string& out, char32_t c, long line)

@@ -22,15 +22,17 @@ double elementDeflection(const ElementShape& element)
     const double length = element.length;
     switch (elementKind(element)) {
     case ElementKind::Straight: return 0.0;
-    case ElementKind::Arc: return checkedDivide(length, startRadius, "arc deflection");
+    case ElementKind::Arc: return checkedDivide(length, startRadius, VOMEL_TRANSLATE_NOOP("Failure", "arc deflection"));
     case ElementKind::EntrySpiral:
         // Curvature grows linearly from 0 to 1/R2: the mean is half of it.
-        return checkedDivide(length, 2.0 * endRadius, "spiral deflection");
-    case ElementKind::ExitSpiral: return checkedDivide(length, 2.0 * startRadius, "spiral deflection");
+        return checkedDivide(length, 2.0 * endRadius, VOMEL_TRANSLATE_NOOP("Failure", "spiral deflection"));
+    case ElementKind::ExitSpiral:
+        return checkedDivide(length, 2.0 * startRadius, VOMEL_TRANSLATE_NOOP("Failure", "spiral deflection"));
     case ElementKind::PartialSpiral:
         // Mean curvature (1/R1 + 1/R2) / 2 over the length.
-        return checkedDivide(checkedDivide((endRadius + startRadius) * length / 2.0, startRadius, "spiral deflection"),
-                             endRadius, "spiral deflection");
+        return checkedDivide(checkedDivide((endRadius + startRadius) * length / 2.0, startRadius,
+                                           VOMEL_TRANSLATE_NOOP("Failure", "spiral deflection")),
+                             endRadius, VOMEL_TRANSLATE_NOOP("Failure", "spiral deflection"));
     }
     return 0.0;
 }
@@ -45,9 +47,11 @@ PartialSpiralFrame partialSpiralFrame(const ElementShape& element, double startA
     // at l1 = c / R1 from the zero-curvature point, where the tangent is
     // turned back by l1² / (2c) from the start tangent.
     const double constant = vomel::requireFinite(
-        checkedDivide(length * startRadius * endRadius, startRadius - endRadius, "spiral constant"), "spiral constant");
-    const double startArc = checkedDivide(constant, startRadius, "spiral constant");
-    const double turn = checkedDivide(startArc * startArc, 2.0 * constant, "spiral constant");
+        checkedDivide(length * startRadius * endRadius, startRadius - endRadius, "spiral constant"),
+        VOMEL_TRANSLATE_NOOP("Failure", "spiral constant"));
+    const double startArc = checkedDivide(constant, startRadius, VOMEL_TRANSLATE_NOOP("Failure", "spiral constant"));
+    const double turn =
+        checkedDivide(startArc * startArc, 2.0 * constant, VOMEL_TRANSLATE_NOOP("Failure", "spiral constant"));
     return {constant, startArc, startAzimuth - turn};
 }
 

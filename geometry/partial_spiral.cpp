@@ -26,9 +26,12 @@ vomel::Point partialSpiralLocalByQuadrature(const ElementShape& element, double 
 {
     // Tangent turned from the start tangent at s metres from the start:
     // s / R1 + s² (1/R2 - 1/R1) / (2 L).
-    const double startCurvature = vomel::checkedDivide(1.0, element.startRadius, "partial spiral");
-    const double endCurvature = vomel::checkedDivide(1.0, element.endRadius, "partial spiral");
-    const double curvatureRate = vomel::checkedDivide(endCurvature - startCurvature, element.length, "partial spiral");
+    const double startCurvature =
+        vomel::checkedDivide(1.0, element.startRadius, VOMEL_TRANSLATE_NOOP("Failure", "partial spiral"));
+    const double endCurvature =
+        vomel::checkedDivide(1.0, element.endRadius, VOMEL_TRANSLATE_NOOP("Failure", "partial spiral"));
+    const double curvatureRate = vomel::checkedDivide(endCurvature - startCurvature, element.length,
+                                                      VOMEL_TRANSLATE_NOOP("Failure", "partial spiral"));
     auto azimuthAt = [&](double s) { return s * startCurvature + 0.5 * curvatureRate * s * s; };
 
     const double largestCurvature = std::max(std::fabs(startCurvature), std::fabs(endCurvature));
@@ -49,8 +52,8 @@ vomel::Point partialSpiralLocalByQuadrature(const ElementShape& element, double 
             }
         }
     }
-    return {vomel::requireFinite(0.5 * width * x, "partial spiral"),
-            vomel::requireFinite(0.5 * width * y, "partial spiral")};
+    return {vomel::requireFinite(0.5 * width * x, VOMEL_TRANSLATE_NOOP("Failure", "partial spiral")),
+            vomel::requireFinite(0.5 * width * y, VOMEL_TRANSLATE_NOOP("Failure", "partial spiral"))};
 }
 
 vomel::Point partialSpiralLocal(const ElementShape& element, double d)

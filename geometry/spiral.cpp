@@ -17,7 +17,7 @@ double alternatingSign(int k) { return (k % 2 == 0) ? 1.0 : -1.0; }
 double factorial(int n)
 {
     if (n < 0 || n > MAX_FACTORIAL_ARGUMENT) {
-        throw GeometryFailure("factorial of " + std::to_string(n) + " is out of range");
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "factorial of %1 is out of range"), std::to_string(n));
     }
     double result = 1.0;
     for (int i = 2; i <= n; ++i) result *= i;
@@ -35,7 +35,8 @@ double spiralTangentGain(double ls, double r)
     // (-1)^k ls^(2k+1) / r^(2k) / (2k)! / (4k+1) / (4k+2) / 2^(2k)
     return sumSpiralSeries(
         [&](int k) {
-            const double ratio = (k == 0) ? 0.0 : checkedDivide(ls, 2.0 * r, "spiral tangent gain");
+            const double ratio =
+                (k == 0) ? 0.0 : checkedDivide(ls, 2.0 * r, VOMEL_TRANSLATE_NOOP("Failure", "spiral tangent gain"));
             const double power = (k == 0) ? 1.0 : std::pow(ratio, 2 * k);
             return alternatingSign(k) * ls * power / factorial(2 * k) / (4.0 * k + 1) / (4.0 * k + 2);
         },
@@ -47,7 +48,7 @@ double spiralShift(double ls, double r)
     // (-1)^k ls^(2k+2) / r^(2k+1) / (2k+1)! / (4k+3) / (4k+4) / 2^(2k+1)
     return sumSpiralSeries(
         [&](int k) {
-            const double ratio = checkedDivide(ls, 2.0 * r, "spiral shift");
+            const double ratio = checkedDivide(ls, 2.0 * r, VOMEL_TRANSLATE_NOOP("Failure", "spiral shift"));
             return alternatingSign(k) * ls * std::pow(ratio, 2 * k + 1) / factorial(2 * k + 1) / (4.0 * k + 3) /
                    (4.0 * k + 4);
         },
@@ -70,7 +71,7 @@ double spiralLocalX(double l, double c)
     return sumSpiralSeries(
         [&](int k) {
             if (k == 1) {
-                const double ratio = checkedDivide(l * l, 2.0 * c, "spiral point x");
+                const double ratio = checkedDivide(l * l, 2.0 * c, VOMEL_TRANSLATE_NOOP("Failure", "spiral point x"));
                 ratioSquared = ratio * ratio;
             }
             if (k >= 1) power *= -ratioSquared / ((2.0 * k - 1.0) * (2.0 * k));
@@ -84,7 +85,7 @@ double spiralLocalY(double l, double c)
     // (-1)^k l^(4k+3) / (2c)^(2k+1) / (2k+1)! / (4k+3): the power part
     // p_k = (-1)^k l r^(2k+1) / (2k+1)! follows from
     // p_k = -p_(k-1) r² / (2k (2k + 1)).
-    const double ratio = checkedDivide(l * l, 2.0 * c, "spiral point y");
+    const double ratio = checkedDivide(l * l, 2.0 * c, VOMEL_TRANSLATE_NOOP("Failure", "spiral point y"));
     const double ratioSquared = ratio * ratio;
     double power = l * ratio;
     return sumSpiralSeries(
@@ -98,19 +99,29 @@ double spiralLocalY(double l, double c)
 double tangentLengthFirst(double r, double p1, double p2, double q1, double alpha)
 {
     const double a = std::fabs(alpha);
-    return vomel::requireFinite(checkedDivide(r + p2 - (r + p1) * std::cos(a), std::sin(a), "tangent length") + q1,
-                                "tangent length");
+    return vomel::requireFinite(
+        checkedDivide(r + p2 - (r + p1) * std::cos(a), std::sin(a), VOMEL_TRANSLATE_NOOP("Failure", "tangent length")) +
+            q1,
+        "tangent length");
 }
 
 double tangentLengthSecond(double r, double p1, double p2, double q2, double alpha)
 {
     const double a = std::fabs(alpha);
-    return vomel::requireFinite(checkedDivide(r + p1 - (r + p2) * std::cos(a), std::sin(a), "tangent length") + q2,
-                                "tangent length");
+    return vomel::requireFinite(
+        checkedDivide(r + p1 - (r + p2) * std::cos(a), std::sin(a), VOMEL_TRANSLATE_NOOP("Failure", "tangent length")) +
+            q2,
+        "tangent length");
 }
 
-double arcLocalX(double l, double r) { return r * std::sin(checkedDivide(l, r, "arc point")); }
+double arcLocalX(double l, double r)
+{
+    return r * std::sin(checkedDivide(l, r, VOMEL_TRANSLATE_NOOP("Failure", "arc point")));
+}
 
-double arcLocalY(double l, double r) { return r * (1.0 - std::cos(checkedDivide(l, r, "arc point"))); }
+double arcLocalY(double l, double r)
+{
+    return r * (1.0 - std::cos(checkedDivide(l, r, VOMEL_TRANSLATE_NOOP("Failure", "arc point"))));
+}
 
 }  // namespace vomel

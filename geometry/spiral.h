@@ -33,7 +33,8 @@ double sumSpiralSeries(Term term, const char* what)
     double last = 100.0;
     for (int k = 0; !(std::fabs(last) < SPIRAL_SERIES_TOLERANCE); ++k) {
         if (k >= MAX_SERIES_TERMS) {
-            throw vomel::GeometryFailure(std::string("series of ") + what + " does not converge");
+            throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "series of %1 does not converge"),
+                                         vomel::worded(what));
         }
         last = vomel::requireFinite(term(k), what);
         sum += last;

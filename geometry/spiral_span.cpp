@@ -26,8 +26,8 @@ double spiralSpanX(double l1, double l2, double c)
     return vomel::sumSpiralSeries(
         [&](int k) {
             if (k == 1) {
-                const double r1 = checkedDivide(l1 * l1, 2.0 * c, "spiral span x");
-                const double r2 = checkedDivide(l2 * l2, 2.0 * c, "spiral span x");
+                const double r1 = checkedDivide(l1 * l1, 2.0 * c, VOMEL_TRANSLATE_NOOP("Failure", "spiral span x"));
+                const double r2 = checkedDivide(l2 * l2, 2.0 * c, VOMEL_TRANSLATE_NOOP("Failure", "spiral span x"));
                 ratioSquared1 = r1 * r1;
                 ratioSquared2 = r2 * r2;
             }
@@ -45,8 +45,8 @@ double spiralSpanY(double l1, double l2, double c)
 {
     // Term k: (-1)^k (l2^(4k+3) - l1^(4k+3)) / (2c)^(2k+1) / (2k+1)! / (4k+3),
     // with p_k = (-1)^k l r^(2k+1) / (2k+1)! and p_k = -p_(k-1) r² / (2k (2k + 1)).
-    const double r1 = checkedDivide(l1 * l1, 2.0 * c, "spiral span y");
-    const double r2 = checkedDivide(l2 * l2, 2.0 * c, "spiral span y");
+    const double r1 = checkedDivide(l1 * l1, 2.0 * c, VOMEL_TRANSLATE_NOOP("Failure", "spiral span y"));
+    const double r2 = checkedDivide(l2 * l2, 2.0 * c, VOMEL_TRANSLATE_NOOP("Failure", "spiral span y"));
     double power1 = l1 * r1;
     double power2 = l2 * r2;
     return vomel::sumSpiralSeries(

@@ -50,10 +50,13 @@ Point lineIntersection(Point p1, Point p2, Point p3, Point p4)
     const double d1x = p2.x - p1.x, d1y = p2.y - p1.y;
     const double d2x = p4.x - p3.x, d2y = p4.y - p3.y;
     const double cross = d1x * d2y - d1y * d2x;
-    if (cross == 0.0) throw vomel::GeometryFailure("the two sides are parallel: they do not intersect");
-    const double u = checkedDivide((p3.x - p1.x) * d2y - (p3.y - p1.y) * d2x, cross, "side intersection");
-    return {vomel::requireFinite(p1.x + u * d1x, "side intersection"),
-            vomel::requireFinite(p1.y + u * d1y, "side intersection")};
+    if (cross == 0.0)
+        throw vomel::GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the two sides are parallel: they do not intersect"));
+    const double u = checkedDivide((p3.x - p1.x) * d2y - (p3.y - p1.y) * d2x, cross,
+                                   VOMEL_TRANSLATE_NOOP("Failure", "side intersection"));
+    return {vomel::requireFinite(p1.x + u * d1x, VOMEL_TRANSLATE_NOOP("Failure", "side intersection")),
+            vomel::requireFinite(p1.y + u * d1y, VOMEL_TRANSLATE_NOOP("Failure", "side intersection"))};
 }
 
 CurveTangents solveCurveTangents(double r, double ra1, double ra2, double ls1, double ls2, double alpha, double azIn,
@@ -64,14 +67,20 @@ CurveTangents solveCurveTangents(double r, double ra1, double ra2, double ls1, d
 
     // An incomplete spiral is the part of a clothoid beyond radius RA: its
     // origin lies extra = R Ls / (RA - R) before ZH (after HZ).
-    if (ra1 != 0.0) c.extraIn = checkedDivide(r * ls1, ra1 - r, "entry spiral extra length");
-    if (ra2 != 0.0) c.extraOut = checkedDivide(r * ls2, ra2 - r, "exit spiral extra length");
+    if (ra1 != 0.0)
+        c.extraIn = checkedDivide(r * ls1, ra1 - r, VOMEL_TRANSLATE_NOOP("Failure", "entry spiral extra length"));
+    if (ra2 != 0.0)
+        c.extraOut = checkedDivide(r * ls2, ra2 - r, VOMEL_TRANSLATE_NOOP("Failure", "exit spiral extra length"));
 
     // The clothoid turns its tangent by extra / (2 RA) between origin and ZH.
     double theta1 = azIn;
     double theta2 = azOut;
-    if (ra1 != 0.0) theta1 = azIn - checkedDivide(c.extraIn, 2.0 * ra1 * s, "entry origin azimuth");
-    if (ra2 != 0.0) theta2 = azOut + checkedDivide(c.extraOut, 2.0 * ra2 * s, "exit origin azimuth");
+    if (ra1 != 0.0)
+        theta1 =
+            azIn - checkedDivide(c.extraIn, 2.0 * ra1 * s, VOMEL_TRANSLATE_NOOP("Failure", "entry origin azimuth"));
+    if (ra2 != 0.0)
+        theta2 =
+            azOut + checkedDivide(c.extraOut, 2.0 * ra2 * s, VOMEL_TRANSLATE_NOOP("Failure", "exit origin azimuth"));
     theta1 = reduceTurnOnce(theta1);
     theta2 = reduceTurnOnce(theta2);
 

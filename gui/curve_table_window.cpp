@@ -147,13 +147,34 @@ void CurveTableWindow::copyToClipboard()
     status_->setText(text(TABLE_COPIED));
 }
 
+namespace {
+
+// The table as the window saves it: the headers and the item and kind words
+// in the window's language, encoded as the window's results files (GBK);
+// names and numbers byte for byte, as the command line writes them.
+CurveTable windowCsvTable(CurveTable table)
+{
+    auto encoded = [](const QString& text) { return encodedText(text.toStdString(), HeaderEncoding::Gbk); };
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        const std::string key = table.columns[c];
+        table.columns[c] = encoded(curveTableHeader(key));
+        if (key != "item" && key != "kind") continue;
+        for (std::vector<std::string>& row : table.rows) {
+            if (c < row.size()) row[c] = encoded(curveTableCell(key, row[c], QString::fromStdString(row[c])));
+        }
+    }
+    return table;
+}
+
+}  // namespace
+
 bool CurveTableWindow::saveCsv()
 {
     const auto path = platform_.askSaveFile(CURVE_TABLE_SAVE_DIALOG);
     if (!path) return false;
     try {
         ResultsWriter writer(*path);
-        writer.write(curveTableCsv(curves_));
+        writer.write(curveTableCsv(windowCsvTable(curves_)));
         writer.commit();
     } catch (const Failure& failure) {
         platform_.showError(failureMessage(MSG_COMPUTE_FORMAT, failure, platform_));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -137,8 +138,9 @@ void PlanView::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
             intersectionLabels_.push_back(textFromFileBytes(mark.name));
         }
         for (const PlanMark& mark : scene_->keyPoints) {
-            keyPointLabels_.push_back(textFromFileBytes(mark.name) + QLatin1Char(' ') +
-                                      QString::fromStdString(mark.station));
+            const QString name = mark.windowName != nullptr ? QCoreApplication::translate("Window", mark.windowName)
+                                                            : textFromFileBytes(mark.name);
+            keyPointLabels_.push_back(name + QLatin1Char(' ') + QString::fromStdString(mark.station));
         }
     }
     // A view the user has not zoomed or panned stays fitted to all it shows.

@@ -122,7 +122,7 @@ bool ProfileWindow::loadProfileFile()
     try {
         loaded = loadProfile(*path, line_ ? line_->chainBreaks() : ChainBreaks{});
     } catch (const Failure& failure) {
-        platform_.showError({MSG_INIT_FORMAT, failure.what()});
+        platform_.showError(failureMessage(MSG_INIT_FORMAT, failure, platform_));
         return false;
     }
     profile_ = std::move(loaded);
@@ -140,7 +140,7 @@ bool ProfileWindow::loadCrossFallFile()
     try {
         loaded = loadCrossFall(*path, line_ ? line_->chainBreaks() : ChainBreaks{});
     } catch (const Failure& failure) {
-        platform_.showError({MSG_INIT_FORMAT, failure.what()});
+        platform_.showError(failureMessage(MSG_INIT_FORMAT, failure, platform_));
         return false;
     }
     crossFall_ = std::move(loaded);

@@ -129,7 +129,7 @@ void StakeoutWindow::compute()
         showPoint(QString::fromStdString(formatFixed(p.x, COORDINATE_DECIMALS)),
                   QString::fromStdString(formatFixed(p.y, COORDINATE_DECIMALS)), QString::fromStdString(status), false);
     } catch (const Failure& failure) {
-        showPoint({}, {}, text(STAKEOUT_BAD_STATION) + QString::fromStdString(failure.reason()), true);
+        showPoint({}, {}, text(STAKEOUT_BAD_STATION) + QString::fromStdString(failureText(failure, platform_)), true);
     }
 }
 

@@ -65,7 +65,7 @@ std::string csvCell(const std::string& cell)
 
 CurveTable curveTable(const Alignment& alignment)
 {
-    if (!alignment.line) throw GeometryFailure("no alignment has been initialised");
+    if (!alignment.line) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     return alignment.line->curveTable();
 }
 

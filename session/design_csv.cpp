@@ -46,7 +46,8 @@ void appendCsvResultsLine(std::string& out, const Alignment& alignment, const Cs
         out += ',';
         if (design) appendGeneral(out, *design);
         out += ',';
-        if (design && point.hasElevation) appendGeneral(out, requireFinite(point.elevation - *design, "dz"));
+        if (design && point.hasElevation)
+            appendGeneral(out, requireFinite(point.elevation - *design, VOMEL_TRANSLATE_NOOP("Failure", "dz")));
     }
     if (columns.code) {
         out += ',';

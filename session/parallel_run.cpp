@@ -19,6 +19,9 @@ namespace vomel {
 
 namespace {
 
+constexpr const char* FILE_CHANGED =
+    VOMEL_TRANSLATE_NOOP("Failure", "the file changed while it was being read (%1 points counted, %2 read)");
+
 // The first failure of a run of points, by file order.
 struct PointFailure {
     std::size_t index = 0;
@@ -45,7 +48,8 @@ void solveRun(const PointSolver& solve, const std::vector<SurveyPoint>& points, 
     try {
         std::rethrow_exception(error);
     } catch (const GeometryFailure& failure) {
-        throw GeometryFailure("point " + quotedExcerpt(point.label) + ": " + failure.reason(), point.line);
+        throw GeometryFailure(point.line, VOMEL_TRANSLATE_NOOP("Failure", "point %1: %2"), quotedExcerpt(point.label),
+                              failure.wording());
     }
 }
 
@@ -148,14 +152,13 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
             const long done = streamPoints(solve, layout, coordinatePath, options.pointsFormat, writer, announce,
                                            threads, chunk, solved);
             if (progress && done != count) {
-                throw FileFailure("the file changed while it was being read (" + std::to_string(count) +
-                                  " points counted, " + std::to_string(done) + " read)");
+                throw FileFailure(FILE_CHANGED, std::to_string(count), std::to_string(done));
             }
             writer.commit();
             return;
         }
         all = readCoordinateFile(in, MAX_POINTS, options.pointsFormat);
-        if (in.bad()) throw FileFailure("the file could not be read to its end");
+        if (in.bad()) throw FileFailure(VOMEL_TRANSLATE_NOOP("Failure", "the file could not be read to its end"));
         count = static_cast<long>(all.size());
 
         // The destination is checked (and its temporary file made) before
@@ -186,8 +189,7 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
             done += static_cast<long>(points.size());
         }
         if (done != count) {
-            throw FileFailure("the file changed while it was being read (" + std::to_string(count) +
-                              " points counted, " + std::to_string(done) + " read)");
+            throw FileFailure(FILE_CHANGED, std::to_string(count), std::to_string(done));
         }
         writer.commit();
     } catch (Failure& failure) {

@@ -67,7 +67,7 @@ void appendCsvResultsLine(std::string& out, const Alignment& alignment, const Su
     out += ',';
     out += solution.ambiguous ? "ambiguous" : (solution.corner ? "corner" : footStatus(alignment, solution.station));
     out += ',';
-    appendGeneral(out, requireFinite(residual, "residual"));
+    appendGeneral(out, requireFinite(residual, VOMEL_TRANSLATE_NOOP("Failure", "residual")));
     out += ',';
     if (solution.ambiguous) out += statedStationCell(alignment, solution.otherStation);
     out += "\r\n";

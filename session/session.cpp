@@ -36,21 +36,23 @@ void sampleAlignment(Alignment& alignment)
     const double start = alignment.startStation;
     const double end = alignment.endStation;
     if (!std::isfinite(start) || !std::isfinite(end)) {
-        throw GeometryFailure("the start or end station of the line is not a finite number");
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the start or end station of the line is not a finite number"));
     }
     if (end < start) {
-        throw GeometryFailure("the end station " + formatGeneral(end) + " lies below the start station " +
-                              formatGeneral(start));
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the end station %1 lies below the start station %2"),
+                              formatGeneral(end), formatGeneral(start));
     }
     if (end - start > MAX_LINE_LENGTH) {
-        throw GeometryFailure("the line is " + formatGeneral(end - start) + " m long; at most " +
-                              formatGeneral(MAX_LINE_LENGTH) + " m can be sampled");
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the line is %1 m long; at most %2 m can be sampled"),
+                              formatGeneral(end - start), formatGeneral(MAX_LINE_LENGTH));
     }
     try {
         alignment.samples = buildSampleTable(start, end, forwardOf(alignment));
         alignment.sampleIndex = SampleIndex(alignment.samples);
     } catch (const std::bad_alloc&) {
-        throw GeometryFailure("not enough memory for the samples of a " + formatGeneral(end - start) + " m line");
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "not enough memory for the samples of a %1 m line"),
+                              formatGeneral(end - start));
     }
 }
 
@@ -86,7 +88,10 @@ std::shared_ptr<const DesignLine> importedDesignLine(ImportedLine imported)
     auto line = std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
     if (imported.profile) line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
     line->setOwnProfileProblem(std::move(imported.profileProblem));
-    line->addImportNotes(imported.notes);
+    // The exchange readers' notes are English sentences as yet.
+    std::vector<Wording> notes;
+    for (std::string& note : imported.notes) notes.emplace_back(std::move(note));
+    line->addImportNotes(notes);
     line->setLengthUnit(imported.unit);
     return line;
 }
@@ -134,7 +139,7 @@ std::shared_ptr<const DesignLine> loadElementLine(const std::string& path)
 
 std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const DesignLine> line)
 {
-    if (!line) throw GeometryFailure("no design line was read");
+    if (!line) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no design line was read"));
     auto alignment = std::make_shared<Alignment>();
     alignment->startStation = line->startStation();
     alignment->endStation = line->endStation();

@@ -25,15 +25,18 @@ constexpr std::size_t FIELDS_NEEDED = 3;
 constexpr std::size_t FIELDS_WITH_ELEVATION = 4;
 
 // The pose's tangent azimuth in [0, 2π), checked finite.
-double poseAzimuth(const LinePose& pose) { return normaliseAzimuth(requireFinite(pose.azimuth, "tangent azimuth")); }
+double poseAzimuth(const LinePose& pose)
+{
+    return normaliseAzimuth(requireFinite(pose.azimuth, VOMEL_TRANSLATE_NOOP("Failure", "tangent azimuth")));
+}
 
 StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vomel::ChainBreaks& breaks)
 {
     if (fields.size() < FIELDS_NEEDED || fields.size() > FIELDS_WITH_ELEVATION) {
-        throw FormatFailure("a station line holds a label, a station, an offset and optionally an elevation; "
-                            "the line has " +
-                                std::to_string(fields.size()) + " field" + (fields.size() == 1 ? "" : "s"),
-                            line);
+        throw FormatFailure(line,
+                            VOMEL_TRANSLATE_NOOP("Failure", "a station line holds a label, a station, an offset and "
+                                                            "optionally an elevation; the line has %1 field%2"),
+                            std::to_string(fields.size()), pluralS(fields.size()));
     }
     StakeoutRow row;
     row.label = fields[0];
@@ -64,15 +67,15 @@ double tangentAzimuth(const Alignment& alignment, double station) { return poseA
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station then offset, as surveyors state a point
 Point offsetPoint(const Alignment& alignment, double station, double offset)
 {
-    requireFinite(offset, "offset");
+    requireFinite(offset, VOMEL_TRANSLATE_NOOP("Failure", "offset"));
     // One evaluation of the line gives both the point and its tangent.
     const LinePose pose = alignment.poseAt(station);
     const Point onLine = pose.point;
     const double a = poseAzimuth(pose);
     // Left of the direction a is the direction a - π/2: (sin a, -cos a).
     const Point p{onLine.x + offset * std::sin(a), onLine.y - offset * std::cos(a)};
-    requireFinite(p.x, "X of the set-out point");
-    requireFinite(p.y, "Y of the set-out point");
+    requireFinite(p.x, VOMEL_TRANSLATE_NOOP("Failure", "X of the set-out point"));
+    requireFinite(p.y, VOMEL_TRANSLATE_NOOP("Failure", "Y of the set-out point"));
     return p;
 }
 
@@ -172,8 +175,9 @@ void computeStakeoutRun(const Alignment& alignment, const std::string& stationsP
             const std::string line = setOutRow(alignment, row, options, missed);
             if (!missed.empty() && !options.onMiss) {
                 // Without a place to report it, a row that fails fails the run.
-                if (!row.stationProblem.empty()) throw FormatFailure(missed, row.line);
-                throw GeometryFailure("point " + row.label + ": " + missed, row.line);
+                if (!row.stationProblem.empty()) throw FormatFailure(Wording(missed), row.line);
+                throw GeometryFailure(row.line, VOMEL_TRANSLATE_NOOP("Failure", "point %1: %2"), row.label,
+                                      Wording(missed));
             }
             writer.write(line);
         } catch (Failure& failure) {

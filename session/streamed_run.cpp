@@ -210,8 +210,9 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
                 chunk.keptSolutions.push_back(solution);
             }
         } catch (const GeometryFailure& failure) {
-            chunk.failure = std::make_exception_ptr(
-                GeometryFailure("point " + quotedExcerpt(point.label) + ": " + failure.reason(), point.line));
+            chunk.failure =
+                std::make_exception_ptr(GeometryFailure(point.line, VOMEL_TRANSLATE_NOOP("Failure", "point %1: %2"),
+                                                        quotedExcerpt(point.label), failure.wording()));
             return;
         } catch (...) {
             chunk.failure = std::current_exception();

@@ -15,14 +15,16 @@ namespace vomel {
 std::size_t sampleCountFor(double start, double end)
 {
     if (!std::isfinite(start) || !std::isfinite(end)) {
-        throw GeometryFailure("the start or end station of the line is not a finite number");
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the start or end station of the line is not a finite number"));
     }
     if (end < start) {
-        throw GeometryFailure("the end station " + std::to_string(end) + " lies below the start station " +
-                              std::to_string(start));
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the end station %1 lies below the start station %2"),
+                              std::to_string(end), std::to_string(start));
     }
     const double intervals = std::floor((end - start) / SAMPLE_STEP);
-    if (!(intervals < 1e15)) throw GeometryFailure("the line is too long to be sampled");
+    if (!(intervals < 1e15))
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the line is too long to be sampled"));
     return static_cast<std::size_t>(intervals) + 2;
 }
 
@@ -48,8 +50,8 @@ SampleTable buildSampleTable(double start, double end, const StationFunction& st
 
     for (std::size_t j = 0; j <= n + 1; ++j) {
         const Point p = stationAt(station[j]);
-        table.sampleX[j] = requireFinite(p.x, "X of a sample of the line");
-        table.sampleY[j] = requireFinite(p.y, "Y of a sample of the line");
+        table.sampleX[j] = requireFinite(p.x, VOMEL_TRANSLATE_NOOP("Failure", "X of a sample of the line"));
+        table.sampleY[j] = requireFinite(p.y, VOMEL_TRANSLATE_NOOP("Failure", "Y of a sample of the line"));
     }
     table.sampleCount = n;
     return table;
@@ -57,7 +59,7 @@ SampleTable buildSampleTable(double start, double end, const StationFunction& st
 
 std::size_t nearestSample(const SampleTable& samples, double x, double y)
 {
-    if (samples.empty()) throw GeometryFailure("no alignment has been initialised");
+    if (samples.empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     const std::size_t n = samples.sampleCount;
     std::size_t k = 1;
     double nearest = planeDistance(samples.sampleX[1] - x, samples.sampleY[1] - y);
@@ -75,16 +77,16 @@ double requireCoordinate(double value, const char* what)
 {
     requireFinite(value, what);
     if (std::fabs(value) > MAX_INPUT_MAGNITUDE) {
-        throw GeometryFailure(std::string(what) + " " + formatGeneral(value) + " is beyond ±" +
-                              formatGeneral(MAX_INPUT_MAGNITUDE));
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1 %2 is beyond ±%3"), worded(what),
+                              formatGeneral(value), formatGeneral(MAX_INPUT_MAGNITUDE));
     }
     return value;
 }
 
 Solution solvePoint(const SampleTable& samples, const StationFunction& stationAt, double x, double y)
 {
-    requireCoordinate(x, "X of the point");
-    requireCoordinate(y, "Y of the point");
+    requireCoordinate(x, VOMEL_TRANSLATE_NOOP("Failure", "X of the point"));
+    requireCoordinate(y, VOMEL_TRANSLATE_NOOP("Failure", "Y of the point"));
     const std::size_t k = nearestSample(samples, x, y);
     return bisectFoot(samples.sampleStation[k - 1], samples.sampleStation[k + 1], samples.sampleX[k + 1],
                       samples.sampleY[k + 1], x, y, stationAt);

@@ -122,10 +122,10 @@ void basinSamples(const std::vector<SampleIndex::Candidate>& candidates, std::ve
 
 Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace* trace)
 {
-    requireCoordinate(x, "X of the point");
-    requireCoordinate(y, "Y of the point");
+    requireCoordinate(x, VOMEL_TRANSLATE_NOOP("Failure", "X of the point"));
+    requireCoordinate(y, VOMEL_TRANSLATE_NOOP("Failure", "Y of the point"));
     if (line.samples == nullptr || line.index == nullptr || line.samples->empty()) {
-        throw GeometryFailure("no alignment has been initialised");
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     }
     const SampleTable& samples = *line.samples;
     // Reused from point to point: no allocation once they have grown.

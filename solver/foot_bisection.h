@@ -23,8 +23,9 @@ inline StationPoint pointOnLine(double station, const StationFunction& stationAt
 {
     const Point p = stationAt(station);
     // The check inline: it runs for every point of the line evaluated.
-    StationPoint record{station, std::isfinite(p.x) ? p.x : requireFinite(p.x, "X of the line"),
-                        std::isfinite(p.y) ? p.y : requireFinite(p.y, "Y of the line"), 0.0};
+    StationPoint record{
+        station, std::isfinite(p.x) ? p.x : requireFinite(p.x, VOMEL_TRANSLATE_NOOP("Failure", "X of the line")),
+        std::isfinite(p.y) ? p.y : requireFinite(p.y, VOMEL_TRANSLATE_NOOP("Failure", "Y of the line")), 0.0};
     record.distance = planeDistance(record, {0.0, target.x, target.y, 0.0});
     return record;
 }

@@ -17,7 +17,7 @@ bool isLeaf(std::size_t first, std::size_t last) { return last - first + 1 <= LE
 
 SampleIndex::SampleIndex(const SampleTable& samples)
 {
-    if (samples.empty()) throw GeometryFailure("no alignment has been initialised");
+    if (samples.empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     sampleCount_ = samples.sampleCount;
     // A balanced binary tree over n samples with leaves of LEAF_SAMPLES
     // needs fewer than 4 n / LEAF_SAMPLES + 1 nodes in heap order.
@@ -55,9 +55,9 @@ void SampleIndex::build(const SampleTable& samples, std::size_t node, std::size_
 
 void SampleIndex::requireTable(const SampleTable& samples) const
 {
-    if (empty()) throw GeometryFailure("no alignment has been initialised");
+    if (empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     if (samples.sampleCount != sampleCount_) {
-        throw GeometryFailure("the sample index does not belong to this sample table");
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the sample index does not belong to this sample table"));
     }
 }
 
@@ -131,7 +131,8 @@ std::size_t SampleIndex::nearestWithin(const SampleTable& samples, double x, dou
 {
     requireTable(samples);
     if (!(margin >= 0.0) || !std::isfinite(margin)) {
-        throw GeometryFailure("the reach of a sample search is not a finite, non-negative distance");
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the reach of a sample search is not a finite, non-negative distance"));
     }
     within.clear();
     const std::size_t best = descend(samples, x, y, margin, [&](std::size_t j, double d, double bestDistance) {

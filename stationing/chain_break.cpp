@@ -51,15 +51,20 @@ std::vector<ChainBreakOutside> chainBreaksOutside(const ChainBreaks& breaks, dou
     return outside;
 }
 
-std::string chainBreakOutsideText(const ChainBreakOutside& outside)
+Wording chainBreakOutsideWording(const ChainBreakOutside& outside)
 {
-    const std::string which = "chain break " + std::to_string(outside.row) + " (" +
-                              vomel::formatFixed(outside.back, 3) + " = " + vomel::formatFixed(outside.ahead, 3) + ")";
+    const std::string row = std::to_string(outside.row);
+    const std::string back = vomel::formatFixed(outside.back, 3);
+    const std::string ahead = vomel::formatFixed(outside.ahead, 3);
     const std::string end = vomel::formatFixed(outside.lineEnd, 3);
     if (outside.beforeStart) {
-        return which + " lies before the start of the line (" + end + " in its chain): it moves every station";
+        return worded(VOMEL_TRANSLATE_NOOP("Failure", "chain break %1 (%2 = %3) lies before the start of the line (%4 "
+                                                      "in its chain): it moves every station"),
+                      row, back, ahead, end);
     }
-    return which + " lies beyond the end of the line (" + end + " in its chain): it moves no station";
+    return worded(VOMEL_TRANSLATE_NOOP("Failure", "chain break %1 (%2 = %3) lies beyond the end of the line (%4 in its "
+                                                  "chain): it moves no station"),
+                  row, back, ahead, end);
 }
 
 }  // namespace vomel

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/wording.h"
+
 namespace vomel {
 
 // Most chain breaks a line can have: the row after the last break holds the
@@ -60,7 +62,7 @@ inline constexpr double CHAIN_BREAK_AT_END_ROUNDING = 0.0005;
 // The breaks outside the continuous stations [start, end], in row order.
 std::vector<ChainBreakOutside> chainBreaksOutside(const ChainBreaks& breaks, double start, double end);
 
-// The English sentence naming the break and where the line ends.
-std::string chainBreakOutsideText(const ChainBreakOutside& outside);
+// The sentence naming the break and where the line ends.
+Wording chainBreakOutsideWording(const ChainBreakOutside& outside);
 
 }  // namespace vomel

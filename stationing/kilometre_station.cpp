@@ -34,10 +34,14 @@ bool allDigits(std::string_view text)
     return !text.empty();
 }
 
-[[noreturn]] void failMalformed(std::string_view text, const std::string& why)
+constexpr const char* BEYOND_DOUBLE_RANGE = VOMEL_TRANSLATE_NOOP("Failure", "the number is beyond the double range");
+
+// `why` is a reason marked for translation.
+[[noreturn]] void failMalformed(std::string_view text, const char* why)
 {
-    throw vomel::FormatFailure("not a K-form station (K, kilometres, +, metres: K5+030.00): " + why + ": " +
-                               vomel::quotedExcerpt(text));
+    throw vomel::FormatFailure(
+        VOMEL_TRANSLATE_NOOP("Failure", "not a K-form station (K, kilometres, +, metres: K5+030.00): %1: %2"),
+        vomel::worded(why), vomel::quotedExcerpt(text));
 }
 
 }  // namespace
@@ -56,38 +60,41 @@ StationText parseKilometreStation(std::string_view text)
 {
     text = vomel::trimBlanks(text);
     const std::size_t mark = kilometreMarkAt(text);
-    if (mark == std::string_view::npos) failMalformed(text, "no K");
+    if (mark == std::string_view::npos) failMalformed(text, VOMEL_TRANSLATE_NOOP("Failure", "no K"));
     const std::size_t plus = text.find('+', mark);
-    if (plus == std::string_view::npos) failMalformed(text, "no +");
+    if (plus == std::string_view::npos) failMalformed(text, VOMEL_TRANSLATE_NOOP("Failure", "no +"));
     const std::string_view kilometres = text.substr(mark + 1, plus - mark - 1);
     const std::string_view metres = text.substr(plus + 1);
-    if (!allDigits(kilometres)) failMalformed(text, "the kilometres are not a whole number");
+    if (!allDigits(kilometres))
+        failMalformed(text, VOMEL_TRANSLATE_NOOP("Failure", "the kilometres are not a whole number"));
 
     // Metres: digits, optionally a point and more digits ("030", "030.25").
     const std::size_t point = metres.find('.');
     const std::string_view whole = metres.substr(0, point);
     const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : metres.substr(point + 1);
     if (!allDigits(whole) || (point != std::string_view::npos && !allDigits(fraction))) {
-        failMalformed(text, "the metres after + are not a decimal number");
+        failMalformed(text, VOMEL_TRANSLATE_NOOP("Failure", "the metres after + are not a decimal number"));
     }
     const auto km = vomel::parseNumber(kilometres);
     const auto m = vomel::parseNumber(metres);
-    if (!km || !m) failMalformed(text, "the number is beyond the double range");
+    if (!km || !m) failMalformed(text, BEYOND_DOUBLE_RANGE);
     if (*m >= METRES_PER_KILOMETRE) {
-        throw vomel::FormatFailure("the metres after + are 1000 or more: " + vomel::quotedExcerpt(text));
+        throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "the metres after + are 1000 or more: %1"),
+                                   vomel::quotedExcerpt(text));
     }
     StationText station;
     if (mark == 1) station.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     station.value = *km * METRES_PER_KILOMETRE + *m;
-    if (!std::isfinite(station.value)) failMalformed(text, "the number is beyond the double range");
+    if (!std::isfinite(station.value)) failMalformed(text, BEYOND_DOUBLE_RANGE);
     return station;
 }
 
 std::string kilometreStationText(double stated, int decimals, std::optional<char> letter)
 {
-    vomel::requireFinite(stated, "station");
+    vomel::requireFinite(stated, VOMEL_TRANSLATE_NOOP("Failure", "station"));
     if (stated < 0)
-        throw vomel::GeometryFailure("a K-form station cannot be negative: " + vomel::formatGeneral(stated));
+        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "a K-form station cannot be negative: %1"),
+                                     vomel::formatGeneral(stated));
     // Rounded once, as shown, so that 999.9996 becomes K1+000.000 and never
     // K0+1000.000.
     const std::string shown = vomel::formatFixed(stated, decimals);

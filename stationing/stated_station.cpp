@@ -28,15 +28,23 @@ std::string chainName(const ChainBreaks& breaks, char letter, double value)
     return (breaks.chainBreakCount != 0 ? std::string(1, letter) : std::string()) + vomel::formatGeneral(value);
 }
 
+vomel::Wording chainNameWording(const ChainBreaks& breaks, char letter, double value)
+{
+    return vomel::Wording(chainName(breaks, letter, value));
+}
+
 // What the table says chain j (0 for "A") holds, for messages: from the
 // ahead station of break j to the back station of break j + 1.
-std::string chainExtent(const ChainBreaks& breaks, int j)
+vomel::Wording chainExtent(const ChainBreaks& breaks, int j)
 {
     const char letter = static_cast<char>('A' + j);
-    const std::string from = j == 0 ? "the start" : chainName(breaks, letter, breaks.breakAheadStation[row(j)]);
-    const std::string to =
-        j == breaks.chainBreakCount ? "the end" : chainName(breaks, letter, breaks.breakBackStation[row(j + 1)]);
-    return "chain " + std::string(1, letter) + " runs from " + from + " to " + to;
+    const vomel::Wording from = j == 0 ? vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "the start"))
+                                       : chainNameWording(breaks, letter, breaks.breakAheadStation[row(j)]);
+    const vomel::Wording to = j == breaks.chainBreakCount
+                                  ? vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "the end"))
+                                  : chainNameWording(breaks, letter, breaks.breakBackStation[row(j + 1)]);
+    return vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "chain %1 runs from %2 to %3"), std::string(1, letter), from,
+                         to);
 }
 
 // The shifts (ahead - back summed over the breaks the walk applies) that a
@@ -114,12 +122,18 @@ double continuousStation(const ChainBreaks& breaks, StatedStation stated)
 {
     const int count = breaks.chainBreakCount;
     const int j = stated.letter - 'A';
-    if (!std::isfinite(stated.stated)) throw vomel::GeometryFailure("the station is not a finite number");
+    if (!std::isfinite(stated.stated))
+        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the station is not a finite number"));
     if (j < 0 || j > count) {
+        if (count == 0) {
+            throw vomel::GeometryFailure(
+                VOMEL_TRANSLATE_NOOP("Failure",
+                                     "there is no chain %1: the line has no chain breaks, its only chain is A"),
+                std::string(1, stated.letter));
+        }
         throw vomel::GeometryFailure(
-            "there is no chain " + std::string(1, stated.letter) + ": " +
-            (count == 0 ? std::string("the line has no chain breaks, its only chain is A")
-                        : "the line's chains run from A to " + std::string(1, static_cast<char>('A' + count))));
+            VOMEL_TRANSLATE_NOOP("Failure", "there is no chain %1: the line's chains run from A to %2"),
+            std::string(1, stated.letter), std::string(1, static_cast<char>('A' + count)));
     }
 
     std::vector<double> found;
@@ -134,12 +148,15 @@ double continuousStation(const ChainBreaks& breaks, StatedStation stated)
 
     const std::string name = chainName(breaks, stated.letter, stated.stated);
     if (found.empty()) {
-        throw vomel::GeometryFailure("station " + name + " does not exist: " + chainExtent(breaks, j));
+        throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "station %1 does not exist: %2"), name,
+                                     chainExtent(breaks, j));
     }
     if (found.size() > 1) {
-        throw vomel::GeometryFailure("station " + name + " lies at two places, continuous stations " +
-                                     vomel::formatGeneral(found[0]) + " and " + vomel::formatGeneral(found[1]) +
-                                     ": the chain breaks are out of order");
+        throw vomel::GeometryFailure(
+            VOMEL_TRANSLATE_NOOP(
+                "Failure",
+                "station %1 lies at two places, continuous stations %2 and %3: the chain breaks are out of order"),
+            name, vomel::formatGeneral(found[0]), vomel::formatGeneral(found[1]));
     }
     return found.front();
 }

@@ -12,12 +12,12 @@ namespace vomel {
 
 vomel::StationText parseStationField(std::string_view field, long line, int fieldNumber)
 {
-    const std::string prefix = "field " + std::to_string(fieldNumber) + ": ";
     if (vomel::looksLikeKilometreStation(field)) {
         try {
             return vomel::parseKilometreStation(field);
         } catch (const FormatFailure& failure) {
-            throw FormatFailure(prefix + failure.reason(), line);
+            throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "field %1: %2"), std::to_string(fieldNumber),
+                                failure.wording());
         }
     }
     const auto station = vomel::parseStationText(field);
@@ -39,7 +39,7 @@ double continuousStationField(std::string_view field, long line, int fieldNumber
     try {
         return vomel::continuousStation(breaks, station);
     } catch (const GeometryFailure& failure) {
-        throw FormatFailure(failure.reason(), line);
+        throw FormatFailure(failure.wording(), line);
     }
 }
 

@@ -14,7 +14,8 @@ namespace {
 
 void requireFiniteNumber(double value)
 {
-    if (!std::isfinite(value)) throw GeometryFailure("a number to be written is not finite");
+    if (!std::isfinite(value))
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "a number to be written is not finite"));
 }
 
 // Decimal digits d0 d1 ... and exponent e of |value| = d0.d1d2... · 10^e,

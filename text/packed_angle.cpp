@@ -32,12 +32,12 @@ double digitGroup(std::string_view text, std::size_t first, std::size_t count)
 double packedDmsToDegrees(double packed)
 {
     if (!std::isfinite(packed)) {
-        throw vomel::FormatFailure("start azimuth is not a finite number");
+        throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "start azimuth is not a finite number"));
     }
     const double magnitude = std::fabs(packed);
     if (magnitude >= MAX_PACKED_DEGREES) {
-        throw vomel::FormatFailure("start azimuth " + std::to_string(packed) + " is " +
-                                   std::to_string(static_cast<long>(MAX_PACKED_DEGREES)) + " degrees or more");
+        throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "start azimuth %1 is %2 degrees or more"),
+                                   std::to_string(packed), std::to_string(static_cast<long>(MAX_PACKED_DEGREES)));
     }
     const double sign = packed > 0.0 ? 1.0 : (packed < 0.0 ? -1.0 : 0.0);
 
@@ -50,7 +50,8 @@ double packedDmsToDegrees(double packed)
     const auto written =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed);
     if (written.ec != std::errc()) {
-        throw vomel::FormatFailure("start azimuth " + std::to_string(packed) + " cannot be read as D.MMSS");
+        throw vomel::FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "start azimuth %1 cannot be read as D.MMSS"),
+                                   std::to_string(packed));
     }
     const std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
     const std::size_t point = text.find('.');

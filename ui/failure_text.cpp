@@ -1,8 +1,5 @@
 #include "ui/failure_text.h"
 
-#include <cstring>
-#include <vector>
-
 #include "core/failure.h"
 #include "ui/window_language.h"
 
@@ -12,7 +9,7 @@ namespace {
 
 // The system's reasons (strerror in the C locale) the window translates;
 // listed here so that the translation tools collect them.
-constexpr const char* SYSTEM_REASONS[] = {
+[[maybe_unused]] constexpr const char* SYSTEM_REASONS[] = {
     VOMEL_TRANSLATE_NOOP("SystemError", "No such file or directory"),
     VOMEL_TRANSLATE_NOOP("SystemError", "Permission denied"),
     VOMEL_TRANSLATE_NOOP("SystemError", "Is a directory"),
@@ -23,20 +20,10 @@ constexpr const char* SYSTEM_REASONS[] = {
     VOMEL_TRANSLATE_NOOP("SystemError", "Input/output error"),
 };
 
-std::string systemReason(const std::string& reason, const Platform& platform)
-{
-    for (const char* known : SYSTEM_REASONS) {
-        if (reason == known) return platform.translate("SystemError", known);
-    }
-    return reason;
-}
-
 std::string reasonText(const Failure& failure, const Platform& platform)
 {
-    if (failure.code() == FailureCode::None) return failure.reason();
-    std::vector<std::string> values = failure.values();
-    if (endsInSystemReason(failure.code()) && !values.empty()) values.back() = systemReason(values.back(), platform);
-    return fillPlaces(platform.translate(FAILURE_CONTEXT, failureWording(failure.code())), values);
+    return failure.wording().translated(
+        [&platform](const char* context, const char* source) { return platform.translate(context, source); });
 }
 
 }  // namespace

@@ -21,15 +21,16 @@ constexpr double TICK_STATION_MATCH = 1e-6;
 Point finitePoint(Point p, const char* what)
 {
     if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
-        throw GeometryFailure(std::string("the plan view cannot draw ") + what + ": a coordinate is not finite");
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the plan view cannot draw %1: a coordinate is not finite"), worded(what));
     }
     return p;
 }
 
-PlanMark markAt(const Alignment& alignment, double station, std::string name)
+PlanMark markAt(const Alignment& alignment, double station, std::string name, const char* windowName = nullptr)
 {
-    return {finitePoint(alignment.stationAt(station), "a key point"), std::move(name),
-            vomel::stationTextPlain(alignment.chainBreaks(), station)};
+    return {finitePoint(alignment.stationAt(station), VOMEL_TRANSLATE_NOOP("Failure", "a key point")), std::move(name),
+            vomel::stationTextPlain(alignment.chainBreaks(), station), windowName};
 }
 
 // The start, the key points and the end, then the intersection points and
@@ -37,14 +38,17 @@ PlanMark markAt(const Alignment& alignment, double station, std::string name)
 void addMarks(const Alignment& alignment, PlanScene& scene)
 {
     const DesignLine& line = *alignment.line;
-    scene.keyPoints.push_back(markAt(alignment, alignment.startStation, "起点"));
+    scene.keyPoints.push_back(
+        markAt(alignment, alignment.startStation, "起点", VOMEL_TRANSLATE_NOOP("Window", "起点")));
     for (const KeyPoint& key : line.keyPoints()) scene.keyPoints.push_back(markAt(alignment, key.station, key.name));
-    scene.keyPoints.push_back(markAt(alignment, alignment.endStation, "终点"));
+    scene.keyPoints.push_back(markAt(alignment, alignment.endStation, "终点", VOMEL_TRANSLATE_NOOP("Window", "终点")));
     for (const IntersectionPoint& corner : line.intersectionPoints()) {
-        scene.intersectionPoints.push_back({finitePoint(corner.at, "an intersection point"), corner.name, {}});
+        scene.intersectionPoints.push_back(
+            {finitePoint(corner.at, VOMEL_TRANSLATE_NOOP("Failure", "an intersection point")), corner.name, {}});
     }
     for (const auto& [from, to] : line.tangents()) {
-        scene.tangents.emplace_back(finitePoint(from, "a tangent"), finitePoint(to, "a tangent"));
+        scene.tangents.emplace_back(finitePoint(from, VOMEL_TRANSLATE_NOOP("Failure", "a tangent")),
+                                    finitePoint(to, VOMEL_TRANSLATE_NOOP("Failure", "a tangent")));
     }
 }
 
@@ -57,10 +61,12 @@ void addTick(const Alignment& alignment, PlanScene& scene, double station, doubl
     const vomel::StatedStation check = vomel::chainStationLetter(alignment.chainBreaks(), station);
     if (std::abs(check.stated - stated) > TICK_STATION_MATCH) return;  // a chain break lies in between
     const LinePose pose = alignment.poseAt(station);
-    if (!std::isfinite(pose.azimuth)) throw GeometryFailure("the plan view cannot draw a station tick: no tangent");
+    if (!std::isfinite(pose.azimuth))
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the plan view cannot draw a station tick: no tangent"));
     std::string text = formatFixed(stated, 0);
     if (alignment.hasChainBreaks()) text.insert(text.begin(), check.letter);
-    scene.ticks.push_back({finitePoint(pose.point, "a station tick"), pose.azimuth, station, stated, std::move(text)});
+    scene.ticks.push_back({finitePoint(pose.point, VOMEL_TRANSLATE_NOOP("Failure", "a station tick")), pose.azimuth,
+                           station, stated, std::move(text)});
 }
 
 // Ticks at every multiple of PLAN_TICK_SPACING of stated station. Along
@@ -110,13 +116,14 @@ PlanScene makePlanScene(const Alignment& alignment, const PlanRun* run)
 {
     PlanScene scene;
     const SampleTable& samples = alignment.samples;
-    if (samples.empty()) throw GeometryFailure("no design line has been initialised");
+    if (samples.empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no design line has been initialised"));
     // Samples 1..n: the forward computation at every metre from the start
     // to the end of the line.
     scene.line.reserve(samples.sampleCount);
     scene.lineStation.reserve(samples.sampleCount);
     for (std::size_t i = 1; i <= samples.sampleCount; ++i) {
-        scene.line.push_back(finitePoint({samples.sampleX[i], samples.sampleY[i]}, "the design line"));
+        scene.line.push_back(
+            finitePoint({samples.sampleX[i], samples.sampleY[i]}, VOMEL_TRANSLATE_NOOP("Failure", "the design line")));
         scene.lineStation.push_back(samples.sampleStation[i]);
     }
 
@@ -125,19 +132,21 @@ PlanScene makePlanScene(const Alignment& alignment, const PlanRun* run)
 
     if (run != nullptr) {
         if (run->points.size() != run->solutions.size()) {
-            throw GeometryFailure("the plan view was given points and solutions that do not match");
+            throw GeometryFailure(
+                VOMEL_TRANSLATE_NOOP("Failure", "the plan view was given points and solutions that do not match"));
         }
         scene.points.reserve(run->points.size());
         for (std::size_t i = 0; i < run->points.size(); ++i) {
             const SurveyPoint& point = run->points[i];
             const Solution& solution = run->solutions[i];
             if (!std::isfinite(solution.offset) || !std::isfinite(solution.station)) {
-                throw GeometryFailure("the plan view cannot draw the point " + point.label + ": not finite");
+                throw GeometryFailure(
+                    VOMEL_TRANSLATE_NOOP("Failure", "the plan view cannot draw the point %1: not finite"), point.label);
             }
-            scene.points.push_back({point.label, finitePoint({point.x, point.y}, "a point"),
-                                    finitePoint({solution.footX, solution.footY}, "a foot"),
-                                    vomel::stationTextPlain(alignment.chainBreaks(), solution.station),
-                                    solution.offset});
+            scene.points.push_back(
+                {point.label, finitePoint({point.x, point.y}, VOMEL_TRANSLATE_NOOP("Failure", "a point")),
+                 finitePoint({solution.footX, solution.footY}, VOMEL_TRANSLATE_NOOP("Failure", "a foot")),
+                 vomel::stationTextPlain(alignment.chainBreaks(), solution.station), solution.offset});
         }
     }
 

@@ -39,6 +39,9 @@ struct PlanMark {
     Point at;
     std::string name;  // "ZH", "JD3", or the JD name as the file holds it
     std::string station;  // station text with its chain-break letter; empty for intersection points
+    // For the line's start and end: the window's own word, translated under
+    // "Window" and shown instead of `name`.
+    const char* windowName = nullptr;
 };
 
 // A station tick: where it stands, the line's azimuth there, and its text.

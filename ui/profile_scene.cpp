@@ -20,14 +20,16 @@ constexpr double CHORD_COUNT_SLACK = 1e-9;
 double finite(double value, const char* what)
 {
     if (!std::isfinite(value)) {
-        throw GeometryFailure(std::string("the profile drawing cannot draw ") + what + ": a value is not finite");
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the profile drawing cannot draw %1: a value is not finite"), worded(what));
     }
     return value;
 }
 
 void addSample(ProfileScene& scene, double station, double elevation)
 {
-    scene.design.push_back({finite(station, "the design line"), finite(elevation, "the design line")});
+    scene.design.push_back({finite(station, VOMEL_TRANSLATE_NOOP("Failure", "the design line")),
+                            finite(elevation, VOMEL_TRANSLATE_NOOP("Failure", "the design line"))});
 }
 
 // The centre line from the first grade point to the last: the grades are
@@ -62,22 +64,26 @@ void addMarks(const VerticalProfile& profile, const ChainBreaks& breaks, Profile
 {
     const auto& points = profile.gradePoints();
     for (const GradePoint& point : points) {
-        scene.gradePoints.push_back({finite(point.station, "a grade point"), finite(point.elevation, "a grade point"),
+        scene.gradePoints.push_back({finite(point.station, VOMEL_TRANSLATE_NOOP("Failure", "a grade point")),
+                                     finite(point.elevation, VOMEL_TRANSLATE_NOOP("Failure", "a grade point")),
                                      point.radius, profileStationText(breaks, point.station)});
     }
     for (const VerticalCurve& curve : profile.curveTable()) {
         if (curve.radius <= 0.0) continue;
-        scene.curveEnds.push_back({finite(curve.startStation, "a curve's start"),
-                                   finite(curve.startElevation, "a curve's start"), curve.gradePoint, true});
-        scene.curveEnds.push_back({finite(curve.endStation, "a curve's end"),
-                                   finite(curve.endElevation, "a curve's end"), curve.gradePoint, false});
+        scene.curveEnds.push_back({finite(curve.startStation, VOMEL_TRANSLATE_NOOP("Failure", "a curve's start")),
+                                   finite(curve.startElevation, VOMEL_TRANSLATE_NOOP("Failure", "a curve's start")),
+                                   curve.gradePoint, true});
+        scene.curveEnds.push_back({finite(curve.endStation, VOMEL_TRANSLATE_NOOP("Failure", "a curve's end")),
+                                   finite(curve.endElevation, VOMEL_TRANSLATE_NOOP("Failure", "a curve's end")),
+                                   curve.gradePoint, false});
     }
 }
 
 void addPoints(const DesignSurface& surface, const ChainBreaks& breaks, const PlanRun& run, ProfileScene& scene)
 {
     if (run.points.size() != run.solutions.size()) {
-        throw GeometryFailure("the profile drawing was given points and solutions that do not match");
+        throw GeometryFailure(
+            VOMEL_TRANSLATE_NOOP("Failure", "the profile drawing was given points and solutions that do not match"));
     }
     for (std::size_t i = 0; i < run.points.size(); ++i) {
         const SurveyPoint& point = run.points[i];
@@ -91,10 +97,12 @@ void addPoints(const DesignSurface& surface, const ChainBreaks& breaks, const Pl
             ++scene.pointsOutsideProfile;
             continue;
         }
-        scene.points.push_back(
-            {point.label, finite(solution.station, "a point's station"), finite(solution.offset, "a point's offset"),
-             finite(point.elevation, "a point's elevation"), finite(*design, "a point's design elevation"),
-             profileStationText(breaks, solution.station)});
+        scene.points.push_back({point.label,
+                                finite(solution.station, VOMEL_TRANSLATE_NOOP("Failure", "a point's station")),
+                                finite(solution.offset, VOMEL_TRANSLATE_NOOP("Failure", "a point's offset")),
+                                finite(point.elevation, VOMEL_TRANSLATE_NOOP("Failure", "a point's elevation")),
+                                finite(*design, VOMEL_TRANSLATE_NOOP("Failure", "a point's design elevation")),
+                                profileStationText(breaks, solution.station)});
     }
 }
 
@@ -111,7 +119,7 @@ std::string profileStationText(const ChainBreaks& breaks, double station)
 
 ProfileScene makeProfileScene(const DesignSurface& surface, const ChainBreaks& breaks, const PlanRun* run)
 {
-    if (!surface.profile) throw GeometryFailure("no profile has been loaded");
+    if (!surface.profile) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no profile has been loaded"));
     const VerticalProfile& profile = *surface.profile;
     ProfileScene scene;
     scene.breaks = breaks;

@@ -62,7 +62,7 @@ struct SessionOperations::State {
 
     const Alignment& requireCurrent() const
     {
-        if (!current) throw GeometryFailure("no design line has been initialised");
+        if (!current) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no design line has been initialised"));
         return *current;
     }
 };
@@ -80,7 +80,7 @@ void SessionOperations::readMainLine(const std::string& jdPath)
 
 void SessionOperations::readChainBreaks(const std::string& chainBreakPath)
 {
-    if (!state_->stagedMainLine) throw GeometryFailure("no main line has been read");
+    if (!state_->stagedMainLine) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no main line has been read"));
     state_->stagedChainBreaks = loadChainBreaks(chainBreakPath, state_->stagedMainLine->endStation());
 }
 
@@ -101,7 +101,7 @@ void SessionOperations::buildStagedLine()
         } else if (state_->stagedRamp) {
             built = buildAlignment(state_->stagedRamp);
         } else {
-            throw GeometryFailure("no design line has been read");
+            throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no design line has been read"));
         }
     } catch (Failure& failure) {
         if (!state_->stagedPath.empty()) failure.setFile(state_->stagedPath);

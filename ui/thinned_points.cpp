@@ -8,7 +8,7 @@ namespace vomel {
 
 ThinnedPoints::ThinnedPoints(std::size_t capacity) : capacity_(capacity)
 {
-    if (capacity == 0) throw GeometryFailure("a picture must keep at least one point");
+    if (capacity == 0) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "a picture must keep at least one point"));
 }
 
 void ThinnedPoints::add(const std::vector<SurveyPoint>& newPoints, const std::vector<Solution>& newSolutions)

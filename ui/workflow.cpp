@@ -50,7 +50,7 @@ private:
 
 std::string Workflow::chosenOrCancel(const std::optional<std::string>& path, const FileDialogSpec& dialog) const
 {
-    if (!path) throw CancelledFailure(fillPlaces(text(NO_FILE_CHOSEN), {text(dialog.title)}));
+    if (!path) throw CancelledFailure(Wording(fillPlaces(text(NO_FILE_CHOSEN), {text(dialog.title)})));
     return *path;
 }
 
@@ -142,9 +142,10 @@ void Workflow::showImportNotes()
     const auto line = operations_.currentLine();
     if (!line || line->line->importNotes().empty()) return;
     std::string notes;
-    for (const std::string& note : line->line->importNotes()) {
+    for (const Wording& note : line->line->importNotes()) {
         if (!notes.empty()) notes += text(IMPORT_NOTES_SEPARATOR);
-        notes += note;
+        notes += note.translated(
+            [this](const char* context, const char* source) { return platform_.translate(context, source); });
     }
     state_.status = fillPlaces(text(IMPORT_NOTES_TEMPLATE), {state_.status, notes});
 }
@@ -158,7 +159,8 @@ void Workflow::initialiseSteps()
         operations_.readMainLine(alignmentPath);
         const std::optional<bool> hasChainBreaks =
             platform_.askYesNo(text(CHAIN_BREAK_DIALOG.title), text(ASK_CHAIN_BREAKS));
-        if (!hasChainBreaks) throw CancelledFailure(fillPlaces(text(NO_FILE_CHOSEN), {text(CHAIN_BREAK_DIALOG.title)}));
+        if (!hasChainBreaks)
+            throw CancelledFailure(Wording(fillPlaces(text(NO_FILE_CHOSEN), {text(CHAIN_BREAK_DIALOG.title)})));
         std::string chainBreakName = text(LINE_NO_CHAIN_BREAKS);
         if (*hasChainBreaks) {
             const std::string chainBreakPath =
@@ -254,7 +256,7 @@ void Workflow::computeFile()
     FileRunSummary summary;
     const auto work = [&](const Platform::ProgressReport& reported) {
         summary = operations_.solveCoordinateFile(coordinatePath, resultsPath, [&](long i, long count) {
-            if (cancelRequested_) throw CancelledFailure(cancelledReason);
+            if (cancelRequested_) throw CancelledFailure(Wording(cancelledReason));
             progressDone_ = i;
             progressTotal_ = count;
             reported();

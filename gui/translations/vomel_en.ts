@@ -5,285 +5,1133 @@
     <name>CurveTable</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>deflection</source>
-        <translation type="unfinished"></translation>
+        <translation>deflection</translation>
     </message>
     <message>
         <source>deflection_rad</source>
-        <translation type="unfinished"></translation>
+        <translation>deflection_rad</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>Ls1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ls1</translation>
     </message>
     <message>
         <source>Ls2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ls2</translation>
     </message>
     <message>
         <source>RA1</source>
-        <translation type="unfinished"></translation>
+        <translation>RA1</translation>
     </message>
     <message>
         <source>RA2</source>
-        <translation type="unfinished"></translation>
+        <translation>RA2</translation>
     </message>
     <message>
         <source>T1</source>
-        <translation type="unfinished"></translation>
+        <translation>T1</translation>
     </message>
     <message>
         <source>T2</source>
-        <translation type="unfinished"></translation>
+        <translation>T2</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>item</source>
-        <translation type="unfinished"></translation>
+        <translation>item</translation>
     </message>
     <message>
         <source>kind</source>
-        <translation type="unfinished"></translation>
+        <translation>kind</translation>
     </message>
     <message>
         <source>R1</source>
-        <translation type="unfinished"></translation>
+        <translation>R1</translation>
     </message>
     <message>
         <source>R2</source>
-        <translation type="unfinished"></translation>
+        <translation>R2</translation>
     </message>
     <message>
         <source>station</source>
-        <translation type="unfinished"></translation>
+        <translation>station</translation>
     </message>
     <message>
         <source>azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>azimuth</translation>
     </message>
     <message>
         <source>azimuth_rad</source>
-        <translation type="unfinished"></translation>
+        <translation>azimuth_rad</translation>
     </message>
     <message>
         <source>straight</source>
-        <translation type="unfinished"></translation>
+        <translation>straight</translation>
     </message>
     <message>
         <source>arc</source>
-        <translation type="unfinished"></translation>
+        <translation>arc</translation>
     </message>
     <message>
         <source>entry spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>entry spiral</translation>
     </message>
     <message>
         <source>exit spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>exit spiral</translation>
     </message>
     <message>
         <source>partial spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>partial spiral</translation>
     </message>
     <message>
         <source>node %1</source>
-        <translation type="unfinished"></translation>
+        <translation>node %1</translation>
     </message>
     <message>
         <source>element %1</source>
-        <translation type="unfinished"></translation>
+        <translation>element %1</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>line %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: </translation>
     </message>
     <message>
         <source>field %1 is not a number: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 is not a number: %2</translation>
     </message>
     <message>
         <source>field %1 is beyond ±%2, the largest magnitude accepted: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 is beyond ±%2, the largest magnitude accepted: %3</translation>
     </message>
     <message>
         <source>field %1 is not a station (a number, optionally after its chain letter, or K5+030.00): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 is not a station (a number, optionally after its chain letter, or K5+030.00): %2</translation>
     </message>
     <message>
         <source>line is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>line is longer than %1 bytes</translation>
     </message>
     <message>
         <source>the file is longer than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is longer than %1 bytes</translation>
     </message>
     <message>
         <source>a carriage return (CR) inside the line: lines must end in CR LF or LF</source>
-        <translation type="unfinished"></translation>
+        <translation>a carriage return (CR) inside the line: lines must end in CR LF or LF</translation>
     </message>
     <message>
         <source>the file could not be read to its end</source>
-        <translation type="unfinished"></translation>
+        <translation>the file could not be read to its end</translation>
     </message>
     <message>
         <source>cannot read the file: it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the file: it is a folder</translation>
     </message>
     <message>
         <source>cannot open the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot open the file: %1</translation>
     </message>
     <message>
         <source>cannot reach the results file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot reach the results file: %1</translation>
     </message>
     <message>
         <source>the results file is a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the results file is a folder: %1</translation>
     </message>
     <message>
         <source>cannot open the results file for writing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot open the results file for writing: %1</translation>
     </message>
     <message>
         <source>the results file cannot be replaced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the results file cannot be replaced: %1</translation>
     </message>
     <message>
         <source>cannot create a file in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot create a file in the folder %1: %2</translation>
     </message>
     <message>
         <source>cannot write the results file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write the results file: %1</translation>
     </message>
     <message>
         <source>cannot write the results file to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write the results file to disk: %1</translation>
     </message>
     <message>
         <source>a chain break needs two numbers, the back station and the ahead station</source>
-        <translation type="unfinished"></translation>
+        <translation>a chain break needs two numbers, the back station and the ahead station</translation>
     </message>
     <message>
         <source>more than %1 chain breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>more than %1 chain breaks</translation>
     </message>
     <message>
         <source>the file is empty: the header line with the start station is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is empty: the header line with the start station is missing</translation>
     </message>
     <message>
         <source>the file ends before the start station</source>
-        <translation type="unfinished"></translation>
+        <translation>the file ends before the start station</translation>
     </message>
     <message>
         <source>the start station is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>the start station is missing</translation>
     </message>
     <message>
         <source>more than %1 intersection points: the table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>more than %1 intersection points: the table is full</translation>
     </message>
     <message>
         <source>the file ends after the name %1: its data line is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>the file ends after the name %1: its data line is missing</translation>
     </message>
     <message>
         <source>the data line of %1 has %2 numbers; expected 5 (X Y R Ls1 Ls2) or 7 (... RA1 RA2)</source>
-        <translation type="unfinished"></translation>
+        <translation>the data line of %1 has %2 numbers; expected 5 (X Y R Ls1 Ls2) or 7 (... RA1 RA2)</translation>
     </message>
     <message>
         <source>start line: %1 of the four numbers (station, X, Y, azimuth) before the end of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>start line: %1 of the four numbers (station, X, Y, azimuth) before the end of the file</translation>
     </message>
     <message>
         <source>field %1, the start azimuth, is %2 degrees or more: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1, the start azimuth, is %2 degrees or more: %3</translation>
     </message>
     <message>
         <source>more than %1 element lines</source>
-        <translation type="unfinished"></translation>
+        <translation>more than %1 element lines</translation>
     </message>
     <message>
         <source>element line has %1 fields; start radius, end radius and length are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>element line has %1 fields; start radius, end radius and length are needed</translation>
     </message>
     <message>
         <source>a point needs a label, X and Y; the line has %1 field%2</source>
-        <translation type="unfinished"></translation>
+        <translation>a point needs a label, X and Y; the line has %1 field%2</translation>
     </message>
     <message>
         <source>more than %1 points in one file</source>
-        <translation type="unfinished"></translation>
+        <translation>more than %1 points in one file</translation>
     </message>
     <message>
         <source>a grade point is `station elevation [radius]`; the line has %1 field%2</source>
-        <translation type="unfinished"></translation>
+        <translation>a grade point is `station elevation [radius]`; the line has %1 field%2</translation>
     </message>
     <message>
         <source>a cross-fall line is `station left right` (percent); the line has %1 field%2</source>
-        <translation type="unfinished"></translation>
+        <translation>a cross-fall line is `station left right` (percent); the line has %1 field%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a finite number</source>
+        <translation>%1 is not a finite number</translation>
+    </message>
+    <message>
+        <source>division by zero in %1</source>
+        <translation>division by zero in %1</translation>
+    </message>
+    <message>
+        <source>overflow in %1</source>
+        <translation>overflow in %1</translation>
+    </message>
+    <message>
+        <source>a number to be written is not finite</source>
+        <translation>a number to be written is not finite</translation>
+    </message>
+    <message>
+        <source>start azimuth is not a finite number</source>
+        <translation>start azimuth is not a finite number</translation>
+    </message>
+    <message>
+        <source>start azimuth %1 is %2 degrees or more</source>
+        <translation>start azimuth %1 is %2 degrees or more</translation>
+    </message>
+    <message>
+        <source>start azimuth %1 cannot be read as D.MMSS</source>
+        <translation>start azimuth %1 cannot be read as D.MMSS</translation>
+    </message>
+    <message>
+        <source>arc deflection</source>
+        <translation>arc deflection</translation>
+    </message>
+    <message>
+        <source>spiral deflection</source>
+        <translation>spiral deflection</translation>
+    </message>
+    <message>
+        <source>spiral constant</source>
+        <translation>spiral constant</translation>
+    </message>
+    <message>
+        <source>partial spiral</source>
+        <translation>partial spiral</translation>
+    </message>
+    <message>
+        <source>factorial of %1 is out of range</source>
+        <translation>factorial of %1 is out of range</translation>
+    </message>
+    <message>
+        <source>spiral tangent gain</source>
+        <translation>spiral tangent gain</translation>
+    </message>
+    <message>
+        <source>spiral shift</source>
+        <translation>spiral shift</translation>
+    </message>
+    <message>
+        <source>spiral point x</source>
+        <translation>spiral point x</translation>
+    </message>
+    <message>
+        <source>spiral point y</source>
+        <translation>spiral point y</translation>
+    </message>
+    <message>
+        <source>tangent length</source>
+        <translation>tangent length</translation>
+    </message>
+    <message>
+        <source>arc point</source>
+        <translation>arc point</translation>
+    </message>
+    <message>
+        <source>series of %1 does not converge</source>
+        <translation>series of %1 does not converge</translation>
+    </message>
+    <message>
+        <source>spiral span x</source>
+        <translation>spiral span x</translation>
+    </message>
+    <message>
+        <source>spiral span y</source>
+        <translation>spiral span y</translation>
+    </message>
+    <message>
+        <source>the two sides are parallel: they do not intersect</source>
+        <translation>the two sides are parallel: they do not intersect</translation>
+    </message>
+    <message>
+        <source>side intersection</source>
+        <translation>side intersection</translation>
+    </message>
+    <message>
+        <source>entry spiral extra length</source>
+        <translation>entry spiral extra length</translation>
+    </message>
+    <message>
+        <source>exit spiral extra length</source>
+        <translation>exit spiral extra length</translation>
+    </message>
+    <message>
+        <source>entry origin azimuth</source>
+        <translation>entry origin azimuth</translation>
+    </message>
+    <message>
+        <source>exit origin azimuth</source>
+        <translation>exit origin azimuth</translation>
+    </message>
+    <message>
+        <source>the number is beyond the double range</source>
+        <translation>the number is beyond the double range</translation>
+    </message>
+    <message>
+        <source>not a K-form station (K, kilometres, +, metres: K5+030.00): %1: %2</source>
+        <translation>not a K-form station (K, kilometres, +, metres: K5+030.00): %1: %2</translation>
+    </message>
+    <message>
+        <source>no K</source>
+        <translation>no K</translation>
+    </message>
+    <message>
+        <source>no +</source>
+        <translation>no +</translation>
+    </message>
+    <message>
+        <source>the kilometres are not a whole number</source>
+        <translation>the kilometres are not a whole number</translation>
+    </message>
+    <message>
+        <source>the metres after + are not a decimal number</source>
+        <translation>the metres after + are not a decimal number</translation>
+    </message>
+    <message>
+        <source>the metres after + are 1000 or more: %1</source>
+        <translation>the metres after + are 1000 or more: %1</translation>
+    </message>
+    <message>
+        <source>station</source>
+        <translation>station</translation>
+    </message>
+    <message>
+        <source>a K-form station cannot be negative: %1</source>
+        <translation>a K-form station cannot be negative: %1</translation>
+    </message>
+    <message>
+        <source>the start</source>
+        <translation>the start</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>the end</translation>
+    </message>
+    <message>
+        <source>chain %1 runs from %2 to %3</source>
+        <translation>chain %1 runs from %2 to %3</translation>
+    </message>
+    <message>
+        <source>the station is not a finite number</source>
+        <translation>the station is not a finite number</translation>
+    </message>
+    <message>
+        <source>there is no chain %1: the line has no chain breaks, its only chain is A</source>
+        <translation>there is no chain %1: the line has no chain breaks, its only chain is A</translation>
+    </message>
+    <message>
+        <source>there is no chain %1: the line&apos;s chains run from A to %2</source>
+        <translation>there is no chain %1: the line&apos;s chains run from A to %2</translation>
+    </message>
+    <message>
+        <source>station %1 does not exist: %2</source>
+        <translation>station %1 does not exist: %2</translation>
+    </message>
+    <message>
+        <source>station %1 lies at two places, continuous stations %2 and %3: the chain breaks are out of order</source>
+        <translation>station %1 lies at two places, continuous stations %2 and %3: the chain breaks are out of order</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>field %1: %2</translation>
+    </message>
+    <message>
+        <source>element %1: %2</source>
+        <translation>element %1: %2</translation>
+    </message>
+    <message>
+        <source>radius or length is not a finite number</source>
+        <translation>radius or length is not a finite number</translation>
+    </message>
+    <message>
+        <source>length %1 is negative</source>
+        <translation>length %1 is negative</translation>
+    </message>
+    <message>
+        <source>radius is 0</source>
+        <translation>radius is 0</translation>
+    </message>
+    <message>
+        <source>partial spiral constant is 0 (length 0)</source>
+        <translation>partial spiral constant is 0 (length 0)</translation>
+    </message>
+    <message>
+        <source>the partial spiral turns through %1 rad; at most %2 (four full turns) are accepted</source>
+        <translation>the partial spiral turns through %1 rad; at most %2 (four full turns) are accepted</translation>
+    </message>
+    <message>
+        <source>%1 elements; a chain holds at most %2</source>
+        <translation>%1 elements; a chain holds at most %2</translation>
+    </message>
+    <message>
+        <source>start station</source>
+        <translation>start station</translation>
+    </message>
+    <message>
+        <source>start X</source>
+        <translation>start X</translation>
+    </message>
+    <message>
+        <source>start Y</source>
+        <translation>start Y</translation>
+    </message>
+    <message>
+        <source>start azimuth</source>
+        <translation>start azimuth</translation>
+    </message>
+    <message>
+        <source>node station</source>
+        <translation>node station</translation>
+    </message>
+    <message>
+        <source>node azimuth</source>
+        <translation>node azimuth</translation>
+    </message>
+    <message>
+        <source>node X</source>
+        <translation>node X</translation>
+    </message>
+    <message>
+        <source>node Y</source>
+        <translation>node Y</translation>
+    </message>
+    <message>
+        <source>a cross-fall file needs at least one line `station left right`</source>
+        <translation>a cross-fall file needs at least one line `station left right`</translation>
+    </message>
+    <message>
+        <source>the station %1 does not follow the previous line&apos;s %2: stations must increase</source>
+        <translation>the station %1 does not follow the previous line&apos;s %2: stations must increase</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>offset</translation>
+    </message>
+    <message>
+        <source>cross-fall rise</source>
+        <translation>cross-fall rise</translation>
+    </message>
+    <message>
+        <source>no profile is given: design elevations need one</source>
+        <translation>no profile is given: design elevations need one</translation>
+    </message>
+    <message>
+        <source>design elevation</source>
+        <translation>design elevation</translation>
+    </message>
+    <message>
+        <source>intersection point %1 (%2)</source>
+        <translation>intersection point %1 (%2)</translation>
+    </message>
+    <message>
+        <source>intersection point %1</source>
+        <translation>intersection point %1</translation>
+    </message>
+    <message>
+        <source>no main line was read</source>
+        <translation>no main line was read</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>deflection is 0 (the sides run straight on)</source>
+        <translation>deflection is 0 (the sides run straight on)</translation>
+    </message>
+    <message>
+        <source>outer radius of the entry spiral equals the radius</source>
+        <translation>outer radius of the entry spiral equals the radius</translation>
+    </message>
+    <message>
+        <source>outer radius of the entry spiral is smaller than the radius</source>
+        <translation>outer radius of the entry spiral is smaller than the radius</translation>
+    </message>
+    <message>
+        <source>outer radius of the exit spiral equals the radius</source>
+        <translation>outer radius of the exit spiral equals the radius</translation>
+    </message>
+    <message>
+        <source>outer radius of the exit spiral is smaller than the radius</source>
+        <translation>outer radius of the exit spiral is smaller than the radius</translation>
+    </message>
+    <message>
+        <source>ZH X</source>
+        <translation>ZH X</translation>
+    </message>
+    <message>
+        <source>ZH Y</source>
+        <translation>ZH Y</translation>
+    </message>
+    <message>
+        <source>HY X</source>
+        <translation>HY X</translation>
+    </message>
+    <message>
+        <source>HY Y</source>
+        <translation>HY Y</translation>
+    </message>
+    <message>
+        <source>HZ X</source>
+        <translation>HZ X</translation>
+    </message>
+    <message>
+        <source>HZ Y</source>
+        <translation>HZ Y</translation>
+    </message>
+    <message>
+        <source>side azimuth</source>
+        <translation>side azimuth</translation>
+    </message>
+    <message>
+        <source>ZH station</source>
+        <translation>ZH station</translation>
+    </message>
+    <message>
+        <source>HY station</source>
+        <translation>HY station</translation>
+    </message>
+    <message>
+        <source>YH station</source>
+        <translation>YH station</translation>
+    </message>
+    <message>
+        <source>HZ station</source>
+        <translation>HZ station</translation>
+    </message>
+    <message>
+        <source>HY azimuth</source>
+        <translation>HY azimuth</translation>
+    </message>
+    <message>
+        <source>curve length</source>
+        <translation>curve length</translation>
+    </message>
+    <message>
+        <source>the intersection-point table has %1 rows; a line needs at least a start and an end point</source>
+        <translation>the intersection-point table has %1 rows; a line needs at least a start and an end point</translation>
+    </message>
+    <message>
+        <source>the intersection-point table has more than %1 rows</source>
+        <translation>the intersection-point table has more than %1 rows</translation>
+    </message>
+    <message>
+        <source>spiral tangent</source>
+        <translation>spiral tangent</translation>
+    </message>
+    <message>
+        <source>spiral curvature</source>
+        <translation>spiral curvature</translation>
+    </message>
+    <message>
+        <source>the main line has fewer than two intersection points</source>
+        <translation>the main line has fewer than two intersection points</translation>
+    </message>
+    <message>
+        <source>station is not a finite number</source>
+        <translation>station is not a finite number</translation>
+    </message>
+    <message>
+        <source>arc curvature</source>
+        <translation>arc curvature</translation>
+    </message>
+    <message>
+        <source>station %1 lies on no element of %2: the key stations of the curves overlap</source>
+        <translation>station %1 lies on no element of %2: the key stations of the curves overlap</translation>
+    </message>
+    <message>
+        <source>the line holds no element</source>
+        <translation>the line holds no element</translation>
+    </message>
+    <message>
+        <source>element %1: more than %2 elements (reverse spirals count twice)</source>
+        <translation>element %1: more than %2 elements (reverse spirals count twice)</translation>
+    </message>
+    <message>
+        <source>no element chain was read</source>
+        <translation>no element chain was read</translation>
+    </message>
+    <message>
+        <source>point X</source>
+        <translation>point X</translation>
+    </message>
+    <message>
+        <source>point Y</source>
+        <translation>point Y</translation>
+    </message>
+    <message>
+        <source>tangent azimuth</source>
+        <translation>tangent azimuth</translation>
+    </message>
+    <message>
+        <source>curvature</source>
+        <translation>curvature</translation>
+    </message>
+    <message>
+        <source>row count %1 is out of range</source>
+        <translation>row count %1 is out of range</translation>
+    </message>
+    <message>
+        <source>%1 elements after splitting %2 reverse spirals; at most %3 rows are allowed</source>
+        <translation>%1 elements after splitting %2 reverse spirals; at most %3 rows are allowed</translation>
+    </message>
+    <message>
+        <source>angle</source>
+        <translation>angle</translation>
+    </message>
+    <message>
+        <source>grade on the circular vertical curve</source>
+        <translation>grade on the circular vertical curve</translation>
+    </message>
+    <message>
+        <source>the curve length %1 is negative</source>
+        <translation>the curve length %1 is negative</translation>
+    </message>
+    <message>
+        <source>the unsymmetric vertical curve has lengths %1 in and %2 out: it needs both or neither</source>
+        <translation>the unsymmetric vertical curve has lengths %1 in and %2 out: it needs both or neither</translation>
+    </message>
+    <message>
+        <source>a profile needs at least two grade points; the file has %1</source>
+        <translation>a profile needs at least two grade points; the file has %1</translation>
+    </message>
+    <message>
+        <source>the station %1 does not follow the previous grade point&apos;s %2: stations must increase</source>
+        <translation>the station %1 does not follow the previous grade point&apos;s %2: stations must increase</translation>
+    </message>
+    <message>
+        <source>the radius %1 is negative</source>
+        <translation>the radius %1 is negative</translation>
+    </message>
+    <message>
+        <source>the first grade point has a radius: a vertical curve needs a grade on both sides</source>
+        <translation>the first grade point has a radius: a vertical curve needs a grade on both sides</translation>
+    </message>
+    <message>
+        <source>the last grade point has a radius: a vertical curve needs a grade on both sides</source>
+        <translation>the last grade point has a radius: a vertical curve needs a grade on both sides</translation>
+    </message>
+    <message>
+        <source>the first grade point has a vertical curve: a vertical curve needs a grade on both sides</source>
+        <translation>the first grade point has a vertical curve: a vertical curve needs a grade on both sides</translation>
+    </message>
+    <message>
+        <source>the last grade point has a vertical curve: a vertical curve needs a grade on both sides</source>
+        <translation>the last grade point has a vertical curve: a vertical curve needs a grade on both sides</translation>
+    </message>
+    <message>
+        <source>the grade to this point</source>
+        <translation>the grade to this point</translation>
+    </message>
+    <message>
+        <source>the length of the vertical curve</source>
+        <translation>the length of the vertical curve</translation>
+    </message>
+    <message>
+        <source>the radius</source>
+        <translation>the radius</translation>
+    </message>
+    <message>
+        <source>the vertical curve (T = %1) is longer than the grade before it (%2)</source>
+        <translation>the vertical curve (T = %1) is longer than the grade before it (%2)</translation>
+    </message>
+    <message>
+        <source>the vertical curve (T = %1) is longer than the grade after it (%2)</source>
+        <translation>the vertical curve (T = %1) is longer than the grade after it (%2)</translation>
+    </message>
+    <message>
+        <source>the vertical curve (T = %1) overlaps the one of the previous grade point (T = %2): they are %3 apart</source>
+        <translation>the vertical curve (T = %1) overlaps the one of the previous grade point (T = %2): they are %3 apart</translation>
+    </message>
+    <message>
+        <source>station %1 lies outside the profile, which runs from %2 to %3</source>
+        <translation>station %1 lies outside the profile, which runs from %2 to %3</translation>
+    </message>
+    <message>
+        <source>grade</source>
+        <translation>grade</translation>
+    </message>
+    <message>
+        <source>the start or end station of the line is not a finite number</source>
+        <translation>the start or end station of the line is not a finite number</translation>
+    </message>
+    <message>
+        <source>the end station %1 lies below the start station %2</source>
+        <translation>the end station %1 lies below the start station %2</translation>
+    </message>
+    <message>
+        <source>the line is too long to be sampled</source>
+        <translation>the line is too long to be sampled</translation>
+    </message>
+    <message>
+        <source>X of a sample of the line</source>
+        <translation>X of a sample of the line</translation>
+    </message>
+    <message>
+        <source>Y of a sample of the line</source>
+        <translation>Y of a sample of the line</translation>
+    </message>
+    <message>
+        <source>no alignment has been initialised</source>
+        <translation>no alignment has been initialised</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond ±%3</source>
+        <translation>%1 %2 is beyond ±%3</translation>
+    </message>
+    <message>
+        <source>X of the point</source>
+        <translation>X of the point</translation>
+    </message>
+    <message>
+        <source>Y of the point</source>
+        <translation>Y of the point</translation>
+    </message>
+    <message>
+        <source>X of the line</source>
+        <translation>X of the line</translation>
+    </message>
+    <message>
+        <source>Y of the line</source>
+        <translation>Y of the line</translation>
+    </message>
+    <message>
+        <source>the sample index does not belong to this sample table</source>
+        <translation>the sample index does not belong to this sample table</translation>
+    </message>
+    <message>
+        <source>the reach of a sample search is not a finite, non-negative distance</source>
+        <translation>the reach of a sample search is not a finite, non-negative distance</translation>
+    </message>
+    <message>
+        <source>a CASS point is `name,code,E,N,elevation`; the line has %1 field%2</source>
+        <translation>a CASS point is `name,code,E,N,elevation`; the line has %1 field%2</translation>
+    </message>
+    <message>
+        <source>field 1, the point name, is empty</source>
+        <translation>field 1, the point name, is empty</translation>
+    </message>
+    <message>
+        <source>the name %1 holds a comma, which the CASS format cannot carry</source>
+        <translation>the name %1 holds a comma, which the CASS format cannot carry</translation>
+    </message>
+    <message>
+        <source>the code %1 holds a comma, which the CASS format cannot carry</source>
+        <translation>the code %1 holds a comma, which the CASS format cannot carry</translation>
+    </message>
+    <message>
+        <source>#%1 is not defined</source>
+        <translation>#%1 is not defined</translation>
+    </message>
+    <message>
+        <source>the file holds no IfcAlignment</source>
+        <translation>the file holds no IfcAlignment</translation>
+    </message>
+    <message>
+        <source>no alignment is called %1; the file holds %2</source>
+        <translation>no alignment is called %1; the file holds %2</translation>
+    </message>
+    <message>
+        <source>alignment %1: %2</source>
+        <translation>alignment %1: %2</translation>
+    </message>
+    <message>
+        <source>not a LandXML document: the file does not begin with an XML element</source>
+        <translation>not a LandXML document: the file does not begin with an XML element</translation>
+    </message>
+    <message>
+        <source>not a well-formed XML document: %1</source>
+        <translation>not a well-formed XML document: %1</translation>
+    </message>
+    <message>
+        <source>the document&apos;s root element is &lt;%1&gt;, not &lt;LandXML&gt;</source>
+        <translation>the document&apos;s root element is &lt;%1&gt;, not &lt;LandXML&gt;</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;; radians, grads, decimal degrees or decimal dd.mm.ss are read</source>
+        <translation>%1 is &quot;%2&quot;; radians, grads, decimal degrees or decimal dd.mm.ss are read</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;: %2</source>
+        <translation>alignment &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the CircCurve&apos;s length %1 %2 and radius %3 %2 disagree: an arc of that radius between these grades is %4 %2 long, %5 %2 apart where the written numbers allow %6 %2</source>
+        <translation>the CircCurve&apos;s length %1 %2 and radius %3 %2 disagree: an arc of that radius between these grades is %4 %2 long, %5 %2 apart where the written numbers allow %6 %2</translation>
+    </message>
+    <message>
+        <source>the file holds no Alignments/Alignment</source>
+        <translation>the file holds no Alignments/Alignment</translation>
+    </message>
+    <message>
+        <source>no alignment is called &quot;%1&quot;; the file holds %2</source>
+        <translation>no alignment is called &quot;%1&quot;; the file holds %2</translation>
+    </message>
+    <message>
+        <source>lengths are in %1 (%2 %3); only files in metres, US survey feet or international feet can be imported</source>
+        <translation>lengths are in %1 (%2 %3); only files in metres, US survey feet or international feet can be imported</translation>
+    </message>
+    <message>
+        <source>elevations are in %1 (%2 %3); only files in metres, US survey feet or international feet can be imported</source>
+        <translation>elevations are in %1 (%2 %3); only files in metres, US survey feet or international feet can be imported</translation>
+    </message>
+    <message>
+        <source>no UTF-8 to GBK converter: %1</source>
+        <translation>no UTF-8 to GBK converter: %1</translation>
+    </message>
+    <message>
+        <source>cannot convert the header to GBK: %1</source>
+        <translation>cannot convert the header to GBK: %1</translation>
+    </message>
+    <message>
+        <source>no results file was named</source>
+        <translation>no results file was named</translation>
+    </message>
+    <message>
+        <source>the results file is already closed</source>
+        <translation>the results file is already closed</translation>
+    </message>
+    <message>
+        <source>cannot finish writing the results file: %1</source>
+        <translation>cannot finish writing the results file: %1</translation>
+    </message>
+    <message>
+        <source>cannot put the results file in place: %1</source>
+        <translation>cannot put the results file in place: %1</translation>
+    </message>
+    <message>
+        <source>a comment /* is never closed</source>
+        <translation>a comment /* is never closed</translation>
+    </message>
+    <message>
+        <source>expected %1; found %2</source>
+        <translation>expected %1; found %2</translation>
+    </message>
+    <message>
+        <source>not a STEP file (ISO 10303-21): it does not begin with ISO-10303-21;</source>
+        <translation>not a STEP file (ISO 10303-21): it does not begin with ISO-10303-21;</translation>
+    </message>
+    <message>
+        <source>FILE_SCHEMA does not name a schema</source>
+        <translation>FILE_SCHEMA does not name a schema</translation>
+    </message>
+    <message>
+        <source>the file&apos;s schema is %1; only %2 can be read</source>
+        <translation>the file&apos;s schema is %1; only %2 can be read</translation>
+    </message>
+    <message>
+        <source>the file has no DATA section: expected DATA; after the HEADER, found %1</source>
+        <translation>the file has no DATA section: expected DATA; after the HEADER, found %1</translation>
+    </message>
+    <message>
+        <source>instance #%1 is longer than %2 bytes</source>
+        <translation>instance #%1 is longer than %2 bytes</translation>
+    </message>
+    <message>
+        <source>#%1 is defined twice (first on line %2)</source>
+        <translation>#%1 is defined twice (first on line %2)</translation>
+    </message>
+    <message>
+        <source>#%1 is referred to but not defined</source>
+        <translation>#%1 is referred to but not defined</translation>
+    </message>
+    <message>
+        <source>dz</source>
+        <translation>dz</translation>
+    </message>
+    <message>
+        <source>the file changed while it was being read (%1 points counted, %2 read)</source>
+        <translation>the file changed while it was being read (%1 points counted, %2 read)</translation>
+    </message>
+    <message>
+        <source>point %1: %2</source>
+        <translation>point %1: %2</translation>
+    </message>
+    <message>
+        <source>residual</source>
+        <translation>residual</translation>
+    </message>
+    <message>
+        <source>the line is %1 m long; at most %2 m can be sampled</source>
+        <translation>the line is %1 m long; at most %2 m can be sampled</translation>
+    </message>
+    <message>
+        <source>not enough memory for the samples of a %1 m line</source>
+        <translation>not enough memory for the samples of a %1 m line</translation>
+    </message>
+    <message>
+        <source>no design line was read</source>
+        <translation>no design line was read</translation>
+    </message>
+    <message>
+        <source>a station line holds a label, a station, an offset and optionally an elevation; the line has %1 field%2</source>
+        <translation>a station line holds a label, a station, an offset and optionally an elevation; the line has %1 field%2</translation>
+    </message>
+    <message>
+        <source>X of the set-out point</source>
+        <translation>X of the set-out point</translation>
+    </message>
+    <message>
+        <source>Y of the set-out point</source>
+        <translation>Y of the set-out point</translation>
+    </message>
+    <message>
+        <source>cannot write the table to standard output</source>
+        <translation>cannot write the table to standard output</translation>
+    </message>
+    <message>
+        <source>beyond the profile: %1</source>
+        <translation>beyond the profile: %1</translation>
+    </message>
+    <message>
+        <source>the plan view cannot draw %1: a coordinate is not finite</source>
+        <translation>the plan view cannot draw %1: a coordinate is not finite</translation>
+    </message>
+    <message>
+        <source>a key point</source>
+        <translation>a key point</translation>
+    </message>
+    <message>
+        <source>an intersection point</source>
+        <translation>an intersection point</translation>
+    </message>
+    <message>
+        <source>a tangent</source>
+        <translation>a tangent</translation>
+    </message>
+    <message>
+        <source>the plan view cannot draw a station tick: no tangent</source>
+        <translation>the plan view cannot draw a station tick: no tangent</translation>
+    </message>
+    <message>
+        <source>a station tick</source>
+        <translation>a station tick</translation>
+    </message>
+    <message>
+        <source>no design line has been initialised</source>
+        <translation>no design line has been initialised</translation>
+    </message>
+    <message>
+        <source>the design line</source>
+        <translation>the design line</translation>
+    </message>
+    <message>
+        <source>the plan view was given points and solutions that do not match</source>
+        <translation>the plan view was given points and solutions that do not match</translation>
+    </message>
+    <message>
+        <source>the plan view cannot draw the point %1: not finite</source>
+        <translation>the plan view cannot draw the point %1: not finite</translation>
+    </message>
+    <message>
+        <source>a point</source>
+        <translation>a point</translation>
+    </message>
+    <message>
+        <source>a foot</source>
+        <translation>a foot</translation>
+    </message>
+    <message>
+        <source>the profile drawing cannot draw %1: a value is not finite</source>
+        <translation>the profile drawing cannot draw %1: a value is not finite</translation>
+    </message>
+    <message>
+        <source>a grade point</source>
+        <translation>a grade point</translation>
+    </message>
+    <message>
+        <source>a curve&apos;s start</source>
+        <translation>a curve&apos;s start</translation>
+    </message>
+    <message>
+        <source>a curve&apos;s end</source>
+        <translation>a curve&apos;s end</translation>
+    </message>
+    <message>
+        <source>the profile drawing was given points and solutions that do not match</source>
+        <translation>the profile drawing was given points and solutions that do not match</translation>
+    </message>
+    <message>
+        <source>a point&apos;s station</source>
+        <translation>a point&apos;s station</translation>
+    </message>
+    <message>
+        <source>a point&apos;s offset</source>
+        <translation>a point&apos;s offset</translation>
+    </message>
+    <message>
+        <source>a point&apos;s elevation</source>
+        <translation>a point&apos;s elevation</translation>
+    </message>
+    <message>
+        <source>a point&apos;s design elevation</source>
+        <translation>a point&apos;s design elevation</translation>
+    </message>
+    <message>
+        <source>no profile has been loaded</source>
+        <translation>no profile has been loaded</translation>
+    </message>
+    <message>
+        <source>no main line has been read</source>
+        <translation>no main line has been read</translation>
+    </message>
+    <message>
+        <source>no design line has been read</source>
+        <translation>no design line has been read</translation>
+    </message>
+    <message>
+        <source>a picture must keep at least one point</source>
+        <translation>a picture must keep at least one point</translation>
+    </message>
+    <message>
+        <source>chain break %1 (%2 = %3) lies before the start of the line (%4 in its chain): it moves every station</source>
+        <translation>chain break %1 (%2 = %3) lies before the start of the line (%4 in its chain): it moves every station</translation>
+    </message>
+    <message>
+        <source>chain break %1 (%2 = %3) lies beyond the end of the line (%4 in its chain): it moves no station</source>
+        <translation>chain break %1 (%2 = %3) lies beyond the end of the line (%4 in its chain): it moves no station</translation>
+    </message>
+    <message>
+        <source>%1: the curve starts %2 before the start of the line (%3 of tangent on a side of %4)</source>
+        <translation>%1: the curve starts %2 before the start of the line (%3 of tangent on a side of %4)</translation>
+    </message>
+    <message>
+        <source>%1: the curve ends %2 beyond the end of the line (%3 of tangent on a side of %4)</source>
+        <translation>%1: the curve ends %2 beyond the end of the line (%3 of tangent on a side of %4)</translation>
+    </message>
+    <message>
+        <source>%1: the curve overlaps the next one, of %2, by %3 (%4 of tangent on a side of %5)</source>
+        <translation>%1: the curve overlaps the next one, of %2, by %3 (%4 of tangent on a side of %5)</translation>
     </message>
 </context>
 <context>
     <name>SystemError</name>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>No such file or directory</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission denied</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Is a directory</translation>
     </message>
     <message>
         <source>Not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a directory</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>No space left on device</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Read-only file system</translation>
     </message>
     <message>
         <source>Disk quota exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk quota exceeded</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>Input/output error</translation>
     </message>
 </context>
 <context>
@@ -748,15 +1596,23 @@ Exiting cancels the run and the results file is not written. Exit?</translation>
     </message>
     <message>
         <source>点在线路起点之前：桩号和左距按起点延长线计算，不是垂足的值</source>
-        <translation>The point lies before the start of the line: the station and offset are measured along the start's extension, not from a perpendicular foot</translation>
+        <translation>The point lies before the start of the line: the station and offset are measured along the start&apos;s extension, not from a perpendicular foot</translation>
     </message>
     <message>
         <source>点在线路终点之后：桩号和左距按终点延长线计算，不是垂足的值</source>
-        <translation>The point lies after the end of the line: the station and offset are measured along the end's extension, not from a perpendicular foot</translation>
+        <translation>The point lies after the end of the line: the station and offset are measured along the end&apos;s extension, not from a perpendicular foot</translation>
     </message>
     <message>
         <source>在浏览器中打开本项目的主页，并显示“关于”</source>
-        <translation>Opens the project's home page in the browser, then shows About</translation>
+        <translation>Opens the project&apos;s home page in the browser, then shows About</translation>
+    </message>
+    <message>
+        <source>起点</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>终点</source>
+        <translation>End</translation>
     </message>
 </context>
 <context>
@@ -855,7 +1711,7 @@ Difference %6</translation>
     </message>
     <message>
         <source>桩号</source>
-        <translation type="unfinished">Station</translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>高程</source>

@@ -250,6 +250,854 @@
         <source>a cross-fall line is `station left right` (percent); the line has %1 field%2</source>
         <translation>横坡行为“桩号 左坡 右坡”（百分数）；该行有%1个字段</translation>
     </message>
+    <message>
+        <source>%1 is not a finite number</source>
+        <translation>%1不是有限数</translation>
+    </message>
+    <message>
+        <source>division by zero in %1</source>
+        <translation>计算%1时除以零</translation>
+    </message>
+    <message>
+        <source>overflow in %1</source>
+        <translation>计算%1时溢出</translation>
+    </message>
+    <message>
+        <source>a number to be written is not finite</source>
+        <translation>要写出的数不是有限数</translation>
+    </message>
+    <message>
+        <source>start azimuth is not a finite number</source>
+        <translation>起始方位角不是有限数</translation>
+    </message>
+    <message>
+        <source>start azimuth %1 is %2 degrees or more</source>
+        <translation>起始方位角 %1 不小于%2度</translation>
+    </message>
+    <message>
+        <source>start azimuth %1 cannot be read as D.MMSS</source>
+        <translation>起始方位角 %1 无法按 度.分分秒秒 读取</translation>
+    </message>
+    <message>
+        <source>arc deflection</source>
+        <translation>圆曲线偏角</translation>
+    </message>
+    <message>
+        <source>spiral deflection</source>
+        <translation>缓和曲线偏角</translation>
+    </message>
+    <message>
+        <source>spiral constant</source>
+        <translation>缓和曲线参数</translation>
+    </message>
+    <message>
+        <source>partial spiral</source>
+        <translation>不完整缓和曲线</translation>
+    </message>
+    <message>
+        <source>factorial of %1 is out of range</source>
+        <translation>%1 的阶乘超出范围</translation>
+    </message>
+    <message>
+        <source>spiral tangent gain</source>
+        <translation>缓和曲线切线增长值</translation>
+    </message>
+    <message>
+        <source>spiral shift</source>
+        <translation>缓和曲线内移值</translation>
+    </message>
+    <message>
+        <source>spiral point x</source>
+        <translation>缓和曲线上点的 x</translation>
+    </message>
+    <message>
+        <source>spiral point y</source>
+        <translation>缓和曲线上点的 y</translation>
+    </message>
+    <message>
+        <source>tangent length</source>
+        <translation>切线长</translation>
+    </message>
+    <message>
+        <source>arc point</source>
+        <translation>圆曲线上的点</translation>
+    </message>
+    <message>
+        <source>series of %1 does not converge</source>
+        <translation>%1的级数不收敛</translation>
+    </message>
+    <message>
+        <source>spiral span x</source>
+        <translation>缓和曲线弦长 x</translation>
+    </message>
+    <message>
+        <source>spiral span y</source>
+        <translation>缓和曲线弦长 y</translation>
+    </message>
+    <message>
+        <source>the two sides are parallel: they do not intersect</source>
+        <translation>两条边平行：没有交点</translation>
+    </message>
+    <message>
+        <source>side intersection</source>
+        <translation>两边交点</translation>
+    </message>
+    <message>
+        <source>entry spiral extra length</source>
+        <translation>第一缓和曲线附加长度</translation>
+    </message>
+    <message>
+        <source>exit spiral extra length</source>
+        <translation>第二缓和曲线附加长度</translation>
+    </message>
+    <message>
+        <source>entry origin azimuth</source>
+        <translation>第一缓和曲线起点方位角</translation>
+    </message>
+    <message>
+        <source>exit origin azimuth</source>
+        <translation>第二缓和曲线起点方位角</translation>
+    </message>
+    <message>
+        <source>the number is beyond the double range</source>
+        <translation>数值超出双精度范围</translation>
+    </message>
+    <message>
+        <source>not a K-form station (K, kilometres, +, metres: K5+030.00): %1: %2</source>
+        <translation>不是 K 形式的桩号（K、公里数、+、米数，如 K5+030.00）：%1：%2</translation>
+    </message>
+    <message>
+        <source>no K</source>
+        <translation>没有“K”</translation>
+    </message>
+    <message>
+        <source>no +</source>
+        <translation>没有“+”</translation>
+    </message>
+    <message>
+        <source>the kilometres are not a whole number</source>
+        <translation>公里数不是整数</translation>
+    </message>
+    <message>
+        <source>the metres after + are not a decimal number</source>
+        <translation>+ 后的米数不是十进制数</translation>
+    </message>
+    <message>
+        <source>the metres after + are 1000 or more: %1</source>
+        <translation>+ 后的米数不小于 1000：%1</translation>
+    </message>
+    <message>
+        <source>station</source>
+        <translation>桩号</translation>
+    </message>
+    <message>
+        <source>a K-form station cannot be negative: %1</source>
+        <translation>K 形式的桩号不能为负：%1</translation>
+    </message>
+    <message>
+        <source>the start</source>
+        <translation>起点</translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation>终点</translation>
+    </message>
+    <message>
+        <source>chain %1 runs from %2 to %3</source>
+        <translation>%1 链从%2到%3</translation>
+    </message>
+    <message>
+        <source>the station is not a finite number</source>
+        <translation>桩号不是有限数</translation>
+    </message>
+    <message>
+        <source>there is no chain %1: the line has no chain breaks, its only chain is A</source>
+        <translation>没有 %1 链：线路没有断链，只有 A 链</translation>
+    </message>
+    <message>
+        <source>there is no chain %1: the line&apos;s chains run from A to %2</source>
+        <translation>没有 %1 链：线路的链从 A 到 %2</translation>
+    </message>
+    <message>
+        <source>station %1 does not exist: %2</source>
+        <translation>桩号 %1 不存在：%2</translation>
+    </message>
+    <message>
+        <source>station %1 lies at two places, continuous stations %2 and %3: the chain breaks are out of order</source>
+        <translation>桩号 %1 出现在两处（连续桩号 %2 和 %3）：断链次序有误</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>第%1个字段：%2</translation>
+    </message>
+    <message>
+        <source>element %1: %2</source>
+        <translation>积木 %1：%2</translation>
+    </message>
+    <message>
+        <source>radius or length is not a finite number</source>
+        <translation>半径或长度不是有限数</translation>
+    </message>
+    <message>
+        <source>length %1 is negative</source>
+        <translation>长度 %1 为负</translation>
+    </message>
+    <message>
+        <source>radius is 0</source>
+        <translation>半径为 0</translation>
+    </message>
+    <message>
+        <source>partial spiral constant is 0 (length 0)</source>
+        <translation>不完整缓和曲线的参数为 0（长度为 0）</translation>
+    </message>
+    <message>
+        <source>the partial spiral turns through %1 rad; at most %2 (four full turns) are accepted</source>
+        <translation>不完整缓和曲线转过 %1 rad；最多接受 %2（四整圈）</translation>
+    </message>
+    <message>
+        <source>%1 elements; a chain holds at most %2</source>
+        <translation>共%1个积木；一条积木链最多%2个</translation>
+    </message>
+    <message>
+        <source>start station</source>
+        <translation>起点桩号</translation>
+    </message>
+    <message>
+        <source>start X</source>
+        <translation>起点 X</translation>
+    </message>
+    <message>
+        <source>start Y</source>
+        <translation>起点 Y</translation>
+    </message>
+    <message>
+        <source>start azimuth</source>
+        <translation>起始方位角</translation>
+    </message>
+    <message>
+        <source>node station</source>
+        <translation>节点桩号</translation>
+    </message>
+    <message>
+        <source>node azimuth</source>
+        <translation>节点方位角</translation>
+    </message>
+    <message>
+        <source>node X</source>
+        <translation>节点 X</translation>
+    </message>
+    <message>
+        <source>node Y</source>
+        <translation>节点 Y</translation>
+    </message>
+    <message>
+        <source>a cross-fall file needs at least one line `station left right`</source>
+        <translation>横坡文件至少需要一行“桩号 左坡 右坡”</translation>
+    </message>
+    <message>
+        <source>the station %1 does not follow the previous line&apos;s %2: stations must increase</source>
+        <translation>桩号 %1 不大于上一行的 %2：桩号必须递增</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>偏距</translation>
+    </message>
+    <message>
+        <source>cross-fall rise</source>
+        <translation>横坡高差</translation>
+    </message>
+    <message>
+        <source>no profile is given: design elevations need one</source>
+        <translation>没有纵断面：设计高程需要纵断面</translation>
+    </message>
+    <message>
+        <source>design elevation</source>
+        <translation>设计高程</translation>
+    </message>
+    <message>
+        <source>intersection point %1 (%2)</source>
+        <translation>交点 %1（%2）</translation>
+    </message>
+    <message>
+        <source>intersection point %1</source>
+        <translation>交点 %1</translation>
+    </message>
+    <message>
+        <source>no main line was read</source>
+        <translation>没有读取主线</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>deflection is 0 (the sides run straight on)</source>
+        <translation>偏角为 0（两边成一直线）</translation>
+    </message>
+    <message>
+        <source>outer radius of the entry spiral equals the radius</source>
+        <translation>第一缓和曲线的外端半径等于圆曲线半径</translation>
+    </message>
+    <message>
+        <source>outer radius of the entry spiral is smaller than the radius</source>
+        <translation>第一缓和曲线的外端半径小于圆曲线半径</translation>
+    </message>
+    <message>
+        <source>outer radius of the exit spiral equals the radius</source>
+        <translation>第二缓和曲线的外端半径等于圆曲线半径</translation>
+    </message>
+    <message>
+        <source>outer radius of the exit spiral is smaller than the radius</source>
+        <translation>第二缓和曲线的外端半径小于圆曲线半径</translation>
+    </message>
+    <message>
+        <source>ZH X</source>
+        <translation>ZH 点 X</translation>
+    </message>
+    <message>
+        <source>ZH Y</source>
+        <translation>ZH 点 Y</translation>
+    </message>
+    <message>
+        <source>HY X</source>
+        <translation>HY 点 X</translation>
+    </message>
+    <message>
+        <source>HY Y</source>
+        <translation>HY 点 Y</translation>
+    </message>
+    <message>
+        <source>HZ X</source>
+        <translation>HZ 点 X</translation>
+    </message>
+    <message>
+        <source>HZ Y</source>
+        <translation>HZ 点 Y</translation>
+    </message>
+    <message>
+        <source>side azimuth</source>
+        <translation>边的方位角</translation>
+    </message>
+    <message>
+        <source>ZH station</source>
+        <translation>ZH 点桩号</translation>
+    </message>
+    <message>
+        <source>HY station</source>
+        <translation>HY 点桩号</translation>
+    </message>
+    <message>
+        <source>YH station</source>
+        <translation>YH 点桩号</translation>
+    </message>
+    <message>
+        <source>HZ station</source>
+        <translation>HZ 点桩号</translation>
+    </message>
+    <message>
+        <source>HY azimuth</source>
+        <translation>HY 点方位角</translation>
+    </message>
+    <message>
+        <source>curve length</source>
+        <translation>曲线长</translation>
+    </message>
+    <message>
+        <source>the intersection-point table has %1 rows; a line needs at least a start and an end point</source>
+        <translation>交点表只有%1行；线路至少需要起点和终点</translation>
+    </message>
+    <message>
+        <source>the intersection-point table has more than %1 rows</source>
+        <translation>交点表超过%1行</translation>
+    </message>
+    <message>
+        <source>spiral tangent</source>
+        <translation>缓和曲线切线</translation>
+    </message>
+    <message>
+        <source>spiral curvature</source>
+        <translation>缓和曲线曲率</translation>
+    </message>
+    <message>
+        <source>the main line has fewer than two intersection points</source>
+        <translation>主线的交点少于两个</translation>
+    </message>
+    <message>
+        <source>station is not a finite number</source>
+        <translation>桩号不是有限数</translation>
+    </message>
+    <message>
+        <source>arc curvature</source>
+        <translation>圆曲线曲率</translation>
+    </message>
+    <message>
+        <source>station %1 lies on no element of %2: the key stations of the curves overlap</source>
+        <translation>桩号 %1 不在%2的任何线元上：曲线主点桩号重叠</translation>
+    </message>
+    <message>
+        <source>the line holds no element</source>
+        <translation>线路中没有线元</translation>
+    </message>
+    <message>
+        <source>element %1: more than %2 elements (reverse spirals count twice)</source>
+        <translation>积木 %1：积木超过%2个（反向缓和曲线算两个）</translation>
+    </message>
+    <message>
+        <source>no element chain was read</source>
+        <translation>没有读取积木链</translation>
+    </message>
+    <message>
+        <source>point X</source>
+        <translation>点 X</translation>
+    </message>
+    <message>
+        <source>point Y</source>
+        <translation>点 Y</translation>
+    </message>
+    <message>
+        <source>tangent azimuth</source>
+        <translation>切线方位角</translation>
+    </message>
+    <message>
+        <source>curvature</source>
+        <translation>曲率</translation>
+    </message>
+    <message>
+        <source>row count %1 is out of range</source>
+        <translation>行数 %1 超出范围</translation>
+    </message>
+    <message>
+        <source>%1 elements after splitting %2 reverse spirals; at most %3 rows are allowed</source>
+        <translation>拆分%2个反向缓和曲线后共%1个积木；最多允许%3行</translation>
+    </message>
+    <message>
+        <source>angle</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <source>grade on the circular vertical curve</source>
+        <translation>圆形竖曲线上的坡度</translation>
+    </message>
+    <message>
+        <source>the curve length %1 is negative</source>
+        <translation>竖曲线长度 %1 为负</translation>
+    </message>
+    <message>
+        <source>the unsymmetric vertical curve has lengths %1 in and %2 out: it needs both or neither</source>
+        <translation>非对称竖曲线前长 %1、后长 %2：两者要么都有，要么都没有</translation>
+    </message>
+    <message>
+        <source>a profile needs at least two grade points; the file has %1</source>
+        <translation>纵断面至少需要两个变坡点；文件中只有%1个</translation>
+    </message>
+    <message>
+        <source>the station %1 does not follow the previous grade point&apos;s %2: stations must increase</source>
+        <translation>桩号 %1 不大于上一个变坡点的 %2：桩号必须递增</translation>
+    </message>
+    <message>
+        <source>the radius %1 is negative</source>
+        <translation>半径 %1 为负</translation>
+    </message>
+    <message>
+        <source>the first grade point has a radius: a vertical curve needs a grade on both sides</source>
+        <translation>第一个变坡点有半径：竖曲线两侧都需要坡段</translation>
+    </message>
+    <message>
+        <source>the last grade point has a radius: a vertical curve needs a grade on both sides</source>
+        <translation>最后一个变坡点有半径：竖曲线两侧都需要坡段</translation>
+    </message>
+    <message>
+        <source>the first grade point has a vertical curve: a vertical curve needs a grade on both sides</source>
+        <translation>第一个变坡点有竖曲线：竖曲线两侧都需要坡段</translation>
+    </message>
+    <message>
+        <source>the last grade point has a vertical curve: a vertical curve needs a grade on both sides</source>
+        <translation>最后一个变坡点有竖曲线：竖曲线两侧都需要坡段</translation>
+    </message>
+    <message>
+        <source>the grade to this point</source>
+        <translation>到该点的坡度</translation>
+    </message>
+    <message>
+        <source>the length of the vertical curve</source>
+        <translation>竖曲线长度</translation>
+    </message>
+    <message>
+        <source>the radius</source>
+        <translation>半径</translation>
+    </message>
+    <message>
+        <source>the vertical curve (T = %1) is longer than the grade before it (%2)</source>
+        <translation>竖曲线（T = %1）比其前的坡段（%2）长</translation>
+    </message>
+    <message>
+        <source>the vertical curve (T = %1) is longer than the grade after it (%2)</source>
+        <translation>竖曲线（T = %1）比其后的坡段（%2）长</translation>
+    </message>
+    <message>
+        <source>the vertical curve (T = %1) overlaps the one of the previous grade point (T = %2): they are %3 apart</source>
+        <translation>竖曲线（T = %1）与上一个变坡点的竖曲线（T = %2）重叠：两变坡点相距 %3</translation>
+    </message>
+    <message>
+        <source>station %1 lies outside the profile, which runs from %2 to %3</source>
+        <translation>桩号 %1 在纵断面范围之外（纵断面从 %2 到 %3）</translation>
+    </message>
+    <message>
+        <source>grade</source>
+        <translation>坡度</translation>
+    </message>
+    <message>
+        <source>the start or end station of the line is not a finite number</source>
+        <translation>线路的起点或终点桩号不是有限数</translation>
+    </message>
+    <message>
+        <source>the end station %1 lies below the start station %2</source>
+        <translation>终点桩号 %1 小于起点桩号 %2</translation>
+    </message>
+    <message>
+        <source>the line is too long to be sampled</source>
+        <translation>线路太长，无法取样</translation>
+    </message>
+    <message>
+        <source>X of a sample of the line</source>
+        <translation>线路取样点的 X</translation>
+    </message>
+    <message>
+        <source>Y of a sample of the line</source>
+        <translation>线路取样点的 Y</translation>
+    </message>
+    <message>
+        <source>no alignment has been initialised</source>
+        <translation>尚未初始化线路</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond ±%3</source>
+        <translation>%1 %2 超出±%3</translation>
+    </message>
+    <message>
+        <source>X of the point</source>
+        <translation>点的 X</translation>
+    </message>
+    <message>
+        <source>Y of the point</source>
+        <translation>点的 Y</translation>
+    </message>
+    <message>
+        <source>X of the line</source>
+        <translation>线路的 X</translation>
+    </message>
+    <message>
+        <source>Y of the line</source>
+        <translation>线路的 Y</translation>
+    </message>
+    <message>
+        <source>the sample index does not belong to this sample table</source>
+        <translation>取样索引不属于这张取样表</translation>
+    </message>
+    <message>
+        <source>the reach of a sample search is not a finite, non-negative distance</source>
+        <translation>取样搜索范围不是有限的非负距离</translation>
+    </message>
+    <message>
+        <source>a CASS point is `name,code,E,N,elevation`; the line has %1 field%2</source>
+        <translation>CASS 点的格式为“点名,编码,E,N,高程”；该行有%1个字段</translation>
+    </message>
+    <message>
+        <source>field 1, the point name, is empty</source>
+        <translation>第1个字段（点名）为空</translation>
+    </message>
+    <message>
+        <source>the name %1 holds a comma, which the CASS format cannot carry</source>
+        <translation>点名 %1 含有逗号，CASS 格式无法容纳</translation>
+    </message>
+    <message>
+        <source>the code %1 holds a comma, which the CASS format cannot carry</source>
+        <translation>编码 %1 含有逗号，CASS 格式无法容纳</translation>
+    </message>
+    <message>
+        <source>#%1 is not defined</source>
+        <translation>#%1 没有定义</translation>
+    </message>
+    <message>
+        <source>the file holds no IfcAlignment</source>
+        <translation>文件中没有 IfcAlignment</translation>
+    </message>
+    <message>
+        <source>no alignment is called %1; the file holds %2</source>
+        <translation>没有名为 %1 的线形；文件中有 %2</translation>
+    </message>
+    <message>
+        <source>alignment %1: %2</source>
+        <translation>线形 %1：%2</translation>
+    </message>
+    <message>
+        <source>not a LandXML document: the file does not begin with an XML element</source>
+        <translation>不是 LandXML 文档：文件不以 XML 元素开头</translation>
+    </message>
+    <message>
+        <source>not a well-formed XML document: %1</source>
+        <translation>不是格式正确的 XML 文档：%1</translation>
+    </message>
+    <message>
+        <source>the document&apos;s root element is &lt;%1&gt;, not &lt;LandXML&gt;</source>
+        <translation>文档的根元素是 &lt;%1&gt;，不是 &lt;LandXML&gt;</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;; radians, grads, decimal degrees or decimal dd.mm.ss are read</source>
+        <translation>%1 为“%2”；只能读取弧度（radians）、百分度（grads）、十进制度（decimal degrees）或度分秒（decimal dd.mm.ss）</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;: %2</source>
+        <translation>线形“%1”：%2</translation>
+    </message>
+    <message>
+        <source>the CircCurve&apos;s length %1 %2 and radius %3 %2 disagree: an arc of that radius between these grades is %4 %2 long, %5 %2 apart where the written numbers allow %6 %2</source>
+        <translation>CircCurve 的长度 %1 %2 与半径 %3 %2 不符：两坡之间该半径的圆弧长 %4 %2，相差 %5 %2，而所写数值只允许 %6 %2</translation>
+    </message>
+    <message>
+        <source>the file holds no Alignments/Alignment</source>
+        <translation>文件中没有 Alignments/Alignment</translation>
+    </message>
+    <message>
+        <source>no alignment is called &quot;%1&quot;; the file holds %2</source>
+        <translation>没有名为“%1”的线形；文件中有 %2</translation>
+    </message>
+    <message>
+        <source>lengths are in %1 (%2 %3); only files in metres, US survey feet or international feet can be imported</source>
+        <translation>长度单位为 %1（%2 %3）；只能导入以米、美国测量英尺或国际英尺为单位的文件</translation>
+    </message>
+    <message>
+        <source>elevations are in %1 (%2 %3); only files in metres, US survey feet or international feet can be imported</source>
+        <translation>高程单位为 %1（%2 %3）；只能导入以米、美国测量英尺或国际英尺为单位的文件</translation>
+    </message>
+    <message>
+        <source>no UTF-8 to GBK converter: %1</source>
+        <translation>没有 UTF-8 到 GBK 的转换器：%1</translation>
+    </message>
+    <message>
+        <source>cannot convert the header to GBK: %1</source>
+        <translation>无法把表头转换为 GBK 编码：%1</translation>
+    </message>
+    <message>
+        <source>no results file was named</source>
+        <translation>没有指定成果文件</translation>
+    </message>
+    <message>
+        <source>the results file is already closed</source>
+        <translation>成果文件已经关闭</translation>
+    </message>
+    <message>
+        <source>cannot finish writing the results file: %1</source>
+        <translation>无法写完成果文件：%1</translation>
+    </message>
+    <message>
+        <source>cannot put the results file in place: %1</source>
+        <translation>无法把成果文件放到位：%1</translation>
+    </message>
+    <message>
+        <source>a comment /* is never closed</source>
+        <translation>注释 /* 没有结束</translation>
+    </message>
+    <message>
+        <source>expected %1; found %2</source>
+        <translation>应为 %1，实为 %2</translation>
+    </message>
+    <message>
+        <source>not a STEP file (ISO 10303-21): it does not begin with ISO-10303-21;</source>
+        <translation>不是 STEP 文件（ISO 10303-21）：文件不以 ISO-10303-21; 开头</translation>
+    </message>
+    <message>
+        <source>FILE_SCHEMA does not name a schema</source>
+        <translation>FILE_SCHEMA 没有给出模式名</translation>
+    </message>
+    <message>
+        <source>the file&apos;s schema is %1; only %2 can be read</source>
+        <translation>文件的模式为 %1；只能读取 %2</translation>
+    </message>
+    <message>
+        <source>the file has no DATA section: expected DATA; after the HEADER, found %1</source>
+        <translation>文件没有 DATA 段：HEADER 之后应为 DATA;，实为 %1</translation>
+    </message>
+    <message>
+        <source>instance #%1 is longer than %2 bytes</source>
+        <translation>实例 #%1 超过%2字节</translation>
+    </message>
+    <message>
+        <source>#%1 is defined twice (first on line %2)</source>
+        <translation>#%1 定义了两次（第一次在第%2行）</translation>
+    </message>
+    <message>
+        <source>#%1 is referred to but not defined</source>
+        <translation>引用了 #%1，但它没有定义</translation>
+    </message>
+    <message>
+        <source>dz</source>
+        <translation>高差 dz</translation>
+    </message>
+    <message>
+        <source>the file changed while it was being read (%1 points counted, %2 read)</source>
+        <translation>读取期间文件发生了变化（计数%1个点，读取%2个）</translation>
+    </message>
+    <message>
+        <source>point %1: %2</source>
+        <translation>点 %1：%2</translation>
+    </message>
+    <message>
+        <source>residual</source>
+        <translation>残差</translation>
+    </message>
+    <message>
+        <source>the line is %1 m long; at most %2 m can be sampled</source>
+        <translation>线路长 %1 m；最多只能对 %2 m 取样</translation>
+    </message>
+    <message>
+        <source>not enough memory for the samples of a %1 m line</source>
+        <translation>内存不足，无法为 %1 m 长的线路取样</translation>
+    </message>
+    <message>
+        <source>no design line was read</source>
+        <translation>没有读取设计线</translation>
+    </message>
+    <message>
+        <source>a station line holds a label, a station, an offset and optionally an elevation; the line has %1 field%2</source>
+        <translation>放样行的格式为：点名、桩号、偏距，可选高程；该行有%1个字段</translation>
+    </message>
+    <message>
+        <source>X of the set-out point</source>
+        <translation>放样点的 X</translation>
+    </message>
+    <message>
+        <source>Y of the set-out point</source>
+        <translation>放样点的 Y</translation>
+    </message>
+    <message>
+        <source>cannot write the table to standard output</source>
+        <translation>无法把表格写到标准输出</translation>
+    </message>
+    <message>
+        <source>beyond the profile: %1</source>
+        <translation>超出纵断面范围：%1</translation>
+    </message>
+    <message>
+        <source>the plan view cannot draw %1: a coordinate is not finite</source>
+        <translation>平面图无法绘制%1：坐标不是有限数</translation>
+    </message>
+    <message>
+        <source>a key point</source>
+        <translation>主点</translation>
+    </message>
+    <message>
+        <source>an intersection point</source>
+        <translation>交点</translation>
+    </message>
+    <message>
+        <source>a tangent</source>
+        <translation>切线</translation>
+    </message>
+    <message>
+        <source>the plan view cannot draw a station tick: no tangent</source>
+        <translation>平面图无法绘制桩号刻度：没有切线方向</translation>
+    </message>
+    <message>
+        <source>a station tick</source>
+        <translation>桩号刻度</translation>
+    </message>
+    <message>
+        <source>no design line has been initialised</source>
+        <translation>尚未初始化设计线</translation>
+    </message>
+    <message>
+        <source>the design line</source>
+        <translation>设计线</translation>
+    </message>
+    <message>
+        <source>the plan view was given points and solutions that do not match</source>
+        <translation>平面图得到的点与计算结果不对应</translation>
+    </message>
+    <message>
+        <source>the plan view cannot draw the point %1: not finite</source>
+        <translation>平面图无法绘制点 %1：坐标不是有限数</translation>
+    </message>
+    <message>
+        <source>a point</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>a foot</source>
+        <translation>垂足</translation>
+    </message>
+    <message>
+        <source>the profile drawing cannot draw %1: a value is not finite</source>
+        <translation>纵断面图无法绘制%1：数值不是有限数</translation>
+    </message>
+    <message>
+        <source>a grade point</source>
+        <translation>变坡点</translation>
+    </message>
+    <message>
+        <source>a curve&apos;s start</source>
+        <translation>竖曲线起点</translation>
+    </message>
+    <message>
+        <source>a curve&apos;s end</source>
+        <translation>竖曲线终点</translation>
+    </message>
+    <message>
+        <source>the profile drawing was given points and solutions that do not match</source>
+        <translation>纵断面图得到的点与计算结果不对应</translation>
+    </message>
+    <message>
+        <source>a point&apos;s station</source>
+        <translation>点的桩号</translation>
+    </message>
+    <message>
+        <source>a point&apos;s offset</source>
+        <translation>点的偏距</translation>
+    </message>
+    <message>
+        <source>a point&apos;s elevation</source>
+        <translation>点的高程</translation>
+    </message>
+    <message>
+        <source>a point&apos;s design elevation</source>
+        <translation>点的设计高程</translation>
+    </message>
+    <message>
+        <source>no profile has been loaded</source>
+        <translation>尚未读取纵断面</translation>
+    </message>
+    <message>
+        <source>no main line has been read</source>
+        <translation>尚未读取主线</translation>
+    </message>
+    <message>
+        <source>no design line has been read</source>
+        <translation>尚未读取设计线</translation>
+    </message>
+    <message>
+        <source>a picture must keep at least one point</source>
+        <translation>图中至少要保留一个点</translation>
+    </message>
+    <message>
+        <source>chain break %1 (%2 = %3) lies before the start of the line (%4 in its chain): it moves every station</source>
+        <translation>第 %1 个断链（%2 = %3）在线路起点之前（起点在其链中为 %4）：它使线路所有桩号都改变</translation>
+    </message>
+    <message>
+        <source>chain break %1 (%2 = %3) lies beyond the end of the line (%4 in its chain): it moves no station</source>
+        <translation>第 %1 个断链（%2 = %3）在线路终点之后（终点在其链中为 %4）：它不改变任何桩号</translation>
+    </message>
+    <message>
+        <source>%1: the curve starts %2 before the start of the line (%3 of tangent on a side of %4)</source>
+        <translation>%1：曲线起点在线路起点之前 %2（切线长 %3，所在边长 %4）</translation>
+    </message>
+    <message>
+        <source>%1: the curve ends %2 beyond the end of the line (%3 of tangent on a side of %4)</source>
+        <translation>%1：曲线终点在线路终点之后 %2（切线长 %3，所在边长 %4）</translation>
+    </message>
+    <message>
+        <source>%1: the curve overlaps the next one, of %2, by %3 (%4 of tangent on a side of %5)</source>
+        <translation>%1：曲线与下一曲线（%2）重叠 %3（切线长合计 %4，所在边长 %5）</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
@@ -290,431 +1138,443 @@
     <name>Window</name>
     <message>
         <source>道路测量反算</source>
-        <translation type="unfinished"></translation>
+        <translation>道路测量反算</translation>
     </message>
     <message>
         <source>Vomel 下载</source>
-        <translation type="unfinished"></translation>
+        <translation>Vomel 下载</translation>
     </message>
     <message>
         <source>单 位：</source>
-        <translation type="unfinished"></translation>
+        <translation>单 位：</translation>
     </message>
     <message>
         <source>作 者：</source>
-        <translation type="unfinished"></translation>
+        <translation>作 者：</translation>
     </message>
     <message>
         <source>软件下载：</source>
-        <translation type="unfinished"></translation>
+        <translation>软件下载：</translation>
     </message>
     <message>
         <source>E-mail：</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail：</translation>
     </message>
     <message>
         <source>  确  定</source>
-        <translation type="unfinished"></translation>
+        <translation>  确  定</translation>
     </message>
     <message>
         <source>休息一下，马上回来！</source>
-        <translation type="unfinished"></translation>
+        <translation>休息一下，马上回来！</translation>
     </message>
     <message>
         <source>最小化</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>退出程序</source>
-        <translation type="unfinished"></translation>
+        <translation>退出程序</translation>
     </message>
     <message>
         <source>双击关闭本窗口</source>
-        <translation type="unfinished"></translation>
+        <translation>双击关闭本窗口</translation>
     </message>
     <message>
         <source>点号 %1
 桩号 %2
 左距 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>点号 %1
+桩号 %2
+左距 %3</translation>
     </message>
     <message>
         <source>读取平面资料</source>
-        <translation type="unfinished"></translation>
+        <translation>读取平面资料</translation>
     </message>
     <message>
         <source>平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*</translation>
     </message>
     <message>
         <source>读取坐标资料</source>
-        <translation type="unfinished"></translation>
+        <translation>读取坐标资料</translation>
     </message>
     <message>
         <source>坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*</translation>
     </message>
     <message>
         <source>读取断链资料</source>
-        <translation type="unfinished"></translation>
+        <translation>读取断链资料</translation>
     </message>
     <message>
         <source>断链文件(*.txt;*.dl)|*.txt;*.dl|所有文件（*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>断链文件(*.txt;*.dl)|*.txt;*.dl|所有文件（*.*)|*.*</translation>
     </message>
     <message>
         <source>保存桩号距离文件</source>
-        <translation type="unfinished"></translation>
+        <translation>保存桩号距离文件</translation>
     </message>
     <message>
         <source>桩号距离文件(*.txt)|*.txt|所有文件（*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>桩号距离文件(*.txt)|*.txt|所有文件（*.*)|*.*</translation>
     </message>
     <message>
         <source>读取放样桩号</source>
-        <translation type="unfinished"></translation>
+        <translation>读取放样桩号</translation>
     </message>
     <message>
         <source>桩号文件(*.txt;*.st)|*.txt;*.st|所有文件（*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>桩号文件(*.txt;*.st)|*.txt;*.st|所有文件（*.*)|*.*</translation>
     </message>
     <message>
         <source>保存放样坐标文件</source>
-        <translation type="unfinished"></translation>
+        <translation>保存放样坐标文件</translation>
     </message>
     <message>
         <source>保存曲线表</source>
-        <translation type="unfinished"></translation>
+        <translation>保存曲线表</translation>
     </message>
     <message>
         <source>CSV文件(*.csv)|*.csv|所有文件（*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV文件(*.csv)|*.csv|所有文件（*.*)|*.*</translation>
     </message>
     <message>
         <source>保存平面图</source>
-        <translation type="unfinished"></translation>
+        <translation>保存平面图</translation>
     </message>
     <message>
         <source>PNG图片(*.png)|*.png</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG图片(*.png)|*.png</translation>
     </message>
     <message>
         <source>X坐标</source>
-        <translation type="unfinished"></translation>
+        <translation>X坐标</translation>
     </message>
     <message>
         <source>Y坐标</source>
-        <translation type="unfinished"></translation>
+        <translation>Y坐标</translation>
     </message>
     <message>
         <source>%1为空，请输入数字</source>
-        <translation type="unfinished"></translation>
+        <translation>%1为空，请输入数字</translation>
     </message>
     <message>
         <source>%1不是数字：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1不是数字：%2</translation>
     </message>
     <message>
         <source>%1超出范围（绝对值不大于1000000000）：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1超出范围（绝对值不大于1000000000）：%2</translation>
     </message>
     <message>
         <source>反算结束：点在线路起点之前，没有垂足</source>
-        <translation type="unfinished"></translation>
+        <translation>反算结束：点在线路起点之前，没有垂足</translation>
     </message>
     <message>
         <source>反算结束：点在线路终点之后，没有垂足</source>
-        <translation type="unfinished"></translation>
+        <translation>反算结束：点在线路终点之后，没有垂足</translation>
     </message>
     <message>
         <source>反算结束：点在线路转角外侧，垂足取转角点</source>
-        <translation type="unfinished"></translation>
+        <translation>反算结束：点在线路转角外侧，垂足取转角点</translation>
     </message>
     <message>
         <source>%1&#x3000;导入提示：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x3000;导入提示：%2</translation>
     </message>
     <message>
         <source>；</source>
-        <translation type="unfinished"></translation>
+        <translation>；</translation>
     </message>
     <message>
         <source>反算结束：共 %1 个点，%2 个在起点之前，%3 个在终点之后</source>
-        <translation type="unfinished"></translation>
+        <translation>反算结束：共 %1 个点，%2 个在起点之前，%3 个在终点之后</translation>
     </message>
     <message>
         <source>%1：没有选择文件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：没有选择文件</translation>
     </message>
     <message>
         <source>计算已取消，结果文件未写入</source>
-        <translation type="unfinished"></translation>
+        <translation>计算已取消，结果文件未写入</translation>
     </message>
     <message>
         <source>计算被取消</source>
-        <translation type="unfinished"></translation>
+        <translation>计算被取消</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>当前线路：无</source>
-        <translation type="unfinished"></translation>
+        <translation>当前线路：无</translation>
     </message>
     <message>
         <source>当前线路：</source>
-        <translation type="unfinished"></translation>
+        <translation>当前线路：</translation>
     </message>
     <message>
         <source>  交点：</source>
-        <translation type="unfinished"></translation>
+        <translation>  交点：</translation>
     </message>
     <message>
         <source>  断链：</source>
-        <translation type="unfinished"></translation>
+        <translation>  断链：</translation>
     </message>
     <message>
         <source>  积木：</source>
-        <translation type="unfinished"></translation>
+        <translation>  积木：</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>这条主线有断链吗？
 选“是”读取断链文件，选“否”按无断链计算。</source>
-        <translation type="unfinished"></translation>
+        <translation>这条主线有断链吗？
+选“是”读取断链文件，选“否”按无断链计算。</translation>
     </message>
     <message>
         <source>Vomel V2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Vomel V2.0</translation>
     </message>
     <message>
         <source>方 法</source>
-        <translation type="unfinished"></translation>
+        <translation>方 法</translation>
     </message>
     <message>
         <source>交点法—主线</source>
-        <translation type="unfinished"></translation>
+        <translation>交点法—主线</translation>
     </message>
     <message>
         <source>积木法—互通</source>
-        <translation type="unfinished"></translation>
+        <translation>积木法—互通</translation>
     </message>
     <message>
         <source>选 项</source>
-        <translation type="unfinished"></translation>
+        <translation>选 项</translation>
     </message>
     <message>
         <source>单个坐标</source>
-        <translation type="unfinished"></translation>
+        <translation>单个坐标</translation>
     </message>
     <message>
         <source>读取坐标文件</source>
-        <translation type="unfinished"></translation>
+        <translation>读取坐标文件</translation>
     </message>
     <message>
         <source>桩号</source>
-        <translation type="unfinished"></translation>
+        <translation>桩号</translation>
     </message>
     <message>
         <source>左距</source>
-        <translation type="unfinished"></translation>
+        <translation>左距</translation>
     </message>
     <message>
         <source>回车光标切换到Y输入框
 </source>
-        <translation type="unfinished"></translation>
+        <translation>回车光标切换到Y输入框
+</translation>
     </message>
     <message>
         <source>回车计算</source>
-        <translation type="unfinished"></translation>
+        <translation>回车计算</translation>
     </message>
     <message>
         <source>A、B、C...为断链标识</source>
-        <translation type="unfinished"></translation>
+        <translation>A、B、C...为断链标识</translation>
     </message>
     <message>
         <source>左正右负</source>
-        <translation type="unfinished"></translation>
+        <translation>左正右负</translation>
     </message>
     <message>
         <source>  初 始 化</source>
-        <translation type="unfinished"></translation>
+        <translation>  初 始 化</translation>
     </message>
     <message>
         <source>  计   算</source>
-        <translation type="unfinished"></translation>
+        <translation>  计   算</translation>
     </message>
     <message>
         <source>  退  出</source>
-        <translation type="unfinished"></translation>
+        <translation>  退  出</translation>
     </message>
     <message>
         <source>  帮  助</source>
-        <translation type="unfinished"></translation>
+        <translation>  帮  助</translation>
     </message>
     <message>
         <source>  更多软件</source>
-        <translation type="unfinished"></translation>
+        <translation>  更多软件</translation>
     </message>
     <message>
         <source>  平 面 图</source>
-        <translation type="unfinished"></translation>
+        <translation>  平 面 图</translation>
     </message>
     <message>
         <source>无法绘制平面图！</source>
-        <translation type="unfinished"></translation>
+        <translation>无法绘制平面图！</translation>
     </message>
     <message>
         <source>平面图</source>
-        <translation type="unfinished"></translation>
+        <translation>平面图</translation>
     </message>
     <message>
         <source>全图显示</source>
-        <translation type="unfinished"></translation>
+        <translation>全图显示</translation>
     </message>
     <message>
         <source>保存图片…</source>
-        <translation type="unfinished"></translation>
+        <translation>保存图片…</translation>
     </message>
     <message>
         <source>保存图片失败！</source>
-        <translation type="unfinished"></translation>
+        <translation>保存图片失败！</translation>
     </message>
     <message>
         <source>  曲 线 表</source>
-        <translation type="unfinished"></translation>
+        <translation>  曲 线 表</translation>
     </message>
     <message>
         <source>  放  样</source>
-        <translation type="unfinished"></translation>
+        <translation>  放  样</translation>
     </message>
     <message>
         <source>曲线表</source>
-        <translation type="unfinished"></translation>
+        <translation>曲线表</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>复制</translation>
     </message>
     <message>
         <source>保存CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>保存CSV...</translation>
     </message>
     <message>
         <source>关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>已复制到剪贴板</source>
-        <translation type="unfinished"></translation>
+        <translation>已复制到剪贴板</translation>
     </message>
     <message>
         <source>已保存：</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存：</translation>
     </message>
     <message>
         <source>放样</source>
-        <translation type="unfinished"></translation>
+        <translation>放样</translation>
     </message>
     <message>
         <source>连续桩号，或带断链标识的桩号，如 B1000.5</source>
-        <translation type="unfinished"></translation>
+        <translation>连续桩号，或带断链标识的桩号，如 B1000.5</translation>
     </message>
     <message>
         <source>计算</source>
-        <translation type="unfinished"></translation>
+        <translation>计算</translation>
     </message>
     <message>
         <source>文件放样...</source>
-        <translation type="unfinished"></translation>
+        <translation>文件放样...</translation>
     </message>
     <message>
         <source>输入桩号和左距，点击计算</source>
-        <translation type="unfinished"></translation>
+        <translation>输入桩号和左距，点击计算</translation>
     </message>
     <message>
         <source>放样结束：</source>
-        <translation type="unfinished"></translation>
+        <translation>放样结束：</translation>
     </message>
     <message>
         <source>桩号有误：</source>
-        <translation type="unfinished"></translation>
+        <translation>桩号有误：</translation>
     </message>
     <message>
         <source>左距不是数字</source>
-        <translation type="unfinished"></translation>
+        <translation>左距不是数字</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>找不到帮助文件：</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到帮助文件：</translation>
     </message>
     <message>
         <source>无法打开帮助文件：</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开帮助文件：</translation>
     </message>
     <message>
         <source>错误</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>读取文件被取消！</source>
-        <translation type="unfinished"></translation>
+        <translation>读取文件被取消！</translation>
     </message>
     <message>
         <source>数据文件格式有误！</source>
-        <translation type="unfinished"></translation>
+        <translation>数据文件格式有误！</translation>
     </message>
     <message>
         <source>数据文件格式有误或操作不当！</source>
-        <translation type="unfinished"></translation>
+        <translation>数据文件格式有误或操作不当！</translation>
     </message>
     <message>
         <source>请先初始化读取平面、断链资料</source>
-        <translation type="unfinished"></translation>
+        <translation>请先初始化读取平面、断链资料</translation>
     </message>
     <message>
         <source>正在初始化......</source>
-        <translation type="unfinished"></translation>
+        <translation>正在初始化......</translation>
     </message>
     <message>
         <source>输入XY坐标，点击计算按钮</source>
-        <translation type="unfinished"></translation>
+        <translation>输入XY坐标，点击计算按钮</translation>
     </message>
     <message>
         <source>点击计算按钮,依次选取坐标文件和桩号文件</source>
-        <translation type="unfinished"></translation>
+        <translation>点击计算按钮,依次选取坐标文件和桩号文件</translation>
     </message>
     <message>
         <source>反算结束</source>
-        <translation type="unfinished"></translation>
+        <translation>反算结束</translation>
     </message>
     <message>
         <source>正在反算第 %1 个   共 %2 个</source>
-        <translation type="unfinished"></translation>
+        <translation>正在反算第 %1 个   共 %2 个</translation>
     </message>
     <message>
         <source>读取纵断面资料</source>
-        <translation type="unfinished"></translation>
+        <translation>读取纵断面资料</translation>
     </message>
     <message>
         <source>纵断面文件(*.profile;*.txt)|*.profile;*.txt|所有文件（*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>纵断面文件(*.profile;*.txt)|*.profile;*.txt|所有文件（*.*)|*.*</translation>
     </message>
     <message>
         <source>读取横坡资料</source>
-        <translation type="unfinished"></translation>
+        <translation>读取横坡资料</translation>
     </message>
     <message>
         <source>横坡文件(*.crossfall;*.txt)|*.crossfall;*.txt|所有文件（*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>横坡文件(*.crossfall;*.txt)|*.crossfall;*.txt|所有文件（*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>起点</source>
+        <translation>起点</translation>
+    </message>
+    <message>
+        <source>终点</source>
+        <translation>终点</translation>
     </message>
     <message>
         <source>积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*</source>
@@ -759,7 +1619,7 @@
     <name>vomel::gui::MainWindow</name>
     <message>
         <source>  纵 断 面</source>
-        <translation type="unfinished"></translation>
+        <translation>  纵 断 面</translation>
     </message>
 </context>
 <context>
@@ -771,122 +1631,127 @@
 实测高程 %4
 设计高程 %5
 高差 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>点号 %1
+桩号 %2
+左距 %3
+实测高程 %4
+设计高程 %5
+高差 %6</translation>
     </message>
     <message>
         <source>请载入纵断面文件</source>
-        <translation type="unfinished"></translation>
+        <translation>请载入纵断面文件</translation>
     </message>
     <message>
         <source>R=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>R=%1</translation>
     </message>
     <message>
         <source>设计线</source>
-        <translation type="unfinished"></translation>
+        <translation>设计线</translation>
     </message>
     <message>
         <source>实测点</source>
-        <translation type="unfinished"></translation>
+        <translation>实测点</translation>
     </message>
     <message>
         <source>竖向放大 %1 倍</source>
-        <translation type="unfinished"></translation>
+        <translation>竖向放大 %1 倍</translation>
     </message>
 </context>
 <context>
     <name>vomel::gui::ProfileWindow</name>
     <message>
         <source>纵断面</source>
-        <translation type="unfinished"></translation>
+        <translation>纵断面</translation>
     </message>
     <message>
         <source>载入纵断面...</source>
-        <translation type="unfinished"></translation>
+        <translation>载入纵断面...</translation>
     </message>
     <message>
         <source>载入横坡...</source>
-        <translation type="unfinished"></translation>
+        <translation>载入横坡...</translation>
     </message>
     <message>
         <source>桩号 %1  高程 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>桩号 %1  高程 %2</translation>
     </message>
     <message>
         <source>纵断面：无</source>
-        <translation type="unfinished"></translation>
+        <translation>纵断面：无</translation>
     </message>
     <message>
         <source>纵断面：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>纵断面：%1</translation>
     </message>
     <message>
         <source>横坡：无</source>
-        <translation type="unfinished"></translation>
+        <translation>横坡：无</translation>
     </message>
     <message>
         <source>横坡：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>横坡：%1</translation>
     </message>
     <message>
         <source>实测点 %1 个</source>
-        <translation type="unfinished"></translation>
+        <translation>实测点 %1 个</translation>
     </message>
     <message>
         <source>无高程 %1 个</source>
-        <translation type="unfinished"></translation>
+        <translation>无高程 %1 个</translation>
     </message>
     <message>
         <source>在纵断面外 %1 个</source>
-        <translation type="unfinished"></translation>
+        <translation>在纵断面外 %1 个</translation>
     </message>
     <message>
         <source>变坡点</source>
-        <translation type="unfinished"></translation>
+        <translation>变坡点</translation>
     </message>
     <message>
         <source>桩号</source>
-        <translation type="unfinished"></translation>
+        <translation>桩号</translation>
     </message>
     <message>
         <source>高程</source>
-        <translation type="unfinished"></translation>
+        <translation>高程</translation>
     </message>
     <message>
         <source>坡度i1(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>坡度i1(%)</translation>
     </message>
     <message>
         <source>坡度i2(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>坡度i2(%)</translation>
     </message>
     <message>
         <source>凸/凹</source>
-        <translation type="unfinished"></translation>
+        <translation>凸/凹</translation>
     </message>
     <message>
         <source>起点桩号</source>
-        <translation type="unfinished"></translation>
+        <translation>起点桩号</translation>
     </message>
     <message>
         <source>起点高程</source>
-        <translation type="unfinished"></translation>
+        <translation>起点高程</translation>
     </message>
     <message>
         <source>终点桩号</source>
-        <translation type="unfinished"></translation>
+        <translation>终点桩号</translation>
     </message>
     <message>
         <source>终点高程</source>
-        <translation type="unfinished"></translation>
+        <translation>终点高程</translation>
     </message>
     <message>
         <source>凸</source>
-        <translation type="unfinished"></translation>
+        <translation>凸</translation>
     </message>
     <message>
         <source>凹</source>
-        <translation type="unfinished"></translation>
+        <translation>凹</translation>
     </message>
     <message>
         <source>纵断面：%1 与当前线路不符（%2）</source>

@@ -676,14 +676,14 @@ const LanguageCase kLanguageCases[] = {
      1,
      "",
      "vomel-cli: --lang is not zh or en: \"fr\"\nRun with --help for more information.\n"},
-    // The computing stage's heading; a reason without a wording of its
-    // own stays English.
+    // The computing stage's heading; the reason and the value it names are
+    // worded in Chinese too.
     {"chinese_compute_heading",
      {"LANG=zh_CN.UTF-8"},
      {"point", "--jd", "{data}/straight.jdx", "1.7e308", "5"},
      2,
      "",
-     "数据文件格式有误或操作不当！\nX of the point 1.7E+308 is beyond ±1000000000\n"},
+     "数据文件格式有误或操作不当！\n点的 X 1.7E+308 超出±1000000000\n"},
     // The system's reason is worded in Chinese too.
     {"chinese_missing_file",
      {"LANG=zh_CN.UTF-8"},

@@ -60,7 +60,7 @@ public:
         for (long i = 1; i <= pointCount; ++i) {
             if (beforePoint) beforePoint(i);
             if (progress) progress(i, pointCount);
-            if (i == failAtPoint) throw GeometryFailure("point " + std::to_string(i) + " has no foot", i);
+            if (i == failAtPoint) throw GeometryFailure(Wording("point " + std::to_string(i) + " has no foot"), i);
         }
         return {pointCount, beforeStart, afterEnd};
     }
@@ -70,8 +70,8 @@ private:
     {
         calls.push_back(argument.empty() ? name : name + " " + argument);
         if (name != failingStep) return;
-        if (failWithCancel) throw CancelledFailure("cancelled in " + name);
-        throw FormatFailure("bad field in " + name, 7);
+        if (failWithCancel) throw CancelledFailure(Wording("cancelled in " + name));
+        throw FormatFailure(Wording("bad field in " + name), 7);
     }
 };
 

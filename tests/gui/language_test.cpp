@@ -1,28 +1,46 @@
 // The window in two languages: the choice of language, the main window's
-// captions and status, failure reasons from their codes, the curve table's
-// words, Qt's own dialogs, and the main line without chain breaks.
+// captions and status, failure reasons (their wordings and the parts they
+// are made of), the curve table's words, Qt's own dialogs, the main line
+// without chain breaks, and every window and message box walked for texts in
+// the other language.
 #include <algorithm>
+#include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QtTest>
 
 #include "core/failure.h"
 #include "fake_operations.h"
+#include "gui/about_dialog.h"
 #include "gui/curve_table_texts.h"
+#include "gui/curve_table_window.h"
+#include "gui/help_window.h"
 #include "gui/main_window.h"
+#include "gui/profile_window.h"
 #include "gui/qt_platform.h"
+#include "gui/stakeout_window.h"
 #include "gui/window_language.h"
 #include "session/messages.h"
+#include "session/session.h"
 #include "ui/failure_text.h"
 #include "ui/scripted_platform.h"
+#include "ui/session_operations.h"
 #include "ui/window_messages.h"
 #include "ui/workflow.h"
 
@@ -42,6 +60,85 @@ public:
         return QCoreApplication::translate(context, source).toStdString();
     }
 };
+
+std::string example(const char* name) { return std::string(VOMEL_EXAMPLES_DIR) + "/" + name; }
+
+// A text the user can read and the widget (class and object name) or box
+// that shows it.
+struct Shown {
+    QString where;
+    QString text;
+};
+
+QString plainText(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+}
+
+// The captions, labels, tool tips, titles and table texts of `top` and its
+// visible children.
+void collectTexts(const QWidget& top, std::vector<Shown>& shown)
+{
+    QList<const QWidget*> widgets{&top};
+    for (const QWidget* child : top.findChildren<QWidget*>()) {
+        if (child->isVisibleTo(&top)) widgets << child;
+    }
+    for (const QWidget* widget : widgets) {
+        const QString where = QString::fromLatin1(widget->metaObject()->className()) + " " + widget->objectName();
+        auto add = [&](const QString& text) {
+            if (!text.trimmed().isEmpty()) shown.push_back({where, plainText(text)});
+        };
+        if (widget->isWindow()) add(widget->windowTitle());
+        add(widget->toolTip());
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) add(label->text());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) add(button->text());
+        if (const auto* group = qobject_cast<const QGroupBox*>(widget)) add(group->title());
+        if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) add(edit->placeholderText());
+        if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (table->horizontalHeaderItem(c) != nullptr) add(table->horizontalHeaderItem(c)->text());
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    if (table->item(r, c) != nullptr) add(table->item(r, c)->text());
+                }
+            }
+        }
+    }
+}
+
+// Every visible window and the message boxes shown so far.
+std::vector<Shown> everyText(const ScriptedPlatform& platform)
+{
+    std::vector<Shown> shown;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) collectTexts(*window, shown);
+    }
+    for (const ErrorMessage& box : platform.errors()) {
+        shown.push_back({"message box", QString::fromStdString(box.text)});
+        shown.push_back({"message box detail", QString::fromStdString(box.detail)});
+    }
+    return shown;
+}
+
+bool hasChinese(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x3000 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF);
+    });
+}
+
+// The first run of two English words in `text` once file names and paths
+// are taken out; empty if there is none.
+QString englishWords(QString text, const QStringList& paths)
+{
+    for (const QString& path : paths) text.remove(path);
+    text.remove(QRegularExpression(QStringLiteral("\\S*[/\\\\]\\S*")));  // paths
+    text.remove(QRegularExpression(QStringLiteral("\\b[\\w-]+\\.[A-Za-z]{2,9}\\b")));  // file names
+    static const QRegularExpression twoWords(QStringLiteral("\\b[A-Za-z]{2,}[ ,;:'\"()-]+[A-Za-z]{2,}\\b"));
+    return twoWords.match(text).captured();
+}
+
+void writeFile(const QString& path, const char* bytes) { std::ofstream(path.toStdString(), std::ios::binary) << bytes; }
 
 FormatFailure notANumberInLine7()
 {
@@ -70,6 +167,12 @@ private slots:
     void mainLineWithoutChainBreaks_data();
     void mainLineWithoutChainBreaks();
     void chainBreakQuestionOnTheDesktop();
+    void curveTableCsvFollowsTheLanguage_data();
+    void curveTableCsvFollowsTheLanguage();
+    void composedReasonsAreWorded_data();
+    void composedReasonsAreWorded();
+    void everyWindowSpeaksTheLanguage_data();
+    void everyWindowSpeaksTheLanguage();
 };
 
 void LanguageTest::languageIsChosen_data()
@@ -193,7 +296,7 @@ void LanguageTest::failureReasonsAreWorded()
              lineOnly);
 
     // Without a code the English reason is shown as it is.
-    GeometryFailure plain("division by zero in the spiral", 4);
+    GeometryFailure plain(Wording("division by zero in the spiral"), 4);
     plain.setFile("c.ele");
     QCOMPARE(failureText(plain, platform), std::string(plain.what()));
 
@@ -324,6 +427,204 @@ void LanguageTest::chainBreakQuestionOnTheDesktop()
     QCOMPARE(desktop.askYesNo("读取断链资料", ASK_CHAIN_BREAKS), std::optional<bool>(true));
     press = QMessageBox::Cancel;
     QCOMPARE(desktop.askYesNo("读取断链资料", ASK_CHAIN_BREAKS), std::optional<bool>());
+}
+
+void LanguageTest::curveTableCsvFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("firstHeader");
+    QTest::newRow("Chinese, in GBK") << "zh_CN" << QByteArray("\xbd\xbb\xb5\xe3\xc3\xfb,");  // 交点名
+    QTest::newRow("English") << "en" << QByteArray("name,");
+}
+
+// The window's CSV has the window's headers; the rows keep the names as the
+// file holds them.
+void LanguageTest::curveTableCsvFollowsTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, firstHeader);
+    QVERIFY(installWindowLanguage(language));
+    QTemporaryDir dir;
+    TranslatingPlatform platform;
+    CurveTableWindow window(
+        platform, initialiseAlignment(Method::IntersectionPoint, example("mainline.jdx"), example("mainline.dl")));
+    const QString csv = dir.filePath("curves.csv");
+    platform.answerDialog(csv.toStdString());
+    QVERIFY(window.saveCsv());
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY2(text.startsWith(firstHeader), text.left(60).constData());
+    QVERIFY(text.contains("\r\nJD1,"));
+}
+
+void LanguageTest::composedReasonsAreWorded_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "交点 2（JD1）：偏角为 0（两边成一直线）";
+    QTest::newRow("English") << "en"
+                             << "intersection point 2 (JD1): deflection is 0 (the sides run straight on)";
+}
+
+// A reason made of a prefix and an inner reason is translated in both parts;
+// its English stays the command line's.
+void LanguageTest::composedReasonsAreWorded()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    QVERIFY(installWindowLanguage(language));
+    const TranslatingPlatform platform;
+    const GeometryFailure failure(
+        VOMEL_TRANSLATE_NOOP("Failure", "%1: %2"),
+        worded(VOMEL_TRANSLATE_NOOP("Failure", "intersection point %1 (%2)"), "2", "JD1"),
+        worded(VOMEL_TRANSLATE_NOOP("Failure", "deflection is 0 (the sides run straight on)")));
+    QCOMPARE(std::string(failure.what()),
+             std::string("intersection point 2 (JD1): deflection is 0 (the sides run straight on)"));
+    QCOMPARE(QString::fromStdString(failureText(failure, platform)), shown);
+}
+
+enum class Scene {
+    Fresh,
+    EveryWindowAfterARun,
+    AboutBox,
+    Help,
+    BadJdFile,
+    StraightJdFile,
+    BadProfile,
+    BadCrossFall,
+    BadCoordinateFile,
+};
+
+void LanguageTest::everyWindowSpeaksTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("scene");
+    const std::pair<const char*, Scene> scenes[] = {
+        {"main window", Scene::Fresh},
+        {"every window after a run", Scene::EveryWindowAfterARun},
+        {"about box", Scene::AboutBox},
+        {"help", Scene::Help},
+        {"bad JD file", Scene::BadJdFile},
+        {"JD table running straight on", Scene::StraightJdFile},
+        {"bad profile", Scene::BadProfile},
+        {"bad cross-fall file", Scene::BadCrossFall},
+        {"bad coordinate file", Scene::BadCoordinateFile},
+    };
+    for (const char* language : {"en", "zh_CN"}) {
+        for (const auto& [name, scene] : scenes) {
+            QTest::addRow("%s: %s", language, name) << QString::fromLatin1(language) << static_cast<int>(scene);
+        }
+    }
+}
+
+// Opens the windows and dialogs of one scene and reads every text the user
+// can see: in English no Chinese character, in Chinese no English sentence
+// (two English words) outside file names, numbers and units.
+void LanguageTest::everyWindowSpeaksTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(int, scene);
+    QVERIFY(installWindowLanguage(language));
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString bad = dir.filePath("bad.txt");
+    writeFile(bad, "this is no data file\n1 2 three\n");
+    const QString straight = dir.filePath("straight.jdx");
+    writeFile(straight, "K0,0\nQD\n0 0 0 0 0\nJD1\n100 0 100 0 0\nZD\n200 0 0 0 0\n");
+
+    TranslatingPlatform platform;
+    SessionOperations operations;
+    MainWindow form(platform, operations);
+    form.show();
+    auto click = [&](const char* name) {
+        auto* button = form.findChild<QPushButton*>(name);
+        QVERIFY2(button != nullptr && button->isEnabled(), name);
+        button->click();
+    };
+    auto initialise = [&](const std::string& jd) {
+        platform.answerDialog(jd);
+        platform.answerDialog(example("mainline.dl"));
+        click("Command4");
+    };
+    auto profileWindow = [&]() {
+        click("profileButton");
+        return form.findChild<ProfileWindow*>("ProfileWindow");
+    };
+    std::optional<windows::AboutDialog> about;
+    std::optional<HelpWindow> help;
+    std::optional<CurveTableWindow> curveTable;
+    std::optional<StakeoutWindow> stakeout;
+    switch (static_cast<Scene>(scene)) {
+    case Scene::Fresh: break;
+    case Scene::EveryWindowAfterARun: {
+        initialise(example("mainline.jdx"));
+        form.findChild<QRadioButton*>("Option2")->click();
+        platform.answerDialog(example("mainline.xy"));
+        platform.answerDialog(dir.filePath("results.txt").toStdString());
+        click("Command3");
+        QVERIFY(platform.errors().empty());
+        click("PlanButton");
+        ProfileWindow* profile = profileWindow();
+        QVERIFY(profile != nullptr);
+        platform.answerDialog(example("mainline.profile"));
+        QVERIFY(profile->loadProfileFile());
+        platform.answerDialog(example("mainline.crossfall"));
+        QVERIFY(profile->loadCrossFallFile());
+        // The main window runs these two as modal dialogs: opened here as it
+        // opens them, but without blocking.
+        curveTable.emplace(platform, operations.currentLine());
+        curveTable->show();
+        stakeout.emplace(platform, operations.currentLine());
+        stakeout->show();
+        break;
+    }
+    case Scene::AboutBox:
+        about.emplace([](const std::string&) {});
+        about->show();
+        break;
+    case Scene::Help:
+        help.emplace();
+        help->show();
+        break;
+    case Scene::BadJdFile: initialise(bad.toStdString()); break;
+    case Scene::StraightJdFile: initialise(straight.toStdString()); break;
+    case Scene::BadProfile:
+    case Scene::BadCrossFall: {
+        initialise(example("mainline.jdx"));
+        ProfileWindow* profile = profileWindow();
+        QVERIFY(profile != nullptr);
+        platform.answerDialog(bad.toStdString());
+        QVERIFY(static_cast<Scene>(scene) == Scene::BadProfile ? !profile->loadProfileFile()
+                                                               : !profile->loadCrossFallFile());
+        break;
+    }
+    case Scene::BadCoordinateFile:
+        initialise(example("mainline.jdx"));
+        form.findChild<QRadioButton*>("Option2")->click();
+        platform.answerDialog(bad.toStdString());
+        platform.answerDialog(dir.filePath("results.txt").toStdString());
+        click("Command3");
+        break;
+    }
+
+    const std::vector<Shown> shown = everyText(platform);
+    QVERIFY(!shown.empty());
+    const bool failureScene = static_cast<Scene>(scene) >= Scene::BadJdFile;
+    QCOMPARE(!platform.errors().empty(), failureScene);
+    // File names and the maker's names are shown as they are in every language.
+    const QStringList paths{dir.path(), QString::fromLatin1(VOMEL_EXAMPLES_DIR), QStringLiteral(VOMEL_ORGANISATION),
+                            QStringLiteral(VOMEL_AUTHOR)};
+    for (const Shown& text : shown) {
+        if (language == QLatin1String("en")) {
+            QVERIFY2(!hasChinese(text.text), qPrintable(text.where + ": " + text.text));
+        } else {
+            const QString words = englishWords(text.text, paths);
+            QVERIFY2(words.isEmpty(), qPrintable(text.where + ": \"" + words + "\" in " + text.text));
+        }
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) window->close();
 }
 
 QTEST_MAIN(LanguageTest)

@@ -169,7 +169,7 @@ TEST(ChainStation, BreaksOutsideTheLineAreNoted)
     for (const auto& c : cases) {
         std::vector<std::string> notes;
         for (const auto& outside : vomel::chainBreaksOutside(breaksOf(c.file), 1000.0, kEnd)) {
-            notes.push_back(vomel::chainBreakOutsideText(outside));
+            notes.push_back(vomel::chainBreakOutsideWording(outside).english());
         }
         EXPECT_EQ(notes, c.notes) << c.name;
     }
