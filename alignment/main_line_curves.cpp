@@ -115,9 +115,8 @@ void checkCurvesFit(MainLine& l)
     }
 }
 
-}  // namespace
-
-void computeCurveElements(MainLine& l)
+// Fewer than two rows or more than the table holds is a FormatFailure.
+void checkRowCount(const MainLine& l)
 {
     const int n = l.jdCount;
     if (n < 2) {
@@ -131,9 +130,13 @@ void computeCurveElements(MainLine& l)
             VOMEL_TRANSLATE_NOOP("Failure", "the intersection-point table has more than %1 rows"),
             std::to_string(JD_CAPACITY));
     }
+}
 
-    l.zhStationsAscending = false;
-
+// Passes 1 to 6: the sides' azimuths and the deflections, hairpins
+// turning the long way round with their curve values negated.
+void deflectSides(MainLine& l)
+{
+    const int n = l.jdCount;
     // 1. (pi is the constant PI.)  2. Side azimuths.
     for (int i = 1; i <= n - 1; ++i) l.sideAzimuth[i] = azimuth(row(l, i), row(l, i + 1));
 
@@ -165,7 +168,12 @@ void computeCurveElements(MainLine& l)
         l.jdOuterRadiusIn[i] = -l.jdOuterRadiusIn[i];
         l.jdOuterRadiusOut[i] = -l.jdOuterRadiusOut[i];
     }
+}
 
+// Passes 7 and 8: each curve's tangents and length.
+void layOutCurves(MainLine& l)
+{
+    const int n = l.jdCount;
     // 7. Lay out each curve. The arc filling the turn between the origin
     // tangents would be |turn| R long; of each clothoid only Ls is curve.
     for (int i = 2; i <= n - 1; ++i) {
@@ -190,7 +198,12 @@ void computeCurveElements(MainLine& l)
     for (int i = 2; i <= n - 1; ++i) {
         if (isHairpin(l, i)) l.curveLength[i] = -l.curveLength[i];
     }
+}
 
+// Passes 9 to 12: the stations of the intersection and key points.
+void stationRows(MainLine& l)
+{
+    const int n = l.jdCount;
     // 9. Side lengths; 10. a reversed side is walked backwards.
     std::vector<double> sideLength(static_cast<std::size_t>(n) + 1, 0.0);
     for (int i = 2; i <= n; ++i) {
@@ -221,7 +234,12 @@ void computeCurveElements(MainLine& l)
         l.yhStation[i] = z + l.curveLength[i] - std::fabs(l.jdSpiralOut[i]);
         l.hzStation[i] = z + l.curveLength[i];
     }
+}
 
+// Passes 13 to 16: the coordinates of ZH, HY and HZ, and the tangent at HY.
+void placeKeyPoints(MainLine& l)
+{
+    const int n = l.jdCount;
     // 13. The end rows carry their own point as every key point.
     for (const int i : {1, n}) {
         l.zhX[i] = l.hyX[i] = l.hzX[i] = l.jdX[i];
@@ -272,14 +290,30 @@ void computeCurveElements(MainLine& l)
             l.hyAzimuth[i] = azIn - backToOrigin + turnToHy;
         });
     }
+}
 
+// Whether the curve of a station may be found by binary search.
+bool zhStationsAscend(const MainLine& l)
+{
+    for (int i = 2; i + 1 <= l.jdCount - 1; ++i) {
+        if (!(l.zhStation[i] <= l.zhStation[i + 1])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void computeCurveElements(MainLine& l)
+{
+    checkRowCount(l);
+    l.zhStationsAscending = false;
+    deflectSides(l);
+    layOutCurves(l);
+    stationRows(l);
+    placeKeyPoints(l);
     checkFinite(l);
     checkCurvesFit(l);
-
-    l.zhStationsAscending = true;
-    for (int i = 2; i + 1 <= l.jdCount - 1; ++i) {
-        if (!(l.zhStation[i] <= l.zhStation[i + 1])) l.zhStationsAscending = false;
-    }
+    l.zhStationsAscending = zhStationsAscend(l);
 }
 
 }  // namespace vomel::mainline
