@@ -11,6 +11,7 @@
 #include <QStringDecoder>
 #include <QWheelEvent>
 
+#include "alignment/length_unit.h"
 #include "gui/drawing_style.h"
 #include "gui/hover_tip.h"
 #include "gui/window_text.h"
@@ -196,11 +197,23 @@ void PlanView::paint(QPainter& painter) const
     if (!scene_) return;
     painter.setRenderHint(QPainter::Antialiasing, true);
     LabelPlacer placer(viewport_.width(), viewport_.height());
-    const PlanBounds visible = viewport_.visibleBounds(20.0);
-    auto onScreen = [&visible](Point p) {
-        return p.x >= visible.minX && p.x <= visible.maxX && p.y >= visible.minY && p.y <= visible.maxY;
-    };
+    const std::vector<std::size_t> drawn = visiblePoints(scene_->points, viewport_);
+    paintLine(painter, placer);
+    occupyMarks(placer, drawn);
+    paintMarks(painter, placer);
+    paintTicks(painter, placer);
+    paintPoints(painter, placer, drawn);
+    paintLegend(painter);
+}
 
+bool PlanView::onScreen(Point p) const
+{
+    const PlanBounds visible = viewport_.visibleBounds(20.0);
+    return p.x >= visible.minX && p.x <= visible.maxX && p.y >= visible.minY && p.y <= visible.maxY;
+}
+
+void PlanView::paintLine(QPainter& painter, LabelPlacer& placer) const
+{
     // Tangents through the intersection points, thin and dashed.
     painter.setPen(QPen(TANGENT_COLOUR, 1.0, Qt::DashLine));
     for (const auto& [from, to] : scene_->tangents) {
@@ -216,11 +229,13 @@ void PlanView::paint(QPainter& painter) const
         painter.drawPolyline(polyline);
         for (std::size_t i = 1; i < run.size(); ++i) placer.occupySegment(run[i - 1], run[i]);
     }
+}
 
+void PlanView::occupyMarks(LabelPlacer& placer, const std::vector<std::size_t>& drawn) const
+{
     // Labels keep off the legend and the marks.
     const QRectF legend = legendArea();
     placer.occupy({legend.left(), legend.top(), legend.width(), legend.height()});
-    const std::vector<std::size_t> drawn = visiblePoints(scene_->points, viewport_);
     auto occupyMark = [&](Point p, double half) {
         const ScreenPoint s = viewport_.toScreen(p);
         placer.occupy({s.x - half, s.y - half, 2.0 * half, 2.0 * half});
@@ -228,7 +243,10 @@ void PlanView::paint(QPainter& painter) const
     for (const PlanMark& mark : scene_->keyPoints) occupyMark(mark.at, 4.0);
     for (const PlanMark& mark : scene_->intersectionPoints) occupyMark(mark.at, 5.0);
     for (const std::size_t i : drawn) occupyMark(scene_->points[i].at, 3.0);
+}
 
+void PlanView::paintMarks(QPainter& painter, LabelPlacer& placer) const
+{
     // Intersection points and key points first: their labels come first.
     for (std::size_t m = 0; m < scene_->intersectionPoints.size(); ++m) {
         const PlanMark& mark = scene_->intersectionPoints[m];
@@ -249,6 +267,10 @@ void PlanView::paint(QPainter& painter) const
         painter.drawEllipse(at, 3.5, 3.5);
         drawLabelNear(painter, placer, at, keyPointLabels_[m], CURVE_POINT_COLOUR);
     }
+}
+
+void PlanView::paintTicks(QPainter& painter, LabelPlacer& placer) const
+{
     // Station ticks across the line, labelled on its left.
     const long stride = tickStride(viewport_.scale(), MIN_TICK_PIXELS);
     const long labelStride = tickStride(viewport_.scale(), MIN_TICK_LABEL_PIXELS);
@@ -271,7 +293,10 @@ void PlanView::paint(QPainter& painter) const
                       text, TICK_COLOUR);
         }
     }
+}
 
+void PlanView::paintPoints(QPainter& painter, LabelPlacer& placer, const std::vector<std::size_t>& drawn) const
+{
     // The points of the last run, at most one per few pixels, with their feet.
     for (const std::size_t i : drawn) {
         const PlanPoint& point = scene_->points[i];
@@ -291,12 +316,15 @@ void PlanView::paint(QPainter& painter) const
             drawLabelNear(painter, placer, at, textFromFileBytes(scene_->points[i].label), SURVEYED_POINT_COLOUR);
         }
     }
+}
 
+void PlanView::paintLegend(QPainter& painter) const
+{
     // Scale bar and north arrow in the lower left corner, on a pale ground
     // where a zoomed or panned line passes beneath them.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 210));
-    painter.drawRect(legend);
+    painter.drawRect(legendArea());
     const double barLength = scaleBarLength(viewport_.scale(), 120.0);
     const double barPixels = barLength * viewport_.scale();
     const QPointF barStart(16.0, viewport_.height() - 18.0);
@@ -304,7 +332,8 @@ void PlanView::paint(QPainter& painter) const
     painter.drawLine(barStart, barStart + QPointF(barPixels, 0));
     painter.drawLine(barStart, barStart + QPointF(0, -5));
     painter.drawLine(barStart + QPointF(barPixels, 0), barStart + QPointF(barPixels, -5));
-    painter.drawText(barStart + QPointF(barPixels + 6, 4), QString::fromStdString(formatGeneral(barLength)) + " m");
+    painter.drawText(barStart + QPointF(barPixels + 6, 4),
+                     QString::fromStdString(formatGeneral(barLength) + " " + lengthUnitSymbol(scene_->unit)));
     const QPointF north(24.0, viewport_.height() - 60.0);
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygonF{north + QPointF(0, -14), north + QPointF(5, 0), north + QPointF(-5, 0)});

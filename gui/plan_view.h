@@ -72,7 +72,16 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // One paint, in its layers: the line, the marks and their labels, the
+    // station ticks, the run's points, the scale bar and north arrow.
     void paint(QPainter& painter) const;
+    bool onScreen(Point p) const;
+    void paintLine(QPainter& painter, LabelPlacer& placer) const;
+    void occupyMarks(LabelPlacer& placer, const std::vector<std::size_t>& drawn) const;
+    void paintMarks(QPainter& painter, LabelPlacer& placer) const;
+    void paintTicks(QPainter& painter, LabelPlacer& placer) const;
+    void paintPoints(QPainter& painter, LabelPlacer& placer, const std::vector<std::size_t>& drawn) const;
+    void paintLegend(QPainter& painter) const;
 
     std::shared_ptr<const PlanScene> scene_;
     std::unique_ptr<PlanLineDetail> lineDetail_;

@@ -115,6 +115,7 @@ void PlanBounds::add(Point p)
 PlanScene makePlanScene(const Alignment& alignment, const PlanRun* run)
 {
     PlanScene scene;
+    scene.unit = alignment.lengthUnit();
     const SampleTable& samples = alignment.samples;
     if (samples.empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no design line has been initialised"));
     // Samples 1..n: the forward computation at every metre from the start

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "alignment/length_unit.h"
 #include "core/point.h"
 #include "formats/coordinate_file.h"
 #include "solver/dispatcher.h"
@@ -72,6 +73,9 @@ struct PlanScene {
     std::vector<PlanTick> ticks;
     std::vector<PlanPoint> points;
     PlanBounds bounds;  // of everything above
+    // The unit of every length above (the line's: m, or ft for a LandXML or
+    // IFC line in feet); the scale bar is labelled in it.
+    LengthUnit unit = LengthUnit::Metre;
 };
 
 // The points of a file run, as the run produced them.

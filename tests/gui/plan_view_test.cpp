@@ -151,6 +151,7 @@ private slots:
     void ticksStandAtStatedStationsAcrossChainBreaks_data();
     void ticksStandAtStatedStationsAcrossChainBreaks();
     void keyPointsOfTheMainLineInOrder();
+    void sceneCarriesTheLinesUnit();
     void runIsKeptForTheViewWithoutChangingTheResultsFile();
     void textOfFileBytesAndHover();
     void savePngIsWholeOrNothing();
@@ -419,6 +420,16 @@ void PlanViewTest::ticksStandAtStatedStationsAcrossChainBreaks()
     }
     ends << QString::fromStdString(scene.ticks.back().text);
     QCOMPARE(ends, firstAndLast);
+}
+
+// The scale bar is labelled in the scene's unit: a LandXML line in feet is
+// drawn, and measured, in feet.
+void PlanViewTest::sceneCarriesTheLinesUnit()
+{
+    const auto feet = initialiseAlignment(Method::Element, VOMEL_TEST_DATA_DIR "/cli/straight_feet.xml");
+    QCOMPARE(makePlanScene(*feet).unit, vomel::LengthUnit::UsSurveyFoot);
+    const auto metres = initialiseAlignment(Method::Element, example("ramp.ele"));
+    QCOMPARE(makePlanScene(*metres).unit, vomel::LengthUnit::Metre);
 }
 
 void PlanViewTest::keyPointsOfTheMainLineInOrder()
