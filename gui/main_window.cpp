@@ -65,6 +65,24 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildControls()
 {
+    buildMethodGroup();
+    buildModeGroup();
+    QHBoxLayout* runRow = buildStatusAndRun();
+    QVBoxLayout* buttons = buildButtons();
+    auto* left = new QVBoxLayout;
+    left->addWidget(methodGroup);
+    left->addWidget(modeGroup);
+    left->addWidget(lineLabel);
+    left->addWidget(statusLabel);
+    left->addLayout(runRow);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+}
+
+// 方 法: the two ways a line is given.
+void MainWindow::buildMethodGroup()
+{
     methodGroup = named(new QGroupBox(text(METHOD_GROUP_CAPTION), this), "Frame2");
     mainLineOption = named(new QRadioButton(text(MAIN_LINE_OPTION_CAPTION), methodGroup), "Option3");
     rampOption = named(new QRadioButton(text(RAMP_OPTION_CAPTION), methodGroup), "Option4");
@@ -73,7 +91,11 @@ void MainWindow::buildControls()
     methodLayout->addWidget(mainLineOption);
     methodLayout->addWidget(rampOption);
     methodLayout->addStretch(1);
+}
 
+// 选 项: single point or coordinate file, and the four boxes.
+void MainWindow::buildModeGroup()
+{
     modeGroup = named(new QGroupBox(text(MODE_GROUP_CAPTION), this), "Frame1");
     singlePointOption = named(new QRadioButton(text(SINGLE_POINT_OPTION_CAPTION), modeGroup), "Option1");
     fileRunOption = named(new QRadioButton(text(FILE_RUN_OPTION_CAPTION), modeGroup), "Option2");
@@ -109,7 +131,11 @@ void MainWindow::buildControls()
         ++row;
     }
     optionsLayout->setColumnStretch(3, 1);
+}
 
+// The line in use, the status line, and the progress of a file run.
+QHBoxLayout* MainWindow::buildStatusAndRun()
+{
     statusLabel = named(new QLabel(this), "Label1");
     statusLabel->setFrameShape(QFrame::StyledPanel);
     statusLabel->setMinimumWidth(300);
@@ -127,7 +153,12 @@ void MainWindow::buildControls()
     auto* runRow = new QHBoxLayout;
     runRow->addWidget(progressBar, 1);
     runRow->addWidget(cancelButton);
+    return runRow;
+}
 
+// The main buttons, then the added windows' buttons below them.
+QVBoxLayout* MainWindow::buildButtons()
+{
     initialiseButton = named(new QPushButton(text(INITIALISE_BUTTON_CAPTION), this), "Command4");
     computeButton = named(new QPushButton(text(COMPUTE_BUTTON_CAPTION), this), "Command3");
     exitButton = named(new QPushButton(text(EXIT_BUTTON_CAPTION), this), "Command2");
@@ -158,16 +189,7 @@ void MainWindow::buildControls()
         buttons->addWidget(button);
     }
     cancelButton->setAutoDefault(false);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(methodGroup);
-    left->addWidget(modeGroup);
-    left->addWidget(lineLabel);
-    left->addWidget(statusLabel);
-    left->addLayout(runRow);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(buttons);
+    return buttons;
 }
 
 void MainWindow::connectControls()

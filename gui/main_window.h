@@ -9,6 +9,8 @@
 
 #include "ui/workflow.h"
 
+class QHBoxLayout;
+class QVBoxLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -54,6 +56,10 @@ protected:
 
 private:
     void buildControls();
+    void buildMethodGroup();
+    void buildModeGroup();
+    QHBoxLayout* buildStatusAndRun();
+    QVBoxLayout* buildButtons();
     void connectControls();
     void showState(const WindowState& state);
     void initialise();
