@@ -173,8 +173,10 @@ std::string twoCurves(double r, double overlap, double outerSide = 1000)
     const double y2 = middle * std::sin(a);
     std::ostringstream text;
     text.precision(17);
-    text << "S,0\nQD\n0 0 0 0 0\nJD1\n" << outerSide << " 0 " << r << " 0 0\nJD2\n"
-         << x2 << ' ' << y2 << ' ' << r << " 0 0\nZD\n" << x2 + outerSide << ' ' << y2 << " 0 0 0\n";
+    text << "S,0\nQD\n0 0 0 0 0\nJD1\n"
+         << outerSide << " 0 " << r << " 0 0\nJD2\n"
+         << x2 << ' ' << y2 << ' ' << r << " 0 0\nZD\n"
+         << x2 + outerSide << ' ' << y2 << " 0 0 0\n";
     return text.str();
 }
 
