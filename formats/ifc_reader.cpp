@@ -109,12 +109,19 @@ auto ofAlignment(const std::string& name, Read read)
     }
 }
 
+// The IFC readers' notes are English sentences as yet: they join the
+// line's notes as literals, shown in English in every language.
+void appendNotes(std::vector<Wording>& notes, const std::vector<std::string>& english)
+{
+    for (const std::string& note : english) notes.emplace_back(note);
+}
+
 void readProfile(ImportedLine& imported, const Model& model, const Entity& vertical, const ifc::Units& units,
                  double startStation, double heightOffset)
 {
     try {
         ifc::VerticalLayout layout = ifc::readVertical(model, vertical, units, startStation, heightOffset);
-        imported.notes.insert(imported.notes.end(), layout.notes.begin(), layout.notes.end());
+        appendNotes(imported.notes, layout.notes);
         imported.profile.emplace(std::move(layout.points), units.lengthUnit);
     } catch (const Failure& failure) {
         // The plan stands without its profile; whatever needs an elevation
@@ -177,7 +184,7 @@ ImportedLine readIfc(std::istream& in, const std::string& alignmentName)
     ImportedLine imported;
     const ifc::Units units = ifc::projectUnits(model);
     imported.unit = units.lengthUnit;
-    imported.notes = units.notes;
+    appendNotes(imported.notes, units.notes);
     const Entity alignment = chooseAlignment(model, alignmentName);
     imported.name = alignment.text(3, "Name");
 
@@ -191,14 +198,10 @@ ImportedLine readIfc(std::istream& in, const std::string& alignmentName)
         auto chain = ramp::layOutPlacedChain(read.startStation, horizontal.elements);
         const double endStation = chain->nodeStation[static_cast<std::size_t>(chain->elementCount) + 1];
         imported.chainBreaks = ifc::chainBreaksOf(read, endStation);
-        imported.notes.insert(imported.notes.end(), horizontal.notes.begin(), horizontal.notes.end());
-        imported.notes.insert(imported.notes.end(), read.notes.begin(), read.notes.end());
-        for (std::string& note : ifc::jointNotes(imported.name, *chain, horizontal.segmentNames, units.lengthUnit)) {
-            imported.notes.push_back(std::move(note));
-        }
-        for (std::string& note : ifc::representationNotes(model, alignment, horizontal, units, frame)) {
-            imported.notes.push_back(std::move(note));
-        }
+        appendNotes(imported.notes, horizontal.notes);
+        appendNotes(imported.notes, read.notes);
+        appendNotes(imported.notes, ifc::jointNotes(imported.name, *chain, horizontal.segmentNames, units.lengthUnit));
+        appendNotes(imported.notes, ifc::representationNotes(model, alignment, horizontal, units, frame));
         imported.chain = std::move(chain);
         if (layouts.vertical) readProfile(imported, model, *layouts.vertical, units, read.startStation, frame.originZ);
         return read;
