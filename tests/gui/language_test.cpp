@@ -495,6 +495,8 @@ enum class Scene {
     BadProfile,
     BadCrossFall,
     BadCoordinateFile,
+    BadLandXmlFile,
+    BadIfcFile,
 };
 
 void LanguageTest::everyWindowSpeaksTheLanguage_data()
@@ -511,6 +513,8 @@ void LanguageTest::everyWindowSpeaksTheLanguage_data()
         {"bad profile", Scene::BadProfile},
         {"bad cross-fall file", Scene::BadCrossFall},
         {"bad coordinate file", Scene::BadCoordinateFile},
+        {"bad LandXML file", Scene::BadLandXmlFile},
+        {"bad IFC file", Scene::BadIfcFile},
     };
     for (const char* language : {"en", "zh_CN"}) {
         for (const auto& [name, scene] : scenes) {
@@ -607,6 +611,15 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
         platform.answerDialog(dir.filePath("results.txt").toStdString());
         click("Command3");
         break;
+    case Scene::BadLandXmlFile:
+    case Scene::BadIfcFile:
+        // The element method reads LandXML and IFC files as its line.
+        form.findChild<QRadioButton*>("Option4")->click();
+        platform.answerDialog(
+            std::string(VOMEL_TEST_DATA_DIR) + "/malformed/" +
+            (static_cast<Scene>(scene) == Scene::BadLandXmlFile ? "landxml_cubic_spiral.xml" : "ifc_cut_short.ifc"));
+        click("Command4");
+        break;
     }
 
     const std::vector<Shown> shown = everyText(platform);
@@ -614,7 +627,8 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
     const bool failureScene = static_cast<Scene>(scene) >= Scene::BadJdFile;
     QCOMPARE(!platform.errors().empty(), failureScene);
     // File names and the maker's names are shown as they are in every language.
-    const QStringList paths{dir.path(), QString::fromLatin1(VOMEL_EXAMPLES_DIR), QStringLiteral(VOMEL_ORGANISATION),
+    const QStringList paths{dir.path(), QString::fromLatin1(VOMEL_EXAMPLES_DIR),
+                            QString::fromLatin1(VOMEL_TEST_DATA_DIR), QStringLiteral(VOMEL_ORGANISATION),
                             QStringLiteral(VOMEL_AUTHOR)};
     for (const Shown& text : shown) {
         if (language == QLatin1String("en")) {
