@@ -39,8 +39,8 @@ Layouts layoutsOf(const Model& model, const Entity& alignment, int depth = 0)
                                                                          : nullptr;
         if (slot == nullptr) continue;
         if (*slot) {
-            child.fail("the alignment " + alignment.label() + " nests a second " + child.type() + " (the first is " +
-                       (*slot)->label() + ")");
+            child.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "the alignment %1 nests a second %2 (the first is %3)"),
+                              alignment.label(), child.type(), (*slot)->label()));
         }
         *slot = std::move(child);
     }
@@ -92,7 +92,10 @@ Entity chooseAlignment(const Model& model, const std::string& name)
     for (std::size_t k = 0; k < alignments.size() && k < namesShown; ++k) {
         known += (k == 0 ? "" : ", ") + quotedExcerpt(alignments[k].text(3, "Name"));
     }
-    if (alignments.size() > namesShown) known += " and " + std::to_string(alignments.size() - namesShown) + " more";
+    if (alignments.size() > namesShown) {
+        throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called %1; the file holds %2 and %3 more"),
+                            quotedExcerpt(name), known, std::to_string(alignments.size() - namesShown));
+    }
     throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called %1; the file holds %2"),
                         quotedExcerpt(name), known);
 }
@@ -190,7 +193,8 @@ ImportedLine readIfc(std::istream& in, const std::string& alignmentName)
 
     const ifc::Stationing stationing = ofAlignment(imported.name, [&] {
         const Layouts layouts = layoutsOf(model, alignment);
-        if (!layouts.horizontal) alignment.fail("it has no IfcAlignmentHorizontal");
+        if (!layouts.horizontal)
+            alignment.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "it has no IfcAlignmentHorizontal")));
         const ifc::PlanFrame frame =
             ifc::planFrame(alignment.optionalReference(6, "ObjectPlacement"), units.lengthScale);
         const ifc::HorizontalLayout horizontal = ifc::readHorizontal(model, *layouts.horizontal, units, frame);
