@@ -1526,6 +1526,22 @@
         <source>an unknown escape &quot;%1&quot;</source>
         <translation>an unknown escape &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>the alignment %1 nests a second %2 (the first is %3)</source>
+        <translation>the alignment %1 nests a second %2 (the first is %3)</translation>
+    </message>
+    <message>
+        <source>no alignment is called %1; the file holds %2 and %3 more</source>
+        <translation>no alignment is called %1; the file holds %2 and %3 more</translation>
+    </message>
+    <message>
+        <source>it has no IfcAlignmentHorizontal</source>
+        <translation>it has no IfcAlignmentHorizontal</translation>
+    </message>
+    <message>
+        <source>no design elevation: %1</source>
+        <translation>no design elevation: %1</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

@@ -1526,6 +1526,22 @@
         <source>an unknown escape &quot;%1&quot;</source>
         <translation>未知的转义“%1”</translation>
     </message>
+    <message>
+        <source>the alignment %1 nests a second %2 (the first is %3)</source>
+        <translation>线形 %1 中嵌套了第二个 %2（第一个为 %3）</translation>
+    </message>
+    <message>
+        <source>no alignment is called %1; the file holds %2 and %3 more</source>
+        <translation>没有名为 %1 的线形；文件中有 %2 等，另有 %3 个</translation>
+    </message>
+    <message>
+        <source>it has no IfcAlignmentHorizontal</source>
+        <translation>缺少 IfcAlignmentHorizontal</translation>
+    </message>
+    <message>
+        <source>no design elevation: %1</source>
+        <translation>无设计高程：%1</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
