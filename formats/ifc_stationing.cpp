@@ -58,7 +58,8 @@ Stationing readStationing(const Model& model, const Entity& alignment, const Uni
             model.property(child.id(), "Pset_Stationing", "HasIncreasingStation");
         if (increasing && increasing->kind == step::ValueKind::Typed && !increasing->items.empty() &&
             increasing->items[0].text == "F") {
-            child.fail("stations decreasing along the line (HasIncreasingStation false) cannot be imported");
+            child.fail(worded(VOMEL_TRANSLATE_NOOP(
+                "Failure", "stations decreasing along the line (HasIncreasingStation false) cannot be imported")));
         }
         std::optional<double> distance = distanceAlong(child, units);
         if (!distance) {
