@@ -1542,6 +1542,82 @@
         <source>no design elevation: %1</source>
         <translation>no design elevation: %1</translation>
     </message>
+    <message>
+        <source>its StartPoint has fewer than two coordinates</source>
+        <translation>its StartPoint has fewer than two coordinates</translation>
+    </message>
+    <message>
+        <source>a CIRCULARARC segment with a StartRadiusOfCurvature of 0</source>
+        <translation>a CIRCULARARC segment with a StartRadiusOfCurvature of 0</translation>
+    </message>
+    <message>
+        <source>a CLOTHOID segment with both radii 0 (infinite): a clothoid needs a finite radius at one end</source>
+        <translation>a CLOTHOID segment with both radii 0 (infinite): a clothoid needs a finite radius at one end</translation>
+    </message>
+    <message>
+        <source>a segment of the horizontal layout %1 must carry IfcAlignmentHorizontalSegment design parameters</source>
+        <translation>a segment of the horizontal layout %1 must carry IfcAlignmentHorizontalSegment design parameters</translation>
+    </message>
+    <message>
+        <source>its SegmentLength %1 is negative</source>
+        <translation>its SegmentLength %1 is negative</translation>
+    </message>
+    <message>
+        <source>the horizontal layout holds no segment of non-zero length</source>
+        <translation>the horizontal layout holds no segment of non-zero length</translation>
+    </message>
+    <message>
+        <source>its Location has fewer than two coordinates</source>
+        <translation>its Location has fewer than two coordinates</translation>
+    </message>
+    <message>
+        <source>its Axis is not the vertical (0, 0, 1): an alignment placed on a tilted or upturned frame cannot be imported</source>
+        <translation>its Axis is not the vertical (0, 0, 1): an alignment placed on a tilted or upturned frame cannot be imported</translation>
+    </message>
+    <message>
+        <source>its RefDirection has no plan direction</source>
+        <translation>its RefDirection has no plan direction</translation>
+    </message>
+    <message>
+        <source>placements are relative to each other more than %1 deep</source>
+        <translation>placements are relative to each other more than %1 deep</translation>
+    </message>
+    <message>
+        <source>a linear placement without its CartesianPosition cannot be imported</source>
+        <translation>a linear placement without its CartesianPosition cannot be imported</translation>
+    </message>
+    <message>
+        <source>an ObjectPlacement of this kind cannot be imported</source>
+        <translation>an ObjectPlacement of this kind cannot be imported</translation>
+    </message>
+    <message>
+        <source>a relative placement must be an IfcAxis2Placement3D or 2D</source>
+        <translation>a relative placement must be an IfcAxis2Placement3D or 2D</translation>
+    </message>
+    <message>
+        <source>stations decreasing along the line (HasIncreasingStation false) cannot be imported</source>
+        <translation>stations decreasing along the line (HasIncreasingStation false) cannot be imported</translation>
+    </message>
+    <message>
+        <source>units refer to each other more than %1 deep</source>
+        <translation>units refer to each other more than %1 deep</translation>
+    </message>
+    <message>
+        <source>a conversion factor must be an IfcMeasureWithUnit</source>
+        <translation>a conversion factor must be an IfcMeasureWithUnit</translation>
+    </message>
+    <message>
+        <source>its HorizontalLength is negative</source>
+        <translation>its HorizontalLength is negative</translation>
+    </message>
+    <message>
+        <source>a segment of the vertical layout %1 must carry IfcAlignmentVerticalSegment design parameters</source>
+        <translation>a segment of the vertical layout %1 must carry IfcAlignmentVerticalSegment design parameters</translation>
+    </message>
+    <message>
+        <source>the vertical layout holds no segment of non-zero length</source>
+        <translation>the vertical layout holds no segment of non-zero length</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

@@ -1542,6 +1542,82 @@
         <source>no design elevation: %1</source>
         <translation>无设计高程：%1</translation>
     </message>
+    <message>
+        <source>its StartPoint has fewer than two coordinates</source>
+        <translation>其 StartPoint 的坐标少于两个</translation>
+    </message>
+    <message>
+        <source>a CIRCULARARC segment with a StartRadiusOfCurvature of 0</source>
+        <translation>CIRCULARARC 线元的 StartRadiusOfCurvature 为 0</translation>
+    </message>
+    <message>
+        <source>a CLOTHOID segment with both radii 0 (infinite): a clothoid needs a finite radius at one end</source>
+        <translation>CLOTHOID 线元两端半径均为 0（无穷大）：缓和曲线至少一端需要有限半径</translation>
+    </message>
+    <message>
+        <source>a segment of the horizontal layout %1 must carry IfcAlignmentHorizontalSegment design parameters</source>
+        <translation>平面线形 %1 的线元必须带有 IfcAlignmentHorizontalSegment 设计参数</translation>
+    </message>
+    <message>
+        <source>its SegmentLength %1 is negative</source>
+        <translation>其 SegmentLength %1 为负数</translation>
+    </message>
+    <message>
+        <source>the horizontal layout holds no segment of non-zero length</source>
+        <translation>平面线形中没有长度不为零的线元</translation>
+    </message>
+    <message>
+        <source>its Location has fewer than two coordinates</source>
+        <translation>其 Location 的坐标少于两个</translation>
+    </message>
+    <message>
+        <source>its Axis is not the vertical (0, 0, 1): an alignment placed on a tilted or upturned frame cannot be imported</source>
+        <translation>其 Axis 不是竖直方向 (0, 0, 1)：放在倾斜或倒置坐标系中的线形无法导入</translation>
+    </message>
+    <message>
+        <source>its RefDirection has no plan direction</source>
+        <translation>其 RefDirection 没有平面方向</translation>
+    </message>
+    <message>
+        <source>placements are relative to each other more than %1 deep</source>
+        <translation>定位相互嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>a linear placement without its CartesianPosition cannot be imported</source>
+        <translation>没有 CartesianPosition 的线性定位无法导入</translation>
+    </message>
+    <message>
+        <source>an ObjectPlacement of this kind cannot be imported</source>
+        <translation>无法导入此类 ObjectPlacement</translation>
+    </message>
+    <message>
+        <source>a relative placement must be an IfcAxis2Placement3D or 2D</source>
+        <translation>相对定位必须是 IfcAxis2Placement3D 或 2D</translation>
+    </message>
+    <message>
+        <source>stations decreasing along the line (HasIncreasingStation false) cannot be imported</source>
+        <translation>无法导入沿线递减的桩号（HasIncreasingStation 为 false）</translation>
+    </message>
+    <message>
+        <source>units refer to each other more than %1 deep</source>
+        <translation>单位相互引用超过 %1 层</translation>
+    </message>
+    <message>
+        <source>a conversion factor must be an IfcMeasureWithUnit</source>
+        <translation>换算系数必须是 IfcMeasureWithUnit</translation>
+    </message>
+    <message>
+        <source>its HorizontalLength is negative</source>
+        <translation>其 HorizontalLength 为负数</translation>
+    </message>
+    <message>
+        <source>a segment of the vertical layout %1 must carry IfcAlignmentVerticalSegment design parameters</source>
+        <translation>纵断面线形 %1 的线元必须带有 IfcAlignmentVerticalSegment 设计参数</translation>
+    </message>
+    <message>
+        <source>the vertical layout holds no segment of non-zero length</source>
+        <translation>纵断面线形中没有长度不为零的线元</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
