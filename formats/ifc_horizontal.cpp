@@ -51,8 +51,12 @@ ElementShape elementShape(const Entity& design, const SegmentValues& values)
         }
         return {chainRadius(values.startRadius), chainRadius(values.endRadius), values.length};
     }
-    design.fail("a " + (values.kind.empty() ? std::string("segment of no kind") : values.kind + " segment") +
-                " cannot be imported; only LINE, CIRCULARARC and CLOTHOID");
+    if (values.kind.empty())
+        design.fail(worded(VOMEL_TRANSLATE_NOOP(
+            "Failure", "a segment of no kind cannot be imported; only LINE, CIRCULARARC and CLOTHOID")));
+    design.fail(
+        worded(VOMEL_TRANSLATE_NOOP("Failure", "a %1 segment cannot be imported; only LINE, CIRCULARARC and CLOTHOID"),
+               values.kind));
 }
 
 }  // namespace

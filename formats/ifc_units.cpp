@@ -73,8 +73,10 @@ void readLength(Units& units, const Entity& unit, const std::optional<double>& f
         units.notes.push_back("lengths in " + unit.enumeration(3, "Prefix") + "METRE converted to metres");
         return;
     }
-    unit.fail("a length unit of " + (factor ? formatGeneral(*factor) + " m" : std::string("unknown size")) +
-              "; only metres (with or without an SI prefix), international feet and US survey feet can be imported");
+    unit.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "a length unit of %1; only metres (with or without an SI prefix), "
+                                                     "international feet and US survey feet can be imported"),
+                     factor ? Wording(formatGeneral(*factor) + " m")
+                            : worded(VOMEL_TRANSLATE_NOOP("Failure", "unknown size"))));
 }
 
 void readAngle(Units& units, const Entity& unit, const std::optional<double>& factor)
@@ -85,8 +87,9 @@ void readAngle(Units& units, const Entity& unit, const std::optional<double>& fa
             return;
         }
     }
-    unit.fail("a plane angle unit of " + (factor ? formatGeneral(*factor) + " rad" : std::string("unknown size")) +
-              "; only radians, degrees and gradians can be imported");
+    unit.fail(worded(
+        VOMEL_TRANSLATE_NOOP("Failure", "a plane angle unit of %1; only radians, degrees and gradians can be imported"),
+        factor ? Wording(formatGeneral(*factor) + " rad") : worded(VOMEL_TRANSLATE_NOOP("Failure", "unknown size"))));
 }
 
 }  // namespace

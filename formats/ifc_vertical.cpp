@@ -128,10 +128,16 @@ VerticalLayout readVertical(const Model& model, const Entity& layout, const Unit
         } else if (segment.kind == "CIRCULARARC") {
             read.points.push_back(circularArcPoint(design, segment));
         } else {
-            design.fail("a " +
-                        (segment.kind.empty() ? std::string("vertical segment of no kind")
-                                              : segment.kind + " vertical segment") +
-                        " cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC");
+            if (segment.kind.empty()) {
+                design.fail(
+                    worded(VOMEL_TRANSLATE_NOOP("Failure", "a vertical segment of no kind cannot be imported; only "
+                                                           "CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC")));
+            }
+            design.fail(worded(
+                VOMEL_TRANSLATE_NOOP(
+                    "Failure",
+                    "a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC"),
+                segment.kind));
         }
         values.push_back(segment);
     }
