@@ -1618,6 +1618,34 @@
         <source>the vertical layout holds no segment of non-zero length</source>
         <translation>the vertical layout holds no segment of non-zero length</translation>
     </message>
+    <message>
+        <source>a segment of no kind cannot be imported; only LINE, CIRCULARARC and CLOTHOID</source>
+        <translation>a segment of no kind cannot be imported; only LINE, CIRCULARARC and CLOTHOID</translation>
+    </message>
+    <message>
+        <source>a %1 segment cannot be imported; only LINE, CIRCULARARC and CLOTHOID</source>
+        <translation>a %1 segment cannot be imported; only LINE, CIRCULARARC and CLOTHOID</translation>
+    </message>
+    <message>
+        <source>a length unit of %1; only metres (with or without an SI prefix), international feet and US survey feet can be imported</source>
+        <translation>a length unit of %1; only metres (with or without an SI prefix), international feet and US survey feet can be imported</translation>
+    </message>
+    <message>
+        <source>unknown size</source>
+        <translation>unknown size</translation>
+    </message>
+    <message>
+        <source>a plane angle unit of %1; only radians, degrees and gradians can be imported</source>
+        <translation>a plane angle unit of %1; only radians, degrees and gradians can be imported</translation>
+    </message>
+    <message>
+        <source>a vertical segment of no kind cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
+        <translation>a vertical segment of no kind cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</translation>
+    </message>
+    <message>
+        <source>a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
+        <translation>a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

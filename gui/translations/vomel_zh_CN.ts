@@ -1618,6 +1618,34 @@
         <source>the vertical layout holds no segment of non-zero length</source>
         <translation>纵断面线形中没有长度不为零的线元</translation>
     </message>
+    <message>
+        <source>a segment of no kind cannot be imported; only LINE, CIRCULARARC and CLOTHOID</source>
+        <translation>无法导入未注明类型的线元；只能导入 LINE、CIRCULARARC 和 CLOTHOID</translation>
+    </message>
+    <message>
+        <source>a %1 segment cannot be imported; only LINE, CIRCULARARC and CLOTHOID</source>
+        <translation>无法导入 %1 线元；只能导入 LINE、CIRCULARARC 和 CLOTHOID</translation>
+    </message>
+    <message>
+        <source>a length unit of %1; only metres (with or without an SI prefix), international feet and US survey feet can be imported</source>
+        <translation>长度单位为 %1；只能导入以米（可带 SI 词头）、国际英尺或美国测量英尺为单位的文件</translation>
+    </message>
+    <message>
+        <source>unknown size</source>
+        <translation>大小未知</translation>
+    </message>
+    <message>
+        <source>a plane angle unit of %1; only radians, degrees and gradians can be imported</source>
+        <translation>平面角单位为 %1；只能导入弧度、度或百分度</translation>
+    </message>
+    <message>
+        <source>a vertical segment of no kind cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
+        <translation>无法导入未注明类型的纵断面线元；只能导入 CONSTANTGRADIENT、PARABOLICARC 和 CIRCULARARC</translation>
+    </message>
+    <message>
+        <source>a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
+        <translation>无法导入 %1 纵断面线元；只能导入 CONSTANTGRADIENT、PARABOLICARC 和 CIRCULARARC</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
