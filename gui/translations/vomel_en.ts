@@ -1646,6 +1646,10 @@
         <source>a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
         <translation>a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</translation>
     </message>
+    <message>
+        <source>alignment %1: %2 and %3 meet at station %4 %5; imported as a corner</source>
+        <translation>alignment %1: %2 and %3 meet at station %4 %5; imported as a corner</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

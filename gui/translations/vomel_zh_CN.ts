@@ -1646,6 +1646,10 @@
         <source>a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
         <translation>无法导入 %1 纵断面线元；只能导入 CONSTANTGRADIENT、PARABOLICARC 和 CIRCULARARC</translation>
     </message>
+    <message>
+        <source>alignment %1: %2 and %3 meet at station %4 %5; imported as a corner</source>
+        <translation>线形 %1：%2 和 %3 在桩号 %4 处相接，%5；按折角导入</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
