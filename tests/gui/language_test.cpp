@@ -490,6 +490,7 @@ enum class Scene {
     EveryWindowAfterARun,
     AboutBox,
     Help,
+    LandXmlCorner,
     BadJdFile,
     StraightJdFile,
     BadProfile,
@@ -508,6 +509,7 @@ void LanguageTest::everyWindowSpeaksTheLanguage_data()
         {"every window after a run", Scene::EveryWindowAfterARun},
         {"about box", Scene::AboutBox},
         {"help", Scene::Help},
+        {"LandXML line with a corner", Scene::LandXmlCorner},
         {"bad JD file", Scene::BadJdFile},
         {"JD table running straight on", Scene::StraightJdFile},
         {"bad profile", Scene::BadProfile},
@@ -592,6 +594,18 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
         help.emplace();
         help->show();
         break;
+    case Scene::LandXmlCorner: {
+        // Imported with a note on its corner, shown in the status line.
+        const QString corner = dir.filePath("corner.xml");
+        writeFile(corner, "<LandXML><Alignments><Alignment name=\"A\"><CoordGeom>"
+                          "<Line><Start>0 0</Start><End>100 0</End></Line>"
+                          "<Line><Start>100 0</Start><End>100 100</End></Line>"
+                          "</CoordGeom></Alignment></Alignments></LandXML>\n");
+        form.findChild<QRadioButton*>("Option4")->click();
+        platform.answerDialog(corner.toStdString());
+        click("Command4");
+        break;
+    }
     case Scene::BadJdFile: initialise(bad.toStdString()); break;
     case Scene::StraightJdFile: initialise(straight.toStdString()); break;
     case Scene::BadProfile:
