@@ -1,6 +1,7 @@
 #include "formats/ifc_entity.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/failure.h"
 #include "text/input_line.h"
@@ -15,9 +16,9 @@ Entity::Entity(const step::StepFile& file, const step::Instance& instance)
 
 std::string Entity::label() const { return "#" + std::to_string(id()) + " (" + type() + ")"; }
 
-void Entity::fail(const std::string& reason) const
+void Entity::fail(Wording reason) const
 {
-    throw FormatFailure(line(), VOMEL_TRANSLATE_NOOP("Failure", "%1: %2"), label(), Wording(reason));
+    throw FormatFailure(line(), VOMEL_TRANSLATE_NOOP("Failure", "%1: %2"), label(), std::move(reason));
 }
 
 const step::Value* Entity::value(std::size_t index) const
@@ -35,10 +36,11 @@ const step::Value& Entity::required(std::size_t index, const char* name) const
 {
     const step::Value* found = value(index);
     if (found == nullptr) {
-        fail(std::string(name) + " (attribute " + std::to_string(index) + ") is missing: the instance has " +
-             std::to_string(values_.size()) + " attributes");
+        fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 (attribute %2) is missing: the instance has %3 attributes"),
+                    name, std::to_string(index), std::to_string(values_.size())));
     }
-    if (!isSet(index)) fail(std::string(name) + " (attribute " + std::to_string(index) + ") is not set");
+    if (!isSet(index))
+        fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 (attribute %2) is not set"), name, std::to_string(index)));
     return *found;
 }
 
@@ -52,10 +54,11 @@ std::optional<double> numberIn(const step::Value& value)
 double Entity::number(std::size_t index, const char* name) const
 {
     const auto found = numberIn(required(index, name));
-    if (!found) fail(std::string(name) + " (attribute " + std::to_string(index) + ") is not a number");
+    if (!found)
+        fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 (attribute %2) is not a number"), name, std::to_string(index)));
     if (std::fabs(*found) > MAX_INPUT_MAGNITUDE) {
-        fail(std::string(name) + " is " + formatGeneral(*found) + ", beyond ±" + formatGeneral(MAX_INPUT_MAGNITUDE) +
-             ", the largest magnitude accepted");
+        fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is %2, beyond ±%3, the largest magnitude accepted"), name,
+                    formatGeneral(*found), formatGeneral(MAX_INPUT_MAGNITUDE)));
     }
     return *found;
 }
@@ -70,7 +73,8 @@ Entity Entity::reference(std::size_t index, const char* name) const
 {
     const step::Value& found = required(index, name);
     if (found.kind != step::ValueKind::Reference) {
-        fail(std::string(name) + " (attribute " + std::to_string(index) + ") is not a reference to an instance");
+        fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 (attribute %2) is not a reference to an instance"), name,
+                    std::to_string(index)));
     }
     return entityOf(*file_, found.integer);
 }
@@ -86,9 +90,10 @@ std::vector<Entity> Entity::references(std::size_t index, const char* name) cons
     std::vector<Entity> found;
     if (!isSet(index)) return found;
     const step::Value& list = required(index, name);
-    if (list.kind != step::ValueKind::List) fail(std::string(name) + " is not a list");
+    if (list.kind != step::ValueKind::List) fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a list"), name));
     for (const step::Value& item : list.items) {
-        if (item.kind != step::ValueKind::Reference) fail(std::string(name) + " holds an item that is not a reference");
+        if (item.kind != step::ValueKind::Reference)
+            fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 holds an item that is not a reference"), name));
         found.push_back(entityOf(*file_, item.integer));
     }
     return found;
@@ -97,14 +102,14 @@ std::vector<Entity> Entity::references(std::size_t index, const char* name) cons
 std::vector<double> Entity::numbers(std::size_t index, const char* name) const
 {
     const step::Value& list = required(index, name);
-    if (list.kind != step::ValueKind::List) fail(std::string(name) + " is not a list");
+    if (list.kind != step::ValueKind::List) fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a list"), name));
     std::vector<double> found;
     for (const step::Value& item : list.items) {
         const auto number = numberIn(item);
-        if (!number) fail(std::string(name) + " holds an item that is not a number");
+        if (!number) fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 holds an item that is not a number"), name));
         if (std::fabs(*number) > MAX_INPUT_MAGNITUDE) {
-            fail(std::string(name) + " holds " + formatGeneral(*number) + ", beyond ±" +
-                 formatGeneral(MAX_INPUT_MAGNITUDE) + ", the largest magnitude accepted");
+            fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 holds %2, beyond ±%3, the largest magnitude accepted"),
+                        name, formatGeneral(*number), formatGeneral(MAX_INPUT_MAGNITUDE)));
         }
         found.push_back(*number);
     }
@@ -118,7 +123,7 @@ std::string Entity::text(std::size_t index, const char* name) const
     if (found.kind == step::ValueKind::String) return found.text;
     if (found.kind == step::ValueKind::Typed && !found.items.empty() && found.items[0].kind == step::ValueKind::String)
         return found.items[0].text;
-    fail(std::string(name) + " (attribute " + std::to_string(index) + ") is not a string");
+    fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 (attribute %2) is not a string"), name, std::to_string(index)));
 }
 
 std::string Entity::enumeration(std::size_t index, const char* name) const
@@ -126,7 +131,8 @@ std::string Entity::enumeration(std::size_t index, const char* name) const
     if (!isSet(index)) return {};
     const step::Value& found = required(index, name);
     if (found.kind != step::ValueKind::Enumeration) {
-        fail(std::string(name) + " (attribute " + std::to_string(index) + ") is not an enumeration value");
+        fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 (attribute %2) is not an enumeration value"), name,
+                    std::to_string(index)));
     }
     return found.text;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/wording.h"
 #include "formats/step_file.h"
 
 namespace vomel::ifc {
@@ -24,7 +25,9 @@ public:
     const step::StepFile& file() const { return *file_; }
     // "#29 (IFCALIGNMENTHORIZONTALSEGMENT)", for messages.
     std::string label() const;
-    [[noreturn]] void fail(const std::string& reason) const;
+    [[noreturn]] void fail(Wording reason) const;
+    // A reason not worded for translation yet: English in every language.
+    [[noreturn]] void fail(const std::string& reason) const { fail(Wording(reason)); }
 
     std::size_t count() const { return values_.size(); }
     // Attribute `index` (1-based, in STEP order) is present and not $.

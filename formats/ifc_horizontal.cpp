@@ -22,7 +22,8 @@ SegmentValues segmentValues(const Entity& design, const Units& units, const Plan
 {
     SegmentValues values;
     const std::vector<double> point = design.reference(3, "StartPoint").numbers(1, "Coordinates");
-    if (point.size() < 2) design.fail("its StartPoint has fewer than two coordinates");
+    if (point.size() < 2)
+        design.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "its StartPoint has fewer than two coordinates")));
     values.start = frame.apply({point[0] * units.lengthScale, point[1] * units.lengthScale});
     values.direction = design.number(4, "StartDirection") * units.radiansPerAngleUnit + frame.rotation;
     values.startRadius = design.number(5, "StartRadiusOfCurvature") * units.lengthScale;
@@ -36,18 +37,26 @@ ElementShape elementShape(const Entity& design, const SegmentValues& values)
 {
     if (values.kind == "LINE") return {INFINITE_RADIUS, INFINITE_RADIUS, values.length};
     if (values.kind == "CIRCULARARC") {
-        if (values.startRadius == 0.0) design.fail("a CIRCULARARC segment with a StartRadiusOfCurvature of 0");
+        if (values.startRadius == 0.0)
+            design.fail(
+                worded(VOMEL_TRANSLATE_NOOP("Failure", "a CIRCULARARC segment with a StartRadiusOfCurvature of 0")));
         const double radius = chainRadius(values.startRadius);
         return {radius, radius, values.length};
     }
     if (values.kind == "CLOTHOID") {
         if (values.startRadius == 0.0 && values.endRadius == 0.0) {
-            design.fail("a CLOTHOID segment with both radii 0 (infinite): a clothoid needs a finite radius at one end");
+            design.fail(worded(VOMEL_TRANSLATE_NOOP(
+                "Failure",
+                "a CLOTHOID segment with both radii 0 (infinite): a clothoid needs a finite radius at one end")));
         }
         return {chainRadius(values.startRadius), chainRadius(values.endRadius), values.length};
     }
-    design.fail("a " + (values.kind.empty() ? std::string("segment of no kind") : values.kind + " segment") +
-                " cannot be imported; only LINE, CIRCULARARC and CLOTHOID");
+    if (values.kind.empty())
+        design.fail(worded(VOMEL_TRANSLATE_NOOP(
+            "Failure", "a segment of no kind cannot be imported; only LINE, CIRCULARARC and CLOTHOID")));
+    design.fail(
+        worded(VOMEL_TRANSLATE_NOOP("Failure", "a %1 segment cannot be imported; only LINE, CIRCULARARC and CLOTHOID"),
+               values.kind));
 }
 
 }  // namespace
@@ -77,12 +86,17 @@ HorizontalLayout readHorizontal(const Model& model, const Entity& layout, const 
     for (std::size_t k = 0; k < segments.size(); ++k) {
         const Entity design = segments[k].reference(8, "DesignParameters");
         if (!design.is("IFCALIGNMENTHORIZONTALSEGMENT")) {
-            design.fail("a segment of the horizontal layout " + layout.label() +
-                        " must carry IfcAlignmentHorizontalSegment design parameters");
+            design.fail(worded(
+                VOMEL_TRANSLATE_NOOP(
+                    "Failure",
+                    "a segment of the horizontal layout %1 must carry IfcAlignmentHorizontalSegment design parameters"),
+                layout.label()));
         }
         const SegmentValues values = segmentValues(design, units, frame);
         const std::string name = "segment " + std::to_string(k + 1) + " (" + "#" + std::to_string(design.id()) + ")";
-        if (!(values.length >= 0.0)) design.fail("its SegmentLength " + formatGeneral(values.length) + " is negative");
+        if (!(values.length >= 0.0))
+            design.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "its SegmentLength %1 is negative"),
+                               formatGeneral(values.length)));
         if (values.length == 0.0) {
             if (k + 1 != segments.size()) read.notes.push_back(name + " has length 0 and is skipped");
             continue;
@@ -95,7 +109,9 @@ HorizontalLayout readHorizontal(const Model& model, const Entity& layout, const 
         read.segmentNames.push_back(name);
         read.segmentIds.push_back(design.id());
     }
-    if (read.elements.empty()) layout.fail("the horizontal layout holds no segment of non-zero length");
+    if (read.elements.empty())
+        layout.fail(
+            worded(VOMEL_TRANSLATE_NOOP("Failure", "the horizontal layout holds no segment of non-zero length")));
     return read;
 }
 

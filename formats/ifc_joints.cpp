@@ -26,8 +26,8 @@ double jointGapTolerance(LengthUnit unit, double coordinateMagnitude)
 
 double jointKinkTolerance() { return ramp::JOINT_KINK_TOLERANCE; }
 
-std::vector<std::string> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
-                                    const std::vector<std::string>& segmentNames, LengthUnit unit)
+std::vector<Wording> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
+                                const std::vector<std::string>& segmentNames, LengthUnit unit)
 {
     // File element of each chain element: only placed elements start one.
     std::vector<std::size_t> fileElement(static_cast<std::size_t>(chain.elementCount) + 1, 0);
@@ -37,7 +37,7 @@ std::vector<std::string> jointNotes(const std::string& alignment, const ramp::El
         fileElement[static_cast<std::size_t>(i)] = current;
     }
     auto nameOf = [&](std::size_t k) { return k < segmentNames.size() ? segmentNames[k] : std::string("?"); };
-    std::vector<std::string> notes;
+    std::vector<Wording> notes;
     for (const ramp::ChainJoint& joint : ramp::chainJoints(chain)) {
         const auto i = static_cast<std::size_t>(joint.element);
         const double magnitude = std::max(std::fabs(chain.nodeX[i]), std::fabs(chain.nodeY[i]));
@@ -45,12 +45,16 @@ std::vector<std::string> jointNotes(const std::string& alignment, const ramp::El
         const bool kink = std::fabs(joint.kink) > jointKinkTolerance();
         if (!gap && !kink) continue;
         const std::size_t after = fileElement[i];
-        std::string note = "alignment " + quotedExcerpt(alignment) + ": " + nameOf(after - 1) + " and " +
-                           nameOf(after) + " meet at station " + formatFixed(joint.station, 4);
-        if (gap)
-            note += " with a gap of " + formatFixed(joint.gap, 4) + " " + lengthUnitSymbol(unit) + (kink ? " and" : "");
-        if (kink) note += " at an angle of " + formatFixed(joint.kink * 180.0 / PI, 6) + "°";
-        notes.push_back(note + "; imported as a corner");
+        const std::string gapText = formatFixed(joint.gap, 4) + " " + lengthUnitSymbol(unit);
+        const std::string angleText = formatFixed(joint.kink * 180.0 / PI, 6) + "°";
+        const Wording how =
+            gap && kink
+                ? worded(VOMEL_TRANSLATE_NOOP("Failure", "with a gap of %1 and at an angle of %2"), gapText, angleText)
+            : gap ? worded(VOMEL_TRANSLATE_NOOP("Failure", "with a gap of %1"), gapText)
+                  : worded(VOMEL_TRANSLATE_NOOP("Failure", "at an angle of %1"), angleText);
+        notes.push_back(worded(
+            VOMEL_TRANSLATE_NOOP("Failure", "alignment %1: %2 and %3 meet at station %4 %5; imported as a corner"),
+            quotedExcerpt(alignment), nameOf(after - 1), nameOf(after), formatFixed(joint.station, 4), how));
     }
     return notes;
 }

@@ -11,6 +11,7 @@
 
 #include "alignment/element_chain.h"
 #include "alignment/length_unit.h"
+#include "core/wording.h"
 
 namespace vomel::ifc {
 
@@ -22,7 +23,7 @@ double jointKinkTolerance();
 
 // `segmentNames[k]` names file element k ("segment 2 (#33)"); a reverse
 // spiral, split in two in the chain, is one file element.
-std::vector<std::string> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
-                                    const std::vector<std::string>& segmentNames, LengthUnit unit);
+std::vector<Wording> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
+                                const std::vector<std::string>& segmentNames, LengthUnit unit);
 
 }  // namespace vomel::ifc

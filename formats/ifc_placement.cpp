@@ -19,7 +19,8 @@ PlanFrame axisPlacement(const Entity& axes, double lengthScale)
 {
     PlanFrame frame;
     const std::vector<double> location = axes.reference(1, "Location").numbers(1, "Coordinates");
-    if (location.size() < 2) axes.fail("its Location has fewer than two coordinates");
+    if (location.size() < 2)
+        axes.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "its Location has fewer than two coordinates")));
     frame.originX = location[0] * lengthScale;
     frame.originY = location[1] * lengthScale;
     frame.originZ = location.size() > 2 ? location[2] * lengthScale : 0.0;
@@ -28,14 +29,16 @@ PlanFrame axisPlacement(const Entity& axes, double lengthScale)
         const std::vector<double> axis = axes.reference(2, "Axis").numbers(1, "DirectionRatios");
         const double length = axis.size() == 3 ? std::hypot(axis[0], axis[1], axis[2]) : 0.0;
         if (!(length > 0.0) || std::hypot(axis[0], axis[1]) > VERTICAL_AXIS_TOLERANCE * length || axis[2] < 0.0) {
-            axes.fail("its Axis is not the vertical (0, 0, 1): an alignment placed on a tilted or upturned frame "
-                      "cannot be imported");
+            axes.fail(
+                worded(VOMEL_TRANSLATE_NOOP("Failure", "its Axis is not the vertical (0, 0, 1): an alignment placed on "
+                                                       "a tilted or upturned frame cannot be imported")));
         }
     }
     const std::size_t refIndex = is3d ? 3 : 2;
     if (axes.isSet(refIndex)) {
         const std::vector<double> ref = axes.reference(refIndex, "RefDirection").numbers(1, "DirectionRatios");
-        if (ref.size() < 2 || !(std::hypot(ref[0], ref[1]) > 0.0)) axes.fail("its RefDirection has no plan direction");
+        if (ref.size() < 2 || !(std::hypot(ref[0], ref[1]) > 0.0))
+            axes.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "its RefDirection has no plan direction")));
         frame.rotation = std::atan2(ref[1], ref[0]);
     }
     return frame;
@@ -51,17 +54,22 @@ PlanFrame compose(const PlanFrame& outer, const PlanFrame& inner)
 PlanFrame placementFrame(const Entity& placement, double lengthScale, int depth)
 {
     if (depth > MAX_PLACEMENT_DEPTH) {
-        placement.fail("placements are relative to each other more than " + std::to_string(MAX_PLACEMENT_DEPTH) +
-                       " deep");
+        placement.fail(
+            worded(VOMEL_TRANSLATE_NOOP("Failure", "placements are relative to each other more than %1 deep"),
+                   std::to_string(MAX_PLACEMENT_DEPTH)));
     }
     if (placement.is("IFCLINEARPLACEMENT")) {
-        if (!placement.isSet(3)) placement.fail("a linear placement without its CartesianPosition cannot be imported");
+        if (!placement.isSet(3))
+            placement.fail(worded(VOMEL_TRANSLATE_NOOP(
+                "Failure", "a linear placement without its CartesianPosition cannot be imported")));
         return axisPlacement(placement.reference(3, "CartesianPosition"), lengthScale);
     }
-    if (!placement.is("IFCLOCALPLACEMENT")) placement.fail("an ObjectPlacement of this kind cannot be imported");
+    if (!placement.is("IFCLOCALPLACEMENT"))
+        placement.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "an ObjectPlacement of this kind cannot be imported")));
     const Entity relative = placement.reference(2, "RelativePlacement");
     if (!relative.is("IFCAXIS2PLACEMENT3D") && !relative.is("IFCAXIS2PLACEMENT2D")) {
-        relative.fail("a relative placement must be an IfcAxis2Placement3D or 2D");
+        relative.fail(
+            worded(VOMEL_TRANSLATE_NOOP("Failure", "a relative placement must be an IfcAxis2Placement3D or 2D")));
     }
     const PlanFrame local = axisPlacement(relative, lengthScale);
     const std::optional<Entity> outer = placement.optionalReference(1, "PlacementRelTo");

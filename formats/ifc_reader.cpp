@@ -39,8 +39,8 @@ Layouts layoutsOf(const Model& model, const Entity& alignment, int depth = 0)
                                                                          : nullptr;
         if (slot == nullptr) continue;
         if (*slot) {
-            child.fail("the alignment " + alignment.label() + " nests a second " + child.type() + " (the first is " +
-                       (*slot)->label() + ")");
+            child.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "the alignment %1 nests a second %2 (the first is %3)"),
+                              alignment.label(), child.type(), (*slot)->label()));
         }
         *slot = std::move(child);
     }
@@ -92,7 +92,10 @@ Entity chooseAlignment(const Model& model, const std::string& name)
     for (std::size_t k = 0; k < alignments.size() && k < namesShown; ++k) {
         known += (k == 0 ? "" : ", ") + quotedExcerpt(alignments[k].text(3, "Name"));
     }
-    if (alignments.size() > namesShown) known += " and " + std::to_string(alignments.size() - namesShown) + " more";
+    if (alignments.size() > namesShown) {
+        throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called %1; the file holds %2 and %3 more"),
+                            quotedExcerpt(name), known, std::to_string(alignments.size() - namesShown));
+    }
     throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment is called %1; the file holds %2"),
                         quotedExcerpt(name), known);
 }
@@ -109,12 +112,24 @@ auto ofAlignment(const std::string& name, Read read)
     }
 }
 
+// The IFC readers' notes other than the joints' are English sentences as yet: they join the
+// line's notes as literals, shown in English in every language.
+void appendNotes(std::vector<Wording>& notes, const std::vector<std::string>& english)
+{
+    for (const std::string& note : english) notes.emplace_back(note);
+}
+
+void appendNotes(std::vector<Wording>& notes, const std::vector<Wording>& wordings)
+{
+    notes.insert(notes.end(), wordings.begin(), wordings.end());
+}
+
 void readProfile(ImportedLine& imported, const Model& model, const Entity& vertical, const ifc::Units& units,
                  double startStation, double heightOffset)
 {
     try {
         ifc::VerticalLayout layout = ifc::readVertical(model, vertical, units, startStation, heightOffset);
-        imported.notes.insert(imported.notes.end(), layout.notes.begin(), layout.notes.end());
+        appendNotes(imported.notes, layout.notes);
         imported.profile.emplace(std::move(layout.points), units.lengthUnit);
     } catch (const Failure& failure) {
         // The plan stands without its profile; whatever needs an elevation
@@ -177,13 +192,14 @@ ImportedLine readIfc(std::istream& in, const std::string& alignmentName)
     ImportedLine imported;
     const ifc::Units units = ifc::projectUnits(model);
     imported.unit = units.lengthUnit;
-    imported.notes = units.notes;
+    appendNotes(imported.notes, units.notes);
     const Entity alignment = chooseAlignment(model, alignmentName);
     imported.name = alignment.text(3, "Name");
 
     const ifc::Stationing stationing = ofAlignment(imported.name, [&] {
         const Layouts layouts = layoutsOf(model, alignment);
-        if (!layouts.horizontal) alignment.fail("it has no IfcAlignmentHorizontal");
+        if (!layouts.horizontal)
+            alignment.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "it has no IfcAlignmentHorizontal")));
         const ifc::PlanFrame frame =
             ifc::planFrame(alignment.optionalReference(6, "ObjectPlacement"), units.lengthScale);
         const ifc::HorizontalLayout horizontal = ifc::readHorizontal(model, *layouts.horizontal, units, frame);
@@ -191,14 +207,10 @@ ImportedLine readIfc(std::istream& in, const std::string& alignmentName)
         auto chain = ramp::layOutPlacedChain(read.startStation, horizontal.elements);
         const double endStation = chain->nodeStation[static_cast<std::size_t>(chain->elementCount) + 1];
         imported.chainBreaks = ifc::chainBreaksOf(read, endStation);
-        imported.notes.insert(imported.notes.end(), horizontal.notes.begin(), horizontal.notes.end());
-        imported.notes.insert(imported.notes.end(), read.notes.begin(), read.notes.end());
-        for (std::string& note : ifc::jointNotes(imported.name, *chain, horizontal.segmentNames, units.lengthUnit)) {
-            imported.notes.push_back(std::move(note));
-        }
-        for (std::string& note : ifc::representationNotes(model, alignment, horizontal, units, frame)) {
-            imported.notes.push_back(std::move(note));
-        }
+        appendNotes(imported.notes, horizontal.notes);
+        appendNotes(imported.notes, read.notes);
+        appendNotes(imported.notes, ifc::jointNotes(imported.name, *chain, horizontal.segmentNames, units.lengthUnit));
+        appendNotes(imported.notes, ifc::representationNotes(model, alignment, horizontal, units, frame));
         imported.chain = std::move(chain);
         if (layouts.vertical) readProfile(imported, model, *layouts.vertical, units, read.startStation, frame.originZ);
         return read;

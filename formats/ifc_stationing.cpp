@@ -17,10 +17,11 @@ std::optional<double> numberProperty(const Model& model, const Entity& referent,
     const std::optional<step::Value> value = model.property(referent.id(), "Pset_Stationing", name);
     if (!value) return std::nullopt;
     const std::optional<double> number = numberIn(*value);
-    if (!number) referent.fail(std::string("its Pset_Stationing ") + name + " is not a number");
+    if (!number) referent.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "its Pset_Stationing %1 is not a number"), name));
     if (std::fabs(*number) > MAX_INPUT_MAGNITUDE) {
-        referent.fail(std::string("its Pset_Stationing ") + name + " is beyond ±" + formatGeneral(MAX_INPUT_MAGNITUDE) +
-                      ", the largest magnitude accepted");
+        referent.fail(worded(
+            VOMEL_TRANSLATE_NOOP("Failure", "its Pset_Stationing %1 is beyond ±%2, the largest magnitude accepted"),
+            name, formatGeneral(MAX_INPUT_MAGNITUDE)));
     }
     return number;
 }
@@ -57,7 +58,8 @@ Stationing readStationing(const Model& model, const Entity& alignment, const Uni
             model.property(child.id(), "Pset_Stationing", "HasIncreasingStation");
         if (increasing && increasing->kind == step::ValueKind::Typed && !increasing->items.empty() &&
             increasing->items[0].text == "F") {
-            child.fail("stations decreasing along the line (HasIncreasingStation false) cannot be imported");
+            child.fail(worded(VOMEL_TRANSLATE_NOOP(
+                "Failure", "stations decreasing along the line (HasIncreasingStation false) cannot be imported")));
         }
         std::optional<double> distance = distanceAlong(child, units);
         if (!distance) {
@@ -84,7 +86,8 @@ Stationing readStationing(const Model& model, const Entity& alignment, const Uni
         }
     }
     if (stationing.equations.size() > static_cast<std::size_t>(MAX_CHAIN_BREAKS)) {
-        alignment.fail("more than " + std::to_string(MAX_CHAIN_BREAKS) + " station equations");
+        alignment.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "more than %1 station equations"),
+                              std::to_string(MAX_CHAIN_BREAKS)));
     }
     return stationing;
 }

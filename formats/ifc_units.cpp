@@ -35,7 +35,8 @@ double prefixFactor(const std::string& prefix)
 UnitFactor unitFactor(const Entity& unit, int depth)
 {
     if (depth > MAX_UNIT_DEPTH)
-        unit.fail("units refer to each other more than " + std::to_string(MAX_UNIT_DEPTH) + " deep");
+        unit.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "units refer to each other more than %1 deep"),
+                         std::to_string(MAX_UNIT_DEPTH)));
     if (unit.is("IFCSIUNIT")) {
         const std::string name = unit.enumeration(4, "Name");
         const double prefix = prefixFactor(unit.enumeration(3, "Prefix"));
@@ -44,7 +45,8 @@ UnitFactor unitFactor(const Entity& unit, int depth)
     }
     if (unit.is("IFCCONVERSIONBASEDUNIT") || unit.is("IFCCONVERSIONBASEDUNITWITHOFFSET")) {
         const Entity measure = unit.reference(4, "ConversionFactor");
-        if (!measure.is("IFCMEASUREWITHUNIT")) measure.fail("a conversion factor must be an IfcMeasureWithUnit");
+        if (!measure.is("IFCMEASUREWITHUNIT"))
+            measure.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "a conversion factor must be an IfcMeasureWithUnit")));
         const double value = measure.number(1, "ValueComponent");
         const UnitFactor base = unitFactor(measure.reference(2, "UnitComponent"), depth + 1);
         const std::optional<double> factor = base.factor ? std::optional<double>(value * *base.factor) : std::nullopt;
@@ -71,8 +73,10 @@ void readLength(Units& units, const Entity& unit, const std::optional<double>& f
         units.notes.push_back("lengths in " + unit.enumeration(3, "Prefix") + "METRE converted to metres");
         return;
     }
-    unit.fail("a length unit of " + (factor ? formatGeneral(*factor) + " m" : std::string("unknown size")) +
-              "; only metres (with or without an SI prefix), international feet and US survey feet can be imported");
+    unit.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "a length unit of %1; only metres (with or without an SI prefix), "
+                                                     "international feet and US survey feet can be imported"),
+                     factor ? Wording(formatGeneral(*factor) + " m")
+                            : worded(VOMEL_TRANSLATE_NOOP("Failure", "unknown size"))));
 }
 
 void readAngle(Units& units, const Entity& unit, const std::optional<double>& factor)
@@ -83,8 +87,9 @@ void readAngle(Units& units, const Entity& unit, const std::optional<double>& fa
             return;
         }
     }
-    unit.fail("a plane angle unit of " + (factor ? formatGeneral(*factor) + " rad" : std::string("unknown size")) +
-              "; only radians, degrees and gradians can be imported");
+    unit.fail(worded(
+        VOMEL_TRANSLATE_NOOP("Failure", "a plane angle unit of %1; only radians, degrees and gradians can be imported"),
+        factor ? Wording(formatGeneral(*factor) + " rad") : worded(VOMEL_TRANSLATE_NOOP("Failure", "unknown size"))));
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ VerticalSegment segmentValues(const Entity& design, std::size_t index, const Uni
     segment.startGradient = design.number(6, "StartGradient");
     segment.endGradient = design.number(7, "EndGradient");
     segment.kind = design.enumeration(9, "PredefinedType");
-    if (!(segment.length >= 0.0)) design.fail("its HorizontalLength is negative");
+    if (!(segment.length >= 0.0))
+        design.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "its HorizontalLength is negative")));
     return segment;
 }
 
@@ -99,8 +100,11 @@ VerticalLayout readVertical(const Model& model, const Entity& layout, const Unit
     for (std::size_t k = 0; k < segments.size(); ++k) {
         const Entity design = segments[k].reference(8, "DesignParameters");
         if (!design.is("IFCALIGNMENTVERTICALSEGMENT")) {
-            design.fail("a segment of the vertical layout " + layout.label() +
-                        " must carry IfcAlignmentVerticalSegment design parameters");
+            design.fail(worded(
+                VOMEL_TRANSLATE_NOOP(
+                    "Failure",
+                    "a segment of the vertical layout %1 must carry IfcAlignmentVerticalSegment design parameters"),
+                layout.label()));
         }
         const VerticalSegment segment = segmentValues(design, k + 1, units, startStation, heightOffset);
         if (segment.length == 0.0) continue;  // the closing segment
@@ -124,14 +128,21 @@ VerticalLayout readVertical(const Model& model, const Entity& layout, const Unit
         } else if (segment.kind == "CIRCULARARC") {
             read.points.push_back(circularArcPoint(design, segment));
         } else {
-            design.fail("a " +
-                        (segment.kind.empty() ? std::string("vertical segment of no kind")
-                                              : segment.kind + " vertical segment") +
-                        " cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC");
+            if (segment.kind.empty()) {
+                design.fail(
+                    worded(VOMEL_TRANSLATE_NOOP("Failure", "a vertical segment of no kind cannot be imported; only "
+                                                           "CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC")));
+            }
+            design.fail(worded(
+                VOMEL_TRANSLATE_NOOP(
+                    "Failure",
+                    "a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC"),
+                segment.kind));
         }
         values.push_back(segment);
     }
-    if (values.empty()) layout.fail("the vertical layout holds no segment of non-zero length");
+    if (values.empty())
+        layout.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "the vertical layout holds no segment of non-zero length")));
     const VerticalSegment& last = values.back();
     read.points.push_back({last.start + last.length, segmentEndHeight(last), 0.0, 0});
     return read;

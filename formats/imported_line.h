@@ -11,6 +11,7 @@
 #include "alignment/element_chain.h"
 #include "alignment/length_unit.h"
 #include "alignment/vertical_profile.h"
+#include "core/wording.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {
@@ -26,7 +27,7 @@ struct ImportedLine {
     // What was imported but deserves the user's eye (a gap or a kink
     // between elements, a stated length that is not the elements' sum),
     // one sentence each, in file order, each said once.
-    std::vector<std::string> notes;
+    std::vector<Wording> notes;
     LengthUnit unit = LengthUnit::Metre;
 };
 

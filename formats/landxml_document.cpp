@@ -167,9 +167,10 @@ std::optional<std::vector<double>> parseNumberList(const char* text)
 
 bool beyondInputRange(double value) { return std::isfinite(value) && std::fabs(value) > MAX_INPUT_MAGNITUDE; }
 
-std::string inputRangeReason(const std::string& what)
+vomel::Wording inputRangeReason(vomel::Wording what)
 {
-    return what + " is beyond ±" + formatGeneral(MAX_INPUT_MAGNITUDE) + ", the largest magnitude accepted";
+    return worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is beyond ±%2, the largest magnitude accepted"), std::move(what),
+                  formatGeneral(MAX_INPUT_MAGNITUDE));
 }
 
 }  // namespace vomel::landxml

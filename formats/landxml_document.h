@@ -8,11 +8,13 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
 
 #include "core/point.h"
+#include "core/wording.h"
 
 namespace vomel::landxml {
 
@@ -63,6 +65,7 @@ std::optional<std::vector<double>> parseNumberList(const char* text);
 // the bound every other input file holds its measures to.
 bool beyondInputRange(double value);
 // "<what> is beyond ±1e+09, the largest magnitude accepted".
-std::string inputRangeReason(const std::string& what);
+vomel::Wording inputRangeReason(vomel::Wording what);
+inline vomel::Wording inputRangeReason(std::string name) { return inputRangeReason(vomel::Wording(std::move(name))); }
 
 }  // namespace vomel::landxml

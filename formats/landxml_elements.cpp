@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "core/angles.h"
 #include "core/failure.h"
@@ -39,9 +40,9 @@ struct ElementText {
     std::optional<double> theta;  // Spiral deflection, radians
 };
 
-[[noreturn]] void fail(const ElementContext& context, const ElementText& element, const std::string& reason)
+[[noreturn]] void fail(const ElementContext& context, const ElementText& element, Wording reason)
 {
-    throw FormatFailure(Wording(elementPlace(context, element.index, element.kind) + reason), element.line);
+    throw FormatFailure(elementReason(context, element.index, element.kind, std::move(reason)), element.line);
 }
 
 double metres(const ElementContext& context, double value) { return value * metresPerUnit(context.unit); }
@@ -81,7 +82,9 @@ std::optional<double> numberAttribute(const ElementContext& context, const Eleme
     const pugi::xml_attribute found = node.attribute(attribute);
     if (!found) return std::nullopt;
     const auto value = parseXmlNumber(found.value());
-    if (!value) fail(context, element, std::string(attribute) + " is not a number: \"" + found.value() + "\"");
+    if (!value)
+        fail(context, element,
+             worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a number: \"%2\""), attribute, found.value()));
     if (beyondInputRange(*value)) fail(context, element, inputRangeReason(attribute));
     return value;
 }
@@ -98,13 +101,16 @@ std::optional<Point> pointChild(const ElementContext& context, const ElementText
         const pugi::xml_node target = context.document.namedPoint(reference);
         if (!target) {
             fail(context, element,
-                 std::string(which) + " refers to the point \"" + reference + "\", which no CgPoint carries");
+                 worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 refers to the point \"%2\", which no CgPoint carries"),
+                        which, reference));
         }
         point = target;
     }
     const auto values = parseNumberList(point.child_value());
     if (!values || values->size() < 2 || !std::isfinite((*values)[0]) || !std::isfinite((*values)[1])) {
-        fail(context, element, std::string(which) + " is not \"northing easting\": \"" + point.child_value() + "\"");
+        fail(context, element,
+             worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not \"northing easting\": \"%2\""), which,
+                    point.child_value()));
     }
     if (beyondInputRange((*values)[0]) || beyondInputRange((*values)[1]))
         fail(context, element, inputRangeReason(which));
@@ -115,7 +121,7 @@ Point requiredPoint(const ElementContext& context, const ElementText& element, c
                     const char* which)
 {
     const auto point = pointChild(context, element, node, which);
-    if (!point) fail(context, element, std::string("it has no ") + which + " point");
+    if (!point) fail(context, element, worded(VOMEL_TRANSLATE_NOOP("Failure", "it has no %1 point"), which));
     return *point;
 }
 
@@ -125,8 +131,8 @@ double turnOf(const ElementContext& context, const ElementText& element, const p
     if (rot == "cw") return 1.0;
     if (rot == "ccw") return -1.0;
     fail(context, element,
-         rot.empty() ? std::string("the rot attribute (cw or ccw) is missing")
-                     : "rot is \"" + rot + "\", not cw or ccw");
+         rot.empty() ? worded(VOMEL_TRANSLATE_NOOP("Failure", "the rot attribute (cw or ccw) is missing"))
+                     : worded(VOMEL_TRANSLATE_NOOP("Failure", "rot is \"%1\", not cw or ccw"), rot));
 }
 
 // A radius attribute: positive, or INF where `infiniteAllowed`.
@@ -136,13 +142,14 @@ std::optional<double> radiusAttribute(const ElementContext& context, const Eleme
     const auto radius = numberAttribute(context, element, node, attribute);
     if (!radius) return std::nullopt;
     if (std::isinf(*radius) && *radius > 0.0) {
-        if (!infiniteAllowed) fail(context, element, "an arc needs a finite radius");
+        if (!infiniteAllowed)
+            fail(context, element, worded(VOMEL_TRANSLATE_NOOP("Failure", "an arc needs a finite radius")));
         return radius;
     }
     if (!(*radius > 0.0)) {
         fail(context, element,
-             std::string(attribute) + " is " + formatGeneral(*radius) +
-                 "; a radius must be positive (the turn is given by rot)");
+             worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 is %2; a radius must be positive (the turn is given by rot)"),
+                    attribute, formatGeneral(*radius)));
     }
     return radius;
 }
@@ -164,13 +171,16 @@ ElementText readText(const ElementContext& context, const pugi::xml_node& node, 
     element.line = context.document.lineOf(node);
     element.index = index;
     if (element.kind != "Line" && element.kind != "Curve" && element.kind != "Spiral") {
-        fail(context, element, "only Line, Curve and Spiral elements can be imported");
+        fail(context, element,
+             worded(VOMEL_TRANSLATE_NOOP("Failure", "only Line, Curve and Spiral elements can be imported")));
     }
     element.start = requiredPoint(context, element, node, "Start");
     element.end = requiredPoint(context, element, node, "End");
     element.length = numberAttribute(context, element, node, "length");
     if (element.length && (!std::isfinite(*element.length) || *element.length < 0.0)) {
-        fail(context, element, "length " + formatGeneral(*element.length) + " is not a non-negative number");
+        fail(context, element,
+             worded(VOMEL_TRANSLATE_NOOP("Failure", "length %1 is not a non-negative number"),
+                    formatGeneral(*element.length)));
     }
     if (element.kind == "Line") {
         element.direction = directionAttribute(context, element, node, "dir");
@@ -183,13 +193,15 @@ ElementText readText(const ElementContext& context, const pugi::xml_node& node, 
         element.radius = radiusAttribute(context, element, node, "radius", false);
         element.center = pointChild(context, element, node, "Center");
         if (!element.radius && !element.center) {
-            fail(context, element, "the radius attribute is missing and no Center gives it");
+            fail(context, element,
+                 worded(VOMEL_TRANSLATE_NOOP("Failure", "the radius attribute is missing and no Center gives it")));
         }
         return element;
     }
     const std::string type = node.attribute("spiType").value();
     if (!type.empty() && type != "clothoid") {
-        fail(context, element, "spiType is \"" + type + "\"; only clothoid spirals can be imported");
+        fail(context, element,
+             worded(VOMEL_TRANSLATE_NOOP("Failure", "spiType is \"%1\"; only clothoid spirals can be imported"), type));
     }
     element.radiusStart = radiusAttribute(context, element, node, "radiusStart", true);
     element.radiusEnd = radiusAttribute(context, element, node, "radiusEnd", true);
@@ -225,13 +237,14 @@ ElementShape spiralShape(const ElementContext& context, ElementText& element)
         // radius being INF: R = A² / L, or R = L / (2 theta).
         if (!other || !std::isinf(*other) || !element.length || *element.length <= 0.0 ||
             (a <= 0.0 && !element.theta)) {
-            fail(context, element, std::string("the ") + missing + " attribute is missing");
+            fail(context, element, worded(VOMEL_TRANSLATE_NOOP("Failure", "the %1 attribute is missing"), missing));
         }
         const double derived = a > 0.0 ? a * a / *element.length : *element.length / (2.0 * *element.theta);
         (!r1 ? r1 : r2) = derived;
     }
     if (std::isinf(*r1) && std::isinf(*r2))
-        fail(context, element, "both radii are INF; a spiral needs a finite radius at one end");
+        fail(context, element,
+             worded(VOMEL_TRANSLATE_NOOP("Failure", "both radii are INF; a spiral needs a finite radius at one end")));
     const double curvatureChange = std::fabs((std::isinf(*r2) ? 0.0 : 1.0 / *r2) - (std::isinf(*r1) ? 0.0 : 1.0 / *r1));
     const double meanCurvature = 0.5 * ((std::isinf(*r2) ? 0.0 : 1.0 / *r2) + (std::isinf(*r1) ? 0.0 : 1.0 / *r1));
     if (!element.length) {
@@ -240,7 +253,9 @@ ElementShape spiralShape(const ElementContext& context, ElementText& element)
         } else if (element.theta && meanCurvature > 0.0) {
             element.length = *element.theta / meanCurvature;
         } else {
-            fail(context, element, "the length attribute is missing and neither constant nor theta gives it");
+            fail(context, element,
+                 worded(VOMEL_TRANSLATE_NOOP(
+                     "Failure", "the length attribute is missing and neither constant nor theta gives it")));
         }
     }
     return {chainRadius(*r1, element.turn), chainRadius(*r2, element.turn), *element.length};
@@ -294,14 +309,17 @@ FittedElement curveAboutCenter(const ElementContext& context, const ElementText&
     const double endRadius = distance(center, element.end);
     if (std::fabs(endRadius - radius) > statedTolerance(context, radius)) {
         fail(context, element,
-             "its Start and End lie " + lengthText(context, radius) + " and " + lengthText(context, endRadius) +
-                 " from its Center; an arc keeps one radius");
+             worded(VOMEL_TRANSLATE_NOOP("Failure",
+                                         "its Start and End lie %1 and %2 from its Center; an arc keeps one radius"),
+                    lengthText(context, radius), lengthText(context, endRadius)));
     }
-    if (!(metres(context, radius) > LANDXML_LAYOUT_TOLERANCE)) fail(context, element, "its Center lies on its Start");
+    if (!(metres(context, radius) > LANDXML_LAYOUT_TOLERANCE))
+        fail(context, element, worded(VOMEL_TRANSLATE_NOOP("Failure", "its Center lies on its Start")));
     if (element.radius && std::fabs(*element.radius - radius) > statedTolerance(context, radius)) {
         fail(context, element,
-             "its radius " + formatGeneral(*element.radius) + " differs from the " + lengthText(context, radius) +
-                 " between its Center and its Start");
+             worded(
+                 VOMEL_TRANSLATE_NOOP("Failure", "its radius %1 differs from the %2 between its Center and its Start"),
+                 formatGeneral(*element.radius), lengthText(context, radius)));
     }
     // The sweep from Start to End about the Center in the sense of rot
     // (cw: the azimuth grows); a full circle where the ends meet and the
@@ -315,8 +333,9 @@ FittedElement curveAboutCenter(const ElementContext& context, const ElementText&
     const double length = radius * sweep;
     if (element.length && std::fabs(*element.length - length) > statedTolerance(context, length)) {
         fail(context, element,
-             "its length " + formatGeneral(*element.length) + " differs from the " + lengthText(context, length) +
-                 " of its arc from Start to End about its Center");
+             worded(VOMEL_TRANSLATE_NOOP(
+                        "Failure", "its length %1 differs from the %2 of its arc from Start to End about its Center"),
+                    formatGeneral(*element.length), lengthText(context, length)));
     }
     const double signedRadius = chainRadius(radius, element.turn);
     fitted.shape = {signedRadius, signedRadius, length};
@@ -348,8 +367,10 @@ FittedElement fitElement(const ElementContext& context, ElementText element)
         fitted.shape = {INFINITE_RADIUS, INFINITE_RADIUS, chord};
         if (element.length && std::fabs(*element.length - chord) > statedTolerance(context, chord)) {
             fail(context, element,
-                 "its End lies " + lengthText(context, std::fabs(*element.length - chord)) +
-                     " from where its radii and length, laid out from its Start, put it");
+                 worded(
+                     VOMEL_TRANSLATE_NOOP(
+                         "Failure", "its End lies %1 from where its radii and length, laid out from its Start, put it"),
+                     lengthText(context, std::fabs(*element.length - chord))));
         }
         if (!longChord && element.length) fitted.shape.length = *element.length;
         fitted.startAzimuth =
@@ -384,8 +405,10 @@ FittedElement fitElement(const ElementContext& context, ElementText element)
         const double miss = distance({element.start.x + span.x, element.start.y + span.y}, element.end);
         if (miss > statedTolerance(context, shape.length)) {
             fail(context, element,
-                 "its End lies " + lengthText(context, miss) +
-                     " from where its radii and length, laid out from its Start, put it");
+                 worded(
+                     VOMEL_TRANSLATE_NOOP(
+                         "Failure", "its End lies %1 from where its radii and length, laid out from its Start, put it"),
+                     lengthText(context, miss)));
         }
     }
     return fitted;
@@ -409,8 +432,9 @@ void borrowDirections(const ElementContext& context, std::vector<FittedElement>&
         }
     }
     if (!elements.front().startAzimuth) {
-        throw FormatFailure(Wording(elementPlace(context, 1, elements.front().kind) +
-                                    "no element is long enough to give the line's direction"),
+        throw FormatFailure(elementReason(context, 1, elements.front().kind,
+                                          worded(VOMEL_TRANSLATE_NOOP(
+                                              "Failure", "no element is long enough to give the line's direction"))),
                             elements.front().line);
     }
 }
@@ -442,27 +466,31 @@ AngleUnits angleUnitsOf(const Document& document)
     return units;
 }
 
-std::string elementPlace(const ElementContext& context, int index, const std::string& kind)
+Wording elementReason(const ElementContext& context, int index, const std::string& kind, Wording reason)
 {
-    return "alignment \"" + context.alignment + "\", element " + std::to_string(index) + " (" + kind + "): ";
+    return worded(VOMEL_TRANSLATE_NOOP("Failure", "alignment \"%1\", element %2 (%3): %4"), context.alignment,
+                  std::to_string(index), kind, std::move(reason));
 }
 
 std::vector<FittedElement> readFittedElements(const ElementContext& context, const pugi::xml_node& alignment)
 {
     const pugi::xml_node geometry = childNamed(alignment, "CoordGeom");
-    auto failHere = [&](const pugi::xml_node& node, const std::string& reason) {
+    auto failHere = [&](const pugi::xml_node& node, Wording reason) {
         throw FormatFailure(context.document.lineOf(node), VOMEL_TRANSLATE_NOOP("Failure", "alignment \"%1\": %2"),
-                            context.alignment, Wording(reason));
+                            context.alignment, std::move(reason));
     };
-    if (!geometry) failHere(alignment, "it has no CoordGeom");
+    if (!geometry) failHere(alignment, worded(VOMEL_TRANSLATE_NOOP("Failure", "it has no CoordGeom")));
     std::vector<FittedElement> elements;
     for (const pugi::xml_node& node : geometry.children()) {
         if (node.type() != pugi::node_element || localName(node) == "Feature") continue;
         const int index = static_cast<int>(elements.size()) + 1;
-        if (index > ramp::MAX_ELEMENTS) failHere(node, "more than " + std::to_string(ramp::MAX_ELEMENTS) + " elements");
+        if (index > ramp::MAX_ELEMENTS)
+            failHere(node, worded(VOMEL_TRANSLATE_NOOP("Failure", "more than %1 elements"),
+                                  std::to_string(ramp::MAX_ELEMENTS)));
         elements.push_back(fitElement(context, readText(context, node, index)));
     }
-    if (elements.empty()) failHere(geometry, "its CoordGeom holds no Line, Curve or Spiral");
+    if (elements.empty())
+        failHere(geometry, worded(VOMEL_TRANSLATE_NOOP("Failure", "its CoordGeom holds no Line, Curve or Spiral")));
     borrowDirections(context, elements);
     return elements;
 }

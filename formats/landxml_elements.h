@@ -22,6 +22,7 @@
 #include "alignment/length_unit.h"
 #include "alignment/placed_chain.h"
 #include "core/point.h"
+#include "core/wording.h"
 
 namespace vomel::landxml {
 
@@ -77,7 +78,7 @@ struct ElementContext {
 // its line.
 std::vector<FittedElement> readFittedElements(const ElementContext& context, const pugi::xml_node& alignment);
 
-// The text "alignment "A", element 3 (Curve): " before a reason.
-std::string elementPlace(const ElementContext& context, int index, const std::string& kind);
+// "alignment "A", element 3 (Curve): " and `reason`, worded.
+vomel::Wording elementReason(const ElementContext& context, int index, const std::string& kind, vomel::Wording reason);
 
 }  // namespace vomel::landxml

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/failure.h"
@@ -18,14 +19,11 @@ class Place {
 public:
     Place(const Document& document, LengthUnit unit) : document_(document), unit_(unit) {}
 
-    [[noreturn]] void fail(const pugi::xml_node& node, const std::string& reason) const
+    [[noreturn]] void fail(const pugi::xml_node& node, Wording reason) const
     {
-        throw FormatFailure(Wording(reason), document_.lineOf(node));
+        throw FormatFailure(std::move(reason), document_.lineOf(node));
     }
-    [[noreturn]] void failAtLine(long line, const std::string& reason) const
-    {
-        throw FormatFailure(Wording(reason), line);
-    }
+    [[noreturn]] void failAtLine(long line, Wording reason) const { throw FormatFailure(std::move(reason), line); }
 
     const Document& document() const { return document_; }
     LengthUnit unit() const { return unit_; }
@@ -52,15 +50,19 @@ FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node
         const pugi::xml_attribute found = node.attribute(attribute);
         const auto value = parseXmlNumber(found.value());
         if (!value || !std::isfinite(*value) || *value < 0.0) {
-            place.fail(node, "ProfAlign " + kind + ": " + attribute + " is not a non-negative number: \"" +
-                                 found.value() + "\"");
+            place.fail(node,
+                       worded(VOMEL_TRANSLATE_NOOP("Failure", "ProfAlign %1: %2 is not a non-negative number: \"%3\""),
+                              kind, attribute, found.value()));
         }
-        if (beyondInputRange(*value)) place.fail(node, "ProfAlign " + kind + ": " + inputRangeReason(attribute));
+        if (beyondInputRange(*value))
+            place.fail(node,
+                       worded(VOMEL_TRANSLATE_NOOP("Failure", "ProfAlign %1: %2"), kind, inputRangeReason(attribute)));
         return *value;
     };
     auto length = [&](const char* attribute) {
         if (!node.attribute(attribute)) {
-            place.fail(node, "ProfAlign " + kind + ": the " + attribute + " attribute is missing");
+            place.fail(node, worded(VOMEL_TRANSLATE_NOOP("Failure", "ProfAlign %1: the %2 attribute is missing"), kind,
+                                    attribute));
         }
         return number(attribute);
     };
@@ -79,21 +81,26 @@ FileGradePoint readProfileElement(const Place& place, const pugi::xml_node& node
     } else if (kind == "CircCurve") {
         read.point.shape = VerticalCurveShape::Circle;
         if (!node.attribute("length") && !node.attribute("radius")) {
-            place.fail(node, "ProfAlign CircCurve: it has neither a length nor a radius attribute");
+            place.fail(node, worded(VOMEL_TRANSLATE_NOOP(
+                                 "Failure", "ProfAlign CircCurve: it has neither a length nor a radius attribute")));
         }
         if (node.attribute("length")) read.curveLength = number("length");
         if (node.attribute("radius")) read.radius = number("radius");
     } else if (kind != "PVI") {
-        place.fail(node,
-                   "ProfAlign holds a " + kind + "; only PVI, ParaCurve, UnsymParaCurve and CircCurve can be imported");
+        place.fail(
+            node, worded(VOMEL_TRANSLATE_NOOP(
+                             "Failure",
+                             "ProfAlign holds a %1; only PVI, ParaCurve, UnsymParaCurve and CircCurve can be imported"),
+                         kind));
     }
     const auto values = parseNumberList(node.child_value());
     if (!values || values->size() != 2 || !std::isfinite((*values)[0]) || !std::isfinite((*values)[1])) {
-        place.fail(node, "ProfAlign " + kind + " is not \"station elevation\": \"" +
-                             std::string(node.child_value()).substr(0, 80) + "\"");
+        place.fail(node, worded(VOMEL_TRANSLATE_NOOP("Failure", "ProfAlign %1 is not \"station elevation\": \"%2\""),
+                                kind, std::string(node.child_value()).substr(0, 80)));
     }
     if (beyondInputRange((*values)[0]) || beyondInputRange((*values)[1])) {
-        place.fail(node, "ProfAlign " + kind + ": " + inputRangeReason("the station or elevation"));
+        place.fail(node, worded(VOMEL_TRANSLATE_NOOP("Failure", "ProfAlign %1: %2"), kind,
+                                inputRangeReason(worded(VOMEL_TRANSLATE_NOOP("Failure", "the station or elevation")))));
     }
     read.point.station = (*values)[0];
     read.point.elevation = (*values)[1];
@@ -170,8 +177,10 @@ std::optional<VerticalProfile> readProfAlign(const Document& document, const pug
         read.push_back(readProfileElement(place, node));
     }
     if (read.size() < 2) {
-        place.fail(profAlign, "its ProfAlign holds " + std::to_string(read.size()) +
-                                  " grade points; a profile needs at least two");
+        place.fail(
+            profAlign,
+            worded(VOMEL_TRANSLATE_NOOP("Failure", "its ProfAlign holds %1 grade points; a profile needs at least two"),
+                   std::to_string(read.size())));
     }
     std::vector<GradePoint> points;
     points.reserve(read.size());
@@ -204,7 +213,7 @@ std::optional<VerticalProfile> readProfAlign(const Document& document, const pug
         return VerticalProfile(std::move(points), place.unit());
     } catch (const FormatFailure& failure) {
         place.failAtLine(failure.line() != 0 ? failure.line() : place.document().lineOf(profAlign),
-                         "ProfAlign: " + failure.reason());
+                         worded(VOMEL_TRANSLATE_NOOP("Failure", "ProfAlign: %1"), failure.wording()));
     }
 }
 

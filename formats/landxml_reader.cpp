@@ -21,10 +21,10 @@ namespace {
 
 using landxml::ElementContext;
 
-[[noreturn]] void failAt(const ElementContext& context, const pugi::xml_node& node, const std::string& reason)
+[[noreturn]] void failAt(const ElementContext& context, const pugi::xml_node& node, Wording reason)
 {
     throw FormatFailure(context.document.lineOf(node), VOMEL_TRANSLATE_NOOP("Failure", "alignment \"%1\": %2"),
-                        context.alignment, Wording(reason));
+                        context.alignment, std::move(reason));
 }
 
 // StaEquation rows in order along the line: by staInternal when every row
@@ -48,20 +48,27 @@ vomel::ChainBreaks readStationEquations(const ElementContext& context, const pug
             if (!found) return std::nullopt;
             const auto value = landxml::parseXmlNumber(found.value());
             if (!value || !std::isfinite(*value)) {
-                failAt(context, node, std::string("StaEquation: ") + attribute + " is not a number");
+                failAt(context, node,
+                       worded(VOMEL_TRANSLATE_NOOP("Failure", "StaEquation: %1 is not a number"), attribute));
             }
             if (landxml::beyondInputRange(*value))
-                failAt(context, node, "StaEquation: " + landxml::inputRangeReason(attribute));
+                failAt(
+                    context, node,
+                    worded(VOMEL_TRANSLATE_NOOP("Failure", "StaEquation: %1"), landxml::inputRangeReason(attribute)));
             return value;
         };
         if (equations.size() == static_cast<std::size_t>(vomel::MAX_CHAIN_BREAKS)) {
-            failAt(context, node, "more than " + std::to_string(vomel::MAX_CHAIN_BREAKS) + " station equations");
+            failAt(context, node,
+                   worded(VOMEL_TRANSLATE_NOOP("Failure", "more than %1 station equations"),
+                          std::to_string(vomel::MAX_CHAIN_BREAKS)));
         }
         const auto ahead = number("staAhead");
-        if (!ahead) failAt(context, node, "StaEquation: staAhead is missing");
+        if (!ahead) failAt(context, node, worded(VOMEL_TRANSLATE_NOOP("Failure", "StaEquation: staAhead is missing")));
         Equation equation{number("staInternal"), number("staBack"), *ahead, node};
         if (!equation.back && !equation.internal) {
-            failAt(context, node, "StaEquation: staBack and staInternal are both missing; one of them is needed");
+            failAt(context, node,
+                   worded(VOMEL_TRANSLATE_NOOP(
+                       "Failure", "StaEquation: staBack and staInternal are both missing; one of them is needed")));
         }
         equations.push_back(equation);
     }
@@ -76,9 +83,10 @@ vomel::ChainBreaks readStationEquations(const ElementContext& context, const pug
     for (Equation& equation : equations) {
         if (!equation.back) {
             if (!allInternal) {
-                failAt(context, equation.node,
-                       "StaEquation: staBack is missing, and without staInternal on every equation the back "
-                       "station cannot be worked out");
+                failAt(
+                    context, equation.node,
+                    worded(VOMEL_TRANSLATE_NOOP("Failure", "StaEquation: staBack is missing, and without staInternal "
+                                                           "on every equation the back station cannot be worked out")));
             }
             equation.back = chainStart + (*equation.internal - chainStartInternal);
         }
@@ -102,34 +110,51 @@ std::string degrees(double radians) { return formatFixed(radians * 180.0 / PI, 6
 
 // One note for each joint where the elements do not meet or meet at an
 // angle: the line keeps the file's points and has a corner there.
-std::vector<std::string> jointNotes(const ElementContext& context, const ramp::ElementChain& chain)
+std::vector<Wording> jointNotes(const ElementContext& context, const ramp::ElementChain& chain)
 {
-    std::vector<std::string> notes;
+    std::vector<Wording> notes;
     for (const ramp::ChainJoint& joint : ramp::chainJoints(chain)) {
         if (!ramp::isCorner(joint, metresPerUnit(context.unit))) continue;
-        std::string note = "alignment \"" + context.alignment + "\": elements " + std::to_string(joint.element - 1) +
-                           " and " + std::to_string(joint.element) + " meet at station " +
-                           formatFixed(joint.station, 4);
-        if (joint.gap * metresPerUnit(context.unit) > ramp::JOINT_GAP_TOLERANCE) {
-            note += " with a gap of " + formatFixed(joint.gap, 4) + " " + lengthUnitSymbol(context.unit);
-            if (std::fabs(joint.kink) > ramp::JOINT_KINK_TOLERANCE) note += " and";
+        const bool gap = joint.gap * metresPerUnit(context.unit) > ramp::JOINT_GAP_TOLERANCE;
+        const bool kink = std::fabs(joint.kink) > ramp::JOINT_KINK_TOLERANCE;
+        const std::string gapText = formatFixed(joint.gap, 4) + " " + lengthUnitSymbol(context.unit);
+        Wording how;
+        if (!gap && !kink) {
+            notes.push_back(
+                worded(VOMEL_TRANSLATE_NOOP(
+                           "Failure", "alignment \"%1\": elements %2 and %3 meet at station %4; imported as a corner"),
+                       context.alignment, std::to_string(joint.element - 1), std::to_string(joint.element),
+                       formatFixed(joint.station, 4)));
+            continue;
         }
-        if (std::fabs(joint.kink) > ramp::JOINT_KINK_TOLERANCE) note += " at an angle of " + degrees(joint.kink);
-        notes.push_back(note + "; imported as a corner");
+        if (gap && kink) {
+            how = worded(VOMEL_TRANSLATE_NOOP("Failure", "with a gap of %1 and at an angle of %2"), gapText,
+                         degrees(joint.kink));
+        } else if (gap) {
+            how = worded(VOMEL_TRANSLATE_NOOP("Failure", "with a gap of %1"), gapText);
+        } else {
+            how = worded(VOMEL_TRANSLATE_NOOP("Failure", "at an angle of %1"), degrees(joint.kink));
+        }
+        notes.push_back(
+            worded(VOMEL_TRANSLATE_NOOP(
+                       "Failure", "alignment \"%1\": elements %2 and %3 meet at station %4 %5; imported as a corner"),
+                   context.alignment, std::to_string(joint.element - 1), std::to_string(joint.element),
+                   formatFixed(joint.station, 4), std::move(how)));
     }
     return notes;
 }
 
 // The alignment's length attribute is only a check on the elements' sum.
-std::optional<std::string> lengthNote(const ElementContext& context, const pugi::xml_node& alignment, double sum)
+std::optional<Wording> lengthNote(const ElementContext& context, const pugi::xml_node& alignment, double sum)
 {
     const auto stated = landxml::parseXmlNumber(alignment.attribute("length").value());
     if (!stated || !std::isfinite(*stated)) return std::nullopt;
     const double tolerance = landxml::LANDXML_LAYOUT_TOLERANCE / metresPerUnit(context.unit) +
                              landxml::LANDXML_RELATIVE_TOLERANCE * std::fabs(sum);
     if (std::fabs(*stated - sum) <= tolerance) return std::nullopt;
-    return "alignment \"" + context.alignment + "\": its length attribute " + formatGeneral(*stated) +
-           " differs from the elements' sum " + formatFixed(sum, 4) + " " + lengthUnitSymbol(context.unit);
+    return worded(
+        VOMEL_TRANSLATE_NOOP("Failure", "alignment \"%1\": its length attribute %2 differs from the elements' sum %3"),
+        context.alignment, formatGeneral(*stated), formatFixed(sum, 4) + " " + lengthUnitSymbol(context.unit));
 }
 
 pugi::xml_node chooseAlignment(const landxml::Document& document, const std::string& name)
@@ -164,7 +189,7 @@ LengthUnit lengthUnitOf(const landxml::Document& document)
     const pugi::xml_node system = metric ? metric : imperial;
     if (!system) return LengthUnit::Metre;
 
-    auto refuse = [&](const char* attribute, const std::string& unit) {
+    auto refuse = [&](const char* attribute, Wording unit) {
         throw FormatFailure(
             document.lineOf(system),
             attribute == std::string("linearUnit")
@@ -172,13 +197,14 @@ LengthUnit lengthUnitOf(const landxml::Document& document)
                                                   "international feet can be imported")
                 : VOMEL_TRANSLATE_NOOP("Failure", "elevations are in %1 (%2 %3); only files in metres, US survey feet "
                                                   "or international feet can be imported"),
-            unit, landxml::localName(system), attribute);
+            std::move(unit), landxml::localName(system), attribute);
     };
     const std::string linear = system.attribute("linearUnit").value();
     const std::string elevation = system.attribute("elevationUnit").value();
     if (metric) {
-        if (!linear.empty() && linear != "meter" && linear != "metre") refuse("linearUnit", linear);
-        if (!elevation.empty() && elevation != "meter" && elevation != "metre") refuse("elevationUnit", elevation);
+        if (!linear.empty() && linear != "meter" && linear != "metre") refuse("linearUnit", Wording(linear));
+        if (!elevation.empty() && elevation != "meter" && elevation != "metre")
+            refuse("elevationUnit", Wording(elevation));
         return LengthUnit::Metre;
     }
     LengthUnit unit = LengthUnit::Metre;
@@ -187,10 +213,11 @@ LengthUnit lengthUnitOf(const landxml::Document& document)
     } else if (linear == "IntnlFoot" || linear == "foot") {
         unit = LengthUnit::InternationalFoot;
     } else {
-        refuse("linearUnit", linear.empty() ? std::string("an unnamed unit") : linear);
+        refuse("linearUnit",
+               linear.empty() ? worded(VOMEL_TRANSLATE_NOOP("Failure", "an unnamed unit")) : Wording(linear));
     }
     if (!elevation.empty() && elevation != linear && elevation != "foot" && elevation != "feet") {
-        refuse("elevationUnit", elevation);
+        refuse("elevationUnit", Wording(elevation));
     }
     return unit;
 }
@@ -201,7 +228,8 @@ double startStationOf(const ElementContext& context, const pugi::xml_node& align
     if (!attribute) return 0.0;
     const auto value = landxml::parseXmlNumber(attribute.value());
     if (!value || !std::isfinite(*value)) {
-        failAt(context, alignment, std::string("staStart is not a number: \"") + attribute.value() + "\"");
+        failAt(context, alignment,
+               worded(VOMEL_TRANSLATE_NOOP("Failure", "staStart is not a number: \"%1\""), attribute.value()));
     }
     if (landxml::beyondInputRange(*value)) failAt(context, alignment, landxml::inputRangeReason("staStart"));
     return *value;
@@ -260,7 +288,7 @@ ImportedLine readLandXml(std::istream& in, const std::string& alignmentName)
     try {
         chain = ramp::layOutPlacedChain(startStationOf(context, alignment), placed);
     } catch (const vomel::Failure& failure) {
-        failAt(context, alignment, failure.reason());
+        failAt(context, alignment, failure.wording());
     }
     imported.notes = jointNotes(context, *chain);
     const double endStation = chain->nodeStation[chain->elementCount + 1];

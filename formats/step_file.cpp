@@ -38,7 +38,7 @@ public:
         return at_ >= text_.size();
     }
 
-    [[noreturn]] void fail(const std::string& reason) const { throw FormatFailure(Wording(reason), line_); }
+    [[noreturn]] void fail(Wording reason) const { throw FormatFailure(std::move(reason), line_); }
 
     char peek()
     {
@@ -46,9 +46,11 @@ public:
         return at_ < text_.size() ? text_[at_] : '\0';
     }
 
-    void expect(char c, const std::string& where)
+    void expect(char c, Wording where)
     {
-        if (peek() != c) fail(std::string("expected '") + c + "' " + where + ", found " + found());
+        if (peek() != c)
+            fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected '%1' %2, found %3"), std::string(1, c),
+                        std::move(where), found()));
         ++at_;
     }
 
@@ -68,8 +70,10 @@ public:
     // not run past (the instance length bound).
     std::vector<Value> parameterList(int depth, std::size_t limit)
     {
-        if (depth > MAX_STEP_NESTING) fail("lists nest deeper than " + std::to_string(MAX_STEP_NESTING) + " levels");
-        expect('(', "to open a parameter list");
+        if (depth > MAX_STEP_NESTING)
+            fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "lists nest deeper than %1 levels"),
+                        std::to_string(MAX_STEP_NESTING)));
+        expect('(', worded(VOMEL_TRANSLATE_NOOP("Failure", "to open a parameter list")));
         std::vector<Value> values;
         if (peek() == ')') {
             ++at_;
@@ -78,14 +82,16 @@ public:
         while (true) {
             values.push_back(value(depth + 1, limit));
             if (at_ > limit) {
-                fail("an instance is longer than " + std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes");
+                fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "an instance is longer than %1 bytes"),
+                            std::to_string(MAX_STEP_INSTANCE_BYTES)));
             }
             const char next = peek();
             ++at_;
             if (next == ')') return values;
             if (next != ',') {
                 --at_;
-                fail("expected ',' or ')' in a parameter list, found " + found());
+                fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected ',' or ')' in a parameter list, found %1"),
+                            found()));
             }
         }
     }
@@ -99,15 +105,16 @@ public:
 
     std::int64_t instanceId()
     {
-        expect('#', "before an instance id");
+        expect('#', worded(VOMEL_TRANSLATE_NOOP("Failure", "before an instance id")));
         const std::size_t start = at_;
         std::int64_t id = 0;
         while (at_ < text_.size() && isDigit(text_[at_])) {
             id = id * 10 + (text_[at_] - '0');
-            if (id > MAX_STEP_ID) fail("an instance id beyond " + std::to_string(MAX_STEP_ID));
+            if (id > MAX_STEP_ID)
+                fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "an instance id beyond %1"), std::to_string(MAX_STEP_ID)));
             ++at_;
         }
-        if (at_ == start) fail("'#' without an instance id");
+        if (at_ == start) fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "'#' without an instance id")));
         return id;
     }
 
@@ -165,14 +172,17 @@ private:
         } else if (isLetter(c)) {
             v.kind = ValueKind::Typed;
             v.text = keyword();
-            if (depth > MAX_STEP_NESTING) fail("typed values nest deeper than " + std::to_string(MAX_STEP_NESTING));
+            if (depth > MAX_STEP_NESTING)
+                fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "typed values nest deeper than %1"),
+                            std::to_string(MAX_STEP_NESTING)));
             if (v.text.size() > MAX_STEP_NAME_BYTES)
-                fail("a type name longer than " + std::to_string(MAX_STEP_NAME_BYTES) + " bytes");
-            expect('(', "after the type " + v.text);
+                fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "a type name longer than %1 bytes"),
+                            std::to_string(MAX_STEP_NAME_BYTES)));
+            expect('(', worded(VOMEL_TRANSLATE_NOOP("Failure", "after the type %1"), v.text));
             v.items.push_back(value(depth + 1, limit));
-            expect(')', "to close the typed value " + v.text);
+            expect(')', worded(VOMEL_TRANSLATE_NOOP("Failure", "to close the typed value %1"), v.text));
         } else {
-            fail("expected a parameter, found " + found());
+            fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected a parameter, found %1"), found()));
         }
         return v;
     }
@@ -182,10 +192,11 @@ private:
         const std::size_t start = ++at_;
         while (at_ < text_.size() && (isLetter(text_[at_]) || isDigit(text_[at_]))) ++at_;
         if (at_ >= text_.size() || text_[at_] != '.' || at_ == start) {
-            fail("an enumeration value is not closed by '.'");
+            fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "an enumeration value is not closed by '.'")));
         }
         if (at_ - start > MAX_STEP_NAME_BYTES) {
-            fail("an enumeration value longer than " + std::to_string(MAX_STEP_NAME_BYTES) + " bytes");
+            fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "an enumeration value longer than %1 bytes"),
+                        std::to_string(MAX_STEP_NAME_BYTES)));
         }
         return capitals(text_.substr(start, at_++ - start));
     }
@@ -196,10 +207,13 @@ private:
         const std::size_t first = ++at_;
         while (true) {
             if (at_ >= text_.size() || at_ > limit) {
-                throw FormatFailure(Wording(at_ > limit ? "a string is longer than the instance bound of " +
-                                                              std::to_string(MAX_STEP_INSTANCE_BYTES) + " bytes"
-                                                        : std::string("a string is never closed by '")),
-                                    start);
+                if (at_ > limit) {
+                    throw FormatFailure(
+                        start,
+                        VOMEL_TRANSLATE_NOOP("Failure", "a string is longer than the instance bound of %1 bytes"),
+                        std::to_string(MAX_STEP_INSTANCE_BYTES));
+                }
+                throw FormatFailure(start, VOMEL_TRANSLATE_NOOP("Failure", "a string is never closed by '"));
             }
             const char c = text_[at_++];
             if (c == '\n') ++line_;
@@ -218,7 +232,8 @@ private:
         while (at_ < text_.size() &&
                ((text_[at_] >= '0' && text_[at_] <= '9') || (text_[at_] >= 'A' && text_[at_] <= 'F')))
             ++at_;
-        if (at_ >= text_.size() || text_[at_] != '"') fail("a binary value is not closed by '\"'");
+        if (at_ >= text_.size() || text_[at_] != '"')
+            fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "a binary value is not closed by '\"'")));
         return std::string(text_.substr(first, at_++ - first));
     }
 
@@ -228,7 +243,7 @@ private:
         if (text_[at_] == '+' || text_[at_] == '-') ++at_;
         const std::size_t digits = at_;
         while (at_ < text_.size() && isDigit(text_[at_])) ++at_;
-        if (at_ == digits) fail("a sign without a number");
+        if (at_ == digits) fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "a sign without a number")));
         bool real = false;
         if (at_ < text_.size() && text_[at_] == '.') {
             real = true;
@@ -241,21 +256,23 @@ private:
             if (at_ < text_.size() && (text_[at_] == '+' || text_[at_] == '-')) ++at_;
             const std::size_t exponent = at_;
             while (at_ < text_.size() && isDigit(text_[at_])) ++at_;
-            if (at_ == exponent) fail("a number's exponent has no digits");
+            if (at_ == exponent) fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "a number's exponent has no digits")));
         }
         const char* first = text_.data() + start + (text_[start] == '+' ? 1 : 0);
         const char* last = text_.data() + at_;
         double parsed = 0.0;
         const auto [end, error] = std::from_chars(first, last, parsed);
         if (error != std::errc() || end != last || !std::isfinite(parsed)) {
-            fail("the number " + std::string(text_.substr(start, at_ - start)) + " is out of range");
+            fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "the number %1 is out of range"),
+                        std::string(text_.substr(start, at_ - start))));
         }
         v.kind = real ? ValueKind::Real : ValueKind::Integer;
         v.number = parsed;
         if (!real) {
             const auto [intEnd, intError] = std::from_chars(first, last, v.integer);
             if (intError != std::errc() || intEnd != last) {
-                fail("the integer " + std::string(text_.substr(start, at_ - start)) + " is out of range");
+                fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "the integer %1 is out of range"),
+                            std::string(text_.substr(start, at_ - start))));
             }
         }
     }
@@ -275,7 +292,7 @@ void expectSection(Reader& reader, const char* keyword)
         throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "expected %1; found %2"), keyword,
                             found.empty() ? reader.found() : quotedExcerpt(found));
     }
-    reader.expect(';', std::string("after ") + keyword);
+    reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after %1"), keyword));
 }
 
 std::string readText(std::istream& in)
@@ -302,7 +319,7 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
         throw FormatFailure(
             1, VOMEL_TRANSLATE_NOOP("Failure", "not a STEP file (ISO 10303-21): it does not begin with ISO-10303-21;"));
     }
-    reader.expect(';', "after ISO-10303-21");
+    reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after %1"), "ISO-10303-21"));
     expectSection(reader, "HEADER");
 
     long schemaLine = 0;
@@ -311,9 +328,11 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
         const long line = reader.line();
         const std::string name = reader.keyword();
         if (name == "ENDSEC") break;
-        if (name.empty()) reader.fail("expected a header entity or ENDSEC; found " + reader.found());
+        if (name.empty())
+            reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected a header entity or ENDSEC; found %1"),
+                               reader.found()));
         const std::vector<Value> header = reader.parameterList(0, text_.size());
-        reader.expect(';', "after a header entity");
+        reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after a header entity")));
         if (name != "FILE_SCHEMA") continue;
         schemaLine = line;
         if (header.empty() || header[0].kind != ValueKind::List || header[0].items.empty() ||
@@ -322,8 +341,8 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
         }
         schema_ = header[0].items[0].text;
     }
-    reader.expect(';', "after ENDSEC");
-    if (schemaLine == 0) reader.fail("the HEADER has no FILE_SCHEMA");
+    reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after %1"), "ENDSEC"));
+    if (schemaLine == 0) reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "the HEADER has no FILE_SCHEMA")));
     if (std::find(acceptedSchemas.begin(), acceptedSchemas.end(), capitals(schema_)) == acceptedSchemas.end()) {
         std::string accepted;
         for (const std::string& name : acceptedSchemas) accepted += (accepted.empty() ? "" : ", ") + name;
@@ -341,38 +360,47 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
             data.empty() ? reader.found() : quotedExcerpt(data));
     }
     if (reader.peek() == '(') reader.parameterList(0, text_.size());  // DATA('name',('schema')) of edition 3
-    reader.expect(';', "after DATA");
+    reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after %1"), "DATA"));
 
     std::vector<std::pair<std::int64_t, long>> references;
     reader.references = &references;
     while (true) {
-        if (reader.atEnd()) reader.fail("the file ends inside its DATA section: ENDSEC; is missing (is it cut short?)");
+        if (reader.atEnd())
+            reader.fail(worded(VOMEL_TRANSLATE_NOOP(
+                "Failure", "the file ends inside its DATA section: ENDSEC; is missing (is it cut short?)")));
         if (reader.peek() != '#') break;
         const std::size_t begin = reader.at();
         const std::size_t limit = begin + MAX_STEP_INSTANCE_BYTES;
         Instance instance;
         instance.line = reader.line();
         instance.id = reader.instanceId();
-        reader.expect('=', "after the instance id");
+        reader.expect('=', worded(VOMEL_TRANSLATE_NOOP("Failure", "after the instance id")));
         if (reader.peek() == '(') {  // a complex instance: (NAME(...) NAME(...))
             instance.type = "(COMPLEX)";
-            reader.expect('(', "");
+            reader.expect('(', Wording());
             while (reader.peek() != ')') {
-                if (reader.keyword().empty()) reader.fail("expected an entity name in a complex instance");
+                if (reader.keyword().empty())
+                    reader.fail(
+                        worded(VOMEL_TRANSLATE_NOOP("Failure", "expected an entity name in a complex instance")));
                 reader.parameterList(0, limit);
             }
-            reader.expect(')', "to close a complex instance");
+            reader.expect(')', worded(VOMEL_TRANSLATE_NOOP("Failure", "to close a complex instance")));
         } else {
             instance.type = reader.keyword();
-            if (instance.type.empty()) reader.fail("expected an entity name, found " + reader.found());
+            if (instance.type.empty())
+                reader.fail(
+                    worded(VOMEL_TRANSLATE_NOOP("Failure", "expected an entity name, found %1"), reader.found()));
             if (instance.type.size() > MAX_STEP_NAME_BYTES) {
-                reader.fail("an entity name longer than " + std::to_string(MAX_STEP_NAME_BYTES) + " bytes");
+                reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "an entity name longer than %1 bytes"),
+                                   std::to_string(MAX_STEP_NAME_BYTES)));
             }
-            if (reader.peek() != '(') reader.fail("expected '(' after " + instance.type + ", found " + reader.found());
+            if (reader.peek() != '(')
+                reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected '(' after %1, found %2"), instance.type,
+                                   reader.found()));
             instance.parameters = reader.at();
             reader.parameterList(0, limit);
         }
-        reader.expect(';', "after an instance");
+        reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after an instance")));
         if (reader.at() - begin > MAX_STEP_INSTANCE_BYTES) {
             throw FormatFailure(instance.line, VOMEL_TRANSLATE_NOOP("Failure", "instance #%1 is longer than %2 bytes"),
                                 std::to_string(instance.id), std::to_string(MAX_STEP_INSTANCE_BYTES));

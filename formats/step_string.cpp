@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/failure.h"
 #include "formats/step_file.h"
@@ -18,15 +19,15 @@ constexpr char32_t FIRST_HIGH_SURROGATE = 0xD800;
 constexpr char32_t FIRST_LOW_SURROGATE = 0xDC00;
 constexpr char32_t LAST_LOW_SURROGATE = 0xDFFF;
 
-[[noreturn]] void failEscape(const std::string& reason, long line)
+[[noreturn]] void failEscape(Wording reason, long line)
 {
-    throw FormatFailure(Wording("a string holds " + reason), line);
+    throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "a string holds %1"), std::move(reason));
 }
 
 void appendUtf8(std::string& out, char32_t c, long line)
 {
     if (c > LARGEST_CODE_POINT || (c >= FIRST_HIGH_SURROGATE && c <= LAST_LOW_SURROGATE)) {
-        failEscape("a character code that is not Unicode", line);
+        failEscape(worded(VOMEL_TRANSLATE_NOOP("Failure", "a character code that is not Unicode")), line);
     }
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -77,7 +78,8 @@ void appendPageCharacter(std::string& out, char page, unsigned char code, long l
     const std::string charset = "ISO-8859-" + std::to_string(page - 'A' + 1);
     iconv_t cd = iconv_open("UTF-8", charset.c_str());
     // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open reports a failure as (iconv_t) -1
-    if (cd == reinterpret_cast<iconv_t>(-1)) failEscape("\\P" + std::string(1, page) + "\\, a page not known", line);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        failEscape(worded(VOMEL_TRANSLATE_NOOP("Failure", "\\P%1\\, a page not known"), std::string(1, page)), line);
     const std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
     char in[1] = {static_cast<char>(code)};
     std::array<char, 8> buffer{};
@@ -86,7 +88,9 @@ void appendPageCharacter(std::string& out, char page, unsigned char code, long l
     std::size_t inLeft = 1;
     std::size_t outLeft = buffer.size();
     if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
-        failEscape("\\S\\ of a character that page " + std::string(1, page) + " does not define", line);
+        failEscape(worded(VOMEL_TRANSLATE_NOOP("Failure", "\\S\\ of a character that page %1 does not define"),
+                          std::string(1, page)),
+                   line);
     }
     out.append(buffer.data(), buffer.size() - outLeft);
 }
@@ -99,24 +103,31 @@ std::size_t decodeWide(std::string& out, std::string_view raw, std::size_t at, s
     char32_t pendingHigh = 0;
     while (true) {
         if (raw.substr(at, 4) == "\\X0\\") {
-            if (pendingHigh != 0) failEscape(std::string(name) + " with a high surrogate and no low one", line);
+            if (pendingHigh != 0)
+                failEscape(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 with a high surrogate and no low one"), name),
+                           line);
             return at + 4;
         }
         const std::int64_t code = hexNumber(raw, at, digits);
-        if (code < 0) failEscape(std::string(name) + " without its closing \\X0\\ after whole hex groups", line);
+        if (code < 0)
+            failEscape(
+                worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 without its closing \\X0\\ after whole hex groups"), name),
+                line);
         at += digits;
         auto c = static_cast<char32_t>(code);
         if (digits == 4 && c >= FIRST_HIGH_SURROGATE && c < FIRST_LOW_SURROGATE) {
-            if (pendingHigh != 0) failEscape("two high surrogates in a row", line);
+            if (pendingHigh != 0)
+                failEscape(worded(VOMEL_TRANSLATE_NOOP("Failure", "two high surrogates in a row")), line);
             pendingHigh = c;
             continue;
         }
         if (digits == 4 && c >= FIRST_LOW_SURROGATE && c <= LAST_LOW_SURROGATE) {
-            if (pendingHigh == 0) failEscape("a low surrogate without a high one", line);
+            if (pendingHigh == 0)
+                failEscape(worded(VOMEL_TRANSLATE_NOOP("Failure", "a low surrogate without a high one")), line);
             c = 0x10000 + ((pendingHigh - FIRST_HIGH_SURROGATE) << 10) + (c - FIRST_LOW_SURROGATE);
             pendingHigh = 0;
         } else if (pendingHigh != 0) {
-            failEscape("a high surrogate without a low one", line);
+            failEscape(worded(VOMEL_TRANSLATE_NOOP("Failure", "a high surrogate without a low one")), line);
         }
         appendUtf8(out, c, line);
     }
@@ -145,7 +156,7 @@ std::string decodeStepString(std::string_view raw, long line)
             i += 2;
         } else if (raw.substr(i, 3) == "\\X\\") {
             const std::int64_t code = hexNumber(raw, i + 3, 2);
-            if (code < 0) failEscape("\\X\\ without two hex digits", line);
+            if (code < 0) failEscape(worded(VOMEL_TRANSLATE_NOOP("Failure", "\\X\\ without two hex digits")), line);
             appendUtf8(out, static_cast<char32_t>(code), line);
             i += 5;
         } else if (raw.substr(i, 4) == "\\X2\\") {
@@ -160,7 +171,9 @@ std::string decodeStepString(std::string_view raw, long line)
             page = raw[i + 2];
             i += 4;
         } else {
-            failEscape("an unknown escape \"" + std::string(raw.substr(i, 4)) + "\"", line);
+            failEscape(
+                worded(VOMEL_TRANSLATE_NOOP("Failure", "an unknown escape \"%1\""), std::string(raw.substr(i, 4))),
+                line);
         }
     }
     return out;

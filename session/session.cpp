@@ -88,10 +88,7 @@ std::shared_ptr<const DesignLine> importedDesignLine(ImportedLine imported)
     auto line = std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
     if (imported.profile) line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
     line->setOwnProfileProblem(std::move(imported.profileProblem));
-    // The exchange readers' notes are English sentences as yet.
-    std::vector<Wording> notes;
-    for (std::string& note : imported.notes) notes.emplace_back(std::move(note));
-    line->addImportNotes(notes);
+    line->addImportNotes(imported.notes);
     line->setLengthUnit(imported.unit);
     return line;
 }

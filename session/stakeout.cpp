@@ -50,7 +50,7 @@ StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vom
     try {
         row.station = continuousStation(breaks, stated);
     } catch (const GeometryFailure& failure) {
-        row.stationProblem = failure.reason();
+        row.stationProblem = failure.wording();
     }
     row.offset = parseMeasureField(fields[2], line, 3);
     if (fields.size() == FIELDS_WITH_ELEVATION) {
@@ -117,24 +117,25 @@ std::string partialLine(const StakeoutRow& row, const std::optional<Point>& poin
 
 // The design elevation a row without one gets: nullopt with the reason in
 // `missed` when it has none.
-std::optional<double> designElevation(const StakeoutRow& row, const StakeoutOptions& options, std::string& missed)
+std::optional<double> designElevation(const StakeoutRow& row, const StakeoutOptions& options, Wording& missed)
 {
     if (options.design == nullptr) {
         if (options.designProblem.empty()) return 0.0;
-        missed = "no design elevation: " + options.designProblem;
+        // The profile's problem is not worded yet: English in every language.
+        missed = worded(VOMEL_TRANSLATE_NOOP("Failure", "no design elevation: %1"), options.designProblem);
         return std::nullopt;
     }
     try {
         return options.design->requireElevationAt(row.station, row.offset);
     } catch (const GeometryFailure& failure) {
-        missed = failure.reason();
+        missed = failure.wording();
         return std::nullopt;
     }
 }
 
 // Sets out one row: its output line, and in `missed` why it is not
 // answered in full (empty when it is).
-std::string setOutRow(const Alignment& alignment, StakeoutRow row, const StakeoutOptions& options, std::string& missed)
+std::string setOutRow(const Alignment& alignment, StakeoutRow row, const StakeoutOptions& options, Wording& missed)
 {
     if (!row.stationProblem.empty()) {
         missed = row.stationProblem;
@@ -144,7 +145,7 @@ std::string setOutRow(const Alignment& alignment, StakeoutRow row, const Stakeou
     try {
         point = offsetPoint(alignment, row.station, row.offset);
     } catch (const GeometryFailure& failure) {
-        missed = failure.reason();
+        missed = failure.wording();
         return partialLine(row, std::nullopt, options.outputFormat);
     }
     if (!row.hasElevation) {
@@ -170,21 +171,20 @@ void computeStakeoutRun(const Alignment& alignment, const std::string& stationsP
     for (long i = 1; i <= count; ++i) {
         if (progress) progress(i, count);
         const StakeoutRow& row = rows[static_cast<std::size_t>(i - 1)];
-        std::string missed;
+        Wording missed;
         try {
             const std::string line = setOutRow(alignment, row, options, missed);
             if (!missed.empty() && !options.onMiss) {
                 // Without a place to report it, a row that fails fails the run.
-                if (!row.stationProblem.empty()) throw FormatFailure(Wording(missed), row.line);
-                throw GeometryFailure(row.line, VOMEL_TRANSLATE_NOOP("Failure", "point %1: %2"), row.label,
-                                      Wording(missed));
+                if (!row.stationProblem.empty()) throw FormatFailure(missed, row.line);
+                throw GeometryFailure(row.line, VOMEL_TRANSLATE_NOOP("Failure", "point %1: %2"), row.label, missed);
             }
             writer.write(line);
         } catch (Failure& failure) {
             failure.setFile(stationsPath);
             throw;
         }
-        if (!missed.empty()) options.onMiss(row, missed);
+        if (!missed.empty()) options.onMiss(row, missed.english());
     }
     writer.commit();
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/point.h"
+#include "core/wording.h"
 #include "formats/coordinate_file.h"
 #include "solver/dispatcher.h"
 #include "stationing/chain_break.h"
@@ -40,7 +41,7 @@ struct StakeoutRow {
     long line = 0;
     // Why the stated station has no place on the line (its chain does not
     // hold it, or the line has no such chain); `station` is then 0.
-    std::string stationProblem;
+    Wording stationProblem;
 };
 
 // Reads a station file until a blank line or the end. Stations with a chain

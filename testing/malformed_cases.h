@@ -62,6 +62,9 @@ inline constexpr std::array CASES = {
          "turns) are accepted"},
     Case{"ele_line_too_long_to_sample.ele", Kind::Element, 0,
          "the line is 900000000 m long; at most 10000000 m can be sampled"},
+    // The element method's line may be an IFC file.
+    Case{"ifc_cut_short.ifc", Kind::Element, 9,
+         "the file ends inside its DATA section: ENDSEC; is missing (is it cut short?)"},
 
     Case{"xy_two_fields.xy", Kind::Coordinates, 2, "a point needs a label, X and Y; the line has 2 fields"},
     Case{"xy_non_numeric_y.xy", Kind::Coordinates, 2, "field 3 is not a number: \"1O.5\""},

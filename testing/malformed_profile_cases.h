@@ -37,6 +37,8 @@ inline constexpr std::array DESIGN_CASES = {
     DesignCase{"landxml_lengths_in_inches.xml", DesignKind::LandXml, 4,
                "lengths are in inch (Imperial linearUnit); only files in metres, US survey feet or international "
                "feet can be imported"},
+    DesignCase{"landxml_cubic_spiral.xml", DesignKind::LandXml, 7,
+               "alignment \"A\", element 2 (Spiral): spiType is \"cubic\"; only clothoid spirals can be imported"},
 };
 
 }  // namespace malformed

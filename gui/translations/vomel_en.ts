@@ -1098,6 +1098,558 @@
         <source>%1: the curve overlaps the next one, of %2, by %3 (%4 of tangent on a side of %5)</source>
         <translation>%1: the curve overlaps the next one, of %2, by %3 (%4 of tangent on a side of %5)</translation>
     </message>
+    <message>
+        <source>%1 (attribute %2) is missing: the instance has %3 attributes</source>
+        <translation>%1 (attribute %2) is missing: the instance has %3 attributes</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not set</source>
+        <translation>%1 (attribute %2) is not set</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not a number</source>
+        <translation>%1 (attribute %2) is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is %2, beyond ±%3, the largest magnitude accepted</source>
+        <translation>%1 is %2, beyond ±%3, the largest magnitude accepted</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not a reference to an instance</source>
+        <translation>%1 (attribute %2) is not a reference to an instance</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 is not a list</translation>
+    </message>
+    <message>
+        <source>%1 holds an item that is not a reference</source>
+        <translation>%1 holds an item that is not a reference</translation>
+    </message>
+    <message>
+        <source>%1 holds an item that is not a number</source>
+        <translation>%1 holds an item that is not a number</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, beyond ±%3, the largest magnitude accepted</source>
+        <translation>%1 holds %2, beyond ±%3, the largest magnitude accepted</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not a string</source>
+        <translation>%1 (attribute %2) is not a string</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not an enumeration value</source>
+        <translation>%1 (attribute %2) is not an enumeration value</translation>
+    </message>
+    <message>
+        <source>its Pset_Stationing %1 is not a number</source>
+        <translation>its Pset_Stationing %1 is not a number</translation>
+    </message>
+    <message>
+        <source>its Pset_Stationing %1 is beyond ±%2, the largest magnitude accepted</source>
+        <translation>its Pset_Stationing %1 is beyond ±%2, the largest magnitude accepted</translation>
+    </message>
+    <message>
+        <source>more than %1 station equations</source>
+        <translation>more than %1 station equations</translation>
+    </message>
+    <message>
+        <source>%1 is beyond ±%2, the largest magnitude accepted</source>
+        <translation>%1 is beyond ±%2, the largest magnitude accepted</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;</source>
+        <translation>%1 is not a number: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 refers to the point &quot;%2&quot;, which no CgPoint carries</source>
+        <translation>%1 refers to the point &quot;%2&quot;, which no CgPoint carries</translation>
+    </message>
+    <message>
+        <source>%1 is not &quot;northing easting&quot;: &quot;%2&quot;</source>
+        <translation>%1 is not &quot;northing easting&quot;: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>it has no %1 point</source>
+        <translation>it has no %1 point</translation>
+    </message>
+    <message>
+        <source>the rot attribute (cw or ccw) is missing</source>
+        <translation>the rot attribute (cw or ccw) is missing</translation>
+    </message>
+    <message>
+        <source>rot is &quot;%1&quot;, not cw or ccw</source>
+        <translation>rot is &quot;%1&quot;, not cw or ccw</translation>
+    </message>
+    <message>
+        <source>an arc needs a finite radius</source>
+        <translation>an arc needs a finite radius</translation>
+    </message>
+    <message>
+        <source>%1 is %2; a radius must be positive (the turn is given by rot)</source>
+        <translation>%1 is %2; a radius must be positive (the turn is given by rot)</translation>
+    </message>
+    <message>
+        <source>only Line, Curve and Spiral elements can be imported</source>
+        <translation>only Line, Curve and Spiral elements can be imported</translation>
+    </message>
+    <message>
+        <source>length %1 is not a non-negative number</source>
+        <translation>length %1 is not a non-negative number</translation>
+    </message>
+    <message>
+        <source>the radius attribute is missing and no Center gives it</source>
+        <translation>the radius attribute is missing and no Center gives it</translation>
+    </message>
+    <message>
+        <source>spiType is &quot;%1&quot;; only clothoid spirals can be imported</source>
+        <translation>spiType is &quot;%1&quot;; only clothoid spirals can be imported</translation>
+    </message>
+    <message>
+        <source>the %1 attribute is missing</source>
+        <translation>the %1 attribute is missing</translation>
+    </message>
+    <message>
+        <source>both radii are INF; a spiral needs a finite radius at one end</source>
+        <translation>both radii are INF; a spiral needs a finite radius at one end</translation>
+    </message>
+    <message>
+        <source>the length attribute is missing and neither constant nor theta gives it</source>
+        <translation>the length attribute is missing and neither constant nor theta gives it</translation>
+    </message>
+    <message>
+        <source>its Start and End lie %1 and %2 from its Center; an arc keeps one radius</source>
+        <translation>its Start and End lie %1 and %2 from its Center; an arc keeps one radius</translation>
+    </message>
+    <message>
+        <source>its Center lies on its Start</source>
+        <translation>its Center lies on its Start</translation>
+    </message>
+    <message>
+        <source>its radius %1 differs from the %2 between its Center and its Start</source>
+        <translation>its radius %1 differs from the %2 between its Center and its Start</translation>
+    </message>
+    <message>
+        <source>its length %1 differs from the %2 of its arc from Start to End about its Center</source>
+        <translation>its length %1 differs from the %2 of its arc from Start to End about its Center</translation>
+    </message>
+    <message>
+        <source>its End lies %1 from where its radii and length, laid out from its Start, put it</source>
+        <translation>its End lies %1 from where its radii and length, laid out from its Start, put it</translation>
+    </message>
+    <message>
+        <source>no element is long enough to give the line&apos;s direction</source>
+        <translation>no element is long enough to give the line&apos;s direction</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;, element %2 (%3): %4</source>
+        <translation>alignment &quot;%1&quot;, element %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>it has no CoordGeom</source>
+        <translation>it has no CoordGeom</translation>
+    </message>
+    <message>
+        <source>more than %1 elements</source>
+        <translation>more than %1 elements</translation>
+    </message>
+    <message>
+        <source>its CoordGeom holds no Line, Curve or Spiral</source>
+        <translation>its CoordGeom holds no Line, Curve or Spiral</translation>
+    </message>
+    <message>
+        <source>ProfAlign %1: %2 is not a non-negative number: &quot;%3&quot;</source>
+        <translation>ProfAlign %1: %2 is not a non-negative number: &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>ProfAlign %1: %2</source>
+        <translation>ProfAlign %1: %2</translation>
+    </message>
+    <message>
+        <source>ProfAlign %1: the %2 attribute is missing</source>
+        <translation>ProfAlign %1: the %2 attribute is missing</translation>
+    </message>
+    <message>
+        <source>ProfAlign CircCurve: it has neither a length nor a radius attribute</source>
+        <translation>ProfAlign CircCurve: it has neither a length nor a radius attribute</translation>
+    </message>
+    <message>
+        <source>ProfAlign holds a %1; only PVI, ParaCurve, UnsymParaCurve and CircCurve can be imported</source>
+        <translation>ProfAlign holds a %1; only PVI, ParaCurve, UnsymParaCurve and CircCurve can be imported</translation>
+    </message>
+    <message>
+        <source>ProfAlign %1 is not &quot;station elevation&quot;: &quot;%2&quot;</source>
+        <translation>ProfAlign %1 is not &quot;station elevation&quot;: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the station or elevation</source>
+        <translation>the station or elevation</translation>
+    </message>
+    <message>
+        <source>its ProfAlign holds %1 grade points; a profile needs at least two</source>
+        <translation>its ProfAlign holds %1 grade points; a profile needs at least two</translation>
+    </message>
+    <message>
+        <source>ProfAlign: %1</source>
+        <translation>ProfAlign: %1</translation>
+    </message>
+    <message>
+        <source>StaEquation: %1 is not a number</source>
+        <translation>StaEquation: %1 is not a number</translation>
+    </message>
+    <message>
+        <source>StaEquation: %1</source>
+        <translation>StaEquation: %1</translation>
+    </message>
+    <message>
+        <source>StaEquation: staAhead is missing</source>
+        <translation>StaEquation: staAhead is missing</translation>
+    </message>
+    <message>
+        <source>StaEquation: staBack and staInternal are both missing; one of them is needed</source>
+        <translation>StaEquation: staBack and staInternal are both missing; one of them is needed</translation>
+    </message>
+    <message>
+        <source>StaEquation: staBack is missing, and without staInternal on every equation the back station cannot be worked out</source>
+        <translation>StaEquation: staBack is missing, and without staInternal on every equation the back station cannot be worked out</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;: elements %2 and %3 meet at station %4; imported as a corner</source>
+        <translation>alignment &quot;%1&quot;: elements %2 and %3 meet at station %4; imported as a corner</translation>
+    </message>
+    <message>
+        <source>with a gap of %1 and at an angle of %2</source>
+        <translation>with a gap of %1 and at an angle of %2</translation>
+    </message>
+    <message>
+        <source>with a gap of %1</source>
+        <translation>with a gap of %1</translation>
+    </message>
+    <message>
+        <source>at an angle of %1</source>
+        <translation>at an angle of %1</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;: elements %2 and %3 meet at station %4 %5; imported as a corner</source>
+        <translation>alignment &quot;%1&quot;: elements %2 and %3 meet at station %4 %5; imported as a corner</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;: its length attribute %2 differs from the elements&apos; sum %3</source>
+        <translation>alignment &quot;%1&quot;: its length attribute %2 differs from the elements&apos; sum %3</translation>
+    </message>
+    <message>
+        <source>an unnamed unit</source>
+        <translation>an unnamed unit</translation>
+    </message>
+    <message>
+        <source>staStart is not a number: &quot;%1&quot;</source>
+        <translation>staStart is not a number: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>expected &apos;%1&apos; %2, found %3</source>
+        <translation>expected &apos;%1&apos; %2, found %3</translation>
+    </message>
+    <message>
+        <source>lists nest deeper than %1 levels</source>
+        <translation>lists nest deeper than %1 levels</translation>
+    </message>
+    <message>
+        <source>to open a parameter list</source>
+        <translation>to open a parameter list</translation>
+    </message>
+    <message>
+        <source>an instance is longer than %1 bytes</source>
+        <translation>an instance is longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;)&apos; in a parameter list, found %1</source>
+        <translation>expected &apos;,&apos; or &apos;)&apos; in a parameter list, found %1</translation>
+    </message>
+    <message>
+        <source>before an instance id</source>
+        <translation>before an instance id</translation>
+    </message>
+    <message>
+        <source>an instance id beyond %1</source>
+        <translation>an instance id beyond %1</translation>
+    </message>
+    <message>
+        <source>&apos;#&apos; without an instance id</source>
+        <translation>&apos;#&apos; without an instance id</translation>
+    </message>
+    <message>
+        <source>typed values nest deeper than %1</source>
+        <translation>typed values nest deeper than %1</translation>
+    </message>
+    <message>
+        <source>a type name longer than %1 bytes</source>
+        <translation>a type name longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>after the type %1</source>
+        <translation>after the type %1</translation>
+    </message>
+    <message>
+        <source>to close the typed value %1</source>
+        <translation>to close the typed value %1</translation>
+    </message>
+    <message>
+        <source>expected a parameter, found %1</source>
+        <translation>expected a parameter, found %1</translation>
+    </message>
+    <message>
+        <source>an enumeration value is not closed by &apos;.&apos;</source>
+        <translation>an enumeration value is not closed by &apos;.&apos;</translation>
+    </message>
+    <message>
+        <source>an enumeration value longer than %1 bytes</source>
+        <translation>an enumeration value longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>a string is longer than the instance bound of %1 bytes</source>
+        <translation>a string is longer than the instance bound of %1 bytes</translation>
+    </message>
+    <message>
+        <source>a string is never closed by &apos;</source>
+        <translation>a string is never closed by &apos;</translation>
+    </message>
+    <message>
+        <source>a binary value is not closed by &apos;&quot;&apos;</source>
+        <translation>a binary value is not closed by &apos;&quot;&apos;</translation>
+    </message>
+    <message>
+        <source>a sign without a number</source>
+        <translation>a sign without a number</translation>
+    </message>
+    <message>
+        <source>a number&apos;s exponent has no digits</source>
+        <translation>a number&apos;s exponent has no digits</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>the number %1 is out of range</translation>
+    </message>
+    <message>
+        <source>the integer %1 is out of range</source>
+        <translation>the integer %1 is out of range</translation>
+    </message>
+    <message>
+        <source>after %1</source>
+        <translation>after %1</translation>
+    </message>
+    <message>
+        <source>expected a header entity or ENDSEC; found %1</source>
+        <translation>expected a header entity or ENDSEC; found %1</translation>
+    </message>
+    <message>
+        <source>after a header entity</source>
+        <translation>after a header entity</translation>
+    </message>
+    <message>
+        <source>the HEADER has no FILE_SCHEMA</source>
+        <translation>the HEADER has no FILE_SCHEMA</translation>
+    </message>
+    <message>
+        <source>the file ends inside its DATA section: ENDSEC; is missing (is it cut short?)</source>
+        <translation>the file ends inside its DATA section: ENDSEC; is missing (is it cut short?)</translation>
+    </message>
+    <message>
+        <source>after the instance id</source>
+        <translation>after the instance id</translation>
+    </message>
+    <message>
+        <source>expected an entity name in a complex instance</source>
+        <translation>expected an entity name in a complex instance</translation>
+    </message>
+    <message>
+        <source>to close a complex instance</source>
+        <translation>to close a complex instance</translation>
+    </message>
+    <message>
+        <source>expected an entity name, found %1</source>
+        <translation>expected an entity name, found %1</translation>
+    </message>
+    <message>
+        <source>an entity name longer than %1 bytes</source>
+        <translation>an entity name longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>expected &apos;(&apos; after %1, found %2</source>
+        <translation>expected &apos;(&apos; after %1, found %2</translation>
+    </message>
+    <message>
+        <source>after an instance</source>
+        <translation>after an instance</translation>
+    </message>
+    <message>
+        <source>a string holds %1</source>
+        <translation>a string holds %1</translation>
+    </message>
+    <message>
+        <source>a character code that is not Unicode</source>
+        <translation>a character code that is not Unicode</translation>
+    </message>
+    <message>
+        <source>\P%1\, a page not known</source>
+        <translation>\P%1\, a page not known</translation>
+    </message>
+    <message>
+        <source>\S\ of a character that page %1 does not define</source>
+        <translation>\S\ of a character that page %1 does not define</translation>
+    </message>
+    <message>
+        <source>%1 with a high surrogate and no low one</source>
+        <translation>%1 with a high surrogate and no low one</translation>
+    </message>
+    <message>
+        <source>%1 without its closing \X0\ after whole hex groups</source>
+        <translation>%1 without its closing \X0\ after whole hex groups</translation>
+    </message>
+    <message>
+        <source>two high surrogates in a row</source>
+        <translation>two high surrogates in a row</translation>
+    </message>
+    <message>
+        <source>a low surrogate without a high one</source>
+        <translation>a low surrogate without a high one</translation>
+    </message>
+    <message>
+        <source>a high surrogate without a low one</source>
+        <translation>a high surrogate without a low one</translation>
+    </message>
+    <message>
+        <source>\X\ without two hex digits</source>
+        <translation>\X\ without two hex digits</translation>
+    </message>
+    <message>
+        <source>an unknown escape &quot;%1&quot;</source>
+        <translation>an unknown escape &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the alignment %1 nests a second %2 (the first is %3)</source>
+        <translation>the alignment %1 nests a second %2 (the first is %3)</translation>
+    </message>
+    <message>
+        <source>no alignment is called %1; the file holds %2 and %3 more</source>
+        <translation>no alignment is called %1; the file holds %2 and %3 more</translation>
+    </message>
+    <message>
+        <source>it has no IfcAlignmentHorizontal</source>
+        <translation>it has no IfcAlignmentHorizontal</translation>
+    </message>
+    <message>
+        <source>no design elevation: %1</source>
+        <translation>no design elevation: %1</translation>
+    </message>
+    <message>
+        <source>its StartPoint has fewer than two coordinates</source>
+        <translation>its StartPoint has fewer than two coordinates</translation>
+    </message>
+    <message>
+        <source>a CIRCULARARC segment with a StartRadiusOfCurvature of 0</source>
+        <translation>a CIRCULARARC segment with a StartRadiusOfCurvature of 0</translation>
+    </message>
+    <message>
+        <source>a CLOTHOID segment with both radii 0 (infinite): a clothoid needs a finite radius at one end</source>
+        <translation>a CLOTHOID segment with both radii 0 (infinite): a clothoid needs a finite radius at one end</translation>
+    </message>
+    <message>
+        <source>a segment of the horizontal layout %1 must carry IfcAlignmentHorizontalSegment design parameters</source>
+        <translation>a segment of the horizontal layout %1 must carry IfcAlignmentHorizontalSegment design parameters</translation>
+    </message>
+    <message>
+        <source>its SegmentLength %1 is negative</source>
+        <translation>its SegmentLength %1 is negative</translation>
+    </message>
+    <message>
+        <source>the horizontal layout holds no segment of non-zero length</source>
+        <translation>the horizontal layout holds no segment of non-zero length</translation>
+    </message>
+    <message>
+        <source>its Location has fewer than two coordinates</source>
+        <translation>its Location has fewer than two coordinates</translation>
+    </message>
+    <message>
+        <source>its Axis is not the vertical (0, 0, 1): an alignment placed on a tilted or upturned frame cannot be imported</source>
+        <translation>its Axis is not the vertical (0, 0, 1): an alignment placed on a tilted or upturned frame cannot be imported</translation>
+    </message>
+    <message>
+        <source>its RefDirection has no plan direction</source>
+        <translation>its RefDirection has no plan direction</translation>
+    </message>
+    <message>
+        <source>placements are relative to each other more than %1 deep</source>
+        <translation>placements are relative to each other more than %1 deep</translation>
+    </message>
+    <message>
+        <source>a linear placement without its CartesianPosition cannot be imported</source>
+        <translation>a linear placement without its CartesianPosition cannot be imported</translation>
+    </message>
+    <message>
+        <source>an ObjectPlacement of this kind cannot be imported</source>
+        <translation>an ObjectPlacement of this kind cannot be imported</translation>
+    </message>
+    <message>
+        <source>a relative placement must be an IfcAxis2Placement3D or 2D</source>
+        <translation>a relative placement must be an IfcAxis2Placement3D or 2D</translation>
+    </message>
+    <message>
+        <source>stations decreasing along the line (HasIncreasingStation false) cannot be imported</source>
+        <translation>stations decreasing along the line (HasIncreasingStation false) cannot be imported</translation>
+    </message>
+    <message>
+        <source>units refer to each other more than %1 deep</source>
+        <translation>units refer to each other more than %1 deep</translation>
+    </message>
+    <message>
+        <source>a conversion factor must be an IfcMeasureWithUnit</source>
+        <translation>a conversion factor must be an IfcMeasureWithUnit</translation>
+    </message>
+    <message>
+        <source>its HorizontalLength is negative</source>
+        <translation>its HorizontalLength is negative</translation>
+    </message>
+    <message>
+        <source>a segment of the vertical layout %1 must carry IfcAlignmentVerticalSegment design parameters</source>
+        <translation>a segment of the vertical layout %1 must carry IfcAlignmentVerticalSegment design parameters</translation>
+    </message>
+    <message>
+        <source>the vertical layout holds no segment of non-zero length</source>
+        <translation>the vertical layout holds no segment of non-zero length</translation>
+    </message>
+    <message>
+        <source>a segment of no kind cannot be imported; only LINE, CIRCULARARC and CLOTHOID</source>
+        <translation>a segment of no kind cannot be imported; only LINE, CIRCULARARC and CLOTHOID</translation>
+    </message>
+    <message>
+        <source>a %1 segment cannot be imported; only LINE, CIRCULARARC and CLOTHOID</source>
+        <translation>a %1 segment cannot be imported; only LINE, CIRCULARARC and CLOTHOID</translation>
+    </message>
+    <message>
+        <source>a length unit of %1; only metres (with or without an SI prefix), international feet and US survey feet can be imported</source>
+        <translation>a length unit of %1; only metres (with or without an SI prefix), international feet and US survey feet can be imported</translation>
+    </message>
+    <message>
+        <source>unknown size</source>
+        <translation>unknown size</translation>
+    </message>
+    <message>
+        <source>a plane angle unit of %1; only radians, degrees and gradians can be imported</source>
+        <translation>a plane angle unit of %1; only radians, degrees and gradians can be imported</translation>
+    </message>
+    <message>
+        <source>a vertical segment of no kind cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
+        <translation>a vertical segment of no kind cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</translation>
+    </message>
+    <message>
+        <source>a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
+        <translation>a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</translation>
+    </message>
+    <message>
+        <source>alignment %1: %2 and %3 meet at station %4 %5; imported as a corner</source>
+        <translation>alignment %1: %2 and %3 meet at station %4 %5; imported as a corner</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

@@ -1098,6 +1098,558 @@
         <source>%1: the curve overlaps the next one, of %2, by %3 (%4 of tangent on a side of %5)</source>
         <translation>%1：曲线与下一曲线（%2）重叠 %3（切线长合计 %4，所在边长 %5）</translation>
     </message>
+    <message>
+        <source>%1 (attribute %2) is missing: the instance has %3 attributes</source>
+        <translation>缺少 %1（第%2个属性）：该实例只有 %3 个属性</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not set</source>
+        <translation>%1（第%2个属性）未赋值</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not a number</source>
+        <translation>%1（第%2个属性）不是数字</translation>
+    </message>
+    <message>
+        <source>%1 is %2, beyond ±%3, the largest magnitude accepted</source>
+        <translation>%1 为 %2，超出±%3（可接受的最大绝对值）</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not a reference to an instance</source>
+        <translation>%1（第%2个属性）不是对实例的引用</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 不是列表</translation>
+    </message>
+    <message>
+        <source>%1 holds an item that is not a reference</source>
+        <translation>%1 中有一项不是引用</translation>
+    </message>
+    <message>
+        <source>%1 holds an item that is not a number</source>
+        <translation>%1 中有一项不是数字</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, beyond ±%3, the largest magnitude accepted</source>
+        <translation>%1 中有 %2，超出±%3（可接受的最大绝对值）</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not a string</source>
+        <translation>%1（第%2个属性）不是字符串</translation>
+    </message>
+    <message>
+        <source>%1 (attribute %2) is not an enumeration value</source>
+        <translation>%1（第%2个属性）不是枚举值</translation>
+    </message>
+    <message>
+        <source>its Pset_Stationing %1 is not a number</source>
+        <translation>其 Pset_Stationing %1 不是数字</translation>
+    </message>
+    <message>
+        <source>its Pset_Stationing %1 is beyond ±%2, the largest magnitude accepted</source>
+        <translation>其 Pset_Stationing %1 超出±%2（可接受的最大绝对值）</translation>
+    </message>
+    <message>
+        <source>more than %1 station equations</source>
+        <translation>断链超过 %1 处</translation>
+    </message>
+    <message>
+        <source>%1 is beyond ±%2, the largest magnitude accepted</source>
+        <translation>%1 超出±%2（可接受的最大绝对值）</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;</source>
+        <translation>%1 不是数字：“%2”</translation>
+    </message>
+    <message>
+        <source>%1 refers to the point &quot;%2&quot;, which no CgPoint carries</source>
+        <translation>%1 引用点“%2”，但没有 CgPoint 带有此名</translation>
+    </message>
+    <message>
+        <source>%1 is not &quot;northing easting&quot;: &quot;%2&quot;</source>
+        <translation>%1 不是“北坐标 东坐标”：“%2”</translation>
+    </message>
+    <message>
+        <source>it has no %1 point</source>
+        <translation>缺少 %1 点</translation>
+    </message>
+    <message>
+        <source>the rot attribute (cw or ccw) is missing</source>
+        <translation>缺少 rot 属性（cw 或 ccw）</translation>
+    </message>
+    <message>
+        <source>rot is &quot;%1&quot;, not cw or ccw</source>
+        <translation>rot 为“%1”，不是 cw 或 ccw</translation>
+    </message>
+    <message>
+        <source>an arc needs a finite radius</source>
+        <translation>圆曲线需要有限的半径</translation>
+    </message>
+    <message>
+        <source>%1 is %2; a radius must be positive (the turn is given by rot)</source>
+        <translation>%1 为 %2；半径必须为正（转向由 rot 给出）</translation>
+    </message>
+    <message>
+        <source>only Line, Curve and Spiral elements can be imported</source>
+        <translation>只能导入 Line、Curve 和 Spiral 线元</translation>
+    </message>
+    <message>
+        <source>length %1 is not a non-negative number</source>
+        <translation>长度 %1 不是非负数</translation>
+    </message>
+    <message>
+        <source>the radius attribute is missing and no Center gives it</source>
+        <translation>缺少 radius 属性，也没有 Center 可给出半径</translation>
+    </message>
+    <message>
+        <source>spiType is &quot;%1&quot;; only clothoid spirals can be imported</source>
+        <translation>spiType 为“%1”；只能导入回旋线（clothoid）缓和曲线</translation>
+    </message>
+    <message>
+        <source>the %1 attribute is missing</source>
+        <translation>缺少 %1 属性</translation>
+    </message>
+    <message>
+        <source>both radii are INF; a spiral needs a finite radius at one end</source>
+        <translation>两端半径均为 INF；缓和曲线至少一端需要有限半径</translation>
+    </message>
+    <message>
+        <source>the length attribute is missing and neither constant nor theta gives it</source>
+        <translation>缺少 length 属性，constant 和 theta 也都不能给出长度</translation>
+    </message>
+    <message>
+        <source>its Start and End lie %1 and %2 from its Center; an arc keeps one radius</source>
+        <translation>其 Start 和 End 到 Center 的距离分别为 %1 和 %2；圆曲线的半径应处处相同</translation>
+    </message>
+    <message>
+        <source>its Center lies on its Start</source>
+        <translation>其 Center 与 Start 重合</translation>
+    </message>
+    <message>
+        <source>its radius %1 differs from the %2 between its Center and its Start</source>
+        <translation>其半径 %1 与 Center 到 Start 的距离 %2 不符</translation>
+    </message>
+    <message>
+        <source>its length %1 differs from the %2 of its arc from Start to End about its Center</source>
+        <translation>其长度 %1 与绕 Center 从 Start 到 End 的弧长 %2 不符</translation>
+    </message>
+    <message>
+        <source>its End lies %1 from where its radii and length, laid out from its Start, put it</source>
+        <translation>其 End 与按半径和长度从 Start 推算的终点相距 %1</translation>
+    </message>
+    <message>
+        <source>no element is long enough to give the line&apos;s direction</source>
+        <translation>没有足够长的线元可给出线形的方向</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;, element %2 (%3): %4</source>
+        <translation>线形“%1”，第%2个线元（%3）：%4</translation>
+    </message>
+    <message>
+        <source>it has no CoordGeom</source>
+        <translation>缺少 CoordGeom</translation>
+    </message>
+    <message>
+        <source>more than %1 elements</source>
+        <translation>线元超过 %1 个</translation>
+    </message>
+    <message>
+        <source>its CoordGeom holds no Line, Curve or Spiral</source>
+        <translation>其 CoordGeom 中没有 Line、Curve 或 Spiral</translation>
+    </message>
+    <message>
+        <source>ProfAlign %1: %2 is not a non-negative number: &quot;%3&quot;</source>
+        <translation>ProfAlign %1：%2 不是非负数：“%3”</translation>
+    </message>
+    <message>
+        <source>ProfAlign %1: %2</source>
+        <translation>ProfAlign %1：%2</translation>
+    </message>
+    <message>
+        <source>ProfAlign %1: the %2 attribute is missing</source>
+        <translation>ProfAlign %1：缺少 %2 属性</translation>
+    </message>
+    <message>
+        <source>ProfAlign CircCurve: it has neither a length nor a radius attribute</source>
+        <translation>ProfAlign CircCurve：既没有 length 属性也没有 radius 属性</translation>
+    </message>
+    <message>
+        <source>ProfAlign holds a %1; only PVI, ParaCurve, UnsymParaCurve and CircCurve can be imported</source>
+        <translation>ProfAlign 中有 %1；只能导入 PVI、ParaCurve、UnsymParaCurve 和 CircCurve</translation>
+    </message>
+    <message>
+        <source>ProfAlign %1 is not &quot;station elevation&quot;: &quot;%2&quot;</source>
+        <translation>ProfAlign %1 不是“桩号 高程”：“%2”</translation>
+    </message>
+    <message>
+        <source>the station or elevation</source>
+        <translation>桩号或高程</translation>
+    </message>
+    <message>
+        <source>its ProfAlign holds %1 grade points; a profile needs at least two</source>
+        <translation>其 ProfAlign 只有 %1 个变坡点；纵断面至少需要两个</translation>
+    </message>
+    <message>
+        <source>ProfAlign: %1</source>
+        <translation>ProfAlign：%1</translation>
+    </message>
+    <message>
+        <source>StaEquation: %1 is not a number</source>
+        <translation>StaEquation：%1 不是数字</translation>
+    </message>
+    <message>
+        <source>StaEquation: %1</source>
+        <translation>StaEquation：%1</translation>
+    </message>
+    <message>
+        <source>StaEquation: staAhead is missing</source>
+        <translation>StaEquation：缺少 staAhead</translation>
+    </message>
+    <message>
+        <source>StaEquation: staBack and staInternal are both missing; one of them is needed</source>
+        <translation>StaEquation：staBack 和 staInternal 均缺失；至少需要其中之一</translation>
+    </message>
+    <message>
+        <source>StaEquation: staBack is missing, and without staInternal on every equation the back station cannot be worked out</source>
+        <translation>StaEquation：缺少 staBack，且并非每处断链都有 staInternal，无法推算断链前桩号</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;: elements %2 and %3 meet at station %4; imported as a corner</source>
+        <translation>线形“%1”：第%2和第%3个线元在桩号 %4 处相接；按折角导入</translation>
+    </message>
+    <message>
+        <source>with a gap of %1 and at an angle of %2</source>
+        <translation>间隙 %1，夹角 %2</translation>
+    </message>
+    <message>
+        <source>with a gap of %1</source>
+        <translation>间隙 %1</translation>
+    </message>
+    <message>
+        <source>at an angle of %1</source>
+        <translation>夹角 %1</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;: elements %2 and %3 meet at station %4 %5; imported as a corner</source>
+        <translation>线形“%1”：第%2和第%3个线元在桩号 %4 处相接，%5；按折角导入</translation>
+    </message>
+    <message>
+        <source>alignment &quot;%1&quot;: its length attribute %2 differs from the elements&apos; sum %3</source>
+        <translation>线形“%1”：其 length 属性 %2 与各线元长度之和 %3 不符</translation>
+    </message>
+    <message>
+        <source>an unnamed unit</source>
+        <translation>未命名的单位</translation>
+    </message>
+    <message>
+        <source>staStart is not a number: &quot;%1&quot;</source>
+        <translation>staStart 不是数字：“%1”</translation>
+    </message>
+    <message>
+        <source>expected &apos;%1&apos; %2, found %3</source>
+        <translation>%2应为“%1”，实际为 %3</translation>
+    </message>
+    <message>
+        <source>lists nest deeper than %1 levels</source>
+        <translation>列表嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>to open a parameter list</source>
+        <translation>（参数列表开头）</translation>
+    </message>
+    <message>
+        <source>an instance is longer than %1 bytes</source>
+        <translation>实例长度超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;)&apos; in a parameter list, found %1</source>
+        <translation>参数列表中应为“,”或“)”，实际为 %1</translation>
+    </message>
+    <message>
+        <source>before an instance id</source>
+        <translation>（实例编号之前）</translation>
+    </message>
+    <message>
+        <source>an instance id beyond %1</source>
+        <translation>实例编号超过 %1</translation>
+    </message>
+    <message>
+        <source>&apos;#&apos; without an instance id</source>
+        <translation>“#”后没有实例编号</translation>
+    </message>
+    <message>
+        <source>typed values nest deeper than %1</source>
+        <translation>类型化值嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>a type name longer than %1 bytes</source>
+        <translation>类型名超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>after the type %1</source>
+        <translation>（类型 %1 之后）</translation>
+    </message>
+    <message>
+        <source>to close the typed value %1</source>
+        <translation>（类型化值 %1 的结尾）</translation>
+    </message>
+    <message>
+        <source>expected a parameter, found %1</source>
+        <translation>应为参数，实际为 %1</translation>
+    </message>
+    <message>
+        <source>an enumeration value is not closed by &apos;.&apos;</source>
+        <translation>枚举值没有以“.”结束</translation>
+    </message>
+    <message>
+        <source>an enumeration value longer than %1 bytes</source>
+        <translation>枚举值超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>a string is longer than the instance bound of %1 bytes</source>
+        <translation>字符串超过实例长度上限 %1 字节</translation>
+    </message>
+    <message>
+        <source>a string is never closed by &apos;</source>
+        <translation>字符串没有以“&apos;”结束</translation>
+    </message>
+    <message>
+        <source>a binary value is not closed by &apos;&quot;&apos;</source>
+        <translation>二进制值没有以“&quot;”结束</translation>
+    </message>
+    <message>
+        <source>a sign without a number</source>
+        <translation>正负号后没有数字</translation>
+    </message>
+    <message>
+        <source>a number&apos;s exponent has no digits</source>
+        <translation>数字的指数部分没有数字</translation>
+    </message>
+    <message>
+        <source>the number %1 is out of range</source>
+        <translation>数字 %1 超出范围</translation>
+    </message>
+    <message>
+        <source>the integer %1 is out of range</source>
+        <translation>整数 %1 超出范围</translation>
+    </message>
+    <message>
+        <source>after %1</source>
+        <translation>（%1 之后）</translation>
+    </message>
+    <message>
+        <source>expected a header entity or ENDSEC; found %1</source>
+        <translation>应为文件头实体或 ENDSEC；实际为 %1</translation>
+    </message>
+    <message>
+        <source>after a header entity</source>
+        <translation>（文件头实体之后）</translation>
+    </message>
+    <message>
+        <source>the HEADER has no FILE_SCHEMA</source>
+        <translation>HEADER 中没有 FILE_SCHEMA</translation>
+    </message>
+    <message>
+        <source>the file ends inside its DATA section: ENDSEC; is missing (is it cut short?)</source>
+        <translation>文件在 DATA 段内结束：缺少 ENDSEC;（文件是否被截断？）</translation>
+    </message>
+    <message>
+        <source>after the instance id</source>
+        <translation>（实例编号之后）</translation>
+    </message>
+    <message>
+        <source>expected an entity name in a complex instance</source>
+        <translation>复合实例中应为实体名</translation>
+    </message>
+    <message>
+        <source>to close a complex instance</source>
+        <translation>（复合实例的结尾）</translation>
+    </message>
+    <message>
+        <source>expected an entity name, found %1</source>
+        <translation>应为实体名，实际为 %1</translation>
+    </message>
+    <message>
+        <source>an entity name longer than %1 bytes</source>
+        <translation>实体名超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>expected &apos;(&apos; after %1, found %2</source>
+        <translation>%1 之后应为“(”，实际为 %2</translation>
+    </message>
+    <message>
+        <source>after an instance</source>
+        <translation>（实例之后）</translation>
+    </message>
+    <message>
+        <source>a string holds %1</source>
+        <translation>字符串中有%1</translation>
+    </message>
+    <message>
+        <source>a character code that is not Unicode</source>
+        <translation>不属于 Unicode 的字符编码</translation>
+    </message>
+    <message>
+        <source>\P%1\, a page not known</source>
+        <translation>\P%1\，未知的代码页</translation>
+    </message>
+    <message>
+        <source>\S\ of a character that page %1 does not define</source>
+        <translation>代码页 %1 未定义的 \S\ 字符</translation>
+    </message>
+    <message>
+        <source>%1 with a high surrogate and no low one</source>
+        <translation>%1 中有高代理项而无低代理项</translation>
+    </message>
+    <message>
+        <source>%1 without its closing \X0\ after whole hex groups</source>
+        <translation>%1 在完整的十六进制组之后没有结尾的 \X0\</translation>
+    </message>
+    <message>
+        <source>two high surrogates in a row</source>
+        <translation>连续两个高代理项</translation>
+    </message>
+    <message>
+        <source>a low surrogate without a high one</source>
+        <translation>没有高代理项的低代理项</translation>
+    </message>
+    <message>
+        <source>a high surrogate without a low one</source>
+        <translation>没有低代理项的高代理项</translation>
+    </message>
+    <message>
+        <source>\X\ without two hex digits</source>
+        <translation>\X\ 后没有两位十六进制数字</translation>
+    </message>
+    <message>
+        <source>an unknown escape &quot;%1&quot;</source>
+        <translation>未知的转义“%1”</translation>
+    </message>
+    <message>
+        <source>the alignment %1 nests a second %2 (the first is %3)</source>
+        <translation>线形 %1 中嵌套了第二个 %2（第一个为 %3）</translation>
+    </message>
+    <message>
+        <source>no alignment is called %1; the file holds %2 and %3 more</source>
+        <translation>没有名为 %1 的线形；文件中有 %2 等，另有 %3 个</translation>
+    </message>
+    <message>
+        <source>it has no IfcAlignmentHorizontal</source>
+        <translation>缺少 IfcAlignmentHorizontal</translation>
+    </message>
+    <message>
+        <source>no design elevation: %1</source>
+        <translation>无设计高程：%1</translation>
+    </message>
+    <message>
+        <source>its StartPoint has fewer than two coordinates</source>
+        <translation>其 StartPoint 的坐标少于两个</translation>
+    </message>
+    <message>
+        <source>a CIRCULARARC segment with a StartRadiusOfCurvature of 0</source>
+        <translation>CIRCULARARC 线元的 StartRadiusOfCurvature 为 0</translation>
+    </message>
+    <message>
+        <source>a CLOTHOID segment with both radii 0 (infinite): a clothoid needs a finite radius at one end</source>
+        <translation>CLOTHOID 线元两端半径均为 0（无穷大）：缓和曲线至少一端需要有限半径</translation>
+    </message>
+    <message>
+        <source>a segment of the horizontal layout %1 must carry IfcAlignmentHorizontalSegment design parameters</source>
+        <translation>平面线形 %1 的线元必须带有 IfcAlignmentHorizontalSegment 设计参数</translation>
+    </message>
+    <message>
+        <source>its SegmentLength %1 is negative</source>
+        <translation>其 SegmentLength %1 为负数</translation>
+    </message>
+    <message>
+        <source>the horizontal layout holds no segment of non-zero length</source>
+        <translation>平面线形中没有长度不为零的线元</translation>
+    </message>
+    <message>
+        <source>its Location has fewer than two coordinates</source>
+        <translation>其 Location 的坐标少于两个</translation>
+    </message>
+    <message>
+        <source>its Axis is not the vertical (0, 0, 1): an alignment placed on a tilted or upturned frame cannot be imported</source>
+        <translation>其 Axis 不是竖直方向 (0, 0, 1)：放在倾斜或倒置坐标系中的线形无法导入</translation>
+    </message>
+    <message>
+        <source>its RefDirection has no plan direction</source>
+        <translation>其 RefDirection 没有平面方向</translation>
+    </message>
+    <message>
+        <source>placements are relative to each other more than %1 deep</source>
+        <translation>定位相互嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>a linear placement without its CartesianPosition cannot be imported</source>
+        <translation>没有 CartesianPosition 的线性定位无法导入</translation>
+    </message>
+    <message>
+        <source>an ObjectPlacement of this kind cannot be imported</source>
+        <translation>无法导入此类 ObjectPlacement</translation>
+    </message>
+    <message>
+        <source>a relative placement must be an IfcAxis2Placement3D or 2D</source>
+        <translation>相对定位必须是 IfcAxis2Placement3D 或 2D</translation>
+    </message>
+    <message>
+        <source>stations decreasing along the line (HasIncreasingStation false) cannot be imported</source>
+        <translation>无法导入沿线递减的桩号（HasIncreasingStation 为 false）</translation>
+    </message>
+    <message>
+        <source>units refer to each other more than %1 deep</source>
+        <translation>单位相互引用超过 %1 层</translation>
+    </message>
+    <message>
+        <source>a conversion factor must be an IfcMeasureWithUnit</source>
+        <translation>换算系数必须是 IfcMeasureWithUnit</translation>
+    </message>
+    <message>
+        <source>its HorizontalLength is negative</source>
+        <translation>其 HorizontalLength 为负数</translation>
+    </message>
+    <message>
+        <source>a segment of the vertical layout %1 must carry IfcAlignmentVerticalSegment design parameters</source>
+        <translation>纵断面线形 %1 的线元必须带有 IfcAlignmentVerticalSegment 设计参数</translation>
+    </message>
+    <message>
+        <source>the vertical layout holds no segment of non-zero length</source>
+        <translation>纵断面线形中没有长度不为零的线元</translation>
+    </message>
+    <message>
+        <source>a segment of no kind cannot be imported; only LINE, CIRCULARARC and CLOTHOID</source>
+        <translation>无法导入未注明类型的线元；只能导入 LINE、CIRCULARARC 和 CLOTHOID</translation>
+    </message>
+    <message>
+        <source>a %1 segment cannot be imported; only LINE, CIRCULARARC and CLOTHOID</source>
+        <translation>无法导入 %1 线元；只能导入 LINE、CIRCULARARC 和 CLOTHOID</translation>
+    </message>
+    <message>
+        <source>a length unit of %1; only metres (with or without an SI prefix), international feet and US survey feet can be imported</source>
+        <translation>长度单位为 %1；只能导入以米（可带 SI 词头）、国际英尺或美国测量英尺为单位的文件</translation>
+    </message>
+    <message>
+        <source>unknown size</source>
+        <translation>大小未知</translation>
+    </message>
+    <message>
+        <source>a plane angle unit of %1; only radians, degrees and gradians can be imported</source>
+        <translation>平面角单位为 %1；只能导入弧度、度或百分度</translation>
+    </message>
+    <message>
+        <source>a vertical segment of no kind cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
+        <translation>无法导入未注明类型的纵断面线元；只能导入 CONSTANTGRADIENT、PARABOLICARC 和 CIRCULARARC</translation>
+    </message>
+    <message>
+        <source>a %1 vertical segment cannot be imported; only CONSTANTGRADIENT, PARABOLICARC and CIRCULARARC</source>
+        <translation>无法导入 %1 纵断面线元；只能导入 CONSTANTGRADIENT、PARABOLICARC 和 CIRCULARARC</translation>
+    </message>
+    <message>
+        <source>alignment %1: %2 and %3 meet at station %4 %5; imported as a corner</source>
+        <translation>线形 %1：%2 和 %3 在桩号 %4 处相接，%5；按折角导入</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

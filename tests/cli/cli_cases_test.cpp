@@ -691,6 +691,15 @@ const LanguageCase kLanguageCases[] = {
      3,
      "",
      "vomel-cli: none.ele: 无法打开文件：文件或文件夹不存在\n"},
+    // A LandXML file's reason: the element's place and the reason both
+    // worded, the names in the file kept as they are.
+    {"chinese_malformed_landxml",
+     {"LANG=C"},
+     withLang("zh", {"station", "--landxml", "{malformed}/landxml_cubic_spiral.xml", "0"}),
+     2,
+     "",
+     "数据文件格式有误！\n{malformed}/landxml_cubic_spiral.xml:7: "
+     "线形“A”，第2个线元（Spiral）：spiType 为“cubic”；只能导入回旋线（clothoid）缓和曲线\n"},
     {"chinese_results_file_unchanged",
      {"LANG=zh_CN.UTF-8"},
      {"solve", "--jd", "{data}/straight.jdx", "--points", "{data}/two_points.xy"},

@@ -490,11 +490,14 @@ enum class Scene {
     EveryWindowAfterARun,
     AboutBox,
     Help,
+    LandXmlCorner,
     BadJdFile,
     StraightJdFile,
     BadProfile,
     BadCrossFall,
     BadCoordinateFile,
+    BadLandXmlFile,
+    BadIfcFile,
 };
 
 void LanguageTest::everyWindowSpeaksTheLanguage_data()
@@ -506,11 +509,14 @@ void LanguageTest::everyWindowSpeaksTheLanguage_data()
         {"every window after a run", Scene::EveryWindowAfterARun},
         {"about box", Scene::AboutBox},
         {"help", Scene::Help},
+        {"LandXML line with a corner", Scene::LandXmlCorner},
         {"bad JD file", Scene::BadJdFile},
         {"JD table running straight on", Scene::StraightJdFile},
         {"bad profile", Scene::BadProfile},
         {"bad cross-fall file", Scene::BadCrossFall},
         {"bad coordinate file", Scene::BadCoordinateFile},
+        {"bad LandXML file", Scene::BadLandXmlFile},
+        {"bad IFC file", Scene::BadIfcFile},
     };
     for (const char* language : {"en", "zh_CN"}) {
         for (const auto& [name, scene] : scenes) {
@@ -588,6 +594,18 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
         help.emplace();
         help->show();
         break;
+    case Scene::LandXmlCorner: {
+        // Imported with a note on its corner, shown in the status line.
+        const QString corner = dir.filePath("corner.xml");
+        writeFile(corner, "<LandXML><Alignments><Alignment name=\"A\"><CoordGeom>"
+                          "<Line><Start>0 0</Start><End>100 0</End></Line>"
+                          "<Line><Start>100 0</Start><End>100 100</End></Line>"
+                          "</CoordGeom></Alignment></Alignments></LandXML>\n");
+        form.findChild<QRadioButton*>("Option4")->click();
+        platform.answerDialog(corner.toStdString());
+        click("Command4");
+        break;
+    }
     case Scene::BadJdFile: initialise(bad.toStdString()); break;
     case Scene::StraightJdFile: initialise(straight.toStdString()); break;
     case Scene::BadProfile:
@@ -607,6 +625,15 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
         platform.answerDialog(dir.filePath("results.txt").toStdString());
         click("Command3");
         break;
+    case Scene::BadLandXmlFile:
+    case Scene::BadIfcFile:
+        // The element method reads LandXML and IFC files as its line.
+        form.findChild<QRadioButton*>("Option4")->click();
+        platform.answerDialog(
+            std::string(VOMEL_TEST_DATA_DIR) + "/malformed/" +
+            (static_cast<Scene>(scene) == Scene::BadLandXmlFile ? "landxml_cubic_spiral.xml" : "ifc_cut_short.ifc"));
+        click("Command4");
+        break;
     }
 
     const std::vector<Shown> shown = everyText(platform);
@@ -614,7 +641,8 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
     const bool failureScene = static_cast<Scene>(scene) >= Scene::BadJdFile;
     QCOMPARE(!platform.errors().empty(), failureScene);
     // File names and the maker's names are shown as they are in every language.
-    const QStringList paths{dir.path(), QString::fromLatin1(VOMEL_EXAMPLES_DIR), QStringLiteral(VOMEL_ORGANISATION),
+    const QStringList paths{dir.path(), QString::fromLatin1(VOMEL_EXAMPLES_DIR),
+                            QString::fromLatin1(VOMEL_TEST_DATA_DIR), QStringLiteral(VOMEL_ORGANISATION),
                             QStringLiteral(VOMEL_AUTHOR)};
     for (const Shown& text : shown) {
         if (language == QLatin1String("en")) {

@@ -330,12 +330,13 @@ TEST(IfcImport, GapsAndKinksBetweenSegmentsAreNoted)
         nest(w, alignment(w, "A"), {horizontal(w, c.segments)});
         const vomel::ImportedLine line = import(w);
         if (*c.note == '\0') {
-            EXPECT_TRUE(line.notes.empty()) << c.name << ": " << (line.notes.empty() ? "" : line.notes.front());
+            EXPECT_TRUE(line.notes.empty())
+                << c.name << ": " << (line.notes.empty() ? "" : line.notes.front().english());
             continue;
         }
         ASSERT_EQ(line.notes.size(), 1u) << c.name;
-        EXPECT_EQ(line.notes[0].rfind("alignment \"A\": segment 1 (#", 0), 0u) << line.notes[0];
-        EXPECT_NE(line.notes[0].find(c.note), std::string::npos) << c.name << ": " << line.notes[0];
+        EXPECT_EQ(line.notes[0].english().rfind("alignment \"A\": segment 1 (#", 0), 0u) << line.notes[0].english();
+        EXPECT_NE(line.notes[0].english().find(c.note), std::string::npos) << c.name << ": " << line.notes[0].english();
     }
 }
 
@@ -385,7 +386,7 @@ TEST(IfcImport, VerticalSegmentsFollowTheirClosedForms)
         nest(w, a, {horizontal(w, {{0, 0, 0, 0, 0, 500, "LINE"}}), vertical(w, c.segments)});
         const vomel::ImportedLine line = import(w);
         ASSERT_TRUE(line.profile) << c.name << ": " << line.profileProblem;
-        EXPECT_TRUE(line.notes.empty()) << c.name << ": " << (line.notes.empty() ? "" : line.notes.front());
+        EXPECT_TRUE(line.notes.empty()) << c.name << ": " << (line.notes.empty() ? "" : line.notes.front().english());
         double worst = 0.0;
         for (const VerticalSegment& s : c.segments) {
             for (double x = 0; x <= s.length; x += s.length / 40) {

@@ -81,7 +81,7 @@ TEST(IfcReader, SamplePointsAgreeWithTheirReferenceCoordinates)
         const vomel::ImportedLine line = importFile(base + ".ifc");
         EXPECT_EQ(line.name, c.name) << base;
         EXPECT_EQ(line.unit, c.unit) << base;
-        EXPECT_TRUE(line.notes.empty()) << base << ": " << (line.notes.empty() ? "" : line.notes.front());
+        EXPECT_TRUE(line.notes.empty()) << base << ": " << (line.notes.empty() ? "" : line.notes.front().english());
         const std::vector<ExpectedPoint> expected = readExpected(base + ".expected.csv");
         double worst = 0.0;
         for (const ExpectedPoint& p : expected) {
@@ -141,7 +141,7 @@ TEST(IfcReader, AGeometricRepresentationThatDisagreesIsNoted)
             continue;
         }
         ASSERT_EQ(line.notes.size(), 1u) << c.name;
-        EXPECT_NE(line.notes[0].find(c.note), std::string::npos) << c.name << ": " << line.notes[0];
+        EXPECT_NE(line.notes[0].english().find(c.note), std::string::npos) << c.name << ": " << line.notes[0].english();
     }
 }
 

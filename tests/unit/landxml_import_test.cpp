@@ -79,7 +79,8 @@ TEST(LandXmlImport, RealExportsReproduceTheirOwnElementEnds)
     for (const RealFileCase& c : cases) {
         std::ifstream in(dataPath(c.file), std::ios::binary);
         const vomel::ImportedLine line = vomel::readLandXml(in, c.alignment);
-        EXPECT_EQ(line.notes.size(), c.notes) << c.alignment << (line.notes.empty() ? "" : ": " + line.notes[0]);
+        EXPECT_EQ(line.notes.size(), c.notes)
+            << c.alignment << (line.notes.empty() ? "" : ": " + line.notes[0].english());
         // The profile imports whole: every grade point without a vertical
         // curve lies on it, and the curves leave the grades where they end.
         EXPECT_EQ(line.profile.has_value(), c.profile) << c.alignment << ": " << line.profileProblem;
@@ -156,10 +157,11 @@ TEST(LandXmlImport, JointsThatDoNotMeetSmoothlyAreCorners)
     for (const JointCase& c : cases) {
         const vomel::ImportedLine imported = importText(c.text);
         if (*c.note == '\0') {
-            EXPECT_TRUE(imported.notes.empty()) << c.name << ": " << imported.notes.front();
+            EXPECT_TRUE(imported.notes.empty()) << c.name << ": " << imported.notes.front().english();
         } else {
             ASSERT_EQ(imported.notes.size(), 1u) << c.name;
-            EXPECT_NE(imported.notes[0].find(c.note), std::string::npos) << c.name << ": " << imported.notes[0];
+            EXPECT_NE(imported.notes[0].english().find(c.note), std::string::npos)
+                << c.name << ": " << imported.notes[0].english();
         }
         const auto alignment = vomel::buildAlignment(vomel::importedDesignLine(imported));
         for (const auto solver : {vomel::SolverChoice::Fast, vomel::SolverChoice::Reference}) {
@@ -231,7 +233,7 @@ TEST(LandXmlImport, RoundedRadiiAndLengthsDoNotDrift)
     text += "</CoordGeom>\n</Alignment>\n</Alignments>\n</LandXML>\n";
 
     const vomel::ImportedLine imported = importText(text);
-    EXPECT_TRUE(imported.notes.empty()) << imported.notes.front();
+    EXPECT_TRUE(imported.notes.empty()) << imported.notes.front().english();
     const vomel::ramp::ElementChain& chain = *imported.chain;
     double worst = 0.0;
     int worstAt = 0;
@@ -294,7 +296,7 @@ TEST(LandXmlImport, OptionalAttributesAreWorkedOut)
             importText("<LandXML>\n<Alignments>\n<Alignment name=\"A\">\n<CoordGeom>\n" + elements + "</CoordGeom>\n" +
                        c.extra + "</Alignment>\n</Alignments>\n</LandXML>\n");
         const vomel::ramp::ElementChain& chain = *imported.chain;
-        EXPECT_TRUE(imported.notes.empty()) << c.name << ": " << imported.notes.front();
+        EXPECT_TRUE(imported.notes.empty()) << c.name << ": " << imported.notes.front().english();
         if (c.radius != 0.0) {
             EXPECT_NEAR(chain.elementEndRadius[2], c.radius, 1e-6) << c.name;
             EXPECT_NEAR(chain.elementLength[2], c.length, 1e-6) << c.name;
@@ -372,10 +374,10 @@ TEST(LandXmlImport, StatedLengthIsOnlyCompared)
                        "</Alignment>\n</Alignments>\n</LandXML>\n");
         EXPECT_DOUBLE_EQ(vomel::testing::endStation(*imported.chain), 100.0) << c.length;
         if (*c.note == '\0') {
-            EXPECT_TRUE(imported.notes.empty()) << c.length << ": " << imported.notes.front();
+            EXPECT_TRUE(imported.notes.empty()) << c.length << ": " << imported.notes.front().english();
         } else {
             ASSERT_EQ(imported.notes.size(), 1u) << c.length;
-            EXPECT_NE(imported.notes[0].find(c.note), std::string::npos) << imported.notes[0];
+            EXPECT_NE(imported.notes[0].english().find(c.note), std::string::npos) << imported.notes[0].english();
         }
     }
 }

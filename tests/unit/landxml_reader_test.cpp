@@ -492,7 +492,7 @@ TEST(LandXmlReader, FeetAreReadInTheFilesOwnUnit)
     const auto gap = importText(withUnits(imperial, "<Line><Start>0 0</Start><End>100 0</End></Line>\n"
                                                     "<Line><Start>100.0004 0</Start><End>200 0</End></Line>"));
     ASSERT_EQ(gap.notes.size(), 1u);
-    EXPECT_NE(gap.notes[0].find("with a gap of 0.0004 ft"), std::string::npos) << gap.notes[0];
+    EXPECT_NE(gap.notes[0].english().find("with a gap of 0.0004 ft"), std::string::npos) << gap.notes[0].english();
 }
 
 TEST(LandXmlReader, ToleratesCoordinatesRoundedToATenthOfAMillimetre)

@@ -270,9 +270,9 @@ TEST(StationFile, ReadsStatedStationsAndNamesFaultyLines)
     std::istringstream in("P1 100 0\nP2 A1050 1\nP3 C1200 0\n");
     const auto rows = vomel::readStationFile(in, breaks);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].stationProblem, "");
-    EXPECT_NE(rows[1].stationProblem.find("station A1050 does not exist"), std::string::npos);
-    EXPECT_NE(rows[2].stationProblem.find("there is no chain C"), std::string::npos);
+    EXPECT_EQ(rows[0].stationProblem.english(), "");
+    EXPECT_NE(rows[1].stationProblem.english().find("station A1050 does not exist"), std::string::npos);
+    EXPECT_NE(rows[2].stationProblem.english().find("there is no chain C"), std::string::npos);
 }
 
 // The whole run: a coordinate file that the back-calculation reads as it is.
