@@ -93,12 +93,15 @@ HorizontalLayout readHorizontal(const Model& model, const Entity& layout, const 
                 layout.label()));
         }
         const SegmentValues values = segmentValues(design, units, frame);
-        const std::string name = "segment " + std::to_string(k + 1) + " (" + "#" + std::to_string(design.id()) + ")";
+        const Wording name = worded(VOMEL_TRANSLATE_NOOP("Failure", "segment %1 (#%2)"), std::to_string(k + 1),
+                                    std::to_string(design.id()));
         if (!(values.length >= 0.0))
             design.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "its SegmentLength %1 is negative"),
                                formatGeneral(values.length)));
         if (values.length == 0.0) {
-            if (k + 1 != segments.size()) read.notes.push_back(name + " has length 0 and is skipped");
+            if (k + 1 != segments.size()) {
+                read.notes.push_back(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1 has length 0 and is skipped"), name));
+            }
             continue;
         }
         ramp::PlacedElement element;

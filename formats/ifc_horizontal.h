@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "alignment/placed_chain.h"
+#include "core/wording.h"
 #include "formats/ifc_model.h"
 #include "formats/ifc_placement.h"
 #include "formats/ifc_units.h"
@@ -28,11 +29,11 @@ namespace vomel::ifc {
 struct HorizontalLayout {
     std::vector<ramp::PlacedElement> elements;
     // For each element, the segment it came from: "segment 2 (#33)".
-    std::vector<std::string> segmentNames;
+    std::vector<Wording> segmentNames;
     // The IfcAlignmentHorizontalSegment id of each element, for comparing
     // with the geometric representation.
     std::vector<std::int64_t> segmentIds;
-    std::vector<std::string> notes;
+    std::vector<Wording> notes;
 };
 
 // The IfcAlignmentSegment instances nested in a layout, in order.

@@ -27,7 +27,7 @@ double jointGapTolerance(LengthUnit unit, double coordinateMagnitude)
 double jointKinkTolerance() { return ramp::JOINT_KINK_TOLERANCE; }
 
 std::vector<Wording> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
-                                const std::vector<std::string>& segmentNames, LengthUnit unit)
+                                const std::vector<Wording>& segmentNames, LengthUnit unit)
 {
     // File element of each chain element: only placed elements start one.
     std::vector<std::size_t> fileElement(static_cast<std::size_t>(chain.elementCount) + 1, 0);
@@ -36,7 +36,7 @@ std::vector<Wording> jointNotes(const std::string& alignment, const ramp::Elemen
         if (chain.elementPlaced[static_cast<std::size_t>(i)] && i > 1) ++current;
         fileElement[static_cast<std::size_t>(i)] = current;
     }
-    auto nameOf = [&](std::size_t k) { return k < segmentNames.size() ? segmentNames[k] : std::string("?"); };
+    auto nameOf = [&](std::size_t k) { return k < segmentNames.size() ? segmentNames[k] : Wording("?"); };
     std::vector<Wording> notes;
     for (const ramp::ChainJoint& joint : ramp::chainJoints(chain)) {
         const auto i = static_cast<std::size_t>(joint.element);

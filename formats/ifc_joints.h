@@ -24,6 +24,6 @@ double jointKinkTolerance();
 // `segmentNames[k]` names file element k ("segment 2 (#33)"); a reverse
 // spiral, split in two in the chain, is one file element.
 std::vector<Wording> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
-                                const std::vector<std::string>& segmentNames, LengthUnit unit);
+                                const std::vector<Wording>& segmentNames, LengthUnit unit);
 
 }  // namespace vomel::ifc

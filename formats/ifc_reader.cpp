@@ -112,13 +112,6 @@ auto ofAlignment(const std::string& name, Read read)
     }
 }
 
-// The IFC readers' notes other than the joints' are English sentences as yet: they join the
-// line's notes as literals, shown in English in every language.
-void appendNotes(std::vector<Wording>& notes, const std::vector<std::string>& english)
-{
-    for (const std::string& note : english) notes.emplace_back(note);
-}
-
 void appendNotes(std::vector<Wording>& notes, const std::vector<Wording>& wordings)
 {
     notes.insert(notes.end(), wordings.begin(), wordings.end());

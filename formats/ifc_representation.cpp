@@ -39,12 +39,11 @@ std::optional<Entity> horizontalCurve(const Entity& alignment)
 
 }  // namespace
 
-std::vector<std::string> representationNotes(const Model& model, const Entity& alignment,
-                                             const HorizontalLayout& horizontal, const Units& units,
-                                             const PlanFrame& frame)
+std::vector<Wording> representationNotes(const Model& model, const Entity& alignment,
+                                         const HorizontalLayout& horizontal, const Units& units, const PlanFrame& frame)
 {
     (void)model;
-    std::vector<std::string> notes;
+    std::vector<Wording> notes;
     const std::optional<Entity> curve = horizontalCurve(alignment);
     if (!curve) return notes;
     std::vector<Entity> segments;
@@ -53,9 +52,11 @@ std::vector<std::string> representationNotes(const Model& model, const Entity& a
         if (segment.number(4, "SegmentLength") != 0.0) segments.push_back(std::move(segment));
     }
     if (segments.size() != horizontal.elements.size()) {
-        notes.push_back("the geometric representation " + curve->label() + " has " + std::to_string(segments.size()) +
-                        " segments of non-zero length and the design parameters " +
-                        std::to_string(horizontal.elements.size()) + "; they are not compared");
+        notes.push_back(worded(VOMEL_TRANSLATE_NOOP("Failure", "the geometric representation %1 has %2 segments of "
+                                                               "non-zero length and the design parameters %3; they "
+                                                               "are not compared"),
+                               curve->label(), std::to_string(segments.size()),
+                               std::to_string(horizontal.elements.size())));
         return notes;
     }
     for (std::size_t k = 0; k < segments.size(); ++k) {
@@ -75,9 +76,11 @@ std::vector<std::string> representationNotes(const Model& model, const Entity& a
         const double turn = signedAngle(chainAzimuth(direction + frame.rotation) - element.startAzimuth);
         const double magnitude = std::max(std::fabs(element.start.x), std::fabs(element.start.y));
         if (gap <= jointGapTolerance(units.lengthUnit, magnitude) && std::fabs(turn) <= jointKinkTolerance()) continue;
-        notes.push_back(horizontal.segmentNames[k] + ": its geometric representation " + segments[k].label() +
-                        " starts " + formatFixed(gap, 4) + " " + lengthUnitSymbol(units.lengthUnit) +
-                        " away, its direction turned " + formatFixed(turn * 180.0 / PI, 6) + "°");
+        notes.push_back(worded(VOMEL_TRANSLATE_NOOP("Failure", "%1: its geometric representation %2 starts %3 away, "
+                                                               "its direction turned %4"),
+                               horizontal.segmentNames[k], segments[k].label(),
+                               formatFixed(gap, 4) + " " + lengthUnitSymbol(units.lengthUnit),
+                               formatFixed(turn * 180.0 / PI, 6) + "°"));
     }
     return notes;
 }

@@ -16,8 +16,8 @@
 
 namespace vomel::ifc {
 
-std::vector<std::string> representationNotes(const Model& model, const Entity& alignment,
-                                             const HorizontalLayout& horizontal, const Units& units,
-                                             const PlanFrame& frame);
+std::vector<Wording> representationNotes(const Model& model, const Entity& alignment,
+                                         const HorizontalLayout& horizontal, const Units& units,
+                                         const PlanFrame& frame);
 
 }  // namespace vomel::ifc

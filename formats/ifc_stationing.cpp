@@ -64,8 +64,10 @@ Stationing readStationing(const Model& model, const Entity& alignment, const Uni
         std::optional<double> distance = distanceAlong(child, units);
         if (!distance) {
             if (!referents.empty()) {
-                stationing.notes.push_back("the referent " + child.label() +
-                                           " has a station but no distance along the line; it is not used");
+                stationing.notes.push_back(worded(
+                    VOMEL_TRANSLATE_NOOP(
+                        "Failure", "the referent %1 has a station but no distance along the line; it is not used"),
+                    child.label()));
                 continue;
             }
             distance = 0.0;  // the first referent marks the start

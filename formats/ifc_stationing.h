@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/wording.h"
 #include "formats/ifc_model.h"
 #include "formats/ifc_units.h"
 #include "stationing/chain_break.h"
@@ -30,7 +31,7 @@ struct StationEquation {
 struct Stationing {
     double startStation = 0.0;
     std::vector<StationEquation> equations;  // in order along the line
-    std::vector<std::string> notes;
+    std::vector<Wording> notes;
 };
 
 Stationing readStationing(const Model& model, const Entity& alignment, const Units& units);

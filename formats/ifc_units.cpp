@@ -70,7 +70,8 @@ void readLength(Units& units, const Entity& unit, const std::optional<double>& f
     }
     if (factor && *factor > 0.0 && unit.is("IFCSIUNIT")) {
         units.lengthScale = *factor;
-        units.notes.push_back("lengths in " + unit.enumeration(3, "Prefix") + "METRE converted to metres");
+        units.notes.push_back(worded(VOMEL_TRANSLATE_NOOP("Failure", "lengths in %1METRE converted to metres"),
+                                     unit.enumeration(3, "Prefix")));
         return;
     }
     unit.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "a length unit of %1; only metres (with or without an SI prefix), "
@@ -118,10 +119,13 @@ Units projectUnits(const Model& model)
         }
     }
     if (!lengthSeen || !angleSeen) {
-        const char* missing = lengthSeen  ? "plane angle unit: radians are"
-                              : angleSeen ? "length unit: metres are"
-                                          : "units: metres and radians are";
-        units.notes.push_back(std::string("the file declares no ") + missing + " assumed");
+        units.notes.push_back(
+            lengthSeen
+                ? worded(VOMEL_TRANSLATE_NOOP("Failure", "the file declares no plane angle unit: radians are assumed"))
+            : angleSeen
+                ? worded(VOMEL_TRANSLATE_NOOP("Failure", "the file declares no length unit: metres are assumed"))
+                : worded(
+                      VOMEL_TRANSLATE_NOOP("Failure", "the file declares no units: metres and radians are assumed")));
     }
     return units;
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "alignment/length_unit.h"
+#include "core/wording.h"
 #include "formats/ifc_model.h"
 
 namespace vomel::ifc {
@@ -31,7 +32,7 @@ struct Units {
     double radiansPerAngleUnit = 1.0;
     // What the import says about the units ("lengths in MILLIMETRE
     // converted to metres"), one sentence each.
-    std::vector<std::string> notes;
+    std::vector<Wording> notes;
 };
 
 // The units of the file's first IfcProject; metres and radians when it

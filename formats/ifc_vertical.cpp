@@ -16,7 +16,7 @@ namespace {
 constexpr double MIN_CURVE_GRADIENT_CHANGE = 1e-10;
 
 struct VerticalSegment {
-    std::string name;  // "vertical segment 2 (#44)"
+    Wording name;  // "vertical segment 2 (#44)"
     double start = 0.0;  // station
     double length = 0.0;
     double startHeight = 0.0;
@@ -29,7 +29,8 @@ VerticalSegment segmentValues(const Entity& design, std::size_t index, const Uni
                               double heightOffset)
 {
     VerticalSegment segment;
-    segment.name = "vertical segment " + std::to_string(index) + " (#" + std::to_string(design.id()) + ")";
+    segment.name = worded(VOMEL_TRANSLATE_NOOP("Failure", "vertical segment %1 (#%2)"), std::to_string(index),
+                          std::to_string(design.id()));
     segment.start = startStation + design.number(3, "StartDistAlong") * units.lengthScale;
     segment.length = design.number(4, "HorizontalLength") * units.lengthScale;
     segment.startHeight = design.number(5, "StartHeight") * units.lengthScale + heightOffset;
@@ -83,9 +84,11 @@ void addJointNotes(VerticalLayout& layout, const VerticalSegment& before, const 
     if (std::fabs(stationGap) > tolerance || std::fabs(heightGap) > tolerance ||
         std::fabs(gradientChange) > IFC_GRADIENT_TOLERANCE) {
         const char* unit = lengthUnitSymbol(units.lengthUnit);
-        layout.notes.push_back("between " + before.name + " and " + after.name + ": a gap of " +
-                               formatFixed(stationGap, 4) + " " + unit + " in station, " + formatFixed(heightGap, 4) +
-                               " " + unit + " in height and a change of gradient of " + formatGeneral(gradientChange));
+        layout.notes.push_back(
+            worded(VOMEL_TRANSLATE_NOOP("Failure", "between %1 and %2: a gap of %3 in station, %4 in height and a "
+                                                   "change of gradient of %5"),
+                   before.name, after.name, formatFixed(stationGap, 4) + " " + unit,
+                   formatFixed(heightGap, 4) + " " + unit, formatGeneral(gradientChange)));
     }
 }
 

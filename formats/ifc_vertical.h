@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "alignment/vertical_profile.h"
+#include "core/wording.h"
 #include "formats/ifc_model.h"
 #include "formats/ifc_units.h"
 
@@ -33,7 +34,7 @@ inline constexpr double IFC_GRADIENT_TOLERANCE = 1e-6;
 
 struct VerticalLayout {
     std::vector<GradePoint> points;
-    std::vector<std::string> notes;
+    std::vector<Wording> notes;
 };
 
 // The grade points of `layout`, stations counted from `startStation`;

@@ -1650,6 +1650,50 @@
         <source>alignment %1: %2 and %3 meet at station %4 %5; imported as a corner</source>
         <translation>alignment %1: %2 and %3 meet at station %4 %5; imported as a corner</translation>
     </message>
+    <message>
+        <source>segment %1 (#%2)</source>
+        <translation>segment %1 (#%2)</translation>
+    </message>
+    <message>
+        <source>%1 has length 0 and is skipped</source>
+        <translation>%1 has length 0 and is skipped</translation>
+    </message>
+    <message>
+        <source>the geometric representation %1 has %2 segments of non-zero length and the design parameters %3; they are not compared</source>
+        <translation>the geometric representation %1 has %2 segments of non-zero length and the design parameters %3; they are not compared</translation>
+    </message>
+    <message>
+        <source>%1: its geometric representation %2 starts %3 away, its direction turned %4</source>
+        <translation>%1: its geometric representation %2 starts %3 away, its direction turned %4</translation>
+    </message>
+    <message>
+        <source>the referent %1 has a station but no distance along the line; it is not used</source>
+        <translation>the referent %1 has a station but no distance along the line; it is not used</translation>
+    </message>
+    <message>
+        <source>lengths in %1METRE converted to metres</source>
+        <translation>lengths in %1METRE converted to metres</translation>
+    </message>
+    <message>
+        <source>the file declares no plane angle unit: radians are assumed</source>
+        <translation>the file declares no plane angle unit: radians are assumed</translation>
+    </message>
+    <message>
+        <source>the file declares no length unit: metres are assumed</source>
+        <translation>the file declares no length unit: metres are assumed</translation>
+    </message>
+    <message>
+        <source>the file declares no units: metres and radians are assumed</source>
+        <translation>the file declares no units: metres and radians are assumed</translation>
+    </message>
+    <message>
+        <source>vertical segment %1 (#%2)</source>
+        <translation>vertical segment %1 (#%2)</translation>
+    </message>
+    <message>
+        <source>between %1 and %2: a gap of %3 in station, %4 in height and a change of gradient of %5</source>
+        <translation>between %1 and %2: a gap of %3 in station, %4 in height and a change of gradient of %5</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

@@ -1650,6 +1650,50 @@
         <source>alignment %1: %2 and %3 meet at station %4 %5; imported as a corner</source>
         <translation>线形 %1：%2 和 %3 在桩号 %4 处相接，%5；按折角导入</translation>
     </message>
+    <message>
+        <source>segment %1 (#%2)</source>
+        <translation>线元 %1（#%2）</translation>
+    </message>
+    <message>
+        <source>%1 has length 0 and is skipped</source>
+        <translation>%1 长度为 0，已跳过</translation>
+    </message>
+    <message>
+        <source>the geometric representation %1 has %2 segments of non-zero length and the design parameters %3; they are not compared</source>
+        <translation>几何表示 %1 有 %2 段长度不为 0 的线段，而设计参数有 %3 段；两者不作比较</translation>
+    </message>
+    <message>
+        <source>%1: its geometric representation %2 starts %3 away, its direction turned %4</source>
+        <translation>%1：其几何表示 %2 的起点相距 %3，方向相差 %4</translation>
+    </message>
+    <message>
+        <source>the referent %1 has a station but no distance along the line; it is not used</source>
+        <translation>参照点 %1 有桩号但没有沿线距离，未使用</translation>
+    </message>
+    <message>
+        <source>lengths in %1METRE converted to metres</source>
+        <translation>长度单位 %1METRE 已换算为米</translation>
+    </message>
+    <message>
+        <source>the file declares no plane angle unit: radians are assumed</source>
+        <translation>文件没有声明平面角单位：按弧度计</translation>
+    </message>
+    <message>
+        <source>the file declares no length unit: metres are assumed</source>
+        <translation>文件没有声明长度单位：按米计</translation>
+    </message>
+    <message>
+        <source>the file declares no units: metres and radians are assumed</source>
+        <translation>文件没有声明单位：按米和弧度计</translation>
+    </message>
+    <message>
+        <source>vertical segment %1 (#%2)</source>
+        <translation>竖向线段 %1（#%2）</translation>
+    </message>
+    <message>
+        <source>between %1 and %2: a gap of %3 in station, %4 in height and a change of gradient of %5</source>
+        <translation>%1 与 %2 之间：桩号相差 %3，高程相差 %4，坡度变化 %5</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
