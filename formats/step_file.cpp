@@ -308,6 +308,97 @@ std::string readText(std::istream& in)
     return text;
 }
 
+// The HEADER section's entities up to its ENDSEC; returns the schema named
+// by FILE_SCHEMA, which must be one of `acceptedSchemas`.
+std::string readHeader(Reader& reader, std::size_t textSize, const std::vector<std::string>& acceptedSchemas)
+{
+    std::string schema;
+    long schemaLine = 0;
+    while (true) {
+        reader.peek();
+        const long line = reader.line();
+        const std::string name = reader.keyword();
+        if (name == "ENDSEC") break;
+        if (name.empty())
+            reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected a header entity or ENDSEC; found %1"),
+                               reader.found()));
+        const std::vector<Value> header = reader.parameterList(0, textSize);
+        reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after a header entity")));
+        if (name != "FILE_SCHEMA") continue;
+        schemaLine = line;
+        if (header.empty() || header[0].kind != ValueKind::List || header[0].items.empty() ||
+            header[0].items[0].kind != ValueKind::String) {
+            throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "FILE_SCHEMA does not name a schema"));
+        }
+        schema = header[0].items[0].text;
+    }
+    reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after %1"), "ENDSEC"));
+    if (schemaLine == 0) reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "the HEADER has no FILE_SCHEMA")));
+    if (std::find(acceptedSchemas.begin(), acceptedSchemas.end(), capitals(schema)) == acceptedSchemas.end()) {
+        std::string accepted;
+        for (const std::string& name : acceptedSchemas) accepted += (accepted.empty() ? "" : ", ") + name;
+        throw FormatFailure(schemaLine, VOMEL_TRANSLATE_NOOP("Failure", "the file's schema is %1; only %2 can be read"),
+                            quotedExcerpt(schema), accepted);
+    }
+    return schema;
+}
+
+// The DATA keyword (with the name and schema of edition 3) and its ';'.
+void openDataSection(Reader& reader, std::size_t textSize)
+{
+    reader.peek();
+    const long dataLine = reader.line();
+    const std::string data = reader.keyword();
+    if (data != "DATA") {
+        throw FormatFailure(
+            dataLine,
+            VOMEL_TRANSLATE_NOOP("Failure", "the file has no DATA section: expected DATA; after the HEADER, found %1"),
+            data.empty() ? reader.found() : quotedExcerpt(data));
+    }
+    if (reader.peek() == '(') reader.parameterList(0, textSize);  // DATA('name',('schema')) of edition 3
+    reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after %1"), "DATA"));
+}
+
+// One instance: #id = NAME(...); or #id = (NAME(...) NAME(...));
+Instance readInstance(Reader& reader)
+{
+    const std::size_t begin = reader.at();
+    const std::size_t limit = begin + MAX_STEP_INSTANCE_BYTES;
+    Instance instance;
+    instance.line = reader.line();
+    instance.id = reader.instanceId();
+    reader.expect('=', worded(VOMEL_TRANSLATE_NOOP("Failure", "after the instance id")));
+    if (reader.peek() == '(') {  // a complex instance: (NAME(...) NAME(...))
+        instance.type = "(COMPLEX)";
+        reader.expect('(', Wording());
+        while (reader.peek() != ')') {
+            if (reader.keyword().empty())
+                reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected an entity name in a complex instance")));
+            reader.parameterList(0, limit);
+        }
+        reader.expect(')', worded(VOMEL_TRANSLATE_NOOP("Failure", "to close a complex instance")));
+    } else {
+        instance.type = reader.keyword();
+        if (instance.type.empty())
+            reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected an entity name, found %1"), reader.found()));
+        if (instance.type.size() > MAX_STEP_NAME_BYTES) {
+            reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "an entity name longer than %1 bytes"),
+                               std::to_string(MAX_STEP_NAME_BYTES)));
+        }
+        if (reader.peek() != '(')
+            reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected '(' after %1, found %2"), instance.type,
+                               reader.found()));
+        instance.parameters = reader.at();
+        reader.parameterList(0, limit);
+    }
+    reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after an instance")));
+    if (reader.at() - begin > MAX_STEP_INSTANCE_BYTES) {
+        throw FormatFailure(instance.line, VOMEL_TRANSLATE_NOOP("Failure", "instance #%1 is longer than %2 bytes"),
+                            std::to_string(instance.id), std::to_string(MAX_STEP_INSTANCE_BYTES));
+    }
+    return instance;
+}
+
 }  // namespace
 
 StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSchemas) : text_(readText(in))
@@ -322,45 +413,9 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
     reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after %1"), "ISO-10303-21"));
     expectSection(reader, "HEADER");
 
-    long schemaLine = 0;
-    while (true) {
-        reader.peek();
-        const long line = reader.line();
-        const std::string name = reader.keyword();
-        if (name == "ENDSEC") break;
-        if (name.empty())
-            reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected a header entity or ENDSEC; found %1"),
-                               reader.found()));
-        const std::vector<Value> header = reader.parameterList(0, text_.size());
-        reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after a header entity")));
-        if (name != "FILE_SCHEMA") continue;
-        schemaLine = line;
-        if (header.empty() || header[0].kind != ValueKind::List || header[0].items.empty() ||
-            header[0].items[0].kind != ValueKind::String) {
-            throw FormatFailure(line, VOMEL_TRANSLATE_NOOP("Failure", "FILE_SCHEMA does not name a schema"));
-        }
-        schema_ = header[0].items[0].text;
-    }
-    reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after %1"), "ENDSEC"));
-    if (schemaLine == 0) reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "the HEADER has no FILE_SCHEMA")));
-    if (std::find(acceptedSchemas.begin(), acceptedSchemas.end(), capitals(schema_)) == acceptedSchemas.end()) {
-        std::string accepted;
-        for (const std::string& name : acceptedSchemas) accepted += (accepted.empty() ? "" : ", ") + name;
-        throw FormatFailure(schemaLine, VOMEL_TRANSLATE_NOOP("Failure", "the file's schema is %1; only %2 can be read"),
-                            quotedExcerpt(schema_), accepted);
-    }
+    schema_ = readHeader(reader, text_.size(), acceptedSchemas);
 
-    reader.peek();
-    const long dataLine = reader.line();
-    const std::string data = reader.keyword();
-    if (data != "DATA") {
-        throw FormatFailure(
-            dataLine,
-            VOMEL_TRANSLATE_NOOP("Failure", "the file has no DATA section: expected DATA; after the HEADER, found %1"),
-            data.empty() ? reader.found() : quotedExcerpt(data));
-    }
-    if (reader.peek() == '(') reader.parameterList(0, text_.size());  // DATA('name',('schema')) of edition 3
-    reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after %1"), "DATA"));
+    openDataSection(reader, text_.size());
 
     std::vector<std::pair<std::int64_t, long>> references;
     reader.references = &references;
@@ -369,42 +424,7 @@ StepFile::StepFile(std::istream& in, const std::vector<std::string>& acceptedSch
             reader.fail(worded(VOMEL_TRANSLATE_NOOP(
                 "Failure", "the file ends inside its DATA section: ENDSEC; is missing (is it cut short?)")));
         if (reader.peek() != '#') break;
-        const std::size_t begin = reader.at();
-        const std::size_t limit = begin + MAX_STEP_INSTANCE_BYTES;
-        Instance instance;
-        instance.line = reader.line();
-        instance.id = reader.instanceId();
-        reader.expect('=', worded(VOMEL_TRANSLATE_NOOP("Failure", "after the instance id")));
-        if (reader.peek() == '(') {  // a complex instance: (NAME(...) NAME(...))
-            instance.type = "(COMPLEX)";
-            reader.expect('(', Wording());
-            while (reader.peek() != ')') {
-                if (reader.keyword().empty())
-                    reader.fail(
-                        worded(VOMEL_TRANSLATE_NOOP("Failure", "expected an entity name in a complex instance")));
-                reader.parameterList(0, limit);
-            }
-            reader.expect(')', worded(VOMEL_TRANSLATE_NOOP("Failure", "to close a complex instance")));
-        } else {
-            instance.type = reader.keyword();
-            if (instance.type.empty())
-                reader.fail(
-                    worded(VOMEL_TRANSLATE_NOOP("Failure", "expected an entity name, found %1"), reader.found()));
-            if (instance.type.size() > MAX_STEP_NAME_BYTES) {
-                reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "an entity name longer than %1 bytes"),
-                                   std::to_string(MAX_STEP_NAME_BYTES)));
-            }
-            if (reader.peek() != '(')
-                reader.fail(worded(VOMEL_TRANSLATE_NOOP("Failure", "expected '(' after %1, found %2"), instance.type,
-                                   reader.found()));
-            instance.parameters = reader.at();
-            reader.parameterList(0, limit);
-        }
-        reader.expect(';', worded(VOMEL_TRANSLATE_NOOP("Failure", "after an instance")));
-        if (reader.at() - begin > MAX_STEP_INSTANCE_BYTES) {
-            throw FormatFailure(instance.line, VOMEL_TRANSLATE_NOOP("Failure", "instance #%1 is longer than %2 bytes"),
-                                std::to_string(instance.id), std::to_string(MAX_STEP_INSTANCE_BYTES));
-        }
+        Instance instance = readInstance(reader);
         const auto [where, added] = index_.emplace(instance.id, instances_.size());
         if (!added) {
             throw FormatFailure(instance.line,
