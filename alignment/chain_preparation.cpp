@@ -72,9 +72,8 @@ void atElement(int i, Step step)
     }
 }
 
-}  // namespace
-
-void prepareElementChain(ElementChain& chain)
+// The element count, the start and every element's own values.
+void checkChainInput(const ElementChain& chain)
 {
     const int n = chain.elementCount;
     if (n < 0 || n > MAX_ELEMENTS) {
@@ -88,6 +87,14 @@ void prepareElementChain(ElementChain& chain)
     for (int i = 1; i <= n; ++i) {
         checkElement(i, elementShape(chain, i));
     }
+}
+
+}  // namespace
+
+void prepareElementChain(ElementChain& chain)
+{
+    checkChainInput(chain);
+    const int n = chain.elementCount;
 
     // Everything is computed aside and only stored once the whole chain is
     // laid out, so that a failure leaves the chain as it was.

@@ -74,15 +74,21 @@ LinePose clothoidPose(Point p, double u, double c, double length, double growth)
     return {p, u + turn + (growth < 0.0 ? PI : 0.0), growth * bend};
 }
 
-template <bool WithTangent>
-LinePose evaluate(const MainLine& l, double s)
+// A line of at least two rows and a finite station.
+void requireEvaluable(const MainLine& l, double s)
 {
-    const int n = l.jdCount;
-    if (n < 2)
+    if (l.jdCount < 2)
         throw vomel::FormatFailure(
             VOMEL_TRANSLATE_NOOP("Failure", "the main line has fewer than two intersection points"));
     if (!std::isfinite(s))
         throw vomel::GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "station is not a finite number"));
+}
+
+template <bool WithTangent>
+LinePose evaluate(const MainLine& l, double s)
+{
+    requireEvaluable(l, s);
+    const int n = l.jdCount;
 
     if (n == 2) {
         return straightPose(alongSide(l.jdX[1], l.jdY[1], s - l.jdStation[1], l.sideAzimuth[1]), l.sideAzimuth[1]);
