@@ -200,15 +200,16 @@ void PlanView::paint(QPainter& painter) const
     const std::vector<std::size_t> drawn = visiblePoints(scene_->points, viewport_);
     paintLine(painter, placer);
     occupyMarks(placer, drawn);
-    paintMarks(painter, placer);
-    paintTicks(painter, placer);
+    // Marks and ticks a little off the screen still show their labels' ends.
+    const PlanBounds visible = viewport_.visibleBounds(20.0);
+    paintMarks(painter, placer, visible);
+    paintTicks(painter, placer, visible);
     paintPoints(painter, placer, drawn);
     paintLegend(painter);
 }
 
-bool PlanView::onScreen(Point p) const
+bool PlanView::onScreen(const PlanBounds& visible, Point p)
 {
-    const PlanBounds visible = viewport_.visibleBounds(20.0);
     return p.x >= visible.minX && p.x <= visible.maxX && p.y >= visible.minY && p.y <= visible.maxY;
 }
 
@@ -245,12 +246,12 @@ void PlanView::occupyMarks(LabelPlacer& placer, const std::vector<std::size_t>& 
     for (const std::size_t i : drawn) occupyMark(scene_->points[i].at, 3.0);
 }
 
-void PlanView::paintMarks(QPainter& painter, LabelPlacer& placer) const
+void PlanView::paintMarks(QPainter& painter, LabelPlacer& placer, const PlanBounds& visible) const
 {
     // Intersection points and key points first: their labels come first.
     for (std::size_t m = 0; m < scene_->intersectionPoints.size(); ++m) {
         const PlanMark& mark = scene_->intersectionPoints[m];
-        if (!onScreen(mark.at)) continue;
+        if (!onScreen(visible, mark.at)) continue;
         const QPointF at = qt(viewport_.toScreen(mark.at));
         painter.setPen(QPen(TURNING_POINT_COLOUR, 1.5));
         painter.setBrush(Qt::white);
@@ -260,7 +261,7 @@ void PlanView::paintMarks(QPainter& painter, LabelPlacer& placer) const
 
     for (std::size_t m = 0; m < scene_->keyPoints.size(); ++m) {
         const PlanMark& mark = scene_->keyPoints[m];
-        if (!onScreen(mark.at)) continue;
+        if (!onScreen(visible, mark.at)) continue;
         const QPointF at = qt(viewport_.toScreen(mark.at));
         painter.setPen(QPen(CURVE_POINT_COLOUR, 1.5));
         painter.setBrush(Qt::white);
@@ -269,14 +270,14 @@ void PlanView::paintMarks(QPainter& painter, LabelPlacer& placer) const
     }
 }
 
-void PlanView::paintTicks(QPainter& painter, LabelPlacer& placer) const
+void PlanView::paintTicks(QPainter& painter, LabelPlacer& placer, const PlanBounds& visible) const
 {
     // Station ticks across the line, labelled on its left.
     const long stride = tickStride(viewport_.scale(), MIN_TICK_PIXELS);
     const long labelStride = tickStride(viewport_.scale(), MIN_TICK_LABEL_PIXELS);
     for (const PlanTick& tick : scene_->ticks) {
         const auto step = static_cast<long>(std::llround(tick.stated / PLAN_TICK_SPACING));
-        if (step % stride != 0 || !onScreen(tick.at)) continue;
+        if (step % stride != 0 || !onScreen(visible, tick.at)) continue;
         const QPointF at = qt(viewport_.toScreen(tick.at));
         const QPointF along = screenDirection(tick.azimuth);
         const QPointF left(along.y(), -along.x());

@@ -75,11 +75,11 @@ private:
     // One paint, in its layers: the line, the marks and their labels, the
     // station ticks, the run's points, the scale bar and north arrow.
     void paint(QPainter& painter) const;
-    bool onScreen(Point p) const;
+    static bool onScreen(const PlanBounds& visible, Point p);
     void paintLine(QPainter& painter, LabelPlacer& placer) const;
     void occupyMarks(LabelPlacer& placer, const std::vector<std::size_t>& drawn) const;
-    void paintMarks(QPainter& painter, LabelPlacer& placer) const;
-    void paintTicks(QPainter& painter, LabelPlacer& placer) const;
+    void paintMarks(QPainter& painter, LabelPlacer& placer, const PlanBounds& visible) const;
+    void paintTicks(QPainter& painter, LabelPlacer& placer, const PlanBounds& visible) const;
     void paintPoints(QPainter& painter, LabelPlacer& placer, const std::vector<std::size_t>& drawn) const;
     void paintLegend(QPainter& painter) const;
 

@@ -4,10 +4,8 @@
 // curve table, and, for a short line, the sample table and a few solved
 // points.
 #include <cstdint>
+#include <utility>
 
-#include "alignment/element_chain.h"
-#include "alignment/ramp_alignment.h"
-#include "alignment/vertical_curve_table.h"
 #include "formats/landxml_reader.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -31,33 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         vomel::fuzz::checkFailure(failure);
         return 0;
     }
-    const vomel::ramp::ElementChain& chain = *line.chain;
-    const double start = chain.nodeStation[1];
-    const double end = chain.nodeStation[chain.elementCount + 1];
-    vomel::fuzz::requireFiniteResult(start, "start station");
-    vomel::fuzz::requireFiniteResult(end, "end station");
-
-    if (line.profile) {
-        const vomel::VerticalProfile& profile = *line.profile;
-        try {
-            for (const vomel::VerticalCurve& curve : profile.curveTable()) {
-                for (double s : {curve.startStation, curve.station, curve.endStation}) {
-                    if (!profile.contains(s)) continue;
-                    vomel::fuzz::requireFiniteResult(profile.elevationAt(s), "elevation");
-                    vomel::fuzz::requireFiniteResult(profile.gradeAt(s), "grade");
-                }
-            }
-            vomel::verticalCurveTable(profile, line.chainBreaks);
-        } catch (const vomel::Failure& failure) {
-            vomel::fuzz::checkFailure(failure);
-        }
-    }
-
-    if (!(end - start <= vomel::fuzz::FUZZ_SAMPLED_LENGTH)) return 0;
-    try {
-        vomel::fuzz::sampleAndSolve(vomel::buildAlignment(std::move(line.chain), line.chainBreaks));
-    } catch (const vomel::Failure& failure) {
-        vomel::fuzz::checkFailure(failure);
-    }
+    vomel::fuzz::checkImportedLine(std::move(line));
     return 0;
 }

@@ -12,7 +12,10 @@
 #include <string>
 #include <string_view>
 
+#include "alignment/element_chain.h"
+#include "alignment/vertical_curve_table.h"
 #include "core/failure.h"
+#include "formats/imported_line.h"
 #include "formats/results_file.h"
 #include "session/session.h"
 
@@ -96,6 +99,41 @@ inline void sampleAndSolve(const std::shared_ptr<const vomel::Alignment>& alignm
         {1e9, -1e9},
     };
     for (const auto& p : points) solveAndCheck(*alignment, p[0], p[1]);
+}
+
+// An imported alignment (LandXML or IFC): finite ends, the profile's
+// elevations and grades at its curves and its curve table, and, for a short
+// line, the sample table and a few solved points.
+inline void checkImportedLine(vomel::ImportedLine line)
+{
+    const vomel::ramp::ElementChain& chain = *line.chain;
+    const double start = chain.nodeStation[1];
+    const double end = chain.nodeStation[chain.elementCount + 1];
+    requireFiniteResult(start, "start station");
+    requireFiniteResult(end, "end station");
+
+    if (line.profile) {
+        const vomel::VerticalProfile& profile = *line.profile;
+        try {
+            for (const vomel::VerticalCurve& curve : profile.curveTable()) {
+                for (double s : {curve.startStation, curve.station, curve.endStation}) {
+                    if (!profile.contains(s)) continue;
+                    requireFiniteResult(profile.elevationAt(s), "elevation");
+                    requireFiniteResult(profile.gradeAt(s), "grade");
+                }
+            }
+            vomel::verticalCurveTable(profile, line.chainBreaks);
+        } catch (const vomel::Failure& failure) {
+            checkFailure(failure);
+        }
+    }
+
+    if (!(end - start <= FUZZ_SAMPLED_LENGTH)) return;
+    try {
+        sampleAndSolve(vomel::buildAlignment(std::move(line.chain), line.chainBreaks));
+    } catch (const vomel::Failure& failure) {
+        checkFailure(failure);
+    }
 }
 
 }  // namespace vomel::fuzz
