@@ -11,7 +11,7 @@
 #include "geometry/partial_spiral.h"
 #include "text/number_text.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 namespace {
 
@@ -172,4 +172,4 @@ void layOutChain(ElementChain& chain)
     prepareElementChain(chain);
 }
 
-}  // namespace vomel::ramp
+}  // namespace vomel

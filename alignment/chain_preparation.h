@@ -2,7 +2,7 @@
 // Turns the element table into nodes: station, coordinates and tangent
 // azimuth at the start of every element and at the end of the last.
 
-namespace vomel::ramp {
+namespace vomel {
 
 struct ElementChain;
 
@@ -14,4 +14,4 @@ struct ElementChain;
 // unchanged.
 void prepareElementChain(ElementChain& chain);
 
-}  // namespace vomel::ramp
+}  // namespace vomel

@@ -5,8 +5,8 @@
 // its chain breaks and its table, and never which kind of line it is.
 //
 // Two kinds implement it: the main line given by its intersection points
-// (mainline::MainLineAlignment) and the interchange ramp given as a chain
-// of elements (ramp::RampAlignment). An abstract class rather than a
+// (IntersectionPointLine) and the interchange ramp given as a chain
+// of elements (ElementChainLine). An abstract class rather than a
 // variant: a pose costs one virtual call in the solver's inner loop, as
 // cheap as the function object it replaces, and a caller needs no list of
 // the kinds there are.

@@ -6,14 +6,14 @@
 //
 // Building a chain: fill the start values and the rows (readElementFile in
 // formats/element_file.h does), then layOutChain; then
-// interchangeStationToXY. The end station is nodeStation[elementCount + 1].
+// elementChainPointAt. The end station is nodeStation[elementCount + 1].
 
 #include <array>
 #include <cstddef>
 
 #include "geometry/element_kind.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 // Element lines of a file and rows after splitting reverse spirals.
 inline constexpr int MAX_ROWS = 1000;
@@ -81,8 +81,8 @@ inline ElementShape elementShape(const ElementChain& chain, int k)
     return {chain.elementStartRadius[row], chain.elementEndRadius[row], chain.elementLength[row]};
 }
 
-}  // namespace vomel::ramp
+}  // namespace vomel
 
 #include "alignment/chain_preparation.h"
-#include "alignment/ramp_station.h"
+#include "alignment/element_chain_station.h"
 #include "alignment/reverse_spiral.h"

@@ -2,7 +2,7 @@
 
 #include "text/input_line.h"
 
-namespace vomel::mainline {
+namespace vomel {
 
 namespace {
 constexpr std::size_t ROWS = JD_CAPACITY + 1;  // index 0 unused
@@ -27,4 +27,4 @@ vomel::Wording rowLabel(const MainLine& line, int row)
     return vomel::worded(VOMEL_TRANSLATE_NOOP("Failure", "intersection point %1"), std::to_string(row));
 }
 
-}  // namespace vomel::mainline
+}  // namespace vomel

@@ -16,7 +16,7 @@
 #include "core/point.h"
 #include "core/wording.h"
 
-namespace vomel::mainline {
+namespace vomel {
 
 // Most intersection-point rows a table holds, start and end point included.
 inline constexpr int JD_CAPACITY = 1000;
@@ -97,4 +97,4 @@ int curveIndexAt(const MainLine& line, double station);
 // "intersection point 3 (JD2)": how failures name a row.
 vomel::Wording rowLabel(const MainLine& line, int row);
 
-}  // namespace vomel::mainline
+}  // namespace vomel

@@ -11,7 +11,7 @@
 #include "geometry/spiral.h"
 #include "geometry/tangent_solution.h"
 
-namespace vomel::mainline {
+namespace vomel {
 
 using vomel::GeometryFailure;
 using vomel::Point;
@@ -316,4 +316,4 @@ void computeCurveElements(MainLine& l)
     l.zhStationsAscending = zhStationsAscend(l);
 }
 
-}  // namespace vomel::mainline
+}  // namespace vomel

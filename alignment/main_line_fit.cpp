@@ -4,7 +4,7 @@
 
 #include "text/number_text.h"
 
-namespace vomel::mainline {
+namespace vomel {
 
 namespace {
 
@@ -55,4 +55,4 @@ vomel::Wording curveOverlapWording(const MainLine& l, const CurveOverlap& o)
                          rowLabel(l, o.row), rowLabel(l, o.row + 1), overlap, tangents, side);
 }
 
-}  // namespace vomel::mainline
+}  // namespace vomel

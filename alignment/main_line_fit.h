@@ -11,7 +11,7 @@
 #include "alignment/main_line.h"
 #include "core/wording.h"
 
-namespace vomel::mainline {
+namespace vomel {
 
 // Tables give coordinates to 0.1 mm, and curves that meet with a straight
 // printed as 0.000 compute to within +-0.5 mm of meeting: an overlap up to
@@ -41,4 +41,4 @@ std::vector<CurveOverlap> curveOverlaps(const MainLine& line);
 // The sentence naming the rows and the amounts, for the reader's language.
 vomel::Wording curveOverlapWording(const MainLine& line, const CurveOverlap& overlap);
 
-}  // namespace vomel::mainline
+}  // namespace vomel

@@ -13,7 +13,7 @@
 #include "core/failure.h"
 #include "geometry/spiral.h"
 
-namespace vomel::mainline {
+namespace vomel {
 
 using vomel::LinePose;
 using vomel::Point;
@@ -191,4 +191,4 @@ Point mainLineStationToXY(const MainLine& l, double s) { return evaluate<false>(
 
 LinePose mainLineStationToPose(const MainLine& l, double s) { return evaluate<true>(l, s); }
 
-}  // namespace vomel::mainline
+}  // namespace vomel

@@ -7,7 +7,7 @@
 #include "core/angles.h"
 #include "core/failure.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 namespace {
 
@@ -79,4 +79,4 @@ bool isCorner(const ChainJoint& joint, double metresPerUnit)
     return joint.gap * metresPerUnit > JOINT_GAP_TOLERANCE || std::fabs(joint.kink) > JOINT_KINK_TOLERANCE;
 }
 
-}  // namespace vomel::ramp
+}  // namespace vomel

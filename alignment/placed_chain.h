@@ -12,7 +12,7 @@
 #include "alignment/element_chain.h"
 #include "core/point.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 // One element with the start the file gives it. Coordinates and length in
 // the line's unit; X is the northing, Y the easting; the azimuth in
@@ -57,4 +57,4 @@ inline constexpr double JOINT_KINK_TOLERANCE = 5e-5;
 // is the size of the line's unit, since the gap is in that unit.
 bool isCorner(const ChainJoint& joint, double metresPerUnit);
 
-}  // namespace vomel::ramp
+}  // namespace vomel

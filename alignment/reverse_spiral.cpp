@@ -7,7 +7,7 @@
 #include "alignment/element_chain.h"
 #include "core/failure.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 bool isReverseSpiral(double startRadius, double endRadius)
 {
@@ -70,4 +70,4 @@ void splitReverseSpirals(ElementChain& chain)
     }
 }
 
-}  // namespace vomel::ramp
+}  // namespace vomel

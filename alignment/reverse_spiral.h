@@ -7,7 +7,7 @@
 
 #include "geometry/element_kind.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 struct ElementChain;
 
@@ -26,4 +26,4 @@ std::pair<ElementShape, ElementShape> splitAtZeroCurvature(const ElementShape& s
 // then left unchanged.
 void splitReverseSpirals(ElementChain& chain);
 
-}  // namespace vomel::ramp
+}  // namespace vomel

@@ -25,7 +25,7 @@ constexpr double CURVE_RADIUS = 3000.0;  // metres, room for every curve at grad
 constexpr double MAX_OFFSET = 30.0;  // metres
 
 struct Fixture {
-    std::shared_ptr<const vomel::Alignment> line;
+    std::shared_ptr<const vomel::PreparedLine> line;
     vomel::DesignSurface surface;
     fs::path folder;
     std::string points;

@@ -24,7 +24,7 @@ double lineLength = 50'000.0;
 std::size_t pointCount = 100'000;
 
 struct Fixture {
-    std::shared_ptr<const vomel::Alignment> alignment;
+    std::shared_ptr<const vomel::PreparedLine> alignment;
     vomel::gui::PlanRun run;
     std::shared_ptr<const vomel::gui::PlanScene> scene;
 };

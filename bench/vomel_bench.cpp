@@ -41,7 +41,7 @@ constexpr double MAX_OFFSET = 60.0;  // metres either side
 enum class Kind { MainLine, ElementChain };
 
 struct Workload {
-    std::shared_ptr<const vomel::Alignment> alignment;
+    std::shared_ptr<const vomel::PreparedLine> alignment;
     std::vector<vomel::SurveyPoint> points;
     std::vector<vomel::testing::GeneratedPoint> generated;
 };
@@ -70,7 +70,7 @@ void solveBatch(benchmark::State& state, Kind kind, SolverChoice solver)
     const std::size_t count = solver == SolverChoice::Fast ? sizes.fastPoints : sizes.referencePoints;
     const std::vector<vomel::SurveyPoint> points(w.points.begin(),
                                                  w.points.begin() + static_cast<std::ptrdiff_t>(count));
-    const vomel::Alignment& alignment = *w.alignment;
+    const vomel::PreparedLine& alignment = *w.alignment;
     const vomel::FastLine fast = alignment.fastLine();
     const vomel::PointSolver solve = [&](double x, double y) {
         return solver == SolverChoice::Fast ? vomel::solvePointFast(fast, x, y)
@@ -96,7 +96,7 @@ void BM_SolveElementChainFast(benchmark::State& s) { solveBatch(s, Kind::Element
 void precision(benchmark::State& state, Kind kind)
 {
     const Workload& w = workload(kind);
-    const vomel::Alignment& alignment = *w.alignment;
+    const vomel::PreparedLine& alignment = *w.alignment;
     const vomel::FastLine fast = alignment.fastLine();
     double fastStation = 0, fastOffset = 0, fastFoot = 0, refStation = 0, refOffset = 0, apartStation = 0,
            apartOffset = 0, residual = 0, otherSample = 0, fallBacks = 0;
@@ -106,7 +106,7 @@ void precision(benchmark::State& state, Kind kind)
             vomel::FastSolveTrace trace;
             const auto f = vomel::solvePointFast(fast, g.point.x, g.point.y, &trace);
             const auto r = alignment.solve(g.point.x, g.point.y, SolverChoice::Reference);
-            const vomel::Point exact = alignment.stationAt(g.station);
+            const vomel::Point exact = alignment.pointAt(g.station);
             fastStation = std::max(fastStation, std::fabs(f.station - g.station));
             fastOffset = std::max(fastOffset, std::fabs(f.offset - g.offset));
             fastFoot = std::max(fastFoot, std::hypot(f.footX - exact.x, f.footY - exact.y));

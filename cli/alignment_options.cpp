@@ -31,14 +31,14 @@ void AlignmentOptions::addTo(CLI::App& command)
     ifc->excludes(landXml);
 }
 
-std::shared_ptr<const vomel::Alignment> AlignmentOptions::load() const
+std::shared_ptr<const vomel::PreparedLine> AlignmentOptions::load() const
 {
     if (!alignmentName.empty() && landXmlFile.empty() && ifcFile.empty()) {
         throw UsageError("--alignment requires --landxml or --ifc");
     }
-    if (!ifcFile.empty()) return vomel::buildAlignment(vomel::loadIfc(ifcFile, alignmentName));
+    if (!ifcFile.empty()) return vomel::prepareLine(vomel::loadIfc(ifcFile, alignmentName));
     if (!landXmlFile.empty()) {
-        return vomel::buildAlignment(vomel::loadLandXml(landXmlFile, alignmentName));
+        return vomel::prepareLine(vomel::loadLandXml(landXmlFile, alignmentName));
     }
     if (!elementFile.empty()) {
         return vomel::initialiseAlignment(vomel::Method::Element, elementFile);
@@ -49,7 +49,7 @@ std::shared_ptr<const vomel::Alignment> AlignmentOptions::load() const
     throw UsageError("name the design line with --jd FILE or --elements FILE, or --landxml FILE or --ifc FILE");
 }
 
-int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::Alignment>& line) const
+int AlignmentOptions::loadReporting(std::shared_ptr<const vomel::PreparedLine>& line) const
 {
     return runReporting(Stage::Initialise, [&] {
         line = load();

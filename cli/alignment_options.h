@@ -26,13 +26,13 @@ struct AlignmentOptions {
     void addTo(CLI::App& command);
 
     // Reads and prepares the design line the options name.
-    std::shared_ptr<const vomel::Alignment> load() const;
+    std::shared_ptr<const vomel::PreparedLine> load() const;
 
     // Loads the line as the initialisation stage of a command: a failure is
     // reported as such and its exit status returned; EXIT_DONE with `line`
     // set otherwise. A line in feet says so on standard error, and so does
     // every note of an imported line.
-    int loadReporting(std::shared_ptr<const vomel::Alignment>& line) const;
+    int loadReporting(std::shared_ptr<const vomel::PreparedLine>& line) const;
 };
 
 }  // namespace vomel::cli

@@ -21,7 +21,7 @@ struct CurvesCommand {
 
     int run() const
     {
-        std::shared_ptr<const vomel::Alignment> line;
+        std::shared_ptr<const vomel::PreparedLine> line;
         if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {

@@ -27,12 +27,12 @@ void DesignOptions::addTo(CLI::App& command)
                        "Cross-fall file: \"station left right\" slopes in percent, outward from the centre line");
 }
 
-std::string DesignOptions::ownProfileProblem(const vomel::Alignment& line) const
+std::string DesignOptions::ownProfileProblem(const vomel::PreparedLine& line) const
 {
     return profileFile.empty() ? line.line->ownProfileProblem() : std::string();
 }
 
-int DesignOptions::loadReporting(const vomel::Alignment& line, vomel::DesignSurface& surface) const
+int DesignOptions::loadReporting(const vomel::PreparedLine& line, vomel::DesignSurface& surface) const
 {
     const auto& ownProfile = line.line->ownProfile();
     const std::string problem = ownProfileProblem(line);
@@ -56,7 +56,8 @@ int DesignOptions::loadReporting(const vomel::Alignment& line, vomel::DesignSurf
     });
 }
 
-int DesignOptions::loadLineAndSurface(const AlignmentOptions& alignment, std::shared_ptr<const vomel::Alignment>& line,
+int DesignOptions::loadLineAndSurface(const AlignmentOptions& alignment,
+                                      std::shared_ptr<const vomel::PreparedLine>& line,
                                       vomel::DesignSurface& surface) const
 {
     if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;

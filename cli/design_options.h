@@ -34,18 +34,18 @@ struct DesignOptions {
     // without a profile is a usage error. Without --profile, a line whose
     // own profile could not be used is a format failure (exit status 2)
     // when the profile is required, and a note on standard error otherwise.
-    int loadReporting(const vomel::Alignment& line, vomel::DesignSurface& surface) const;
+    int loadReporting(const vomel::PreparedLine& line, vomel::DesignSurface& surface) const;
 
     // Every command's start: the line of `alignment`, then the files above
     // for it, each failure reported as loadReporting() does; a command that
     // requires a profile and gets none is a usage error. EXIT_DONE with
     // `line` and `surface` set, or the failure's exit status.
-    int loadLineAndSurface(const AlignmentOptions& alignment, std::shared_ptr<const vomel::Alignment>& line,
+    int loadLineAndSurface(const AlignmentOptions& alignment, std::shared_ptr<const vomel::PreparedLine>& line,
                            vomel::DesignSurface& surface) const;
 
     // Why `line` brings no profile although its file gives one, when no
     // --profile takes its place; empty otherwise.
-    std::string ownProfileProblem(const vomel::Alignment& line) const;
+    std::string ownProfileProblem(const vomel::PreparedLine& line) const;
 
     // For the commands that cannot work without a profile: a usage error
     // when `surface` has none.

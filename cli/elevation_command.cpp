@@ -45,7 +45,7 @@ struct ElevationCommand {
         }
         if (stations.empty()) throw UsageError("give at least one station");
 
-        std::shared_ptr<const vomel::Alignment> line;
+        std::shared_ptr<const vomel::PreparedLine> line;
         vomel::DesignSurface surface;
         if (const int status = design.loadLineAndSurface(alignment, line, surface); status != EXIT_DONE) return status;
 

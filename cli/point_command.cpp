@@ -22,7 +22,7 @@ struct PointCommand {
         numberArgument(coordinates[0], "X");
         numberArgument(coordinates[1], "Y");
 
-        std::shared_ptr<const vomel::Alignment> line;
+        std::shared_ptr<const vomel::PreparedLine> line;
         if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {

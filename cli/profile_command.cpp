@@ -24,7 +24,7 @@ struct ProfileCommand {
 
     int run() const
     {
-        std::shared_ptr<const vomel::Alignment> line;
+        std::shared_ptr<const vomel::PreparedLine> line;
         vomel::DesignSurface surface;
         if (const int status = design.loadLineAndSurface(alignment, line, surface); status != EXIT_DONE) return status;
 

@@ -68,7 +68,7 @@ struct SolveCommand {
             if (!design.profileFile.empty()) throw UsageError("--profile needs --format csv");
             if (!design.crossFallFile.empty()) throw UsageError("--crossfall needs --format csv");
         }
-        std::shared_ptr<const vomel::Alignment> line;
+        std::shared_ptr<const vomel::PreparedLine> line;
         vomel::DesignSurface surface;
         if (const int status = design.loadLineAndSurface(alignment, line, surface); status != EXIT_DONE) return status;
 

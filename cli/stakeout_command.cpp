@@ -23,7 +23,7 @@ struct StakeoutCommand {
 
     int run() const
     {
-        std::shared_ptr<const vomel::Alignment> line;
+        std::shared_ptr<const vomel::PreparedLine> line;
         vomel::DesignSurface surface;
         if (const int status = design.loadLineAndSurface(alignment, line, surface); status != EXIT_DONE) return status;
 

@@ -35,7 +35,7 @@ struct StationCommand {
         }
         if (stations.empty()) throw UsageError("give at least one station");
 
-        std::shared_ptr<const vomel::Alignment> line;
+        std::shared_ptr<const vomel::PreparedLine> line;
         if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
 
         return runReporting(Stage::Compute, [&] {
@@ -44,7 +44,7 @@ struct StationCommand {
             for (std::size_t i = 0; i < stations.size(); ++i) {
                 try {
                     const double s = vomel::continuousStation(line->chainBreaks(), stations[i]);
-                    const vomel::Point p = offset == 0.0 ? line->stationAt(s) : vomel::offsetPoint(*line, s, offset);
+                    const vomel::Point p = offset == 0.0 ? line->pointAt(s) : vomel::offsetPoint(*line, s, offset);
                     std::printf("%.17g %.17g\n", requireFinite(p.x, "X"), requireFinite(p.y, "Y"));
                 } catch (const vomel::GeometryFailure& failure) {
                     std::fputs("\n", stdout);

@@ -13,8 +13,6 @@
 
 namespace vomel {
 
-using ramp::ElementChain;
-
 using vomel::FormatFailure;
 
 namespace {
@@ -78,9 +76,8 @@ void readElementFile(std::istream& in, ElementChain& chain)
     while (reader.next(line)) {
         const auto fields = vomel::normaliseLine(line);
         if (!fields) break;  // a blank line ends the list
-        if (rows.size() == static_cast<std::size_t>(ramp::MAX_ROWS)) {
-            throw FormatFailure(vomel::FailureCode::TooManyElements, {std::to_string(ramp::MAX_ROWS)},
-                                reader.lineNumber());
+        if (rows.size() == static_cast<std::size_t>(MAX_ROWS)) {
+            throw FormatFailure(vomel::FailureCode::TooManyElements, {std::to_string(MAX_ROWS)}, reader.lineNumber());
         }
         if (fields->size() < static_cast<std::size_t>(ELEMENT_FIELD_COUNT)) {
             throw FormatFailure(vomel::FailureCode::ElementFields, {std::to_string(fields->size())},
@@ -107,11 +104,11 @@ void readElementFile(std::istream& in, ElementChain& chain)
     chain.rowCount = static_cast<int>(rows.size());
 }
 
-std::shared_ptr<const ElementChain> readRamp(std::istream& in)
+std::shared_ptr<const ElementChain> readElementChainFile(std::istream& in)
 {
     auto chain = std::make_shared<ElementChain>();
     readElementFile(in, *chain);
-    ramp::layOutChain(*chain);
+    layOutChain(*chain);
     return chain;
 }
 

@@ -10,16 +10,14 @@
 
 namespace vomel {
 
-namespace ramp {
 struct ElementChain;
-}
 
 // Fills the start values, the row tables and rowCount. A malformed file is
 // a vomel::FormatFailure naming the line; the chain is then left unchanged.
-void readElementFile(std::istream& in, ramp::ElementChain& chain);
+void readElementFile(std::istream& in, ElementChain& chain);
 
 // The ramp of an element file, laid out and ready to use (readElementFile,
-// then ramp::layOutChain).
-std::shared_ptr<const ramp::ElementChain> readRamp(std::istream& in);
+// then layOutChain).
+std::shared_ptr<const ElementChain> readElementChainFile(std::istream& in);
 
 }  // namespace vomel

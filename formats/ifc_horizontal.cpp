@@ -104,7 +104,7 @@ HorizontalLayout readHorizontal(const Model& model, const Entity& layout, const 
             }
             continue;
         }
-        ramp::PlacedElement element;
+        PlacedElement element;
         element.start = {values.start.y, values.start.x};  // the chain's X is the northing
         element.startAzimuth = chainAzimuth(values.direction);
         element.shape = elementShape(design, values);

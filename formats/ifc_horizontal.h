@@ -27,7 +27,7 @@
 namespace vomel::ifc {
 
 struct HorizontalLayout {
-    std::vector<ramp::PlacedElement> elements;
+    std::vector<PlacedElement> elements;
     // For each element, the segment it came from: "segment 2 (#33)".
     std::vector<Wording> segmentNames;
     // The IfcAlignmentHorizontalSegment id of each element, for comparing

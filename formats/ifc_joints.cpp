@@ -21,12 +21,12 @@ constexpr double COORDINATE_ROUNDING = 64.0 * std::numeric_limits<double>::epsil
 
 double jointGapTolerance(LengthUnit unit, double coordinateMagnitude)
 {
-    return std::max(ramp::JOINT_GAP_TOLERANCE / metresPerUnit(unit), COORDINATE_ROUNDING * coordinateMagnitude);
+    return std::max(JOINT_GAP_TOLERANCE / metresPerUnit(unit), COORDINATE_ROUNDING * coordinateMagnitude);
 }
 
-double jointKinkTolerance() { return ramp::JOINT_KINK_TOLERANCE; }
+double jointKinkTolerance() { return JOINT_KINK_TOLERANCE; }
 
-std::vector<Wording> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
+std::vector<Wording> jointNotes(const std::string& alignment, const ElementChain& chain,
                                 const std::vector<Wording>& segmentNames, LengthUnit unit)
 {
     // File element of each chain element: only placed elements start one.
@@ -38,7 +38,7 @@ std::vector<Wording> jointNotes(const std::string& alignment, const ramp::Elemen
     }
     auto nameOf = [&](std::size_t k) { return k < segmentNames.size() ? segmentNames[k] : Wording("?"); };
     std::vector<Wording> notes;
-    for (const ramp::ChainJoint& joint : ramp::chainJoints(chain)) {
+    for (const ChainJoint& joint : chainJoints(chain)) {
         const auto i = static_cast<std::size_t>(joint.element);
         const double magnitude = std::max(std::fabs(chain.nodeX[i]), std::fabs(chain.nodeY[i]));
         const bool gap = joint.gap > jointGapTolerance(unit, magnitude);

@@ -1,7 +1,7 @@
 #pragma once
 // Joints of an imported chain where consecutive elements do not meet (a
 // gap) or meet at an angle (a kink) beyond the rounding of an exchange file
-// (ramp::isCorner): one note for each, worded as the LandXML import words
+// (isCorner): one note for each, worded as the LandXML import words
 // it, naming the two segments, the station, the gap in the line's unit and
 // the angle in degrees. The line is imported as the file gives it, with a
 // corner there.
@@ -23,7 +23,7 @@ double jointKinkTolerance();
 
 // `segmentNames[k]` names file element k ("segment 2 (#33)"); a reverse
 // spiral, split in two in the chain, is one file element.
-std::vector<Wording> jointNotes(const std::string& alignment, const ramp::ElementChain& chain,
+std::vector<Wording> jointNotes(const std::string& alignment, const ElementChain& chain,
                                 const std::vector<Wording>& segmentNames, LengthUnit unit);
 
 }  // namespace vomel::ifc

@@ -197,7 +197,7 @@ ImportedLine readIfc(std::istream& in, const std::string& alignmentName)
             ifc::planFrame(alignment.optionalReference(6, "ObjectPlacement"), units.lengthScale);
         const ifc::HorizontalLayout horizontal = ifc::readHorizontal(model, *layouts.horizontal, units, frame);
         ifc::Stationing read = ifc::readStationing(model, alignment, units);
-        auto chain = ramp::layOutPlacedChain(read.startStation, horizontal.elements);
+        auto chain = layOutPlacedChain(read.startStation, horizontal.elements);
         const double endStation = chain->nodeStation[static_cast<std::size_t>(chain->elementCount) + 1];
         imported.chainBreaks = ifc::chainBreaksOf(read, endStation);
         appendNotes(imported.notes, horizontal.notes);

@@ -71,7 +71,7 @@ std::vector<Wording> representationNotes(const Model& model, const Entity& align
             direction = std::atan2(ref[1], ref[0]);
         }
         const Point start = frame.apply({location[0] * units.lengthScale, location[1] * units.lengthScale});
-        const ramp::PlacedElement& element = horizontal.elements[k];
+        const PlacedElement& element = horizontal.elements[k];
         const double gap = std::hypot(start.y - element.start.x, start.x - element.start.y);
         const double turn = signedAngle(chainAzimuth(direction + frame.rotation) - element.startAzimuth);
         const double magnitude = std::max(std::fabs(element.start.x), std::fabs(element.start.y));

@@ -18,7 +18,7 @@ namespace vomel {
 
 struct ImportedLine {
     std::string name;  // the alignment's name, bytes as in the file
-    std::shared_ptr<const ramp::ElementChain> chain;
+    std::shared_ptr<const ElementChain> chain;
     ChainBreaks chainBreaks;
     std::optional<VerticalProfile> profile;
     // Why the line has no profile although the file gives one (a profile

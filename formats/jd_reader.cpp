@@ -124,7 +124,7 @@ HairpinFlags hairpinFlags(std::string_view name)
     return flags;
 }
 
-void readJdFile(std::istream& in, vomel::mainline::MainLine& line)
+void readJdFile(std::istream& in, vomel::MainLine& line)
 {
     LineReader reader(in);
     const double startStation = readStartStation(reader);
@@ -134,8 +134,8 @@ void readJdFile(std::istream& in, vomel::mainline::MainLine& line)
     while (reader.next(text)) {
         const std::string_view name = trimName(text);
         if (name.empty()) break;  // a blank name line ends the table
-        if (rows.size() >= static_cast<std::size_t>(vomel::mainline::JD_CAPACITY)) {
-            throw FormatFailure(FailureCode::TooManyIntersectionPoints, {std::to_string(vomel::mainline::JD_CAPACITY)},
+        if (rows.size() >= static_cast<std::size_t>(vomel::JD_CAPACITY)) {
+            throw FormatFailure(FailureCode::TooManyIntersectionPoints, {std::to_string(vomel::JD_CAPACITY)},
                                 reader.lineNumber());
         }
         Row row;
@@ -177,11 +177,11 @@ void readJdFile(std::istream& in, vomel::mainline::MainLine& line)
     }
 }
 
-std::shared_ptr<const mainline::MainLine> readMainLine(std::istream& in)
+std::shared_ptr<const MainLine> readMainLine(std::istream& in)
 {
-    auto line = std::make_shared<mainline::MainLine>();
+    auto line = std::make_shared<MainLine>();
     readJdFile(in, *line);
-    mainline::computeCurveElements(*line);
+    computeCurveElements(*line);
     return line;
 }
 

@@ -21,11 +21,11 @@ namespace vomel {
 // Reads the whole file into `line` (start station, input columns, jdCount).
 // A malformed file is a FormatFailure carrying the line number; `line` is
 // then left exactly as it was.
-void readJdFile(std::istream& in, vomel::mainline::MainLine& line);
+void readJdFile(std::istream& in, vomel::MainLine& line);
 
 // The main line of a JD file with its curve elements computed, ready to
-// use (readJdFile, then mainline::computeCurveElements).
-std::shared_ptr<const mainline::MainLine> readMainLine(std::istream& in);
+// use (readJdFile, then computeCurveElements).
+std::shared_ptr<const MainLine> readMainLine(std::istream& in);
 
 // The hairpin flags that a row's name gives.
 struct HairpinFlags {

@@ -484,9 +484,9 @@ std::vector<FittedElement> readFittedElements(const ElementContext& context, con
     for (const pugi::xml_node& node : geometry.children()) {
         if (node.type() != pugi::node_element || localName(node) == "Feature") continue;
         const int index = static_cast<int>(elements.size()) + 1;
-        if (index > ramp::MAX_ELEMENTS)
-            failHere(node, worded(VOMEL_TRANSLATE_NOOP("Failure", "more than %1 elements"),
-                                  std::to_string(ramp::MAX_ELEMENTS)));
+        if (index > MAX_ELEMENTS)
+            failHere(node,
+                     worded(VOMEL_TRANSLATE_NOOP("Failure", "more than %1 elements"), std::to_string(MAX_ELEMENTS)));
         elements.push_back(fitElement(context, readText(context, node, index)));
     }
     if (elements.empty())

@@ -110,13 +110,13 @@ std::string degrees(double radians) { return formatFixed(radians * 180.0 / PI, 6
 
 // One note for each joint where the elements do not meet or meet at an
 // angle: the line keeps the file's points and has a corner there.
-std::vector<Wording> jointNotes(const ElementContext& context, const ramp::ElementChain& chain)
+std::vector<Wording> jointNotes(const ElementContext& context, const ElementChain& chain)
 {
     std::vector<Wording> notes;
-    for (const ramp::ChainJoint& joint : ramp::chainJoints(chain)) {
-        if (!ramp::isCorner(joint, metresPerUnit(context.unit))) continue;
-        const bool gap = joint.gap * metresPerUnit(context.unit) > ramp::JOINT_GAP_TOLERANCE;
-        const bool kink = std::fabs(joint.kink) > ramp::JOINT_KINK_TOLERANCE;
+    for (const ChainJoint& joint : chainJoints(chain)) {
+        if (!isCorner(joint, metresPerUnit(context.unit))) continue;
+        const bool gap = joint.gap * metresPerUnit(context.unit) > JOINT_GAP_TOLERANCE;
+        const bool kink = std::fabs(joint.kink) > JOINT_KINK_TOLERANCE;
         const std::string gapText = formatFixed(joint.gap, 4) + " " + lengthUnitSymbol(context.unit);
         Wording how;
         if (!gap && !kink) {
@@ -279,14 +279,14 @@ ImportedLine readLandXml(std::istream& in, const std::string& alignmentName)
     const ElementContext context{document, imported.name, imported.unit, landxml::angleUnitsOf(document)};
 
     const std::vector<landxml::FittedElement> elements = landxml::readFittedElements(context, alignment);
-    std::vector<ramp::PlacedElement> placed;
+    std::vector<PlacedElement> placed;
     placed.reserve(elements.size());
     for (const landxml::FittedElement& element : elements) {
         placed.push_back({element.start, *element.startAzimuth, element.shape});
     }
-    std::shared_ptr<ramp::ElementChain> chain;
+    std::shared_ptr<ElementChain> chain;
     try {
-        chain = ramp::layOutPlacedChain(startStationOf(context, alignment), placed);
+        chain = layOutPlacedChain(startStationOf(context, alignment), placed);
     } catch (const vomel::Failure& failure) {
         failAt(context, alignment, failure.wording());
     }

@@ -33,9 +33,7 @@
 
 namespace vomel {
 
-namespace ramp {
 struct ElementChain;
-}
 
 // One alignment of a LandXML file, as listed for the user to choose.
 struct LandXmlAlignmentInfo {

@@ -55,7 +55,7 @@ QString cellText(const std::string& bytes)
 
 }  // namespace
 
-CurveTableWindow::CurveTableWindow(Platform& platform, const std::shared_ptr<const Alignment>& line, QWidget* parent)
+CurveTableWindow::CurveTableWindow(Platform& platform, const std::shared_ptr<const PreparedLine>& line, QWidget* parent)
     : QDialog(parent), platform_(platform), curves_(curveTable(*line))
 {
     setObjectName(QStringLiteral("CurveTableWindow"));

@@ -9,7 +9,7 @@
 #include "session/curve_table.h"
 
 namespace vomel {
-struct Alignment;
+struct PreparedLine;
 }
 
 class QLabel;
@@ -23,7 +23,7 @@ class CurveTableWindow : public QDialog {
     Q_OBJECT
 
 public:
-    CurveTableWindow(Platform& platform, const std::shared_ptr<const Alignment>& line, QWidget* parent = nullptr);
+    CurveTableWindow(Platform& platform, const std::shared_ptr<const PreparedLine>& line, QWidget* parent = nullptr);
 
     // The selected cells (all of them when none is selected) as tab-separated
     // lines, header first, as a spreadsheet pastes them.

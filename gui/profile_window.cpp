@@ -91,7 +91,7 @@ ProfileWindow::ProfileWindow(Platform& platform, QWidget* parent) : QWidget(pare
     refresh();
 }
 
-void ProfileWindow::setLine(std::shared_ptr<const Alignment> line, std::shared_ptr<const PlanRun> run)
+void ProfileWindow::setLine(std::shared_ptr<const PreparedLine> line, std::shared_ptr<const PlanRun> run)
 {
     const bool newLine = line != line_;
     line_ = std::move(line);

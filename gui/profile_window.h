@@ -15,7 +15,7 @@
 #include "ui/file_dialogs.h"
 
 namespace vomel {
-struct Alignment;
+struct PreparedLine;
 }
 
 class QLabel;
@@ -45,7 +45,7 @@ public:
     // new line clears the readout and reads the loaded files again, for its
     // chain breaks, quietly: a file that does not fit it is shown so in the
     // status text.
-    void setLine(std::shared_ptr<const Alignment> line, std::shared_ptr<const PlanRun> run);
+    void setLine(std::shared_ptr<const PreparedLine> line, std::shared_ptr<const PlanRun> run);
 
     // Ask for a file and load it; a failure is shown in the error box and
     // leaves what was loaded before whole. Returns whether a file was loaded.
@@ -68,7 +68,7 @@ private:
     void fillTable();
 
     Platform& platform_;
-    std::shared_ptr<const Alignment> line_;
+    std::shared_ptr<const PreparedLine> line_;
     std::shared_ptr<const PlanRun> run_;
     std::shared_ptr<const VerticalProfile> profile_;
     std::shared_ptr<const CrossFall> crossFall_;

@@ -32,7 +32,7 @@ QString text(const char* source) { return uiText(source); }
 
 }  // namespace
 
-StakeoutWindow::StakeoutWindow(Platform& platform, std::shared_ptr<const Alignment> line, QWidget* parent)
+StakeoutWindow::StakeoutWindow(Platform& platform, std::shared_ptr<const PreparedLine> line, QWidget* parent)
     : QDialog(parent), platform_(platform), line_(std::move(line))
 {
     setObjectName(QStringLiteral("StakeoutWindow"));

@@ -8,7 +8,7 @@
 #include <QDialog>
 
 namespace vomel {
-struct Alignment;
+struct PreparedLine;
 }
 
 class QLabel;
@@ -22,7 +22,7 @@ class StakeoutWindow : public QDialog {
     Q_OBJECT
 
 public:
-    StakeoutWindow(Platform& platform, std::shared_ptr<const Alignment> line, QWidget* parent = nullptr);
+    StakeoutWindow(Platform& platform, std::shared_ptr<const PreparedLine> line, QWidget* parent = nullptr);
 
     // Sets out the typed station and offset; a faulty entry is named in the
     // status line and clears X and Y.
@@ -35,7 +35,7 @@ private:
     void showPoint(const QString& x, const QString& y, const QString& status, bool fault);
 
     Platform& platform_;
-    std::shared_ptr<const Alignment> line_;
+    std::shared_ptr<const PreparedLine> line_;
     QLineEdit* station_ = nullptr;
     QLineEdit* offset_ = nullptr;
     QLineEdit* x_ = nullptr;

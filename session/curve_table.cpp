@@ -63,7 +63,7 @@ std::string csvCell(const std::string& cell)
     return quoted + "\"";
 }
 
-CurveTable curveTable(const Alignment& alignment)
+CurveTable curveTable(const PreparedLine& alignment)
 {
     if (!alignment.line) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     return alignment.line->curveTable();

@@ -11,7 +11,7 @@
 
 namespace vomel {
 
-struct Alignment;
+struct PreparedLine;
 
 // The line's own table (DesignLine::curveTable): for a main line one row
 // per intersection point, for a ramp one row per node and per element.
@@ -20,7 +20,7 @@ struct Alignment;
 // T2, L, E, node X and Y) with 4 decimals; angles in radians with 10
 // decimals; stations with 3 decimals and their chain letter when the line
 // has chain breaks.
-CurveTable curveTable(const Alignment& alignment);
+CurveTable curveTable(const PreparedLine& alignment);
 
 // Columns padded to their widest cell (UTF-8 characters counted once),
 // separated by two blanks, LF line ends.

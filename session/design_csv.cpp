@@ -27,7 +27,7 @@ std::string csvResultsHeader(const CsvColumns& columns)
     return header + "\r\n";
 }
 
-std::string csvResultsLine(const Alignment& alignment, const CsvColumns& columns, const SurveyPoint& point,
+std::string csvResultsLine(const PreparedLine& alignment, const CsvColumns& columns, const SurveyPoint& point,
                            const Solution& solution)
 {
     std::string line;
@@ -35,7 +35,7 @@ std::string csvResultsLine(const Alignment& alignment, const CsvColumns& columns
     return line;
 }
 
-void appendCsvResultsLine(std::string& out, const Alignment& alignment, const CsvColumns& columns,
+void appendCsvResultsLine(std::string& out, const PreparedLine& alignment, const CsvColumns& columns,
                           const SurveyPoint& point, const Solution& solution)
 {
     appendCsvResultsLine(out, alignment, point, solution);
@@ -57,7 +57,7 @@ void appendCsvResultsLine(std::string& out, const Alignment& alignment, const Cs
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user names them
-void computeCsvRun(const Alignment& alignment, const CsvColumns& columns, const std::string& coordinatePath,
+void computeCsvRun(const PreparedLine& alignment, const CsvColumns& columns, const std::string& coordinatePath,
                    const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options)
 {
     const ResultsLayout layout{

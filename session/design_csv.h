@@ -20,15 +20,15 @@ struct CsvColumns {
 
 std::string csvResultsHeader(const CsvColumns& columns);
 
-std::string csvResultsLine(const Alignment& alignment, const CsvColumns& columns, const SurveyPoint& point,
+std::string csvResultsLine(const PreparedLine& alignment, const CsvColumns& columns, const SurveyPoint& point,
                            const Solution& solution);
 // The same bytes appended to `out`: no string per number or per row.
-void appendCsvResultsLine(std::string& out, const Alignment& alignment, const CsvColumns& columns,
+void appendCsvResultsLine(std::string& out, const PreparedLine& alignment, const CsvColumns& columns,
                           const SurveyPoint& point, const Solution& solution);
 
 // computeCsvRun with the added columns; options.pointsFormat says how the
 // coordinate file is written.
-void computeCsvRun(const Alignment& alignment, const CsvColumns& columns, const std::string& coordinatePath,
+void computeCsvRun(const PreparedLine& alignment, const CsvColumns& columns, const std::string& coordinatePath,
                    const std::string& resultsPath, const ProgressCallback& progress = {},
                    const RunOptions& options = {});
 

@@ -10,7 +10,7 @@
 
 namespace vomel {
 
-const char* footStatus(const Alignment& alignment, double station)
+const char* footStatus(const PreparedLine& alignment, double station)
 {
     if (station < alignment.startStation - LINE_END_TOLERANCE) return "before-start";
     if (station > alignment.endStation + LINE_END_TOLERANCE) return "after-end";
@@ -21,7 +21,7 @@ namespace {
 
 // A stated station with its chain letter when the line has chain breaks
 // ("B1515.49213"), in the form a stations file takes.
-std::string statedStationCell(const Alignment& alignment, double station)
+std::string statedStationCell(const PreparedLine& alignment, double station)
 {
     const vomel::StatedStation stated = vomel::chainStationLetter(alignment.chainBreaks(), station);
     std::string cell;
@@ -36,14 +36,14 @@ std::string csvResultsHeader()
     return "label,x,y,letter,station,offset,foot_x,foot_y,elevation,status,residual,other_station\r\n";
 }
 
-std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point, const Solution& solution)
+std::string csvResultsLine(const PreparedLine& alignment, const SurveyPoint& point, const Solution& solution)
 {
     std::string line;
     appendCsvResultsLine(line, alignment, point, solution);
     return line;
 }
 
-void appendCsvResultsLine(std::string& out, const Alignment& alignment, const SurveyPoint& point,
+void appendCsvResultsLine(std::string& out, const PreparedLine& alignment, const SurveyPoint& point,
                           const Solution& solution)
 {
     const vomel::StatedStation stated = vomel::chainStationLetter(alignment.chainBreaks(), solution.station);
@@ -74,7 +74,7 @@ void appendCsvResultsLine(std::string& out, const Alignment& alignment, const Su
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user names them
-void computeCsvRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+void computeCsvRun(const PreparedLine& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                    const ProgressCallback& progress, const RunOptions& options)
 {
     const ResultsLayout layout{csvResultsHeader(),

@@ -22,21 +22,21 @@
 
 namespace vomel {
 
-struct Alignment;
+struct PreparedLine;
 
 // A foot this close to an end of the line (metres) is on the line.
 inline constexpr double LINE_END_TOLERANCE = 1e-6;
 
 // Where a foot's continuous station lies against the line's ends.
-const char* footStatus(const Alignment& alignment, double station);
+const char* footStatus(const PreparedLine& alignment, double station);
 
 // The header row with its CR LF.
 std::string csvResultsHeader();
 
 // The row of one solved point with its CR LF.
-std::string csvResultsLine(const Alignment& alignment, const SurveyPoint& point, const Solution& solution);
+std::string csvResultsLine(const PreparedLine& alignment, const SurveyPoint& point, const Solution& solution);
 // The same bytes appended to `out`, without a string per number.
-void appendCsvResultsLine(std::string& out, const Alignment& alignment, const SurveyPoint& point,
+void appendCsvResultsLine(std::string& out, const PreparedLine& alignment, const SurveyPoint& point,
                           const Solution& solution);
 
 // The file run of computeFileRun writing CSV rows: streamed a chunk at a
@@ -44,7 +44,7 @@ void appendCsvResultsLine(std::string& out, const Alignment& alignment, const Su
 // not depend on the thread count), the CSV file written whole through a
 // temporary file or not at all. Failures name the coordinate file and the
 // point's line.
-void computeCsvRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+void computeCsvRun(const PreparedLine& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                    const ProgressCallback& progress = {}, const RunOptions& options = {});
 
 }  // namespace vomel

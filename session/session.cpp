@@ -8,8 +8,8 @@
 #include <new>
 #include <utility>
 
-#include "alignment/main_line_alignment.h"
-#include "alignment/ramp_alignment.h"
+#include "alignment/element_chain_line.h"
+#include "alignment/intersection_point_line.h"
 #include "alignment/vertical_profile.h"
 #include "core/failure.h"
 #include "formats/chain_break_file.h"
@@ -25,13 +25,13 @@ namespace vomel {
 
 namespace {
 
-StationFunction forwardOf(const Alignment& alignment)
+PointFunction forwardOf(const PreparedLine& alignment)
 {
-    return [&alignment](double station) { return alignment.stationAt(station); };
+    return [&alignment](double station) { return alignment.pointAt(station); };
 }
 
 // Checks the extent of a prepared line and samples it.
-void sampleAlignment(Alignment& alignment)
+void sampleAlignment(PreparedLine& alignment)
 {
     const double start = alignment.startStation;
     const double end = alignment.endStation;
@@ -58,12 +58,12 @@ void sampleAlignment(Alignment& alignment)
 
 }  // namespace
 
-FastLine Alignment::fastLine() const
+FastLine PreparedLine::fastLine() const
 {
-    return {&samples, &sampleIndex, [this](double s) { return stationAt(s); }, [this](double s) { return poseAt(s); }};
+    return {&samples, &sampleIndex, [this](double s) { return pointAt(s); }, [this](double s) { return poseAt(s); }};
 }
 
-Solution Alignment::solve(double x, double y, SolverChoice solver) const
+Solution PreparedLine::solve(double x, double y, SolverChoice solver) const
 {
     Solution solution = solver == SolverChoice::Reference ? solvePoint(samples, forwardOf(*this), x, y)
                                                           : solvePointFast(fastLine(), x, y);
@@ -71,7 +71,7 @@ Solution Alignment::solve(double x, double y, SolverChoice solver) const
     return solution;
 }
 
-std::shared_ptr<const vomel::mainline::MainLine> loadMainLine(const std::string& jdPath)
+std::shared_ptr<const vomel::MainLine> loadMainLine(const std::string& jdPath)
 {
     return readWholeFile(jdPath, [](std::istream& in) { return readMainLine(in); });
 }
@@ -85,7 +85,7 @@ vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double end
 
 std::shared_ptr<const DesignLine> importedDesignLine(ImportedLine imported)
 {
-    auto line = std::make_shared<ramp::RampAlignment>(std::move(imported.chain), imported.chainBreaks);
+    auto line = std::make_shared<ElementChainLine>(std::move(imported.chain), imported.chainBreaks);
     if (imported.profile) line->setOwnProfile(std::make_shared<const VerticalProfile>(std::move(*imported.profile)));
     line->setOwnProfileProblem(std::move(imported.profileProblem));
     line->addImportNotes(imported.notes);
@@ -130,14 +130,14 @@ std::shared_ptr<const DesignLine> loadElementLine(const std::string& path)
     if (landXml) return loadLandXml(path);
     if (isStepFile(path)) return loadIfc(path);
     return readWholeFile(path, [](std::istream& in) -> std::shared_ptr<const DesignLine> {
-        return std::make_shared<ramp::RampAlignment>(readRamp(in));
+        return std::make_shared<ElementChainLine>(readElementChainFile(in));
     });
 }
 
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const DesignLine> line)
+std::shared_ptr<const PreparedLine> prepareLine(std::shared_ptr<const DesignLine> line)
 {
     if (!line) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no design line was read"));
-    auto alignment = std::make_shared<Alignment>();
+    auto alignment = std::make_shared<PreparedLine>();
     alignment->startStation = line->startStation();
     alignment->endStation = line->endStation();
     alignment->corners = line->lineCorners();
@@ -146,36 +146,36 @@ std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const DesignLine
     return alignment;
 }
 
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const mainline::MainLine> mainLine,
+std::shared_ptr<const PreparedLine> prepareLine(std::shared_ptr<const MainLine> mainLine,
                                                 const ChainBreaks& chainBreaks)
 {
-    return buildAlignment(std::make_shared<mainline::MainLineAlignment>(std::move(mainLine), chainBreaks));
+    return prepareLine(std::make_shared<IntersectionPointLine>(std::move(mainLine), chainBreaks));
 }
 
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const ramp::ElementChain> chain,
+std::shared_ptr<const PreparedLine> prepareLine(std::shared_ptr<const ElementChain> chain,
                                                 const ChainBreaks& chainBreaks)
 {
-    return buildAlignment(std::make_shared<ramp::RampAlignment>(std::move(chain), chainBreaks));
+    return prepareLine(std::make_shared<ElementChainLine>(std::move(chain), chainBreaks));
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): alignment file, then chain-break file, as the user picks them
-std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::string& alignmentPath,
-                                                     const std::string& chainBreakPath)
+std::shared_ptr<const PreparedLine> initialiseAlignment(Method method, const std::string& alignmentPath,
+                                                        const std::string& chainBreakPath)
 {
     // Everything is built aside; the caller's alignment is replaced only by
     // the complete result, so a failure leaves it whole.
     try {
-        if (method == Method::Element) return buildAlignment(loadElementLine(alignmentPath));
+        if (method == Method::Element) return prepareLine(loadElementLine(alignmentPath));
         auto mainLine = loadMainLine(alignmentPath);
         auto breaks = loadChainBreaks(chainBreakPath, mainLine->endStation());
-        return buildAlignment(std::move(mainLine), breaks);
+        return prepareLine(std::move(mainLine), breaks);
     } catch (Failure& failure) {
         failure.setFile(alignmentPath);  // a failure of the line itself, if no file is named yet
         throw;
     }
 }
 
-SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText, const std::string& yText,
+SinglePointText computeSinglePoint(const PreparedLine& alignment, const std::string& xText, const std::string& yText,
                                    SolverChoice solver)
 {
     const double x = leadingNumber(xText);
@@ -188,7 +188,7 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
-void computeFileRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+void computeFileRun(const PreparedLine& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                     const ResultsLayout& layout, const ProgressCallback& progress, const RunOptions& options,
                     const SolvedChunkCallback& solved)
 {
@@ -202,7 +202,7 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
     streamFileRun(solve, layout, coordinatePath, resultsPath, progress, options, solved);
 }
 
-void computeFileRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+void computeFileRun(const PreparedLine& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                     HeaderEncoding encoding, const ProgressCallback& progress, const RunOptions& options,
                     const SolvedChunkCallback& solved)
 {

@@ -4,7 +4,7 @@
 // The desktop program and vomel-cli both call these.
 //
 // Every operation raises a vomel::Failure subclass on failure (see
-// core/failure.h) and changes nothing the caller holds: a new Alignment is
+// core/failure.h) and changes nothing the caller holds: a new PreparedLine is
 // only handed out whole, and a results file is only replaced when complete.
 
 #include <functional>
@@ -36,7 +36,7 @@ enum class Method {
 // A design line ready to solve points on: the line, whichever kind it is,
 // and its sample table over the line's extent with the index of the
 // samples.
-struct Alignment {
+struct PreparedLine {
     std::shared_ptr<const DesignLine> line;
     double startStation = 0.0;  // the extent sampled: the line's start and end
     double endStation = 0.0;
@@ -45,7 +45,7 @@ struct Alignment {
     std::vector<LineCorner> corners;  // the line's corners, in station order
 
     // The point of the design line at a continuous station.
-    Point stationAt(double station) const { return line->pointAt(station); }
+    Point pointAt(double station) const { return line->pointAt(station); }
     // The same point with its tangent azimuth and curvature.
     LinePose poseAt(double station) const { return line->poseAt(station); }
     // What the fast back-calculation reads; valid while this alignment lives.
@@ -65,7 +65,7 @@ inline constexpr double MAX_LINE_LENGTH = 10'000'000.0;  // 10,000 km
 
 // Step 1 of the intersection-point method: read the JD file and compute the
 // curve elements. Failures carry the file name.
-std::shared_ptr<const vomel::mainline::MainLine> loadMainLine(const std::string& jdPath);
+std::shared_ptr<const vomel::MainLine> loadMainLine(const std::string& jdPath);
 
 // Step 2: read the chain-break file for a main line ending at endStation.
 vomel::ChainBreaks loadChainBreaks(const std::string& chainBreakPath, double endStation);
@@ -98,17 +98,17 @@ bool isStepFile(const std::string& path);
 std::shared_ptr<const DesignLine> loadElementLine(const std::string& path);
 
 // The common tail: check the line's extent and build the sample table.
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const DesignLine> line);
+std::shared_ptr<const PreparedLine> prepareLine(std::shared_ptr<const DesignLine> line);
 // The same for a main line with its chain breaks, and for a laid-out ramp.
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const vomel::mainline::MainLine> mainLine,
+std::shared_ptr<const PreparedLine> prepareLine(std::shared_ptr<const vomel::MainLine> mainLine,
                                                 const ChainBreaks& chainBreaks);
-std::shared_ptr<const Alignment> buildAlignment(std::shared_ptr<const vomel::ramp::ElementChain> chain,
+std::shared_ptr<const PreparedLine> prepareLine(std::shared_ptr<const vomel::ElementChain> chain,
                                                 const ChainBreaks& chainBreaks = {});
 
 // All steps at once (chainBreakPath empty: no chain breaks). In the element
 // method the alignment file may be an element file or a LandXML document.
-std::shared_ptr<const Alignment> initialiseAlignment(Method method, const std::string& alignmentPath,
-                                                     const std::string& chainBreakPath = {});
+std::shared_ptr<const PreparedLine> initialiseAlignment(Method method, const std::string& alignmentPath,
+                                                        const std::string& chainBreakPath = {});
 
 // Single-coordinate mode: X and Y as typed (leading-number rule), solved
 // and shown as the main window shows them.
@@ -117,7 +117,7 @@ struct SinglePointText {
     std::string offset;  // "0.000" format, e.g. "2.346"
     Solution solution;
 };
-SinglePointText computeSinglePoint(const Alignment& alignment, const std::string& xText, const std::string& yText,
+SinglePointText computeSinglePoint(const PreparedLine& alignment, const std::string& xText, const std::string& yText,
                                    SolverChoice solver = SolverChoice::Fast);
 
 // The progress callback (ProgressCallback, session/parallel_run.h) is called
@@ -138,12 +138,12 @@ SinglePointText computeSinglePoint(const Alignment& alignment, const std::string
 // chunk size. options.solver = SolverChoice::Reference runs the reference
 // algorithm instead. `solved`, when given, is shown every chunk of points
 // with their solutions in file order (see session/parallel_run.h).
-void computeFileRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+void computeFileRun(const PreparedLine& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                     HeaderEncoding encoding, const ProgressCallback& progress = {}, const RunOptions& options = {},
                     const SolvedChunkCallback& solved = {});
 
 // The same run writing another layout of results (the CSV file, say).
-void computeFileRun(const Alignment& alignment, const std::string& coordinatePath, const std::string& resultsPath,
+void computeFileRun(const PreparedLine& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                     const ResultsLayout& layout, const ProgressCallback& progress = {}, const RunOptions& options = {},
                     const SolvedChunkCallback& solved = {});
 

@@ -62,10 +62,10 @@ StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vom
 
 }  // namespace
 
-double tangentAzimuth(const Alignment& alignment, double station) { return poseAzimuth(alignment.poseAt(station)); }
+double tangentAzimuth(const PreparedLine& alignment, double station) { return poseAzimuth(alignment.poseAt(station)); }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station then offset, as surveyors state a point
-Point offsetPoint(const Alignment& alignment, double station, double offset)
+Point offsetPoint(const PreparedLine& alignment, double station, double offset)
 {
     requireFinite(offset, VOMEL_TRANSLATE_NOOP("Failure", "offset"));
     // One evaluation of the line gives both the point and its tangent.
@@ -135,7 +135,7 @@ std::optional<double> designElevation(const StakeoutRow& row, const StakeoutOpti
 
 // Sets out one row: its output line, and in `missed` why it is not
 // answered in full (empty when it is).
-std::string setOutRow(const Alignment& alignment, StakeoutRow row, const StakeoutOptions& options, Wording& missed)
+std::string setOutRow(const PreparedLine& alignment, StakeoutRow row, const StakeoutOptions& options, Wording& missed)
 {
     if (!row.stationProblem.empty()) {
         missed = row.stationProblem;
@@ -160,7 +160,7 @@ std::string setOutRow(const Alignment& alignment, StakeoutRow row, const Stakeou
 }  // namespace
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station file in, coordinate file out, as the user names them
-void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath, const std::string& outputPath,
+void computeStakeoutRun(const PreparedLine& alignment, const std::string& stationsPath, const std::string& outputPath,
                         const StakeoutProgress& progress, const StakeoutOptions& options)
 {
     const std::vector<StakeoutRow> rows = readWholeFile(

@@ -18,17 +18,17 @@
 
 namespace vomel {
 
-struct Alignment;
+struct PreparedLine;
 
 // Tangent azimuth of the design line at a continuous station, radians in
 // [0, 2π), from +X towards +Y: taken from the element the forward function
 // places the station on, so it is exact at the key points too.
-double tangentAzimuth(const Alignment& alignment, double station);
+double tangentAzimuth(const PreparedLine& alignment, double station);
 
 // The point at `offset` metres from the design line at `station`: the
 // line's point moved along the normal, to the left for a positive offset
 // (towards azimuth - π/2 on a survey grid with X north and Y east).
-Point offsetPoint(const Alignment& alignment, double station, double offset);
+Point offsetPoint(const PreparedLine& alignment, double station, double offset);
 
 // One line of a station file: "label station offset [elevation]".
 struct StakeoutRow {
@@ -85,7 +85,7 @@ struct StakeoutOptions {
 // whole through a temporary file, or not at all. Failures name their file
 // and line; a failed row, when options.onMiss is set, does not fail the
 // run.
-void computeStakeoutRun(const Alignment& alignment, const std::string& stationsPath, const std::string& outputPath,
+void computeStakeoutRun(const PreparedLine& alignment, const std::string& stationsPath, const std::string& outputPath,
                         const StakeoutProgress& progress = {}, const StakeoutOptions& options = {});
 
 }  // namespace vomel

@@ -32,7 +32,7 @@ namespace {
 
 }  // namespace
 
-SampleTable buildSampleTable(double start, double end, const StationFunction& stationAt)
+SampleTable buildSampleTable(double start, double end, const PointFunction& pointAt)
 {
     SampleTable table;
     const std::size_t n = sampleCountFor(start, end);
@@ -49,7 +49,7 @@ SampleTable buildSampleTable(double start, double end, const StationFunction& st
     station[n + 1] = end + SAMPLE_STEP;
 
     for (std::size_t j = 0; j <= n + 1; ++j) {
-        const Point p = stationAt(station[j]);
+        const Point p = pointAt(station[j]);
         table.sampleX[j] = requireFinite(p.x, VOMEL_TRANSLATE_NOOP("Failure", "X of a sample of the line"));
         table.sampleY[j] = requireFinite(p.y, VOMEL_TRANSLATE_NOOP("Failure", "Y of a sample of the line"));
     }
@@ -83,20 +83,20 @@ double requireCoordinate(double value, const char* what)
     return value;
 }
 
-Solution solvePoint(const SampleTable& samples, const StationFunction& stationAt, double x, double y)
+Solution solvePoint(const SampleTable& samples, const PointFunction& pointAt, double x, double y)
 {
     requireCoordinate(x, VOMEL_TRANSLATE_NOOP("Failure", "X of the point"));
     requireCoordinate(y, VOMEL_TRANSLATE_NOOP("Failure", "Y of the point"));
     const std::size_t k = nearestSample(samples, x, y);
     return bisectFoot(samples.sampleStation[k - 1], samples.sampleStation[k + 1], samples.sampleX[k + 1],
-                      samples.sampleY[k + 1], x, y, stationAt);
+                      samples.sampleY[k + 1], x, y, pointAt);
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the bracket, the point ahead and the point, in that order
 Solution bisectFoot(double lowStation, double highStation, double aheadX, double aheadY, double x, double y,
-                    const StationFunction& stationAt)
+                    const PointFunction& pointAt)
 {
-    FootBisection bisection({lowStation, highStation}, stationAt, {x, y});
+    FootBisection bisection({lowStation, highStation}, pointAt, {x, y});
     while (bisection.step()) {}
     const StationPoint& foot = bisection.mid();
     const int side = sideOfLine({x, y}, {foot.x, foot.y}, {aheadX, aheadY});

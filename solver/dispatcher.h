@@ -18,7 +18,7 @@
 namespace vomel {
 
 // The forward function of the design line: continuous station -> point.
-using StationFunction = std::function<Point(double)>;
+using PointFunction = std::function<Point(double)>;
 
 // Spacing of the samples, in the line's unit (m or ft).
 inline constexpr double SAMPLE_STEP = 1.0;
@@ -43,7 +43,7 @@ struct SampleTable {
 std::size_t sampleCountFor(double start, double end);
 
 // Samples the design line over [start, end]; start <= end, both finite.
-SampleTable buildSampleTable(double start, double end, const StationFunction& stationAt);
+SampleTable buildSampleTable(double start, double end, const PointFunction& pointAt);
 
 // The answer for one point: continuous station of the foot, signed offset
 // (left positive), foot coordinates.
@@ -76,7 +76,7 @@ double requireCoordinate(double value, const char* what);
 // Nearest sample k, then bisection
 // over [station(k - 1), station(k + 1)] with the sample k + 1 as the point
 // ahead. The table must not be empty.
-Solution solvePoint(const SampleTable& samples, const StationFunction& stationAt, double x, double y);
+Solution solvePoint(const SampleTable& samples, const PointFunction& pointAt, double x, double y);
 
 // A point of the design line during the bisection, with its distance to the
 // point being solved.
@@ -92,7 +92,7 @@ struct StationPoint {
 // (aheadX, aheadY) is a point of the line ahead of the bracket, used for
 // the side.
 Solution bisectFoot(double lowStation, double highStation, double aheadX, double aheadY, double x, double y,
-                    const StationFunction& stationAt);
+                    const PointFunction& pointAt);
 
 // Plane distance between two records (stations and distances ignored).
 inline double planeDistance(const StationPoint& p, const StationPoint& q)

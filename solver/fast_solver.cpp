@@ -68,8 +68,8 @@ Solution refineBasin(const FastLine& line, std::size_t k, double x, double y, Fa
     };
     const double middle = (lowest + highest) / 2;
     const StationPoint mid =
-        middle == samples.sampleStation[k] ? sampled(k) : pointOnLine(middle, line.stationAt, {x, y});
-    FootBisection bisection(sampled(k - 1), mid, sampled(k + 1), line.stationAt, {x, y});
+        middle == samples.sampleStation[k] ? sampled(k) : pointOnLine(middle, line.pointAt, {x, y});
+    FootBisection bisection(sampled(k - 1), mid, sampled(k + 1), line.pointAt, {x, y});
     while (bisection.high().station - bisection.low().station > NEWTON_START_WIDTH && bisection.step()) {
         ++t.bisectionSteps;
     }
@@ -85,7 +85,7 @@ Solution refineBasin(const FastLine& line, std::size_t k, double x, double y, Fa
         t.newtonSteps = newton.steps;
         t.newtonConverged = newton.converged;
         const StationPoint candidate =
-            newton.converged ? pointOnLine(newton.station, line.stationAt, {x, y}) : StationPoint{};
+            newton.converged ? pointOnLine(newton.station, line.pointAt, {x, y}) : StationPoint{};
         if (newton.converged && candidate.distance <= bisection.mid().distance + FOOT_DISTANCE_SLACK) {
             foot = candidate;
         } else {

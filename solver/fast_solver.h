@@ -25,7 +25,7 @@
 namespace vomel {
 
 // The forward function with derivatives: continuous station -> point,
-// tangent azimuth and curvature. Its point must be the StationFunction's.
+// tangent azimuth and curvature. Its point must be the PointFunction's.
 using PoseFunction = std::function<LinePose(double)>;
 
 // Everything the fast path reads; read-only, so one instance serves any
@@ -33,7 +33,7 @@ using PoseFunction = std::function<LinePose(double)>;
 struct FastLine {
     const SampleTable* samples = nullptr;
     const SampleIndex* index = nullptr;
-    StationFunction stationAt;
+    PointFunction pointAt;
     PoseFunction poseAt;
 };
 

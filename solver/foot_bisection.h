@@ -19,9 +19,9 @@ struct StationRange {
 };
 
 // The line's point at `station` with its distance to `target`.
-inline StationPoint pointOnLine(double station, const StationFunction& stationAt, Point target)
+inline StationPoint pointOnLine(double station, const PointFunction& pointAt, Point target)
 {
-    const Point p = stationAt(station);
+    const Point p = pointAt(station);
     // The check inline: it runs for every point of the line evaluated.
     StationPoint record{
         station, std::isfinite(p.x) ? p.x : requireFinite(p.x, VOMEL_TRANSLATE_NOOP("Failure", "X of the line")),
@@ -33,20 +33,19 @@ inline StationPoint pointOnLine(double station, const StationFunction& stationAt
 class FootBisection {
 public:
     // Evaluates the midpoint, then the low and the high end of the bracket.
-    FootBisection(StationRange bracket, const StationFunction& stationAt, Point target)
-        : stationAt_(stationAt), target_(target)
+    FootBisection(StationRange bracket, const PointFunction& pointAt, Point target) : pointAt_(pointAt), target_(target)
     {
-        mid_ = pointOnLine((bracket.low + bracket.high) / 2, stationAt_, target_);
-        low_ = pointOnLine(bracket.low, stationAt_, target_);
-        high_ = pointOnLine(bracket.high, stationAt_, target_);
+        mid_ = pointOnLine((bracket.low + bracket.high) / 2, pointAt_, target_);
+        low_ = pointOnLine(bracket.low, pointAt_, target_);
+        high_ = pointOnLine(bracket.high, pointAt_, target_);
     }
 
     // The same bisection from ends and a midpoint already evaluated (as
     // pointOnLine would give them, e.g. from the sample table built with the
     // same function), so that it takes the same steps.
     FootBisection(const StationPoint& low, const StationPoint& mid, const StationPoint& high,
-                  const StationFunction& stationAt, Point target)
-        : stationAt_(stationAt), target_(target), low_(low), high_(high), mid_(mid)
+                  const PointFunction& pointAt, Point target)
+        : pointAt_(pointAt), target_(target), low_(low), high_(high), mid_(mid)
     {
     }
 
@@ -66,7 +65,7 @@ public:
             high_ = mid_;
         }
         const double next = (high_.station + low_.station) / 2;
-        mid_ = pointOnLine(next, stationAt_, target_);
+        mid_ = pointOnLine(next, pointAt_, target_);
         done_ = next == low_.station || next == high_.station;
         return !done_;
     }
@@ -77,7 +76,7 @@ public:
     bool done() const { return done_; }
 
 private:
-    const StationFunction& stationAt_;
+    const PointFunction& pointAt_;
     Point target_;
     StationPoint low_{};
     StationPoint high_{};

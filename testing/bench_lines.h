@@ -13,16 +13,16 @@
 
 namespace vomel::testing {
 
-inline std::shared_ptr<const vomel::Alignment> mainLineFrom(const std::string& jdText)
+inline std::shared_ptr<const vomel::PreparedLine> mainLineFrom(const std::string& jdText)
 {
     std::istringstream in(jdText);
-    return vomel::buildAlignment(vomel::readMainLine(in), vomel::ChainBreaks{});
+    return vomel::prepareLine(vomel::readMainLine(in), vomel::ChainBreaks{});
 }
 
-inline std::shared_ptr<const vomel::Alignment> elementChainFrom(const std::string& elementText)
+inline std::shared_ptr<const vomel::PreparedLine> elementChainFrom(const std::string& elementText)
 {
     std::istringstream in(elementText);
-    return vomel::buildAlignment(vomel::readRamp(in));
+    return vomel::prepareLine(vomel::readElementChainFile(in));
 }
 
 }  // namespace vomel::testing

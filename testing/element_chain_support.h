@@ -11,20 +11,20 @@
 
 namespace vomel::testing {
 
-inline std::unique_ptr<vomel::ramp::ElementChain> prepareFrom(std::istream& in)
+inline std::unique_ptr<vomel::ElementChain> prepareFrom(std::istream& in)
 {
-    auto chain = std::make_unique<vomel::ramp::ElementChain>();
+    auto chain = std::make_unique<vomel::ElementChain>();
     vomel::readElementFile(in, *chain);
-    vomel::ramp::layOutChain(*chain);
+    vomel::layOutChain(*chain);
     return chain;
 }
 
-inline std::unique_ptr<vomel::ramp::ElementChain> prepareFromText(const std::string& text)
+inline std::unique_ptr<vomel::ElementChain> prepareFromText(const std::string& text)
 {
     std::istringstream in(text);
     return prepareFrom(in);
 }
 
-inline double endStation(const vomel::ramp::ElementChain& chain) { return chain.nodeStation[chain.elementCount + 1]; }
+inline double endStation(const vomel::ElementChain& chain) { return chain.nodeStation[chain.elementCount + 1]; }
 
 }  // namespace vomel::testing

@@ -13,12 +13,12 @@
 
 namespace vomel::testing {
 
-inline std::shared_ptr<const vomel::Alignment> generatedMainLine(const vomel::testing::LineShape& shape)
+inline std::shared_ptr<const vomel::PreparedLine> generatedMainLine(const vomel::testing::LineShape& shape)
 {
     return vomel::testing::mainLineFrom(vomel::testing::generatedJdFile(shape));
 }
 
-inline std::shared_ptr<const vomel::Alignment> generatedElementChain(const vomel::testing::LineShape& shape)
+inline std::shared_ptr<const vomel::PreparedLine> generatedElementChain(const vomel::testing::LineShape& shape)
 {
     return vomel::testing::elementChainFrom(vomel::testing::generatedElementFile(shape));
 }

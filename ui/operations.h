@@ -12,7 +12,7 @@
 #include <string>
 
 namespace vomel {
-struct Alignment;
+struct PreparedLine;
 }
 
 namespace vomel::gui {
@@ -73,7 +73,7 @@ public:
 
     // The current line, for the curve table and stakeout windows; null
     // before an initialisation (and from stand-ins that hold no line).
-    virtual std::shared_ptr<const Alignment> currentLine() const { return nullptr; }
+    virtual std::shared_ptr<const PreparedLine> currentLine() const { return nullptr; }
     // What the plan view draws: the current line and the points of the last
     // successful file run on it (none before a run). Null while no line is
     // current; the same object until the line or the run changes.

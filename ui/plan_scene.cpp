@@ -27,15 +27,15 @@ Point finitePoint(Point p, const char* what)
     return p;
 }
 
-PlanMark markAt(const Alignment& alignment, double station, std::string name, const char* windowName = nullptr)
+PlanMark markAt(const PreparedLine& alignment, double station, std::string name, const char* windowName = nullptr)
 {
-    return {finitePoint(alignment.stationAt(station), VOMEL_TRANSLATE_NOOP("Failure", "a key point")), std::move(name),
+    return {finitePoint(alignment.pointAt(station), VOMEL_TRANSLATE_NOOP("Failure", "a key point")), std::move(name),
             vomel::stationTextPlain(alignment.chainBreaks(), station), windowName};
 }
 
 // The start, the key points and the end, then the intersection points and
 // their tangents, as the line names them.
-void addMarks(const Alignment& alignment, PlanScene& scene)
+void addMarks(const PreparedLine& alignment, PlanScene& scene)
 {
     const DesignLine& line = *alignment.line;
     scene.keyPoints.push_back(
@@ -52,7 +52,7 @@ void addMarks(const Alignment& alignment, PlanScene& scene)
     }
 }
 
-void addTick(const Alignment& alignment, PlanScene& scene, double station, double stated)
+void addTick(const PreparedLine& alignment, PlanScene& scene, double station, double stated)
 {
     if (!scene.ticks.empty()) {
         const PlanTick& last = scene.ticks.back();
@@ -73,7 +73,7 @@ void addTick(const Alignment& alignment, PlanScene& scene, double station, doubl
 // one chain the stated station grows with the continuous one, metre for
 // metre; between two samples it may jump at a chain break, so each
 // interval is looked at from both of its ends.
-void addTicks(const Alignment& alignment, PlanScene& scene)
+void addTicks(const PreparedLine& alignment, PlanScene& scene)
 {
     const std::vector<double>& s = scene.lineStation;
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -112,7 +112,7 @@ void PlanBounds::add(Point p)
     maxY = std::max(maxY, p.y);
 }
 
-PlanScene makePlanScene(const Alignment& alignment, const PlanRun* run)
+PlanScene makePlanScene(const PreparedLine& alignment, const PlanRun* run)
 {
     PlanScene scene;
     scene.unit = alignment.lengthUnit();

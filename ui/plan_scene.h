@@ -16,7 +16,7 @@
 #include "solver/dispatcher.h"
 
 namespace vomel {
-struct Alignment;
+struct PreparedLine;
 }
 
 namespace vomel::gui {
@@ -87,6 +87,6 @@ struct PlanRun {
 // The scene of an initialised alignment and, when given, a run on it.
 // Nothing that is not finite reaches the scene: such a value is a
 // GeometryFailure.
-PlanScene makePlanScene(const Alignment& alignment, const PlanRun* run = nullptr);
+PlanScene makePlanScene(const PreparedLine& alignment, const PlanRun* run = nullptr);
 
 }  // namespace vomel::gui

@@ -15,7 +15,7 @@ namespace {
 
 // The rule of the CSV results' status column, so that the window and the
 // CSV file agree on every point.
-LinePlace placeOnLine(const Alignment& alignment, const Solution& solution)
+LinePlace placeOnLine(const PreparedLine& alignment, const Solution& solution)
 {
     if (solution.corner) return LinePlace::Corner;
     const std::string_view status = footStatus(alignment, solution.station);
@@ -44,11 +44,11 @@ bool listsNoPoint(const std::string& path)
 }  // namespace
 
 struct SessionOperations::State {
-    std::shared_ptr<const Alignment> current;
+    std::shared_ptr<const PreparedLine> current;
 
     // The line being read, until it is built or discarded: a main line
     // waiting for its chain breaks, or a ramp read whole.
-    std::shared_ptr<const vomel::mainline::MainLine> stagedMainLine;
+    std::shared_ptr<const vomel::MainLine> stagedMainLine;
     std::optional<vomel::ChainBreaks> stagedChainBreaks;
     std::shared_ptr<const DesignLine> stagedRamp;
     // The file the staged line was read from, named by a failure of the line
@@ -60,7 +60,7 @@ struct SessionOperations::State {
     std::shared_ptr<const PlanRun> lastRun;
     std::shared_ptr<const PlanScene> scene;
 
-    const Alignment& requireCurrent() const
+    const PreparedLine& requireCurrent() const
     {
         if (!current) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no design line has been initialised"));
         return *current;
@@ -94,12 +94,12 @@ void SessionOperations::readElementChain(const std::string& elementPath)
 
 void SessionOperations::buildStagedLine()
 {
-    std::shared_ptr<const Alignment> built;
+    std::shared_ptr<const PreparedLine> built;
     try {
         if (state_->stagedMainLine) {
-            built = buildAlignment(state_->stagedMainLine, state_->stagedChainBreaks.value_or(vomel::ChainBreaks{}));
+            built = prepareLine(state_->stagedMainLine, state_->stagedChainBreaks.value_or(vomel::ChainBreaks{}));
         } else if (state_->stagedRamp) {
-            built = buildAlignment(state_->stagedRamp);
+            built = prepareLine(state_->stagedRamp);
         } else {
             throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no design line has been read"));
         }
@@ -123,7 +123,7 @@ void SessionOperations::discardStagedLine()
 
 TypedPointResult SessionOperations::solveTypedPoint(const std::string& xText, const std::string& yText)
 {
-    const Alignment& alignment = state_->requireCurrent();
+    const PreparedLine& alignment = state_->requireCurrent();
     const SinglePointText result = computeSinglePoint(alignment, xText, yText);
     return {result.station, result.offset, placeOnLine(alignment, result.solution)};
 }
@@ -136,7 +136,7 @@ FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordin
     // show (the results file holds them all); they replace those of the
     // last run only when this one succeeds. Every point is counted against
     // the line's ends.
-    const Alignment& alignment = state_->requireCurrent();
+    const PreparedLine& alignment = state_->requireCurrent();
     // Nothing to solve: no results file is made, and the last run stays.
     if (listsNoPoint(coordinatePath)) return {};
     ThinnedPoints kept;
@@ -171,7 +171,7 @@ std::shared_ptr<const PlanScene> SessionOperations::planScene()
 
 std::shared_ptr<const PlanRun> SessionOperations::lastRun() const { return state_->lastRun; }
 
-std::shared_ptr<const Alignment> SessionOperations::currentLine() const { return state_->current; }
+std::shared_ptr<const PreparedLine> SessionOperations::currentLine() const { return state_->current; }
 
 bool SessionOperations::hasLine() const { return state_->current != nullptr; }
 

@@ -28,7 +28,7 @@ public:
     std::shared_ptr<const PlanScene> planScene() override;
     std::shared_ptr<const PlanRun> lastRun() const override;
 
-    std::shared_ptr<const Alignment> currentLine() const override;
+    std::shared_ptr<const PreparedLine> currentLine() const override;
     bool hasLine() const;
 
 private:

@@ -13,13 +13,13 @@ namespace {
 constexpr std::size_t SOLVED_POINTS = 8;
 
 // A straight, an entry spiral and an arc: about 330 m of line.
-std::shared_ptr<const vomel::Alignment> fixedRamp()
+std::shared_ptr<const vomel::PreparedLine> fixedRamp()
 {
-    auto chain = std::make_shared<vomel::ramp::ElementChain>();
+    auto chain = std::make_shared<vomel::ElementChain>();
     std::istringstream file("0,1000,2000,30.1500\r\n9999 9999 100\r\n9999 300 80\r\n300 300 150\r\n");
     vomel::readElementFile(file, *chain);
-    vomel::ramp::layOutChain(*chain);
-    return vomel::buildAlignment(std::move(chain));
+    vomel::layOutChain(*chain);
+    return vomel::prepareLine(std::move(chain));
 }
 
 }  // namespace

@@ -11,10 +11,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto in = vomel::fuzz::asFile(data, size);
-    auto chain = std::make_shared<vomel::ramp::ElementChain>();
+    auto chain = std::make_shared<vomel::ElementChain>();
     try {
         vomel::readElementFile(in, *chain);
-        vomel::ramp::layOutChain(*chain);
+        vomel::layOutChain(*chain);
     } catch (const vomel::Failure& failure) {
         vomel::fuzz::checkFailure(failure);
         return 0;
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (double s : {start - 10.0, start, (start + end) / 2, end, end + 10.0, 1e15, -1e15}) {
         try {
-            const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, s);
+            const vomel::Point p = vomel::elementChainPointAt(*chain, s);
             vomel::fuzz::requireFiniteResult(p.x, "X at a station");
             vomel::fuzz::requireFiniteResult(p.y, "Y at a station");
         } catch (const vomel::Failure& failure) {
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (!(end - start <= vomel::fuzz::FUZZ_SAMPLED_LENGTH)) return 0;
     try {
-        vomel::fuzz::sampleAndSolve(vomel::buildAlignment(std::move(chain)));
+        vomel::fuzz::sampleAndSolve(vomel::prepareLine(std::move(chain)));
     } catch (const vomel::Failure& failure) {
         vomel::fuzz::checkFailure(failure);
     }

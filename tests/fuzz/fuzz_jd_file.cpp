@@ -8,10 +8,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto in = vomel::fuzz::asFile(data, size);
-    auto line = std::make_shared<vomel::mainline::MainLine>();
+    auto line = std::make_shared<vomel::MainLine>();
     try {
         vomel::readJdFile(in, *line);
-        vomel::mainline::computeCurveElements(*line);
+        vomel::computeCurveElements(*line);
     } catch (const vomel::Failure& failure) {
         vomel::fuzz::checkFailure(failure);
         return 0;
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Stations before, on and beyond the line, some absurd.
     for (double s : {start - 10.0, start, (start + end) / 2, end, end + 10.0, 1e15, -1e15}) {
         try {
-            const vomel::Point p = vomel::mainline::mainLineStationToXY(*line, s);
+            const vomel::Point p = vomel::mainLineStationToXY(*line, s);
             vomel::fuzz::requireFiniteResult(p.x, "X at a station");
             vomel::fuzz::requireFiniteResult(p.y, "Y at a station");
         } catch (const vomel::Failure& failure) {
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (!(end - start <= vomel::fuzz::FUZZ_SAMPLED_LENGTH)) return 0;
     try {
-        const auto alignment = vomel::buildAlignment(std::move(line), vomel::ChainBreaks{});
+        const auto alignment = vomel::prepareLine(std::move(line), vomel::ChainBreaks{});
         vomel::fuzz::sampleAndSolve(alignment);
     } catch (const vomel::Failure& failure) {
         vomel::fuzz::checkFailure(failure);

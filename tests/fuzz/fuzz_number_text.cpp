@@ -12,13 +12,13 @@
 
 namespace {
 
-std::shared_ptr<const vomel::Alignment> fixedStraight()
+std::shared_ptr<const vomel::PreparedLine> fixedStraight()
 {
-    auto chain = std::make_shared<vomel::ramp::ElementChain>();
+    auto chain = std::make_shared<vomel::ElementChain>();
     std::istringstream file("100 0 0 0\r\n9999 9999 250\r\n");
     vomel::readElementFile(file, *chain);
-    vomel::ramp::layOutChain(*chain);
-    return vomel::buildAlignment(std::move(chain));
+    vomel::layOutChain(*chain);
+    return vomel::prepareLine(std::move(chain));
 }
 
 // Formats `value` both ways and checks that the general form reads back as

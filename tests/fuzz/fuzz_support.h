@@ -59,7 +59,7 @@ inline std::istringstream asFile(const std::uint8_t* data, std::size_t size)
 // one) and checks each answer as the results file and the main window would
 // show it: finite, its station within one sample step of the line's ends,
 // and writable.
-inline void solveAndCheck(const vomel::Alignment& alignment, double x, double y)
+inline void solveAndCheck(const vomel::PreparedLine& alignment, double x, double y)
 {
     for (const auto solver : {vomel::SolverChoice::Reference, vomel::SolverChoice::Fast}) {
         try {
@@ -86,7 +86,7 @@ inline void solveAndCheck(const vomel::Alignment& alignment, double x, double y)
 
 // Samples a short line and solves a handful of points about it: its ends,
 // points beside them, and points far away.
-inline void sampleAndSolve(const std::shared_ptr<const vomel::Alignment>& alignment)
+inline void sampleAndSolve(const std::shared_ptr<const vomel::PreparedLine>& alignment)
 {
     const vomel::SampleTable& t = alignment->samples;
     const std::size_t n = t.sampleCount;
@@ -106,7 +106,7 @@ inline void sampleAndSolve(const std::shared_ptr<const vomel::Alignment>& alignm
 // line, the sample table and a few solved points.
 inline void checkImportedLine(vomel::ImportedLine line)
 {
-    const vomel::ramp::ElementChain& chain = *line.chain;
+    const vomel::ElementChain& chain = *line.chain;
     const double start = chain.nodeStation[1];
     const double end = chain.nodeStation[chain.elementCount + 1];
     requireFiniteResult(start, "start station");
@@ -130,7 +130,7 @@ inline void checkImportedLine(vomel::ImportedLine line)
 
     if (!(end - start <= FUZZ_SAMPLED_LENGTH)) return;
     try {
-        sampleAndSolve(vomel::buildAlignment(std::move(line.chain), line.chainBreaks));
+        sampleAndSolve(vomel::prepareLine(std::move(line.chain), line.chainBreaks));
     } catch (const vomel::Failure& failure) {
         checkFailure(failure);
     }

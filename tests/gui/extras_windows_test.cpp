@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "alignment/main_line_alignment.h"
+#include "alignment/intersection_point_line.h"
 #include "gui/curve_table_window.h"
 #include "gui/main_window.h"
 #include "gui/stakeout_window.h"
@@ -43,7 +43,7 @@ std::string readFile(const std::string& path)
     return text.str();
 }
 
-std::shared_ptr<const Alignment> mainLine()
+std::shared_ptr<const PreparedLine> mainLine()
 {
     return initialiseAlignment(Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), data("jd02_spiral_sym.dl"));
 }
@@ -106,7 +106,7 @@ void ExtrasWindowsTest::curveTableShowsThePreparedLine()
     auto* table = window.findChild<QTableWidget*>("curveTable");
     QVERIFY(table != nullptr);
     const CurveTable expected = curveTable(*line);
-    QCOMPARE(table->rowCount(), dynamic_cast<const vomel::mainline::MainLineAlignment&>(*line->line).table().jdCount);
+    QCOMPARE(table->rowCount(), dynamic_cast<const vomel::IntersectionPointLine&>(*line->line).table().jdCount);
     QCOMPARE(table->columnCount(), static_cast<int>(expected.columns.size()));
     for (int c = 0; c < table->columnCount(); ++c) {
         QCOMPARE(table->horizontalHeaderItem(c)->text().toStdString(), expected.columns[static_cast<std::size_t>(c)]);

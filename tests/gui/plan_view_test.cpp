@@ -81,7 +81,7 @@ bool onScreen(const PlanViewport& view, ScreenPoint s)
 
 // The generated 50 km main line and 100,000 points around it, solved.
 struct LongLine {
-    std::shared_ptr<const Alignment> alignment;
+    std::shared_ptr<const PreparedLine> alignment;
     PlanScene scene;
 };
 
@@ -406,7 +406,7 @@ void PlanViewTest::ticksStandAtStatedStationsAcrossChainBreaks()
         QVERIFY(std::abs(stated.stated - tick.stated) < 1e-6);
         QVERIFY(tick.station > previous);
         QVERIFY(tick.station >= alignment->startStation && tick.station <= alignment->endStation);
-        const Point at = alignment->stationAt(tick.station);
+        const Point at = alignment->pointAt(tick.station);
         QVERIFY(std::hypot(at.x - tick.at.x, at.y - tick.at.y) < 1e-9);
         previous = tick.station;
         const QString letter = alignment->hasChainBreaks() ? QString(QChar(stated.letter)) : QString();

@@ -47,7 +47,7 @@ constexpr double CROSS_FALL_SEEN = 1e-6;
 std::string example(const char* name) { return std::string(VOMEL_EXAMPLES_DIR) + "/" + name; }
 std::string malformed(const char* name) { return std::string(VOMEL_TEST_DATA_DIR) + "/malformed/" + name; }
 
-std::shared_ptr<const Alignment> mainLine()
+std::shared_ptr<const PreparedLine> mainLine()
 {
     return initialiseAlignment(Method::IntersectionPoint, example("mainline.jdx"), example("mainline.dl"));
 }

@@ -20,18 +20,18 @@ using std::numbers::pi;
 
 constexpr double kLengthTolerance = 1e-9;  // metres
 
-vomel::mainline::MainLine read(const std::string& text)
+vomel::MainLine read(const std::string& text)
 {
     std::istringstream in(text);
-    vomel::mainline::MainLine line;
+    vomel::MainLine line;
     vomel::readJdFile(in, line);
     return line;
 }
 
-vomel::mainline::MainLine prepare(const std::string& text)
+vomel::MainLine prepare(const std::string& text)
 {
     auto line = read(text);
-    vomel::mainline::computeCurveElements(line);
+    vomel::computeCurveElements(line);
     return line;
 }
 
@@ -56,7 +56,7 @@ TEST(CurveElements, TwoRowsMakeOneStraight)
     EXPECT_NEAR(l.sideAzimuth[1], std::atan2(400.0, 300.0), 1e-15);
     EXPECT_EQ(l.zhX[2], 300);
     EXPECT_EQ(l.hzY[1], 0);
-    const auto before = vomel::mainline::mainLineStationToXY(l, 1250.5 - 5);
+    const auto before = vomel::mainLineStationToXY(l, 1250.5 - 5);
     EXPECT_NEAR(before.x, -3, 1e-12);
     EXPECT_NEAR(before.y, -4, 1e-12);
 }
@@ -75,7 +75,7 @@ TEST(CurveElements, PlainCircularCurve)
         EXPECT_NEAR(l.zhStation[2], 100 + 1000 - t, kLengthTolerance);
         EXPECT_NEAR(l.endStation(), 100 + 2000 - 2 * t + 100 * pi / 3, kLengthTolerance);
         // The middle of the arc lies R / cos(30°) - R from the intersection point.
-        const auto mid = vomel::mainline::mainLineStationToXY(l, l.zhStation[2] + l.curveLength[2] / 2);
+        const auto mid = vomel::mainLineStationToXY(l, l.zhStation[2] + l.curveLength[2] / 2);
         EXPECT_NEAR(std::hypot(mid.x - 1000, mid.y), 100 / std::cos(pi / 6) - 100, kLengthTolerance);
         EXPECT_GT(mid.y * turn, 0.0) << "a right turn bends towards +Y";
     }
@@ -110,7 +110,7 @@ TEST(CurveElements, HairpinSidesFollowTheNameFlags)
         // The sides are collinear, so the table fails on the deflection; the
         // side directions are set before that.
         try {
-            vomel::mainline::computeCurveElements(l);
+            vomel::computeCurveElements(l);
         } catch (const vomel::GeometryFailure&) {
         }
         EXPECT_NEAR(l.sideAzimuth[1], c.inAz, 1e-15) << c.name;
@@ -154,8 +154,7 @@ TEST(CurveElements, FailuresNameTheRow)
             l.jdX[static_cast<std::size_t>(i)] *= c.coordinateScale;
             l.jdY[static_cast<std::size_t>(i)] *= c.coordinateScale;
         }
-        const auto f =
-            vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::mainline::computeCurveElements(l); });
+        const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::computeCurveElements(l); });
         EXPECT_EQ(f.reason(), c.reason);
     }
     // A smaller outer radius without a spiral describes no spiral at all.
@@ -207,19 +206,18 @@ TEST(CurveElements, CurvesMustFitOnTheirSides)
     for (const auto& c : cases) {
         auto l = read(c.text);
         if (c.refusal.empty()) {
-            EXPECT_NO_THROW(vomel::mainline::computeCurveElements(l)) << c.text;
+            EXPECT_NO_THROW(vomel::computeCurveElements(l)) << c.text;
             EXPECT_EQ(l.fitNotes.size(), c.notes) << c.text;
         } else {
-            const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>(
-                [&] { vomel::mainline::computeCurveElements(l); });
+            const auto f =
+                vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::computeCurveElements(l); });
             EXPECT_EQ(f.reason(), c.refusal);
         }
     }
     // The first curve in station order is named; the end is checked too.
     auto l = read(twoCurves(500, 0.0));
     l.jdX[4] = l.jdX[3] + 100;
-    const auto f =
-        vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::mainline::computeCurveElements(l); });
+    const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::computeCurveElements(l); });
     EXPECT_EQ(f.reason(), "intersection point 3 (JD2): the curve ends 81.985 m beyond the end of the line (181.985 m "
                           "of tangent on a side of 100.000 m)");
 }
@@ -228,8 +226,7 @@ TEST(CurveElements, FewerThanTwoRowsFailAsAFormatFault)
 {
     for (const std::string text : {"S,0\n", "S,0\nQD\n1 2 0 0 0\n"}) {
         auto l = read(text);
-        const auto f =
-            vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::mainline::computeCurveElements(l); });
+        const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::computeCurveElements(l); });
         EXPECT_EQ(f.reason(), "the intersection-point table has " + std::to_string(l.jdCount) +
                                   " rows; a line needs at least a start and an end point");
     }
@@ -249,11 +246,11 @@ TEST(StationPoint, StationsAtTheJoints)
         {l.jdStation[1] - 10, -10, 0, "before the start"}, {l.endStation(), l.jdX[3], l.jdY[3], "end"},
     };
     for (const auto& c : cases) {
-        const auto p = vomel::mainline::mainLineStationToXY(l, c.station);
+        const auto p = vomel::mainLineStationToXY(l, c.station);
         EXPECT_NEAR(p.x, c.x, kLengthTolerance) << c.what;
         EXPECT_NEAR(p.y, c.y, kLengthTolerance) << c.what;
     }
-    const auto beyond = vomel::mainline::mainLineStationToXY(l, l.endStation() + 25);
+    const auto beyond = vomel::mainLineStationToXY(l, l.endStation() + 25);
     EXPECT_NEAR(std::hypot(beyond.x - l.jdX[3], beyond.y - l.jdY[3]), 25, kLengthTolerance);
 }
 

@@ -21,7 +21,7 @@ namespace {
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 
 // The straight line along +X from (0, 0) at station 100 to station 1000.
-std::shared_ptr<const vomel::Alignment> straightLine()
+std::shared_ptr<const vomel::PreparedLine> straightLine()
 {
     return vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("cli/straight.jdx"));
 }

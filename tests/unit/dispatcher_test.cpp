@@ -13,7 +13,7 @@
 namespace {
 
 using vomel::Point;
-using vomel::StationFunction;
+using vomel::PointFunction;
 
 constexpr double kStationTolerance = 1e-3;  // metres: distance-only search, random points
 constexpr double kOffsetTolerance = 1e-6;  // metres
@@ -24,7 +24,7 @@ constexpr double kExact = 1e-9;  // metres: values a straight gives exactly
 constexpr double kResolved = 1e-4;  // metres
 
 // A straight leaving `origin` at azimuth `heading` at station `start`.
-StationFunction straight(double start, Point origin, double heading)
+PointFunction straight(double start, Point origin, double heading)
 {
     return [=](double s) {
         const double t = s - start;
@@ -34,7 +34,7 @@ StationFunction straight(double start, Point origin, double heading)
 
 // A circular arc of radius r about `centre`, at angle phi0 (from +X towards
 // +Y) at station `start`, turning towards +Y (turn = +1) or back (-1).
-StationFunction arc(double start, Point centre, double r, double phi0, int turn)
+PointFunction arc(double start, Point centre, double r, double phi0, int turn)
 {
     return [=](double s) {
         const double phi = phi0 + turn * (s - start) / r;
@@ -73,7 +73,7 @@ TEST(SampleTable, RefusesReversedOrNonFiniteExtent)
     EXPECT_THROW(vomel::buildSampleTable(10, 9.5, line), vomel::GeometryFailure);
     EXPECT_THROW(vomel::buildSampleTable(0, INFINITY, line), vomel::GeometryFailure);
     EXPECT_THROW(vomel::buildSampleTable(NAN, 1, line), vomel::GeometryFailure);
-    const StationFunction broken = [](double) { return Point{NAN, 0}; };
+    const PointFunction broken = [](double) { return Point{NAN, 0}; };
     EXPECT_THROW(vomel::buildSampleTable(0, 3, broken), vomel::GeometryFailure);
     EXPECT_THROW(vomel::solvePoint(vomel::SampleTable{}, line, 1, 1), vomel::GeometryFailure);
 }
@@ -95,7 +95,7 @@ TEST(NearestSample, LowestIndexWinsATie)
 struct SolveCase {
     const char* name;
     double start, end;
-    StationFunction line;
+    PointFunction line;
     double x, y;
     double station, offset;
     double stationTolerance;

@@ -64,15 +64,15 @@ TEST(ElementChainProperties, ContinuousUnitSpeedAndTangentAgree)
         const double s = chain->nodeStation[k];
         const vomel::Point node{chain->nodeX[k], chain->nodeY[k]};
         // The point at a node's station is the node.
-        EXPECT_LT(distance(vomel::ramp::interchangeStationToXY(*chain, s), node), kNodeGap);
+        EXPECT_LT(distance(vomel::elementChainPointAt(*chain, s), node), kNodeGap);
         // Coming up to the node along the element before it: tiny step, tiny gap.
         if (k > 1 && chain->elementLength[k - 1] > 0.0) {
             const double back = 1e-6;
-            const vomel::Point before = vomel::ramp::interchangeStationToXY(*chain, s - back);
+            const vomel::Point before = vomel::elementChainPointAt(*chain, s - back);
             EXPECT_NEAR(distance(before, node), back, kNodeGap);
         }
         // The line leaves the node along the node's azimuth.
-        const vomel::Point ahead = vomel::ramp::interchangeStationToXY(*chain, s + 1e-6);
+        const vomel::Point ahead = vomel::elementChainPointAt(*chain, s + 1e-6);
         const double direction = std::atan2(ahead.y - node.y, ahead.x - node.x);
         EXPECT_LT(angleBetween(direction, a), kDirectionTolerance);
     }
@@ -82,8 +82,8 @@ TEST(ElementChainProperties, ContinuousUnitSpeedAndTangentAgree)
     double worstAt = 0.0;
     const double end = vomel::testing::endStation(*chain);
     for (double s = chain->nodeStation[1] - 20.0; s < end + 20.0; s += 0.37) {
-        const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, s);
-        const vomel::Point q = vomel::ramp::interchangeStationToXY(*chain, s + kSpeedStep);
+        const vomel::Point p = vomel::elementChainPointAt(*chain, s);
+        const vomel::Point q = vomel::elementChainPointAt(*chain, s + kSpeedStep);
         // A chord of a curve of radius R over h is short of h by h³/(24 R²).
         const double error = std::fabs(distance(p, q) - kSpeedStep);
         if (error > worst) {
@@ -134,7 +134,7 @@ TEST(ElementChainProperties, PointsCheckedByHand)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto chain = vomel::testing::prepareFromText(c.file);
-        const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, c.station);
+        const vomel::Point p = vomel::elementChainPointAt(*chain, c.station);
         EXPECT_NEAR(p.x, c.x, kHandTolerance);
         EXPECT_NEAR(p.y, c.y, kHandTolerance);
     }
@@ -156,7 +156,7 @@ TEST(ElementChainProperties, NodesOfHandCheckedChains)
     // start node; after an entry spiral of the same size it closes the S.
     const auto exit = vomel::testing::prepareFromText("0 0 0 0\n400 9999 120\n");
     EXPECT_NEAR(exit->nodeAzimuth[2], 0.15, 1e-15);
-    const vomel::Point start = vomel::ramp::interchangeStationToXY(*exit, 1e-12);
+    const vomel::Point start = vomel::elementChainPointAt(*exit, 1e-12);
     EXPECT_LT(std::hypot(start.x, start.y), kNodeGap);
 }
 
@@ -167,8 +167,8 @@ TEST(ElementChainProperties, FarGridCoordinatesKeepTheirDigits)
     const auto near = vomel::testing::prepareFromText("0 0 0 57.1234\n9999 250 90\n250 500 60\n");
     const auto far = vomel::testing::prepareFromText("0 3500000 500000 57.1234\n9999 250 90\n250 500 60\n");
     for (double s = -5.0; s <= 160.0; s += 2.5) {
-        const vomel::Point p = vomel::ramp::interchangeStationToXY(*near, s);
-        const vomel::Point q = vomel::ramp::interchangeStationToXY(*far, s);
+        const vomel::Point p = vomel::elementChainPointAt(*near, s);
+        const vomel::Point q = vomel::elementChainPointAt(*far, s);
         EXPECT_NEAR(q.x - 3500000.0, p.x, 1e-8) << s;
         EXPECT_NEAR(q.y - 500000.0, p.y, 1e-8) << s;
     }

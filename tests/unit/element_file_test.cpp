@@ -18,9 +18,9 @@ namespace {
 
 using vomel::INFINITE_RADIUS;
 
-std::unique_ptr<vomel::ramp::ElementChain> readOnly(const std::string& text)
+std::unique_ptr<vomel::ElementChain> readOnly(const std::string& text)
 {
-    auto chain = std::make_unique<vomel::ramp::ElementChain>();
+    auto chain = std::make_unique<vomel::ElementChain>();
     std::istringstream in(text);
     vomel::readElementFile(in, *chain);
     return chain;
@@ -72,7 +72,7 @@ TEST(ElementFile, StartLineOnlyIsTheStartTangent)
     const auto chain = vomel::testing::prepareFromText("100 10 20 90\r\n");
     EXPECT_EQ(chain->elementCount, 0);
     EXPECT_EQ(vomel::testing::endStation(*chain), 100.0);
-    const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, 130.0);
+    const vomel::Point p = vomel::elementChainPointAt(*chain, 130.0);
     EXPECT_NEAR(p.x, 10.0, 1e-12);
     EXPECT_NEAR(p.y, 50.0, 1e-12);
 }
@@ -141,18 +141,18 @@ TEST(ElementFile, EveryFailureSaysWhatAndWhere)
 TEST(ElementFile, FailuresLeaveTheChainAsItWas)
 {
     auto chain = vomel::testing::prepareFromText("7 1 2 45\n9999 300 60\n300 300 40\n");
-    const vomel::ramp::ElementChain before = *chain;
+    const vomel::ElementChain before = *chain;
 
     std::istringstream badFile("0 0 0 0\n9999 9999 10\n600 -400\n");
     EXPECT_THROW(vomel::readElementFile(badFile, *chain), vomel::FormatFailure);
 
-    vomel::ramp::ElementChain badGeometry = *chain;
+    vomel::ElementChain badGeometry = *chain;
     badGeometry.elementCount = 3;
     badGeometry.elementStartRadius[3] = 0.0;
     badGeometry.elementEndRadius[3] = 0.0;
     badGeometry.elementLength[3] = 5.0;
     badGeometry.chainStartAzimuth = 0.75;
-    EXPECT_THROW(vomel::ramp::prepareElementChain(badGeometry), vomel::FormatFailure);
+    EXPECT_THROW(vomel::prepareElementChain(badGeometry), vomel::FormatFailure);
 
     EXPECT_EQ(chain->rowCount, before.rowCount);
     EXPECT_EQ(chain->chainStartStation, before.chainStartStation);
@@ -165,8 +165,8 @@ TEST(ElementFile, FailuresLeaveTheChainAsItWas)
 TEST(ElementFile, NotFiniteStationFails)
 {
     const auto chain = vomel::testing::prepareFromText("0 0 0 0\n9999 9999 10\n");
-    EXPECT_THROW(vomel::ramp::interchangeStationToXY(*chain, std::nan("")), vomel::GeometryFailure);
-    EXPECT_THROW(vomel::ramp::interchangeStationToXY(*chain, HUGE_VAL), vomel::GeometryFailure);
+    EXPECT_THROW(vomel::elementChainPointAt(*chain, std::nan("")), vomel::GeometryFailure);
+    EXPECT_THROW(vomel::elementChainPointAt(*chain, HUGE_VAL), vomel::GeometryFailure);
 }
 
 }  // namespace
@@ -179,7 +179,7 @@ TEST(ElementFile, PartialSpiralWithinFourTurnsIsPrepared)
     const auto chain = vomel::testing::prepareFromText("0 0 0 0\n10 5 160\n");
     ASSERT_EQ(chain->elementCount, 1);
     for (const double station : {0.0, 1.0, 80.0, 159.5, 160.0}) {
-        const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, station);
+        const vomel::Point p = vomel::elementChainPointAt(*chain, station);
         ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << station;
         EXPECT_LE(std::hypot(p.x, p.y), station + 1e-9) << station;
     }

@@ -7,14 +7,14 @@
 #include <gtest/gtest.h>
 
 #include "alignment/element_chain.h"
+#include "alignment/intersection_point_line.h"
 #include "alignment/main_line.h"
-#include "alignment/main_line_alignment.h"
 #include "testing/generated_alignment.h"
 
 namespace {
 
 // The scan as the forward computation defines it.
-int curveByScan(const vomel::mainline::MainLine& l, double s)
+int curveByScan(const vomel::MainLine& l, double s)
 {
     for (int i = 2; i <= l.jdCount - 2; ++i) {
         if (l.zhStation[i] <= s && s < l.zhStation[i + 1]) return i;
@@ -22,7 +22,7 @@ int curveByScan(const vomel::mainline::MainLine& l, double s)
     return l.jdCount - 1;
 }
 
-int elementByScan(const vomel::ramp::ElementChain& c, double s)
+int elementByScan(const vomel::ElementChain& c, double s)
 {
     for (int k = 1; k <= c.elementCount; ++k) {
         if (c.nodeStation[k] <= s && s < c.nodeStation[k + 1]) return k;
@@ -42,9 +42,9 @@ std::vector<double> probesAround(const std::vector<double>& keys)
     return probes;
 }
 
-vomel::mainline::MainLine curvesAt(const std::vector<double>& zh, bool ascending)
+vomel::MainLine curvesAt(const std::vector<double>& zh, bool ascending)
 {
-    vomel::mainline::MainLine l;
+    vomel::MainLine l;
     l.jdCount = static_cast<int>(zh.size()) + 2;
     for (std::size_t i = 0; i < zh.size(); ++i) l.zhStation[i + 2] = zh[i];
     l.zhStationsAscending = ascending;
@@ -66,28 +66,26 @@ TEST(CurveSearch, BinarySearchChoosesTheCurveOfTheScan)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const vomel::mainline::MainLine l = curvesAt(c.zh, true);
-        for (const double s : probesAround(c.zh))
-            EXPECT_EQ(vomel::mainline::curveIndexAt(l, s), curveByScan(l, s)) << s;
+        const vomel::MainLine l = curvesAt(c.zh, true);
+        for (const double s : probesAround(c.zh)) EXPECT_EQ(vomel::curveIndexAt(l, s), curveByScan(l, s)) << s;
     }
     // ZH stations out of order (overlapping curves): the scan is kept.
-    const vomel::mainline::MainLine overlapping = curvesAt({100, 400, 300, 700}, false);
+    const vomel::MainLine overlapping = curvesAt({100, 400, 300, 700}, false);
     for (const double s : probesAround({100, 400, 300, 700})) {
-        EXPECT_EQ(vomel::mainline::curveIndexAt(overlapping, s), curveByScan(overlapping, s)) << s;
+        EXPECT_EQ(vomel::curveIndexAt(overlapping, s), curveByScan(overlapping, s)) << s;
     }
 }
 
 TEST(CurveSearch, GeneratedLineAtEveryKeyStation)
 {
     const auto alignment = vomel::testing::generatedMainLine({20'000.0, 3'500'000.0, 500'000.0, 9});
-    const vomel::mainline::MainLine& l =
-        dynamic_cast<const vomel::mainline::MainLineAlignment&>(*alignment->line).table();
+    const vomel::MainLine& l = dynamic_cast<const vomel::IntersectionPointLine&>(*alignment->line).table();
     ASSERT_TRUE(l.zhStationsAscending);
     std::vector<double> keys;
     for (int i = 2; i < l.jdCount; ++i) {
         for (const double s : {l.zhStation[i], l.hyStation[i], l.yhStation[i], l.hzStation[i]}) keys.push_back(s);
     }
-    for (const double s : probesAround(keys)) EXPECT_EQ(vomel::mainline::curveIndexAt(l, s), curveByScan(l, s)) << s;
+    for (const double s : probesAround(keys)) EXPECT_EQ(vomel::curveIndexAt(l, s), curveByScan(l, s)) << s;
 }
 
 TEST(ElementSearch, BinarySearchChoosesTheElementOfTheScan)
@@ -104,11 +102,11 @@ TEST(ElementSearch, BinarySearchChoosesTheElementOfTheScan)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto chain = std::make_unique<vomel::ramp::ElementChain>();
+        auto chain = std::make_unique<vomel::ElementChain>();
         chain->elementCount = static_cast<int>(c.nodes.size()) - 1;
         for (std::size_t i = 0; i < c.nodes.size(); ++i) chain->nodeStation[i + 1] = c.nodes[i];
         for (const double s : probesAround(c.nodes)) {
-            EXPECT_EQ(vomel::ramp::elementIndexAt(*chain, s), elementByScan(*chain, s)) << s;
+            EXPECT_EQ(vomel::elementIndexAt(*chain, s), elementByScan(*chain, s)) << s;
         }
     }
 }

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "alignment/main_line_alignment.h"
+#include "alignment/intersection_point_line.h"
 #include "formats/element_file.h"
 #include "formats/jd_reader.h"
 #include "session/session.h"
@@ -23,7 +23,7 @@
 
 namespace {
 
-using vomel::Alignment;
+using vomel::PreparedLine;
 using vomel::SolverChoice;
 
 // Fast path against the exact foot, metres (station, offset and foot): the
@@ -54,7 +54,7 @@ struct Worst {
 
 struct GeneratedCase {
     const char* name;
-    std::shared_ptr<const Alignment> (*build)(const vomel::testing::LineShape&);
+    std::shared_ptr<const PreparedLine> (*build)(const vomel::testing::LineShape&);
 };
 
 const vomel::testing::LineShape kShape{6'000.0, 3'500'000.0, 500'000.0, 7};
@@ -79,7 +79,7 @@ TEST(FastSolver, MatchesExactFeetAndTheReferenceOnGeneratedLines)
             ASSERT_EQ(trace.nearestSample, vomel::nearestSample(alignment->samples, g.point.x, g.point.y)) << at;
             if (!trace.newtonConverged) ++fallBacks;
 
-            const vomel::Point exact = alignment->stationAt(g.station);
+            const vomel::Point exact = alignment->pointAt(g.station);
             exactStation.note(std::fabs(f.station - g.station), at);
             exactOffset.note(std::fabs(f.offset - g.offset), at);
             exactFoot.note(std::hypot(f.footX - exact.x, f.footY - exact.y), at);
@@ -141,7 +141,7 @@ TEST(FastSolver, HandsBackToTheBisectionWhereNewtonCannotFinish)
     // no slope, and the bisection decides.
     const auto arcLine = [] {
         std::istringstream in("0 0 0 0\r\n300 300 200\r\n");
-        return vomel::buildAlignment(vomel::readRamp(in));
+        return vomel::prepareLine(vomel::readElementChainFile(in));
     }();
     const double x = 0.1 * std::sin(100.0 / 300.0);
     const double y = 300.0 - 0.1 * std::cos(100.0 / 300.0);
@@ -158,7 +158,7 @@ TEST(FastSolver, HandsBackToTheBisectionWhereNewtonCannotFinish)
 TEST(FastSolver, PointsOnTheLineAndSignsOfOffsets)
 {
     const auto alignment = vomel::testing::generatedMainLine(kShape);
-    const auto& line = dynamic_cast<const vomel::mainline::MainLineAlignment&>(*alignment->line).table();
+    const auto& line = dynamic_cast<const vomel::IntersectionPointLine&>(*alignment->line).table();
     std::vector<double> stations = {alignment->startStation, alignment->endStation,
                                     alignment->samples.sampleStation[17]};
     for (int i = 2; i <= line.jdCount - 1; i += 5) {
@@ -194,7 +194,7 @@ TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
     const vomel::testing::LineShape local{8'000.0, 5'000.0, 5'000.0, 3};
     struct Case {
         const char* name;
-        std::shared_ptr<const Alignment> alignment;
+        std::shared_ptr<const PreparedLine> alignment;
     };
     const std::vector<Case> cases = {
         {"generated main line", vomel::testing::generatedMainLine(local)},
@@ -224,15 +224,15 @@ TEST(LinePose, TangentAndCurvatureAgreeWithTheForwardPoints)
             if (nearKey) continue;
             ++checked;
             const auto pose = alignment->poseAt(s);
-            const auto ahead = alignment->stationAt(s + kStep);
-            const auto behind = alignment->stationAt(s - kStep);
+            const auto ahead = alignment->pointAt(s + kStep);
+            const auto behind = alignment->pointAt(s - kStep);
             const double chord = std::atan2(ahead.y - behind.y, ahead.x - behind.x);
             const std::string at = "station " + std::to_string(s);
             azimuth.note(std::fabs(std::remainder(chord - pose.azimuth, 2 * std::numbers::pi)), at);
             const double turn = alignment->poseAt(s + kStep).azimuth - alignment->poseAt(s - kStep).azimuth;
             curvature.note(std::fabs(std::remainder(turn, 2 * std::numbers::pi) / (2 * kStep) - pose.curvature), at);
-            EXPECT_EQ(pose.point.x, alignment->stationAt(s).x);
-            EXPECT_EQ(pose.point.y, alignment->stationAt(s).y);
+            EXPECT_EQ(pose.point.x, alignment->pointAt(s).x);
+            EXPECT_EQ(pose.point.y, alignment->pointAt(s).y);
         }
         EXPECT_GT(checked, 3500);
         EXPECT_LE(azimuth.error, kAzimuthTolerance) << azimuth.where;

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "alignment/ramp_station.h"
+#include "alignment/element_chain_station.h"
 #include "core/failure.h"
 #include "formats/ifc_reader.h"
 #include "stationing/chain_break.h"
@@ -166,7 +166,7 @@ vomel::ImportedLine import(const IfcWriter& w, const std::string& name = {})
 // The point at a station in IFC terms: (easting, northing).
 vomel::Point ifcPoint(const vomel::ImportedLine& line, double station)
 {
-    const vomel::Point p = vomel::ramp::interchangeStationToXY(*line.chain, station);
+    const vomel::Point p = vomel::elementChainPointAt(*line.chain, station);
     return {p.y, p.x};
 }
 

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "alignment/ramp_station.h"
+#include "alignment/element_chain_station.h"
 #include "core/failure.h"
 #include "formats/ifc_reader.h"
 #include "testing/expect_failure.h"
@@ -85,7 +85,7 @@ TEST(IfcReader, SamplePointsAgreeWithTheirReferenceCoordinates)
         const std::vector<ExpectedPoint> expected = readExpected(base + ".expected.csv");
         double worst = 0.0;
         for (const ExpectedPoint& p : expected) {
-            const vomel::Point got = vomel::ramp::interchangeStationToXY(*line.chain, p.station);
+            const vomel::Point got = vomel::elementChainPointAt(*line.chain, p.station);
             // The chain's X is the northing, IFC's x the easting.
             worst = std::max({worst, std::fabs(got.y - p.x), std::fabs(got.x - p.y)});
             if (!std::isnan(p.z)) {
@@ -94,8 +94,7 @@ TEST(IfcReader, SamplePointsAgreeWithTheirReferenceCoordinates)
             }
         }
         EXPECT_LE(worst, c.tolerance) << base;
-        EXPECT_NEAR(vomel::ramp::interchangeStationToXY(*line.chain, expected.back().station).y, expected.back().x,
-                    c.tolerance)
+        EXPECT_NEAR(vomel::elementChainPointAt(*line.chain, expected.back().station).y, expected.back().x, c.tolerance)
             << base << ": the end";
     }
 }

@@ -73,7 +73,7 @@ TEST(InputBounds, OverlongLinesStopEveryReaderAtTheirLine)
         SCOPED_TRACE(c.name);
         const auto jd = formatFailureOf([&] {
             std::istringstream in(c.text);
-            vomel::mainline::MainLine line;
+            vomel::MainLine line;
             vomel::readJdFile(in, line);
         });
         EXPECT_EQ(jd.reason, kLongLine);
@@ -86,7 +86,7 @@ TEST(InputBounds, OverlongLinesStopEveryReaderAtTheirLine)
         EXPECT_EQ(points.line, c.line);
         const auto elements = formatFailureOf([&] {
             std::istringstream in(c.text);
-            vomel::ramp::ElementChain chain;
+            vomel::ElementChain chain;
             vomel::readElementFile(in, chain);
         });
         EXPECT_EQ(elements.reason, kLongLine);
@@ -100,7 +100,7 @@ TEST(InputBounds, OverlongLinesStopEveryReaderAtTheirLine)
     // An enormous data line after sound ones is refused at its own line.
     const auto jd = formatFailureOf([&] {
         std::istringstream in("START,100\r\nQD\r\n" + millions + "\r\n");
-        vomel::mainline::MainLine line;
+        vomel::MainLine line;
         vomel::readJdFile(in, line);
     });
     EXPECT_EQ(jd.reason, kLongLine);

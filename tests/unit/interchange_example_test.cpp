@@ -37,7 +37,7 @@ TEST(InterchangeExample, RampPreparesAndItsPointsLieNearIt)
         ASSERT_TRUE(fields >> label >> x >> y) << line;
         double nearest = INFINITY;
         for (double s = start; s <= end; s += kSampleStep) {
-            const vomel::Point p = vomel::ramp::interchangeStationToXY(*chain, s);
+            const vomel::Point p = vomel::elementChainPointAt(*chain, s);
             nearest = std::min(nearest, std::hypot(p.x - x, p.y - y));
         }
         EXPECT_LT(nearest, kExampleOffsetLimit) << label;

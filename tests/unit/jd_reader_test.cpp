@@ -12,10 +12,10 @@
 
 namespace {
 
-vomel::mainline::MainLine read(const std::string& text)
+vomel::MainLine read(const std::string& text)
 {
     std::istringstream in(text);
-    vomel::mainline::MainLine line;
+    vomel::MainLine line;
     vomel::readJdFile(in, line);
     return line;
 }
@@ -143,18 +143,18 @@ TEST(JdReader, MalformedFilesFailAtTheirLine)
 TEST(JdReader, ThousandRowsFitAndTheNextFails)
 {
     std::string text = "S,0\n";
-    for (int k = 1; k <= vomel::mainline::JD_CAPACITY; ++k)
+    for (int k = 1; k <= vomel::JD_CAPACITY; ++k)
         text += "JD" + std::to_string(k) + "\n" + std::to_string(k) + " 0 0 0 0\n";
-    EXPECT_EQ(read(text).jdCount, vomel::mainline::JD_CAPACITY);
+    EXPECT_EQ(read(text).jdCount, vomel::JD_CAPACITY);
     text += "JD1001\n1001 0 0 0 0\n";
     const auto f = vomel::testing::expectFailure<vomel::FormatFailure>([&] { read(text); });
-    EXPECT_EQ(f.line(), 2 * vomel::mainline::JD_CAPACITY + 2);
+    EXPECT_EQ(f.line(), 2 * vomel::JD_CAPACITY + 2);
     EXPECT_EQ(f.reason(), "more than 1000 intersection points: the table is full");
 }
 
 TEST(JdReader, FailureLeavesThePreviousTableWhole)
 {
-    vomel::mainline::MainLine line;
+    vomel::MainLine line;
     std::istringstream good("S,5\nA\n1 2 3 4 5\nB\n6 7 8 9 10\n");
     vomel::readJdFile(good, line);
     std::istringstream bad("S,99\nX\n9 9 9 9 9\nY\n9 9 oops 9 9\n");

@@ -92,7 +92,7 @@ TEST(LandXmlImport, RealExportsReproduceTheirOwnElementEnds)
             }
         }
         const auto ends = fileEnds(dataPath(c.file), c.alignment);
-        const vomel::ramp::ElementChain& chain = *line.chain;
+        const vomel::ElementChain& chain = *line.chain;
         ASSERT_EQ(static_cast<std::size_t>(chain.elementCount), ends.size()) << c.alignment;
         for (std::size_t k = 1; k <= ends.size(); ++k) {
             const auto& [start, end] = ends[k - 1];
@@ -163,7 +163,7 @@ TEST(LandXmlImport, JointsThatDoNotMeetSmoothlyAreCorners)
             EXPECT_NE(imported.notes[0].english().find(c.note), std::string::npos)
                 << c.name << ": " << imported.notes[0].english();
         }
-        const auto alignment = vomel::buildAlignment(vomel::importedDesignLine(imported));
+        const auto alignment = vomel::prepareLine(vomel::importedDesignLine(imported));
         for (const auto solver : {vomel::SolverChoice::Fast, vomel::SolverChoice::Reference}) {
             const vomel::Solution s = alignment->solve(c.x, c.y, solver);
             const std::string status = s.corner ? "corner" : std::string(vomel::footStatus(*alignment, s.station));
@@ -179,7 +179,7 @@ TEST(LandXmlImport, JointsThatDoNotMeetSmoothlyAreCorners)
 // out from its own Start, still ends on the file's End.
 TEST(LandXmlImport, RoundedRadiiAndLengthsDoNotDrift)
 {
-    vomel::ramp::ElementChain exact;
+    vomel::ElementChain exact;
     exact.chainStartX = 3500000.0;
     exact.chainStartY = 500000.0;
     exact.chainStartAzimuth = 0.7;
@@ -201,7 +201,7 @@ TEST(LandXmlImport, RoundedRadiiAndLengthsDoNotDrift)
             exact.rowLength[i] = row[2];
         }
     }
-    vomel::ramp::layOutChain(exact);
+    vomel::layOutChain(exact);
     ASSERT_EQ(exact.elementCount, 20);
 
     auto fixed = [](double value, int decimals) {
@@ -234,7 +234,7 @@ TEST(LandXmlImport, RoundedRadiiAndLengthsDoNotDrift)
 
     const vomel::ImportedLine imported = importText(text);
     EXPECT_TRUE(imported.notes.empty()) << imported.notes.front().english();
-    const vomel::ramp::ElementChain& chain = *imported.chain;
+    const vomel::ElementChain& chain = *imported.chain;
     double worst = 0.0;
     int worstAt = 0;
     for (int k = 1; k <= 20; ++k) {
@@ -280,13 +280,13 @@ TEST(LandXmlImport, OptionalAttributesAreWorkedOut)
         std::string elements = c.elements;
         // The spiral's End from the chain itself: only its length is missing.
         if (elements.find("<Spiral") != std::string::npos) {
-            vomel::ramp::ElementChain spiral;
+            vomel::ElementChain spiral;
             spiral.chainStartX = 100.0;
             spiral.rowCount = 1;
             spiral.rowStartRadius[1] = vomel::INFINITE_RADIUS;
             spiral.rowEndRadius[1] = -300.0;
             spiral.rowLength[1] = 100.0;
-            vomel::ramp::layOutChain(spiral);
+            vomel::layOutChain(spiral);
             std::ostringstream end;
             end.precision(17);
             end << "<End>" << spiral.endX[1] << " " << spiral.endY[1] << "</End>";
@@ -295,7 +295,7 @@ TEST(LandXmlImport, OptionalAttributesAreWorkedOut)
         const vomel::ImportedLine imported =
             importText("<LandXML>\n<Alignments>\n<Alignment name=\"A\">\n<CoordGeom>\n" + elements + "</CoordGeom>\n" +
                        c.extra + "</Alignment>\n</Alignments>\n</LandXML>\n");
-        const vomel::ramp::ElementChain& chain = *imported.chain;
+        const vomel::ElementChain& chain = *imported.chain;
         EXPECT_TRUE(imported.notes.empty()) << c.name << ": " << imported.notes.front().english();
         if (c.radius != 0.0) {
             EXPECT_NEAR(chain.elementEndRadius[2], c.radius, 1e-6) << c.name;

@@ -55,7 +55,7 @@ TEST(LandXmlReader, ImportedChainIsTheElementFileLine)
         ASSERT_TRUE(xml && ele) << c.name;
         const vomel::ImportedLine imported = vomel::readLandXml(xml);
         const auto expected = vomel::testing::prepareFrom(ele);
-        const vomel::ramp::ElementChain& chain = *imported.chain;
+        const vomel::ElementChain& chain = *imported.chain;
 
         ASSERT_EQ(chain.elementCount, expected->elementCount) << c.name;
         for (int i = 1; i <= chain.elementCount; ++i) {
@@ -70,8 +70,8 @@ TEST(LandXmlReader, ImportedChainIsTheElementFileLine)
         // lengths within their rounding.
         EXPECT_NEAR(vomel::testing::endStation(chain), end, kSameLine) << c.name;
         for (double s = expected->nodeStation[1] - 5.0; s <= end + 5.0; s += kStationStep) {
-            const vomel::Point got = vomel::ramp::interchangeStationToXY(chain, s);
-            const vomel::Point want = vomel::ramp::interchangeStationToXY(*expected, s);
+            const vomel::Point got = vomel::elementChainPointAt(chain, s);
+            const vomel::Point want = vomel::elementChainPointAt(*expected, s);
             const double error = std::hypot(got.x - want.x, got.y - want.y);
             if (error > worst) {
                 worst = error;
@@ -141,7 +141,7 @@ TEST(LandXmlReader, RotationGivesTheRadiusSign)
     };
     for (const ShapeCase& c : cases) {
         const vomel::ImportedLine line = importText(singleElement(c.element));
-        const vomel::ramp::ElementChain& chain = *line.chain;
+        const vomel::ElementChain& chain = *line.chain;
         ASSERT_EQ(chain.elementCount, 1) << c.name;
         EXPECT_EQ(chain.elementStartRadius[1], c.startRadius) << c.name;
         EXPECT_EQ(chain.elementEndRadius[1], c.endRadius) << c.name;
@@ -585,7 +585,7 @@ TEST(LandXmlSession, ElementMethodTakesLandXmlWithItsChainBreaks)
     // The initialisation tells the file apart by its content.
     const auto alignment = vomel::initialiseAlignment(vomel::Method::Element, examplePath("ramp.xml"));
     ASSERT_TRUE(alignment->hasChainBreaks());
-    const vomel::Point at450 = alignment->stationAt(450.0);
+    const vomel::Point at450 = alignment->pointAt(450.0);
     const vomel::SinglePointText shown =
         vomel::computeSinglePoint(*alignment, std::to_string(at450.x), std::to_string(at450.y));
     EXPECT_EQ(shown.station.substr(0, 5), "B470.");
@@ -602,7 +602,7 @@ TEST(LandXmlSession, ElementMethodTakesLandXmlWithItsChainBreaks)
     EXPECT_NEAR(profile->elevationAt(300.0), 159.7, 1e-9);
     EXPECT_EQ(alignment->lengthUnit(), vomel::LengthUnit::Metre);
     const auto feet =
-        vomel::buildAlignment(vomel::loadLandXml(std::string(VOMEL_TEST_DATA_DIR) + "/cli/straight_feet.xml"));
+        vomel::prepareLine(vomel::loadLandXml(std::string(VOMEL_TEST_DATA_DIR) + "/cli/straight_feet.xml"));
     EXPECT_EQ(feet->lengthUnit(), vomel::LengthUnit::UsSurveyFoot);
 
     const auto failure = vomel::testing::expectFailure<vomel::FormatFailure>(

@@ -18,9 +18,9 @@ TEST(MainLineExample, PreparesAndItsPointsLieNearTheLine)
 {
     std::ifstream jd(std::string(VOMEL_EXAMPLES_DIR) + "/mainline.jdx", std::ios::binary);
     ASSERT_TRUE(jd);
-    vomel::mainline::MainLine line;
+    vomel::MainLine line;
     vomel::readJdFile(jd, line);
-    ASSERT_NO_THROW(vomel::mainline::computeCurveElements(line));
+    ASSERT_NO_THROW(vomel::computeCurveElements(line));
     EXPECT_GE(line.jdCount, 12);
 
     std::ifstream xy(std::string(VOMEL_EXAMPLES_DIR) + "/mainline.xy", std::ios::binary);
@@ -36,7 +36,7 @@ TEST(MainLineExample, PreparesAndItsPointsLieNearTheLine)
         const double y = vomel::parseNumberField((*fields)[2], reader.lineNumber(), 3);
         double nearest = INFINITY;
         for (double s = line.jdStation[1]; s <= line.endStation(); s += kSampleStep) {
-            const auto p = vomel::mainline::mainLineStationToXY(line, s);
+            const auto p = vomel::mainLineStationToXY(line, s);
             nearest = std::min(nearest, std::hypot(p.x - x, p.y - y));
         }
         EXPECT_LT(nearest, kNearLine) << "point " << (*fields)[0] << " on line " << reader.lineNumber();

@@ -33,12 +33,12 @@ const char* const kMixedLine = "TEST,1000\r\n"
                                "JD6\r\n2974.313 3666.862 500 150 150 0 1500\r\n"  // incomplete exit, right
                                "ZD\r\n2438.082 3216.910 0 0 0\r\n";
 
-vomel::mainline::MainLine prepare(const std::string& text)
+vomel::MainLine prepare(const std::string& text)
 {
     std::istringstream in(text);
-    vomel::mainline::MainLine line;
+    vomel::MainLine line;
     vomel::readJdFile(in, line);
-    vomel::mainline::computeCurveElements(line);
+    vomel::computeCurveElements(line);
     return line;
 }
 
@@ -56,7 +56,7 @@ struct KeyStation {
     double station;
 };
 
-std::vector<KeyStation> keyStations(const vomel::mainline::MainLine& l)
+std::vector<KeyStation> keyStations(const vomel::MainLine& l)
 {
     std::vector<KeyStation> keys;
     for (int i = 2; i < l.jdCount; ++i) {
@@ -70,11 +70,11 @@ std::vector<KeyStation> keyStations(const vomel::mainline::MainLine& l)
 
 // Largest departure from a continuous curve at a station: each one-sided
 // step of kStep must move the point by kStep.
-double gapAt(const vomel::mainline::MainLine& l, double s)
+double gapAt(const vomel::MainLine& l, double s)
 {
-    const vomel::Point before = vomel::mainline::mainLineStationToXY(l, s - kStep);
-    const vomel::Point at = vomel::mainline::mainLineStationToXY(l, s);
-    const vomel::Point after = vomel::mainline::mainLineStationToXY(l, s + kStep);
+    const vomel::Point before = vomel::mainLineStationToXY(l, s - kStep);
+    const vomel::Point at = vomel::mainLineStationToXY(l, s);
+    const vomel::Point after = vomel::mainLineStationToXY(l, s + kStep);
     return std::max(std::fabs(distance(before, at) - kStep), std::fabs(distance(at, after) - kStep));
 }
 
@@ -112,14 +112,11 @@ TEST(MainLineProperties, KeyPointsSitWhereTheTableSays)
 {
     const auto l = prepare(kMixedLine);
     for (int i = 2; i < l.jdCount; ++i) {
-        EXPECT_LT(distance(vomel::mainline::mainLineStationToXY(l, l.zhStation[i]), {l.zhX[i], l.zhY[i]}),
-                  kGapTolerance)
+        EXPECT_LT(distance(vomel::mainLineStationToXY(l, l.zhStation[i]), {l.zhX[i], l.zhY[i]}), kGapTolerance)
             << "ZH " << i;
-        EXPECT_LT(distance(vomel::mainline::mainLineStationToXY(l, l.hyStation[i]), {l.hyX[i], l.hyY[i]}),
-                  kGapTolerance)
+        EXPECT_LT(distance(vomel::mainLineStationToXY(l, l.hyStation[i]), {l.hyX[i], l.hyY[i]}), kGapTolerance)
             << "HY " << i;
-        EXPECT_LT(distance(vomel::mainline::mainLineStationToXY(l, l.hzStation[i]), {l.hzX[i], l.hzY[i]}),
-                  kGapTolerance)
+        EXPECT_LT(distance(vomel::mainLineStationToXY(l, l.hzStation[i]), {l.hzX[i], l.hzY[i]}), kGapTolerance)
             << "HZ " << i;
     }
 }
@@ -134,9 +131,9 @@ TEST(MainLineProperties, MovesAtUnitSpeedAwayFromKeyPoints)
         bool nearKey = false;
         for (const auto& k : keys) nearKey = nearKey || std::fabs(s - k.station) < kKeyPointMargin;
         if (nearKey) continue;
-        const double speed = distance(vomel::mainline::mainLineStationToXY(l, s + kSpeedStep),
-                                      vomel::mainline::mainLineStationToXY(l, s - kSpeedStep)) /
-                             (2.0 * kSpeedStep);
+        const double speed =
+            distance(vomel::mainLineStationToXY(l, s + kSpeedStep), vomel::mainLineStationToXY(l, s - kSpeedStep)) /
+            (2.0 * kSpeedStep);
         if (std::fabs(speed - 1.0) > worst) {
             worst = std::fabs(speed - 1.0);
             worstStation = s;
@@ -153,7 +150,7 @@ TEST(MainLineProperties, CurveEndsLieOnTheirSides)
         EXPECT_LT(offLine({l.zhX[i], l.zhY[i]}, jd, l.sideAzimuth[i - 1]), kOnSideTolerance) << "ZH " << i;
         EXPECT_LT(offLine({l.hzX[i], l.hzY[i]}, jd, l.sideAzimuth[i]), kOnSideTolerance) << "HZ " << i;
         // The line leaves ZH and HZ along the sides, in their direction.
-        const vomel::Point zhAhead = vomel::mainline::mainLineStationToXY(l, l.zhStation[i] + kStep);
+        const vomel::Point zhAhead = vomel::mainLineStationToXY(l, l.zhStation[i] + kStep);
         EXPECT_LT(offLine(zhAhead, jd, l.sideAzimuth[i - 1]), kOnSideTolerance) << "after ZH " << i;
     }
 }

@@ -23,13 +23,13 @@
 
 namespace {
 
-using vomel::Alignment;
+using vomel::PreparedLine;
 
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 
 // Station of the perpendicular foot of `p` near `guess`, by Newton's method
 // on the forward poses, metres.
-double localFoot(const Alignment& a, double guess, vomel::Point p)
+double localFoot(const PreparedLine& a, double guess, vomel::Point p)
 {
     double s = guess;
     for (int i = 0; i < 50; ++i) {
@@ -45,9 +45,9 @@ double localFoot(const Alignment& a, double guess, vomel::Point p)
     return s;
 }
 
-double distanceTo(const Alignment& a, double station, vomel::Point p)
+double distanceTo(const PreparedLine& a, double station, vomel::Point p)
 {
-    const vomel::Point f = a.stationAt(station);
+    const vomel::Point f = a.pointAt(station);
     return std::hypot(p.x - f.x, p.y - f.y);
 }
 
@@ -59,11 +59,11 @@ struct BuiltPoint {
     double station1 = 0, distance1 = 0, station2 = 0, distance2 = 0;
 };
 
-BuiltPoint buildPoint(const Alignment& a, double s1, double s2, double nearer)
+BuiltPoint buildPoint(const PreparedLine& a, double s1, double s2, double nearer)
 {
     const vomel::LinePose pose = a.poseAt(s1);
     const vomel::Point f1 = pose.point;
-    const vomel::Point f2 = a.stationAt(s2);
+    const vomel::Point f2 = a.pointAt(s2);
     // The normal at s1 turned towards the other branch.
     double nx = -std::sin(pose.azimuth);
     double ny = std::cos(pose.azimuth);
@@ -91,16 +91,19 @@ BuiltPoint buildPoint(const Alignment& a, double s1, double s2, double nearer)
 
 struct Line {
     const char* name;
-    std::shared_ptr<const Alignment> alignment;
+    std::shared_ptr<const PreparedLine> alignment;
 };
 
-std::shared_ptr<const Alignment> elementLine(const std::string& text) { return vomel::testing::elementChainFrom(text); }
+std::shared_ptr<const PreparedLine> elementLine(const std::string& text)
+{
+    return vomel::testing::elementChainFrom(text);
+}
 
 // Pairs of stations on different parts of the line lying close together:
 // for stations s1 spread along the line (at odd fractions of a metre, so
 // that the nearest sample often stands on the wrong branch), the nearest
 // sample farther than kApart along the line, if it lies within kClose.
-std::vector<std::pair<double, double>> closeBranches(const Alignment& a)
+std::vector<std::pair<double, double>> closeBranches(const PreparedLine& a)
 {
     constexpr double kApart = 40.0;  // metres of station
     constexpr double kClose = 40.0;  // metres in the plane
@@ -109,7 +112,7 @@ std::vector<std::pair<double, double>> closeBranches(const Alignment& a)
     std::vector<std::pair<double, double>> pairs;
     const auto& samples = a.samples;
     for (double s1 = a.startStation + kInside; s1 < a.endStation - kInside; s1 += kStep) {
-        const vomel::Point f1 = a.stationAt(s1);
+        const vomel::Point f1 = a.pointAt(s1);
         double best = kClose;
         double s2 = NAN;
         for (std::size_t j = 1; j <= samples.sampleCount; ++j) {
@@ -154,7 +157,7 @@ TEST(NearestFoot, NearEquidistantPointsOnLinesThatComeBackNearThemselves)
 
     for (const Line& line : lines) {
         SCOPED_TRACE(line.name);
-        const Alignment& a = *line.alignment;
+        const PreparedLine& a = *line.alignment;
         const vomel::FastLine fast = a.fastLine();
         const auto pairs = closeBranches(a);
         ASSERT_GE(pairs.size(), 3u) << "the line does not come back near itself";

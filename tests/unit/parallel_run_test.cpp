@@ -53,7 +53,7 @@ protected:
     void TearDown() override { fs::remove_all(folder_); }
 
     fs::path folder_;
-    std::shared_ptr<const vomel::Alignment> alignment_;
+    std::shared_ptr<const vomel::PreparedLine> alignment_;
     std::vector<vomel::testing::GeneratedPoint> points_;
     fs::path coordinates_;
 };

@@ -70,7 +70,7 @@ TEST(PartialSpiral, NearlyEqualRadiiKeepTheirPrecision)
         EXPECT_NEAR(chain->nodeX[2], expected.x, kIndependentCheck) << e.startRadius << " -> " << e.endRadius;
         EXPECT_NEAR(chain->nodeY[2], expected.y, kIndependentCheck) << e.startRadius << " -> " << e.endRadius;
         // Just before the end node, the point is the node less that step.
-        const vomel::Point near = vomel::ramp::interchangeStationToXY(*chain, e.length - 1e-6);
+        const vomel::Point near = vomel::elementChainPointAt(*chain, e.length - 1e-6);
         EXPECT_NEAR(std::hypot(near.x - chain->nodeX[2], near.y - chain->nodeY[2]), 1e-6, 1e-9);
     }
 }

@@ -44,7 +44,7 @@ TEST_P(ReferenceForward, EveryPointWithinAMicrometre)
     double largest = 0.0;
     double largestAt = 0.0;
     for (const auto& row : rows) {
-        const vomel::Point p = alignment->stationAt(row.station);
+        const vomel::Point p = alignment->pointAt(row.station);
         const double error = std::hypot(p.x - row.x, p.y - row.y);
         if (error > largest) {
             largest = error;

@@ -36,7 +36,7 @@ TEST(CsvResults, StatusAndResidualOfEachPoint)
 {
     const auto a = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
                                               data("jd02_spiral_sym.dl"));
-    const vomel::StationFunction forward = [&a](double s) { return a->stationAt(s); };
+    const vomel::PointFunction forward = [&a](double s) { return a->pointAt(s); };
     // The search brackets the foot within one metre of the line's ends:
     // a point whose foot lies farther out gets no true foot, and its
     // residual shows it.

@@ -20,16 +20,16 @@ struct Row {
     double length;
 };
 
-std::unique_ptr<vomel::ramp::ElementChain> splitRows(const std::vector<Row>& rows)
+std::unique_ptr<vomel::ElementChain> splitRows(const std::vector<Row>& rows)
 {
-    auto chain = std::make_unique<vomel::ramp::ElementChain>();
+    auto chain = std::make_unique<vomel::ElementChain>();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         chain->rowStartRadius[i + 1] = rows[i].r1;
         chain->rowEndRadius[i + 1] = rows[i].r2;
         chain->rowLength[i + 1] = rows[i].length;
     }
     chain->rowCount = static_cast<int>(rows.size());
-    vomel::ramp::splitReverseSpirals(*chain);
+    vomel::splitReverseSpirals(*chain);
     return chain;
 }
 
@@ -79,7 +79,7 @@ TEST(SplitReverseSpirals, MoreThanAThousandRowsFailsAndChangesNothing)
     std::vector<Row> rows(999, Row{INFINITE_RADIUS, INFINITE_RADIUS, 1.0});
     rows[10] = {300, -600, 90};
     rows[500] = {-300, 600, 90};
-    auto chain = std::make_unique<vomel::ramp::ElementChain>();
+    auto chain = std::make_unique<vomel::ElementChain>();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         chain->rowStartRadius[i + 1] = rows[i].r1;
         chain->rowEndRadius[i + 1] = rows[i].r2;
@@ -87,7 +87,7 @@ TEST(SplitReverseSpirals, MoreThanAThousandRowsFailsAndChangesNothing)
     }
     chain->rowCount = 999;
     const auto failure =
-        vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::ramp::splitReverseSpirals(*chain); });
+        vomel::testing::expectFailure<vomel::FormatFailure>([&] { vomel::splitReverseSpirals(*chain); });
     EXPECT_EQ(failure.reason(), "1001 elements after splitting 2 reverse spirals; at most 1000 rows are allowed");
     EXPECT_EQ(chain->rowCount, 999);
     EXPECT_EQ(chain->rowEndRadius[11], -600.0);

@@ -14,7 +14,7 @@ namespace {
 struct IndexCase {
     const char* name;
     double start, end;
-    vomel::StationFunction line;
+    vomel::PointFunction line;
 };
 
 double triangleWave(double s, double period)

@@ -57,7 +57,7 @@ TEST(SessionReference, EveryPointWithinToleranceOfItsIndependentFoot)
             const auto& e = expected[i];
             ASSERT_EQ(points[i].label, e.label) << c.name;
             const auto s = vomel::solvePoint(
-                alignment->samples, [&](double st) { return alignment->stationAt(st); }, points[i].x, points[i].y);
+                alignment->samples, [&](double st) { return alignment->pointAt(st); }, points[i].x, points[i].y);
             const double es = std::fabs(s.station - e.station);
             const double eo = std::fabs(s.offset - e.offset);
             const double ef = std::hypot(s.footX - e.footX, s.footY - e.footY);

@@ -34,10 +34,10 @@ std::string example(const std::string& name) { return std::string(VOMEL_EXAMPLES
 using vomel::testing::contentsOf;
 using vomel::testing::ScratchFolder;
 
-vomel::Solution solve(const vomel::Alignment& a, double x, double y)
+vomel::Solution solve(const vomel::PreparedLine& a, double x, double y)
 {
     return vomel::solvePoint(
-        a.samples, [&a](double s) { return a.stationAt(s); }, x, y);
+        a.samples, [&a](double s) { return a.pointAt(s); }, x, y);
 }
 
 TEST(Initialise, FailuresNameTheirFileAndLeaveThePreviousAlignmentWhole)
@@ -105,13 +105,13 @@ TEST(Initialise, ReversedAndOverlongLinesFailBeforeSampling)
         {"longer than 10,000 km", 0, 1e7 + 1, "the line is 10000001 m long; at most 10000000 m can be sampled"},
     };
     for (const auto& c : cases) {
-        auto chain = std::make_shared<vomel::ramp::ElementChain>();
+        auto chain = std::make_shared<vomel::ElementChain>();
         chain->elementCount = 1;
         chain->elementStartRadius[1] = chain->elementEndRadius[1] = vomel::INFINITE_RADIUS;
         chain->elementLength[1] = c.end - c.start;
         chain->nodeStation[1] = c.start;
         chain->nodeStation[2] = c.end;
-        const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::buildAlignment(chain); });
+        const auto f = vomel::testing::expectFailure<vomel::GeometryFailure>([&] { vomel::prepareLine(chain); });
         EXPECT_EQ(f.reason(), c.reason) << c.name;
     }
 }
@@ -123,7 +123,7 @@ TEST(SinglePoint, ShownAsTheWindowShowsIt)
     const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, data("ele01_basic.ele"));
     struct Case {
         const char* name;
-        const vomel::Alignment& alignment;
+        const vomel::PreparedLine& alignment;
         std::string x, y, station, offset;
     };
     const std::vector<Case> cases = {
@@ -239,9 +239,9 @@ TEST(RoundTrip, BothMethodsEveryElementKind)
         for (int i = 0; i < kPointsPerLine; ++i) {
             const double s = i == 0 ? a->startStation - 0.5 : i == 1 ? upper - 0.01 : station(random);
             const double o = offset(random);
-            const vomel::Point p = a->stationAt(s);
-            const vomel::Point ahead = a->stationAt(s + kTangentStep);
-            const vomel::Point behind = a->stationAt(s - kTangentStep);
+            const vomel::Point p = a->pointAt(s);
+            const vomel::Point ahead = a->pointAt(s + kTangentStep);
+            const vomel::Point behind = a->pointAt(s - kTangentStep);
             const double tx = ahead.x - behind.x, ty = ahead.y - behind.y, t = std::hypot(tx, ty);
             const vomel::Point q{p.x + o * ty / t, p.y - o * tx / t};
             const auto got = solve(*a, q.x, q.y);

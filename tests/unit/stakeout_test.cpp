@@ -28,9 +28,9 @@ constexpr double PI = std::numbers::pi;
 
 std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_DIR) + "/" + name; }
 
-vomel::StationFunction forwardOf(const vomel::Alignment& a)
+vomel::PointFunction forwardOf(const vomel::PreparedLine& a)
 {
-    return [&a](double s) { return a.stationAt(s); };
+    return [&a](double s) { return a.pointAt(s); };
 }
 
 double angleBetween(double a, double b)
@@ -110,8 +110,8 @@ TEST(TangentAzimuth, AgreesWithTheForwardFunctionOnEveryElement)
         double worstAt = 0.0;
         double worstJump = 0.0;
         for (double s = a->startStation - 20.0; s < a->endStation + 20.0; s += 0.37) {
-            const vomel::Point behind = a->stationAt(s - h);
-            const vomel::Point ahead = a->stationAt(s + h);
+            const vomel::Point behind = a->pointAt(s - h);
+            const vomel::Point ahead = a->pointAt(s + h);
             const double chord = std::atan2(ahead.y - behind.y, ahead.x - behind.x);
             const double analytic = vomel::tangentAzimuth(*a, s);
             const double error = angleBetween(analytic, chord);
@@ -141,8 +141,8 @@ TEST(OffsetPoint, SideAgreesWithTheBackCalculation)
 
     for (double station : {50.0, 150.0, 230.0}) {
         for (double offset : {7.5, -7.5}) {
-            const vomel::Point foot = ramp->stationAt(station);
-            const vomel::Point ahead = ramp->stationAt(station + 1.0);
+            const vomel::Point foot = ramp->pointAt(station);
+            const vomel::Point ahead = ramp->pointAt(station + 1.0);
             const vomel::Point p = vomel::offsetPoint(*ramp, station, offset);
             EXPECT_EQ(vomel::sideOfLine(p, foot, ahead), offset > 0 ? 1 : -1)
                 << "station " << station << ", offset " << offset;

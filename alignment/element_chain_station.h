@@ -4,18 +4,18 @@
 #include "core/line_pose.h"
 #include "core/point.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 struct ElementChain;
 
 // The point of a prepared chain at `station` (metres). Before the start and
 // after the end the line goes on along the start and end tangents. A
 // station that is not finite is a vomel::GeometryFailure.
-vomel::Point interchangeStationToXY(const ElementChain& chain, double station);
+vomel::Point elementChainPointAt(const ElementChain& chain, double station);
 
 // The same point with the tangent azimuth towards increasing station and the
 // curvature there (d azimuth / d station, 1/m).
-vomel::LinePose interchangeStationToPose(const ElementChain& chain, double station);
+vomel::LinePose elementChainPoseAt(const ElementChain& chain, double station);
 
 // The element whose interval [nodeStation[k], nodeStation[k+1]) holds
 // `station`: the first such k of 1..elementCount, found by binary search
@@ -23,4 +23,4 @@ vomel::LinePose interchangeStationToPose(const ElementChain& chain, double stati
 // after the end). An element of length 0 is never chosen.
 int elementIndexAt(const ElementChain& chain, double station);
 
-}  // namespace vomel::ramp
+}  // namespace vomel

@@ -1,4 +1,4 @@
-#include "alignment/ramp_alignment.h"
+#include "alignment/element_chain_line.h"
 
 #include <cmath>
 #include <string>
@@ -9,7 +9,7 @@
 #include "core/angles.h"
 #include "core/failure.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 namespace {
 
@@ -55,25 +55,25 @@ const char* elementKindName(ElementKind kind)
     return "";
 }
 
-RampAlignment::RampAlignment(std::shared_ptr<const ElementChain> chain, const ChainBreaks& breaks)
+ElementChainLine::ElementChainLine(std::shared_ptr<const ElementChain> chain, const ChainBreaks& breaks)
     : DesignLine(breaks), chain_(std::move(chain))
 {
     if (!chain_) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no element chain was read"));
     noteChainBreaksOutside(startStation(), endStation());
 }
 
-Point RampAlignment::pointAt(double station) const { return interchangeStationToXY(*chain_, station); }
+Point ElementChainLine::pointAt(double station) const { return elementChainPointAt(*chain_, station); }
 
-LinePose RampAlignment::poseAt(double station) const { return interchangeStationToPose(*chain_, station); }
+LinePose ElementChainLine::poseAt(double station) const { return elementChainPoseAt(*chain_, station); }
 
-double RampAlignment::startStation() const { return chain_->nodeStation[1]; }
+double ElementChainLine::startStation() const { return chain_->nodeStation[1]; }
 
-double RampAlignment::endStation() const
+double ElementChainLine::endStation() const
 {
     return chain_->nodeStation[static_cast<std::size_t>(chain_->elementCount) + 1];
 }
 
-std::vector<KeyPoint> RampAlignment::keyPoints() const
+std::vector<KeyPoint> ElementChainLine::keyPoints() const
 {
     const ElementChain& chain = *chain_;
     std::vector<KeyPoint> points;
@@ -87,7 +87,7 @@ std::vector<KeyPoint> RampAlignment::keyPoints() const
     return points;
 }
 
-RampAlignment::Corners RampAlignment::corners() const
+ElementChainLine::Corners ElementChainLine::corners() const
 {
     const ElementChain& chain = *chain_;
     const int n = chain.elementCount;
@@ -126,7 +126,7 @@ RampAlignment::Corners RampAlignment::corners() const
     return corners;
 }
 
-std::vector<LineCorner> RampAlignment::lineCorners() const
+std::vector<LineCorner> ElementChainLine::lineCorners() const
 {
     const ElementChain& chain = *chain_;
     std::vector<LineCorner> corners;
@@ -142,11 +142,11 @@ std::vector<LineCorner> RampAlignment::lineCorners() const
     return corners;
 }
 
-std::vector<IntersectionPoint> RampAlignment::intersectionPoints() const { return corners().points; }
+std::vector<IntersectionPoint> ElementChainLine::intersectionPoints() const { return corners().points; }
 
-std::vector<std::pair<Point, Point>> RampAlignment::tangents() const { return corners().tangents; }
+std::vector<std::pair<Point, Point>> ElementChainLine::tangents() const { return corners().tangents; }
 
-CurveTable RampAlignment::curveTable() const
+CurveTable ElementChainLine::curveTable() const
 {
     const ElementChain& chain = *chain_;
     const ChainBreaks& breaks = chainBreaks();
@@ -166,4 +166,4 @@ CurveTable RampAlignment::curveTable() const
     return table;
 }
 
-}  // namespace vomel::ramp
+}  // namespace vomel

@@ -1,4 +1,4 @@
-#include "alignment/ramp_station.h"
+#include "alignment/element_chain_station.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "core/failure.h"
 #include "geometry/element_pose.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 namespace {
 
@@ -66,14 +66,11 @@ int elementIndexAt(const ElementChain& chain, double station)
     return (k >= 1 && k <= n) ? k : 0;
 }
 
-vomel::Point interchangeStationToXY(const ElementChain& chain, double station)
+vomel::Point elementChainPointAt(const ElementChain& chain, double station)
 {
     return evaluate<false>(chain, station).point;
 }
 
-vomel::LinePose interchangeStationToPose(const ElementChain& chain, double station)
-{
-    return evaluate<true>(chain, station);
-}
+vomel::LinePose elementChainPoseAt(const ElementChain& chain, double station) { return evaluate<true>(chain, station); }
 
-}  // namespace vomel::ramp
+}  // namespace vomel

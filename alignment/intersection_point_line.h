@@ -6,12 +6,12 @@
 #include "alignment/design_line.h"
 #include "alignment/main_line.h"
 
-namespace vomel::mainline {
+namespace vomel {
 
-class MainLineAlignment final : public DesignLine {
+class IntersectionPointLine final : public DesignLine {
 public:
     // A line whose curve elements have been computed, with its chain breaks.
-    MainLineAlignment(std::shared_ptr<const MainLine> line, const ChainBreaks& breaks);
+    IntersectionPointLine(std::shared_ptr<const MainLine> line, const ChainBreaks& breaks);
 
     Point pointAt(double station) const override;
     LinePose poseAt(double station) const override;
@@ -32,4 +32,4 @@ private:
     std::shared_ptr<const MainLine> line_;
 };
 
-}  // namespace vomel::mainline
+}  // namespace vomel

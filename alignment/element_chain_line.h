@@ -6,17 +6,17 @@
 #include "alignment/design_line.h"
 #include "alignment/element_chain.h"
 
-namespace vomel::ramp {
+namespace vomel {
 
 // Two tangents closer to parallel than this (sine of the angle between
 // them) give no intersection point.
 inline constexpr double PARALLEL_SINE = 1e-6;
 
-class RampAlignment final : public DesignLine {
+class ElementChainLine final : public DesignLine {
 public:
     // A laid-out chain, with the chain breaks of its stationing (a LandXML
     // alignment's station equations; none for an element file).
-    explicit RampAlignment(std::shared_ptr<const ElementChain> chain, const ChainBreaks& breaks = {});
+    explicit ElementChainLine(std::shared_ptr<const ElementChain> chain, const ChainBreaks& breaks = {});
 
     Point pointAt(double station) const override;
     LinePose poseAt(double station) const override;
@@ -36,7 +36,7 @@ public:
     // One row per node and per element: item, kind, R1, R2, L, station, X,
     // Y, azimuth in degrees-minutes-seconds and radians.
     CurveTable curveTable() const override;
-    // The joints with a gap or a kink (ramp::isCorner).
+    // The joints with a gap or a kink (isCorner).
     std::vector<LineCorner> lineCorners() const override;
 
     const ElementChain& chain() const { return *chain_; }
@@ -55,4 +55,4 @@ private:
 // "entry spiral", "exit spiral", "partial spiral".
 const char* elementKindName(ElementKind kind);
 
-}  // namespace vomel::ramp
+}  // namespace vomel

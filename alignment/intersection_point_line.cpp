@@ -1,4 +1,4 @@
-#include "alignment/main_line_alignment.h"
+#include "alignment/intersection_point_line.h"
 
 #include <cmath>
 #include <string>
@@ -7,9 +7,9 @@
 #include "alignment/table_cells.h"
 #include "core/failure.h"
 
-namespace vomel::mainline {
+namespace vomel {
 
-MainLineAlignment::MainLineAlignment(std::shared_ptr<const MainLine> line, const ChainBreaks& breaks)
+IntersectionPointLine::IntersectionPointLine(std::shared_ptr<const MainLine> line, const ChainBreaks& breaks)
     : DesignLine(breaks), line_(std::move(line))
 {
     if (!line_) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no main line was read"));
@@ -17,15 +17,15 @@ MainLineAlignment::MainLineAlignment(std::shared_ptr<const MainLine> line, const
     noteChainBreaksOutside(startStation(), endStation());
 }
 
-Point MainLineAlignment::pointAt(double station) const { return mainLineStationToXY(*line_, station); }
+Point IntersectionPointLine::pointAt(double station) const { return mainLineStationToXY(*line_, station); }
 
-LinePose MainLineAlignment::poseAt(double station) const { return mainLineStationToPose(*line_, station); }
+LinePose IntersectionPointLine::poseAt(double station) const { return mainLineStationToPose(*line_, station); }
 
-double MainLineAlignment::startStation() const { return line_->jdStation[1]; }
+double IntersectionPointLine::startStation() const { return line_->jdStation[1]; }
 
-double MainLineAlignment::endStation() const { return line_->endStation(); }
+double IntersectionPointLine::endStation() const { return line_->endStation(); }
 
-std::vector<KeyPoint> MainLineAlignment::keyPoints() const
+std::vector<KeyPoint> IntersectionPointLine::keyPoints() const
 {
     const MainLine& l = *line_;
     std::vector<KeyPoint> points;
@@ -41,7 +41,7 @@ std::vector<KeyPoint> MainLineAlignment::keyPoints() const
     return points;
 }
 
-std::vector<IntersectionPoint> MainLineAlignment::intersectionPoints() const
+std::vector<IntersectionPoint> IntersectionPointLine::intersectionPoints() const
 {
     const MainLine& l = *line_;
     std::vector<IntersectionPoint> points;
@@ -53,7 +53,7 @@ std::vector<IntersectionPoint> MainLineAlignment::intersectionPoints() const
     return points;
 }
 
-std::vector<std::pair<Point, Point>> MainLineAlignment::tangents() const
+std::vector<std::pair<Point, Point>> IntersectionPointLine::tangents() const
 {
     const MainLine& l = *line_;
     std::vector<std::pair<Point, Point>> sides;
@@ -63,7 +63,7 @@ std::vector<std::pair<Point, Point>> MainLineAlignment::tangents() const
     return sides;
 }
 
-CurveTable MainLineAlignment::curveTable() const
+CurveTable IntersectionPointLine::curveTable() const
 {
     const MainLine& l = *line_;
     const ChainBreaks& breaks = chainBreaks();
@@ -108,4 +108,4 @@ CurveTable MainLineAlignment::curveTable() const
     return table;
 }
 
-}  // namespace vomel::mainline
+}  // namespace vomel
