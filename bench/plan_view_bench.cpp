@@ -12,11 +12,11 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "drawing/plan_scene.h"
+#include "drawing/plan_viewport.h"
 #include "gui/plan_view.h"
 #include "testing/bench_lines.h"
 #include "testing/generated_lines.h"
-#include "ui/plan_scene.h"
-#include "ui/plan_viewport.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ std::size_t pointCount = 100'000;
 
 struct Fixture {
     std::shared_ptr<const vomel::PreparedLine> alignment;
-    vomel::gui::PlanRun run;
-    std::shared_ptr<const vomel::gui::PlanScene> scene;
+    vomel::drawing::PlanRun run;
+    std::shared_ptr<const vomel::drawing::PlanScene> scene;
 };
 
 const Fixture& fixture()
@@ -43,7 +43,8 @@ const Fixture& fixture()
             f.run.points.push_back(g.point);
             f.run.solutions.push_back(f.alignment->solve(g.point.x, g.point.y));
         }
-        f.scene = std::make_shared<const vomel::gui::PlanScene>(vomel::gui::makePlanScene(*f.alignment, &f.run));
+        f.scene =
+            std::make_shared<const vomel::drawing::PlanScene>(vomel::drawing::makePlanScene(*f.alignment, &f.run));
         return f;
     }();
     return made;
@@ -52,22 +53,22 @@ const Fixture& fixture()
 void BM_BuildScene(benchmark::State& state)
 {
     const Fixture& f = fixture();
-    for (auto _ : state) benchmark::DoNotOptimize(vomel::gui::makePlanScene(*f.alignment, &f.run));
+    for (auto _ : state) benchmark::DoNotOptimize(vomel::drawing::makePlanScene(*f.alignment, &f.run));
 }
 
 // Zoom 1: the whole line; larger: that much closer, about its middle.
 void BM_ReduceToScreen(benchmark::State& state)
 {
     const Fixture& f = fixture();
-    vomel::gui::PlanViewport view;
+    vomel::drawing::PlanViewport view;
     view.setSize(1200, 800);
     view.fit(f.scene->bounds, 40.0);
     view.zoomAt(view.toScreen(f.scene->line[f.scene->line.size() / 2]), static_cast<double>(state.range(0)));
-    const vomel::gui::PlanLineDetail detail(f.scene->line);
+    const vomel::drawing::PlanLineDetail detail(f.scene->line);
     std::size_t drawn = 0;
     for (auto _ : state) {
         const auto runs = detail.visibleRuns(view);
-        const auto points = vomel::gui::visiblePoints(f.scene->points, view);
+        const auto points = vomel::drawing::visiblePoints(f.scene->points, view);
         drawn = points.size();
         for (const auto& run : runs) drawn += run.size();
         benchmark::DoNotOptimize(drawn);
@@ -82,7 +83,7 @@ void BM_Repaint(benchmark::State& state)
     vomel::gui::PlanView view;
     view.resize(1200, 800);
     view.setScene(f.scene, true);
-    const vomel::gui::ScreenPoint middle = view.viewport().toScreen(f.scene->line[f.scene->line.size() / 2]);
+    const vomel::drawing::ScreenPoint middle = view.viewport().toScreen(f.scene->line[f.scene->line.size() / 2]);
     view.zoomAt(QPointF(middle.x, middle.y), static_cast<double>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(view.render());
 }
@@ -90,7 +91,7 @@ void BM_Repaint(benchmark::State& state)
 void BM_Hover(benchmark::State& state)
 {
     const Fixture& f = fixture();
-    const vomel::gui::PlanPointIndex index(f.scene->points);
+    const vomel::drawing::PlanPointIndex index(f.scene->points);
     vomel::testing::Random random(5);
     for (auto _ : state) {
         const auto& p = f.scene->points[static_cast<std::size_t>(random.uniform(0.0, static_cast<double>(pointCount)))];

@@ -13,7 +13,9 @@
 #include "gui/clickable_label.h"
 #include "gui/window_text.h"
 
-namespace vomel::windows {
+namespace vomel::gui {
+
+using namespace vomel::ui;
 
 namespace {
 
@@ -127,4 +129,4 @@ void AboutDialog::writeMail()
     if (openAddress_) openAddress_(std::string("mailto:") + EMAIL);
 }
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

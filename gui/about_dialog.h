@@ -10,7 +10,7 @@
 
 class QPushButton;
 
-namespace vomel::windows {
+namespace vomel::gui {
 
 class ClickableLabel;
 
@@ -40,4 +40,4 @@ private:
     QPushButton* okButton = nullptr;
 };
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

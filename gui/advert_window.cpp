@@ -21,7 +21,9 @@
 #include "gui/docking.h"
 #include "gui/window_text.h"
 
-namespace vomel::windows {
+namespace vomel::gui {
+
+using namespace vomel::ui;
 
 namespace {
 
@@ -183,4 +185,4 @@ void AdvertWindow::dockingCheck()
     }
 }
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

@@ -10,7 +10,7 @@ class QNetworkAccessManager;
 class QTextBrowser;
 class QTimer;
 
-namespace vomel::windows {
+namespace vomel::gui {
 
 class ClickableLabel;
 
@@ -60,4 +60,4 @@ inline constexpr const char* LEFT_ADVERT_PAGE = "bdownload.htm";
 // The page shown when the maker's page cannot be loaded.
 QString localAdvertPage();
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

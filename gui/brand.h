@@ -25,7 +25,7 @@
 #define VOMEL_HOMEPAGE "https://www.example.com/vomel/"
 #endif
 
-namespace vomel::windows {
+namespace vomel::gui {
 
 inline constexpr const char* BRAND = VOMEL_BRAND;
 inline constexpr const char* SLOGAN = VOMEL_SLOGAN;
@@ -36,4 +36,4 @@ inline constexpr const char* EMAIL = VOMEL_EMAIL;
 // Ends with '/': the download pages are found relative to it.
 inline constexpr const char* HOMEPAGE = VOMEL_HOMEPAGE;
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

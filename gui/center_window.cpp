@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace vomel::windows {
+namespace vomel::gui {
 
 QPoint centeredTopLeft(QSize screen, QSize window)
 {
@@ -54,4 +54,4 @@ double twipsPerPixel(const QWidget* window)
     return 1440.0 / (dpi > 0.0 ? dpi : 96.0);
 }
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace vomel::windows {
+namespace vomel::gui {
 
 // Left = (screen width - window width) / 2, top = (screen height - window height) / 3.
 QPoint centeredTopLeft(QSize screen, QSize window);
@@ -24,4 +24,4 @@ void resizeToFit(QWidget* window, QSize wanted);
 // Twips per pixel of the window's screen (15 at 96 dots per inch).
 double twipsPerPixel(const QWidget* window);
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

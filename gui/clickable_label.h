@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-namespace vomel::windows {
+namespace vomel::gui {
 
 class ClickableLabel : public QLabel {
     Q_OBJECT
@@ -47,4 +47,4 @@ protected:
     }
 };
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

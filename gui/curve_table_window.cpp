@@ -29,6 +29,8 @@
 
 namespace vomel::gui {
 
+using namespace vomel::ui;
+
 namespace {
 
 // Pixels left free around the window when it is sized to the screen.

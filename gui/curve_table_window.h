@@ -15,9 +15,13 @@ struct PreparedLine;
 class QLabel;
 class QTableWidget;
 
+namespace vomel::ui {
+class Platform;
+}  // namespace vomel::ui
+
 namespace vomel::gui {
 
-class Platform;
+using ui::Platform;
 
 class CurveTableWindow : public QDialog {
     Q_OBJECT

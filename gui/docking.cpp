@@ -1,6 +1,6 @@
 #include "gui/docking.h"
 
-namespace vomel::windows {
+namespace vomel::gui {
 
 namespace {
 
@@ -43,4 +43,4 @@ std::optional<DockingMove> dockingStep(const DockingInput& in)
     return cursorInside(in) ? reveal(in) : hide(in);
 }
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace vomel::windows {
+namespace vomel::gui {
 
 // Docking starts this long after the window is shown.
 inline constexpr long long DOCKING_DELAY_MS = 5000;
@@ -49,4 +49,4 @@ struct DockingMove {
 // The window's new place, or nullopt to leave it where it is.
 std::optional<DockingMove> dockingStep(const DockingInput& in);
 
-}  // namespace vomel::windows
+}  // namespace vomel::gui

@@ -7,9 +7,10 @@
 #include <QColor>
 #include <QPointF>
 
-#include "ui/plan_viewport.h"
+#include "drawing/plan_viewport.h"
 
 namespace vomel::gui {
+using drawing::ScreenPoint;
 
 // A surveyed point is hovered within this many pixels.
 inline constexpr double HOVER_PIXELS = 6.0;

@@ -9,6 +9,9 @@
 
 namespace vomel::gui {
 
+using namespace vomel::ui;
+using namespace vomel::drawing;
+
 namespace {
 
 // Paints the box it watches in the focus colour while it has the focus, and

@@ -18,6 +18,8 @@
 
 namespace vomel::gui {
 
+using namespace vomel::ui;
+
 namespace {
 
 // Labels of the buttons, in the language of the pages they move between.
@@ -69,7 +71,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
-    windows::resizeToFit(this, {HELP_WINDOW_WIDTH, HELP_WINDOW_HEIGHT});
+    resizeToFit(this, {HELP_WINDOW_WIDTH, HELP_WINDOW_HEIGHT});
 
     back_->setEnabled(false);
     forward_->setEnabled(false);

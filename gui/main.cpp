@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     }
 
     vomel::gui::QtPlatform platform;
-    vomel::gui::SessionOperations operations;
+    vomel::ui::SessionOperations operations;
     vomel::gui::MainWindow form(platform, operations);
     platform.setOwner(&form);
 

@@ -34,6 +34,9 @@
 
 namespace vomel::gui {
 
+using namespace vomel::ui;
+using namespace vomel::drawing;
+
 namespace {
 
 QString text(const char* source) { return vomel::gui::uiText(source); }
@@ -217,17 +220,17 @@ void MainWindow::connectControls()
 
 void MainWindow::startUp()
 {
-    rightAdvert_ = new windows::AdvertWindow(windows::AdvertWindow::Edge::Right, windows::RIGHT_ADVERT_PAGE);
-    connect(rightAdvert_, &windows::AdvertWindow::quitRequested, this, &MainWindow::endProgram);
+    rightAdvert_ = new AdvertWindow(AdvertWindow::Edge::Right, RIGHT_ADVERT_PAGE);
+    connect(rightAdvert_, &AdvertWindow::quitRequested, this, &MainWindow::endProgram);
     rightAdvert_->show();
-    leftAdvert_ = new windows::AdvertWindow(windows::AdvertWindow::Edge::Left, windows::LEFT_ADVERT_PAGE);
-    connect(leftAdvert_, &windows::AdvertWindow::quitRequested, this, &MainWindow::endProgram);
+    leftAdvert_ = new AdvertWindow(AdvertWindow::Edge::Left, LEFT_ADVERT_PAGE);
+    connect(leftAdvert_, &AdvertWindow::quitRequested, this, &MainWindow::endProgram);
     leftAdvert_->show();
 
     helpPath_ = helpIndexForThisProgram();
 
     adjustSize();
-    windows::centreWindow(this);
+    centreWindow(this);
 }
 
 void MainWindow::showState(const WindowState& state)
@@ -344,8 +347,8 @@ void MainWindow::showHelp() { platform_.showHelp(helpIndexForThisProgram()); }
 
 void MainWindow::showMoreSoftware()
 {
-    platform_.openAddress(windows::HOMEPAGE);
-    windows::AboutDialog about([this](const std::string& address) { platform_.openAddress(address); }, this);
+    platform_.openAddress(HOMEPAGE);
+    AboutDialog about([this](const std::string& address) { platform_.openAddress(address); }, this);
     about.exec();
 }
 

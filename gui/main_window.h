@@ -18,9 +18,14 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
-namespace vomel::windows {
+namespace vomel::gui {
+using ui::LinePlace;
+using ui::Operations;
+using ui::Platform;
+using ui::WindowState;
+using ui::Workflow;
 class AdvertWindow;
-}
+}  // namespace vomel::gui
 
 namespace vomel::gui {
 
@@ -87,8 +92,8 @@ private:
     Operations& operations_;
     Workflow workflow_;
     std::string helpPath_;
-    QPointer<windows::AdvertWindow> rightAdvert_;
-    QPointer<windows::AdvertWindow> leftAdvert_;
+    QPointer<AdvertWindow> rightAdvert_;
+    QPointer<AdvertWindow> leftAdvert_;
 
     QGroupBox* methodGroup = nullptr;
     QRadioButton* mainLineOption = nullptr;

@@ -19,6 +19,9 @@
 
 namespace vomel::gui {
 
+using namespace vomel::ui;
+using namespace vomel::drawing;
+
 namespace {
 
 // Zoom per eighth of a degree of wheel turn (a notch of 15 degrees: x1.2).

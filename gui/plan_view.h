@@ -10,10 +10,17 @@
 
 #include <QWidget>
 
-#include "ui/plan_scene.h"
-#include "ui/plan_viewport.h"
+#include "drawing/plan_scene.h"
+#include "drawing/plan_viewport.h"
 
 namespace vomel::gui {
+using drawing::LabelPlacer;
+using drawing::PlanBounds;
+using drawing::PlanLineDetail;
+using drawing::PlanPoint;
+using drawing::PlanPointIndex;
+using drawing::PlanScene;
+using drawing::PlanViewport;
 
 // Pixels around the line when the view is fitted; the scale bar and the
 // north arrow take a band of PLAN_LEGEND_HEIGHT at the bottom left, kept

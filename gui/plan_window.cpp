@@ -16,6 +16,9 @@
 
 namespace vomel::gui {
 
+using namespace vomel::ui;
+using namespace vomel::drawing;
+
 PlanWindow::PlanWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
 {
     setObjectName(QStringLiteral("PlanWindow"));
@@ -36,7 +39,7 @@ PlanWindow::PlanWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(view_, 1);
-    windows::resizeToFit(this, {900, 650});
+    resizeToFit(this, {900, 650});
 
     connect(fitButton_, &QPushButton::clicked, view_, &PlanView::fitAll);
     connect(saveButton_, &QPushButton::clicked, this, &PlanWindow::saveImage);

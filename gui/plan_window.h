@@ -6,16 +6,21 @@
 
 #include <QWidget>
 
+#include "drawing/plan_scene.h"
 #include "ui/file_dialogs.h"
-#include "ui/plan_scene.h"
 #include "ui/window_texts.h"
 
 class QLabel;
 class QPushButton;
 
-namespace vomel::gui {
-
+namespace vomel::ui {
 class Platform;
+}  // namespace vomel::ui
+
+namespace vomel::gui {
+using drawing::PlanScene;
+
+using ui::Platform;
 class PlanView;
 
 class PlanWindow : public QWidget {

@@ -14,6 +14,8 @@
 
 namespace vomel::gui {
 
+using namespace vomel::drawing;
+
 namespace {
 
 // Room around the plot for the axes' labels and the legend, pixels.

@@ -10,10 +10,14 @@
 
 #include <QWidget>
 
-#include "ui/profile_scene.h"
-#include "ui/profile_viewport.h"
+#include "drawing/profile_scene.h"
+#include "drawing/profile_viewport.h"
 
 namespace vomel::gui {
+using drawing::LabelPlacer;
+using drawing::ProfilePoint;
+using drawing::ProfileScene;
+using drawing::ProfileViewport;
 
 class ProfileView : public QWidget {
     Q_OBJECT

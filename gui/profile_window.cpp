@@ -15,6 +15,8 @@
 #include "alignment/design_surface.h"
 #include "alignment/vertical_curve_table.h"
 #include "core/failure.h"
+#include "drawing/plan_scene.h"
+#include "drawing/profile_scene.h"
 #include "formats/profile_file.h"
 #include "gui/center_window.h"
 #include "gui/profile_view.h"
@@ -23,11 +25,12 @@
 #include "session/session.h"
 #include "text/number_text.h"
 #include "ui/failure_text.h"
-#include "ui/plan_scene.h"
 #include "ui/platform.h"
-#include "ui/profile_scene.h"
 
 namespace vomel::gui {
+
+using namespace vomel::ui;
+using namespace vomel::drawing;
 
 namespace {
 
@@ -78,7 +81,7 @@ ProfileWindow::ProfileWindow(Platform& platform, QWidget* parent) : QWidget(pare
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(splitter, 1);
-    windows::resizeToFit(this, {1000, 720});
+    resizeToFit(this, {1000, 720});
 
     connect(profileButton_, &QPushButton::clicked, this, [this] { loadProfileFile(); });
     connect(crossFallButton_, &QPushButton::clicked, this, [this] { loadCrossFallFile(); });

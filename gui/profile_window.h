@@ -22,11 +22,20 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
-namespace vomel::gui {
-
+namespace vomel::ui {
 class Platform;
-class ProfileView;
+}  // namespace vomel::ui
+
+namespace vomel::drawing {
 struct PlanRun;
+}  // namespace vomel::drawing
+
+namespace vomel::gui {
+using ui::FileDialogSpec;
+
+using ui::Platform;
+class ProfileView;
+using drawing::PlanRun;
 
 inline constexpr FileDialogSpec PROFILE_DIALOG{
     "ProfileDialog", VOMEL_TRANSLATE_NOOP("Window", "读取纵断面资料"),

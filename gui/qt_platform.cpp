@@ -20,6 +20,8 @@
 
 namespace vomel::gui {
 
+using namespace vomel::ui;
+
 QStringList qtNameFilters(const FileDialogSpec& dialog)
 {
     QStringList filters;

@@ -7,6 +7,9 @@
 #include "ui/platform.h"
 
 namespace vomel::gui {
+using ui::ErrorMessage;
+using ui::FileDialogSpec;
+using ui::Platform;
 
 // How often the window shows the progress of work on a worker thread.
 inline constexpr int PROGRESS_POLL_MS = 50;

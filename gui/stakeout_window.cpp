@@ -23,6 +23,8 @@
 
 namespace vomel::gui {
 
+using namespace vomel::ui;
+
 namespace {
 
 // Coordinates are shown to a tenth of a millimetre.

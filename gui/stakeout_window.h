@@ -14,9 +14,13 @@ struct PreparedLine;
 class QLabel;
 class QLineEdit;
 
+namespace vomel::ui {
+class Platform;
+}  // namespace vomel::ui
+
 namespace vomel::gui {
 
-class Platform;
+using ui::Platform;
 
 class StakeoutWindow : public QDialog {
     Q_OBJECT

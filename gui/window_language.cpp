@@ -12,6 +12,8 @@
 
 namespace vomel::gui {
 
+using namespace vomel::ui;
+
 namespace {
 
 // "en", "zh_CN", or empty for a name that is neither.

@@ -9,6 +9,7 @@
 #include "ui/window_language.h"
 
 namespace vomel::gui {
+using ui::WINDOW_CONTEXT;
 
 // A text of ui/ or of this folder, marked for translation under "Window".
 inline QString uiText(const char* source) { return QCoreApplication::translate(WINDOW_CONTEXT, source); }

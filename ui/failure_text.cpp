@@ -3,7 +3,7 @@
 #include "core/failure.h"
 #include "ui/window_language.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 namespace {
 
@@ -48,4 +48,4 @@ ErrorMessage failureMessage(const char* text, const std::exception& failure, con
     return {platform.translate(WINDOW_CONTEXT, text), failureText(failure, platform)};
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

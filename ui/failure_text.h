@@ -7,7 +7,7 @@
 
 #include "ui/platform.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 // "FILE:LINE: reason", "FILE: reason", "line LINE: reason" or "reason" with
 // the reason in the platform's language; a failure without a code, or an
@@ -17,4 +17,4 @@ std::string failureText(const std::exception& failure, const Platform& platform)
 // The error box for `failure` under the message `text` (translated here).
 ErrorMessage failureMessage(const char* text, const std::exception& failure, const Platform& platform);
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

@@ -1,6 +1,6 @@
 #include "ui/file_dialogs.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 namespace {
 
@@ -35,4 +35,4 @@ std::vector<FileFilter> parseFilter(std::string_view filter)
     return filters;
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

@@ -10,7 +10,7 @@
 
 #include "core/failure_code.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 struct FileFilter {
     std::string description;  // shown as is, e.g. "平面文件(*.txt;*.jdx)"
@@ -67,4 +67,4 @@ inline constexpr FileDialogSpec PLAN_IMAGE_DIALOG{"PlanImageDialog", VOMEL_TRANS
 // description without patterns is dropped; empty patterns are skipped.
 std::vector<FileFilter> parseFilter(std::string_view filter);
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 namespace {
 
@@ -45,4 +45,4 @@ std::string helpIndexPath(const std::string& programFolder, const std::string& l
     return (std::filesystem::path(folders.front()) / language / HELP_INDEX_PAGE).string();
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 // The languages the help is written in; the first is the default.
 inline constexpr const char* HELP_LANGUAGE_CHINESE = "zh_CN";
@@ -31,4 +31,4 @@ std::vector<std::string> dataFolderCandidates(const std::string& programFolder, 
 // it, so that the message about the missing help names a useful place.
 std::string helpIndexPath(const std::string& programFolder, const std::string& language);
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

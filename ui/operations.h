@@ -15,7 +15,12 @@ namespace vomel {
 struct PreparedLine;
 }
 
-namespace vomel::gui {
+namespace vomel::drawing {
+struct PlanScene;
+struct PlanRun;
+}  // namespace vomel::drawing
+
+namespace vomel::ui {
 
 enum class MethodChoice {
     IntersectionPoint,  // mainLineOption "交点法—主线"
@@ -40,8 +45,8 @@ struct FileRunSummary {
     long afterEnd = 0;
 };
 
-struct PlanScene;
-struct PlanRun;
+using drawing::PlanRun;
+using drawing::PlanScene;
 
 using PointProgress = std::function<void(long i, long count)>;
 
@@ -83,4 +88,4 @@ public:
     virtual std::shared_ptr<const PlanRun> lastRun() const { return nullptr; }
 };
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

@@ -10,7 +10,7 @@
 
 #include "ui/file_dialogs.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 // A message of the error box: its text, and the precise reason shown on
 // request.
@@ -74,4 +74,4 @@ public:
     }
 };
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

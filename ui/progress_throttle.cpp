@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 ProgressThrottle::ProgressThrottle(std::function<Clock::time_point()> now, std::chrono::milliseconds interval)
     : now_(std::move(now)), interval_(interval)
@@ -18,4 +18,4 @@ bool ProgressThrottle::due()
     return true;
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

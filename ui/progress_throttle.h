@@ -5,7 +5,7 @@
 #include <chrono>
 #include <functional>
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 class ProgressThrottle {
 public:
@@ -28,4 +28,4 @@ private:
     Clock::time_point last_{};
 };
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

@@ -4,12 +4,15 @@
 #include <fstream>
 
 #include "core/failure.h"
+#include "drawing/plan_scene.h"
+#include "drawing/thinned_points.h"
 #include "session/results_csv.h"
 #include "session/session.h"
-#include "ui/plan_scene.h"
-#include "ui/thinned_points.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
+
+using drawing::makePlanScene;
+using drawing::ThinnedPoints;
 
 namespace {
 
@@ -175,4 +178,4 @@ std::shared_ptr<const PreparedLine> SessionOperations::currentLine() const { ret
 
 bool SessionOperations::hasLine() const { return state_->current != nullptr; }
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

@@ -7,7 +7,7 @@
 
 #include "ui/operations.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 class SessionOperations : public Operations {
 public:
@@ -36,4 +36,4 @@ private:
     std::unique_ptr<State> state_;
 };
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

@@ -6,7 +6,7 @@
 #include "ui/window_language.h"
 #include "ui/window_messages.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 // Blanks and tabs around the number come from pasting; they are not typing
 // mistakes.
@@ -33,4 +33,4 @@ std::variant<double, TypedProblem> readTypedCoordinate(const std::string& text, 
     return *value;
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

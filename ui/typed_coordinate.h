@@ -10,7 +10,7 @@
 
 #include "ui/platform.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 struct TypedProblem {
     enum class Kind { Empty, NotANumber, OutOfRange };
@@ -26,4 +26,4 @@ std::variant<double, TypedProblem> readTypedCoordinate(const std::string& text, 
 // The typed text without the blanks and tabs around it.
 std::string typedNumberText(const std::string& text);
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

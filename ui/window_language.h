@@ -5,9 +5,9 @@
 
 #include "core/failure_code.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 inline constexpr const char* WINDOW_CONTEXT = "Window";
 inline constexpr const char* FAILURE_CONTEXT = "Failure";
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

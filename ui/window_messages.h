@@ -6,7 +6,7 @@
 
 #include "core/failure_code.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 // The names of the typed fields, as their captions read.
 inline constexpr const char* X_FIELD_NAME = VOMEL_TRANSLATE_NOOP("Window", "X坐标");
@@ -82,4 +82,4 @@ inline constexpr const char* LINE_NO_CHAIN_BREAKS = VOMEL_TRANSLATE_NOOP("Window
 inline constexpr const char* ASK_CHAIN_BREAKS =
     VOMEL_TRANSLATE_NOOP("Window", "这条主线有断链吗？\n选“是”读取断链文件，选“否”按无断链计算。");
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

@@ -5,7 +5,7 @@
 
 #include "core/failure_code.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 inline constexpr const char* MAIN_WINDOW_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "Vomel V2.0");
 
@@ -79,4 +79,4 @@ inline constexpr const char* HELP_VIEWER_TITLE = VOMEL_TRANSLATE_NOOP("Window", 
 inline constexpr const char* HELP_MISSING = VOMEL_TRANSLATE_NOOP("Window", "找不到帮助文件：");
 inline constexpr const char* HELP_NOT_OPENED = VOMEL_TRANSLATE_NOOP("Window", "无法打开帮助文件：");
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

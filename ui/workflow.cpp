@@ -15,7 +15,7 @@
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 namespace {
 
@@ -299,4 +299,4 @@ void Workflow::notify()
     if (listener_) listener_(state_);
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

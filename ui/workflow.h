@@ -13,7 +13,7 @@
 #include "ui/platform.h"
 #include "ui/progress_throttle.h"
 
-namespace vomel::gui {
+namespace vomel::ui {
 
 enum class InputMode {
     SingleCoordinate,  // singlePointOption "单个坐标"
@@ -111,4 +111,4 @@ private:
     std::atomic<long> progressTotal_{0};
 };
 
-}  // namespace vomel::gui
+}  // namespace vomel::ui

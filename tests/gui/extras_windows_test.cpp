@@ -22,12 +22,15 @@
 #include "session/session.h"
 #include "session/stakeout.h"
 #include "stationing/stated_station.h"
+#include "testing/scripted_platform.h"
 #include "text/number_text.h"
-#include "ui/scripted_platform.h"
 #include "ui/session_operations.h"
 
 using namespace vomel;
 using namespace vomel::gui;
+using namespace vomel::ui;
+using namespace vomel::drawing;
+using namespace vomel::testing;
 
 namespace {
 

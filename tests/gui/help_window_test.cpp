@@ -27,11 +27,14 @@
 #include "gui/qt_platform.h"
 #include "gui/stakeout_window.h"
 #include "gui/window_language.h"
+#include "testing/scripted_platform.h"
 #include "ui/help_location.h"
-#include "ui/scripted_platform.h"
 #include "ui/session_operations.h"
 
 using namespace vomel::gui;
+using namespace vomel::ui;
+using namespace vomel::drawing;
+using namespace vomel::testing;
 
 namespace {
 
@@ -189,7 +192,7 @@ QSet<QString> everyWindowsCaptions(const QString& language)
 
     CurveTableWindow curves(platform, operations.currentLine(), &form);
     StakeoutWindow stakeout(platform, operations.currentLine(), &form);
-    vomel::windows::AboutDialog about({}, &form);
+    AboutDialog about({}, &form);
     HelpWindow help(&form);
     help.openHome(buildHelpFolder() + "/" + language + "/index.html", language.toStdString());
     for (const QWidget* window : std::initializer_list<const QWidget*>{&curves, &stakeout, &about, &help}) {

@@ -26,7 +26,6 @@
 #include <QtTest>
 
 #include "core/failure.h"
-#include "fake_operations.h"
 #include "gui/about_dialog.h"
 #include "gui/curve_table_texts.h"
 #include "gui/curve_table_window.h"
@@ -38,15 +37,19 @@
 #include "gui/window_language.h"
 #include "session/messages.h"
 #include "session/session.h"
+#include "testing/fake_operations.h"
+#include "testing/scripted_platform.h"
 #include "ui/failure_text.h"
-#include "ui/scripted_platform.h"
 #include "ui/session_operations.h"
 #include "ui/window_messages.h"
 #include "ui/workflow.h"
 
 using namespace vomel;
 using namespace vomel::gui;
-using vomel::gui::test::FakeOperations;
+using namespace vomel::ui;
+using namespace vomel::drawing;
+using namespace vomel::testing;
+using vomel::testing::FakeOperations;
 
 Q_DECLARE_METATYPE(std::optional<bool>)
 
@@ -558,7 +561,7 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
         click("profileButton");
         return form.findChild<ProfileWindow*>("ProfileWindow");
     };
-    std::optional<windows::AboutDialog> about;
+    std::optional<AboutDialog> about;
     std::optional<HelpWindow> help;
     std::optional<CurveTableWindow> curveTable;
     std::optional<StakeoutWindow> stakeout;

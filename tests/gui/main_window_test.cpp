@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "fake_operations.h"
 #include "gui/about_dialog.h"
 #include "gui/brand.h"
 #include "gui/center_window.h"
@@ -25,14 +24,18 @@
 #include "gui/profile_window.h"
 #include "gui/qt_platform.h"
 #include "session/messages.h"
-#include "ui/scripted_platform.h"
+#include "testing/fake_operations.h"
+#include "testing/scripted_platform.h"
 #include "ui/session_operations.h"
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"
 
 using namespace vomel;
 using namespace vomel::gui;
-using vomel::gui::test::FakeOperations;
+using namespace vomel::ui;
+using namespace vomel::drawing;
+using namespace vomel::testing;
+using vomel::testing::FakeOperations;
 
 namespace {
 
@@ -304,7 +307,7 @@ void MainWindowTest::moreSoftwareOpensHomePageThenAbout()
     bool aboveAdverts = false;
     std::size_t addressesWhenShown = 0;
     QTimer::singleShot(0, this, [&] {
-        auto* about = qobject_cast<windows::AboutDialog*>(QApplication::activeModalWidget());
+        auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
         if (about == nullptr) return;
         aboutShown = true;
         // Not covered by the advert windows, which stay on top.
@@ -317,7 +320,7 @@ void MainWindowTest::moreSoftwareOpensHomePageThenAbout()
     QVERIFY(aboutShown);
     QVERIFY(aboveAdverts);
     QCOMPARE(addressesWhenShown, std::size_t{1});
-    QCOMPARE(platform->addressesOpened(), std::vector<std::string>{windows::HOMEPAGE});
+    QCOMPARE(platform->addressesOpened(), std::vector<std::string>{HOMEPAGE});
 }
 
 void MainWindowTest::exitButtonEndsProgram()
@@ -561,10 +564,10 @@ void MainWindowTest::beyondTheEndsIsMarked()
 // frame, also the large ones on a small screen.
 void MainWindowTest::windowsFitTheScreen()
 {
-    QCOMPARE(windows::fittedSize({900, 650}, {1920, 1040}), QSize(900, 650));
-    QCOMPARE(windows::fittedSize({900, 650}, {1440, 900}), QSize(900, 650));
-    QCOMPARE(windows::fittedSize({1000, 720}, {1024, 700}), QSize(976, 652));
-    QCOMPARE(windows::fittedSize({1000, 720}, {20, 20}), QSize(1, 1));
+    QCOMPARE(fittedSize({900, 650}, {1920, 1040}), QSize(900, 650));
+    QCOMPARE(fittedSize({900, 650}, {1440, 900}), QSize(900, 650));
+    QCOMPARE(fittedSize({1000, 720}, {1024, 700}), QSize(976, 652));
+    QCOMPARE(fittedSize({1000, 720}, {20, 20}), QSize(1, 1));
 
     initialise();
     child<QPushButton>("PlanButton")->click();

@@ -19,6 +19,8 @@
 #include <QtTest>
 
 #include "core/failure.h"
+#include "drawing/plan_scene.h"
+#include "drawing/plan_viewport.h"
 #include "gui/main_window.h"
 #include "gui/plan_view.h"
 #include "gui/plan_window.h"
@@ -26,13 +28,14 @@
 #include "stationing/chain_break.h"
 #include "testing/bench_lines.h"
 #include "testing/generated_lines.h"
-#include "ui/plan_scene.h"
-#include "ui/plan_viewport.h"
-#include "ui/scripted_platform.h"
+#include "testing/scripted_platform.h"
 #include "ui/session_operations.h"
 
 using namespace vomel;
 using namespace vomel::gui;
+using namespace vomel::ui;
+using namespace vomel::drawing;
+using namespace vomel::testing;
 
 namespace {
 

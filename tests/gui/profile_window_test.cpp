@@ -20,18 +20,21 @@
 
 #include "alignment/design_surface.h"
 #include "alignment/vertical_curve_table.h"
+#include "drawing/profile_scene.h"
+#include "drawing/profile_viewport.h"
 #include "formats/profile_file.h"
 #include "gui/main_window.h"
 #include "gui/profile_view.h"
 #include "gui/profile_window.h"
 #include "session/session.h"
-#include "ui/profile_scene.h"
-#include "ui/profile_viewport.h"
-#include "ui/scripted_platform.h"
+#include "testing/scripted_platform.h"
 #include "ui/session_operations.h"
 
 using namespace vomel;
 using namespace vomel::gui;
+using namespace vomel::ui;
+using namespace vomel::drawing;
+using namespace vomel::testing;
 
 namespace {
 

@@ -43,10 +43,13 @@
 #include "gui/qt_platform.h"
 #include "gui/stakeout_window.h"
 #include "gui/window_language.h"
-#include "ui/scripted_platform.h"
+#include "testing/scripted_platform.h"
 #include "ui/session_operations.h"
 
 using namespace vomel::gui;
+using namespace vomel::ui;
+using namespace vomel::drawing;
+using namespace vomel::testing;
 
 namespace {
 
@@ -163,7 +166,7 @@ int main(int argc, char** argv)
     click("Command3");
     if (!save(form, "single-point") || !saveHelp(form, "main-point")) return 1;
     {
-        vomel::windows::AboutDialog about({}, &form);
+        AboutDialog about({}, &form);
         about.show();
         if (!QTest::qWaitForWindowExposed(&about)) return 1;
         if (!save(about, "about") || !saveHelp(about, "about")) return 1;

@@ -13,13 +13,15 @@
 
 #include "session/messages.h"
 #include "testing/malformed_cases.h"
-#include "ui/scripted_platform.h"
+#include "testing/scripted_platform.h"
 #include "ui/session_operations.h"
 #include "ui/window_messages.h"
 #include "ui/workflow.h"
 
 using namespace vomel;
-using namespace vomel::gui;
+using namespace vomel::ui;
+using namespace vomel::drawing;
+using namespace vomel::testing;
 
 namespace {
 

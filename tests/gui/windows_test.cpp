@@ -14,7 +14,7 @@
 #include "gui/clickable_label.h"
 #include "gui/docking.h"
 
-using namespace vomel::windows;
+using namespace vomel::gui;
 
 Q_DECLARE_METATYPE(DockingInput)
 Q_DECLARE_METATYPE(std::optional<DockingMove>)

@@ -8,16 +8,19 @@
 
 #include <QtTest>
 
-#include "fake_operations.h"
 #include "gui/qt_platform.h"
 #include "session/messages.h"
-#include "ui/scripted_platform.h"
+#include "testing/fake_operations.h"
+#include "testing/scripted_platform.h"
 #include "ui/window_messages.h"
 #include "ui/workflow.h"
 
 using namespace vomel;
 using namespace vomel::gui;
-using vomel::gui::test::FakeOperations;
+using namespace vomel::ui;
+using namespace vomel::drawing;
+using namespace vomel::testing;
+using vomel::testing::FakeOperations;
 
 using Answers = std::vector<std::optional<std::string>>;
 Q_DECLARE_METATYPE(Answers)

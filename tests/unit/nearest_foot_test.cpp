@@ -14,12 +14,12 @@
 #include <gtest/gtest.h>
 
 #include "core/failure.h"
+#include "drawing/thinned_points.h"
 #include "session/results_csv.h"
 #include "session/session.h"
 #include "session/stakeout.h"
 #include "solver/fast_solver.h"
 #include "testing/bench_lines.h"
-#include "ui/thinned_points.h"
 
 namespace {
 
@@ -255,7 +255,7 @@ TEST(ThinnedPoints, KeepsEveryStrideThPointWithinTheBound)
     };
     for (const Case c :
          {Case{10, 7, 3, 1}, Case{10, 10, 4, 1}, Case{10, 11, 4, 2}, Case{10, 100, 7, 16}, Case{1, 5, 2, 8}}) {
-        vomel::ThinnedPoints kept(c.capacity);
+        vomel::drawing::ThinnedPoints kept(c.capacity);
         std::vector<vomel::SurveyPoint> points;
         std::vector<vomel::Solution> solutions;
         for (std::size_t i = 0; i < c.total; ++i) {

@@ -9,7 +9,13 @@
 #include "core/failure.h"
 #include "ui/operations.h"
 
-namespace vomel::gui::test {
+namespace vomel::testing {
+
+using ui::FileRunSummary;
+using ui::LinePlace;
+using ui::Operations;
+using ui::PointProgress;
+using ui::TypedPointResult;
 
 class FakeOperations : public Operations {
 public:
@@ -75,4 +81,4 @@ private:
     }
 };
 
-}  // namespace vomel::gui::test
+}  // namespace vomel::testing

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core/point.h"
-#include "ui/plan_scene.h"
+#include "drawing/plan_scene.h"
 
-namespace vomel::gui {
+namespace vomel::drawing {
 
 // Screen pixels: x to the right, y down.
 struct ScreenPoint {
@@ -140,4 +140,4 @@ private:
 // apart at `scale`: 1, 2, 5, 10, 20, 50, ...
 long tickStride(double scale, double minPixels);
 
-}  // namespace vomel::gui
+}  // namespace vomel::drawing

@@ -1,13 +1,13 @@
-#include "ui/profile_scene.h"
+#include "drawing/profile_scene.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "core/failure.h"
+#include "drawing/plan_scene.h"
 #include "stationing/kilometre_station.h"
-#include "ui/plan_scene.h"
 
-namespace vomel::gui {
+namespace vomel::drawing {
 
 namespace {
 
@@ -144,4 +144,4 @@ ProfileScene makeProfileScene(const DesignSurface& surface, const ChainBreaks& b
     return scene;
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::drawing

@@ -10,7 +10,7 @@
 #include "formats/coordinate_file.h"
 #include "solver/dispatcher.h"
 
-namespace vomel {
+namespace vomel::drawing {
 
 // Most points kept for the plan view: far more than a screen can show
 // apart (it draws one per 2-pixel cell), some 20 MB of labels and feet.
@@ -34,4 +34,4 @@ private:
     std::size_t seen_ = 0;
 };
 
-}  // namespace vomel
+}  // namespace vomel::drawing

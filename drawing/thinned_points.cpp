@@ -1,10 +1,10 @@
-#include "ui/thinned_points.h"
+#include "drawing/thinned_points.h"
 
 #include <algorithm>
 
 #include "core/failure.h"
 
-namespace vomel {
+namespace vomel::drawing {
 
 ThinnedPoints::ThinnedPoints(std::size_t capacity) : capacity_(capacity)
 {
@@ -31,4 +31,4 @@ void ThinnedPoints::add(const std::vector<SurveyPoint>& newPoints, const std::ve
     }
 }
 
-}  // namespace vomel
+}  // namespace vomel::drawing

@@ -1,4 +1,4 @@
-#include "ui/plan_scene.h"
+#include "drawing/plan_scene.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include "stationing/chain_break.h"
 #include "text/number_text.h"
 
-namespace vomel::gui {
+namespace vomel::drawing {
 
 namespace {
 
@@ -160,4 +160,4 @@ PlanScene makePlanScene(const PreparedLine& alignment, const PlanRun* run)
     return scene;
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::drawing

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "drawing/plan_viewport.h"
+#include "drawing/profile_scene.h"
 #include "stationing/chain_break.h"
-#include "ui/plan_viewport.h"
-#include "ui/profile_scene.h"
 
-namespace vomel::gui {
+namespace vomel::drawing {
 
 // Largest vertical exaggeration the drawing chooses: a nearly level
 // profile is drawn this steep at most, centred in the plot.
@@ -76,4 +76,4 @@ struct ProfileStationTick {
 // across a chain break on the stationing of each side.
 std::vector<ProfileStationTick> stationTicks(const ChainBreaks& breaks, double from, double to, double step);
 
-}  // namespace vomel::gui
+}  // namespace vomel::drawing

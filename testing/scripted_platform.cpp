@@ -1,6 +1,6 @@
-#include "ui/scripted_platform.h"
+#include "testing/scripted_platform.h"
 
-namespace vomel::gui {
+namespace vomel::testing {
 
 std::optional<std::string> ScriptedPlatform::nextAnswer(const FileDialogSpec& dialog)
 {
@@ -48,4 +48,4 @@ void ScriptedPlatform::showHelp(const std::string& path) { helpShown_.push_back(
 
 void ScriptedPlatform::openAddress(const std::string& address) { addressesOpened_.push_back(address); }
 
-}  // namespace vomel::gui
+}  // namespace vomel::testing

@@ -1,4 +1,4 @@
-#include "ui/profile_viewport.h"
+#include "drawing/profile_viewport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "stationing/kilometre_station.h"
 
-namespace vomel::gui {
+namespace vomel::drawing {
 
 namespace {
 
@@ -119,4 +119,4 @@ std::vector<ProfileStationTick> stationTicks(const ChainBreaks& breaks, double f
     return ticks;
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::drawing

@@ -10,7 +10,11 @@
 
 #include "ui/platform.h"
 
-namespace vomel::gui {
+namespace vomel::testing {
+
+using ui::ErrorMessage;
+using ui::FileDialogSpec;
+using ui::Platform;
 
 class ScriptedPlatform : public Platform {
 public:
@@ -60,4 +64,4 @@ private:
     int repaintCount_ = 0;
 };
 
-}  // namespace vomel::gui
+}  // namespace vomel::testing

@@ -1,9 +1,9 @@
-#include "ui/plan_viewport.h"
+#include "drawing/plan_viewport.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace vomel::gui {
+namespace vomel::drawing {
 
 namespace {
 
@@ -288,4 +288,4 @@ long tickStride(double scale, double minPixels)
     return 10'000'000'000L;
 }
 
-}  // namespace vomel::gui
+}  // namespace vomel::drawing

@@ -19,7 +19,7 @@ namespace vomel {
 struct PreparedLine;
 }
 
-namespace vomel::gui {
+namespace vomel::drawing {
 
 // Spacing of the station ticks, metres of stated station.
 inline constexpr double PLAN_TICK_SPACING = 100.0;
@@ -89,4 +89,4 @@ struct PlanRun {
 // GeometryFailure.
 PlanScene makePlanScene(const PreparedLine& alignment, const PlanRun* run = nullptr);
 
-}  // namespace vomel::gui
+}  // namespace vomel::drawing

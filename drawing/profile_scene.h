@@ -13,7 +13,7 @@
 #include "alignment/design_surface.h"
 #include "stationing/chain_break.h"
 
-namespace vomel::gui {
+namespace vomel::drawing {
 
 struct PlanRun;
 
@@ -83,4 +83,4 @@ ProfileScene makeProfileScene(const DesignSurface& surface, const ChainBreaks& b
 // letter when the line has breaks: "K12+900.000", "BK14+450.000".
 std::string profileStationText(const ChainBreaks& breaks, double station);
 
-}  // namespace vomel::gui
+}  // namespace vomel::drawing
