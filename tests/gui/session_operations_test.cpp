@@ -315,10 +315,7 @@ void SessionOperationsTest::malformedCoordinateFileWritesNothing()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectCoordinateFile();
-    platform.answerDialog(data("jd02_spiral_sym.jdx"));
-    platform.answerDialog(data("jd02_spiral_sym.dl"));
-    workflow.initialise();
+    initialiseSoundLine(platform, workflow);
 
     const std::string points = temp("bad.xy");
     const std::string results = temp("kept.txt");
@@ -351,10 +348,7 @@ void SessionOperationsTest::cancelledSaveDialogWritesNothing()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectCoordinateFile();
-    platform.answerDialog(data("jd02_spiral_sym.jdx"));
-    platform.answerDialog(data("jd02_spiral_sym.dl"));
-    workflow.initialise();
+    initialiseSoundLine(platform, workflow);
 
     const int repaintsBefore = platform.repaintCount();
     platform.answerDialog(data("jd02_spiral_sym.xy"));
@@ -386,10 +380,7 @@ void SessionOperationsTest::cancelledRunKeepsResultsFile()
     ScriptedPlatform platform;
     HookedOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectCoordinateFile();
-    platform.answerDialog(data("jd02_spiral_sym.jdx"));
-    platform.answerDialog(data("jd02_spiral_sym.dl"));
-    workflow.initialise();
+    initialiseSoundLine(platform, workflow);
 
     QTemporaryDir folder;
     const QString results = folder.filePath("kept.txt");
