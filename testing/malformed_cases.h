@@ -29,6 +29,7 @@ struct Case {
     Kind kind;
     long line;  // 0: the fault belongs to the whole file
     std::string reason;
+    long row = 0;  // the line of cases.tsv that lists the file
 };
 
 // The kinds as cases.tsv names them.
@@ -72,7 +73,7 @@ inline Case caseOfRow(const std::vector<std::string>& fields)
         throw std::runtime_error("expected 4 fields separated by tabs (file, kind, line, reason), found " +
                                  std::to_string(fields.size()));
     }
-    Case c{fields[0], Kind::IntersectionPoint, 0, fields[3]};
+    Case c{fields[0], Kind::IntersectionPoint, 0, fields[3], 0};
     bool known = false;
     for (const auto& [name, kind] : KIND_NAMES) {
         if (fields[1] == name) {
@@ -109,6 +110,7 @@ inline std::vector<Case> readCases(const std::string& folder)
         if (text.empty() || text[0] == '#') continue;
         try {
             cases.push_back(detail::caseOfRow(detail::tabFields(text)));
+            cases.back().row = number;
         } catch (const std::exception& fault) {
             throw std::runtime_error(table + ":" + std::to_string(number) + ": " + fault.what());
         }

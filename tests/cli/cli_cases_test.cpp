@@ -142,7 +142,7 @@ CliCase malformedRun(const malformed::Case& row, const std::string& name, std::v
 {
     CliCase c;
     c.name = name;
-    c.where = std::string(VOMEL_MALFORMED_DIR) + "/" + malformed::TABLE_FILE + ": " + row.file;
+    c.where = std::string(VOMEL_MALFORMED_DIR) + "/" + malformed::TABLE_FILE + ":" + std::to_string(row.row);
     c.args = std::move(args);
     c.status = 2;
     c.output = "";
