@@ -1,79 +1,121 @@
 #pragma once
 // The corpus of malformed inputs in tests/data/malformed/: one file per
-// fault, named for what is wrong, with the exact reason and line every way
-// of reading it must report (the operations, the window and vomel-cli).
+// fault, named for what is wrong, listed in that folder's cases.tsv with the
+// exact line and reason every way of reading it must report (the
+// operations, the window and vomel-cli). A new case is a file and a row.
 
 #include <array>
+#include <charconv>
+#include <cstddef>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
+#include <vector>
 
 namespace malformed {
 
 // How the file is read: as the line's intersection-point file, as the
-// chain-break file of a sound intersection-point file, as an element file,
-// or as a coordinate file solved on a sound line.
-enum class Kind { IntersectionPoint, ChainBreak, Element, Coordinates };
+// chain-break file of a sound intersection-point file, as an element file
+// (or an IFC file read as one), as a coordinate file solved on a sound
+// line; as a profile, cross-fall or CASS point file on a sound line without
+// chain breaks; as a LandXML file, its own line.
+enum class Kind { IntersectionPoint, ChainBreak, Element, Coordinates, Profile, CrossFall, CassPoints, LandXml };
 
 struct Case {
-    const char* file;  // in tests/data/malformed/
+    std::string file;  // in tests/data/malformed/
     Kind kind;
     long line;  // 0: the fault belongs to the whole file
-    const char* reason;
+    std::string reason;
+    long row = 0;  // the line of cases.tsv that lists the file
 };
 
-inline constexpr std::array CASES = {
-    Case{"jd_empty.jdx", Kind::IntersectionPoint, 1,
-         "the file is empty: the header line with the start station is missing"},
-    Case{"jd_non_numeric_start_station.jdx", Kind::IntersectionPoint, 1, "field 1 is not a number: \"abc\""},
-    Case{"jd_non_numeric_x.jdx", Kind::IntersectionPoint, 5, "field 1 is not a number: \"500x\""},
-    Case{"jd_data_line_six_fields.jdx", Kind::IntersectionPoint, 5,
-         "the data line of \"JD1\" has 6 numbers; expected 5 (X Y R Ls1 Ls2) or 7 (... RA1 RA2)"},
-    Case{"jd_data_line_missing.jdx", Kind::IntersectionPoint, 5,
-         "the file ends after the name \"ZD\": its data line is missing"},
-    Case{"jd_single_point.jdx", Kind::IntersectionPoint, 0,
-         "the intersection-point table has 1 rows; a line needs at least a start and an end point"},
-    Case{"jd_nan_radius.jdx", Kind::IntersectionPoint, 5, "field 3 is not a number: \"nan\""},
-    Case{"jd_start_station_beyond_range.jdx", Kind::IntersectionPoint, 1,
-         "field 1 is beyond ±1000000000, the largest magnitude accepted: \"1e300\""},
-    Case{"jd_coordinate_near_double_max.jdx", Kind::IntersectionPoint, 5,
-         "field 1 is beyond ±1000000000, the largest magnitude accepted: \"1.7e308\""},
-    Case{"jd_line_too_long_to_sample.jdx", Kind::IntersectionPoint, 0,
-         "the line is 900000000 m long; at most 10000000 m can be sampled"},
-    Case{"jd_cr_only_line_ends.jdx", Kind::IntersectionPoint, 1,
-         "a carriage return (CR) inside the line: lines must end in CR LF or LF"},
+// The kinds as cases.tsv names them.
+inline constexpr std::array<std::pair<std::string_view, Kind>, 8> KIND_NAMES = {{
+    {"intersection-point", Kind::IntersectionPoint},
+    {"chain-break", Kind::ChainBreak},
+    {"element", Kind::Element},
+    {"coordinates", Kind::Coordinates},
+    {"profile", Kind::Profile},
+    {"cross-fall", Kind::CrossFall},
+    {"cass-points", Kind::CassPoints},
+    {"landxml", Kind::LandXml},
+}};
 
-    Case{"dl_one_field.dl", Kind::ChainBreak, 1,
-         "a chain break needs two numbers, the back station and the ahead station"},
-    Case{"dl_non_numeric_ahead_station.dl", Kind::ChainBreak, 1, "field 2 is not a number: \"26x0\""},
-    Case{"dl_station_beyond_range.dl", Kind::ChainBreak, 1,
-         "field 2 is beyond ±1000000000, the largest magnitude accepted: \"1e12\""},
+// The file the cases are listed in, inside the corpus folder.
+inline constexpr const char* TABLE_FILE = "cases.tsv";
 
-    Case{"ele_empty.ele", Kind::Element, 1,
-         "start line: 0 of the four numbers (station, X, Y, azimuth) before the end of the file"},
-    Case{"ele_start_line_three_values.ele", Kind::Element, 1,
-         "start line: 3 of the four numbers (station, X, Y, azimuth) before the end of the file"},
-    Case{"ele_element_line_two_fields.ele", Kind::Element, 2,
-         "element line has 2 fields; start radius, end radius and length are needed"},
-    Case{"ele_non_numeric_radius.ele", Kind::Element, 2, "field 1 is not a number: \"R300\""},
-    Case{"ele_azimuth_beyond_range.ele", Kind::Element, 1,
-         "field 4, the start azimuth, is 214749 degrees or more: \"1e20\""},
-    Case{"ele_length_beyond_range.ele", Kind::Element, 2,
-         "field 3 is beyond ±1000000000, the largest magnitude accepted: \"1e10\""},
-    Case{"ele_partial_spiral_of_a_million_radians.ele", Kind::Element, 0,
-         "element 1: the partial spiral turns through 1010016.83333333 rad; at most 25.1327412287183 (four full "
-         "turns) are accepted"},
-    Case{"ele_line_too_long_to_sample.ele", Kind::Element, 0,
-         "the line is 900000000 m long; at most 10000000 m can be sampled"},
-    // The element method's line may be an IFC file.
-    Case{"ifc_cut_short.ifc", Kind::Element, 9,
-         "the file ends inside its DATA section: ENDSEC; is missing (is it cut short?)"},
+// "FILE:LINE: reason" or "FILE: reason", as every message shows a fault.
+inline std::string detailOf(const std::string& path, long line, const std::string& reason)
+{
+    return path + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + reason;
+}
 
-    Case{"xy_two_fields.xy", Kind::Coordinates, 2, "a point needs a label, X and Y; the line has 2 fields"},
-    Case{"xy_non_numeric_y.xy", Kind::Coordinates, 2, "field 3 is not a number: \"1O.5\""},
-    Case{"xy_infinite_x.xy", Kind::Coordinates, 1, "field 2 is not a number: \"inf\""},
-    Case{"xy_hex_number.xy", Kind::Coordinates, 1, "field 2 is not a number: \"0x1p3\""},
-    Case{"xy_coordinate_near_double_max.xy", Kind::Coordinates, 2,
-         "field 2 is beyond ±1000000000, the largest magnitude accepted: \"1.7e308\""},
-    Case{"xy_cr_inside_line.xy", Kind::Coordinates, 1,
-         "a carriage return (CR) inside the line: lines must end in CR LF or LF"},
-};
+namespace detail {
+
+inline std::vector<std::string> tabFields(const std::string& text)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t tab = text.find('\t'); tab != std::string::npos; tab = text.find('\t', start)) {
+        fields.push_back(text.substr(start, tab - start));
+        start = tab + 1;
+    }
+    fields.push_back(text.substr(start));
+    return fields;
+}
+
+inline Case caseOfRow(const std::vector<std::string>& fields)
+{
+    if (fields.size() != 4) {
+        throw std::runtime_error("expected 4 fields separated by tabs (file, kind, line, reason), found " +
+                                 std::to_string(fields.size()));
+    }
+    Case c{fields[0], Kind::IntersectionPoint, 0, fields[3], 0};
+    bool known = false;
+    for (const auto& [name, kind] : KIND_NAMES) {
+        if (fields[1] == name) {
+            c.kind = kind;
+            known = true;
+        }
+    }
+    if (!known) throw std::runtime_error("unknown kind \"" + fields[1] + "\"");
+    if (fields[2] != "-") {
+        const char* end = fields[2].data() + fields[2].size();
+        const auto [stop, fault] = std::from_chars(fields[2].data(), end, c.line);
+        if (fault != std::errc() || stop != end || c.line <= 0) {
+            throw std::runtime_error("the line is a positive number or -: \"" + fields[2] + "\"");
+        }
+    }
+    if (c.file.empty() || c.reason.empty()) throw std::runtime_error("the file and the reason must not be empty");
+    return c;
+}
+
+}  // namespace detail
+
+// Every row of FOLDER/cases.tsv. A row that cannot be read throws
+// std::runtime_error naming the table and its line, so that no case is
+// dropped unseen.
+inline std::vector<Case> readCases(const std::string& folder)
+{
+    const std::string table = folder + "/" + TABLE_FILE;
+    std::ifstream in(table, std::ios::binary);
+    if (!in) throw std::runtime_error(table + ": cannot open the table of malformed cases");
+    std::vector<Case> cases;
+    long number = 0;
+    for (std::string text; std::getline(in, text);) {
+        ++number;
+        if (text.empty() || text[0] == '#') continue;
+        try {
+            cases.push_back(detail::caseOfRow(detail::tabFields(text)));
+            cases.back().row = number;
+        } catch (const std::exception& fault) {
+            throw std::runtime_error(table + ":" + std::to_string(number) + ": " + fault.what());
+        }
+    }
+    return cases;
+}
 
 }  // namespace malformed

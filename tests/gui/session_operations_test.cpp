@@ -317,10 +317,7 @@ void SessionOperationsTest::malformedCoordinateFileWritesNothing()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectCoordinateFile();
-    platform.answerDialog(data("jd02_spiral_sym.jdx"));
-    platform.answerDialog(data("jd02_spiral_sym.dl"));
-    workflow.initialise();
+    initialiseSoundLine(platform, workflow);
 
     const std::string points = temp("bad.xy");
     const std::string results = temp("kept.txt");
@@ -353,10 +350,7 @@ void SessionOperationsTest::cancelledSaveDialogWritesNothing()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectCoordinateFile();
-    platform.answerDialog(data("jd02_spiral_sym.jdx"));
-    platform.answerDialog(data("jd02_spiral_sym.dl"));
-    workflow.initialise();
+    initialiseSoundLine(platform, workflow);
 
     const int repaintsBefore = platform.repaintCount();
     platform.answerDialog(data("jd02_spiral_sym.xy"));
@@ -388,10 +382,7 @@ void SessionOperationsTest::cancelledRunKeepsResultsFile()
     ScriptedPlatform platform;
     HookedOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectCoordinateFile();
-    platform.answerDialog(data("jd02_spiral_sym.jdx"));
-    platform.answerDialog(data("jd02_spiral_sym.dl"));
-    workflow.initialise();
+    initialiseSoundLine(platform, workflow);
 
     QTemporaryDir folder;
     const QString results = folder.filePath("kept.txt");
@@ -419,11 +410,22 @@ void SessionOperationsTest::cancelledRunKeepsResultsFile()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.txt"});
 }
 
+std::vector<malformed::Case> corpus() { return malformed::readCases(std::string(VOMEL_TEST_DATA_DIR) + "/malformed"); }
+
+// The corpus files the main window reads: the line, its chain breaks and the
+// coordinate file (the design files have their own windows).
+bool readByTheMainWindow(malformed::Kind kind)
+{
+    return kind == malformed::Kind::IntersectionPoint || kind == malformed::Kind::ChainBreak ||
+           kind == malformed::Kind::Element || kind == malformed::Kind::Coordinates;
+}
+
 void SessionOperationsTest::malformedCorpus_data()
 {
     QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < malformed::CASES.size(); ++i) {
-        QTest::newRow(malformed::CASES[i].file) << static_cast<int>(i);
+    const auto cases = corpus();
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        if (readByTheMainWindow(cases[i].kind)) QTest::newRow(cases[i].file.c_str()) << static_cast<int>(i);
     }
 }
 
@@ -432,9 +434,9 @@ void SessionOperationsTest::malformedCorpus_data()
 void SessionOperationsTest::malformedCorpus()
 {
     QFETCH(int, index);
-    const malformed::Case& c = malformed::CASES[static_cast<std::size_t>(index)];
+    const malformed::Case c = corpus().at(static_cast<std::size_t>(index));
     const std::string path = std::string(VOMEL_TEST_DATA_DIR) + "/malformed/" + c.file;
-    const std::string detail = path + (c.line > 0 ? ":" + std::to_string(c.line) : std::string()) + ": " + c.reason;
+    const std::string detail = malformed::detailOf(path, c.line, c.reason);
 
     FaultFolder folder;
     ScriptedPlatform platform;
@@ -465,6 +467,10 @@ void SessionOperationsTest::malformedCorpus()
         workflow.compute("", "");
         message = MSG_COMPUTE_FORMAT;
         break;
+    case malformed::Kind::Profile:
+    case malformed::Kind::CrossFall:
+    case malformed::Kind::CassPoints:
+    case malformed::Kind::LandXml: QFAIL("not a file the main window reads");
     }
 
     QCOMPARE(platform.errors().size(), std::size_t{1});

@@ -1,7 +1,7 @@
-// The design surface in the file operations: the malformed profile,
-// cross-fall and CASS corpus, the CSV columns it adds (the shared columns
-// keep their bytes), CASS points in and out, and stakeout filling missing
-// elevations.
+// The design surface in the file operations: the CSV columns it adds (the
+// shared columns keep their bytes), CASS points in and out, and stakeout
+// filling missing elevations. Its malformed files are checked with the rest
+// of the corpus in file_faults_test.cpp.
 #include <sstream>
 #include <string>
 
@@ -13,7 +13,6 @@
 #include "session/design_csv.h"
 #include "session/session.h"
 #include "testing/expect_failure.h"
-#include "testing/malformed_profile_cases.h"
 #include "testing/scratch_folder.h"
 
 namespace {
@@ -24,36 +23,6 @@ std::string data(const std::string& name) { return std::string(VOMEL_TEST_DATA_D
 std::shared_ptr<const vomel::PreparedLine> straightLine()
 {
     return vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("cli/straight.jdx"));
-}
-
-TEST(DesignFiles, MalformedCorpusNamesFileLineAndReason)
-{
-    const auto line = straightLine();
-    vomel::testing::ScratchFolder scratch;
-    for (const malformed::DesignCase& c : malformed::DESIGN_CASES) {
-        SCOPED_TRACE(c.file);
-        const std::string path = data(std::string("malformed/") + c.file);
-        try {
-            switch (c.kind) {
-            case malformed::DesignKind::Profile: vomel::loadProfile(path, line->chainBreaks()); break;
-            case malformed::DesignKind::CrossFall: vomel::loadCrossFall(path, line->chainBreaks()); break;
-            case malformed::DesignKind::LandXml: vomel::loadLandXml(path); break;
-            case malformed::DesignKind::CassPoints: {
-                vomel::RunOptions options;
-                options.pointsFormat = vomel::PointsFormat::Cass;
-                vomel::computeCsvRun(*line, vomel::CsvColumns{nullptr, true}, path, scratch.file("out.csv"), {},
-                                     options);
-                break;
-            }
-            }
-            ADD_FAILURE() << "accepted";
-        } catch (const vomel::FormatFailure& failure) {
-            EXPECT_EQ(failure.file(), path);
-            EXPECT_EQ(failure.line(), c.line);
-            EXPECT_EQ(failure.reason(), c.reason);
-        }
-        EXPECT_FALSE(std::filesystem::exists(scratch.file("out.csv")));
-    }
 }
 
 TEST(DesignFiles, CsvColumnsAddedAfterTheSharedOnes)

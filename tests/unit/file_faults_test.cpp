@@ -11,10 +11,11 @@
 #include <gtest/gtest.h>
 
 #include "core/failure.h"
+#include "formats/profile_file.h"
+#include "session/design_csv.h"
 #include "session/session.h"
 #include "testing/expect_failure.h"
 #include "testing/malformed_cases.h"
-#include "testing/malformed_profile_cases.h"
 #include "testing/scratch_folder.h"
 
 namespace {
@@ -29,30 +30,33 @@ std::string malformedFile(const std::string& name) { return data("malformed/" + 
 using vomel::testing::contentsOf;
 using vomel::testing::ScratchFolder;
 
-// "FILE:LINE: reason" or "FILE: reason", as every message shows it.
-std::string detailOf(const std::string& file, long line, const std::string& reason)
-{
-    return file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + reason;
-}
-
-// Runs the operation the corpus file belongs to: initialise its line, or
-// solve it as a coordinate file on a sound line into `results`.
+// Runs the operation the corpus file belongs to: make its line, read its
+// design file on a sound line, or solve it as a point file on a sound line
+// into `results`.
 void runCorpusFile(const malformed::Case& c, const std::string& results, vomel::SolverChoice solver)
 {
     const std::string path = malformedFile(c.file);
+    const auto soundLine = [] {
+        return vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("cli/straight.jdx"));
+    };
+    vomel::RunOptions options;
+    options.solver = solver;
     switch (c.kind) {
     case malformed::Kind::IntersectionPoint: vomel::initialiseAlignment(vomel::Method::IntersectionPoint, path); return;
     case malformed::Kind::ChainBreak:
         vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), path);
         return;
     case malformed::Kind::Element: vomel::initialiseAlignment(vomel::Method::Element, path); return;
-    case malformed::Kind::Coordinates: {
-        const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("cli/straight.jdx"));
-        vomel::RunOptions options;
-        options.solver = solver;
-        vomel::computeFileRun(*line, path, results, vomel::HeaderEncoding::Gbk, {}, options);
+    case malformed::Kind::Coordinates:
+        vomel::computeFileRun(*soundLine(), path, results, vomel::HeaderEncoding::Gbk, {}, options);
         return;
-    }
+    case malformed::Kind::Profile: vomel::loadProfile(path, soundLine()->chainBreaks()); return;
+    case malformed::Kind::CrossFall: vomel::loadCrossFall(path, soundLine()->chainBreaks()); return;
+    case malformed::Kind::CassPoints:
+        options.pointsFormat = vomel::PointsFormat::Cass;
+        vomel::computeCsvRun(*soundLine(), vomel::CsvColumns{nullptr, true}, path, results, {}, options);
+        return;
+    case malformed::Kind::LandXml: vomel::loadLandXml(path); return;
     }
 }
 
@@ -60,31 +64,50 @@ TEST(MalformedCorpus, EveryFileHasItsCaseAndEveryCaseItsFile)
 {
     std::vector<std::string> files;
     for (const auto& e : fs::directory_iterator(data("malformed"))) files.push_back(e.path().filename().string());
+    std::erase(files, malformed::TABLE_FILE);
     std::vector<std::string> named;
-    for (const auto& c : malformed::CASES) named.emplace_back(c.file);
-    for (const auto& c : malformed::DESIGN_CASES) named.emplace_back(c.file);
+    for (const auto& c : malformed::readCases(data("malformed"))) named.push_back(c.file);
     std::sort(files.begin(), files.end());
     std::sort(named.begin(), named.end());
     EXPECT_EQ(files, named);
 }
 
+// The profile, cross-fall, CASS point and LandXML files: their faults are
+// all of the text's format (a line's may be of its geometry).
+bool isDesignFile(malformed::Kind kind)
+{
+    return kind == malformed::Kind::Profile || kind == malformed::Kind::CrossFall ||
+           kind == malformed::Kind::CassPoints || kind == malformed::Kind::LandXml;
+}
+
+// A fault of the text, not of the file system: its file, line and reason
+// exactly; the earlier results file as it was, and none made where there
+// was none.
 TEST(MalformedCorpus, EachFailsWithItsReasonAndWritesNothing)
 {
+    const auto cases = malformed::readCases(data("malformed"));
     for (const auto solver : {vomel::SolverChoice::Fast, vomel::SolverChoice::Reference}) {
-        for (const auto& c : malformed::CASES) {
-            SCOPED_TRACE(c.file);
-            ScratchFolder folder;
-            const std::string results = folder.write("results.txt", kEarlierResults);
-            try {
-                runCorpusFile(c, results, solver);
-                ADD_FAILURE() << "accepted";
-            } catch (const vomel::Failure& failure) {
-                // A fault of the text, not of the file system.
-                EXPECT_EQ(dynamic_cast<const vomel::FileFailure*>(&failure), nullptr) << failure.what();
-                EXPECT_EQ(failure.what(), detailOf(malformedFile(c.file), c.line, c.reason));
+        for (const auto& c : cases) {
+            for (const char* destination : {"results.txt", "fresh.txt"}) {
+                SCOPED_TRACE(c.file + " into " + destination);
+                ScratchFolder folder;
+                const std::string results = folder.write("results.txt", kEarlierResults);
+                try {
+                    runCorpusFile(c, folder.file(destination), solver);
+                    ADD_FAILURE() << "accepted";
+                } catch (const vomel::Failure& failure) {
+                    EXPECT_EQ(dynamic_cast<const vomel::FileFailure*>(&failure), nullptr) << failure.what();
+                    if (isDesignFile(c.kind)) {
+                        EXPECT_NE(dynamic_cast<const vomel::FormatFailure*>(&failure), nullptr) << failure.what();
+                    }
+                    EXPECT_EQ(failure.what(), malformed::detailOf(malformedFile(c.file), c.line, c.reason));
+                    EXPECT_EQ(failure.file(), malformedFile(c.file));
+                    EXPECT_EQ(failure.line(), c.line);
+                    EXPECT_EQ(failure.reason(), c.reason);
+                }
+                EXPECT_EQ(contentsOf(results), kEarlierResults);
+                EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.txt"});
             }
-            EXPECT_EQ(contentsOf(results), kEarlierResults);
-            EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.txt"});
         }
     }
 }
