@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/failure.h"
+#include "formats/atomic_file.h"
 #include "formats/results_file.h"
 #include "gui/curve_table_texts.h"
 #include "gui/window_text.h"
@@ -173,7 +174,7 @@ bool CurveTableWindow::saveCsv()
     const auto path = platform_.askSaveFile(CURVE_TABLE_SAVE_DIALOG);
     if (!path) return false;
     try {
-        ResultsWriter writer(*path);
+        AtomicFile writer(*path);
         writer.write(curveTableCsv(windowCsvTable(curves_)));
         writer.commit();
     } catch (const Failure& failure) {

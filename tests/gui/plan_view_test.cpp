@@ -547,13 +547,18 @@ void PlanViewTest::savePngIsWholeOrNothing()
     image.fill(Qt::red);
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("png")));
     const std::string path = temp("png/plan.png");
-    QCOMPARE(savePng(image, path), std::string());
+    savePng(image, path);
     const QImage back(QString::fromStdString(path));
     QCOMPARE(back.size(), QSize(64, 48));
     QCOMPARE(back.pixelColor(10, 10), QColor(Qt::red));
 
     const std::string nowhere = temp("png/no-such-folder/plan.png");
-    QVERIFY(!savePng(image, nowhere).empty());
+    try {
+        savePng(image, nowhere);
+        QFAIL("a PNG was saved into a folder that does not exist");
+    } catch (const FileFailure& failure) {
+        QCOMPARE(failure.file(), nowhere);
+    }
     QVERIFY(!QFile::exists(QString::fromStdString(nowhere)));
     QCOMPARE(QDir(dir.filePath(QStringLiteral("png"))).entryList(QDir::Files),
              QStringList{"plan.png"});  // no temporary file left
@@ -598,6 +603,7 @@ void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()
     window->findChild<QPushButton*>("PlanSave")->click();
     QCOMPARE(platform.errors().size(), std::size_t(1));
     QCOMPARE(platform.errors()[0].text, std::string(PLAN_SAVE_FAILED));
+    QVERIFY(platform.errors()[0].detail.starts_with(temp("no-such-folder/window.png") + ": "));
 }
 
 void PlanViewTest::viewZoomsPansAndHoversWithTheMouse()
