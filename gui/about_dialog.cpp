@@ -40,22 +40,22 @@ AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     // Above the advert windows, which stay on top at the screen's edges: a
     // wide box (English, or at twice the scale) reaches under them.
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setObjectName(QStringLiteral("aboutfrm"));
+    setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(text(BRAND));
 
     banner = new ClickableLabel(this);
-    banner->setObjectName(QStringLiteral("picBGHead"));
+    banner->setObjectName(QStringLiteral("banner"));
     banner->setCursor(Qt::PointingHandCursor);
     banner->setAutoFillBackground(true);
     banner->setStyleSheet(QStringLiteral("background-color: #2f6f4f;"));
 
     bannerIcon = new ClickableLabel(banner);
-    bannerIcon->setObjectName(QStringLiteral("picBGHeadIcon"));
+    bannerIcon->setObjectName(QStringLiteral("bannerIcon"));
     bannerIcon->setCursor(Qt::PointingHandCursor);
     bannerIcon->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(40, 40));
 
     bannerText = new ClickableLabel(text(BRAND) + "  " + text(SLOGAN), banner);
-    bannerText->setObjectName(QStringLiteral("lblBGHeadInfo1"));
+    bannerText->setObjectName(QStringLiteral("bannerText"));
     bannerText->setCursor(Qt::PointingHandCursor);
     bannerText->setStyleSheet(QStringLiteral("color: white; font-size: 14pt; font-weight: bold;"));
 
@@ -68,9 +68,9 @@ AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     headLayout->setSizeConstraint(QLayout::SetMinimumSize);
 
     homepageLabel = linkLabel(text(HOMEPAGE), this);
-    homepageLabel->setObjectName(QStringLiteral("Label4"));
+    homepageLabel->setObjectName(QStringLiteral("homepageLabel"));
     mailLabel = linkLabel(text(EMAIL), this);
-    mailLabel->setObjectName(QStringLiteral("lblHomepage"));
+    mailLabel->setObjectName(QStringLiteral("mailLabel"));
 
     auto* details = new QGridLayout;
     const std::pair<const char*, QWidget*> rows[] = {
@@ -89,7 +89,7 @@ AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     details->setColumnStretch(1, 1);
 
     okButton = new QPushButton(text(QT_TRANSLATE_NOOP("Window", "  确  定")), this);
-    okButton->setObjectName(QStringLiteral("Command1"));
+    okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

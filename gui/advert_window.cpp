@@ -46,30 +46,30 @@ AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), edge_(edge), page_(page)
 {
     // The object names the window's tests look for.
-    setObjectName(edge == Edge::Right ? QStringLiteral("adfrm") : QStringLiteral("ad1frm"));
+    setObjectName(edge == Edge::Right ? QStringLiteral("rightAdvert") : QStringLiteral("leftAdvert"));
     setWindowTitle(text(ADVERT_CAPTION));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(220, 320);
 
     pageView = new QTextBrowser(this);
-    pageView->setObjectName(QStringLiteral("WebBrowser1"));
+    pageView->setObjectName(QStringLiteral("advertPage"));
     pageView->setOpenExternalLinks(true);
     pageView->setHtml(localAdvertPage());
 
     minimiseLabel = new ClickableLabel(this);
-    minimiseLabel->setObjectName(QStringLiteral("Image1"));
+    minimiseLabel->setObjectName(QStringLiteral("minimiseLabel"));
     minimiseLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarMinButton).pixmap(16, 16));
     minimiseLabel->setCursor(Qt::PointingHandCursor);
     minimiseLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "最小化")));
 
     quitLabel = new ClickableLabel(this);
-    quitLabel->setObjectName(QStringLiteral("Image2"));
+    quitLabel->setObjectName(QStringLiteral("quitLabel"));
     quitLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarCloseButton).pixmap(16, 16));
     quitLabel->setCursor(Qt::PointingHandCursor);
     quitLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "退出程序")));
 
     brandLabel = new ClickableLabel(text(BRAND), this);
-    brandLabel->setObjectName(QStringLiteral("Label1"));
+    brandLabel->setObjectName(QStringLiteral("brandLabel"));
     brandLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "双击关闭本窗口")));
 
     auto* bar = new QHBoxLayout;
@@ -82,9 +82,9 @@ AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     layout->addWidget(pageView, 1);
 
     dockingTimer = new QTimer(this);
-    dockingTimer->setObjectName(QStringLiteral("Timer1"));
+    dockingTimer->setObjectName(QStringLiteral("dockingTimer"));
     dockingDelay = new QTimer(this);
-    dockingDelay->setObjectName(QStringLiteral("Timer2"));
+    dockingDelay->setObjectName(QStringLiteral("dockingDelay"));
     dockingDelay->setInterval(static_cast<int>(DOCKING_DELAY_MS));
 
     connect(minimiseLabel, &ClickableLabel::clicked, this, &QWidget::showMinimized);

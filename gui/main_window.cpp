@@ -50,7 +50,7 @@ Widget* named(Widget* widget, const char* name)
 MainWindow::MainWindow(Platform& platform, Operations& operations, QWidget* parent)
     : QWidget(parent), platform_(platform), operations_(operations), workflow_(platform, operations)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(text(MAIN_WINDOW_CAPTION));
     buildControls();
     connectControls();
@@ -83,9 +83,9 @@ void MainWindow::buildControls()
 // 方 法: the two ways a line is given.
 void MainWindow::buildMethodGroup()
 {
-    methodGroup = named(new QGroupBox(text(METHOD_GROUP_CAPTION), this), "Frame2");
-    mainLineOption = named(new QRadioButton(text(MAIN_LINE_OPTION_CAPTION), methodGroup), "Option3");
-    rampOption = named(new QRadioButton(text(RAMP_OPTION_CAPTION), methodGroup), "Option4");
+    methodGroup = named(new QGroupBox(text(METHOD_GROUP_CAPTION), this), "methodGroup");
+    mainLineOption = named(new QRadioButton(text(MAIN_LINE_OPTION_CAPTION), methodGroup), "mainLineMethod");
+    rampOption = named(new QRadioButton(text(RAMP_OPTION_CAPTION), methodGroup), "rampMethod");
     mainLineOption->setChecked(true);
     auto* methodLayout = new QHBoxLayout(methodGroup);
     methodLayout->addWidget(mainLineOption);
@@ -96,23 +96,23 @@ void MainWindow::buildMethodGroup()
 // 选 项: single point or coordinate file, and the four boxes.
 void MainWindow::buildModeGroup()
 {
-    modeGroup = named(new QGroupBox(text(MODE_GROUP_CAPTION), this), "Frame1");
-    singlePointOption = named(new QRadioButton(text(SINGLE_POINT_OPTION_CAPTION), modeGroup), "Option1");
-    fileRunOption = named(new QRadioButton(text(FILE_RUN_OPTION_CAPTION), modeGroup), "Option2");
+    modeGroup = named(new QGroupBox(text(MODE_GROUP_CAPTION), this), "modeGroup");
+    singlePointOption = named(new QRadioButton(text(SINGLE_POINT_OPTION_CAPTION), modeGroup), "singlePointMode");
+    fileRunOption = named(new QRadioButton(text(FILE_RUN_OPTION_CAPTION), modeGroup), "fileRunMode");
     singlePointOption->setChecked(true);
 
-    xLabel = named(new QLabel(text(X_LABEL_CAPTION), modeGroup), "Label2");
-    xEdit = named(new QLineEdit(modeGroup), "Text2");
+    xLabel = named(new QLabel(text(X_LABEL_CAPTION), modeGroup), "xLabel");
+    xEdit = named(new QLineEdit(modeGroup), "xEdit");
     xEdit->setToolTip(text(X_EDIT_TOOLTIP));
-    yLabel = named(new QLabel(text(Y_LABEL_CAPTION), modeGroup), "Label3");
-    yEdit = named(new QLineEdit(modeGroup), "Text3");
+    yLabel = named(new QLabel(text(Y_LABEL_CAPTION), modeGroup), "yLabel");
+    yEdit = named(new QLineEdit(modeGroup), "yEdit");
     yEdit->setToolTip(text(Y_EDIT_TOOLTIP));
-    stationLabel = named(new QLabel(text(STATION_LABEL_CAPTION), modeGroup), "Label4");
-    stationEdit = named(new QLineEdit(modeGroup), "Text4");
+    stationLabel = named(new QLabel(text(STATION_LABEL_CAPTION), modeGroup), "stationLabel");
+    stationEdit = named(new QLineEdit(modeGroup), "stationEdit");
     stationEdit->setToolTip(text(STATION_EDIT_TOOLTIP));
     stationEdit->setReadOnly(true);
-    offsetLabel = named(new QLabel(text(OFFSET_LABEL_CAPTION), modeGroup), "Label5");
-    offsetEdit = named(new QLineEdit(modeGroup), "Text1");
+    offsetLabel = named(new QLabel(text(OFFSET_LABEL_CAPTION), modeGroup), "offsetLabel");
+    offsetEdit = named(new QLineEdit(modeGroup), "offsetEdit");
     offsetEdit->setToolTip(text(OFFSET_EDIT_TOOLTIP));
     offsetEdit->setReadOnly(true);
 
@@ -136,7 +136,7 @@ void MainWindow::buildModeGroup()
 // The line in use, the status line, and the progress of a file run.
 QHBoxLayout* MainWindow::buildStatusAndRun()
 {
-    statusLabel = named(new QLabel(this), "Label1");
+    statusLabel = named(new QLabel(this), "statusLabel");
     statusLabel->setFrameShape(QFrame::StyledPanel);
     statusLabel->setMinimumWidth(300);
     statusLabel->setWordWrap(true);
@@ -159,11 +159,11 @@ QHBoxLayout* MainWindow::buildStatusAndRun()
 // The main buttons, then the added windows' buttons below them.
 QVBoxLayout* MainWindow::buildButtons()
 {
-    initialiseButton = named(new QPushButton(text(INITIALISE_BUTTON_CAPTION), this), "Command4");
-    computeButton = named(new QPushButton(text(COMPUTE_BUTTON_CAPTION), this), "Command3");
-    exitButton = named(new QPushButton(text(EXIT_BUTTON_CAPTION), this), "Command2");
-    helpButton = named(new QPushButton(text(HELP_CAPTION), this), "xpcmdbutton2");
-    moreSoftwareButton = named(new QPushButton(text(MORE_SOFTWARE_CAPTION), this), "xpcmdbutton1");
+    initialiseButton = named(new QPushButton(text(INITIALISE_BUTTON_CAPTION), this), "initialiseButton");
+    computeButton = named(new QPushButton(text(COMPUTE_BUTTON_CAPTION), this), "computeButton");
+    exitButton = named(new QPushButton(text(EXIT_BUTTON_CAPTION), this), "exitButton");
+    helpButton = named(new QPushButton(text(HELP_CAPTION), this), "helpButton");
+    moreSoftwareButton = named(new QPushButton(text(MORE_SOFTWARE_CAPTION), this), "moreSoftwareButton");
     moreSoftwareButton->setToolTip(text(MORE_SOFTWARE_TOOLTIP));
 
     curveTableButton = named(new QPushButton(text(CURVE_TABLE_BUTTON_CAPTION), this), "curveTableButton");

@@ -68,10 +68,10 @@ StakeoutWindow::StakeoutWindow(Platform& platform, std::shared_ptr<const Alignme
     }
 
     auto* computeButton = new QPushButton(text(STAKEOUT_COMPUTE_CAPTION), this);
-    computeButton->setObjectName(QStringLiteral("computeButton"));
+    computeButton->setObjectName(QStringLiteral("stakeoutComputeButton"));
     computeButton->setAutoDefault(false);
     auto* fileButton = new QPushButton(text(STAKEOUT_FILE_CAPTION), this);
-    fileButton->setObjectName(QStringLiteral("fileButton"));
+    fileButton->setObjectName(QStringLiteral("stakeoutFileButton"));
     fileButton->setAutoDefault(false);
     auto* closeButton = new QPushButton(text(CLOSE_CAPTION), this);
     closeButton->setAutoDefault(false);

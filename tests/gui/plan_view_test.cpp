@@ -575,7 +575,7 @@ void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()
 
     platform.answerDialog(example("mainline.jdx"));
     platform.answerDialog(example("mainline.dl"));
-    form.findChild<QPushButton*>("Command4")->click();
+    form.findChild<QPushButton*>("initialiseButton")->click();
     QVERIFY(button->isEnabled());
     button->click();
     auto* window = form.findChild<PlanWindow*>("PlanWindow");
@@ -585,10 +585,10 @@ void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()
     QVERIFY(window->view()->scene()->points.empty());
     expectFittedWithClearLegend(*window->view());
 
-    form.findChild<QRadioButton*>("Option2")->click();
+    form.findChild<QRadioButton*>("fileRunMode")->click();
     platform.answerDialog(example("mainline.xy"));
     platform.answerDialog(temp("window-results.txt"));
-    form.findChild<QPushButton*>("Command3")->click();
+    form.findChild<QPushButton*>("computeButton")->click();
     QVERIFY(platform.errors().empty());
     QCOMPARE(window->view()->scene()->points.size(), std::size_t(30));
     expectFittedWithClearLegend(*window->view());

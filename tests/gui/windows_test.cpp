@@ -146,11 +146,11 @@ void WindowsTest::aboutClicks_data()
     QTest::addColumn<QString>("address");
 
     const QString home = QString::fromUtf8(HOMEPAGE);
-    QTest::newRow("header") << "picBGHead" << home;
-    QTest::newRow("header icon") << "picBGHeadIcon" << home;
-    QTest::newRow("banner") << "lblBGHeadInfo1" << home;
-    QTest::newRow("home page") << "Label4" << home;
-    QTest::newRow("e-mail") << "lblHomepage" << QString::fromUtf8("mailto:") + QString::fromUtf8(EMAIL);
+    QTest::newRow("header") << "banner" << home;
+    QTest::newRow("header icon") << "bannerIcon" << home;
+    QTest::newRow("banner") << "bannerText" << home;
+    QTest::newRow("home page") << "homepageLabel" << home;
+    QTest::newRow("e-mail") << "mailLabel" << QString::fromUtf8("mailto:") + QString::fromUtf8(EMAIL);
 }
 
 void WindowsTest::aboutClicks()
@@ -178,14 +178,14 @@ void WindowsTest::aboutOkCloses()
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     // The banner shows its whole text: the label is as wide as its text
     // wants and lies inside the banner, which lies inside the dialog.
-    auto* banner = about.findChild<QLabel*>("picBGHead");
-    auto* bannerText = about.findChild<QLabel*>("lblBGHeadInfo1");
+    auto* banner = about.findChild<QLabel*>("banner");
+    auto* bannerText = about.findChild<QLabel*>("bannerText");
     QVERIFY(banner != nullptr && bannerText != nullptr);
     QVERIFY2(bannerText->width() >= bannerText->sizeHint().width(),
              qPrintable(QStringLiteral("%1 < %2").arg(bannerText->width()).arg(bannerText->sizeHint().width())));
     QVERIFY(banner->rect().contains(bannerText->geometry()));
     QVERIFY(about.rect().contains(banner->geometry()));
-    auto* ok = about.findChild<QPushButton*>("Command1");
+    auto* ok = about.findChild<QPushButton*>("okButton");
     QVERIFY(ok != nullptr);
     QCOMPARE(ok->text(), QString::fromUtf8("  确  定"));
     ok->click();
@@ -211,9 +211,9 @@ void WindowsTest::advertWindows()
     QCOMPARE(advert->windowTitle(), QString::fromUtf8("休息一下，马上回来！"));
     QVERIFY(advert->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(advert->pageAddress(), QString::fromUtf8(HOMEPAGE) + page);
-    QVERIFY(advert->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains(QString::fromUtf8(BRAND)));
-    QCOMPARE(advert->findChild<QTimer*>("Timer2")->interval(), 5000);
-    QVERIFY(!advert->findChild<QTimer*>("Timer1")->isActive());
+    QVERIFY(advert->findChild<QTextBrowser*>("advertPage")->toPlainText().contains(QString::fromUtf8(BRAND)));
+    QCOMPARE(advert->findChild<QTimer*>("dockingDelay")->interval(), 5000);
+    QVERIFY(!advert->findChild<QTimer*>("dockingTimer")->isActive());
 
     advert->show();
     QVERIFY(QTest::qWaitForWindowExposed(advert));
@@ -224,7 +224,7 @@ void WindowsTest::advertWindows()
     else
         QCOMPARE(frame.left(), screen.left());
     QCOMPARE(frame.top(), screen.top() + (screen.height() - frame.height()) / 3);
-    QVERIFY(advert->findChild<QTimer*>("Timer2")->isActive());
+    QVERIFY(advert->findChild<QTimer*>("dockingDelay")->isActive());
     delete advert;
 }
 
@@ -233,7 +233,7 @@ void WindowsTest::advertQuitLabelEndsProgram()
     AdvertWindow advert(AdvertWindow::Edge::Right, RIGHT_ADVERT_PAGE);
     QSignalSpy quit(&advert, &AdvertWindow::quitRequested);
     advert.show();
-    QTest::mouseClick(advert.findChild<ClickableLabel*>("Image2"), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(advert.findChild<ClickableLabel*>("quitLabel"), Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(quit.count(), 1);
 }
 
@@ -241,7 +241,7 @@ void WindowsTest::advertBrandLabelDoubleClickCloses()
 {
     QPointer<AdvertWindow> advert = new AdvertWindow(AdvertWindow::Edge::Left, LEFT_ADVERT_PAGE);
     advert->show();
-    auto* label = advert->findChild<ClickableLabel*>("Label1");
+    auto* label = advert->findChild<ClickableLabel*>("brandLabel");
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(advert->isVisible());  // a single click does nothing
     QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(2, 2));
@@ -253,7 +253,7 @@ void WindowsTest::advertMinimiseLabelMinimises()
     AdvertWindow advert(AdvertWindow::Edge::Right, RIGHT_ADVERT_PAGE);
     advert.show();
     QVERIFY(QTest::qWaitForWindowExposed(&advert));
-    QTest::mouseClick(advert.findChild<ClickableLabel*>("Image1"), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(advert.findChild<ClickableLabel*>("minimiseLabel"), Qt::LeftButton, {}, QPoint(2, 2));
     QTRY_VERIFY(advert.isMinimized());
 }
 
