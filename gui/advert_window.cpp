@@ -1,7 +1,5 @@
 #include "gui/advert_window.h"
 
-#include <cmath>
-
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -151,28 +149,24 @@ void AdvertWindow::dockingCheck()
 {
     const QScreen* screen = this->screen();
     if (screen == nullptr) return;
-    const double tpp = twipsPerPixel(this);
     const QRect area = screen->geometry();
     const QRect frame = frameOnScreen().translated(-area.topLeft());
     const QPoint cursor = QCursor::pos(screen) - area.topLeft();
-    auto twips = [tpp](int pixels) { return static_cast<int>(std::lround(pixels * tpp)); };
 
     DockingInput in;
     in.msSinceShown = shown_.isValid() ? shown_.elapsed() : 0;
     in.minimised = isMinimized();
     in.cursorX = cursor.x();
     in.cursorY = cursor.y();
-    in.windowRect = {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
-    in.left = twips(frame.left());
-    in.top = twips(frame.top());
-    in.width = twips(frame.width());
-    in.height = twips(frame.height());
-    in.screenWidth = twips(area.width());
+    in.left = frame.left();
+    in.top = frame.top();
+    in.width = frame.width();
+    in.height = frame.height();
+    in.screenWidth = area.width();
 
     const std::optional<DockingMove> step = dockingStep(in);
     if (!step) return;
-    auto pixels = [tpp](int twipValue) { return static_cast<int>(std::lround(twipValue / tpp)); };
-    const QPoint target = area.topLeft() + QPoint(pixels(step->left), pixels(step->top));
+    const QPoint target = area.topLeft() + QPoint(step->left, step->top);
     // Against the place last asked for, not the one the window manager
     // granted: asking again for a place it refuses would repeat every tick.
     if (target == frameGeometry().topLeft()) return;
