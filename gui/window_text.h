@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "ui/window_language.h"
+#include "ui/translation_contexts.h"
 
 namespace vomel::gui {
 

@@ -1,8 +1,10 @@
 #pragma once
-// The four file dialogs of the main window, and those of the stakeout,
-// curve table and plan windows: their titles and filters in the
-// form "description|patterns|description|patterns", patterns separated by
-// ';', as the user sees them.
+// The file dialogs of the windows: the main window's four (alignment,
+// coordinate, chain-break and results file), the stakeout window's two, the
+// curve table's and the plan window's; the profile window's two are in
+// gui/profile_window.h. Each has a name (tests see it), a title and filters
+// in the form "description|patterns|description|patterns", patterns
+// separated by ';', as the user sees them.
 
 #include <string>
 #include <string_view>
