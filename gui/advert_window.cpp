@@ -23,21 +23,21 @@ namespace vomel::windows {
 
 namespace {
 
-constexpr const char* ADVERT_CAPTION = QT_TRANSLATE_NOOP("Window", "休息一下，马上回来！");
+using vomel::gui::uiText;
+
+constexpr const char* ADVERT_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "休息一下，马上回来！");
 constexpr int DOCKING_CHECK_INTERVAL_MS = 1;
 constexpr int PAGE_TIMEOUT_MS = 10000;
-
-QString text(const char* source) { return vomel::gui::uiText(source); }
 
 }  // namespace
 
 QString localAdvertPage()
 {
-    const QString home = text(HOMEPAGE).toHtmlEscaped();
+    const QString home = uiText(HOMEPAGE).toHtmlEscaped();
     return QStringLiteral("<html><body style='text-align:center'>"
                           "<h2>%1</h2><p>%2</p><p><a href='%3'>%3</a></p>"
                           "</body></html>")
-        .arg(text(BRAND).toHtmlEscaped(), text(SLOGAN).toHtmlEscaped(), home);
+        .arg(uiText(BRAND).toHtmlEscaped(), uiText(SLOGAN).toHtmlEscaped(), home);
 }
 
 AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
@@ -45,7 +45,7 @@ AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
 {
     // The object names the window's tests look for.
     setObjectName(edge == Edge::Right ? QStringLiteral("rightAdvert") : QStringLiteral("leftAdvert"));
-    setWindowTitle(text(ADVERT_CAPTION));
+    setWindowTitle(uiText(ADVERT_CAPTION));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(220, 320);
 
@@ -58,17 +58,17 @@ AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     minimiseLabel->setObjectName(QStringLiteral("minimiseLabel"));
     minimiseLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarMinButton).pixmap(16, 16));
     minimiseLabel->setCursor(Qt::PointingHandCursor);
-    minimiseLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "最小化")));
+    minimiseLabel->setToolTip(uiText(VOMEL_TRANSLATE_NOOP("Window", "最小化")));
 
     quitLabel = new ClickableLabel(this);
     quitLabel->setObjectName(QStringLiteral("quitLabel"));
     quitLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarCloseButton).pixmap(16, 16));
     quitLabel->setCursor(Qt::PointingHandCursor);
-    quitLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "退出程序")));
+    quitLabel->setToolTip(uiText(VOMEL_TRANSLATE_NOOP("Window", "退出程序")));
 
-    brandLabel = new ClickableLabel(text(BRAND), this);
+    brandLabel = new ClickableLabel(uiText(BRAND), this);
     brandLabel->setObjectName(QStringLiteral("brandLabel"));
-    brandLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "双击关闭本窗口")));
+    brandLabel->setToolTip(uiText(VOMEL_TRANSLATE_NOOP("Window", "双击关闭本窗口")));
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(brandLabel, 1);
@@ -95,7 +95,7 @@ AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     connect(dockingTimer, &QTimer::timeout, this, &AdvertWindow::dockingCheck);
 }
 
-QString AdvertWindow::pageAddress() const { return text(HOMEPAGE) + text(page_); }
+QString AdvertWindow::pageAddress() const { return uiText(HOMEPAGE) + uiText(page_); }
 
 void AdvertWindow::showEvent(QShowEvent* event)
 {

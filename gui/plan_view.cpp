@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,6 +15,7 @@
 #include "gui/hover_tip.h"
 #include "gui/window_text.h"
 #include "text/number_text.h"
+#include "ui/window_texts.h"
 
 namespace vomel::gui {
 
@@ -105,7 +105,7 @@ QString textFromFileBytes(const std::string& bytes)
 
 QString hoverText(const PlanPoint& point)
 {
-    return uiText(QT_TRANSLATE_NOOP("Window", "点号 %1\n桩号 %2\n左距 %3"))
+    return uiText(PLAN_POINT_TIP)
         .arg(textFromFileBytes(point.label), QString::fromStdString(point.station),
              QString::fromStdString(formatFixed(point.offset, 3)));
 }
@@ -139,8 +139,7 @@ void PlanView::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
             intersectionLabels_.push_back(textFromFileBytes(mark.name));
         }
         for (const PlanMark& mark : scene_->keyPoints) {
-            const QString name = mark.windowName != nullptr ? QCoreApplication::translate("Window", mark.windowName)
-                                                            : textFromFileBytes(mark.name);
+            const QString name = mark.windowName != nullptr ? uiText(mark.windowName) : textFromFileBytes(mark.name);
             keyPointLabels_.push_back(name + QLatin1Char(' ') + QString::fromStdString(mark.station));
         }
     }

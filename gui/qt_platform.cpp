@@ -157,7 +157,7 @@ void QtPlatform::showHelp(const std::string& path)
 
 std::string QtPlatform::translate(const char* context, const char* source) const
 {
-    return QCoreApplication::translate(context, source).toStdString();
+    return translatedText(context, source).toStdString();
 }
 
 void QtPlatform::openAddress(const std::string& address)

@@ -1,7 +1,8 @@
 #pragma once
 // The contexts under which the window's texts are translated. The texts of
-// ui/ and session/messages.h are Chinese under "Window"; the failures'
-// wordings (core/failure_code.h) are English under "Failure".
+// ui/, gui/ and session/messages.h are Chinese under "Window"; the failures'
+// wordings (core/failure_code.h) are English under "Failure"; the curve
+// table's column keys and element kinds are English under "CurveTable".
 
 #include "core/failure_code.h"
 
@@ -9,5 +10,6 @@ namespace vomel::gui {
 
 inline constexpr const char* WINDOW_CONTEXT = "Window";
 inline constexpr const char* FAILURE_CONTEXT = "Failure";
+inline constexpr const char* CURVE_TABLE_CONTEXT = "CurveTable";
 
 }  // namespace vomel::gui
