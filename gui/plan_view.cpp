@@ -30,6 +30,8 @@ constexpr double MIN_TICK_LABEL_PIXELS = 90.0;
 constexpr double TICK_HALF_LENGTH = 5.0;
 // A foot line shorter than this (pixels) is not drawn.
 constexpr double MIN_FOOT_PIXELS = 1.0;
+// The scale bar is the longest round length up to this many pixels.
+constexpr double SCALE_BAR_MAX_PIXELS = 120.0;
 
 const QColor TICK_COLOUR(40, 40, 40);
 
@@ -325,19 +327,24 @@ void PlanView::paintLegend(QPainter& painter) const
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 210));
     painter.drawRect(legendArea());
-    const double barLength = scaleBarLength(viewport_.scale(), 120.0);
-    const double barPixels = barLength * viewport_.scale();
+    const double barPixels = scaleBarLength(viewport_.scale(), SCALE_BAR_MAX_PIXELS) * viewport_.scale();
     const QPointF barStart(16.0, viewport_.height() - 18.0);
     painter.setPen(QPen(Qt::black, 2.0));
     painter.drawLine(barStart, barStart + QPointF(barPixels, 0));
     painter.drawLine(barStart, barStart + QPointF(0, -5));
     painter.drawLine(barStart + QPointF(barPixels, 0), barStart + QPointF(barPixels, -5));
-    painter.drawText(barStart + QPointF(barPixels + 6, 4),
-                     QString::fromStdString(formatGeneral(barLength) + " " + lengthUnitSymbol(scene_->unit)));
+    painter.drawText(barStart + QPointF(barPixels + 6, 4), scaleBarText());
     const QPointF north(24.0, viewport_.height() - 60.0);
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygonF{north + QPointF(0, -14), north + QPointF(5, 0), north + QPointF(-5, 0)});
     painter.drawText(north + QPointF(-4, 16), QStringLiteral("N"));
+}
+
+QString PlanView::scaleBarText() const
+{
+    const LengthUnit unit = scene_ ? scene_->unit : LengthUnit::Metre;
+    const double barLength = scaleBarLength(viewport_.scale(), SCALE_BAR_MAX_PIXELS);
+    return QString::fromStdString(formatGeneral(barLength) + " " + lengthUnitSymbol(unit));
 }
 
 QRectF PlanView::legendArea() const

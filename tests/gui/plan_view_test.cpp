@@ -11,17 +11,23 @@
 #include <string>
 #include <vector>
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QtTest>
 
 #include "core/failure.h"
+#include "gui/curve_table_window.h"
 #include "gui/main_window.h"
 #include "gui/plan_view.h"
 #include "gui/plan_window.h"
+#include "gui/stakeout_window.h"
 #include "session/session.h"
 #include "stationing/chain_break.h"
 #include "testing/bench_lines.h"
@@ -152,6 +158,7 @@ private slots:
     void ticksStandAtStatedStationsAcrossChainBreaks();
     void keyPointsOfTheMainLineInOrder();
     void sceneCarriesTheLinesUnit();
+    void windowsShowNoMetresOnALineInFeet();
     void runIsKeptForTheViewWithoutChangingTheResultsFile();
     void textOfFileBytesAndHover();
     void savePngIsWholeOrNothing();
@@ -430,6 +437,55 @@ void PlanViewTest::sceneCarriesTheLinesUnit()
     QCOMPARE(makePlanScene(*feet).unit, vomel::LengthUnit::UsSurveyFoot);
     const auto metres = initialiseAlignment(Method::Element, example("ramp.ele"));
     QCOMPARE(makePlanScene(*metres).unit, vomel::LengthUnit::Metre);
+}
+
+// Every length the windows show takes the line's unit: on a LandXML line in
+// feet the scale bar is in feet and no text anywhere says metres.
+void PlanViewTest::windowsShowNoMetresOnALineInFeet()
+{
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    MainWindow form(platform, operations);
+    form.findChild<QRadioButton*>("rampMethod")->click();
+    platform.answerDialog(VOMEL_TEST_DATA_DIR "/cli/straight_feet.xml");
+    form.findChild<QPushButton*>("initialiseButton")->click();
+    QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
+    form.findChild<QLineEdit*>("xEdit")->setText(QStringLiteral("400"));
+    form.findChild<QLineEdit*>("yEdit")->setText(QStringLiteral("12.5"));
+    form.findChild<QPushButton*>("computeButton")->click();
+    QVERIFY(!form.findChild<QLineEdit*>("offsetEdit")->text().isEmpty());
+
+    form.findChild<QPushButton*>("PlanButton")->click();
+    const PlanView* plan = form.findChild<PlanWindow*>("PlanWindow")->view();
+    QVERIFY2(plan->scaleBarText().endsWith(QStringLiteral(" ft")), qPrintable(plan->scaleBarText()));
+    if (form.findChild<QPushButton*>("profileButton")->isEnabled()) {
+        form.findChild<QPushButton*>("profileButton")->click();
+    }
+    CurveTableWindow curves(platform, operations.currentLine(), &form);
+    StakeoutWindow stakeout(platform, operations.currentLine(), &form);
+    stakeout.findChild<QLineEdit*>("stationBox")->setText(QStringLiteral("500"));
+    stakeout.findChild<QLineEdit*>("offsetBox")->setText(QStringLiteral("-3"));
+    stakeout.compute();
+
+    // A number followed by a metre sign, Latin or Chinese.
+    static const QRegularExpression metres(QStringLiteral("\\d\\s*(m|米)(?![A-Za-z0-9])"));
+    QVERIFY(metres.match(QStringLiteral("50 m")).hasMatch());
+    QStringList shown{plan->scaleBarText(), form.windowTitle()};
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        shown << widget->windowTitle() << widget->toolTip();
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) shown << label->text();
+        if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) shown << edit->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) shown << button->text();
+        if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (table->horizontalHeaderItem(c) != nullptr) shown << table->horizontalHeaderItem(c)->text();
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    if (table->item(r, c) != nullptr) shown << table->item(r, c)->text();
+                }
+            }
+        }
+    }
+    for (const QString& text : shown) QVERIFY2(!metres.match(text).hasMatch(), qPrintable(text));
 }
 
 void PlanViewTest::keyPointsOfTheMainLineInOrder()
