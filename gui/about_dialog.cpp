@@ -19,12 +19,12 @@ using namespace vomel::ui;
 
 namespace {
 
-QString text(const char* source) { return vomel::gui::uiText(source); }
+using vomel::gui::uiText;
 
 // The default slogan and download site, translated like the window's texts;
 // other values set at build time are shown as they are.
-[[maybe_unused]] constexpr const char* DEFAULT_BRAND_TEXTS[] = {QT_TRANSLATE_NOOP("Window", "道路测量反算"),
-                                                                QT_TRANSLATE_NOOP("Window", "Vomel 下载")};
+[[maybe_unused]] constexpr const char* DEFAULT_BRAND_TEXTS[] = {VOMEL_TRANSLATE_NOOP("Window", "道路测量反算"),
+                                                                VOMEL_TRANSLATE_NOOP("Window", "Vomel 下载")};
 
 ClickableLabel* linkLabel(const QString& caption, QWidget* parent)
 {
@@ -42,22 +42,22 @@ AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     // Above the advert windows, which stay on top at the screen's edges: a
     // wide box (English, or at twice the scale) reaches under them.
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setObjectName(QStringLiteral("aboutfrm"));
-    setWindowTitle(text(BRAND));
+    setObjectName(QStringLiteral("aboutDialog"));
+    setWindowTitle(uiText(BRAND));
 
     banner = new ClickableLabel(this);
-    banner->setObjectName(QStringLiteral("picBGHead"));
+    banner->setObjectName(QStringLiteral("banner"));
     banner->setCursor(Qt::PointingHandCursor);
     banner->setAutoFillBackground(true);
     banner->setStyleSheet(QStringLiteral("background-color: #2f6f4f;"));
 
     bannerIcon = new ClickableLabel(banner);
-    bannerIcon->setObjectName(QStringLiteral("picBGHeadIcon"));
+    bannerIcon->setObjectName(QStringLiteral("bannerIcon"));
     bannerIcon->setCursor(Qt::PointingHandCursor);
     bannerIcon->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(40, 40));
 
-    bannerText = new ClickableLabel(text(BRAND) + "  " + text(SLOGAN), banner);
-    bannerText->setObjectName(QStringLiteral("lblBGHeadInfo1"));
+    bannerText = new ClickableLabel(uiText(BRAND) + "  " + uiText(SLOGAN), banner);
+    bannerText->setObjectName(QStringLiteral("bannerText"));
     bannerText->setCursor(Qt::PointingHandCursor);
     bannerText->setStyleSheet(QStringLiteral("color: white; font-size: 14pt; font-weight: bold;"));
 
@@ -69,29 +69,29 @@ AboutDialog::AboutDialog(OpenAddress openAddress, QWidget* parent)
     // enough for the whole brand and slogan at any font and scale.
     headLayout->setSizeConstraint(QLayout::SetMinimumSize);
 
-    homepageLabel = linkLabel(text(HOMEPAGE), this);
-    homepageLabel->setObjectName(QStringLiteral("Label4"));
-    mailLabel = linkLabel(text(EMAIL), this);
-    mailLabel->setObjectName(QStringLiteral("lblHomepage"));
+    homepageLabel = linkLabel(uiText(HOMEPAGE), this);
+    homepageLabel->setObjectName(QStringLiteral("homepageLabel"));
+    mailLabel = linkLabel(uiText(EMAIL), this);
+    mailLabel->setObjectName(QStringLiteral("mailLabel"));
 
     auto* details = new QGridLayout;
     const std::pair<const char*, QWidget*> rows[] = {
-        {QT_TRANSLATE_NOOP("Window", "单 位："), new QLabel(text(ORGANISATION), this)},
-        {QT_TRANSLATE_NOOP("Window", "作 者："), new QLabel(text(AUTHOR), this)},
-        {QT_TRANSLATE_NOOP("Window", "软件下载："), new QLabel(text(DOWNLOAD_SITE), this)},
-        {QT_TRANSLATE_NOOP("Window", "E-mail："), mailLabel},
+        {VOMEL_TRANSLATE_NOOP("Window", "单 位："), new QLabel(uiText(ORGANISATION), this)},
+        {VOMEL_TRANSLATE_NOOP("Window", "作 者："), new QLabel(uiText(AUTHOR), this)},
+        {VOMEL_TRANSLATE_NOOP("Window", "软件下载："), new QLabel(uiText(DOWNLOAD_SITE), this)},
+        {VOMEL_TRANSLATE_NOOP("Window", "E-mail："), mailLabel},
     };
     int row = 0;
     for (const auto& [caption, value] : rows) {
-        details->addWidget(new QLabel(text(caption), this), row, 0, Qt::AlignRight);
+        details->addWidget(new QLabel(uiText(caption), this), row, 0, Qt::AlignRight);
         details->addWidget(value, row, 1);
         ++row;
     }
     details->addWidget(homepageLabel, row, 0, 1, 2, Qt::AlignCenter);
     details->setColumnStretch(1, 1);
 
-    okButton = new QPushButton(text(QT_TRANSLATE_NOOP("Window", "  确  定")), this);
-    okButton->setObjectName(QStringLiteral("Command1"));
+    okButton = new QPushButton(uiText(VOMEL_TRANSLATE_NOOP("Window", "  确  定")), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

@@ -1,7 +1,5 @@
 #include "gui/advert_window.h"
 
-#include <cmath>
-
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -27,52 +25,52 @@ using namespace vomel::ui;
 
 namespace {
 
-constexpr const char* ADVERT_CAPTION = QT_TRANSLATE_NOOP("Window", "休息一下，马上回来！");
+using vomel::gui::uiText;
+
+constexpr const char* ADVERT_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "休息一下，马上回来！");
 constexpr int DOCKING_CHECK_INTERVAL_MS = 1;
 constexpr int PAGE_TIMEOUT_MS = 10000;
-
-QString text(const char* source) { return vomel::gui::uiText(source); }
 
 }  // namespace
 
 QString localAdvertPage()
 {
-    const QString home = text(HOMEPAGE).toHtmlEscaped();
+    const QString home = uiText(HOMEPAGE).toHtmlEscaped();
     return QStringLiteral("<html><body style='text-align:center'>"
                           "<h2>%1</h2><p>%2</p><p><a href='%3'>%3</a></p>"
                           "</body></html>")
-        .arg(text(BRAND).toHtmlEscaped(), text(SLOGAN).toHtmlEscaped(), home);
+        .arg(uiText(BRAND).toHtmlEscaped(), uiText(SLOGAN).toHtmlEscaped(), home);
 }
 
 AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), edge_(edge), page_(page)
 {
     // The object names the window's tests look for.
-    setObjectName(edge == Edge::Right ? QStringLiteral("adfrm") : QStringLiteral("ad1frm"));
-    setWindowTitle(text(ADVERT_CAPTION));
+    setObjectName(edge == Edge::Right ? QStringLiteral("rightAdvert") : QStringLiteral("leftAdvert"));
+    setWindowTitle(uiText(ADVERT_CAPTION));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(220, 320);
 
     pageView = new QTextBrowser(this);
-    pageView->setObjectName(QStringLiteral("WebBrowser1"));
+    pageView->setObjectName(QStringLiteral("advertPage"));
     pageView->setOpenExternalLinks(true);
     pageView->setHtml(localAdvertPage());
 
     minimiseLabel = new ClickableLabel(this);
-    minimiseLabel->setObjectName(QStringLiteral("Image1"));
+    minimiseLabel->setObjectName(QStringLiteral("minimiseLabel"));
     minimiseLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarMinButton).pixmap(16, 16));
     minimiseLabel->setCursor(Qt::PointingHandCursor);
-    minimiseLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "最小化")));
+    minimiseLabel->setToolTip(uiText(VOMEL_TRANSLATE_NOOP("Window", "最小化")));
 
     quitLabel = new ClickableLabel(this);
-    quitLabel->setObjectName(QStringLiteral("Image2"));
+    quitLabel->setObjectName(QStringLiteral("quitLabel"));
     quitLabel->setPixmap(style()->standardIcon(QStyle::SP_TitleBarCloseButton).pixmap(16, 16));
     quitLabel->setCursor(Qt::PointingHandCursor);
-    quitLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "退出程序")));
+    quitLabel->setToolTip(uiText(VOMEL_TRANSLATE_NOOP("Window", "退出程序")));
 
-    brandLabel = new ClickableLabel(text(BRAND), this);
-    brandLabel->setObjectName(QStringLiteral("Label1"));
-    brandLabel->setToolTip(text(QT_TRANSLATE_NOOP("Window", "双击关闭本窗口")));
+    brandLabel = new ClickableLabel(uiText(BRAND), this);
+    brandLabel->setObjectName(QStringLiteral("brandLabel"));
+    brandLabel->setToolTip(uiText(VOMEL_TRANSLATE_NOOP("Window", "双击关闭本窗口")));
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(brandLabel, 1);
@@ -84,9 +82,9 @@ AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     layout->addWidget(pageView, 1);
 
     dockingTimer = new QTimer(this);
-    dockingTimer->setObjectName(QStringLiteral("Timer1"));
+    dockingTimer->setObjectName(QStringLiteral("dockingTimer"));
     dockingDelay = new QTimer(this);
-    dockingDelay->setObjectName(QStringLiteral("Timer2"));
+    dockingDelay->setObjectName(QStringLiteral("dockingDelay"));
     dockingDelay->setInterval(static_cast<int>(DOCKING_DELAY_MS));
 
     connect(minimiseLabel, &ClickableLabel::clicked, this, &QWidget::showMinimized);
@@ -99,7 +97,7 @@ AdvertWindow::AdvertWindow(Edge edge, const char* page, QWidget* parent)
     connect(dockingTimer, &QTimer::timeout, this, &AdvertWindow::dockingCheck);
 }
 
-QString AdvertWindow::pageAddress() const { return text(HOMEPAGE) + text(page_); }
+QString AdvertWindow::pageAddress() const { return uiText(HOMEPAGE) + uiText(page_); }
 
 void AdvertWindow::showEvent(QShowEvent* event)
 {
@@ -153,28 +151,24 @@ void AdvertWindow::dockingCheck()
 {
     const QScreen* screen = this->screen();
     if (screen == nullptr) return;
-    const double tpp = twipsPerPixel(this);
     const QRect area = screen->geometry();
     const QRect frame = frameOnScreen().translated(-area.topLeft());
     const QPoint cursor = QCursor::pos(screen) - area.topLeft();
-    auto twips = [tpp](int pixels) { return static_cast<int>(std::lround(pixels * tpp)); };
 
     DockingInput in;
     in.msSinceShown = shown_.isValid() ? shown_.elapsed() : 0;
     in.minimised = isMinimized();
     in.cursorX = cursor.x();
     in.cursorY = cursor.y();
-    in.windowRect = {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
-    in.left = twips(frame.left());
-    in.top = twips(frame.top());
-    in.width = twips(frame.width());
-    in.height = twips(frame.height());
-    in.screenWidth = twips(area.width());
+    in.left = frame.left();
+    in.top = frame.top();
+    in.width = frame.width();
+    in.height = frame.height();
+    in.screenWidth = area.width();
 
     const std::optional<DockingMove> step = dockingStep(in);
     if (!step) return;
-    auto pixels = [tpp](int twipValue) { return static_cast<int>(std::lround(twipValue / tpp)); };
-    const QPoint target = area.topLeft() + QPoint(pixels(step->left), pixels(step->top));
+    const QPoint target = area.topLeft() + QPoint(step->left, step->top);
     // Against the place last asked for, not the one the window manager
     // granted: asking again for a place it refuses would repeat every tick.
     if (target == frameGeometry().topLeft()) return;

@@ -47,11 +47,4 @@ void resizeToFit(QWidget* window, QSize wanted)
     window->resize(screen != nullptr ? fittedSize(wanted, screen->availableGeometry().size()) : wanted);
 }
 
-double twipsPerPixel(const QWidget* window)
-{
-    const QScreen* screen = screenOf(window);
-    const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
-    return 1440.0 / (dpi > 0.0 ? dpi : 96.0);
-}
-
 }  // namespace vomel::gui

@@ -21,7 +21,4 @@ QSize fittedSize(QSize wanted, QSize available);
 // Resizes the window to `wanted` as far as its screen allows.
 void resizeToFit(QWidget* window, QSize wanted);
 
-// Twips per pixel of the window's screen (15 at 96 dots per inch).
-double twipsPerPixel(const QWidget* window);
-
 }  // namespace vomel::gui

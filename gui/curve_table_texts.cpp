@@ -1,60 +1,62 @@
 #include "gui/curve_table_texts.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
+
+#include "gui/window_text.h"
 
 namespace vomel::gui {
 
-namespace {
+using namespace vomel::ui;
 
-constexpr const char* CONTEXT = "CurveTable";
+namespace {
 
 // The keys of both tables and the kinds of elements, listed so that the
 // translation tools collect them; the English keys are the source texts.
 [[maybe_unused]] constexpr const char* CURVE_TABLE_WORDS[] = {
-    QT_TRANSLATE_NOOP("CurveTable", "name"),
-    QT_TRANSLATE_NOOP("CurveTable", "X"),
-    QT_TRANSLATE_NOOP("CurveTable", "Y"),
-    QT_TRANSLATE_NOOP("CurveTable", "deflection"),
-    QT_TRANSLATE_NOOP("CurveTable", "deflection_rad"),
-    QT_TRANSLATE_NOOP("CurveTable", "R"),
-    QT_TRANSLATE_NOOP("CurveTable", "Ls1"),
-    QT_TRANSLATE_NOOP("CurveTable", "Ls2"),
-    QT_TRANSLATE_NOOP("CurveTable", "RA1"),
-    QT_TRANSLATE_NOOP("CurveTable", "RA2"),
-    QT_TRANSLATE_NOOP("CurveTable", "T1"),
-    QT_TRANSLATE_NOOP("CurveTable", "T2"),
-    QT_TRANSLATE_NOOP("CurveTable", "L"),
-    QT_TRANSLATE_NOOP("CurveTable", "E"),
-    QT_TRANSLATE_NOOP("CurveTable", "item"),
-    QT_TRANSLATE_NOOP("CurveTable", "kind"),
-    QT_TRANSLATE_NOOP("CurveTable", "R1"),
-    QT_TRANSLATE_NOOP("CurveTable", "R2"),
-    QT_TRANSLATE_NOOP("CurveTable", "station"),
-    QT_TRANSLATE_NOOP("CurveTable", "azimuth"),
-    QT_TRANSLATE_NOOP("CurveTable", "azimuth_rad"),
-    QT_TRANSLATE_NOOP("CurveTable", "straight"),
-    QT_TRANSLATE_NOOP("CurveTable", "arc"),
-    QT_TRANSLATE_NOOP("CurveTable", "entry spiral"),
-    QT_TRANSLATE_NOOP("CurveTable", "exit spiral"),
-    QT_TRANSLATE_NOOP("CurveTable", "partial spiral"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "name"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "X"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "Y"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "deflection"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "deflection_rad"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "R"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "Ls1"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "Ls2"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "RA1"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "RA2"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "T1"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "T2"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "L"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "E"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "item"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "kind"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "R1"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "R2"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "station"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "azimuth"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "azimuth_rad"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "straight"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "arc"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "entry spiral"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "exit spiral"),
+    VOMEL_TRANSLATE_NOOP("CurveTable", "partial spiral"),
 };
 
 }  // namespace
 
-QString curveTableHeader(const std::string& key) { return QCoreApplication::translate(CONTEXT, key.c_str()); }
+QString curveTableHeader(const std::string& key) { return translatedText(CURVE_TABLE_CONTEXT, key.c_str()); }
 
 QString curveTableCell(const std::string& key, const std::string& cell, const QString& shown)
 {
-    if (key == "kind" && !cell.empty()) return QCoreApplication::translate(CONTEXT, cell.c_str());
+    if (key == "kind" && !cell.empty()) return translatedText(CURVE_TABLE_CONTEXT, cell.c_str());
     if (key == "item") {
         static const QRegularExpression numbered(QStringLiteral("^(node|element) (\\d+)$"));
         const QRegularExpressionMatch match = numbered.match(shown);
         if (match.hasMatch()) {
             const QString number = match.captured(2);
             return match.captured(1) == QLatin1String("node")
-                       ? QCoreApplication::translate("CurveTable", "node %1").arg(number)
-                       : QCoreApplication::translate("CurveTable", "element %1").arg(number);
+                       ? translatedText(CURVE_TABLE_CONTEXT, VOMEL_TRANSLATE_NOOP("CurveTable", "node %1")).arg(number)
+                       : translatedText(CURVE_TABLE_CONTEXT, VOMEL_TRANSLATE_NOOP("CurveTable", "element %1"))
+                             .arg(number);
         }
     }
     return shown;

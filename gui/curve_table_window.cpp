@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/failure.h"
+#include "formats/atomic_file.h"
 #include "formats/results_file.h"
 #include "gui/curve_table_texts.h"
 #include "gui/window_text.h"
@@ -35,8 +36,6 @@ namespace {
 
 // Pixels left free around the window when it is sized to the screen.
 constexpr int SCREEN_MARGIN = 80;
-
-QString text(const char* source) { return uiText(source); }
 
 // Names of intersection points are the file's bytes, GBK or UTF-8: shown as
 // UTF-8 when they are valid UTF-8, otherwise as GB18030 (of which GBK is a
@@ -61,7 +60,7 @@ CurveTableWindow::CurveTableWindow(Platform& platform, const std::shared_ptr<con
     : QDialog(parent), platform_(platform), curves_(curveTable(*line))
 {
     setObjectName(QStringLiteral("CurveTableWindow"));
-    setWindowTitle(text(CURVE_TABLE_TITLE));
+    setWindowTitle(uiText(CURVE_TABLE_TITLE));
 
     const CurveTable& table = curves_;
     table_ = new QTableWidget(static_cast<int>(table.rows.size()), static_cast<int>(table.columns.size()), this);
@@ -82,11 +81,11 @@ CurveTableWindow::CurveTableWindow(Platform& platform, const std::shared_ptr<con
     }
     table_->resizeColumnsToContents();
 
-    auto* copy = new QPushButton(text(COPY_CAPTION), this);
+    auto* copy = new QPushButton(uiText(COPY_CAPTION), this);
     copy->setObjectName(QStringLiteral("copyButton"));
-    auto* save = new QPushButton(text(SAVE_CSV_CAPTION), this);
+    auto* save = new QPushButton(uiText(SAVE_CSV_CAPTION), this);
     save->setObjectName(QStringLiteral("saveCsvButton"));
-    auto* close = new QPushButton(text(CLOSE_CAPTION), this);
+    auto* close = new QPushButton(uiText(CLOSE_CAPTION), this);
     close->setObjectName(QStringLiteral("closeButton"));
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("curveTableStatus"));
@@ -146,7 +145,7 @@ QString CurveTableWindow::selectionText() const
 void CurveTableWindow::copyToClipboard()
 {
     QApplication::clipboard()->setText(selectionText());
-    status_->setText(text(TABLE_COPIED));
+    status_->setText(uiText(TABLE_COPIED));
 }
 
 namespace {
@@ -175,14 +174,14 @@ bool CurveTableWindow::saveCsv()
     const auto path = platform_.askSaveFile(CURVE_TABLE_SAVE_DIALOG);
     if (!path) return false;
     try {
-        ResultsWriter writer(*path);
+        AtomicFile writer(*path);
         writer.write(curveTableCsv(windowCsvTable(curves_)));
         writer.commit();
     } catch (const Failure& failure) {
         platform_.showError(failureMessage(MSG_COMPUTE_FORMAT, failure, platform_));
         return false;
     }
-    status_->setText(text(TABLE_SAVED) + QString::fromLocal8Bit(path->c_str()));
+    status_->setText(uiText(TABLE_SAVED) + QString::fromLocal8Bit(path->c_str()));
     return true;
 }
 

@@ -6,31 +6,31 @@ namespace {
 
 bool cursorInside(const DockingInput& in)
 {
-    const PixelRect& r = in.windowRect;
-    return r.left < in.cursorX && in.cursorX < r.right && r.top < in.cursorY && in.cursorY < r.bottom;
+    // The border itself is outside.
+    return in.left < in.cursorX && in.cursorX < in.left + in.width && in.top < in.cursorY &&
+           in.cursorY < in.top + in.height;
 }
 
 std::optional<DockingMove> reveal(const DockingInput& in)
 {
-    if (in.top < 0) return DockingMove{in.left, -REVEAL_OVERHANG_TWIPS, true};
-    if (in.left < 0) return DockingMove{-REVEAL_OVERHANG_TWIPS, in.top, true};
+    if (in.top < 0) return DockingMove{in.left, -REVEAL_OVERHANG_PIXELS, true};
+    if (in.left < 0) return DockingMove{-REVEAL_OVERHANG_PIXELS, in.top, true};
     if (in.left + in.width >= in.screenWidth) {
-        return DockingMove{in.screenWidth - in.width + REVEAL_OVERHANG_TWIPS, in.top, true};
+        return DockingMove{in.screenWidth - in.width + REVEAL_OVERHANG_PIXELS, in.top, true};
     }
     return std::nullopt;
 }
 
 std::optional<DockingMove> hide(const DockingInput& in)
 {
-    if (in.windowRect.top <= EDGE_SNAP_PIXELS) {
-        return DockingMove{in.left, DOCKED_STRIP_TWIPS - in.height, false};
+    if (in.top <= EDGE_SNAP_PIXELS) {
+        return DockingMove{in.left, DOCKED_STRIP_PIXELS - in.height, false};
     }
-    if (in.windowRect.left <= EDGE_SNAP_PIXELS) {
-        return DockingMove{DOCKED_STRIP_TWIPS - in.width, in.top, false};
+    if (in.left <= EDGE_SNAP_PIXELS) {
+        return DockingMove{DOCKED_STRIP_PIXELS - in.width, in.top, false};
     }
-    // The right edge is tested on the twip properties, against the same 4.
-    if (in.left + in.width >= in.screenWidth - EDGE_SNAP_PIXELS) {
-        return DockingMove{in.screenWidth - DOCKED_STRIP_TWIPS, in.top, false};
+    if (in.left + in.width >= in.screenWidth) {
+        return DockingMove{in.screenWidth - DOCKED_STRIP_PIXELS, in.top, false};
     }
     return std::nullopt;
 }

@@ -39,8 +39,6 @@ using namespace vomel::drawing;
 
 namespace {
 
-QString text(const char* source) { return vomel::gui::uiText(source); }
-
 template <typename Widget>
 Widget* named(Widget* widget, const char* name)
 {
@@ -53,8 +51,8 @@ Widget* named(Widget* widget, const char* name)
 MainWindow::MainWindow(Platform& platform, Operations& operations, QWidget* parent)
     : QWidget(parent), platform_(platform), operations_(operations), workflow_(platform, operations)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(text(MAIN_WINDOW_CAPTION));
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(uiText(MAIN_WINDOW_CAPTION));
     buildControls();
     connectControls();
     workflow_.setStateListener([this](const WindowState& state) { showState(state); });
@@ -86,9 +84,9 @@ void MainWindow::buildControls()
 // 方 法: the two ways a line is given.
 void MainWindow::buildMethodGroup()
 {
-    methodGroup = named(new QGroupBox(text(METHOD_GROUP_CAPTION), this), "Frame2");
-    mainLineOption = named(new QRadioButton(text(MAIN_LINE_OPTION_CAPTION), methodGroup), "Option3");
-    rampOption = named(new QRadioButton(text(RAMP_OPTION_CAPTION), methodGroup), "Option4");
+    methodGroup = named(new QGroupBox(uiText(METHOD_GROUP_CAPTION), this), "methodGroup");
+    mainLineOption = named(new QRadioButton(uiText(MAIN_LINE_OPTION_CAPTION), methodGroup), "mainLineMethod");
+    rampOption = named(new QRadioButton(uiText(RAMP_OPTION_CAPTION), methodGroup), "rampMethod");
     mainLineOption->setChecked(true);
     auto* methodLayout = new QHBoxLayout(methodGroup);
     methodLayout->addWidget(mainLineOption);
@@ -99,24 +97,24 @@ void MainWindow::buildMethodGroup()
 // 选 项: single point or coordinate file, and the four boxes.
 void MainWindow::buildModeGroup()
 {
-    modeGroup = named(new QGroupBox(text(MODE_GROUP_CAPTION), this), "Frame1");
-    singlePointOption = named(new QRadioButton(text(SINGLE_POINT_OPTION_CAPTION), modeGroup), "Option1");
-    fileRunOption = named(new QRadioButton(text(FILE_RUN_OPTION_CAPTION), modeGroup), "Option2");
+    modeGroup = named(new QGroupBox(uiText(MODE_GROUP_CAPTION), this), "modeGroup");
+    singlePointOption = named(new QRadioButton(uiText(SINGLE_POINT_OPTION_CAPTION), modeGroup), "singlePointMode");
+    fileRunOption = named(new QRadioButton(uiText(FILE_RUN_OPTION_CAPTION), modeGroup), "fileRunMode");
     singlePointOption->setChecked(true);
 
-    xLabel = named(new QLabel(text(X_LABEL_CAPTION), modeGroup), "Label2");
-    xEdit = named(new QLineEdit(modeGroup), "Text2");
-    xEdit->setToolTip(text(X_EDIT_TOOLTIP));
-    yLabel = named(new QLabel(text(Y_LABEL_CAPTION), modeGroup), "Label3");
-    yEdit = named(new QLineEdit(modeGroup), "Text3");
-    yEdit->setToolTip(text(Y_EDIT_TOOLTIP));
-    stationLabel = named(new QLabel(text(STATION_LABEL_CAPTION), modeGroup), "Label4");
-    stationEdit = named(new QLineEdit(modeGroup), "Text4");
-    stationEdit->setToolTip(text(STATION_EDIT_TOOLTIP));
+    xLabel = named(new QLabel(uiText(X_LABEL_CAPTION), modeGroup), "xLabel");
+    xEdit = named(new QLineEdit(modeGroup), "xEdit");
+    xEdit->setToolTip(uiText(X_EDIT_TOOLTIP));
+    yLabel = named(new QLabel(uiText(Y_LABEL_CAPTION), modeGroup), "yLabel");
+    yEdit = named(new QLineEdit(modeGroup), "yEdit");
+    yEdit->setToolTip(uiText(Y_EDIT_TOOLTIP));
+    stationLabel = named(new QLabel(uiText(STATION_LABEL_CAPTION), modeGroup), "stationLabel");
+    stationEdit = named(new QLineEdit(modeGroup), "stationEdit");
+    stationEdit->setToolTip(uiText(STATION_EDIT_TOOLTIP));
     stationEdit->setReadOnly(true);
-    offsetLabel = named(new QLabel(text(OFFSET_LABEL_CAPTION), modeGroup), "Label5");
-    offsetEdit = named(new QLineEdit(modeGroup), "Text1");
-    offsetEdit->setToolTip(text(OFFSET_EDIT_TOOLTIP));
+    offsetLabel = named(new QLabel(uiText(OFFSET_LABEL_CAPTION), modeGroup), "offsetLabel");
+    offsetEdit = named(new QLineEdit(modeGroup), "offsetEdit");
+    offsetEdit->setToolTip(uiText(OFFSET_EDIT_TOOLTIP));
     offsetEdit->setReadOnly(true);
 
     const std::pair<QLabel*, QLineEdit*> boxes[] = {
@@ -139,7 +137,7 @@ void MainWindow::buildModeGroup()
 // The line in use, the status line, and the progress of a file run.
 QHBoxLayout* MainWindow::buildStatusAndRun()
 {
-    statusLabel = named(new QLabel(this), "Label1");
+    statusLabel = named(new QLabel(this), "statusLabel");
     statusLabel->setFrameShape(QFrame::StyledPanel);
     statusLabel->setMinimumWidth(300);
     statusLabel->setWordWrap(true);
@@ -151,7 +149,7 @@ QHBoxLayout* MainWindow::buildStatusAndRun()
     // Shown during a file run only.
     progressBar = named(new QProgressBar(this), "progressBar");
     progressBar->setVisible(false);
-    cancelButton = named(new QPushButton(text(CANCEL_RUN_CAPTION), this), "cancelButton");
+    cancelButton = named(new QPushButton(uiText(CANCEL_RUN_CAPTION), this), "cancelButton");
     cancelButton->setVisible(false);
     auto* runRow = new QHBoxLayout;
     runRow->addWidget(progressBar, 1);
@@ -162,19 +160,19 @@ QHBoxLayout* MainWindow::buildStatusAndRun()
 // The main buttons, then the added windows' buttons below them.
 QVBoxLayout* MainWindow::buildButtons()
 {
-    initialiseButton = named(new QPushButton(text(INITIALISE_BUTTON_CAPTION), this), "Command4");
-    computeButton = named(new QPushButton(text(COMPUTE_BUTTON_CAPTION), this), "Command3");
-    exitButton = named(new QPushButton(text(EXIT_BUTTON_CAPTION), this), "Command2");
-    helpButton = named(new QPushButton(text(HELP_CAPTION), this), "xpcmdbutton2");
-    moreSoftwareButton = named(new QPushButton(text(MORE_SOFTWARE_CAPTION), this), "xpcmdbutton1");
-    moreSoftwareButton->setToolTip(text(MORE_SOFTWARE_TOOLTIP));
+    initialiseButton = named(new QPushButton(uiText(INITIALISE_BUTTON_CAPTION), this), "initialiseButton");
+    computeButton = named(new QPushButton(uiText(COMPUTE_BUTTON_CAPTION), this), "computeButton");
+    exitButton = named(new QPushButton(uiText(EXIT_BUTTON_CAPTION), this), "exitButton");
+    helpButton = named(new QPushButton(uiText(HELP_CAPTION), this), "helpButton");
+    moreSoftwareButton = named(new QPushButton(uiText(MORE_SOFTWARE_CAPTION), this), "moreSoftwareButton");
+    moreSoftwareButton->setToolTip(uiText(MORE_SOFTWARE_TOOLTIP));
 
-    curveTableButton = named(new QPushButton(text(CURVE_TABLE_BUTTON_CAPTION), this), "curveTableButton");
-    stakeoutButton = named(new QPushButton(text(STAKEOUT_BUTTON_CAPTION), this), "stakeoutButton");
+    curveTableButton = named(new QPushButton(uiText(CURVE_TABLE_BUTTON_CAPTION), this), "curveTableButton");
+    stakeoutButton = named(new QPushButton(uiText(STAKEOUT_BUTTON_CAPTION), this), "stakeoutButton");
 
-    planButton = named(new QPushButton(text(PLAN_BUTTON_CAPTION), this), "PlanButton");
+    planButton = named(new QPushButton(uiText(PLAN_BUTTON_CAPTION), this), "PlanButton");
     planButton->setEnabled(false);
-    profileButton = named(new QPushButton(tr("  纵 断 面"), this), "profileButton");
+    profileButton = named(new QPushButton(uiText(PROFILE_BUTTON_CAPTION), this), "profileButton");
     profileButton->setEnabled(false);
 
     auto* buttons = new QVBoxLayout;
@@ -278,14 +276,14 @@ void MainWindow::showState(const WindowState& state)
 void MainWindow::markBeyondEnds(LinePlace place)
 {
     const bool beyond = place == LinePlace::BeforeStart || place == LinePlace::AfterEnd;
-    const QString tip = place == LinePlace::BeforeStart ? text(BEYOND_START_TIP) : text(BEYOND_END_TIP);
+    const QString tip = place == LinePlace::BeforeStart ? uiText(BEYOND_START_TIP) : uiText(BEYOND_END_TIP);
     const std::pair<QLineEdit*, const char*> boxes[] = {{stationEdit, STATION_EDIT_TOOLTIP},
                                                         {offsetEdit, OFFSET_EDIT_TOOLTIP}};
     for (const auto& [box, normalTip] : boxes) {
         // A style sheet, not the palette: the focus highlight owns the palette.
         box->setStyleSheet(beyond ? QStringLiteral("QLineEdit { background-color: %1; }").arg(beyondEndsColour().name())
                                   : QString());
-        box->setToolTip(beyond ? tip : text(normalTip));
+        box->setToolTip(beyond ? tip : uiText(normalTip));
         box->setProperty("beyondEnds", beyond);
     }
 }
@@ -376,7 +374,7 @@ bool MainWindow::mayEndNow()
 {
     if (!workflow_.isRunning()) return true;
     if (quitAfterRun_) return false;  // already asked and confirmed
-    if (platform_.confirm(text(QUIT_TITLE).toStdString(), text(ASK_QUIT_DURING_RUN).toStdString())) {
+    if (platform_.confirm(uiText(QUIT_TITLE).toStdString(), uiText(ASK_QUIT_DURING_RUN).toStdString())) {
         // The run stops before its next point, writes nothing, and
         // compute() ends the program once it has returned.
         quitAfterRun_ = true;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,6 +15,7 @@
 #include "gui/hover_tip.h"
 #include "gui/window_text.h"
 #include "text/number_text.h"
+#include "ui/window_texts.h"
 
 namespace vomel::gui {
 
@@ -33,6 +33,8 @@ constexpr double MIN_TICK_LABEL_PIXELS = 90.0;
 constexpr double TICK_HALF_LENGTH = 5.0;
 // A foot line shorter than this (pixels) is not drawn.
 constexpr double MIN_FOOT_PIXELS = 1.0;
+// The scale bar is the longest round length up to this many pixels.
+constexpr double SCALE_BAR_MAX_PIXELS = 120.0;
 
 const QColor TICK_COLOUR(40, 40, 40);
 
@@ -108,7 +110,7 @@ QString textFromFileBytes(const std::string& bytes)
 
 QString hoverText(const PlanPoint& point)
 {
-    return uiText(QT_TRANSLATE_NOOP("Window", "点号 %1\n桩号 %2\n左距 %3"))
+    return uiText(PLAN_POINT_TIP)
         .arg(textFromFileBytes(point.label), QString::fromStdString(point.station),
              QString::fromStdString(formatFixed(point.offset, 3)));
 }
@@ -142,8 +144,7 @@ void PlanView::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
             intersectionLabels_.push_back(textFromFileBytes(mark.name));
         }
         for (const PlanMark& mark : scene_->keyPoints) {
-            const QString name = mark.windowName != nullptr ? QCoreApplication::translate("Window", mark.windowName)
-                                                            : textFromFileBytes(mark.name);
+            const QString name = mark.windowName != nullptr ? uiText(mark.windowName) : textFromFileBytes(mark.name);
             keyPointLabels_.push_back(name + QLatin1Char(' ') + QString::fromStdString(mark.station));
         }
     }
@@ -329,19 +330,24 @@ void PlanView::paintLegend(QPainter& painter) const
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 210));
     painter.drawRect(legendArea());
-    const double barLength = scaleBarLength(viewport_.scale(), 120.0);
-    const double barPixels = barLength * viewport_.scale();
+    const double barPixels = scaleBarLength(viewport_.scale(), SCALE_BAR_MAX_PIXELS) * viewport_.scale();
     const QPointF barStart(16.0, viewport_.height() - 18.0);
     painter.setPen(QPen(Qt::black, 2.0));
     painter.drawLine(barStart, barStart + QPointF(barPixels, 0));
     painter.drawLine(barStart, barStart + QPointF(0, -5));
     painter.drawLine(barStart + QPointF(barPixels, 0), barStart + QPointF(barPixels, -5));
-    painter.drawText(barStart + QPointF(barPixels + 6, 4),
-                     QString::fromStdString(formatGeneral(barLength) + " " + lengthUnitSymbol(scene_->unit)));
+    painter.drawText(barStart + QPointF(barPixels + 6, 4), scaleBarText());
     const QPointF north(24.0, viewport_.height() - 60.0);
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygonF{north + QPointF(0, -14), north + QPointF(5, 0), north + QPointF(-5, 0)});
     painter.drawText(north + QPointF(-4, 16), QStringLiteral("N"));
+}
+
+QString PlanView::scaleBarText() const
+{
+    const LengthUnit unit = scene_ ? scene_->unit : LengthUnit::Metre;
+    const double barLength = scaleBarLength(viewport_.scale(), SCALE_BAR_MAX_PIXELS);
+    return QString::fromStdString(formatGeneral(barLength) + " " + lengthUnitSymbol(unit));
 }
 
 QRectF PlanView::legendArea() const

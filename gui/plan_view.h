@@ -64,6 +64,8 @@ public:
     QImage render() const;
     // Where the scale bar and the north arrow stand, in the view's pixels.
     QRectF legendArea() const;
+    // The scale bar's label: its length in the line's unit ("50 m", "200 ft").
+    QString scaleBarText() const;
 
 signals:
     // The plane position under the cursor.

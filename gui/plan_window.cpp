@@ -1,17 +1,21 @@
 #include "gui/plan_window.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
+#include "core/failure.h"
+#include "formats/atomic_file.h"
 #include "gui/center_window.h"
 #include "gui/plan_view.h"
 #include "gui/window_text.h"
 #include "text/number_text.h"
+#include "ui/failure_text.h"
 #include "ui/platform.h"
 
 namespace vomel::gui {
@@ -56,21 +60,27 @@ void PlanWindow::saveImage()
 {
     const std::optional<std::string> path = platform_.askSaveFile(PLAN_IMAGE_DIALOG);
     if (!path) return;
-    const std::string reason = savePng(view_->render(), *path);
-    if (!reason.empty()) platform_.showError({uiText(PLAN_SAVE_FAILED).toStdString(), *path + ": " + reason});
+    try {
+        savePng(view_->render(), *path);
+    } catch (const Failure& failure) {
+        platform_.showError(failureMessage(PLAN_SAVE_FAILED, failure, platform_));
+    }
 }
 
-std::string savePng(const QImage& image, const std::string& path)
+void savePng(const QImage& image, const std::string& path)
 {
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return writer.errorString().toStdString();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter encoder(&buffer, "png");
+    if (!encoder.write(image)) {
+        FileFailure failure(Wording(encoder.errorString().toStdString()));
+        failure.setFile(path);
+        throw failure;
     }
-    if (!file.commit()) return file.errorString().toStdString();
-    return {};
+    AtomicFile file(path);
+    file.write(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    file.commit();
 }
 
 }  // namespace vomel::gui

@@ -45,8 +45,8 @@ private:
     QLabel* cursor_ = nullptr;
 };
 
-// Writes `image` as PNG to `path` through a temporary file; returns the
-// reason on failure, an empty string on success.
-std::string savePng(const QImage& image, const std::string& path);
+// Writes `image` as PNG to `path` whole or not at all (AtomicFile); a
+// FileFailure naming the path when it cannot.
+void savePng(const QImage& image, const std::string& path);
 
 }  // namespace vomel::gui

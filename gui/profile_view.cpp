@@ -10,9 +10,13 @@
 #include "gui/drawing_style.h"
 #include "gui/hover_tip.h"
 #include "gui/plan_view.h"
+#include "gui/window_text.h"
 #include "text/number_text.h"
+#include "ui/window_texts.h"
 
 namespace vomel::gui {
+
+using namespace vomel::ui;
 
 using namespace vomel::drawing;
 
@@ -81,7 +85,7 @@ std::optional<std::size_t> ProfileView::pointAt(QPoint position) const
 
 QString ProfileView::hoverText(const ProfilePoint& point) const
 {
-    return tr("点号 %1\n桩号 %2\n左距 %3\n实测高程 %4\n设计高程 %5\n高差 %6")
+    return uiText(PROFILE_POINT_TIP)
         .arg(textFromFileBytes(point.label), QString::fromStdString(point.stationText), number(point.offset, 3),
              number(point.elevation, ELEVATION_DECIMALS), number(point.designElevation, ELEVATION_DECIMALS),
              number(point.elevation - point.designElevation, ELEVATION_DECIMALS));
@@ -107,7 +111,7 @@ void ProfileView::paint(QPainter& painter) const
     painter.fillRect(rect(), Qt::white);
     if (!scene_) {
         painter.setPen(AXIS_COLOUR);
-        painter.drawText(rect(), Qt::AlignCenter, tr("请载入纵断面文件"));
+        painter.drawText(rect(), Qt::AlignCenter, uiText(PROFILE_LOAD_PROMPT));
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -209,7 +213,8 @@ void ProfileView::paintDesign(QPainter& painter, LabelPlacer& placer) const
         placer.occupy({at.x() - 5, at.y() - 6, 10, 10});
         QString text = QString::fromStdString(mark.stationText) + QLatin1Char('\n') + number(mark.elevation, 3);
         if (mark.radius > 0.0) {
-            text += QLatin1Char('\n') + tr("R=%1").arg(QString::fromStdString(formatGeneral(mark.radius)));
+            text += QLatin1Char('\n') +
+                    uiText(VERTICAL_RADIUS_MARK).arg(QString::fromStdString(formatGeneral(mark.radius)));
         }
         // A sag where the grade rises more steeply after the point than
         // before it (stations strictly increase: no division by zero).
@@ -279,11 +284,11 @@ void ProfileView::paintLegend(QPainter& painter) const
         painter.drawText(QPointF(x + 24, y + metrics.ascent() / 2.5), text);
         x += 24 + metrics.horizontalAdvance(text) + 18;
     };
-    entry(DESIGN_LINE_COLOUR, tr("设计线"), false);
-    if (!scene_->points.empty()) entry(SURVEYED_POINT_COLOUR, tr("实测点"), true);
+    entry(DESIGN_LINE_COLOUR, uiText(DESIGN_LINE_LEGEND), false);
+    if (!scene_->points.empty()) entry(SURVEYED_POINT_COLOUR, uiText(SURVEYED_POINT_LEGEND), true);
     painter.setPen(AXIS_COLOUR);
     const QString exaggeration = QString::fromStdString(formatGeneral(viewport_.exaggeration()));
-    const QString scale = tr("竖向放大 %1 倍").arg(exaggeration);
+    const QString scale = uiText(VERTICAL_EXAGGERATION).arg(exaggeration);
     painter.drawText(QRectF(0, 0, width() - RIGHT_MARGIN, TOP_MARGIN), Qt::AlignRight | Qt::AlignVCenter, scale);
 }
 

@@ -21,11 +21,13 @@
 #include "gui/center_window.h"
 #include "gui/profile_view.h"
 #include "gui/qt_platform.h"
+#include "gui/window_text.h"
 #include "session/messages.h"
 #include "session/session.h"
 #include "text/number_text.h"
 #include "ui/failure_text.h"
 #include "ui/platform.h"
+#include "ui/window_texts.h"
 
 namespace vomel::gui {
 
@@ -46,10 +48,10 @@ QString fileName(const std::string& path) { return QFileInfo(QString::fromLocal8
 ProfileWindow::ProfileWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
 {
     setObjectName(QStringLiteral("ProfileWindow"));
-    setWindowTitle(tr("纵断面"));
-    profileButton_ = new QPushButton(tr("载入纵断面..."), this);
+    setWindowTitle(uiText(PROFILE_TITLE));
+    profileButton_ = new QPushButton(uiText(LOAD_PROFILE_CAPTION), this);
     profileButton_->setObjectName(QStringLiteral("loadProfileButton"));
-    crossFallButton_ = new QPushButton(tr("载入横坡..."), this);
+    crossFallButton_ = new QPushButton(uiText(LOAD_CROSS_FALL_CAPTION), this);
     crossFallButton_->setObjectName(QStringLiteral("loadCrossFallButton"));
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("profileStatus"));
@@ -87,7 +89,7 @@ ProfileWindow::ProfileWindow(Platform& platform, QWidget* parent) : QWidget(pare
     connect(crossFallButton_, &QPushButton::clicked, this, [this] { loadCrossFallFile(); });
     connect(view_, &ProfileView::cursorMoved, this, [this](double station, double elevation) {
         const ChainBreaks breaks = line_ ? line_->chainBreaks() : ChainBreaks{};
-        cursor_->setText(tr("桩号 %1  高程 %2")
+        cursor_->setText(uiText(PROFILE_CURSOR)
                              .arg(QString::fromStdString(profileStationText(breaks, station)),
                                   QString::fromStdString(formatFixed(elevation, CURSOR_ELEVATION_DECIMALS))));
     });
@@ -190,10 +192,10 @@ void ProfileWindow::refresh()
         if (!misfit.empty()) return notFitting.arg(fileName(path), visibleDetail(misfit));
         return loaded.arg(fileName(path));
     };
-    status << fileStatus(profilePath_, profileMisfit_, tr("纵断面：无"), tr("纵断面：%1"),
-                         tr("纵断面：%1 与当前线路不符（%2）"));
-    status << fileStatus(crossFallPath_, crossFallMisfit_, tr("横坡：无"), tr("横坡：%1"),
-                         tr("横坡：%1 与当前线路不符（%2）"));
+    status << fileStatus(profilePath_, profileMisfit_, uiText(PROFILE_NONE), uiText(PROFILE_LOADED),
+                         uiText(PROFILE_NOT_FITTING));
+    status << fileStatus(crossFallPath_, crossFallMisfit_, uiText(CROSS_FALL_NONE), uiText(CROSS_FALL_LOADED),
+                         uiText(CROSS_FALL_NOT_FITTING));
     std::shared_ptr<const ProfileScene> scene;
     if (profile_) {
         try {
@@ -202,13 +204,14 @@ void ProfileWindow::refresh()
                 makeProfileScene(surface, line_ ? line_->chainBreaks() : ChainBreaks{}, run_.get()));
         } catch (const Failure& failure) {
             // Said in this window, which may be refreshed by the main one.
-            status << tr("无法绘制：%1").arg(QString::fromLocal8Bit(failureText(failure, platform_).c_str()));
+            status << uiText(PROFILE_NOT_DRAWN).arg(QString::fromLocal8Bit(failureText(failure, platform_).c_str()));
         }
     }
     if (scene && run_) {
-        status << tr("实测点 %1 个").arg(scene->points.size());
-        if (scene->pointsWithoutElevation > 0) status << tr("无高程 %1 个").arg(scene->pointsWithoutElevation);
-        if (scene->pointsOutsideProfile > 0) status << tr("在纵断面外 %1 个").arg(scene->pointsOutsideProfile);
+        status << uiText(PROFILE_SURVEYED_COUNT).arg(scene->points.size());
+        if (scene->pointsWithoutElevation > 0)
+            status << uiText(PROFILE_WITHOUT_ELEVATION_COUNT).arg(scene->pointsWithoutElevation);
+        if (scene->pointsOutsideProfile > 0) status << uiText(PROFILE_OUTSIDE_COUNT).arg(scene->pointsOutsideProfile);
     }
     status_->setText(status.join(QStringLiteral("  ")));
     view_->setScene(std::move(scene));
@@ -224,21 +227,21 @@ void ProfileWindow::fillTable()
     // The table's own column names are those of the command line's CSV:
     // the window shows them as the drawings do.
     const auto header = [](const std::string& column) -> QString {
-        if (column == "grade_point") return tr("变坡点");
-        if (column == "station") return tr("桩号");
-        if (column == "elevation") return tr("高程");
-        if (column == "grade_in_%") return tr("坡度i1(%)");
-        if (column == "grade_out_%") return tr("坡度i2(%)");
-        if (column == "type") return tr("凸/凹");
-        if (column == "start_station") return tr("起点桩号");
-        if (column == "start_elevation") return tr("起点高程");
-        if (column == "end_station") return tr("终点桩号");
-        if (column == "end_elevation") return tr("终点高程");
+        if (column == "grade_point") return uiText(GRADE_POINT_HEADER);
+        if (column == "station") return uiText(STATION_HEADER);
+        if (column == "elevation") return uiText(ELEVATION_HEADER);
+        if (column == "grade_in_%") return uiText(GRADE_IN_HEADER);
+        if (column == "grade_out_%") return uiText(GRADE_OUT_HEADER);
+        if (column == "type") return uiText(CURVE_TYPE_HEADER);
+        if (column == "start_station") return uiText(START_STATION_HEADER);
+        if (column == "start_elevation") return uiText(START_ELEVATION_HEADER);
+        if (column == "end_station") return uiText(END_STATION_HEADER);
+        if (column == "end_elevation") return uiText(END_ELEVATION_HEADER);
         return QString::fromStdString(column);  // R, T, E
     };
     const auto cell = [](const std::string& value) -> QString {
-        if (value == "crest") return tr("凸");
-        if (value == "sag") return tr("凹");
+        if (value == "crest") return uiText(CREST_CURVE);
+        if (value == "sag") return uiText(SAG_CURVE);
         return QString::fromStdString(value);
     };
     table_->setColumnCount(static_cast<int>(curves.columns.size()));

@@ -1,7 +1,6 @@
 #include "gui/qt_platform.h"
 
 #include <exception>
-#include <thread>
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -9,9 +8,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "gui/help_window.h"
 #include "gui/window_text.h"
@@ -113,25 +114,31 @@ void QtPlatform::repaint()
 void QtPlatform::runInBackground(const std::function<void(const ProgressReport& reported)>& work,
                                  const std::function<void()>& poll)
 {
+    // The work runs on Qt's thread pool; the window's events go on in a
+    // local loop that a watcher ends when the work has finished, so that the
+    // call returns only then, as the interface promises.
     QEventLoop loop;
     QTimer timer;
     timer.setInterval(PROGRESS_POLL_MS);
     QObject::connect(&timer, &QTimer::timeout, &loop, [&poll] { poll(); });
+    QFutureWatcher<void> watcher;
+    QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
 
+    // Kept here rather than left to QFuture, which hands back only
+    // QException subclasses as they were thrown.
     std::exception_ptr failure;
-    std::thread worker([&] {
+    watcher.setFuture(QtConcurrent::run([&work, &failure] {
         try {
             work([] {});  // the timer polls; a report needs nothing more
         } catch (...) {
             failure = std::current_exception();
         }
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
+    }));
     timer.start();
     // Also returns when the program is ending; the work is then asked to
-    // stop by its owner and joined here.
+    // stop by its owner and waited for here.
     loop.exec();
-    worker.join();
+    watcher.waitForFinished();
     timer.stop();
     poll();
     if (failure) std::rethrow_exception(failure);
@@ -152,7 +159,7 @@ void QtPlatform::showHelp(const std::string& path)
 
 std::string QtPlatform::translate(const char* context, const char* source) const
 {
-    return QCoreApplication::translate(context, source).toStdString();
+    return translatedText(context, source).toStdString();
 }
 
 void QtPlatform::openAddress(const std::string& address)

@@ -30,15 +30,13 @@ namespace {
 // Coordinates are shown to a tenth of a millimetre.
 constexpr int COORDINATE_DECIMALS = 4;
 
-QString text(const char* source) { return uiText(source); }
-
 }  // namespace
 
 StakeoutWindow::StakeoutWindow(Platform& platform, std::shared_ptr<const PreparedLine> line, QWidget* parent)
     : QDialog(parent), platform_(platform), line_(std::move(line))
 {
     setObjectName(QStringLiteral("StakeoutWindow"));
-    setWindowTitle(text(STAKEOUT_TITLE));
+    setWindowTitle(uiText(STAKEOUT_TITLE));
 
     auto box = [this](const char* name, bool readOnly) {
         auto* edit = new QLineEdit(this);
@@ -49,9 +47,9 @@ StakeoutWindow::StakeoutWindow(Platform& platform, std::shared_ptr<const Prepare
         return edit;
     };
     station_ = box("stationBox", false);
-    station_->setToolTip(text(STAKEOUT_STATION_TOOLTIP));
+    station_->setToolTip(uiText(STAKEOUT_STATION_TOOLTIP));
     offset_ = box("offsetBox", false);
-    offset_->setToolTip(text(STAKEOUT_OFFSET_TOOLTIP));
+    offset_->setToolTip(uiText(STAKEOUT_OFFSET_TOOLTIP));
     x_ = box("xBox", true);
     y_ = box("yBox", true);
 
@@ -62,20 +60,20 @@ StakeoutWindow::StakeoutWindow(Platform& platform, std::shared_ptr<const Prepare
                                                        {STAKEOUT_Y_CAPTION, y_}};
     int row = 0;
     for (const auto& [caption, edit] : rows) {
-        auto* label = new QLabel(text(caption), this);
+        auto* label = new QLabel(uiText(caption), this);
         label->setBuddy(edit);
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row, 1);
         ++row;
     }
 
-    auto* computeButton = new QPushButton(text(STAKEOUT_COMPUTE_CAPTION), this);
-    computeButton->setObjectName(QStringLiteral("computeButton"));
+    auto* computeButton = new QPushButton(uiText(STAKEOUT_COMPUTE_CAPTION), this);
+    computeButton->setObjectName(QStringLiteral("stakeoutComputeButton"));
     computeButton->setAutoDefault(false);
-    auto* fileButton = new QPushButton(text(STAKEOUT_FILE_CAPTION), this);
-    fileButton->setObjectName(QStringLiteral("fileButton"));
+    auto* fileButton = new QPushButton(uiText(STAKEOUT_FILE_CAPTION), this);
+    fileButton->setObjectName(QStringLiteral("stakeoutFileButton"));
     fileButton->setAutoDefault(false);
-    auto* closeButton = new QPushButton(text(CLOSE_CAPTION), this);
+    auto* closeButton = new QPushButton(uiText(CLOSE_CAPTION), this);
     closeButton->setAutoDefault(false);
     connect(computeButton, &QPushButton::clicked, this, &StakeoutWindow::compute);
     connect(fileButton, &QPushButton::clicked, this, &StakeoutWindow::runFile);
@@ -84,7 +82,7 @@ StakeoutWindow::StakeoutWindow(Platform& platform, std::shared_ptr<const Prepare
     connect(station_, &QLineEdit::returnPressed, offset_, [this] { offset_->setFocus(Qt::TabFocusReason); });
     connect(offset_, &QLineEdit::returnPressed, this, &StakeoutWindow::compute);
 
-    status_ = new QLabel(text(STAKEOUT_READY), this);
+    status_ = new QLabel(uiText(STAKEOUT_READY), this);
     status_->setObjectName(QStringLiteral("stakeoutStatus"));
     status_->setFrameShape(QFrame::StyledPanel);
     status_->setWordWrap(true);
@@ -114,14 +112,14 @@ void StakeoutWindow::compute()
     const std::string stationText = station_->text().toStdString();
     const auto station = vomel::parseStationText(stationText);
     if (!station) {
-        showPoint({}, {}, text(STAKEOUT_BAD_STATION) + station_->text(), true);
+        showPoint({}, {}, uiText(STAKEOUT_BAD_STATION) + station_->text(), true);
         return;
     }
     const std::string offsetText{trimBlanks(offset_->text().toStdString())};
     // An empty offset box means a point on the line.
     const auto offset = offsetText.empty() ? std::optional<double>(0.0) : parseNumber(offsetText);
     if (!offset) {
-        showPoint({}, {}, text(STAKEOUT_BAD_OFFSET), true);
+        showPoint({}, {}, uiText(STAKEOUT_BAD_OFFSET), true);
         return;
     }
     try {
@@ -131,7 +129,7 @@ void StakeoutWindow::compute()
         showPoint(QString::fromStdString(formatFixed(p.x, COORDINATE_DECIMALS)),
                   QString::fromStdString(formatFixed(p.y, COORDINATE_DECIMALS)), QString::fromStdString(status), false);
     } catch (const Failure& failure) {
-        showPoint({}, {}, text(STAKEOUT_BAD_STATION) + QString::fromStdString(failureText(failure, platform_)), true);
+        showPoint({}, {}, uiText(STAKEOUT_BAD_STATION) + QString::fromStdString(failureText(failure, platform_)), true);
     }
 }
 
@@ -155,7 +153,7 @@ void StakeoutWindow::runFile()
         platform_.showError(failureMessage(MSG_COMPUTE_FORMAT, failure, platform_));
         return;
     }
-    showPoint(x_->text(), y_->text(), text(STAKEOUT_FILE_DONE) + QString::fromLocal8Bit(output->c_str()), false);
+    showPoint(x_->text(), y_->text(), uiText(STAKEOUT_FILE_DONE) + QString::fromLocal8Bit(output->c_str()), false);
 }
 
 }  // namespace vomel::gui

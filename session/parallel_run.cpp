@@ -145,7 +145,7 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
             if (progress) count = countListedPoints(coordinatePath);
             // The destination is checked (and its temporary file made)
             // before the first point is solved.
-            ResultsWriter writer(resultsPath);
+            AtomicFile writer(resultsPath);
             writer.write(layout.header);
             ProgressCallback announce;
             if (progress) announce = [&progress, count](long i, long) { progress(i, count); };
@@ -163,7 +163,7 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
 
         // The destination is checked (and its temporary file made) before
         // the first point is solved.
-        ResultsWriter writer(resultsPath);
+        AtomicFile writer(resultsPath);
         writer.write(layout.header);
 
         std::vector<SurveyPoint> points;

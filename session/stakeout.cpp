@@ -8,8 +8,8 @@
 #include "core/angles.h"
 #include "core/failure.h"
 #include "core/line_pose.h"
+#include "formats/atomic_file.h"
 #include "formats/cass_points.h"
-#include "formats/results_file.h"
 #include "session/session.h"
 #include "stationing/stated_station.h"
 #include "stationing/station_field.h"
@@ -166,7 +166,7 @@ void computeStakeoutRun(const PreparedLine& alignment, const std::string& statio
     const std::vector<StakeoutRow> rows = readWholeFile(
         stationsPath, [&alignment](std::istream& in) { return readStationFile(in, alignment.chainBreaks()); });
 
-    ResultsWriter writer(outputPath);
+    AtomicFile writer(outputPath);
     const auto count = static_cast<long>(rows.size());
     for (long i = 1; i <= count; ++i) {
         if (progress) progress(i, count);

@@ -322,7 +322,7 @@ long countListedPoints(const std::string& path)
 }
 
 long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path, PointsFormat format,
-                  ResultsWriter& writer, const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints,
+                  AtomicFile& writer, const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints,
                   const SolvedChunkCallback& solved)
 {
     const std::size_t chunkBytes = std::max<std::size_t>(chunkPoints, 1) * CHUNK_BYTES_PER_POINT;

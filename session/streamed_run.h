@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 
+#include "formats/atomic_file.h"
 #include "formats/results_file.h"
 #include "session/parallel_run.h"
 
@@ -31,7 +32,7 @@ long countListedPoints(const std::string& path);
 // thrown: a FormatFailure naming its line, or a GeometryFailure naming the
 // point and its line.
 long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path, PointsFormat format,
-                  ResultsWriter& writer, const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints,
+                  AtomicFile& writer, const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints,
                   const SolvedChunkCallback& solved);
 
 }  // namespace vomel

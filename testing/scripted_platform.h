@@ -41,7 +41,7 @@ public:
     // manager does around it.
     void setDialogHook(std::function<void()> hook) { dialogHook_ = std::move(hook); }
 
-    // Names of the dialogs shown ("CommonDialog1", ...), in order.
+    // Names of the dialogs shown ("alignmentDialog", ...), in order.
     const std::vector<std::string>& dialogsShown() const { return dialogsShown_; }
     const std::vector<ErrorMessage>& errors() const { return errors_; }
     const std::vector<std::string>& helpShown() const { return helpShown_; }

@@ -1,7 +1,7 @@
 #include "ui/failure_text.h"
 
 #include "core/failure.h"
-#include "ui/window_language.h"
+#include "ui/translation_contexts.h"
 
 namespace vomel::ui {
 

@@ -1,8 +1,10 @@
 #pragma once
-// The four file dialogs of the main window, and those of the stakeout,
-// curve table and plan windows: their titles and filters in the
-// form "description|patterns|description|patterns", patterns separated by
-// ';', as the user sees them.
+// The file dialogs of the windows: the main window's four (alignment,
+// coordinate, chain-break and results file), the stakeout window's two, the
+// curve table's and the plan window's; the profile window's two are in
+// gui/profile_window.h. Each has a name (tests see it), a title and filters
+// in the form "description|patterns|description|patterns", patterns
+// separated by ';', as the user sees them.
 
 #include <string>
 #include <string_view>
@@ -18,33 +20,33 @@ struct FileFilter {
 };
 
 struct FileDialogSpec {
-    const char* name;  // CommonDialog1 ... CommonDialog4
+    const char* name;  // "alignmentDialog", ...
     const char* title;
     const char* filter;  // description|patterns pairs
 };
 
-// CommonDialog1: the alignment file of both methods.
+// The alignment file of both methods.
 inline constexpr FileDialogSpec ALIGNMENT_DIALOG{
-    "CommonDialog1", VOMEL_TRANSLATE_NOOP("Window", "读取平面资料"),
+    "alignmentDialog", VOMEL_TRANSLATE_NOOP("Window", "读取平面资料"),
     VOMEL_TRANSLATE_NOOP("Window", "平面文件(*.txt;*.jdx)|*.txt;*.jdx|所有文件（*.*)|*.*")};
-// CommonDialog1 in the element method: first the filter for element files,
+// The alignment file in the element method: first the filter for element files,
 // LandXML documents and IFC files (the one chosen when the dialog opens),
 // then the plain-text one.
 inline constexpr FileDialogSpec ELEMENT_DIALOG{
-    "CommonDialog1", VOMEL_TRANSLATE_NOOP("Window", "读取平面资料"),
+    "alignmentDialog", VOMEL_TRANSLATE_NOOP("Window", "读取平面资料"),
     VOMEL_TRANSLATE_NOOP("Window", "积木、LandXML及IFC文件(*.ele;*.xml;*.ifc)|*.ele;*.xml;*.ifc|平面文件(*.txt;*.jdx)|*"
                                    ".txt;*.jdx|所有文件（*.*)|*.*")};
-// CommonDialog2: the coordinate file of a file run.
+// The coordinate file of a file run.
 inline constexpr FileDialogSpec COORDINATE_DIALOG{
-    "CommonDialog2", VOMEL_TRANSLATE_NOOP("Window", "读取坐标资料"),
+    "coordinateDialog", VOMEL_TRANSLATE_NOOP("Window", "读取坐标资料"),
     VOMEL_TRANSLATE_NOOP("Window", "坐标文件(*.txt;*.xy)|*.txt;*.xy|所有文件（*.*)|*.*")};
-// CommonDialog3: the chain-break file of the intersection-point method.
+// The chain-break file of the intersection-point method.
 inline constexpr FileDialogSpec CHAIN_BREAK_DIALOG{
-    "CommonDialog3", VOMEL_TRANSLATE_NOOP("Window", "读取断链资料"),
+    "chainBreakDialog", VOMEL_TRANSLATE_NOOP("Window", "读取断链资料"),
     VOMEL_TRANSLATE_NOOP("Window", "断链文件(*.txt;*.dl)|*.txt;*.dl|所有文件（*.*)|*.*")};
-// CommonDialog4: the results file (a save dialog).
+// The results file (a save dialog).
 inline constexpr FileDialogSpec RESULTS_DIALOG{
-    "CommonDialog4", VOMEL_TRANSLATE_NOOP("Window", "保存桩号距离文件"),
+    "resultsDialog", VOMEL_TRANSLATE_NOOP("Window", "保存桩号距离文件"),
     VOMEL_TRANSLATE_NOOP("Window", "桩号距离文件(*.txt)|*.txt|所有文件（*.*)|*.*")};
 
 // The station file of a stakeout run, the coordinate file it writes, and

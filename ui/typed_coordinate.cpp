@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "text/input_line.h"
-#include "ui/window_language.h"
+#include "ui/translation_contexts.h"
 #include "ui/window_messages.h"
 
 namespace vomel::ui {

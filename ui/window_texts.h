@@ -46,6 +46,8 @@ inline constexpr const char* PLAN_WINDOW_CAPTION = VOMEL_TRANSLATE_NOOP("Window"
 inline constexpr const char* PLAN_FIT_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "全图显示");
 inline constexpr const char* PLAN_SAVE_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "保存图片…");
 inline constexpr const char* PLAN_SAVE_FAILED = VOMEL_TRANSLATE_NOOP("Window", "保存图片失败！");
+// A surveyed point's tip in the plan view: its label, station and offset.
+inline constexpr const char* PLAN_POINT_TIP = VOMEL_TRANSLATE_NOOP("Window", "点号 %1\n桩号 %2\n左距 %3");
 
 // The added windows: the curve table and stakeout windows and the two
 // buttons that open them.
@@ -73,6 +75,43 @@ inline constexpr const char* STAKEOUT_READY = VOMEL_TRANSLATE_NOOP("Window", "�
 inline constexpr const char* STAKEOUT_FILE_DONE = VOMEL_TRANSLATE_NOOP("Window", "放样结束：");
 inline constexpr const char* STAKEOUT_BAD_STATION = VOMEL_TRANSLATE_NOOP("Window", "桩号有误：");
 inline constexpr const char* STAKEOUT_BAD_OFFSET = VOMEL_TRANSLATE_NOOP("Window", "左距不是数字");
+
+// The profile window: its button in the main window, its captions, its
+// status, the vertical-curve table's headers and the view's words.
+inline constexpr const char* PROFILE_BUTTON_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "  纵 断 面");
+inline constexpr const char* PROFILE_TITLE = VOMEL_TRANSLATE_NOOP("Window", "纵断面");
+inline constexpr const char* LOAD_PROFILE_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "载入纵断面...");
+inline constexpr const char* LOAD_CROSS_FALL_CAPTION = VOMEL_TRANSLATE_NOOP("Window", "载入横坡...");
+inline constexpr const char* PROFILE_CURSOR = VOMEL_TRANSLATE_NOOP("Window", "桩号 %1  高程 %2");
+inline constexpr const char* PROFILE_NONE = VOMEL_TRANSLATE_NOOP("Window", "纵断面：无");
+inline constexpr const char* PROFILE_LOADED = VOMEL_TRANSLATE_NOOP("Window", "纵断面：%1");
+inline constexpr const char* PROFILE_NOT_FITTING = VOMEL_TRANSLATE_NOOP("Window", "纵断面：%1 与当前线路不符（%2）");
+inline constexpr const char* CROSS_FALL_NONE = VOMEL_TRANSLATE_NOOP("Window", "横坡：无");
+inline constexpr const char* CROSS_FALL_LOADED = VOMEL_TRANSLATE_NOOP("Window", "横坡：%1");
+inline constexpr const char* CROSS_FALL_NOT_FITTING = VOMEL_TRANSLATE_NOOP("Window", "横坡：%1 与当前线路不符（%2）");
+inline constexpr const char* PROFILE_NOT_DRAWN = VOMEL_TRANSLATE_NOOP("Window", "无法绘制：%1");
+inline constexpr const char* PROFILE_SURVEYED_COUNT = VOMEL_TRANSLATE_NOOP("Window", "实测点 %1 个");
+inline constexpr const char* PROFILE_WITHOUT_ELEVATION_COUNT = VOMEL_TRANSLATE_NOOP("Window", "无高程 %1 个");
+inline constexpr const char* PROFILE_OUTSIDE_COUNT = VOMEL_TRANSLATE_NOOP("Window", "在纵断面外 %1 个");
+inline constexpr const char* GRADE_POINT_HEADER = VOMEL_TRANSLATE_NOOP("Window", "变坡点");
+inline constexpr const char* STATION_HEADER = VOMEL_TRANSLATE_NOOP("Window", "桩号");
+inline constexpr const char* ELEVATION_HEADER = VOMEL_TRANSLATE_NOOP("Window", "高程");
+inline constexpr const char* GRADE_IN_HEADER = VOMEL_TRANSLATE_NOOP("Window", "坡度i1(%)");
+inline constexpr const char* GRADE_OUT_HEADER = VOMEL_TRANSLATE_NOOP("Window", "坡度i2(%)");
+inline constexpr const char* CURVE_TYPE_HEADER = VOMEL_TRANSLATE_NOOP("Window", "凸/凹");
+inline constexpr const char* START_STATION_HEADER = VOMEL_TRANSLATE_NOOP("Window", "起点桩号");
+inline constexpr const char* START_ELEVATION_HEADER = VOMEL_TRANSLATE_NOOP("Window", "起点高程");
+inline constexpr const char* END_STATION_HEADER = VOMEL_TRANSLATE_NOOP("Window", "终点桩号");
+inline constexpr const char* END_ELEVATION_HEADER = VOMEL_TRANSLATE_NOOP("Window", "终点高程");
+inline constexpr const char* CREST_CURVE = VOMEL_TRANSLATE_NOOP("Window", "凸");
+inline constexpr const char* SAG_CURVE = VOMEL_TRANSLATE_NOOP("Window", "凹");
+inline constexpr const char* PROFILE_POINT_TIP =
+    VOMEL_TRANSLATE_NOOP("Window", "点号 %1\n桩号 %2\n左距 %3\n实测高程 %4\n设计高程 %5\n高差 %6");
+inline constexpr const char* PROFILE_LOAD_PROMPT = VOMEL_TRANSLATE_NOOP("Window", "请载入纵断面文件");
+inline constexpr const char* VERTICAL_RADIUS_MARK = VOMEL_TRANSLATE_NOOP("Window", "R=%1");
+inline constexpr const char* DESIGN_LINE_LEGEND = VOMEL_TRANSLATE_NOOP("Window", "设计线");
+inline constexpr const char* SURVEYED_POINT_LEGEND = VOMEL_TRANSLATE_NOOP("Window", "实测点");
+inline constexpr const char* VERTICAL_EXAGGERATION = VOMEL_TRANSLATE_NOOP("Window", "竖向放大 %1 倍");
 
 // The help viewer's own messages.
 inline constexpr const char* HELP_VIEWER_TITLE = VOMEL_TRANSLATE_NOOP("Window", "帮助");

@@ -10,8 +10,8 @@
 #include "session/messages.h"
 #include "session/session.h"
 #include "ui/failure_text.h"
+#include "ui/translation_contexts.h"
 #include "ui/typed_coordinate.h"
-#include "ui/window_language.h"
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"
 

@@ -2210,53 +2210,10 @@ Exiting cancels the run and the results file is not written. Exit?</translation>
         <source>终点</source>
         <translation>End</translation>
     </message>
-</context>
-<context>
-    <name>vomel::gui::MainWindow</name>
     <message>
         <source>  纵 断 面</source>
         <translation>  Profile</translation>
     </message>
-</context>
-<context>
-    <name>vomel::gui::ProfileView</name>
-    <message>
-        <source>点号 %1
-桩号 %2
-左距 %3
-实测高程 %4
-设计高程 %5
-高差 %6</source>
-        <translation>Point %1
-Station %2
-Left offset %3
-Surveyed elevation %4
-Design elevation %5
-Difference %6</translation>
-    </message>
-    <message>
-        <source>请载入纵断面文件</source>
-        <translation>Load a profile file</translation>
-    </message>
-    <message>
-        <source>R=%1</source>
-        <translation>R=%1</translation>
-    </message>
-    <message>
-        <source>设计线</source>
-        <translation>Design line</translation>
-    </message>
-    <message>
-        <source>实测点</source>
-        <translation>Surveyed points</translation>
-    </message>
-    <message>
-        <source>竖向放大 %1 倍</source>
-        <translation>Vertical exaggeration %1×</translation>
-    </message>
-</context>
-<context>
-    <name>vomel::gui::ProfileWindow</name>
     <message>
         <source>纵断面</source>
         <translation>Profile</translation>
@@ -2282,12 +2239,24 @@ Difference %6</translation>
         <translation>Profile: %1</translation>
     </message>
     <message>
+        <source>纵断面：%1 与当前线路不符（%2）</source>
+        <translation>Profile: %1 does not fit the line in use (%2)</translation>
+    </message>
+    <message>
         <source>横坡：无</source>
         <translation>Cross-fall: none</translation>
     </message>
     <message>
         <source>横坡：%1</source>
         <translation>Cross-fall: %1</translation>
+    </message>
+    <message>
+        <source>横坡：%1 与当前线路不符（%2）</source>
+        <translation>Cross-fall: %1 does not fit the line in use (%2)</translation>
+    </message>
+    <message>
+        <source>无法绘制：%1</source>
+        <translation>Cannot draw: %1</translation>
     </message>
     <message>
         <source>实测点 %1 个</source>
@@ -2304,10 +2273,6 @@ Difference %6</translation>
     <message>
         <source>变坡点</source>
         <translation>Grade point</translation>
-    </message>
-    <message>
-        <source>桩号</source>
-        <translation>Station</translation>
     </message>
     <message>
         <source>高程</source>
@@ -2350,16 +2315,38 @@ Difference %6</translation>
         <translation>sag</translation>
     </message>
     <message>
-        <source>纵断面：%1 与当前线路不符（%2）</source>
-        <translation>Profile: %1 does not fit the line in use (%2)</translation>
+        <source>点号 %1
+桩号 %2
+左距 %3
+实测高程 %4
+设计高程 %5
+高差 %6</source>
+        <translation>Point %1
+Station %2
+Left offset %3
+Surveyed elevation %4
+Design elevation %5
+Difference %6</translation>
     </message>
     <message>
-        <source>横坡：%1 与当前线路不符（%2）</source>
-        <translation>Cross-fall: %1 does not fit the line in use (%2)</translation>
+        <source>请载入纵断面文件</source>
+        <translation>Load a profile file</translation>
     </message>
     <message>
-        <source>无法绘制：%1</source>
-        <translation>Cannot draw: %1</translation>
+        <source>R=%1</source>
+        <translation>R=%1</translation>
+    </message>
+    <message>
+        <source>设计线</source>
+        <translation>Design line</translation>
+    </message>
+    <message>
+        <source>实测点</source>
+        <translation>Surveyed points</translation>
+    </message>
+    <message>
+        <source>竖向放大 %1 倍</source>
+        <translation>Vertical exaggeration %1×</translation>
     </message>
 </context>
 </TS>

@@ -2210,53 +2210,10 @@
         <source>在浏览器中打开本项目的主页，并显示“关于”</source>
         <translation>在浏览器中打开本项目的主页，并显示“关于”</translation>
     </message>
-</context>
-<context>
-    <name>vomel::gui::MainWindow</name>
     <message>
         <source>  纵 断 面</source>
         <translation>  纵 断 面</translation>
     </message>
-</context>
-<context>
-    <name>vomel::gui::ProfileView</name>
-    <message>
-        <source>点号 %1
-桩号 %2
-左距 %3
-实测高程 %4
-设计高程 %5
-高差 %6</source>
-        <translation>点号 %1
-桩号 %2
-左距 %3
-实测高程 %4
-设计高程 %5
-高差 %6</translation>
-    </message>
-    <message>
-        <source>请载入纵断面文件</source>
-        <translation>请载入纵断面文件</translation>
-    </message>
-    <message>
-        <source>R=%1</source>
-        <translation>R=%1</translation>
-    </message>
-    <message>
-        <source>设计线</source>
-        <translation>设计线</translation>
-    </message>
-    <message>
-        <source>实测点</source>
-        <translation>实测点</translation>
-    </message>
-    <message>
-        <source>竖向放大 %1 倍</source>
-        <translation>竖向放大 %1 倍</translation>
-    </message>
-</context>
-<context>
-    <name>vomel::gui::ProfileWindow</name>
     <message>
         <source>纵断面</source>
         <translation>纵断面</translation>
@@ -2282,12 +2239,24 @@
         <translation>纵断面：%1</translation>
     </message>
     <message>
+        <source>纵断面：%1 与当前线路不符（%2）</source>
+        <translation>纵断面：%1 与当前线路不符（%2）</translation>
+    </message>
+    <message>
         <source>横坡：无</source>
         <translation>横坡：无</translation>
     </message>
     <message>
         <source>横坡：%1</source>
         <translation>横坡：%1</translation>
+    </message>
+    <message>
+        <source>横坡：%1 与当前线路不符（%2）</source>
+        <translation>横坡：%1 与当前线路不符（%2）</translation>
+    </message>
+    <message>
+        <source>无法绘制：%1</source>
+        <translation>无法绘制：%1</translation>
     </message>
     <message>
         <source>实测点 %1 个</source>
@@ -2304,10 +2273,6 @@
     <message>
         <source>变坡点</source>
         <translation>变坡点</translation>
-    </message>
-    <message>
-        <source>桩号</source>
-        <translation>桩号</translation>
     </message>
     <message>
         <source>高程</source>
@@ -2350,16 +2315,38 @@
         <translation>凹</translation>
     </message>
     <message>
-        <source>纵断面：%1 与当前线路不符（%2）</source>
-        <translation>纵断面：%1 与当前线路不符（%2）</translation>
+        <source>点号 %1
+桩号 %2
+左距 %3
+实测高程 %4
+设计高程 %5
+高差 %6</source>
+        <translation>点号 %1
+桩号 %2
+左距 %3
+实测高程 %4
+设计高程 %5
+高差 %6</translation>
     </message>
     <message>
-        <source>横坡：%1 与当前线路不符（%2）</source>
-        <translation>横坡：%1 与当前线路不符（%2）</translation>
+        <source>请载入纵断面文件</source>
+        <translation>请载入纵断面文件</translation>
     </message>
     <message>
-        <source>无法绘制：%1</source>
-        <translation>无法绘制：%1</translation>
+        <source>R=%1</source>
+        <translation>R=%1</translation>
+    </message>
+    <message>
+        <source>设计线</source>
+        <translation>设计线</translation>
+    </message>
+    <message>
+        <source>实测点</source>
+        <translation>实测点</translation>
+    </message>
+    <message>
+        <source>竖向放大 %1 倍</source>
+        <translation>竖向放大 %1 倍</translation>
     </message>
 </context>
 </TS>

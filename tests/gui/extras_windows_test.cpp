@@ -91,11 +91,11 @@ void ExtrasWindowsTest::buttonsFollowTheInitialisedLine()
 
     // A cancelled initialisation leaves them off; a complete one turns them on.
     platform.answerDialog(std::nullopt);
-    form.findChild<QPushButton*>("Command4")->click();
+    form.findChild<QPushButton*>("initialiseButton")->click();
     QVERIFY(!curves->isEnabled());
     platform.answerDialog(data("jd02_spiral_sym.jdx"));
     platform.answerDialog(data("jd02_spiral_sym.dl"));
-    form.findChild<QPushButton*>("Command4")->click();
+    form.findChild<QPushButton*>("initialiseButton")->click();
     QCOMPARE(platform.errors().size(), std::size_t{1});
     QVERIFY(curves->isEnabled());
     QVERIFY(stakeout->isEnabled());

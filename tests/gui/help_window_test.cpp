@@ -184,8 +184,8 @@ QSet<QString> everyWindowsCaptions(const QString& language)
     const QString examples = QString::fromUtf8(VOMEL_EXAMPLES_DIR);
     platform.answerDialog((examples + "/mainline.jdx").toStdString());
     platform.answerDialog((examples + "/mainline.dl").toStdString());
-    form.findChild<QAbstractButton*>("Command4")->click();
-    form.findChild<QAbstractButton*>("Command4")->click();  // the file dialog cancelled: an error box
+    form.findChild<QAbstractButton*>("initialiseButton")->click();
+    form.findChild<QAbstractButton*>("initialiseButton")->click();  // the file dialog cancelled: an error box
     form.findChild<QAbstractButton*>("PlanButton")->click();
     form.findChild<QAbstractButton*>("profileButton")->click();
     QSet<QString> captions = captionsOf(form) + platform.boxCaptions;

@@ -244,9 +244,9 @@ void LanguageTest::mainWindowSpeaksTheLanguage()
     TranslatingPlatform platform;
     FakeOperations operations;
     MainWindow window(platform, operations);
-    QCOMPARE(window.findChild<QPushButton*>("Command4")->text(), initialise);
-    QCOMPARE(window.findChild<QGroupBox*>("Frame2")->title(), method);
-    QCOMPARE(window.findChild<QLabel*>("Label1")->text(), status);
+    QCOMPARE(window.findChild<QPushButton*>("initialiseButton")->text(), initialise);
+    QCOMPARE(window.findChild<QGroupBox*>("methodGroup")->title(), method);
+    QCOMPARE(window.findChild<QLabel*>("statusLabel")->text(), status);
 
     // A typed mistake is said in the same language.
     Workflow workflow(platform, operations);
@@ -555,7 +555,7 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
     auto initialise = [&](const std::string& jd) {
         platform.answerDialog(jd);
         platform.answerDialog(example("mainline.dl"));
-        click("Command4");
+        click("initialiseButton");
     };
     auto profileWindow = [&]() {
         click("profileButton");
@@ -569,10 +569,10 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
     case Scene::Fresh: break;
     case Scene::EveryWindowAfterARun: {
         initialise(example("mainline.jdx"));
-        form.findChild<QRadioButton*>("Option2")->click();
+        form.findChild<QRadioButton*>("fileRunMode")->click();
         platform.answerDialog(example("mainline.xy"));
         platform.answerDialog(dir.filePath("results.txt").toStdString());
-        click("Command3");
+        click("computeButton");
         QVERIFY(platform.errors().empty());
         click("PlanButton");
         ProfileWindow* profile = profileWindow();
@@ -604,9 +604,9 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
                           "<Line><Start>0 0</Start><End>100 0</End></Line>"
                           "<Line><Start>100 0</Start><End>100 100</End></Line>"
                           "</CoordGeom></Alignment></Alignments></LandXML>\n");
-        form.findChild<QRadioButton*>("Option4")->click();
+        form.findChild<QRadioButton*>("rampMethod")->click();
         platform.answerDialog(corner.toStdString());
-        click("Command4");
+        click("initialiseButton");
         break;
     }
     case Scene::BadJdFile: initialise(bad.toStdString()); break;
@@ -623,19 +623,19 @@ void LanguageTest::everyWindowSpeaksTheLanguage()
     }
     case Scene::BadCoordinateFile:
         initialise(example("mainline.jdx"));
-        form.findChild<QRadioButton*>("Option2")->click();
+        form.findChild<QRadioButton*>("fileRunMode")->click();
         platform.answerDialog(bad.toStdString());
         platform.answerDialog(dir.filePath("results.txt").toStdString());
-        click("Command3");
+        click("computeButton");
         break;
     case Scene::BadLandXmlFile:
     case Scene::BadIfcFile:
         // The element method reads LandXML and IFC files as its line.
-        form.findChild<QRadioButton*>("Option4")->click();
+        form.findChild<QRadioButton*>("rampMethod")->click();
         platform.answerDialog(
             std::string(VOMEL_TEST_DATA_DIR) + "/malformed/" +
             (static_cast<Scene>(scene) == Scene::BadLandXmlFile ? "landxml_cubic_spiral.xml" : "ifc_cut_short.ifc"));
-        click("Command4");
+        click("initialiseButton");
         break;
     }
 

@@ -138,7 +138,7 @@ void MainWindowTest::initialise()
 {
     platform->answerDialog("a.jdx");
     platform->answerDialog("a.dl");
-    child<QPushButton>("Command4")->click();
+    child<QPushButton>("initialiseButton")->click();
     QVERIFY(form->workflow().isInitialised());
 }
 
@@ -151,27 +151,27 @@ void MainWindowTest::controls_data()
     const auto row = [](const char* name, const char* text, const char* tip = "") {
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(text) << QString::fromUtf8(tip);
     };
-    row("Form1", "Vomel V2.0");
-    row("Frame2", "方 法");
-    row("Option3", "交点法—主线");
-    row("Option4", "积木法—互通");
-    row("Frame1", "选 项");
-    row("Option1", "单个坐标");
-    row("Option2", "读取坐标文件");
-    row("Label2", "X坐标");
-    row("Label3", "Y坐标");
-    row("Label4", "桩号");
-    row("Label5", "左距");
-    row("Text2", "", "回车光标切换到Y输入框\n");
-    row("Text3", "", "回车计算");
-    row("Text4", "", "A、B、C...为断链标识");
-    row("Text1", "", "左正右负");
-    row("Label1", "请先初始化读取平面、断链资料");
-    row("Command4", "  初 始 化");
-    row("Command3", "  计   算");
-    row("Command2", "  退  出");
-    row("xpcmdbutton2", "  帮  助");
-    row("xpcmdbutton1", "  更多软件", "在浏览器中打开本项目的主页，并显示“关于”");
+    row("mainWindow", "Vomel V2.0");
+    row("methodGroup", "方 法");
+    row("mainLineMethod", "交点法—主线");
+    row("rampMethod", "积木法—互通");
+    row("modeGroup", "选 项");
+    row("singlePointMode", "单个坐标");
+    row("fileRunMode", "读取坐标文件");
+    row("xLabel", "X坐标");
+    row("yLabel", "Y坐标");
+    row("stationLabel", "桩号");
+    row("offsetLabel", "左距");
+    row("xEdit", "", "回车光标切换到Y输入框\n");
+    row("yEdit", "", "回车计算");
+    row("stationEdit", "", "A、B、C...为断链标识");
+    row("offsetEdit", "", "左正右负");
+    row("statusLabel", "请先初始化读取平面、断链资料");
+    row("initialiseButton", "  初 始 化");
+    row("computeButton", "  计   算");
+    row("exitButton", "  退  出");
+    row("helpButton", "  帮  助");
+    row("moreSoftwareButton", "  更多软件", "在浏览器中打开本项目的主页，并显示“关于”");
 }
 
 void MainWindowTest::controls()
@@ -180,10 +180,10 @@ void MainWindowTest::controls()
     QFETCH(QString, text);
     QFETCH(QString, toolTip);
 
-    QWidget* widget = name == "Form1" ? form : form->findChild<QWidget*>(name);
+    QWidget* widget = name == "mainWindow" ? form : form->findChild<QWidget*>(name);
     QVERIFY2(widget != nullptr, qPrintable(name));
     QString shown;
-    if (name == "Form1")
+    if (name == "mainWindow")
         shown = widget->windowTitle();
     else if (auto* box = qobject_cast<QGroupBox*>(widget))
         shown = box->title();
@@ -199,52 +199,52 @@ void MainWindowTest::controls()
 
 void MainWindowTest::firstState()
 {
-    QVERIFY(child<QRadioButton>("Option3")->isChecked());
-    QVERIFY(child<QRadioButton>("Option1")->isChecked());
-    QVERIFY(!child<QPushButton>("Command3")->isEnabled());
-    QVERIFY(child<QPushButton>("Command4")->isEnabled());
-    for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) {
+    QVERIFY(child<QRadioButton>("mainLineMethod")->isChecked());
+    QVERIFY(child<QRadioButton>("singlePointMode")->isChecked());
+    QVERIFY(!child<QPushButton>("computeButton")->isEnabled());
+    QVERIFY(child<QPushButton>("initialiseButton")->isEnabled());
+    for (const char* box : {"offsetEdit", "xEdit", "yEdit", "stationEdit"}) {
         QVERIFY2(!child<QLineEdit>(box)->isEnabled(), box);
     }
-    QVERIFY(child<QLineEdit>("Text4")->isReadOnly());
-    QVERIFY(child<QLineEdit>("Text1")->isReadOnly());
-    QVERIFY(!child<QLineEdit>("Text2")->isReadOnly());
+    QVERIFY(child<QLineEdit>("stationEdit")->isReadOnly());
+    QVERIFY(child<QLineEdit>("offsetEdit")->isReadOnly());
+    QVERIFY(!child<QLineEdit>("xEdit")->isReadOnly());
 }
 
 void MainWindowTest::modeOptionsBeforeInitialisation()
 {
-    child<QRadioButton>("Option2")->click();
-    child<QRadioButton>("Option1")->click();
-    QVERIFY(child<QRadioButton>("Option1")->isChecked());
-    QVERIFY(!child<QLineEdit>("Text2")->isEnabled());
-    QVERIFY(!child<QPushButton>("Command3")->isEnabled());
-    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_START));
+    child<QRadioButton>("fileRunMode")->click();
+    child<QRadioButton>("singlePointMode")->click();
+    QVERIFY(child<QRadioButton>("singlePointMode")->isChecked());
+    QVERIFY(!child<QLineEdit>("xEdit")->isEnabled());
+    QVERIFY(!child<QPushButton>("computeButton")->isEnabled());
+    QCOMPARE(child<QLabel>("statusLabel")->text(), QString::fromUtf8(STATUS_START));
 }
 
 void MainWindowTest::modeOptionsAfterInitialisation()
 {
-    child<QRadioButton>("Option2")->click();
+    child<QRadioButton>("fileRunMode")->click();
     initialise();
-    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_FILE_READY));
-    QVERIFY(!child<QLineEdit>("Text2")->isEnabled());
-    QVERIFY(child<QPushButton>("Command3")->isEnabled());
+    QCOMPARE(child<QLabel>("statusLabel")->text(), QString::fromUtf8(STATUS_FILE_READY));
+    QVERIFY(!child<QLineEdit>("xEdit")->isEnabled());
+    QVERIFY(child<QPushButton>("computeButton")->isEnabled());
 
-    child<QRadioButton>("Option1")->click();
-    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_SINGLE_READY));
-    for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) {
+    child<QRadioButton>("singlePointMode")->click();
+    QCOMPARE(child<QLabel>("statusLabel")->text(), QString::fromUtf8(STATUS_SINGLE_READY));
+    for (const char* box : {"offsetEdit", "xEdit", "yEdit", "stationEdit"}) {
         QVERIFY2(child<QLineEdit>(box)->isEnabled(), box);
     }
 
-    child<QRadioButton>("Option2")->click();
-    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_FILE_READY));
-    QVERIFY(!child<QLineEdit>("Text3")->isEnabled());
+    child<QRadioButton>("fileRunMode")->click();
+    QCOMPARE(child<QLabel>("statusLabel")->text(), QString::fromUtf8(STATUS_FILE_READY));
+    QVERIFY(!child<QLineEdit>("yEdit")->isEnabled());
 }
 
 void MainWindowTest::typedPointWithoutTheMouse()
 {
     initialise();
-    auto* x = child<QLineEdit>("Text2");
-    auto* y = child<QLineEdit>("Text3");
+    auto* x = child<QLineEdit>("xEdit");
+    auto* y = child<QLineEdit>("yEdit");
     x->setFocus();
     QTRY_VERIFY(x->hasFocus());
     QTest::keyClicks(x, "350.25");
@@ -255,17 +255,17 @@ void MainWindowTest::typedPointWithoutTheMouse()
     QTest::keyClick(y, Qt::Key_Enter);  // the keypad's Enter works too
 
     QCOMPARE(operations->calls.back(), std::string("solveTypedPoint 350.25,800.5"));
-    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B350.25"));
-    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("800.5.000"));
-    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_FINISHED));
+    QCOMPARE(child<QLineEdit>("stationEdit")->text(), QStringLiteral("B350.25"));
+    QCOMPARE(child<QLineEdit>("offsetEdit")->text(), QStringLiteral("800.5.000"));
+    QCOMPARE(child<QLabel>("statusLabel")->text(), QString::fromUtf8(STATUS_FINISHED));
     QVERIFY(platform->errors().empty());
 }
 
 void MainWindowTest::focusColour()
 {
     initialise();
-    auto* x = child<QLineEdit>("Text2");
-    auto* y = child<QLineEdit>("Text3");
+    auto* x = child<QLineEdit>("xEdit");
+    auto* y = child<QLineEdit>("yEdit");
     y->setFocus();  // initialising gave the focus to X
     QTRY_VERIFY(y->hasFocus());
     const QColor normal = x->palette().color(QPalette::Base);
@@ -284,16 +284,16 @@ void MainWindowTest::focusColour()
 void MainWindowTest::cancelledDialogShowsMessage()
 {
     platform->answerDialog(std::nullopt);
-    child<QPushButton>("Command4")->click();
+    child<QPushButton>("initialiseButton")->click();
     QCOMPARE(platform->errors().size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(platform->errors()[0].text), QString::fromUtf8("读取文件被取消！"));
-    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8(STATUS_START));
-    QVERIFY(!child<QPushButton>("Command3")->isEnabled());
+    QCOMPARE(child<QLabel>("statusLabel")->text(), QString::fromUtf8(STATUS_START));
+    QVERIFY(!child<QPushButton>("computeButton")->isEnabled());
 }
 
 void MainWindowTest::helpButton()
 {
-    child<QPushButton>("xpcmdbutton2")->click();
+    child<QPushButton>("helpButton")->click();
     QCOMPARE(platform->helpShown().size(), std::size_t{1});
     const std::string expected = helpIndexForThisProgram();
     QCOMPARE(platform->helpShown()[0], expected);
@@ -313,9 +313,9 @@ void MainWindowTest::moreSoftwareOpensHomePageThenAbout()
         // Not covered by the advert windows, which stay on top.
         aboveAdverts = about->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         addressesWhenShown = platform->addressesOpened().size();
-        about->findChild<QPushButton*>("Command1")->click();
+        about->findChild<QPushButton*>("okButton")->click();
     });
-    child<QPushButton>("xpcmdbutton1")->click();  // returns when the box is closed
+    child<QPushButton>("moreSoftwareButton")->click();  // returns when the box is closed
 
     QVERIFY(aboutShown);
     QVERIFY(aboveAdverts);
@@ -326,7 +326,7 @@ void MainWindowTest::moreSoftwareOpensHomePageThenAbout()
 void MainWindowTest::exitButtonEndsProgram()
 {
     QSignalSpy ending(form, &MainWindow::quitRequested);
-    child<QPushButton>("Command2")->click();
+    child<QPushButton>("exitButton")->click();
     QCOMPARE(ending.count(), 1);
     QVERIFY(!form->isVisible());
 }
@@ -334,13 +334,13 @@ void MainWindowTest::exitButtonEndsProgram()
 void MainWindowTest::refusedCoordinateTakesTheFocus()
 {
     initialise();
-    child<QLineEdit>("Text2")->setText("3512691.703");
-    child<QLineEdit>("Text3")->setText("501733,769");
-    child<QPushButton>("Command3")->click();
+    child<QLineEdit>("xEdit")->setText("3512691.703");
+    child<QLineEdit>("yEdit")->setText("501733,769");
+    child<QPushButton>("computeButton")->click();
     QCOMPARE(platform->errors().size(), std::size_t{1});
-    QCOMPARE(child<QLabel>("Label1")->text(), QString::fromUtf8("Y坐标不是数字：\"501733,769\""));
-    QTRY_VERIFY(child<QLineEdit>("Text3")->hasFocus());
-    QVERIFY(child<QLineEdit>("Text4")->text().isEmpty());
+    QCOMPARE(child<QLabel>("statusLabel")->text(), QString::fromUtf8("Y坐标不是数字：\"501733,769\""));
+    QTRY_VERIFY(child<QLineEdit>("yEdit")->hasFocus());
+    QVERIFY(child<QLineEdit>("stationEdit")->text().isEmpty());
 }
 
 void MainWindowTest::lineInUseAndItsAnswers()
@@ -349,45 +349,45 @@ void MainWindowTest::lineInUseAndItsAnswers()
     QCOMPARE(line->text(), QString::fromUtf8(LINE_NONE));
     initialise();
     QVERIFY(line->text().contains("a.jdx") && line->text().contains("a.dl"));
-    child<QLineEdit>("Text2")->setText("5");
-    child<QLineEdit>("Text3")->setText("6");
-    child<QPushButton>("Command3")->click();
-    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B5"));
+    child<QLineEdit>("xEdit")->setText("5");
+    child<QLineEdit>("yEdit")->setText("6");
+    child<QPushButton>("computeButton")->click();
+    QCOMPARE(child<QLineEdit>("stationEdit")->text(), QStringLiteral("B5"));
 
     // The other method, failed: the options keep the user's choice, the
     // line in use stays and is named, and the retry reads the chosen kind.
-    child<QRadioButton>("Option4")->click();
+    child<QRadioButton>("rampMethod")->click();
     operations->failingStep = "readElementChain";
     platform->answerDialog("bad.ele");
-    child<QPushButton>("Command4")->click();
-    QVERIFY(child<QRadioButton>("Option4")->isChecked());
+    child<QPushButton>("initialiseButton")->click();
+    QVERIFY(child<QRadioButton>("rampMethod")->isChecked());
     QVERIFY(line->text().contains("a.jdx"));
-    QVERIFY(child<QLabel>("Label1")->text().contains("a.jdx"));
-    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("B5"));
+    QVERIFY(child<QLabel>("statusLabel")->text().contains("a.jdx"));
+    QCOMPARE(child<QLineEdit>("stationEdit")->text(), QStringLiteral("B5"));
 
     operations->failingStep.clear();
     platform->answerDialog("ramp.ele");
-    child<QPushButton>("Command4")->click();
-    QVERIFY(child<QRadioButton>("Option4")->isChecked());
+    child<QPushButton>("initialiseButton")->click();
+    QVERIFY(child<QRadioButton>("rampMethod")->isChecked());
     QVERIFY(line->text().contains("ramp.ele"));
-    QVERIFY(child<QLineEdit>("Text4")->text().isEmpty());
-    QVERIFY(child<QLineEdit>("Text1")->text().isEmpty());
+    QVERIFY(child<QLineEdit>("stationEdit")->text().isEmpty());
+    QVERIFY(child<QLineEdit>("offsetEdit")->text().isEmpty());
 }
 
 void MainWindowTest::keyboardAfterInitialising()
 {
-    auto* initialiseButton = child<QPushButton>("Command4");
+    auto* initialiseButton = child<QPushButton>("initialiseButton");
     initialiseButton->setFocus();
     QTRY_VERIFY(initialiseButton->hasFocus());
     platform->answerDialog("a.jdx");
     platform->answerDialog("a.dl");
     QTest::keyClick(initialiseButton, Qt::Key_Return);  // Enter clicks the focused button
     QVERIFY(form->workflow().isInitialised());
-    QTRY_VERIFY(child<QLineEdit>("Text2")->hasFocus());  // ready for typing X
+    QTRY_VERIFY(child<QLineEdit>("xEdit")->hasFocus());  // ready for typing X
 
-    child<QLineEdit>("Text2")->setText("1");
-    child<QLineEdit>("Text3")->setText("2");
-    auto* computeButton = child<QPushButton>("Command3");
+    child<QLineEdit>("xEdit")->setText("1");
+    child<QLineEdit>("yEdit")->setText("2");
+    auto* computeButton = child<QPushButton>("computeButton");
     computeButton->setFocus();
     QTRY_VERIFY(computeButton->hasFocus());
     QTest::keyClick(computeButton, Qt::Key_Enter);
@@ -411,8 +411,8 @@ void MainWindowTest::fileRunOnWorkerThreadCancels()
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     desktop.answers = {"a.jdx", "a.dl", "p.xy", "r.txt"};
-    window.findChild<QPushButton*>("Command4")->click();
-    window.findChild<QRadioButton*>("Option2")->click();
+    window.findChild<QPushButton*>("initialiseButton")->click();
+    window.findChild<QRadioButton*>("fileRunMode")->click();
 
     auto* progress = window.findChild<QProgressBar*>("progressBar");
     auto* cancel = window.findChild<QPushButton*>("cancelButton");
@@ -424,12 +424,12 @@ void MainWindowTest::fileRunOnWorkerThreadCancels()
         if (sawProgress || !cancel->isVisible() || progress->value() <= 0) return;
         sawProgress = true;
         QCOMPARE(progress->maximum(), 1000000);
-        othersLocked = !window.findChild<QPushButton*>("Command4")->isEnabled() &&
-                       !window.findChild<QPushButton*>("Command3")->isEnabled();
+        othersLocked = !window.findChild<QPushButton*>("initialiseButton")->isEnabled() &&
+                       !window.findChild<QPushButton*>("computeButton")->isEnabled();
         QTest::mouseClick(cancel, Qt::LeftButton);
     });
     watcher.start(10);
-    auto* computeButton = window.findChild<QPushButton*>("Command3");
+    auto* computeButton = window.findChild<QPushButton*>("computeButton");
     computeButton->setFocus();
     QTest::keyClick(computeButton, Qt::Key_Return);  // returns when the run has ended
     watcher.stop();
@@ -438,7 +438,7 @@ void MainWindowTest::fileRunOnWorkerThreadCancels()
     QVERIFY(othersLocked);
     QVERIFY(workedElsewhere);
     QVERIFY(desktop.errors.empty());
-    QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8(STATUS_RUN_CANCELLED));
+    QCOMPARE(window.findChild<QLabel*>("statusLabel")->text(), QString::fromUtf8(STATUS_RUN_CANCELLED));
     QVERIFY(!progress->isVisible() && !cancel->isVisible());
     QVERIFY(computeButton->isEnabled());
     QVERIFY(computeButton->hasFocus());  // not moved on to 退出 while the run locked it
@@ -479,8 +479,8 @@ void MainWindowTest::quitDuringRun()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     desktop.answers = {"a.jdx", "a.dl", "p.xy", "r.txt"};
-    window.findChild<QPushButton*>("Command4")->click();
-    window.findChild<QRadioButton*>("Option2")->click();
+    window.findChild<QPushButton*>("initialiseButton")->click();
+    window.findChild<QRadioButton*>("fileRunMode")->click();
 
     QWidget* focusDuringRun = nullptr;
     QTimer quitter;
@@ -490,12 +490,12 @@ void MainWindowTest::quitDuringRun()
         if (byCloseBox) {
             window.close();
         } else {
-            window.findChild<QPushButton*>("Command2")->click();
+            window.findChild<QPushButton*>("exitButton")->click();
         }
         asked = true;
     });
     quitter.start(5);
-    window.findChild<QPushButton*>("Command3")->click();  // returns when the run has ended
+    window.findChild<QPushButton*>("computeButton")->click();  // returns when the run has ended
     quitter.stop();
 
     QVERIFY(asked);
@@ -506,12 +506,12 @@ void MainWindowTest::quitDuringRun()
     QCOMPARE(window.isVisible(), !answer);
     if (answer) {
         QCOMPARE(lastPoint.load(), 10L);  // stopped at once: the run wrote nothing
-        QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8(STATUS_RUN_CANCELLED));
+        QCOMPARE(window.findChild<QLabel*>("statusLabel")->text(), QString::fromUtf8(STATUS_RUN_CANCELLED));
     } else {
         QCOMPARE(lastPoint.load(), slow.pointCount);
-        QCOMPARE(window.findChild<QLabel*>("Label1")->text(), QString::fromUtf8("反算结束：共 400 个点"));
+        QCOMPARE(window.findChild<QLabel*>("statusLabel")->text(), QString::fromUtf8("反算结束：共 400 个点"));
         // After the run the focus is on the run's own button, not on 退出.
-        QCOMPARE(window.focusWidget(), window.findChild<QPushButton*>("Command3"));
+        QCOMPARE(window.focusWidget(), window.findChild<QPushButton*>("computeButton"));
     }
 }
 
@@ -520,7 +520,7 @@ void MainWindowTest::quitDuringRun()
 void MainWindowTest::enterNeverQuits()
 {
     QSignalSpy ending(form, &MainWindow::quitRequested);
-    auto* exitButton = child<QPushButton>("Command2");
+    auto* exitButton = child<QPushButton>("exitButton");
     QVERIFY(!exitButton->autoDefault() && !exitButton->isDefault());
     QVERIFY(!child<QPushButton>("cancelButton")->autoDefault());
     for (QPushButton* button : form->findChildren<QPushButton*>()) QVERIFY(!button->isDefault());
@@ -538,8 +538,8 @@ void MainWindowTest::enterNeverQuits()
 void MainWindowTest::beyondTheEndsIsMarked()
 {
     initialise();
-    auto* station = child<QLineEdit>("Text4");
-    auto* offset = child<QLineEdit>("Text1");
+    auto* station = child<QLineEdit>("stationEdit");
+    auto* offset = child<QLineEdit>("offsetEdit");
     const std::pair<LinePlace, const char*> places[] = {{LinePlace::AfterEnd, BEYOND_END_TIP},
                                                         {LinePlace::BeforeStart, BEYOND_START_TIP},
                                                         {LinePlace::Corner, nullptr},
@@ -547,9 +547,9 @@ void MainWindowTest::beyondTheEndsIsMarked()
                                                         {LinePlace::OnLine, nullptr}};
     for (const auto& [place, tip] : places) {
         operations->typedPlace = place;
-        child<QLineEdit>("Text2")->setText("9000");
-        child<QLineEdit>("Text3")->setText("1");
-        child<QPushButton>("Command3")->click();
+        child<QLineEdit>("xEdit")->setText("9000");
+        child<QLineEdit>("yEdit")->setText("1");
+        child<QPushButton>("computeButton")->click();
         QCOMPARE(station->text(), QStringLiteral("B9000"));  // the values are shown
         for (QLineEdit* box : {station, offset}) {
             QCOMPARE(box->property("beyondEnds").toBool(), tip != nullptr);

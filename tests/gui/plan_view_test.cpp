@@ -11,8 +11,12 @@
 #include <string>
 #include <vector>
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -21,9 +25,11 @@
 #include "core/failure.h"
 #include "drawing/plan_scene.h"
 #include "drawing/plan_viewport.h"
+#include "gui/curve_table_window.h"
 #include "gui/main_window.h"
 #include "gui/plan_view.h"
 #include "gui/plan_window.h"
+#include "gui/stakeout_window.h"
 #include "session/session.h"
 #include "stationing/chain_break.h"
 #include "testing/bench_lines.h"
@@ -155,6 +161,7 @@ private slots:
     void ticksStandAtStatedStationsAcrossChainBreaks();
     void keyPointsOfTheMainLineInOrder();
     void sceneCarriesTheLinesUnit();
+    void windowsShowNoMetresOnALineInFeet();
     void runIsKeptForTheViewWithoutChangingTheResultsFile();
     void textOfFileBytesAndHover();
     void savePngIsWholeOrNothing();
@@ -435,6 +442,55 @@ void PlanViewTest::sceneCarriesTheLinesUnit()
     QCOMPARE(makePlanScene(*metres).unit, vomel::LengthUnit::Metre);
 }
 
+// Every length the windows show takes the line's unit: on a LandXML line in
+// feet the scale bar is in feet and no text anywhere says metres.
+void PlanViewTest::windowsShowNoMetresOnALineInFeet()
+{
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    MainWindow form(platform, operations);
+    form.findChild<QRadioButton*>("rampMethod")->click();
+    platform.answerDialog(VOMEL_TEST_DATA_DIR "/cli/straight_feet.xml");
+    form.findChild<QPushButton*>("initialiseButton")->click();
+    QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
+    form.findChild<QLineEdit*>("xEdit")->setText(QStringLiteral("400"));
+    form.findChild<QLineEdit*>("yEdit")->setText(QStringLiteral("12.5"));
+    form.findChild<QPushButton*>("computeButton")->click();
+    QVERIFY(!form.findChild<QLineEdit*>("offsetEdit")->text().isEmpty());
+
+    form.findChild<QPushButton*>("PlanButton")->click();
+    const PlanView* plan = form.findChild<PlanWindow*>("PlanWindow")->view();
+    QVERIFY2(plan->scaleBarText().endsWith(QStringLiteral(" ft")), qPrintable(plan->scaleBarText()));
+    if (form.findChild<QPushButton*>("profileButton")->isEnabled()) {
+        form.findChild<QPushButton*>("profileButton")->click();
+    }
+    CurveTableWindow curves(platform, operations.currentLine(), &form);
+    StakeoutWindow stakeout(platform, operations.currentLine(), &form);
+    stakeout.findChild<QLineEdit*>("stationBox")->setText(QStringLiteral("500"));
+    stakeout.findChild<QLineEdit*>("offsetBox")->setText(QStringLiteral("-3"));
+    stakeout.compute();
+
+    // A number followed by a metre sign, Latin or Chinese.
+    static const QRegularExpression metres(QStringLiteral("\\d\\s*(m|米)(?![A-Za-z0-9])"));
+    QVERIFY(metres.match(QStringLiteral("50 m")).hasMatch());
+    QStringList shown{plan->scaleBarText(), form.windowTitle()};
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        shown << widget->windowTitle() << widget->toolTip();
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) shown << label->text();
+        if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) shown << edit->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) shown << button->text();
+        if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (table->horizontalHeaderItem(c) != nullptr) shown << table->horizontalHeaderItem(c)->text();
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    if (table->item(r, c) != nullptr) shown << table->item(r, c)->text();
+                }
+            }
+        }
+    }
+    for (const QString& text : shown) QVERIFY2(!metres.match(text).hasMatch(), qPrintable(text));
+}
+
 void PlanViewTest::keyPointsOfTheMainLineInOrder()
 {
     const auto alignment =
@@ -550,13 +606,18 @@ void PlanViewTest::savePngIsWholeOrNothing()
     image.fill(Qt::red);
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("png")));
     const std::string path = temp("png/plan.png");
-    QCOMPARE(savePng(image, path), std::string());
+    savePng(image, path);
     const QImage back(QString::fromStdString(path));
     QCOMPARE(back.size(), QSize(64, 48));
     QCOMPARE(back.pixelColor(10, 10), QColor(Qt::red));
 
     const std::string nowhere = temp("png/no-such-folder/plan.png");
-    QVERIFY(!savePng(image, nowhere).empty());
+    try {
+        savePng(image, nowhere);
+        QFAIL("a PNG was saved into a folder that does not exist");
+    } catch (const FileFailure& failure) {
+        QCOMPARE(failure.file(), nowhere);
+    }
     QVERIFY(!QFile::exists(QString::fromStdString(nowhere)));
     QCOMPARE(QDir(dir.filePath(QStringLiteral("png"))).entryList(QDir::Files),
              QStringList{"plan.png"});  // no temporary file left
@@ -573,7 +634,7 @@ void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()
 
     platform.answerDialog(example("mainline.jdx"));
     platform.answerDialog(example("mainline.dl"));
-    form.findChild<QPushButton*>("Command4")->click();
+    form.findChild<QPushButton*>("initialiseButton")->click();
     QVERIFY(button->isEnabled());
     button->click();
     auto* window = form.findChild<PlanWindow*>("PlanWindow");
@@ -583,10 +644,10 @@ void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()
     QVERIFY(window->view()->scene()->points.empty());
     expectFittedWithClearLegend(*window->view());
 
-    form.findChild<QRadioButton*>("Option2")->click();
+    form.findChild<QRadioButton*>("fileRunMode")->click();
     platform.answerDialog(example("mainline.xy"));
     platform.answerDialog(temp("window-results.txt"));
-    form.findChild<QPushButton*>("Command3")->click();
+    form.findChild<QPushButton*>("computeButton")->click();
     QVERIFY(platform.errors().empty());
     QCOMPARE(window->view()->scene()->points.size(), std::size_t(30));
     expectFittedWithClearLegend(*window->view());
@@ -601,6 +662,7 @@ void PlanViewTest::windowOpensFromTheMainWindowAndFollowsTheRun()
     window->findChild<QPushButton*>("PlanSave")->click();
     QCOMPARE(platform.errors().size(), std::size_t(1));
     QCOMPARE(platform.errors()[0].text, std::string(PLAN_SAVE_FAILED));
+    QVERIFY(platform.errors()[0].detail.starts_with(temp("no-such-folder/window.png") + ": "));
 }
 
 void PlanViewTest::viewZoomsPansAndHoversWithTheMouse()

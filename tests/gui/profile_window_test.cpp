@@ -230,7 +230,7 @@ void ProfileWindowTest::fileRunPointsAgainstTheDesignSurface()
     QVERIFY(button != nullptr && !button->isEnabled());
     platform.answerDialog(example("mainline.jdx"));
     platform.answerDialog(example("mainline.dl"));
-    form.findChild<QPushButton*>("Command4")->click();
+    form.findChild<QPushButton*>("initialiseButton")->click();
     QVERIFY(button->isEnabled());
 
     // The window opened before the run follows it.
@@ -243,10 +243,10 @@ void ProfileWindowTest::fileRunPointsAgainstTheDesignSurface()
     window->findChild<QPushButton*>("loadCrossFallButton")->click();
     QVERIFY(window->view()->scene()->points.empty());
 
-    form.findChild<QRadioButton*>("Option2")->click();
+    form.findChild<QRadioButton*>("fileRunMode")->click();
     platform.answerDialog(example("mainline.xy"));
     platform.answerDialog(dir.filePath("results.txt").toStdString());
-    form.findChild<QPushButton*>("Command3")->click();
+    form.findChild<QPushButton*>("computeButton")->click();
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
 
     // Every point of the file with an elevation and a station on the
@@ -369,7 +369,7 @@ void ProfileWindowTest::followsTheMainWindowsLine()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     platform.answerDialog(example("mainline.jdx"));
     platform.answerDialog(example("mainline.dl"));
-    form.findChild<QPushButton*>("Command4")->click();
+    form.findChild<QPushButton*>("initialiseButton")->click();
     form.findChild<QPushButton*>("profileButton")->click();
     auto* window = form.findChild<ProfileWindow*>("ProfileWindow");
     QVERIFY(window != nullptr);
@@ -386,9 +386,9 @@ void ProfileWindowTest::followsTheMainWindowsLine()
     QVERIFY(!readout->text().isEmpty());
 
     // The ramp has no chain B: the profile does not fit it.
-    form.findChild<QRadioButton*>("Option4")->click();
+    form.findChild<QRadioButton*>("rampMethod")->click();
     platform.answerDialog(example("ramp.ele"));
-    form.findChild<QPushButton*>("Command4")->click();
+    form.findChild<QPushButton*>("initialiseButton")->click();
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
     QVERIFY(form.workflow().state().line.find("ramp.ele") != std::string::npos);
     QVERIFY(readout->text().isEmpty());
@@ -403,10 +403,10 @@ void ProfileWindowTest::followsTheMainWindowsLine()
     QVERIFY(window->frameGeometry().width() <= window->screen()->availableGeometry().width());
 
     // Back on the main line the same file is read again and fits.
-    form.findChild<QRadioButton*>("Option3")->click();
+    form.findChild<QRadioButton*>("mainLineMethod")->click();
     platform.answerDialog(example("mainline.jdx"));
     platform.answerDialog(example("mainline.dl"));
-    form.findChild<QPushButton*>("Command4")->click();
+    form.findChild<QPushButton*>("initialiseButton")->click();
     QVERIFY(platform.errors().empty());
     QVERIFY(window->profile() != nullptr);
     QVERIFY(window->table()->rowCount() > 0);

@@ -159,11 +159,11 @@ int main(int argc, char** argv)
     platform.answerDialog(argv[2]);
     platform.answerDialog(argv[3]);
     platform.pictureNextQuestion(&form, helpPicture("chain-break-question"));
-    click("Command4");
+    click("initialiseButton");
     if (!platform.questionPictureSaved()) return 1;
-    form.findChild<QLineEdit*>("Text2")->setText(QString::fromLocal8Bit(argv[5]));
-    form.findChild<QLineEdit*>("Text3")->setText(QString::fromLocal8Bit(argv[6]));
-    click("Command3");
+    form.findChild<QLineEdit*>("xEdit")->setText(QString::fromLocal8Bit(argv[5]));
+    form.findChild<QLineEdit*>("yEdit")->setText(QString::fromLocal8Bit(argv[6]));
+    click("computeButton");
     if (!save(form, "single-point") || !saveHelp(form, "main-point")) return 1;
     {
         AboutDialog about({}, &form);
@@ -171,10 +171,10 @@ int main(int argc, char** argv)
         if (!QTest::qWaitForWindowExposed(&about)) return 1;
         if (!save(about, "about") || !saveHelp(about, "about")) return 1;
     }
-    const QString station = form.findChild<QLineEdit*>("Text4")->text();
-    const QString offset = form.findChild<QLineEdit*>("Text1")->text();
+    const QString station = form.findChild<QLineEdit*>("stationEdit")->text();
+    const QString offset = form.findChild<QLineEdit*>("offsetEdit")->text();
 
-    click("Option2");
+    click("fileRunMode");
     platform.answerDialog(argv[4]);
     platform.answerDialog(results.toLocal8Bit().toStdString());
     // The first progress report shows the progress bar and the cancel button.
@@ -184,7 +184,7 @@ int main(int argc, char** argv)
         form.layout()->activate();
         runningSaved = saveSmallPicture(form, helpPicture("main-running"));
     });
-    click("Command3");
+    click("computeButton");
     platform.setRepaintHook({});
     if (!runningSaved) return 1;
     if (!save(form, "file-run") || !saveHelp(form, "main-file-run")) return 1;
@@ -202,7 +202,7 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(&stakeout)) return 1;
     stakeout.findChild<QLineEdit*>("stationBox")->setText(station);
     stakeout.findChild<QLineEdit*>("offsetBox")->setText(offset);
-    stakeout.findChild<QAbstractButton*>("computeButton")->click();
+    stakeout.findChild<QAbstractButton*>("stakeoutComputeButton")->click();
     if (!save(stakeout, "stakeout") || !saveHelp(stakeout, "stakeout")) return 1;
 
     click("PlanButton");

@@ -121,7 +121,7 @@ void SessionOperationsTest::mainLineSingleAndFileRun()
     platform.answerDialog(data("jd02_spiral_sym.dl"));
     workflow.initialise();
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
-    QCOMPARE(platform.dialogsShown(), (std::vector<std::string>{"CommonDialog1", "CommonDialog3"}));
+    QCOMPARE(platform.dialogsShown(), (std::vector<std::string>{"alignmentDialog", "chainBreakDialog"}));
     QCOMPARE(QString::fromStdString(workflow.state().status), QString(STATUS_SINGLE_READY));
 
     // P001 of the reference set: station 1771.4274065014 before the chain
@@ -160,7 +160,7 @@ void SessionOperationsTest::elementLineHasNoChainBreakColumn()
     platform.answerDialog(data("ele01_basic.ele"));
     workflow.initialise();
     QVERIFY(platform.errors().empty());
-    QCOMPARE(platform.dialogsShown(), std::vector<std::string>{"CommonDialog1"});
+    QCOMPARE(platform.dialogsShown(), std::vector<std::string>{"alignmentDialog"});
 
     const std::string results = temp("ele.txt");
     platform.answerDialog(data("ele01_basic.xy"));
@@ -191,7 +191,7 @@ void SessionOperationsTest::landXmlInElementMethodCarriesChainBreaks()
     platform.answerDialog(renamed);
     workflow.initialise();
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
-    QCOMPARE(platform.dialogsShown(), std::vector<std::string>{"CommonDialog1"});
+    QCOMPARE(platform.dialogsShown(), std::vector<std::string>{"alignmentDialog"});
 
     workflow.compute("3512575.7876453409", "501601.33243580029");  // the line at station 450 (its foot to 1e-9 m)
     QCOMPARE(workflow.state().station, std::string("B470.000"));

@@ -21,28 +21,21 @@ Q_DECLARE_METATYPE(std::optional<DockingMove>)
 
 namespace {
 
-// A 1920 x 1080 pixel screen at 15 twips a pixel; a 200 x 300 pixel window.
-constexpr int TPP = 15;
-constexpr int SCREEN_W = 1920 * TPP;
-constexpr int WIN_W = 200 * TPP;
-constexpr int WIN_H = 300 * TPP;
+// A 1920 x 1080 pixel screen; a 200 x 300 pixel window.
+constexpr int SCREEN_W = 1920;
+constexpr int WIN_W = 200;
+constexpr int WIN_H = 300;
 
-// The window with its top-left corner at `corner` (twips), the cursor at
-// `cursor` (pixels).
+// The window with its top-left corner at `corner`, the cursor at `cursor`.
 DockingInput window(QPoint corner, QPoint cursor)
 {
-    const int left = corner.x();
-    const int top = corner.y();
     DockingInput in;
     in.msSinceShown = 6000;
-    in.left = left;
-    in.top = top;
+    in.left = corner.x();
+    in.top = corner.y();
     in.width = WIN_W;
     in.height = WIN_H;
     in.screenWidth = SCREEN_W;
-    // GetWindowRect: pixels, rounded down like the integer division it is.
-    const auto px = [](int twips) { return twips >= 0 ? twips / TPP : -((-twips + TPP - 1) / TPP); };
-    in.windowRect = {px(left), px(top), px(left) + WIN_W / TPP, px(top) + WIN_H / TPP};
     in.cursorX = cursor.x();
     in.cursorY = cursor.y();
     return in;
@@ -74,41 +67,38 @@ void WindowsTest::docking_data()
     QTest::addColumn<DockingInput>("input");
     QTest::addColumn<std::optional<DockingMove>>("expected");
 
-    const int middleTop = 300 * TPP;
+    const int middleTop = 300;
     const int far = 5000;  // a cursor far from every window
 
-    // Top edge: hide upwards leaving 40 twips, reveal at -10 when the cursor
-    // enters the strip.
-    QTest::newRow("top edge, cursor away: hide")
-        << window({900 * TPP, 0}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
-    QTest::newRow("top within 4 px: hide")
-        << window({900 * TPP, 4 * TPP}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
-    QTest::newRow("top 5 px down: stays") << window({900 * TPP, 5 * TPP}, {far, far}) << std::optional<DockingMove>{};
-    QTest::newRow("hidden at top stays hidden")
-        << window({900 * TPP, 40 - WIN_H}, {far, far}) << move(900 * TPP, 40 - WIN_H, false);
-    QTest::newRow("cursor enters top strip: reveal")
-        << window({900 * TPP, 40 - WIN_H}, {950, 1}) << move(900 * TPP, -10, true);
+    // Top edge: hide upwards leaving a 3 px strip, reveal 1 px beyond the
+    // edge when the cursor enters the strip.
+    QTest::newRow("top edge, cursor away: hide") << window({900, 0}, {far, far}) << move(900, 3 - WIN_H, false);
+    QTest::newRow("top within 4 px: hide") << window({900, 4}, {far, far}) << move(900, 3 - WIN_H, false);
+    QTest::newRow("top 5 px down: stays") << window({900, 5}, {far, far}) << std::optional<DockingMove>{};
+    QTest::newRow("hidden at top stays hidden") << window({900, 3 - WIN_H}, {far, far}) << move(900, 3 - WIN_H, false);
+    QTest::newRow("cursor enters top strip: reveal") << window({900, 3 - WIN_H}, {950, 1}) << move(900, -1, true);
 
     // Left edge.
-    QTest::newRow("left edge: hide") << window({0, middleTop}, {far, far}) << move(40 - WIN_W, middleTop, false);
+    QTest::newRow("left edge: hide") << window({0, middleTop}, {far, far}) << move(3 - WIN_W, middleTop, false);
     QTest::newRow("cursor enters left strip: reveal")
-        << window({40 - WIN_W, middleTop}, {1, 400}) << move(-10, middleTop, true);
+        << window({3 - WIN_W, middleTop}, {1, 400}) << move(-1, middleTop, true);
     QTest::newRow("revealed at left, cursor inside: stays revealed")
-        << window({-10, middleTop}, {100, 400}) << move(-10, middleTop, true);
+        << window({-1, middleTop}, {100, 400}) << move(-1, middleTop, true);
 
-    // Right edge.
+    // Right edge: only a window that touches it.
     QTest::newRow("right edge: hide") << window({SCREEN_W - WIN_W, middleTop}, {far / 10, far / 10})
-                                      << move(SCREEN_W - 40, middleTop, false);
+                                      << move(SCREEN_W - 3, middleTop, false);
+    QTest::newRow("1 px from the right edge: stays")
+        << window({SCREEN_W - WIN_W - 1, middleTop}, {far / 10, far / 10}) << std::optional<DockingMove>{};
     QTest::newRow("cursor enters right strip: reveal")
-        << window({SCREEN_W - 40, middleTop}, {1919, 400}) << move(SCREEN_W - WIN_W + 10, middleTop, true);
+        << window({SCREEN_W - 3, middleTop}, {1919, 400}) << move(SCREEN_W - WIN_W + 1, middleTop, true);
 
     // Away from the edges the user's place is kept, cursor in or out.
-    QTest::newRow("middle, cursor away") << window({800 * TPP, middleTop}, {far, far}) << std::optional<DockingMove>{};
-    QTest::newRow("middle, cursor inside")
-        << window({800 * TPP, middleTop}, {900, 400}) << std::optional<DockingMove>{};
+    QTest::newRow("middle, cursor away") << window({800, middleTop}, {far, far}) << std::optional<DockingMove>{};
+    QTest::newRow("middle, cursor inside") << window({800, middleTop}, {900, 400}) << std::optional<DockingMove>{};
     // The cursor on the rectangle's border is not inside it.
     QTest::newRow("cursor on the border of a hidden window")
-        << window({40 - WIN_W, middleTop}, {3, 300}) << move(40 - WIN_W, middleTop, false);
+        << window({3 - WIN_W, middleTop}, {3, 300}) << move(3 - WIN_W, middleTop, false);
 
     DockingInput minimised = window({0, middleTop}, {far, far});
     minimised.minimised = true;
@@ -117,7 +107,7 @@ void WindowsTest::docking_data()
     early.msSinceShown = 4999;
     QTest::newRow("first five seconds") << early << std::optional<DockingMove>{};
     early.msSinceShown = 5000;
-    QTest::newRow("after five seconds") << early << move(40 - WIN_W, middleTop, false);
+    QTest::newRow("after five seconds") << early << move(3 - WIN_W, middleTop, false);
 }
 
 void WindowsTest::docking()
@@ -146,11 +136,11 @@ void WindowsTest::aboutClicks_data()
     QTest::addColumn<QString>("address");
 
     const QString home = QString::fromUtf8(HOMEPAGE);
-    QTest::newRow("header") << "picBGHead" << home;
-    QTest::newRow("header icon") << "picBGHeadIcon" << home;
-    QTest::newRow("banner") << "lblBGHeadInfo1" << home;
-    QTest::newRow("home page") << "Label4" << home;
-    QTest::newRow("e-mail") << "lblHomepage" << QString::fromUtf8("mailto:") + QString::fromUtf8(EMAIL);
+    QTest::newRow("header") << "banner" << home;
+    QTest::newRow("header icon") << "bannerIcon" << home;
+    QTest::newRow("banner") << "bannerText" << home;
+    QTest::newRow("home page") << "homepageLabel" << home;
+    QTest::newRow("e-mail") << "mailLabel" << QString::fromUtf8("mailto:") + QString::fromUtf8(EMAIL);
 }
 
 void WindowsTest::aboutClicks()
@@ -178,14 +168,14 @@ void WindowsTest::aboutOkCloses()
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     // The banner shows its whole text: the label is as wide as its text
     // wants and lies inside the banner, which lies inside the dialog.
-    auto* banner = about.findChild<QLabel*>("picBGHead");
-    auto* bannerText = about.findChild<QLabel*>("lblBGHeadInfo1");
+    auto* banner = about.findChild<QLabel*>("banner");
+    auto* bannerText = about.findChild<QLabel*>("bannerText");
     QVERIFY(banner != nullptr && bannerText != nullptr);
     QVERIFY2(bannerText->width() >= bannerText->sizeHint().width(),
              qPrintable(QStringLiteral("%1 < %2").arg(bannerText->width()).arg(bannerText->sizeHint().width())));
     QVERIFY(banner->rect().contains(bannerText->geometry()));
     QVERIFY(about.rect().contains(banner->geometry()));
-    auto* ok = about.findChild<QPushButton*>("Command1");
+    auto* ok = about.findChild<QPushButton*>("okButton");
     QVERIFY(ok != nullptr);
     QCOMPARE(ok->text(), QString::fromUtf8("  确  定"));
     ok->click();
@@ -211,9 +201,9 @@ void WindowsTest::advertWindows()
     QCOMPARE(advert->windowTitle(), QString::fromUtf8("休息一下，马上回来！"));
     QVERIFY(advert->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(advert->pageAddress(), QString::fromUtf8(HOMEPAGE) + page);
-    QVERIFY(advert->findChild<QTextBrowser*>("WebBrowser1")->toPlainText().contains(QString::fromUtf8(BRAND)));
-    QCOMPARE(advert->findChild<QTimer*>("Timer2")->interval(), 5000);
-    QVERIFY(!advert->findChild<QTimer*>("Timer1")->isActive());
+    QVERIFY(advert->findChild<QTextBrowser*>("advertPage")->toPlainText().contains(QString::fromUtf8(BRAND)));
+    QCOMPARE(advert->findChild<QTimer*>("dockingDelay")->interval(), 5000);
+    QVERIFY(!advert->findChild<QTimer*>("dockingTimer")->isActive());
 
     advert->show();
     QVERIFY(QTest::qWaitForWindowExposed(advert));
@@ -224,7 +214,7 @@ void WindowsTest::advertWindows()
     else
         QCOMPARE(frame.left(), screen.left());
     QCOMPARE(frame.top(), screen.top() + (screen.height() - frame.height()) / 3);
-    QVERIFY(advert->findChild<QTimer*>("Timer2")->isActive());
+    QVERIFY(advert->findChild<QTimer*>("dockingDelay")->isActive());
     delete advert;
 }
 
@@ -233,7 +223,7 @@ void WindowsTest::advertQuitLabelEndsProgram()
     AdvertWindow advert(AdvertWindow::Edge::Right, RIGHT_ADVERT_PAGE);
     QSignalSpy quit(&advert, &AdvertWindow::quitRequested);
     advert.show();
-    QTest::mouseClick(advert.findChild<ClickableLabel*>("Image2"), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(advert.findChild<ClickableLabel*>("quitLabel"), Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(quit.count(), 1);
 }
 
@@ -241,7 +231,7 @@ void WindowsTest::advertBrandLabelDoubleClickCloses()
 {
     QPointer<AdvertWindow> advert = new AdvertWindow(AdvertWindow::Edge::Left, LEFT_ADVERT_PAGE);
     advert->show();
-    auto* label = advert->findChild<ClickableLabel*>("Label1");
+    auto* label = advert->findChild<ClickableLabel*>("brandLabel");
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(advert->isVisible());  // a single click does nothing
     QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(2, 2));
@@ -253,7 +243,7 @@ void WindowsTest::advertMinimiseLabelMinimises()
     AdvertWindow advert(AdvertWindow::Edge::Right, RIGHT_ADVERT_PAGE);
     advert.show();
     QVERIFY(QTest::qWaitForWindowExposed(&advert));
-    QTest::mouseClick(advert.findChild<ClickableLabel*>("Image1"), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(advert.findChild<ClickableLabel*>("minimiseLabel"), Qt::LeftButton, {}, QPoint(2, 2));
     QTRY_VERIFY(advert.isMinimized());
 }
 

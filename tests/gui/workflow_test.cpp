@@ -129,23 +129,23 @@ void WorkflowTest::initialiseFailures_data()
     const QString cancelled = MSG_READ_CANCELLED;
     const QString format = MSG_INIT_FORMAT;
     QTest::newRow("alignment dialog cancelled") << false << Answers{std::nullopt} << QString()
-                                                << dialogs({"CommonDialog1"}) << cancelled << QString("读取平面资料");
+                                                << dialogs({"alignmentDialog"}) << cancelled << QString("读取平面资料");
     QTest::newRow("chain-break dialog cancelled")
-        << false << Answers{"a.jdx", std::nullopt} << QString() << dialogs({"CommonDialog1", "CommonDialog3"})
+        << false << Answers{"a.jdx", std::nullopt} << QString() << dialogs({"alignmentDialog", "chainBreakDialog"})
         << cancelled << QString("读取断链资料");
     QTest::newRow("malformed JD file") << false << Answers{"a.jdx", "a.dl"} << QString("readMainLine")
-                                       << dialogs({"CommonDialog1"}) << format
+                                       << dialogs({"alignmentDialog"}) << format
                                        << QString("line 7: bad field in readMainLine");
     QTest::newRow("malformed chain-break file")
         << false << Answers{"a.jdx", "a.dl"} << QString("readChainBreaks")
-        << dialogs({"CommonDialog1", "CommonDialog3"}) << format << QString("readChainBreaks");
+        << dialogs({"alignmentDialog", "chainBreakDialog"}) << format << QString("readChainBreaks");
     QTest::newRow("sampling fails") << false << Answers{"a.jdx", "a.dl"} << QString("buildStagedLine")
-                                    << dialogs({"CommonDialog1", "CommonDialog3"}) << format
+                                    << dialogs({"alignmentDialog", "chainBreakDialog"}) << format
                                     << QString("buildStagedLine");
     QTest::newRow("element dialog cancelled") << true << Answers{std::nullopt} << QString()
-                                              << dialogs({"CommonDialog1"}) << cancelled << QString("读取平面资料");
+                                              << dialogs({"alignmentDialog"}) << cancelled << QString("读取平面资料");
     QTest::newRow("malformed element file") << true << Answers{"a.ele", "never asked"} << QString("readElementChain")
-                                            << dialogs({"CommonDialog1"}) << format << QString("readElementChain");
+                                            << dialogs({"alignmentDialog"}) << format << QString("readElementChain");
 }
 
 void WorkflowTest::initialiseFailures()
@@ -214,19 +214,20 @@ void WorkflowTest::computeFailures_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("status");
 
-    QTest::newRow("coordinate dialog cancelled") << Answers{std::nullopt} << 0L << dialogs({"CommonDialog2"}) << false
-                                                 << QString(MSG_READ_CANCELLED) << QString(STATUS_FILE_READY);
+    QTest::newRow("coordinate dialog cancelled") << Answers{std::nullopt} << 0L << dialogs({"coordinateDialog"})
+                                                 << false << QString(MSG_READ_CANCELLED) << QString(STATUS_FILE_READY);
     // The destination is asked for before any point is solved.
     QTest::newRow("save dialog cancelled")
-        << Answers{"p.xy", std::nullopt} << 0L << dialogs({"CommonDialog2", "CommonDialog4"}) << false
+        << Answers{"p.xy", std::nullopt} << 0L << dialogs({"coordinateDialog", "resultsDialog"}) << false
         << QString(MSG_READ_CANCELLED) << QString(STATUS_FILE_READY);
     // The status line shows the point the run stopped at.
-    QTest::newRow("a point fails") << Answers{"p.xy", "r.txt"} << 2L << dialogs({"CommonDialog2", "CommonDialog4"})
+    QTest::newRow("a point fails") << Answers{"p.xy", "r.txt"} << 2L << dialogs({"coordinateDialog", "resultsDialog"})
                                    << true << QString(MSG_COMPUTE_FORMAT) << QString::fromStdString(progressText(2, 3));
     // A file without a point is no success: said in the box and the status.
     const QString noPoint = QString::fromUtf8("没有读到任何点：p.xy 是空文件或第一行为空，结果文件未写入");
-    QTest::newRow("no point in the file") << Answers{"/d/p.xy", "r.txt"} << -1L
-                                          << dialogs({"CommonDialog2", "CommonDialog4"}) << true << noPoint << noPoint;
+    QTest::newRow("no point in the file")
+        << Answers{"/d/p.xy", "r.txt"} << -1L << dialogs({"coordinateDialog", "resultsDialog"}) << true << noPoint
+        << noPoint;
 }
 
 void WorkflowTest::computeFailures()
