@@ -21,9 +21,6 @@ namespace vomel {
 
 namespace {
 
-constexpr std::size_t FIELDS_NEEDED = 3;
-constexpr std::size_t FIELDS_WITH_ELEVATION = 4;
-
 // The pose's tangent azimuth in [0, 2π), checked finite.
 double poseAzimuth(const LinePose& pose)
 {
@@ -32,7 +29,7 @@ double poseAzimuth(const LinePose& pose)
 
 StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vomel::ChainBreaks& breaks)
 {
-    if (fields.size() < FIELDS_NEEDED || fields.size() > FIELDS_WITH_ELEVATION) {
+    if (fields.size() < COORDINATE_FIELDS_NEEDED || fields.size() > COORDINATE_FIELDS_WITH_ELEVATION) {
         throw FormatFailure(line,
                             VOMEL_TRANSLATE_NOOP("Failure", "a station line holds a label, a station, an offset and "
                                                             "optionally an elevation; the line has %1 field%2"),
@@ -53,7 +50,7 @@ StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vom
         row.stationProblem = failure.wording();
     }
     row.offset = parseMeasureField(fields[2], line, 3);
-    if (fields.size() == FIELDS_WITH_ELEVATION) {
+    if (fields.size() == COORDINATE_FIELDS_WITH_ELEVATION) {
         row.elevation = parseNumberField(fields[3], line, 4);
         row.hasElevation = true;
     }

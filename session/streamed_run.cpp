@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "core/failure.h"
-#include "formats/cass_points.h"
 #include "text/input_line.h"
 
 namespace vomel {
@@ -29,11 +28,6 @@ constexpr std::size_t READ_BLOCK_BYTES = 1u << 16;
 // Chunks handed out per worker ahead of the one being written, so that no
 // worker waits while the calling thread writes.
 constexpr std::size_t CHUNKS_AHEAD_PER_WORKER = 2;
-
-// A line of exactly this many fields carries an elevation; with more, the
-// extra fields are ignored and the elevation is 0.
-constexpr std::size_t FIELDS_WITH_ELEVATION = 4;
-constexpr std::size_t FIELDS_NEEDED = 3;
 
 // A file opened for reading by descriptor, closed on every path.
 class InputFile {
@@ -133,29 +127,6 @@ std::string_view checkedLine(std::string_view raw, long line)
     return raw;
 }
 
-// The first fields of a line split at blanks and tabs, and their number
-// (counted up to FIELDS_WITH_ELEVATION + 1).
-struct LineFields {
-    std::string_view field[FIELDS_WITH_ELEVATION];
-    std::size_t count = 0;
-};
-
-LineFields splitFields(std::string_view line)
-{
-    LineFields fields;
-    std::size_t i = 0;
-    const std::size_t n = line.size();
-    while (i < n && fields.count <= FIELDS_WITH_ELEVATION) {
-        while (i < n && (line[i] == ' ' || line[i] == '\t')) ++i;
-        if (i == n) break;
-        const std::size_t start = i;
-        while (i < n && line[i] != ' ' && line[i] != '\t') ++i;
-        if (fields.count < FIELDS_WITH_ELEVATION) fields.field[fields.count] = line.substr(start, i - start);
-        ++fields.count;
-    }
-    return fields;
-}
-
 // Parses, solves and formats the lines of a chunk up to a blank line or its
 // end; stops at the first failure, which it keeps.
 void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
@@ -175,24 +146,9 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
         const std::string_view raw = text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
         at = end == std::string_view::npos ? text.size() : end + 1;
         try {
-            const std::string_view checked = checkedLine(raw, line);
-            const LineFields fields = splitFields(checked);
-            if (fields.count == 0) {
+            if (!parseCoordinateLine(checkedLine(raw, line), line, format, point)) {
                 chunk.endsList = true;
                 return;
-            }
-            if (format == PointsFormat::Cass) {
-                point = parseCassLine(checked, line);
-            } else if (fields.count < FIELDS_NEEDED) {
-                throw FormatFailure(FailureCode::CoordinateFields,
-                                    {std::to_string(fields.count), pluralS(fields.count)}, line);
-            } else {
-                point.label.assign(fields.field[0]);
-                point.x = parseMeasureField(fields.field[1], line, 2);
-                point.y = parseMeasureField(fields.field[2], line, 3);
-                point.hasElevation = fields.count == FIELDS_WITH_ELEVATION;
-                point.elevation = point.hasElevation ? parseNumberField(fields.field[3], line, 4) : 0.0;
-                point.line = line;
             }
         } catch (...) {
             chunk.failure = std::current_exception();
