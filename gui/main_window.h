@@ -74,7 +74,7 @@ private:
     // False during a file run: asks whether to end it, and if so cancels it
     // and ends the program when it has stopped.
     bool mayEndNow();
-    void markBeyondEnds(LinePlace place);
+    void markBeyondEnds(FootPlace place);
     // Opens the plan view (or brings it up) with the current scene.
     void showPlan();
     // Gives an open plan view the scene of the current line and run.

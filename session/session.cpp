@@ -56,6 +56,15 @@ void sampleAlignment(Alignment& alignment)
     }
 }
 
+// The found foot answered by a corner where the corner rule holds, and
+// placed against the line's ends.
+Solution placed(const Alignment& alignment, Solution solution, double x, double y)
+{
+    applyCornerRule(solution, alignment.corners, x, y);
+    placeFoot(solution, alignment.startStation, alignment.endStation);
+    return solution;
+}
+
 }  // namespace
 
 FastLine Alignment::fastLine() const
@@ -65,10 +74,10 @@ FastLine Alignment::fastLine() const
 
 Solution Alignment::solve(double x, double y, SolverChoice solver) const
 {
-    Solution solution = solver == SolverChoice::Reference ? solvePoint(samples, forwardOf(*this), x, y)
-                                                          : solvePointFast(fastLine(), x, y);
-    applyCornerRule(solution, corners, x, y);
-    return solution;
+    return placed(*this,
+                  solver == SolverChoice::Reference ? solvePoint(samples, forwardOf(*this), x, y)
+                                                    : solvePointFast(fastLine(), x, y),
+                  x, y);
 }
 
 std::shared_ptr<const vomel::mainline::MainLine> loadMainLine(const std::string& jdPath)
@@ -195,9 +204,7 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
     const FastLine fast = alignment.fastLine();
     const PointSolver solve = [&alignment, &fast, &options](double x, double y) {
         if (options.solver == SolverChoice::Reference) return alignment.solve(x, y, SolverChoice::Reference);
-        Solution solution = solvePointFast(fast, x, y);
-        applyCornerRule(solution, alignment.corners, x, y);
-        return solution;
+        return placed(alignment, solvePointFast(fast, x, y), x, y);
     };
     streamFileRun(solve, layout, coordinatePath, resultsPath, progress, options, solved);
 }
@@ -208,13 +215,22 @@ void computeFileRun(const Alignment& alignment, const std::string& coordinatePat
 {
     const ChainBreaks& breaks = alignment.chainBreaks();
     const ResultsLayout layout{resultsHeader(breaks.chainBreakCount != 0, encoding),
-                               [&breaks](const SurveyPoint& point, const Solution& solution) {
-                                   return resultsDataLine(point, solution, breaks);
-                               },
                                [&breaks](std::string& out, const SurveyPoint& point, const Solution& solution) {
                                    appendResultsDataLine(out, point, solution, breaks);
                                }};
     computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options, solved);
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user names them
+void computeCsvRun(const Alignment& alignment, const CsvColumns& columns, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options)
+{
+    const DesignLine& line = *alignment.line;
+    const ResultsLayout layout{csvResultsHeader(columns),
+                               [&line, columns](std::string& out, const SurveyPoint& point, const Solution& solution) {
+                                   appendCsvResultsLine(out, line, point, solution, columns);
+                               }};
+    computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options);
 }
 
 }  // namespace vomel

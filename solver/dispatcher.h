@@ -45,6 +45,12 @@ std::size_t sampleCountFor(double start, double end);
 // Samples the design line over [start, end]; start <= end, both finite.
 SampleTable buildSampleTable(double start, double end, const StationFunction& stationAt);
 
+// Where a point's foot lies on the line. Beyond an end, the station and
+// offset are those of the end's rule, not of a perpendicular; outside a
+// corner (applyCornerRule, solver/corner_rule.h) they are those of the
+// corner.
+enum class FootPlace { OnLine, BeforeStart, AfterEnd, Corner };
+
 // The answer for one point: continuous station of the foot, signed offset
 // (left positive), foot coordinates.
 struct Solution {
@@ -57,10 +63,8 @@ struct Solution {
     // continuous station.
     bool ambiguous = false;
     double otherStation = 0.0;
-    // Set by applyCornerRule (solver/corner_rule.h): the point lies in the
-    // wedge outside a corner of the line, where no element has a
-    // perpendicular foot; the foot is the corner.
-    bool corner = false;
+    // Set by applyCornerRule and placeFoot (solver/corner_rule.h).
+    FootPlace place = FootPlace::OnLine;
 };
 
 // Index k of the sample nearest to (x, y) among 1..n, scanning upwards and

@@ -537,11 +537,11 @@ void MainWindowTest::beyondTheEndsIsMarked()
     initialise();
     auto* station = child<QLineEdit>("Text4");
     auto* offset = child<QLineEdit>("Text1");
-    const std::pair<LinePlace, const char*> places[] = {{LinePlace::AfterEnd, BEYOND_END_TIP},
-                                                        {LinePlace::BeforeStart, BEYOND_START_TIP},
-                                                        {LinePlace::Corner, nullptr},
-                                                        {LinePlace::AfterEnd, BEYOND_END_TIP},
-                                                        {LinePlace::OnLine, nullptr}};
+    const std::pair<FootPlace, const char*> places[] = {{FootPlace::AfterEnd, BEYOND_END_TIP},
+                                                        {FootPlace::BeforeStart, BEYOND_START_TIP},
+                                                        {FootPlace::Corner, nullptr},
+                                                        {FootPlace::AfterEnd, BEYOND_END_TIP},
+                                                        {FootPlace::OnLine, nullptr}};
     for (const auto& [place, tip] : places) {
         operations->typedPlace = place;
         child<QLineEdit>("Text2")->setText("9000");

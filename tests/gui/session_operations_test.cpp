@@ -153,7 +153,7 @@ void SessionOperationsTest::elementLineHasNoChainBreakColumn()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     workflow.selectCoordinateFile();
     platform.answerDialog(data("ele01_basic.ele"));
     workflow.initialise();
@@ -185,7 +185,7 @@ void SessionOperationsTest::landXmlInElementMethodCarriesChainBreaks()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     platform.answerDialog(renamed);
     workflow.initialise();
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
@@ -224,7 +224,7 @@ void SessionOperationsTest::landXmlCornerIsNotedAndAnswered()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     platform.answerDialog(path);
     workflow.initialise();
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
@@ -451,7 +451,7 @@ void SessionOperationsTest::malformedCorpus()
         workflow.initialise();
         break;
     case malformed::Kind::Element:
-        workflow.selectMethod(MethodChoice::Element);
+        workflow.selectMethod(Method::Element);
         platform.answerDialog(path);
         workflow.initialise();
         break;

@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include "core/failure.h"
-#include "session/results_csv.h"
 #include "session/session.h"
 #include "session/stakeout.h"
 #include "solver/fast_solver.h"
@@ -189,7 +188,7 @@ TEST(NearestFoot, NearEquidistantPointsOnLinesThatComeBackNearThemselves)
 
                 // The CSV row says so; the reference search stays the one-basin search.
                 vomel::SurveyPoint point{"P", p.at.x, p.at.y, 0.0, 1};
-                const std::string row = vomel::csvResultsLine(a, point, f);
+                const std::string row = vomel::csvResultsLine(*a.line, point, f);
                 EXPECT_EQ(row.find(",ambiguous,") != std::string::npos, ambiguous) << row;
                 const vomel::Solution r = a.solve(p.at.x, p.at.y, vomel::SolverChoice::Reference);
                 EXPECT_FALSE(r.ambiguous);
