@@ -48,7 +48,9 @@ void sampleAlignment(Alignment& alignment)
                               formatGeneral(end - start), formatGeneral(MAX_LINE_LENGTH));
     }
     try {
-        alignment.samples = buildSampleTable(start, end, forwardOf(alignment));
+        // On every core: the line's forward function is safe on several
+        // threads, as the file run needs it to be.
+        alignment.samples = buildSampleTable(start, end, forwardOf(alignment), workerCount(0));
         alignment.sampleIndex = SampleIndex(alignment.samples);
     } catch (const std::bad_alloc&) {
         throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "not enough memory for the samples of a %1 m line"),

@@ -27,6 +27,8 @@ namespace {
 
 // Bytes asked of the file at a time while counting.
 constexpr std::size_t COUNT_BLOCK_BYTES = 1u << 20;
+// Bytes asked of the file at a time while looking for its first point.
+constexpr std::size_t FIRST_LINE_BLOCK_BYTES = 1u << 12;
 // Least bytes asked of the file at a time while reading chunks.
 constexpr std::size_t READ_BLOCK_BYTES = 1u << 16;
 // Chunks handed out per worker ahead of the one being written, so that no
@@ -275,13 +277,15 @@ private:
 // the first line lists a point.
 long countPoints(ByteSource& source, bool firstOnly)
 {
-    std::vector<char> block(COUNT_BLOCK_BYTES);
+    // Not cleared: only the bytes read are looked at.
+    const std::size_t blockBytes = firstOnly ? FIRST_LINE_BLOCK_BYTES : COUNT_BLOCK_BYTES;
+    const auto block = std::make_unique_for_overwrite<char[]>(blockBytes);
     long count = 0;
     bool inLine = false;  // past the first character that is not a blank, tab or CR
     for (;;) {
-        const std::size_t size = source.read(block.data(), block.size());
+        const std::size_t size = source.read(block.get(), blockBytes);
         if (size == 0) return count;
-        const char* p = block.data();
+        const char* p = block.get();
         const char* const end = p + size;
         while (p < end) {
             if (inLine) {

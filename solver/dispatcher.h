@@ -43,7 +43,16 @@ struct SampleTable {
 std::size_t sampleCountFor(double start, double end);
 
 // Samples the design line over [start, end]; start <= end, both finite.
-SampleTable buildSampleTable(double start, double end, const StationFunction& stationAt);
+// With `threads` above 1 a long line is sampled on that many threads, each
+// taking a contiguous run of the stations (`stationAt` must be safe there);
+// the table is the same to the bit, and a failure is the first in station
+// order, whatever the number.
+SampleTable buildSampleTable(double start, double end, const StationFunction& stationAt, unsigned threads = 1);
+
+// Fewest samples a thread of buildSampleTable takes: below this, starting a
+// thread costs more than it saves (a sample takes a few tenths of a
+// microsecond, a thread some tens).
+inline constexpr std::size_t MIN_SAMPLES_PER_THREAD = 4096;
 
 // Where a point's foot lies on the line. Beyond an end, the station and
 // offset are those of the end's rule, not of a perpendicular; outside a
