@@ -10,7 +10,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include "session/design_csv.h"
 #include "session/session.h"
 #include "testing/bench_lines.h"
 #include "text/number_text.h"

@@ -9,9 +9,8 @@
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/design_options.h"
-#include "session/design_csv.h"
 #include "session/messages.h"
-#include "session/results_csv.h"
+#include "session/session.h"
 
 namespace vomel::cli {
 

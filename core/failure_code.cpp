@@ -66,6 +66,10 @@ const char* failureWording(FailureCode code)
     case FailureCode::CrossFallFields:
         return VOMEL_TRANSLATE_NOOP("Failure",
                                     "a cross-fall line is `station left right` (percent); the line has %1 field%2");
+    case FailureCode::NoPointListed:
+        return VOMEL_TRANSLATE_NOOP("Failure",
+                                    "no point read: the file is empty or its first line is blank; no results file "
+                                    "written");
     }
     return "%1";
 }

@@ -44,6 +44,7 @@ enum class FailureCode {
     TooManyPoints,  // limit
     GradePointFields,  // count, "s" unless one
     CrossFallFields,  // count, "s" unless one
+    NoPointListed,
 };
 
 // Before the reason of a failure that names a line but no file.

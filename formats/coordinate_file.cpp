@@ -5,45 +5,65 @@
 
 namespace vomel {
 
-// A line of exactly this many fields carries an elevation; with more, the
-// extra fields are ignored and the elevation is 0.
-inline constexpr std::size_t FIELDS_WITH_ELEVATION = 4;
-inline constexpr std::size_t FIELDS_NEEDED = 3;
+namespace {
+
+// The first fields of a line split at blanks and tabs, and their number
+// (counted up to COORDINATE_FIELDS_WITH_ELEVATION + 1: no more matter).
+struct LineFields {
+    std::string_view field[COORDINATE_FIELDS_WITH_ELEVATION];
+    std::size_t count = 0;
+};
+
+LineFields splitFields(std::string_view text)
+{
+    LineFields fields;
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && fields.count <= COORDINATE_FIELDS_WITH_ELEVATION) {
+        while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+        if (i == n) break;
+        const std::size_t start = i;
+        while (i < n && text[i] != ' ' && text[i] != '\t') ++i;
+        if (fields.count < COORDINATE_FIELDS_WITH_ELEVATION) fields.field[fields.count] = text.substr(start, i - start);
+        ++fields.count;
+    }
+    return fields;
+}
+
+}  // namespace
+
+bool parseCoordinateLine(std::string_view text, long line, PointsFormat format, SurveyPoint& point)
+{
+    const LineFields fields = splitFields(text);
+    if (fields.count == 0) return false;
+    if (format == PointsFormat::Cass) {
+        point = parseCassLine(text, line);
+        return true;
+    }
+    if (fields.count < COORDINATE_FIELDS_NEEDED) {
+        throw FormatFailure(FailureCode::CoordinateFields, {std::to_string(fields.count), pluralS(fields.count)}, line);
+    }
+    point.label.assign(fields.field[0]);
+    point.x = parseMeasureField(fields.field[1], line, 2);
+    point.y = parseMeasureField(fields.field[2], line, 3);
+    point.hasElevation = fields.count == COORDINATE_FIELDS_WITH_ELEVATION;
+    point.elevation = point.hasElevation ? parseNumberField(fields.field[3], line, 4) : 0.0;
+    point.line = line;
+    point.code.clear();
+    return true;
+}
 
 std::size_t CoordinateReader::readChunk(std::vector<SurveyPoint>& out, std::size_t maxPoints)
 {
     std::size_t appended = 0;
     std::string text;
+    SurveyPoint point;
     while (appended < maxPoints && !finished_) {
-        if (!lines_.next(text)) {
+        if (!lines_.next(text) || !parseCoordinateLine(text, lines_.lineNumber(), format_, point)) {
             finished_ = true;
             break;
         }
-        const auto fields = normaliseLine(text);
-        if (!fields) {
-            finished_ = true;
-            break;
-        }
-        const long line = lines_.lineNumber();
-        if (format_ == PointsFormat::Cass) {
-            out.push_back(parseCassLine(text, line));
-            ++appended;
-            continue;
-        }
-        if (fields->size() < FIELDS_NEEDED) {
-            throw FormatFailure(FailureCode::CoordinateFields,
-                                {std::to_string(fields->size()), pluralS(fields->size())}, line);
-        }
-        SurveyPoint point;
-        point.label = (*fields)[0];
-        point.x = parseMeasureField((*fields)[1], line, 2);
-        point.y = parseMeasureField((*fields)[2], line, 3);
-        if (fields->size() == FIELDS_WITH_ELEVATION) {
-            point.elevation = parseNumberField((*fields)[3], line, 4);
-            point.hasElevation = true;
-        }
-        point.line = line;
-        out.push_back(std::move(point));
+        out.push_back(point);
         ++appended;
     }
     return appended;

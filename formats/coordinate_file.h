@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/input_line.h"
@@ -26,6 +27,19 @@ struct SurveyPoint {
     bool hasElevation = false;  // the line gave an elevation
     std::string code = {};  // the CASS code field (empty in the plain format)
 };
+
+// A plain line needs a label, X and Y; a line of exactly this many fields
+// also carries an elevation (with more, the extra fields are ignored and
+// the elevation is 0). The station file's lines count their fields alike.
+inline constexpr std::size_t COORDINATE_FIELDS_NEEDED = 3;
+inline constexpr std::size_t COORDINATE_FIELDS_WITH_ELEVATION = 4;
+
+// One line of a coordinate file, its line end and CRs already removed, into
+// `point` (every member set); false for a blank line (blanks and tabs
+// only), which ends the list. Too few fields or a field that is not a
+// number is a FormatFailure naming `line`. Every reader of coordinate lines
+// calls this.
+bool parseCoordinateLine(std::string_view text, long line, PointsFormat format, SurveyPoint& point);
 
 // Reads the points a chunk at a time, so that a long file need not be held
 // whole. A line with fewer than three fields or a non-numeric X, Y or
@@ -54,7 +68,6 @@ inline constexpr std::size_t MAX_POINTS = 2'000'000;
 
 // Every point of the file; a point beyond maxPoints (MAX_POINTS but in
 // tests) is a FormatFailure naming its line.
-// naming its line.
 std::vector<SurveyPoint> readCoordinateFile(std::istream& in, std::size_t maxPoints = MAX_POINTS,
                                             PointsFormat format = PointsFormat::Plain);
 

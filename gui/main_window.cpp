@@ -196,8 +196,8 @@ QVBoxLayout* MainWindow::buildButtons()
 void MainWindow::connectControls()
 {
     connect(mainLineOption, &QRadioButton::clicked, this,
-            [this] { workflow_.selectMethod(MethodChoice::IntersectionPoint); });
-    connect(rampOption, &QRadioButton::clicked, this, [this] { workflow_.selectMethod(MethodChoice::Element); });
+            [this] { workflow_.selectMethod(Method::IntersectionPoint); });
+    connect(rampOption, &QRadioButton::clicked, this, [this] { workflow_.selectMethod(Method::Element); });
     connect(singlePointOption, &QRadioButton::clicked, this, [this] { workflow_.selectSingleCoordinate(); });
     connect(fileRunOption, &QRadioButton::clicked, this, [this] { workflow_.selectCoordinateFile(); });
 
@@ -235,7 +235,7 @@ void MainWindow::showState(const WindowState& state)
 {
     statusLabel->setText(QString::fromStdString(state.status));
     lineLabel->setText(QString::fromStdString(state.line));
-    (state.method == MethodChoice::Element ? rampOption : mainLineOption)->setChecked(true);
+    (state.method == Method::Element ? rampOption : mainLineOption)->setChecked(true);
 
     // During a file run only its progress and cancel control take input;
     // the run's results replace the plan's points when it ends.
@@ -273,10 +273,10 @@ void MainWindow::showState(const WindowState& state)
     }
 }
 
-void MainWindow::markBeyondEnds(LinePlace place)
+void MainWindow::markBeyondEnds(FootPlace place)
 {
-    const bool beyond = place == LinePlace::BeforeStart || place == LinePlace::AfterEnd;
-    const QString tip = place == LinePlace::BeforeStart ? uiText(BEYOND_START_TIP) : uiText(BEYOND_END_TIP);
+    const bool beyond = place == FootPlace::BeforeStart || place == FootPlace::AfterEnd;
+    const QString tip = place == FootPlace::BeforeStart ? uiText(BEYOND_START_TIP) : uiText(BEYOND_END_TIP);
     const std::pair<QLineEdit*, const char*> boxes[] = {{stationEdit, STATION_EDIT_TOOLTIP},
                                                         {offsetEdit, OFFSET_EDIT_TOOLTIP}};
     for (const auto& [box, normalTip] : boxes) {

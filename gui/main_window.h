@@ -19,7 +19,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace vomel::gui {
-using ui::LinePlace;
 using ui::Operations;
 using ui::Platform;
 using ui::WindowState;
@@ -79,7 +78,7 @@ private:
     // False during a file run: asks whether to end it, and if so cancels it
     // and ends the program when it has stopped.
     bool mayEndNow();
-    void markBeyondEnds(LinePlace place);
+    void markBeyondEnds(FootPlace place);
     // Opens the plan view (or brings it up) with the current scene.
     void showPlan();
     // Gives an open plan view the scene of the current line and run.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/failure.h"
+#include "formats/results_csv.h"
 #include "session/session.h"
 
 namespace vomel {
@@ -51,17 +52,6 @@ std::size_t displayWidth(const std::string& text)
 }
 
 }  // namespace
-
-std::string csvCell(const std::string& cell)
-{
-    if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
-    std::string quoted = "\"";
-    for (char c : cell) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
 
 CurveTable curveTable(const PreparedLine& alignment)
 {

@@ -26,10 +26,6 @@ CurveTable curveTable(const PreparedLine& alignment);
 // separated by two blanks, LF line ends.
 std::string curveTableText(const CurveTable& table);
 
-// One RFC 4180 cell: quoted when it holds a comma, a quote or a line end,
-// its quotes doubled; otherwise as it is.
-std::string csvCell(const std::string& cell);
-
 // RFC 4180 CSV: a header row, CR LF line ends; a cell holding a comma, a
 // quote or a line end is quoted, its quotes doubled.
 std::string curveTableCsv(const CurveTable& table);

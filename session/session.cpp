@@ -48,12 +48,23 @@ void sampleAlignment(PreparedLine& alignment)
                               formatGeneral(end - start), formatGeneral(MAX_LINE_LENGTH));
     }
     try {
-        alignment.samples = buildSampleTable(start, end, forwardOf(alignment));
+        // On every core: the line's forward function is safe on several
+        // threads, as the file run needs it to be.
+        alignment.samples = buildSampleTable(start, end, forwardOf(alignment), workerCount(0));
         alignment.sampleIndex = SampleIndex(alignment.samples);
     } catch (const std::bad_alloc&) {
         throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "not enough memory for the samples of a %1 m line"),
                               formatGeneral(end - start));
     }
+}
+
+// The found foot answered by a corner where the corner rule holds, and
+// placed against the line's ends.
+Solution placed(const PreparedLine& alignment, Solution solution, double x, double y)
+{
+    applyCornerRule(solution, alignment.corners, x, y);
+    placeFoot(solution, alignment.startStation, alignment.endStation);
+    return solution;
 }
 
 }  // namespace
@@ -65,10 +76,10 @@ FastLine PreparedLine::fastLine() const
 
 Solution PreparedLine::solve(double x, double y, SolverChoice solver) const
 {
-    Solution solution = solver == SolverChoice::Reference ? solvePoint(samples, forwardOf(*this), x, y)
-                                                          : solvePointFast(fastLine(), x, y);
-    applyCornerRule(solution, corners, x, y);
-    return solution;
+    return placed(*this,
+                  solver == SolverChoice::Reference ? solvePoint(samples, forwardOf(*this), x, y)
+                                                    : solvePointFast(fastLine(), x, y),
+                  x, y);
 }
 
 std::shared_ptr<const vomel::MainLine> loadMainLine(const std::string& jdPath)
@@ -195,9 +206,7 @@ void computeFileRun(const PreparedLine& alignment, const std::string& coordinate
     const FastLine fast = alignment.fastLine();
     const PointSolver solve = [&alignment, &fast, &options](double x, double y) {
         if (options.solver == SolverChoice::Reference) return alignment.solve(x, y, SolverChoice::Reference);
-        Solution solution = solvePointFast(fast, x, y);
-        applyCornerRule(solution, alignment.corners, x, y);
-        return solution;
+        return placed(alignment, solvePointFast(fast, x, y), x, y);
     };
     streamFileRun(solve, layout, coordinatePath, resultsPath, progress, options, solved);
 }
@@ -208,13 +217,22 @@ void computeFileRun(const PreparedLine& alignment, const std::string& coordinate
 {
     const ChainBreaks& breaks = alignment.chainBreaks();
     const ResultsLayout layout{resultsHeader(breaks.chainBreakCount != 0, encoding),
-                               [&breaks](const SurveyPoint& point, const Solution& solution) {
-                                   return resultsDataLine(point, solution, breaks);
-                               },
                                [&breaks](std::string& out, const SurveyPoint& point, const Solution& solution) {
                                    appendResultsDataLine(out, point, solution, breaks);
                                }};
     computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options, solved);
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user names them
+void computeCsvRun(const PreparedLine& alignment, const CsvColumns& columns, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options)
+{
+    const DesignLine& line = *alignment.line;
+    const ResultsLayout layout{csvResultsHeader(columns),
+                               [&line, columns](std::string& out, const SurveyPoint& point, const Solution& solution) {
+                                   appendCsvResultsLine(out, line, point, solution, columns);
+                               }};
+    computeFileRun(alignment, coordinatePath, resultsPath, layout, progress, options);
 }
 
 }  // namespace vomel

@@ -19,19 +19,16 @@
 #include "formats/coordinate_file.h"
 #include "formats/ifc_reader.h"
 #include "formats/landxml_reader.h"
+#include "formats/results_csv.h"
 #include "formats/results_file.h"
-#include "session/parallel_run.h"
+#include "session/method.h"
+#include "session/streamed_run.h"
 #include "solver/dispatcher.h"
 #include "solver/fast_solver.h"
 #include "solver/sample_index.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {
-
-enum class Method {
-    IntersectionPoint,  // "交点法—主线": intersection-point table and chain breaks
-    Element,  // "积木法—互通": chain of elements, no chain breaks
-};
 
 // A design line ready to solve points on: the line, whichever kind it is,
 // and its sample table over the line's extent with the index of the
@@ -51,7 +48,8 @@ struct PreparedLine {
     // What the fast back-calculation reads; valid while this alignment lives.
     FastLine fastLine() const;
     // One point by the chosen algorithm, a point outside a corner answered
-    // by the corner (solver/corner_rule.h); safe on several threads at once.
+    // by the corner and the foot placed against the line's ends
+    // (solver/corner_rule.h); safe on several threads at once.
     Solution solve(double x, double y, SolverChoice solver = SolverChoice::Fast) const;
     const ChainBreaks& chainBreaks() const { return line->chainBreaks(); }
     bool hasChainBreaks() const { return line->hasChainBreaks(); }
@@ -120,24 +118,24 @@ struct SinglePointText {
 SinglePointText computeSinglePoint(const PreparedLine& alignment, const std::string& xText, const std::string& yText,
                                    SolverChoice solver = SolverChoice::Fast);
 
-// The progress callback (ProgressCallback, session/parallel_run.h) is called
-// with (i, count) for every point in order, just before the chunk of points
-// that holds point i is solved. It may throw (a CancelledFailure, say) to
-// stop the run: nothing is written then.
+// The progress callback (ProgressCallback, session/streamed_run.h) is called
+// with (i, count) for every point in order. It may throw (a
+// CancelledFailure, say) to stop the run: nothing is written then.
 
 // File mode: read the coordinate file, solve every point, write the results
-// file. The destination is checked before any point is solved; the results
+// file. A file that lists no point is refused (NoPointFailure) and nothing
+// is written. The destination is checked before any point is solved; the results
 // file is written whole through a temporary file, or not at all. A
 // destination that is not a regular file (a terminal, a pipe, /dev/stdout)
 // is written directly, and only once every point has been solved.
 // Failures name their file; a point that cannot be solved names its line.
 //
 // By default the fast back-calculation on every core, the coordinate file
-// read and the results written a chunk of points at a time (a pipe is read
+// read and the results written a chunk of points at a time (a pipe is held
 // whole first); the bytes written do not depend on the thread count or the
 // chunk size. options.solver = SolverChoice::Reference runs the reference
 // algorithm instead. `solved`, when given, is shown every chunk of points
-// with their solutions in file order (see session/parallel_run.h).
+// with their solutions in file order (see session/streamed_run.h).
 void computeFileRun(const PreparedLine& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                     HeaderEncoding encoding, const ProgressCallback& progress = {}, const RunOptions& options = {},
                     const SolvedChunkCallback& solved = {});
@@ -146,5 +144,11 @@ void computeFileRun(const PreparedLine& alignment, const std::string& coordinate
 void computeFileRun(const PreparedLine& alignment, const std::string& coordinatePath, const std::string& resultsPath,
                     const ResultsLayout& layout, const ProgressCallback& progress = {}, const RunOptions& options = {},
                     const SolvedChunkCallback& solved = {});
+
+// The same run writing CSV rows (formats/results_csv.h) with the added
+// `columns`; options.pointsFormat says how the coordinate file is written.
+void computeCsvRun(const PreparedLine& alignment, const CsvColumns& columns, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress = {},
+                   const RunOptions& options = {});
 
 }  // namespace vomel

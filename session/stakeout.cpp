@@ -1,95 +1,27 @@
 #include "session/stakeout.h"
 
-#include <cmath>
-#include <numbers>
 #include <optional>
 
 #include "alignment/design_surface.h"
-#include "core/angles.h"
+#include "alignment/offset_point.h"
 #include "core/failure.h"
-#include "core/line_pose.h"
-#include "formats/atomic_file.h"
 #include "formats/cass_points.h"
+#include "formats/results_file.h"
 #include "session/session.h"
-#include "stationing/stated_station.h"
-#include "stationing/station_field.h"
 #include "text/file_reading.h"
-#include "text/input_line.h"
 #include "text/number_text.h"
 
 namespace vomel {
 
-namespace {
-
-constexpr std::size_t FIELDS_NEEDED = 3;
-constexpr std::size_t FIELDS_WITH_ELEVATION = 4;
-
-// The pose's tangent azimuth in [0, 2π), checked finite.
-double poseAzimuth(const LinePose& pose)
+double tangentAzimuth(const PreparedLine& alignment, double station)
 {
-    return normaliseAzimuth(requireFinite(pose.azimuth, VOMEL_TRANSLATE_NOOP("Failure", "tangent azimuth")));
+    return tangentAzimuth(alignment.poseAt(station));
 }
-
-StakeoutRow readRow(const std::vector<std::string>& fields, long line, const vomel::ChainBreaks& breaks)
-{
-    if (fields.size() < FIELDS_NEEDED || fields.size() > FIELDS_WITH_ELEVATION) {
-        throw FormatFailure(line,
-                            VOMEL_TRANSLATE_NOOP("Failure", "a station line holds a label, a station, an offset and "
-                                                            "optionally an elevation; the line has %1 field%2"),
-                            std::to_string(fields.size()), pluralS(fields.size()));
-    }
-    StakeoutRow row;
-    row.label = fields[0];
-    row.stationText = fields[1];
-    row.line = line;
-    const StationText stated = parseStationField(fields[1], line, 2);
-    if (!(std::fabs(stated.value) <= MAX_INPUT_MAGNITUDE)) {
-        throw FormatFailure(FailureCode::BeyondLargestMagnitude,
-                            {"2", formatGeneral(MAX_INPUT_MAGNITUDE), quotedExcerpt(fields[1])}, line);
-    }
-    try {
-        row.station = continuousStation(breaks, stated);
-    } catch (const GeometryFailure& failure) {
-        row.stationProblem = failure.wording();
-    }
-    row.offset = parseMeasureField(fields[2], line, 3);
-    if (fields.size() == FIELDS_WITH_ELEVATION) {
-        row.elevation = parseNumberField(fields[3], line, 4);
-        row.hasElevation = true;
-    }
-    return row;
-}
-
-}  // namespace
-
-double tangentAzimuth(const PreparedLine& alignment, double station) { return poseAzimuth(alignment.poseAt(station)); }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): station then offset, as surveyors state a point
 Point offsetPoint(const PreparedLine& alignment, double station, double offset)
 {
-    requireFinite(offset, VOMEL_TRANSLATE_NOOP("Failure", "offset"));
-    // One evaluation of the line gives both the point and its tangent.
-    const LinePose pose = alignment.poseAt(station);
-    const Point onLine = pose.point;
-    const double a = poseAzimuth(pose);
-    // Left of the direction a is the direction a - π/2: (sin a, -cos a).
-    const Point p{onLine.x + offset * std::sin(a), onLine.y - offset * std::cos(a)};
-    requireFinite(p.x, VOMEL_TRANSLATE_NOOP("Failure", "X of the set-out point"));
-    requireFinite(p.y, VOMEL_TRANSLATE_NOOP("Failure", "Y of the set-out point"));
-    return p;
-}
-
-std::vector<StakeoutRow> readStationFile(std::istream& in, const vomel::ChainBreaks& breaks)
-{
-    std::vector<StakeoutRow> rows;
-    LineReader reader(in);
-    std::string text;
-    while (reader.next(text)) {
-        const auto fields = normaliseLine(text);
-        if (!fields) break;
-        rows.push_back(readRow(*fields, reader.lineNumber(), breaks));
-    }
-    return rows;
+    return offsetPoint(*alignment.line, station, offset);
 }
 
 std::string stakeoutLine(const StakeoutRow& row, Point point)

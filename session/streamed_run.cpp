@@ -3,19 +3,22 @@
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
+#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <exception>
 #include <fcntl.h>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <string_view>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
 #include "core/failure.h"
-#include "formats/cass_points.h"
+#include "text/file_reading.h"
 #include "text/input_line.h"
 
 namespace vomel {
@@ -24,16 +27,16 @@ namespace {
 
 // Bytes asked of the file at a time while counting.
 constexpr std::size_t COUNT_BLOCK_BYTES = 1u << 20;
+// Bytes asked of the file at a time while looking for its first point.
+constexpr std::size_t FIRST_LINE_BLOCK_BYTES = 1u << 12;
 // Least bytes asked of the file at a time while reading chunks.
 constexpr std::size_t READ_BLOCK_BYTES = 1u << 16;
 // Chunks handed out per worker ahead of the one being written, so that no
 // worker waits while the calling thread writes.
 constexpr std::size_t CHUNKS_AHEAD_PER_WORKER = 2;
 
-// A line of exactly this many fields carries an elevation; with more, the
-// extra fields are ignored and the elevation is 0.
-constexpr std::size_t FIELDS_WITH_ELEVATION = 4;
-constexpr std::size_t FIELDS_NEEDED = 3;
+constexpr const char* FILE_CHANGED =
+    VOMEL_TRANSLATE_NOOP("Failure", "the file changed while it was being read (%1 points counted, %2 read)");
 
 // A file opened for reading by descriptor, closed on every path.
 class InputFile {
@@ -60,12 +63,34 @@ private:
     int fd_;
 };
 
+// The bytes of the run's input: a regular file read as it goes, or the
+// whole of a pipe held in memory.
+class ByteSource {
+public:
+    explicit ByteSource(const std::string& path) : file_(std::make_unique<InputFile>(path)) {}
+    explicit ByteSource(const std::string* held) : held_(held) {}
+
+    std::size_t read(char* data, std::size_t size)
+    {
+        if (file_) return file_->read(data, size);
+        const std::size_t taken = std::min(size, held_->size() - at_);
+        std::memcpy(data, held_->data() + at_, taken);
+        at_ += taken;
+        return taken;
+    }
+
+private:
+    std::unique_ptr<InputFile> file_;
+    const std::string* held_ = nullptr;
+    std::size_t at_ = 0;
+};
+
 // Cuts the file into chunks of whole lines of about `target` bytes. The
 // last line of the file may lack its LF. A line longer than a line may be
 // is cut after MAX_LINE_BYTES + 2 bytes, which the worker refuses.
 class ChunkReader {
 public:
-    ChunkReader(const std::string& path, std::size_t target) : file_(path), target_(std::max<std::size_t>(target, 1)) {}
+    ChunkReader(ByteSource& source, std::size_t target) : source_(source), target_(std::max<std::size_t>(target, 1)) {}
 
     bool next(std::string& chunk, long& firstLine)
     {
@@ -90,7 +115,7 @@ public:
             const std::size_t want = std::max(READ_BLOCK_BYTES, target_ - std::min(target_, chunk.size()));
             const std::size_t had = chunk.size();
             chunk.resize(had + want);
-            const std::size_t got = file_.read(chunk.data() + had, want);
+            const std::size_t got = source_.read(chunk.data() + had, want);
             chunk.resize(had + got);
             if (got == 0) ended_ = true;
         }
@@ -100,7 +125,7 @@ public:
     }
 
 private:
-    InputFile file_;
+    ByteSource& source_;
     std::size_t target_;
     std::string pending_;
     long nextLine_ = 1;
@@ -133,29 +158,6 @@ std::string_view checkedLine(std::string_view raw, long line)
     return raw;
 }
 
-// The first fields of a line split at blanks and tabs, and their number
-// (counted up to FIELDS_WITH_ELEVATION + 1).
-struct LineFields {
-    std::string_view field[FIELDS_WITH_ELEVATION];
-    std::size_t count = 0;
-};
-
-LineFields splitFields(std::string_view line)
-{
-    LineFields fields;
-    std::size_t i = 0;
-    const std::size_t n = line.size();
-    while (i < n && fields.count <= FIELDS_WITH_ELEVATION) {
-        while (i < n && (line[i] == ' ' || line[i] == '\t')) ++i;
-        if (i == n) break;
-        const std::size_t start = i;
-        while (i < n && line[i] != ' ' && line[i] != '\t') ++i;
-        if (fields.count < FIELDS_WITH_ELEVATION) fields.field[fields.count] = line.substr(start, i - start);
-        ++fields.count;
-    }
-    return fields;
-}
-
 // Parses, solves and formats the lines of a chunk up to a blank line or its
 // end; stops at the first failure, which it keeps.
 void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
@@ -175,24 +177,9 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
         const std::string_view raw = text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
         at = end == std::string_view::npos ? text.size() : end + 1;
         try {
-            const std::string_view checked = checkedLine(raw, line);
-            const LineFields fields = splitFields(checked);
-            if (fields.count == 0) {
+            if (!parseCoordinateLine(checkedLine(raw, line), line, format, point)) {
                 chunk.endsList = true;
                 return;
-            }
-            if (format == PointsFormat::Cass) {
-                point = parseCassLine(checked, line);
-            } else if (fields.count < FIELDS_NEEDED) {
-                throw FormatFailure(FailureCode::CoordinateFields,
-                                    {std::to_string(fields.count), pluralS(fields.count)}, line);
-            } else {
-                point.label.assign(fields.field[0]);
-                point.x = parseMeasureField(fields.field[1], line, 2);
-                point.y = parseMeasureField(fields.field[2], line, 3);
-                point.hasElevation = fields.count == FIELDS_WITH_ELEVATION;
-                point.elevation = point.hasElevation ? parseNumberField(fields.field[3], line, 4) : 0.0;
-                point.line = line;
             }
         } catch (...) {
             chunk.failure = std::current_exception();
@@ -200,11 +187,7 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
         }
         try {
             const Solution solution = solve(point.x, point.y);
-            if (layout.append) {
-                layout.append(chunk.output, point, solution);
-            } else {
-                chunk.output += layout.line(point, solution);
-            }
+            layout.append(chunk.output, point, solution);
             if (keep) {
                 chunk.kept.push_back(point);
                 chunk.keptSolutions.push_back(solution);
@@ -289,18 +272,20 @@ private:
     std::vector<std::thread> workers_;
 };
 
-}  // namespace
-
-long countListedPoints(const std::string& path)
+// The listed points of `source`: its lines up to the first blank line
+// (blanks, tabs and CRs only) or the end; with `firstOnly`, 1 as soon as
+// the first line lists a point.
+long countPoints(ByteSource& source, bool firstOnly)
 {
-    InputFile file(path);
-    std::vector<char> block(COUNT_BLOCK_BYTES);
+    // Not cleared: only the bytes read are looked at.
+    const std::size_t blockBytes = firstOnly ? FIRST_LINE_BLOCK_BYTES : COUNT_BLOCK_BYTES;
+    const auto block = std::make_unique_for_overwrite<char[]>(blockBytes);
     long count = 0;
     bool inLine = false;  // past the first character that is not a blank, tab or CR
     for (;;) {
-        const std::size_t size = file.read(block.data(), block.size());
+        const std::size_t size = source.read(block.get(), blockBytes);
         if (size == 0) return count;
-        const char* p = block.data();
+        const char* p = block.get();
         const char* const end = p + size;
         while (p < end) {
             if (inLine) {
@@ -314,6 +299,7 @@ long countListedPoints(const std::string& path)
             if (c == '\n') return count;  // a blank line ends the list
             if (c != ' ' && c != '\t' && c != '\r') {
                 ++count;
+                if (firstOnly) return count;
                 inLine = true;
             }
             ++p;
@@ -321,17 +307,56 @@ long countListedPoints(const std::string& path)
     }
 }
 
-long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path, PointsFormat format,
+// The whole of a stream that is no regular file (a pipe). Reading stops
+// past MAX_FILE_BYTES, or once more than MAX_POINTS lines are held: the
+// run refuses the point after the last it may hold, or the line that is
+// too long, when it comes to it.
+std::string heldWhole(std::ifstream& in)
+{
+    std::string held;
+    std::vector<char> block(READ_BLOCK_BYTES);
+    std::size_t lines = 0;
+    while (in && held.size() <= MAX_FILE_BYTES && lines <= MAX_POINTS) {
+        in.read(block.data(), static_cast<std::streamsize>(block.size()));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        lines += static_cast<std::size_t>(std::count(block.data(), block.data() + got, '\n'));
+        held.append(block.data(), got);
+    }
+    if (in.bad()) throw FileFailure(FailureCode::FileNotReadToEnd, {});
+    if (held.size() > MAX_FILE_BYTES) {
+        const auto line = std::count(held.begin(), held.begin() + MAX_FILE_BYTES, '\n') + 1;
+        throw FormatFailure(FailureCode::FileTooLong, {std::to_string(MAX_FILE_BYTES)}, static_cast<long>(line));
+    }
+    return held;
+}
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Reads, solves and writes every point of `source` after the header already
+// given to `writer`, on `threads` workers (1: all on the calling thread);
+// a point beyond `maxPoints` is a FormatFailure naming its line. Returns
+// the number of points.
+long streamPoints(const PointSolver& solve, const ResultsLayout& layout, ByteSource& source, PointsFormat format,
                   AtomicFile& writer, const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints,
-                  const SolvedChunkCallback& solved)
+                  const SolvedChunkCallback& solved, std::size_t maxPoints)
 {
     const std::size_t chunkBytes = std::max<std::size_t>(chunkPoints, 1) * CHUNK_BYTES_PER_POINT;
-    ChunkReader reader(path, chunkBytes);
+    ChunkReader reader(source, chunkBytes);
     const bool keep = static_cast<bool>(solved);
     long done = 0;
 
     // Writes a finished chunk; false once the list has ended.
     const auto finish = [&](Chunk& chunk) {
+        // Each point is one line, so the one past the limit is on this line.
+        const auto held = static_cast<std::size_t>(done);
+        if (chunk.points > maxPoints - held) {
+            throw FormatFailure(FailureCode::TooManyPoints, {std::to_string(maxPoints)},
+                                chunk.firstLine + static_cast<long>(maxPoints - held));
+        }
         if (chunk.failure) std::rethrow_exception(chunk.failure);
         if (progress) {
             for (std::size_t i = 1; i <= chunk.points; ++i) progress(done + static_cast<long>(i), -1);
@@ -378,6 +403,64 @@ long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const s
         inFlight.pop_front();
     }
     return done;
+}
+
+}  // namespace
+
+NoPointFailure::NoPointFailure() : FormatFailure(FailureCode::NoPointListed, {}) {}
+
+unsigned workerCount(unsigned requested)
+{
+    if (requested != 0) return requested;
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+long countListedPoints(const std::string& path)
+{
+    ByteSource source(path);
+    return countPoints(source, false);
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
+void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options,
+                   const SolvedChunkCallback& solved)
+{
+    const unsigned threads = workerCount(options.threads);
+    try {
+        std::ifstream in = openForReading(coordinatePath);
+        // A regular file is streamed, of any size; a pipe can be read only
+        // once, so it is held whole first.
+        std::string held;
+        const bool streamed = isRegularFile(coordinatePath);
+        if (streamed) {
+            in.close();
+        } else {
+            held = heldWhole(in);
+        }
+        const auto source = [&] { return streamed ? ByteSource(coordinatePath) : ByteSource(&held); };
+        // The points are counted first only for the progress's total: a
+        // run without progress reads the file once, after a look at its
+        // first line.
+        ByteSource counted = source();
+        const long count = countPoints(counted, !progress);
+        if (count == 0) throw NoPointFailure();
+        AtomicFile writer(resultsPath);
+        writer.write(layout.header);
+        ProgressCallback announce;
+        if (progress) announce = [&progress, count](long i, long) { progress(i, count); };
+        ByteSource points = source();
+        const long done = streamPoints(solve, layout, points, options.pointsFormat, writer, announce, threads,
+                                       options.chunkPoints, solved, streamed ? SIZE_MAX : MAX_POINTS);
+        if (progress && done != count) {
+            throw FileFailure(FILE_CHANGED, std::to_string(count), std::to_string(done));
+        }
+        writer.commit();
+    } catch (Failure& failure) {
+        // A cancellation from the progress callback belongs to no file.
+        if (dynamic_cast<CancelledFailure*>(&failure) == nullptr) failure.setFile(coordinatePath);
+        throw;
+    }
 }
 
 }  // namespace vomel

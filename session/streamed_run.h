@@ -1,38 +1,97 @@
 #pragma once
-// The file run over a regular coordinate file of any size: the file is read
-// in large blocks, cut into chunks of whole lines, and each chunk is parsed,
-// solved and formatted by the worker thread that owns it; the calling
-// thread only reads the blocks, hands out the chunks and writes the
-// finished ones in file order. Memory stays the same however long the file.
+// The file run: every point of a coordinate file solved into a results
+// file. The input is cut into chunks of whole lines, and each chunk is
+// parsed, solved and formatted by the worker thread that owns it; the
+// calling thread only reads, hands out the chunks and writes the finished
+// ones in file order. A regular file is read in blocks, so memory stays the
+// same however long it is; a pipe, which can be read only once, is held
+// whole first (within the bounds of a file held in memory). The results
+// file holds the same bytes whatever the number of threads or the size of
+// the chunks.
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "core/failure.h"
 #include "formats/atomic_file.h"
-#include "formats/results_file.h"
-#include "session/parallel_run.h"
+#include "formats/coordinate_file.h"
+#include "solver/dispatcher.h"
 
 namespace vomel {
+
+// Called with (i, count) for every point i from 1 to count, in order, on
+// the calling thread, once the chunk that holds point i is solved and
+// before its lines are written. May throw (a CancelledFailure, say) to stop
+// the run: nothing is written then.
+using ProgressCallback = std::function<void(long i, long count)>;
+
+// Solves one point; must be safe to call from several threads at once.
+using PointSolver = std::function<Solution(double x, double y)>;
+
+enum class SolverChoice {
+    Fast,  // sample index, short bisection, Newton on perpendicularity
+    Reference,  // full scan of the samples and bisection to the end
+};
+
+// Points read, solved and written at a time: about 100 kB of coordinates
+// and as much of results, which stay in the cache and are reused from chunk
+// to chunk (larger ones are fresh pages from the system each time), and
+// small enough that the workers finish together at the end of a run
+// (2048 points take a few milliseconds).
+inline constexpr std::size_t DEFAULT_CHUNK_POINTS = 2048;
 
 // Bytes of whole lines in a chunk for each point of RunOptions::chunkPoints
 // (about the length of a typical coordinate line, so that a chunk holds
 // about that many points).
 inline constexpr std::size_t CHUNK_BYTES_PER_POINT = 48;
 
+// Shown each chunk of points with their solutions, in file order, after the
+// chunk's lines have been handed to the results file; the results file
+// itself does not depend on it. May throw to stop the run.
+using SolvedChunkCallback =
+    std::function<void(const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions)>;
+
+struct RunOptions {
+    SolverChoice solver = SolverChoice::Fast;
+    unsigned threads = 0;  // 0: one per core
+    std::size_t chunkPoints = DEFAULT_CHUNK_POINTS;
+    PointsFormat pointsFormat = PointsFormat::Plain;  // of the coordinate file
+};
+
+// The number of worker threads for a request: 0 means every core (at least
+// one).
+unsigned workerCount(unsigned requested);
+
+// What a file run writes: its header, then one line per solved point,
+// appended to the chunk's buffer. Called from the worker threads and must
+// be safe there.
+struct ResultsLayout {
+    std::string header;
+    std::function<void(std::string& out, const SurveyPoint& point, const Solution& solution)> append;
+};
+
+// A coordinate file that lists no point: empty, or its first line blank.
+// Nothing is written.
+class NoPointFailure : public FormatFailure {
+public:
+    NoPointFailure();
+};
+
 // The number of points of a coordinate file: its lines up to the first
 // blank line (blanks, tabs and CRs only) or the end, read in blocks.
 long countListedPoints(const std::string& path);
 
-// Reads, solves and writes every point of the regular file at `path` after
-// the header already given to `writer`, on `threads` workers (1: all on the
-// calling thread). Returns the number of points. The progress callback is
-// called on the calling thread for every point in order, once the chunk
-// that holds it is solved and before its lines are written; `solved` sees
-// each chunk's points and solutions. The first failure in file order is
-// thrown: a FormatFailure naming its line, or a GeometryFailure naming the
-// point and its line.
-long streamPoints(const PointSolver& solve, const ResultsLayout& layout, const std::string& path, PointsFormat format,
-                  AtomicFile& writer, const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints,
-                  const SolvedChunkCallback& solved);
+// Reads the coordinate file at `coordinatePath`, solves every point and
+// writes the results file at `resultsPath` in `layout`, whole or not at all
+// (the destination is checked, and its temporary file made, before the
+// first point is solved). A file that lists no point is a NoPointFailure.
+// The first failure in file order is thrown: a FormatFailure naming its
+// line, or a GeometryFailure naming the point and its line; failures name
+// the coordinate file, a cancellation from the progress callback excepted.
+void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options,
+                   const SolvedChunkCallback& solved = {});
 
 }  // namespace vomel

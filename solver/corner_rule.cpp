@@ -44,8 +44,20 @@ void applyCornerRule(Solution& solution, const std::vector<LineCorner>& corners,
         solution.offset = right > 0.0 ? -distance : distance;
         solution.footX = foot.x;
         solution.footY = foot.y;
-        solution.corner = true;
+        solution.place = FootPlace::Corner;
         return;
+    }
+}
+
+void placeFoot(Solution& solution, double startStation, double endStation)
+{
+    if (solution.place == FootPlace::Corner) return;
+    if (solution.station < startStation - LINE_END_TOLERANCE) {
+        solution.place = FootPlace::BeforeStart;
+    } else if (solution.station > endStation + LINE_END_TOLERANCE) {
+        solution.place = FootPlace::AfterEnd;
+    } else {
+        solution.place = FootPlace::OnLine;
     }
 }
 

@@ -24,7 +24,15 @@ inline constexpr double CORNER_DISTANCE_SLACK = 1e-8;
 // Replaces `solution` by the corner answer where the rule holds: station of
 // the joint, foot at the nearer of the two element ends there, offset the
 // signed distance to it (left positive, seen along the mean of the two
-// tangents), `corner` set. `corners` in station order.
+// tangents), its place FootPlace::Corner. `corners` in station order.
 void applyCornerRule(Solution& solution, const std::vector<LineCorner>& corners, double x, double y);
+
+// A foot this close to an end of the line (in the line's unit) is on the
+// line.
+inline constexpr double LINE_END_TOLERANCE = 1e-6;
+
+// Sets the place of a foot that is not at a corner against the line's ends
+// (continuous stations): before the start, after the end or on the line.
+void placeFoot(Solution& solution, double startStation, double endStation);
 
 }  // namespace vomel

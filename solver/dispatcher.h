@@ -43,7 +43,22 @@ struct SampleTable {
 std::size_t sampleCountFor(double start, double end);
 
 // Samples the design line over [start, end]; start <= end, both finite.
-SampleTable buildSampleTable(double start, double end, const PointFunction& pointAt);
+// With `threads` above 1 a long line is sampled on that many threads, each
+// taking a contiguous run of the stations (`pointAt` must be safe there);
+// the table is the same to the bit, and a failure is the first in station
+// order, whatever the number.
+SampleTable buildSampleTable(double start, double end, const PointFunction& pointAt, unsigned threads = 1);
+
+// Fewest samples a thread of buildSampleTable takes: below this, starting a
+// thread costs more than it saves (a sample takes a few tenths of a
+// microsecond, a thread some tens).
+inline constexpr std::size_t MIN_SAMPLES_PER_THREAD = 4096;
+
+// Where a point's foot lies on the line. Beyond an end, the station and
+// offset are those of the end's rule, not of a perpendicular; outside a
+// corner (applyCornerRule, solver/corner_rule.h) they are those of the
+// corner.
+enum class FootPlace { OnLine, BeforeStart, AfterEnd, Corner };
 
 // The answer for one point: continuous station of the foot, signed offset
 // (left positive), foot coordinates.
@@ -57,10 +72,8 @@ struct Solution {
     // continuous station.
     bool ambiguous = false;
     double otherStation = 0.0;
-    // Set by applyCornerRule (solver/corner_rule.h): the point lies in the
-    // wedge outside a corner of the line, where no element has a
-    // perpendicular foot; the foot is the corner.
-    bool corner = false;
+    // Set by applyCornerRule and placeFoot (solver/corner_rule.h).
+    FootPlace place = FootPlace::OnLine;
 };
 
 // Index k of the sample nearest to (x, y) among 1..n, scanning upwards and

@@ -12,7 +12,6 @@
 namespace vomel::testing {
 
 using ui::FileRunSummary;
-using ui::LinePlace;
 using ui::Operations;
 using ui::PointProgress;
 using ui::TypedPointResult;
@@ -27,7 +26,7 @@ public:
     std::vector<std::string> calls;
     int lines = 0;  // design lines made current
     bool staged = false;
-    LinePlace typedPlace = LinePlace::OnLine;  // where every typed point lies
+    FootPlace typedPlace = FootPlace::OnLine;  // where every typed point lies
     long beforeStart = 0;  // file-run points before the start
     long afterEnd = 0;  // and after the end
     std::function<void(long i)> beforePoint;  // called before each file-run point

@@ -11,6 +11,9 @@
 #include <memory>
 #include <string>
 
+#include "session/method.h"
+#include "solver/dispatcher.h"
+
 namespace vomel {
 struct PreparedLine;
 }
@@ -22,20 +25,10 @@ struct PlanRun;
 
 namespace vomel::ui {
 
-enum class MethodChoice {
-    IntersectionPoint,  // mainLineOption "交点法—主线"
-    Element,  // rampOption "积木法—互通"
-};
-
-// Where a foot lies against the ends of the line. Beyond an end, the
-// station and offset are those of the end's rule, not of a perpendicular;
-// outside a corner they are those of the corner.
-enum class LinePlace { OnLine, BeforeStart, AfterEnd, Corner };
-
 struct TypedPointResult {
     std::string station;  // station text with its chain-break letter
     std::string offset;  // "0.000" format
-    LinePlace place = LinePlace::OnLine;
+    FootPlace place = FootPlace::OnLine;  // where the foot lies on the line
 };
 
 // What a finished file run counts.

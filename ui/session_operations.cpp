@@ -1,50 +1,14 @@
 #include "ui/session_operations.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "core/failure.h"
 #include "drawing/plan_scene.h"
 #include "drawing/thinned_points.h"
-#include "session/results_csv.h"
 #include "session/session.h"
 
 namespace vomel::ui {
 
 using drawing::makePlanScene;
 using drawing::ThinnedPoints;
-
-namespace {
-
-// The rule of the CSV results' status column, so that the window and the
-// CSV file agree on every point.
-LinePlace placeOnLine(const PreparedLine& alignment, const Solution& solution)
-{
-    if (solution.corner) return LinePlace::Corner;
-    const std::string_view status = footStatus(alignment, solution.station);
-    if (status == "before-start") return LinePlace::BeforeStart;
-    if (status == "after-end") return LinePlace::AfterEnd;
-    return LinePlace::OnLine;
-}
-
-// Whether the regular file at `path` lists a point: its first line holds
-// something other than blanks, tabs and CRs (a blank line ends the list, as
-// the run reads it). Reads only up to the first line's end. A file that is
-// not regular, or does not open, is left to the run to report.
-bool listsNoPoint(const std::string& path)
-{
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    for (char c = 0; file.get(c);) {
-        if (c == '\n') return true;
-        if (c != ' ' && c != '\t' && c != '\r') return false;
-    }
-    return file.eof();
-}
-
-}  // namespace
 
 struct SessionOperations::State {
     std::shared_ptr<const PreparedLine> current;
@@ -128,7 +92,7 @@ TypedPointResult SessionOperations::solveTypedPoint(const std::string& xText, co
 {
     const PreparedLine& alignment = state_->requireCurrent();
     const SinglePointText result = computeSinglePoint(alignment, xText, yText);
-    return {result.station, result.offset, placeOnLine(alignment, result.solution)};
+    return {result.station, result.offset, result.solution.place};
 }
 
 FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordinatePath, const std::string& resultsPath,
@@ -140,8 +104,6 @@ FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordin
     // last run only when this one succeeds. Every point is counted against
     // the line's ends.
     const PreparedLine& alignment = state_->requireCurrent();
-    // Nothing to solve: no results file is made, and the last run stays.
-    if (listsNoPoint(coordinatePath)) return {};
     ThinnedPoints kept;
     FileRunSummary summary;
     const SolvedChunkCallback keep = [&](const std::vector<SurveyPoint>& points,
@@ -149,12 +111,15 @@ FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordin
         kept.add(points, solutions);
         summary.points += static_cast<long>(solutions.size());
         for (const Solution& solution : solutions) {
-            const LinePlace place = placeOnLine(alignment, solution);
-            if (place == LinePlace::BeforeStart) ++summary.beforeStart;
-            if (place == LinePlace::AfterEnd) ++summary.afterEnd;
+            if (solution.place == FootPlace::BeforeStart) ++summary.beforeStart;
+            if (solution.place == FootPlace::AfterEnd) ++summary.afterEnd;
         }
     };
-    computeFileRun(alignment, coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
+    try {
+        computeFileRun(alignment, coordinatePath, resultsPath, HeaderEncoding::Gbk, progress, {}, keep);
+    } catch (const NoPointFailure&) {
+        return {};  // nothing was solved or written, and the last run stays
+    }
     auto run = std::make_shared<PlanRun>();
     run->points = std::move(kept.points);
     run->solutions = std::move(kept.solutions);

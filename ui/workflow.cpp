@@ -64,7 +64,7 @@ Workflow::Workflow(Platform& platform, Operations& operations,
     state_.line = text(LINE_NONE);
 }
 
-void Workflow::selectMethod(MethodChoice method)
+void Workflow::selectMethod(Method method)
 {
     method_ = method;
     state_.method = method;
@@ -124,7 +124,7 @@ void Workflow::initialise()
     // The answers shown belong to the line before.
     state_.station.clear();
     state_.offset.clear();
-    state_.answerPlace = LinePlace::OnLine;
+    state_.answerPlace = FootPlace::OnLine;
     state_.refusedField = TypedField::None;
     state_.computeEnabled = true;
     if (mode_ == InputMode::SingleCoordinate) {
@@ -152,10 +152,9 @@ void Workflow::showImportNotes()
 
 void Workflow::initialiseSteps()
 {
-    const FileDialogSpec& alignmentDialog =
-        method_ == MethodChoice::IntersectionPoint ? ALIGNMENT_DIALOG : ELEMENT_DIALOG;
+    const FileDialogSpec& alignmentDialog = method_ == Method::IntersectionPoint ? ALIGNMENT_DIALOG : ELEMENT_DIALOG;
     const std::string alignmentPath = chosenOrCancel(platform_.askOpenFile(alignmentDialog), alignmentDialog);
-    if (method_ == MethodChoice::IntersectionPoint) {
+    if (method_ == Method::IntersectionPoint) {
         operations_.readMainLine(alignmentPath);
         const std::optional<bool> hasChainBreaks =
             platform_.askYesNo(text(CHAIN_BREAK_DIALOG.title), text(ASK_CHAIN_BREAKS));
@@ -216,10 +215,10 @@ void Workflow::computeSingle(const std::string& xText, const std::string& yText)
     state_.offset = result.offset;
     state_.answerPlace = result.place;
     switch (result.place) {
-    case LinePlace::BeforeStart: return showStatus(text(STATUS_BEFORE_START));
-    case LinePlace::AfterEnd: return showStatus(text(STATUS_AFTER_END));
-    case LinePlace::Corner: return showStatus(text(STATUS_AT_CORNER));
-    case LinePlace::OnLine: break;
+    case FootPlace::BeforeStart: return showStatus(text(STATUS_BEFORE_START));
+    case FootPlace::AfterEnd: return showStatus(text(STATUS_AFTER_END));
+    case FootPlace::Corner: return showStatus(text(STATUS_AT_CORNER));
+    case FootPlace::OnLine: break;
     }
     showStatus(text(STATUS_FINISHED));
 }
@@ -230,7 +229,7 @@ void Workflow::refuseTyped(TypedField field, const std::string& message)
     // the typed ones.
     state_.station.clear();
     state_.offset.clear();
-    state_.answerPlace = LinePlace::OnLine;
+    state_.answerPlace = FootPlace::OnLine;
     state_.refusedField = field;
     showStatus(message);
     platform_.showError({message, {}});

@@ -34,13 +34,13 @@ struct WindowState {
     std::string line;
     // The method the method options show: the one chosen last, which the
     // next initialisation reads (the line in use may be of the other).
-    MethodChoice method = MethodChoice::IntersectionPoint;
+    Method method = Method::IntersectionPoint;
     // Counts the lines made current.
     long lineGeneration = 0;
     TypedField refusedField = TypedField::None;
     // Where the foot of the answer shown lies: beyond an end, the station
     // and offset are the end's rule (a straight distance), not a foot.
-    LinePlace answerPlace = LinePlace::OnLine;
+    FootPlace answerPlace = FootPlace::OnLine;
     // A file run is under way: its progress, and the cancel control shown.
     bool running = false;
     long progressDone = 0;
@@ -57,13 +57,13 @@ public:
 
     const WindowState& state() const { return state_; }
     bool isInitialised() const { return initialised_; }
-    MethodChoice method() const { return method_; }
+    Method method() const { return method_; }
     InputMode mode() const { return mode_; }
 
     // mainLineOption / rampOption: the method is only read when
     // initialising; it stays chosen after a failed or cancelled
     // initialisation, while the line in use stays the one before.
-    void selectMethod(MethodChoice method);
+    void selectMethod(Method method);
     // singlePointOption / fileRunOption.
     void selectSingleCoordinate();
     void selectCoordinateFile();
@@ -101,7 +101,7 @@ private:
     std::function<ProgressThrottle::Clock::time_point()> clock_;
     std::function<void(const WindowState&)> listener_;
     WindowState state_;
-    MethodChoice method_ = MethodChoice::IntersectionPoint;
+    Method method_ = Method::IntersectionPoint;
     InputMode mode_ = InputMode::SingleCoordinate;
     bool initialised_ = false;
     bool busy_ = false;  // an operation is running; repaints may deliver events

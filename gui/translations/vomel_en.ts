@@ -1694,6 +1694,10 @@
         <source>between %1 and %2: a gap of %3 in station, %4 in height and a change of gradient of %5</source>
         <translation>between %1 and %2: a gap of %3 in station, %4 in height and a change of gradient of %5</translation>
     </message>
+    <message>
+        <source>no point read: the file is empty or its first line is blank; no results file written</source>
+        <translation>no point read: the file is empty or its first line is blank; no results file written</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

@@ -1694,6 +1694,10 @@
         <source>between %1 and %2: a gap of %3 in station, %4 in height and a change of gradient of %5</source>
         <translation>%1 与 %2 之间：桩号相差 %3，高程相差 %4，坡度变化 %5</translation>
     </message>
+    <message>
+        <source>no point read: the file is empty or its first line is blank; no results file written</source>
+        <translation>没有读到任何点：文件为空或第一行为空，结果文件未写入</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

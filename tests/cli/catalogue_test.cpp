@@ -48,7 +48,7 @@ TEST(ChineseCatalogue, EveryFailureIsWordedWithAllItsValues)
         missing.erase(pluralPlace(english));
         EXPECT_TRUE(missing.empty()) << "the Chinese wording drops a value";
     }
-    EXPECT_EQ(worded, static_cast<int>(FailureCode::CrossFallFields));
+    EXPECT_EQ(worded, static_cast<int>(FailureCode::NoPointListed));
 }
 
 TEST(ChineseCatalogue, LinePrefixAndSystemReasons)

@@ -208,9 +208,11 @@ private:
         return words;
     }
 
-    // "NAME = TEXT" or, for a folder, "NAME/".
+    // "NAME = TEXT", "NAME =" for an empty file or, for a folder, "NAME/".
     WorkFile workFile(const std::string& value, long line, bool folderAllowed) const
     {
+        if (value.size() > 2 && value.ends_with(" =") && value.find(" = ") == std::string::npos)
+            return {value.substr(0, value.size() - 2), "", false};
         const auto equals = value.find(" = ");
         if (equals == std::string::npos) {
             if (!folderAllowed || value.empty() || value.back() != '/') fail(where(line), "expected NAME = TEXT");

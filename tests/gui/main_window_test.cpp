@@ -540,11 +540,11 @@ void MainWindowTest::beyondTheEndsIsMarked()
     initialise();
     auto* station = child<QLineEdit>("stationEdit");
     auto* offset = child<QLineEdit>("offsetEdit");
-    const std::pair<LinePlace, const char*> places[] = {{LinePlace::AfterEnd, BEYOND_END_TIP},
-                                                        {LinePlace::BeforeStart, BEYOND_START_TIP},
-                                                        {LinePlace::Corner, nullptr},
-                                                        {LinePlace::AfterEnd, BEYOND_END_TIP},
-                                                        {LinePlace::OnLine, nullptr}};
+    const std::pair<FootPlace, const char*> places[] = {{FootPlace::AfterEnd, BEYOND_END_TIP},
+                                                        {FootPlace::BeforeStart, BEYOND_START_TIP},
+                                                        {FootPlace::Corner, nullptr},
+                                                        {FootPlace::AfterEnd, BEYOND_END_TIP},
+                                                        {FootPlace::OnLine, nullptr}};
     for (const auto& [place, tip] : places) {
         operations->typedPlace = place;
         child<QLineEdit>("xEdit")->setText("9000");

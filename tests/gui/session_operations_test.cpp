@@ -155,7 +155,7 @@ void SessionOperationsTest::elementLineHasNoChainBreakColumn()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     workflow.selectCoordinateFile();
     platform.answerDialog(data("ele01_basic.ele"));
     workflow.initialise();
@@ -187,7 +187,7 @@ void SessionOperationsTest::landXmlInElementMethodCarriesChainBreaks()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     platform.answerDialog(renamed);
     workflow.initialise();
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
@@ -226,7 +226,7 @@ void SessionOperationsTest::landXmlCornerIsNotedAndAnswered()
     ScriptedPlatform platform;
     SessionOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     platform.answerDialog(path);
     workflow.initialise();
     QVERIFY2(platform.errors().empty(), platform.errors().empty() ? "" : platform.errors()[0].detail.c_str());
@@ -455,7 +455,7 @@ void SessionOperationsTest::malformedCorpus()
         workflow.initialise();
         break;
     case malformed::Kind::Element:
-        workflow.selectMethod(MethodChoice::Element);
+        workflow.selectMethod(Method::Element);
         platform.answerDialog(path);
         workflow.initialise();
         break;

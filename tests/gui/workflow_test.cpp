@@ -105,7 +105,7 @@ void WorkflowTest::stateTable()
     for (const QString& action : actions) {
         if (action == "single") workflow.selectSingleCoordinate();
         if (action == "file") workflow.selectCoordinateFile();
-        if (action == "element") workflow.selectMethod(MethodChoice::Element);
+        if (action == "element") workflow.selectMethod(Method::Element);
         if (action == "init") workflow.initialise();
         if (action == "compute") workflow.compute("1", "2");
     }
@@ -162,7 +162,7 @@ void WorkflowTest::initialiseFailures()
     FakeOperations operations;
     operations.failingStep = failingStep.toStdString();
     Workflow workflow(platform, operations);
-    if (element) workflow.selectMethod(MethodChoice::Element);
+    if (element) workflow.selectMethod(Method::Element);
 
     workflow.initialise();
 
@@ -272,7 +272,7 @@ void WorkflowTest::singlePointShowsStationAndOffset()
     platform.answerDialog("a.ele");
     FakeOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     workflow.initialise();
 
     workflow.compute("12", "3");
@@ -322,7 +322,7 @@ void WorkflowTest::progressRepaintsAreThrottledButCurrent()
     FakeOperations operations;
     operations.pointCount = 10000;
     Workflow workflow(platform, operations, clock);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     workflow.selectCoordinateFile();
     workflow.initialise();
 
@@ -406,7 +406,7 @@ void WorkflowTest::typedCoordinatesAreStrict()
     platform.answerDialog("a.ele");
     FakeOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     workflow.initialise();
     workflow.compute("7", "8");  // an answer that a refused point must not leave shown
     QCOMPARE(workflow.state().station, std::string("B7"));
@@ -433,12 +433,12 @@ void WorkflowTest::beyondTheEndsIsSaid()
     platform.answerDialog("a.ele");
     FakeOperations operations;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     workflow.initialise();
 
-    const std::pair<LinePlace, const char*> typed[] = {{LinePlace::BeforeStart, STATUS_BEFORE_START},
-                                                       {LinePlace::AfterEnd, STATUS_AFTER_END},
-                                                       {LinePlace::OnLine, STATUS_FINISHED}};
+    const std::pair<FootPlace, const char*> typed[] = {{FootPlace::BeforeStart, STATUS_BEFORE_START},
+                                                       {FootPlace::AfterEnd, STATUS_AFTER_END},
+                                                       {FootPlace::OnLine, STATUS_FINISHED}};
     for (const auto& [place, status] : typed) {
         operations.typedPlace = place;
         workflow.compute("1", "2");
@@ -477,13 +477,13 @@ void WorkflowTest::lineInUseIsShownAndKept()
     workflow.compute("1", "2");
     QCOMPARE(workflow.state().station, std::string("B1"));
 
-    workflow.selectMethod(MethodChoice::Element);
-    QCOMPARE(workflow.state().method, MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
+    QCOMPARE(workflow.state().method, Method::Element);
     operations.failingStep = "readElementChain";
     platform.answerDialog("/data/ramp.ele");
     workflow.initialise();
-    QCOMPARE(workflow.state().method, MethodChoice::Element);  // still the user's choice
-    QCOMPARE(workflow.method(), MethodChoice::Element);
+    QCOMPARE(workflow.state().method, Method::Element);  // still the user's choice
+    QCOMPARE(workflow.method(), Method::Element);
     QVERIFY(QString::fromStdString(workflow.state().line).contains("line 1.jdx"));
     QVERIFY(QString::fromStdString(workflow.state().status).contains("line 1.jdx"));
     QCOMPARE(workflow.state().station, std::string("B1"));  // still this line's answer
@@ -495,7 +495,7 @@ void WorkflowTest::lineInUseIsShownAndKept()
     workflow.initialise();
     QCOMPARE(operations.calls.front(), std::string("readElementChain /data/ramp.ele"));
     QCOMPARE(QString::fromStdString(workflow.state().line), QString::fromUtf8("当前线路：积木法—互通  积木：ramp.ele"));
-    QCOMPARE(workflow.state().method, MethodChoice::Element);
+    QCOMPARE(workflow.state().method, Method::Element);
     QVERIFY(workflow.state().station.empty());
     QVERIFY(workflow.state().offset.empty());
     QCOMPARE(workflow.state().lineGeneration, 2L);
@@ -510,7 +510,7 @@ void WorkflowTest::cancelledRunSaysSo()
     FakeOperations operations;
     operations.pointCount = 100;
     Workflow workflow(platform, operations);
-    workflow.selectMethod(MethodChoice::Element);
+    workflow.selectMethod(Method::Element);
     workflow.selectCoordinateFile();
     workflow.initialise();
 

@@ -10,8 +10,8 @@
 #include "core/failure.h"
 #include "formats/cass_points.h"
 #include "formats/profile_file.h"
-#include "session/design_csv.h"
 #include "session/session.h"
+#include "session/stakeout.h"
 #include "testing/expect_failure.h"
 #include "testing/scratch_folder.h"
 
@@ -48,10 +48,9 @@ TEST(DesignFiles, CsvColumnsAddedAfterTheSharedOnes)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.point.label);
         const vomel::Solution solution = line->solve(c.point.x, c.point.y);
-        std::string shared = vomel::csvResultsLine(*line, c.point, solution);
+        std::string shared = vomel::csvResultsLine(*line->line, c.point, solution);
         shared.resize(shared.size() - 2);
-        EXPECT_EQ(vomel::csvResultsLine(*line, columns, c.point, solution), shared + c.added + "\r\n");
-        EXPECT_EQ(vomel::csvResultsLine(*line, vomel::CsvColumns{}, c.point, solution), shared + "\r\n");
+        EXPECT_EQ(vomel::csvResultsLine(*line->line, c.point, solution, columns), shared + c.added + "\r\n");
     }
 }
 

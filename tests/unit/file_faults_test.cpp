@@ -12,7 +12,7 @@
 
 #include "core/failure.h"
 #include "formats/profile_file.h"
-#include "session/design_csv.h"
+#include "formats/results_csv.h"
 #include "session/session.h"
 #include "testing/expect_failure.h"
 #include "testing/malformed_cases.h"

@@ -15,7 +15,6 @@
 
 #include "core/failure.h"
 #include "drawing/thinned_points.h"
-#include "session/results_csv.h"
 #include "session/session.h"
 #include "session/stakeout.h"
 #include "solver/fast_solver.h"
@@ -192,7 +191,7 @@ TEST(NearestFoot, NearEquidistantPointsOnLinesThatComeBackNearThemselves)
 
                 // The CSV row says so; the reference search stays the one-basin search.
                 vomel::SurveyPoint point{"P", p.at.x, p.at.y, 0.0, 1};
-                const std::string row = vomel::csvResultsLine(a, point, f);
+                const std::string row = vomel::csvResultsLine(*a.line, point, f);
                 EXPECT_EQ(row.find(",ambiguous,") != std::string::npos, ambiguous) << row;
                 const vomel::Solution r = a.solve(p.at.x, p.at.y, vomel::SolverChoice::Reference);
                 EXPECT_FALSE(r.ambiguous);

@@ -5,12 +5,13 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/failure.h"
-#include "session/parallel_run.h"
 #include "session/session.h"
 #include "session/streamed_run.h"
 #include "testing/generated_alignment.h"
@@ -142,6 +143,50 @@ TEST_F(ParallelRun, AFailureLateInTheFileLeavesTheOldResults)
     EXPECT_TRUE(failed) << "a malformed line was accepted";
     EXPECT_EQ(readBytes(out), "old results\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 2);
+}
+
+TEST_F(ParallelRun, APipeGivesTheBytesOfTheFile)
+{
+    const fs::path fromFile = folder_ / "from-file.txt";
+    vomel::computeFileRun(*alignment_, coordinates_, fromFile, vomel::HeaderEncoding::Utf8, {},
+                          {vomel::SolverChoice::Fast, 2, 100});
+    const fs::path fifo = folder_ / "points.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread feeder([&] { writeBytes(fifo, readBytes(coordinates_)); });
+    const fs::path fromPipe = folder_ / "from-pipe.txt";
+    long last = 0;
+    long total = 0;
+    vomel::computeFileRun(*alignment_, fifo, fromPipe, vomel::HeaderEncoding::Utf8,
+                          [&](long i, long count) {
+                              last = i;
+                              total = count;
+                          },
+                          {vomel::SolverChoice::Fast, 2, 100});
+    feeder.join();
+    EXPECT_TRUE(readBytes(fromPipe) == readBytes(fromFile));
+    EXPECT_EQ(last, static_cast<long>(points_.size()));
+    EXPECT_EQ(total, last);
+}
+
+TEST_F(ParallelRun, AFileThatListsNoPointIsRefusedAndWritesNothing)
+{
+    const fs::path out = folder_ / "out.txt";
+    writeBytes(out, "old results\r\n");
+    for (const char* text : {"", "\r\n", " \t\r\nP1 3500000 500000\r\n", "   "}) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(text)));
+        writeBytes(coordinates_, text);
+        bool refused = false;
+        try {
+            vomel::computeFileRun(*alignment_, coordinates_, out, vomel::HeaderEncoding::Gbk, [](long, long) {});
+        } catch (const vomel::NoPointFailure& e) {
+            refused = true;
+            EXPECT_EQ(e.file(), coordinates_.string());
+            EXPECT_EQ(e.line(), 0);
+        }
+        EXPECT_TRUE(refused);
+        EXPECT_EQ(readBytes(out), "old results\r\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 2);
+    }
 }
 
 TEST(CountListedPoints, StopsAtTheFirstBlankLine)

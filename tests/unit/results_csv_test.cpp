@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "session/results_csv.h"
 #include "session/session.h"
 #include "session/stakeout.h"
 #include "solver/dispatcher.h"
@@ -36,7 +35,6 @@ TEST(CsvResults, StatusAndResidualOfEachPoint)
 {
     const auto a = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"),
                                               data("jd02_spiral_sym.dl"));
-    const vomel::PointFunction forward = [&a](double s) { return a->pointAt(s); };
     // The search brackets the foot within one metre of the line's ends:
     // a point whose foot lies farther out gets no true foot, and its
     // residual shows it.
@@ -59,8 +57,8 @@ TEST(CsvResults, StatusAndResidualOfEachPoint)
     for (const Case& c : cases) {
         const vomel::Point p = vomel::offsetPoint(*a, c.station, c.offset);
         vomel::SurveyPoint point{"P", p.x, p.y, 7.25, 1};
-        const vomel::Solution solution = vomel::solvePoint(a->samples, forward, p.x, p.y);
-        const auto cells = split(vomel::csvResultsLine(*a, point, solution));
+        const vomel::Solution solution = a->solve(p.x, p.y, vomel::SolverChoice::Reference);
+        const auto cells = split(vomel::csvResultsLine(*a->line, point, solution));
         ASSERT_EQ(cells.size(), 12u) << c.name;
         EXPECT_EQ(cells[11], "") << c.name;
         EXPECT_EQ(cells[3], std::string(1, c.letter)) << c.name;
@@ -85,7 +83,7 @@ TEST(CsvResults, FileRunWritesHeaderAndOneRowPerPoint)
     const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, data("ele01_basic.ele"));
     const vomel::testing::ScratchFolder scratch;
     const std::string out = scratch.file("run.csv");
-    vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), out);
+    vomel::computeCsvRun(*ramp, {}, data("ele01_basic.xy"), out);
     const std::string text = vomel::testing::contentsOf(out);
     std::ifstream xy(data("ele01_basic.xy"), std::ios::binary);
     const auto points = vomel::readCoordinateFile(xy);
@@ -105,7 +103,7 @@ TEST(CsvResults, ThreadsAndChunksChangeNoByte)
     const std::string baseline = scratch.file("one-thread.csv");
     vomel::RunOptions one;
     one.threads = 1;
-    vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), baseline, {}, one);
+    vomel::computeCsvRun(*ramp, {}, data("ele01_basic.xy"), baseline, {}, one);
     const std::string expected = vomel::testing::contentsOf(baseline);
     ASSERT_GT(expected.size(), 1000u);
     for (const auto& [threads, chunk] : {std::pair{2u, std::size_t{7}}, std::pair{3u, std::size_t{1}}}) {
@@ -113,7 +111,7 @@ TEST(CsvResults, ThreadsAndChunksChangeNoByte)
         options.threads = threads;
         options.chunkPoints = chunk;
         const std::string out = scratch.file("run-" + std::to_string(threads) + ".csv");
-        vomel::computeCsvRun(*ramp, data("ele01_basic.xy"), out, {}, options);
+        vomel::computeCsvRun(*ramp, {}, data("ele01_basic.xy"), out, {}, options);
         EXPECT_EQ(vomel::testing::contentsOf(out), expected) << threads << " threads, chunks of " << chunk;
     }
 }

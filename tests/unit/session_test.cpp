@@ -143,15 +143,14 @@ TEST(SinglePoint, ShownAsTheWindowShowsIt)
     EXPECT_TRUE(std::isfinite(far.solution.offset));
 }
 
-TEST(FileRun, EmptyCoordinateFileGivesTheHeaderAlone)
+TEST(FileRun, EmptyCoordinateFileIsRefusedWithNothingWritten)
 {
     ScratchFolder folder;
     const auto ramp = vomel::initialiseAlignment(vomel::Method::Element, data("ele01_basic.ele"));
     const std::string empty = folder.write("empty.xy", "");
     const std::string out = folder.file("out.txt");
-    vomel::computeFileRun(*ramp, empty, out, vomel::HeaderEncoding::Gbk);
-    EXPECT_EQ(contentsOf(out), vomel::resultsHeader(false, vomel::HeaderEncoding::Gbk));
-    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"empty.xy", "out.txt"}));
+    EXPECT_THROW(vomel::computeFileRun(*ramp, empty, out, vomel::HeaderEncoding::Gbk), vomel::NoPointFailure);
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"empty.xy"}));
 }
 
 TEST(FileRun, AFailingRunLeavesTheOldResultsAndNoTemporaryFile)
