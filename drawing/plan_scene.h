@@ -13,7 +13,7 @@
 #include "alignment/length_unit.h"
 #include "core/point.h"
 #include "formats/coordinate_file.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 
 namespace vomel {
 struct PreparedLine;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "formats/coordinate_file.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 
 namespace vomel::drawing {
 

@@ -25,7 +25,7 @@
 #include "alignment/design_line.h"
 #include "alignment/design_surface.h"
 #include "formats/coordinate_file.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 
 namespace vomel {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "formats/coordinate_file.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "formats/coordinate_file.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {

@@ -13,7 +13,7 @@
 #include "core/wording.h"
 #include "formats/coordinate_file.h"
 #include "formats/station_file.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {

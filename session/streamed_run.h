@@ -17,7 +17,7 @@
 #include "core/failure.h"
 #include "formats/atomic_file.h"
 #include "formats/coordinate_file.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 
 namespace vomel {
 

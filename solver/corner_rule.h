@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "alignment/design_line.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 
 namespace vomel {
 

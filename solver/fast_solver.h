@@ -1,6 +1,6 @@
 #pragma once
 // The fast back-calculation of one point: the nearest sample from the
-// sample index instead of a scan, the bracket narrowed by the dispatcher's
+// sample index instead of a scan, the bracket narrowed by the reference search's
 // own bisection until it is short, then Newton's method on the condition
 // that the line from the foot to the point is perpendicular to the line's
 // tangent at the foot. Should Newton leave the bracket or fail to settle,
@@ -19,7 +19,7 @@
 #include <functional>
 
 #include "core/line_pose.h"
-#include "solver/dispatcher.h"
+#include "solver/reference_search.h"
 #include "solver/sample_index.h"
 
 namespace vomel {

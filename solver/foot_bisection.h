@@ -8,7 +8,8 @@
 #include <cmath>
 
 #include "core/failure.h"
-#include "solver/dispatcher.h"
+#include "solver/sample_table.h"
+#include "solver/solution.h"
 
 namespace vomel {
 

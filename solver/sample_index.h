@@ -1,7 +1,7 @@
 #pragma once
 // A search structure over the samples of a design line that finds the
 // nearest sample to a point without measuring the distance to every sample,
-// and finds the very sample the full scan of the dispatcher finds: the same
+// and finds the very sample the full scan of the reference search finds: the same
 // distances, computed the same way, and the lowest index on a tie.
 //
 // Consecutive samples lie close together along the line, so runs of them
@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "solver/dispatcher.h"
+#include "solver/reference_search.h"
 
 namespace vomel {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "session/method.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 
 namespace vomel {
 struct PreparedLine;

@@ -11,7 +11,7 @@
 
 #include "session/session.h"
 #include "session/stakeout.h"
-#include "solver/dispatcher.h"
+#include "solver/solution.h"
 #include "testing/scratch_folder.h"
 
 namespace {

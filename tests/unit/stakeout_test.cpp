@@ -17,7 +17,7 @@
 #include "core/failure.h"
 #include "session/session.h"
 #include "session/stakeout.h"
-#include "solver/dispatcher.h"
+#include "solver/reference_search.h"
 #include "stationing/stated_station.h"
 #include "testing/expect_failure.h"
 #include "testing/scratch_folder.h"

@@ -1,4 +1,4 @@
-// The point dispatcher on lines whose feet are known in closed form:
+// The reference search on lines whose feet are known in closed form:
 // straights and circular arcs given as forward functions.
 #include <cmath>
 #include <random>
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "core/failure.h"
-#include "solver/dispatcher.h"
+#include "solver/reference_search.h"
 
 namespace {
 
