@@ -23,10 +23,10 @@
 #include "formats/results_file.h"
 #include "session/method.h"
 #include "session/streamed_run.h"
-#include "solver/sample_table.h"
-#include "solver/solution.h"
 #include "solver/fast_solver.h"
 #include "solver/sample_index.h"
+#include "solver/sample_table.h"
+#include "solver/solution.h"
 #include "stationing/chain_break.h"
 
 namespace vomel {

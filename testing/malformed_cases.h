@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-namespace malformed {
+namespace vomel::testing::malformed {
 
 // How the file is read: as the line's intersection-point file, as the
 // chain-break file of a sound intersection-point file, as an element file
@@ -118,4 +118,4 @@ inline std::vector<Case> readCases(const std::string& folder)
     return cases;
 }
 
-}  // namespace malformed
+}  // namespace vomel::testing::malformed

@@ -138,18 +138,19 @@ TEST_P(Cli, Case)
 // regular file and a folder; none may change.
 const std::string kEarlierResults = "earlier results\r\n";
 
-CliCase malformedRun(const malformed::Case& row, const std::string& name, std::vector<std::string> args)
+CliCase malformedRun(const vomel::testing::malformed::Case& row, const std::string& name, std::vector<std::string> args)
 {
     CliCase c;
     c.name = name;
-    c.where = std::string(VOMEL_MALFORMED_DIR) + "/" + malformed::TABLE_FILE + ":" + std::to_string(row.row);
+    c.where =
+        std::string(VOMEL_MALFORMED_DIR) + "/" + vomel::testing::malformed::TABLE_FILE + ":" + std::to_string(row.row);
     c.args = std::move(args);
     c.status = 2;
     c.output = "";
-    c.error = {
-        {ErrorMatch::Exact,
-         "vomel-cli: " + malformed::detailOf(std::string(VOMEL_MALFORMED_DIR) + "/" + row.file, row.line, row.reason) +
-             "\n"}};
+    c.error = {{ErrorMatch::Exact, "vomel-cli: " +
+                                       vomel::testing::malformed::detailOf(
+                                           std::string(VOMEL_MALFORMED_DIR) + "/" + row.file, row.line, row.reason) +
+                                       "\n"}};
     c.before = {{"kept.txt", kEarlierResults, false}, {"plain", "not a folder", false}, {"sub", "", true}};
     c.after = {{"kept.txt", kEarlierResults, false}};
     return c;
@@ -168,20 +169,21 @@ std::vector<std::string> solveArgs(const std::string& path, bool cass, bool toFi
 }
 
 // How each kind of malformed file is read.
-std::vector<std::string> malformedArgs(const malformed::Case& row, bool toFile)
+std::vector<std::string> malformedArgs(const vomel::testing::malformed::Case& row, bool toFile)
 {
     const std::string path = std::string(VOMEL_MALFORMED_DIR) + "/" + row.file;
     const std::string line = inData("straight.jdx");
     switch (row.kind) {
-    case malformed::Kind::IntersectionPoint: return {"station", "--jd", path, "0"};
-    case malformed::Kind::ChainBreak: return {"station", "--jd", inData("../jd02_spiral_sym.jdx"), "--dl", path, "0"};
-    case malformed::Kind::Element: return {"station", "--elements", path, "0"};
-    case malformed::Kind::Coordinates: return solveArgs(path, false, toFile);
-    case malformed::Kind::Profile: return {"elevation", "--jd", line, "--profile", path, "500"};
-    case malformed::Kind::CrossFall:
+    case vomel::testing::malformed::Kind::IntersectionPoint: return {"station", "--jd", path, "0"};
+    case vomel::testing::malformed::Kind::ChainBreak:
+        return {"station", "--jd", inData("../jd02_spiral_sym.jdx"), "--dl", path, "0"};
+    case vomel::testing::malformed::Kind::Element: return {"station", "--elements", path, "0"};
+    case vomel::testing::malformed::Kind::Coordinates: return solveArgs(path, false, toFile);
+    case vomel::testing::malformed::Kind::Profile: return {"elevation", "--jd", line, "--profile", path, "500"};
+    case vomel::testing::malformed::Kind::CrossFall:
         return {"elevation", "--jd", line, "--profile", inData("straight.profile"), "--crossfall", path, "500"};
-    case malformed::Kind::CassPoints: return solveArgs(path, true, toFile);
-    case malformed::Kind::LandXml: return {"elevation", "--landxml", path, "500"};
+    case vomel::testing::malformed::Kind::CassPoints: return solveArgs(path, true, toFile);
+    case vomel::testing::malformed::Kind::LandXml: return {"elevation", "--landxml", path, "500"};
     }
     return {};
 }
@@ -194,10 +196,11 @@ std::vector<std::string> malformedArgs(const malformed::Case& row, bool toFile)
 std::vector<CliCase> malformedCases()
 {
     std::vector<CliCase> cases;
-    for (const malformed::Case& row : malformed::readCases(VOMEL_MALFORMED_DIR)) {
+    for (const vomel::testing::malformed::Case& row : vomel::testing::malformed::readCases(VOMEL_MALFORMED_DIR)) {
         std::string stem = row.file;
         std::replace(stem.begin(), stem.end(), '.', '_');
-        const bool solves = row.kind == malformed::Kind::Coordinates || row.kind == malformed::Kind::CassPoints;
+        const bool solves = row.kind == vomel::testing::malformed::Kind::Coordinates ||
+                            row.kind == vomel::testing::malformed::Kind::CassPoints;
         if (solves) cases.push_back(malformedRun(row, stem + "_to_a_file", malformedArgs(row, true)));
         cases.push_back(malformedRun(row, stem, malformedArgs(row, false)));
 
@@ -205,9 +208,9 @@ std::vector<CliCase> malformedCases()
         for (const std::string& arg : malformedArgs(row, false)) chinese.push_back(arg);
         CliCase zh = malformedRun(row, stem + "_in_chinese", chinese);
         const std::string heading = solves ? vomel::MSG_COMPUTE_FORMAT : vomel::MSG_INIT_FORMAT;
-        zh.error = {
-            {ErrorMatch::StartsWith,
-             heading + "\n" + malformed::detailOf(std::string(VOMEL_MALFORMED_DIR) + "/" + row.file, row.line, "")}};
+        zh.error = {{ErrorMatch::StartsWith, heading + "\n" +
+                                                 vomel::testing::malformed::detailOf(
+                                                     std::string(VOMEL_MALFORMED_DIR) + "/" + row.file, row.line, "")}};
         cases.push_back(zh);
     }
     return cases;

@@ -410,14 +410,18 @@ void SessionOperationsTest::cancelledRunKeepsResultsFile()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.txt"});
 }
 
-std::vector<malformed::Case> corpus() { return malformed::readCases(std::string(VOMEL_TEST_DATA_DIR) + "/malformed"); }
+std::vector<vomel::testing::malformed::Case> corpus()
+{
+    return vomel::testing::malformed::readCases(std::string(VOMEL_TEST_DATA_DIR) + "/malformed");
+}
 
 // The corpus files the main window reads: the line, its chain breaks and the
 // coordinate file (the design files have their own windows).
-bool readByTheMainWindow(malformed::Kind kind)
+bool readByTheMainWindow(vomel::testing::malformed::Kind kind)
 {
-    return kind == malformed::Kind::IntersectionPoint || kind == malformed::Kind::ChainBreak ||
-           kind == malformed::Kind::Element || kind == malformed::Kind::Coordinates;
+    return kind == vomel::testing::malformed::Kind::IntersectionPoint ||
+           kind == vomel::testing::malformed::Kind::ChainBreak || kind == vomel::testing::malformed::Kind::Element ||
+           kind == vomel::testing::malformed::Kind::Coordinates;
 }
 
 void SessionOperationsTest::malformedCorpus_data()
@@ -434,9 +438,9 @@ void SessionOperationsTest::malformedCorpus_data()
 void SessionOperationsTest::malformedCorpus()
 {
     QFETCH(int, index);
-    const malformed::Case c = corpus().at(static_cast<std::size_t>(index));
+    const vomel::testing::malformed::Case c = corpus().at(static_cast<std::size_t>(index));
     const std::string path = std::string(VOMEL_TEST_DATA_DIR) + "/malformed/" + c.file;
-    const std::string detail = malformed::detailOf(path, c.line, c.reason);
+    const std::string detail = vomel::testing::malformed::detailOf(path, c.line, c.reason);
 
     FaultFolder folder;
     ScriptedPlatform platform;
@@ -444,22 +448,22 @@ void SessionOperationsTest::malformedCorpus()
     Workflow workflow(platform, operations);
     const char* message = MSG_INIT_FORMAT;
     switch (c.kind) {
-    case malformed::Kind::IntersectionPoint:
+    case vomel::testing::malformed::Kind::IntersectionPoint:
         platform.answerDialog(path);
         platform.answerDialog(data("jd02_spiral_sym.dl"));
         workflow.initialise();
         break;
-    case malformed::Kind::ChainBreak:
+    case vomel::testing::malformed::Kind::ChainBreak:
         platform.answerDialog(data("jd02_spiral_sym.jdx"));
         platform.answerDialog(path);
         workflow.initialise();
         break;
-    case malformed::Kind::Element:
+    case vomel::testing::malformed::Kind::Element:
         workflow.selectMethod(Method::Element);
         platform.answerDialog(path);
         workflow.initialise();
         break;
-    case malformed::Kind::Coordinates:
+    case vomel::testing::malformed::Kind::Coordinates:
         initialiseSoundLine(platform, workflow);
         QVERIFY2(platform.errors().empty(), errorDetail(platform).c_str());
         platform.answerDialog(path);
@@ -467,10 +471,10 @@ void SessionOperationsTest::malformedCorpus()
         workflow.compute("", "");
         message = MSG_COMPUTE_FORMAT;
         break;
-    case malformed::Kind::Profile:
-    case malformed::Kind::CrossFall:
-    case malformed::Kind::CassPoints:
-    case malformed::Kind::LandXml: QFAIL("not a file the main window reads");
+    case vomel::testing::malformed::Kind::Profile:
+    case vomel::testing::malformed::Kind::CrossFall:
+    case vomel::testing::malformed::Kind::CassPoints:
+    case vomel::testing::malformed::Kind::LandXml: QFAIL("not a file the main window reads");
     }
 
     QCOMPARE(platform.errors().size(), std::size_t{1});

@@ -33,7 +33,7 @@ using vomel::testing::ScratchFolder;
 // Runs the operation the corpus file belongs to: make its line, read its
 // design file on a sound line, or solve it as a point file on a sound line
 // into `results`.
-void runCorpusFile(const malformed::Case& c, const std::string& results, vomel::SolverChoice solver)
+void runCorpusFile(const vomel::testing::malformed::Case& c, const std::string& results, vomel::SolverChoice solver)
 {
     const std::string path = malformedFile(c.file);
     const auto soundLine = [] {
@@ -42,21 +42,23 @@ void runCorpusFile(const malformed::Case& c, const std::string& results, vomel::
     vomel::RunOptions options;
     options.solver = solver;
     switch (c.kind) {
-    case malformed::Kind::IntersectionPoint: vomel::initialiseAlignment(vomel::Method::IntersectionPoint, path); return;
-    case malformed::Kind::ChainBreak:
+    case vomel::testing::malformed::Kind::IntersectionPoint:
+        vomel::initialiseAlignment(vomel::Method::IntersectionPoint, path);
+        return;
+    case vomel::testing::malformed::Kind::ChainBreak:
         vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("jd02_spiral_sym.jdx"), path);
         return;
-    case malformed::Kind::Element: vomel::initialiseAlignment(vomel::Method::Element, path); return;
-    case malformed::Kind::Coordinates:
+    case vomel::testing::malformed::Kind::Element: vomel::initialiseAlignment(vomel::Method::Element, path); return;
+    case vomel::testing::malformed::Kind::Coordinates:
         vomel::computeFileRun(*soundLine(), path, results, vomel::HeaderEncoding::Gbk, {}, options);
         return;
-    case malformed::Kind::Profile: vomel::loadProfile(path, soundLine()->chainBreaks()); return;
-    case malformed::Kind::CrossFall: vomel::loadCrossFall(path, soundLine()->chainBreaks()); return;
-    case malformed::Kind::CassPoints:
+    case vomel::testing::malformed::Kind::Profile: vomel::loadProfile(path, soundLine()->chainBreaks()); return;
+    case vomel::testing::malformed::Kind::CrossFall: vomel::loadCrossFall(path, soundLine()->chainBreaks()); return;
+    case vomel::testing::malformed::Kind::CassPoints:
         options.pointsFormat = vomel::PointsFormat::Cass;
         vomel::computeCsvRun(*soundLine(), vomel::CsvColumns{nullptr, true}, path, results, {}, options);
         return;
-    case malformed::Kind::LandXml: vomel::loadLandXml(path); return;
+    case vomel::testing::malformed::Kind::LandXml: vomel::loadLandXml(path); return;
     }
 }
 
@@ -64,9 +66,9 @@ TEST(MalformedCorpus, EveryFileHasItsCaseAndEveryCaseItsFile)
 {
     std::vector<std::string> files;
     for (const auto& e : fs::directory_iterator(data("malformed"))) files.push_back(e.path().filename().string());
-    std::erase(files, malformed::TABLE_FILE);
+    std::erase(files, vomel::testing::malformed::TABLE_FILE);
     std::vector<std::string> named;
-    for (const auto& c : malformed::readCases(data("malformed"))) named.push_back(c.file);
+    for (const auto& c : vomel::testing::malformed::readCases(data("malformed"))) named.push_back(c.file);
     std::sort(files.begin(), files.end());
     std::sort(named.begin(), named.end());
     EXPECT_EQ(files, named);
@@ -74,10 +76,10 @@ TEST(MalformedCorpus, EveryFileHasItsCaseAndEveryCaseItsFile)
 
 // The profile, cross-fall, CASS point and LandXML files: their faults are
 // all of the text's format (a line's may be of its geometry).
-bool isDesignFile(malformed::Kind kind)
+bool isDesignFile(vomel::testing::malformed::Kind kind)
 {
-    return kind == malformed::Kind::Profile || kind == malformed::Kind::CrossFall ||
-           kind == malformed::Kind::CassPoints || kind == malformed::Kind::LandXml;
+    return kind == vomel::testing::malformed::Kind::Profile || kind == vomel::testing::malformed::Kind::CrossFall ||
+           kind == vomel::testing::malformed::Kind::CassPoints || kind == vomel::testing::malformed::Kind::LandXml;
 }
 
 // A fault of the text, not of the file system: its file, line and reason
@@ -85,7 +87,7 @@ bool isDesignFile(malformed::Kind kind)
 // was none.
 TEST(MalformedCorpus, EachFailsWithItsReasonAndWritesNothing)
 {
-    const auto cases = malformed::readCases(data("malformed"));
+    const auto cases = vomel::testing::malformed::readCases(data("malformed"));
     for (const auto solver : {vomel::SolverChoice::Fast, vomel::SolverChoice::Reference}) {
         for (const auto& c : cases) {
             for (const char* destination : {"results.txt", "fresh.txt"}) {
@@ -100,7 +102,8 @@ TEST(MalformedCorpus, EachFailsWithItsReasonAndWritesNothing)
                     if (isDesignFile(c.kind)) {
                         EXPECT_NE(dynamic_cast<const vomel::FormatFailure*>(&failure), nullptr) << failure.what();
                     }
-                    EXPECT_EQ(failure.what(), malformed::detailOf(malformedFile(c.file), c.line, c.reason));
+                    EXPECT_EQ(failure.what(),
+                              vomel::testing::malformed::detailOf(malformedFile(c.file), c.line, c.reason));
                     EXPECT_EQ(failure.file(), malformedFile(c.file));
                     EXPECT_EQ(failure.line(), c.line);
                     EXPECT_EQ(failure.reason(), c.reason);
