@@ -6,7 +6,7 @@
 
 #include "cli/catalogue.h"
 #include "core/failure.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "text/input_line.h"
 
 namespace vomel::cli {

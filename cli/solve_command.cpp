@@ -9,7 +9,7 @@
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/design_options.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "session/session.h"
 
 namespace vomel::cli {

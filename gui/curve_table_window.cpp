@@ -22,7 +22,7 @@
 #include "gui/curve_table_texts.h"
 #include "gui/window_text.h"
 #include "session/curve_table.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "ui/failure_text.h"
 #include "ui/file_dialogs.h"
 #include "ui/platform.h"

@@ -27,7 +27,7 @@
 #include "gui/profile_window.h"
 #include "gui/stakeout_window.h"
 #include "gui/window_text.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "ui/failure_text.h"
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"

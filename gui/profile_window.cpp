@@ -22,7 +22,7 @@
 #include "gui/profile_view.h"
 #include "gui/qt_platform.h"
 #include "gui/window_text.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "session/session.h"
 #include "text/number_text.h"
 #include "ui/failure_text.h"

@@ -16,7 +16,8 @@
 
 #include "gui/help_window.h"
 #include "gui/window_text.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
+#include "ui/window_messages.h"
 #include "ui/window_texts.h"
 
 namespace vomel::gui {

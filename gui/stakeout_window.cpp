@@ -10,7 +10,7 @@
 #include "core/failure.h"
 #include "gui/focus_highlight.h"
 #include "gui/window_text.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "session/session.h"
 #include "session/stakeout.h"
 #include "stationing/stated_station.h"

@@ -8,6 +8,15 @@
 
 namespace vomel::ui {
 
+// The error boxes' title and the main window's status lines.
+inline constexpr const char* ERROR_TITLE = VOMEL_TRANSLATE_NOOP("Window", "错误");
+inline constexpr const char* STATUS_START = VOMEL_TRANSLATE_NOOP("Window", "请先初始化读取平面、断链资料");
+inline constexpr const char* STATUS_INITIALISING = VOMEL_TRANSLATE_NOOP("Window", "正在初始化......");
+inline constexpr const char* STATUS_SINGLE_READY = VOMEL_TRANSLATE_NOOP("Window", "输入XY坐标，点击计算按钮");
+inline constexpr const char* STATUS_FILE_READY =
+    VOMEL_TRANSLATE_NOOP("Window", "点击计算按钮,依次选取坐标文件和桩号文件");
+inline constexpr const char* STATUS_FINISHED = VOMEL_TRANSLATE_NOOP("Window", "反算结束");
+
 // The names of the typed fields, as their captions read.
 inline constexpr const char* X_FIELD_NAME = VOMEL_TRANSLATE_NOOP("Window", "X坐标");
 inline constexpr const char* Y_FIELD_NAME = VOMEL_TRANSLATE_NOOP("Window", "Y坐标");

@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "core/failure.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "session/session.h"
 #include "ui/failure_text.h"
 #include "ui/translation_contexts.h"

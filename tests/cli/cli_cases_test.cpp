@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "cli_case.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "testing/malformed_cases.h"
 #include "testing/scratch_folder.h"
 

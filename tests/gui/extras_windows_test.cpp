@@ -18,7 +18,7 @@
 #include "gui/main_window.h"
 #include "gui/stakeout_window.h"
 #include "session/curve_table.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "session/session.h"
 #include "session/stakeout.h"
 #include "stationing/stated_station.h"

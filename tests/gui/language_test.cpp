@@ -35,7 +35,7 @@
 #include "gui/qt_platform.h"
 #include "gui/stakeout_window.h"
 #include "gui/window_language.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "session/session.h"
 #include "testing/fake_operations.h"
 #include "testing/scripted_platform.h"

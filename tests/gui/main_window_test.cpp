@@ -23,7 +23,7 @@
 #include "gui/main_window.h"
 #include "gui/profile_window.h"
 #include "gui/qt_platform.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "testing/fake_operations.h"
 #include "testing/scripted_platform.h"
 #include "ui/session_operations.h"

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "testing/malformed_cases.h"
 #include "testing/scripted_platform.h"
 #include "ui/session_operations.h"

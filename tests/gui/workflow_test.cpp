@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "gui/qt_platform.h"
-#include "session/messages.h"
+#include "session/run_messages.h"
 #include "testing/fake_operations.h"
 #include "testing/scripted_platform.h"
 #include "ui/window_messages.h"
