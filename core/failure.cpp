@@ -36,11 +36,9 @@ void Failure::updateDetail()
     detail_ += reason_;
 }
 
-double requireFinite(double value, const char* what)
+void throwNotFinite(const char* what)
 {
-    if (!std::isfinite(value))
-        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), worded(what));
-    return value;
+    throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "%1 is not a finite number"), worded(what));
 }
 
 double checkedDivide(double a, double b, const char* what)

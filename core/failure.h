@@ -5,6 +5,7 @@
 // operation that opened the file adds the file name, and the operation that
 // the user started (initialise or compute) turns it into its message.
 
+#include <cmath>
 #include <exception>
 #include <string>
 #include <utility>
@@ -85,9 +86,18 @@ public:
     using Failure::Failure;
 };
 
+// Raises the GeometryFailure of requireFinite: kept out of line, so that
+// the check itself is inlined on the hot paths (spiral series, every point).
+[[noreturn]] void throwNotFinite(const char* what);
+
 // Raises a GeometryFailure naming `what` (English, as in "the radius")
 // unless `value` is finite.
-double requireFinite(double value, const char* what);
+inline double requireFinite(double value, const char* what)
+{
+    if (!std::isfinite(value)) [[unlikely]]
+        throwNotFinite(what);
+    return value;
+}
 
 // Quotient a / b; a zero divisor or a result that is not finite is a
 // GeometryFailure naming `what`, as a division fault ends the operation.

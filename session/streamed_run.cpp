@@ -206,14 +206,15 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
 }
 
 // Worker threads taking chunks from a queue; joined on destruction, after
-// the chunk each is working on.
+// the chunk each is working on. The calling thread works too while it waits
+// for the chunk it is to write next, so a run on n threads starts n - 1
+// workers and no thread sits idle beside the workers on a busy core.
 class WorkerPool {
 public:
-    WorkerPool(unsigned threads, const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
+    WorkerPool(unsigned workers, const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
+        : solve_(solve), layout_(layout), format_(format), keep_(keep)
     {
-        for (unsigned i = 0; i < threads; ++i) {
-            workers_.emplace_back([this, &solve, &layout, format, keep] { work(solve, layout, format, keep); });
-        }
+        for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
     }
     ~WorkerPool()
     {
@@ -237,14 +238,26 @@ public:
         wanted_.notify_one();
     }
 
+    // Returns once `chunk` is done, working on the chunks still queued (the
+    // oldest first, so `chunk` itself if no worker has taken it) meanwhile.
     void waitFor(const Chunk& chunk)
     {
         std::unique_lock<std::mutex> lock(mutex_);
-        finished_.wait(lock, [&chunk] { return chunk.done; });
+        while (!chunk.done) {
+            if (queue_.empty()) {
+                finished_.wait(lock);
+                continue;
+            }
+            Chunk* taken = queue_.front();
+            queue_.pop_front();
+            lock.unlock();
+            process(*taken);
+            lock.lock();
+        }
     }
 
 private:
-    void work(const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
+    void work()
     {
         for (;;) {
             Chunk* chunk = nullptr;
@@ -255,14 +268,24 @@ private:
                 chunk = queue_.front();
                 queue_.pop_front();
             }
-            processChunk(*chunk, solve, layout, format, keep);
-            {
-                const std::lock_guard<std::mutex> lock(mutex_);
-                chunk->done = true;
-            }
-            finished_.notify_all();
+            process(*chunk);
         }
     }
+
+    void process(Chunk& chunk)
+    {
+        processChunk(chunk, solve_, layout_, format_, keep_);
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            chunk.done = true;
+        }
+        finished_.notify_all();
+    }
+
+    const PointSolver& solve_;
+    const ResultsLayout& layout_;
+    PointsFormat format_;
+    bool keep_;
 
     std::mutex mutex_;
     std::condition_variable wanted_;
@@ -381,7 +404,7 @@ long streamPoints(const PointSolver& solve, const ResultsLayout& layout, ByteSou
     std::deque<std::unique_ptr<Chunk>> inFlight;
     std::vector<std::unique_ptr<Chunk>> spare;
     bool more = true;
-    WorkerPool pool(threads, solve, layout, format, keep);
+    WorkerPool pool(threads - 1, solve, layout, format, keep);
     for (;;) {
         while (more && inFlight.size() < CHUNKS_AHEAD_PER_WORKER * threads) {
             std::unique_ptr<Chunk> chunk;

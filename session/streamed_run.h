@@ -1,9 +1,9 @@
 #pragma once
 // The file run: every point of a coordinate file solved into a results
 // file. The input is cut into chunks of whole lines, and each chunk is
-// parsed, solved and formatted by the worker thread that owns it; the
-// calling thread only reads, hands out the chunks and writes the finished
-// ones in file order. A regular file is read in blocks, so memory stays the
+// parsed, solved and formatted by the thread that takes it; the calling
+// thread reads, hands out the chunks, works on them too while it waits, and
+// writes the finished ones in file order. A regular file is read in blocks, so memory stays the
 // same however long it is; a pipe, which can be read only once, is held
 // whole first (within the bounds of a file held in memory). The results
 // file holds the same bytes whatever the number of threads or the size of
