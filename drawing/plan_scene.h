@@ -54,13 +54,30 @@ struct PlanTick {
     std::string text;  // station text, with the chain's letter when the line has breaks
 };
 
+// How a project's point is drawn: in the colour of its line, marked as
+// held by no line, or marked as as near to another line.
+enum class PlanPointGroup { Line, Unassigned, Ambiguous };
+
 // A solved point of a file run.
 struct PlanPoint {
     std::string label;  // bytes as in the coordinate file
     Point at;
-    Point foot;
-    std::string station;  // station text with its chain-break letter
+    Point foot;  // the point itself when unassigned
+    std::string station;  // station text with its chain-break letter; empty when unassigned
     double offset = 0.0;  // left positive
+    // In a project's scene: its group, its line and, when ambiguous, the
+    // line of the other foot (indices into PlanScene::projectLines).
+    PlanPointGroup group = PlanPointGroup::Line;
+    std::size_t line = 0;
+    std::size_t otherLine = 0;
+};
+
+// A line of a project, drawn with its name.
+struct PlanProjectLine {
+    std::string name;  // bytes as in the project file
+    std::vector<Point> line;  // start to end, a point every metre
+    Point labelAt;  // where its name stands: the middle of the line
+    double labelAzimuth = 0.0;  // the line's azimuth there, radians from +X towards +Y
 };
 
 struct PlanScene {
@@ -76,6 +93,11 @@ struct PlanScene {
     // The unit of every length above (the line's: m, or ft for a LandXML or
     // IFC line in feet); the scale bar is labelled in it.
     LengthUnit unit = LengthUnit::Metre;
+    // A project's scene: every line of the project, in its order, the one
+    // in use (drawn above as `line`, with its marks and ticks) among them.
+    // Empty for the scene of a single line.
+    std::vector<PlanProjectLine> projectLines;
+    std::size_t lineInUse = 0;
 };
 
 // The points of a file run, as the run produced them.

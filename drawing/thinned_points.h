@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "formats/coordinate_file.h"
+#include "session/project_solution.h"
 #include "solver/solution.h"
 
 namespace vomel::drawing {
@@ -22,13 +23,21 @@ public:
 
     // The next points of the run, in file order, with their solutions.
     void add(const std::vector<SurveyPoint>& points, const std::vector<Solution>& solutions);
+    // The same for a project's run: the points with their lines' answers.
+    void add(const std::vector<SurveyPoint>& points, const std::vector<ProjectSolution>& solutions);
 
-    // Every stride-th point of the run from the first, stride a power of 2.
+    // Every stride-th point of the run from the first, stride a power of 2,
+    // with its answer (in solutions, or projectSolutions for a project).
     std::vector<SurveyPoint> points;
     std::vector<Solution> solutions;
+    std::vector<ProjectSolution> projectSolutions;
     std::size_t stride() const { return stride_; }
 
 private:
+    template <typename Answer>
+    void keep(const std::vector<SurveyPoint>& newPoints, const std::vector<Answer>& newAnswers,
+              std::vector<Answer>& answers);
+
     std::size_t capacity_;
     std::size_t stride_ = 1;
     std::size_t seen_ = 0;

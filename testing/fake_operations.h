@@ -3,6 +3,7 @@
 // and fails where a test tells it to.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ namespace vomel::testing {
 using ui::FileRunSummary;
 using ui::Operations;
 using ui::PointProgress;
+using ui::ProjectLineRow;
+using ui::ProjectOverview;
+using ui::ProjectPointResult;
+using ui::ProjectRunSummary;
 using ui::TypedPointResult;
 
 class FakeOperations : public Operations {
@@ -31,6 +36,15 @@ public:
     long afterEnd = 0;  // and after the end
     std::function<void(long i)> beforePoint;  // called before each file-run point
 
+    // The project: what openProject opens, where each typed point goes, the
+    // counts of a project file run; the project open and its line in use.
+    ProjectOverview projectToOpen;
+    ProjectPointResult projectPoint;
+    ProjectRunSummary projectRun;
+    std::optional<ProjectOverview> openProjectState;
+    std::optional<std::size_t> lineInUse;
+    ProjectFile createdFile;  // as createProject was given it
+
     void readMainLine(const std::string& path) override
     {
         step("readMainLine", path);
@@ -47,6 +61,7 @@ public:
         step("buildStagedLine", "");
         ++lines;
         staged = false;
+        lineInUse.reset();
     }
     void discardStagedLine() override
     {
@@ -70,7 +85,65 @@ public:
         return {pointCount, beforeStart, afterEnd};
     }
 
+    ProjectOverview openProject(const std::string& path) override
+    {
+        step("openProject", path);
+        return madeCurrent(projectToOpen, path);
+    }
+    ProjectOverview createProject(const ProjectFile& file, const std::string& path) override
+    {
+        step("createProject", path);
+        createdFile = file;
+        ProjectOverview project{file.name, path, {}};
+        for (const ProjectLineSpec& line : file.lines)
+            project.lines.push_back({line.name, line.kind, "0", "1", 0, false});
+        return madeCurrent(project, path);
+    }
+    void saveProject(const std::string& path) override { step("saveProject", path); }
+    void closeProject() override
+    {
+        step("closeProject", "");
+        openProjectState.reset();
+        lineInUse.reset();
+    }
+    const ProjectOverview* project() const override { return openProjectState ? &*openProjectState : nullptr; }
+    std::optional<std::size_t> projectLineInUse() const override { return lineInUse; }
+    void useProjectLine(std::size_t index) override
+    {
+        step("useProjectLine", std::to_string(index));
+        lineInUse = index;
+        ++lines;
+    }
+    ProjectPointResult solveProjectPoint(const std::string& x, const std::string& y) override
+    {
+        step("solveProjectPoint", x + "," + y);
+        if (projectPoint.assignment != Assignment::Unassigned && lineInUse != projectPoint.line) {
+            lineInUse = projectPoint.line;
+            ++lines;
+        }
+        return projectPoint;
+    }
+    ProjectRunSummary solveProjectFile(const std::string& coordinates, const std::string& results,
+                                       const PointProgress& progress) override
+    {
+        step("solveProjectFile", coordinates + ">" + results);
+        const long count = projectRun.points();
+        for (long i = 1; i <= count; ++i) {
+            if (progress) progress(i, count);
+        }
+        return projectRun;
+    }
+
 private:
+    ProjectOverview madeCurrent(ProjectOverview project, const std::string& path)
+    {
+        project.path = path;
+        openProjectState = project;
+        lineInUse = 0;
+        ++lines;
+        return project;
+    }
+
     void step(const std::string& name, const std::string& argument)
     {
         calls.push_back(argument.empty() ? name : name + " " + argument);

@@ -1,14 +1,39 @@
 #include "ui/session_operations.h"
 
+#include <filesystem>
+
 #include "core/failure.h"
 #include "drawing/plan_scene.h"
+#include "drawing/project_plan_scene.h"
 #include "drawing/thinned_points.h"
+#include "session/project.h"
+#include "session/project_run.h"
 #include "session/session.h"
+#include "text/input_line.h"
+#include "text/number_text.h"
+#include "ui/project_paths.h"
 
 namespace vomel::ui {
 
 using drawing::makePlanScene;
+using drawing::makeProjectPlanScene;
+using drawing::ProjectPlanRun;
+using drawing::projectRunOnLine;
 using drawing::ThinnedPoints;
+
+namespace fs = std::filesystem;
+
+// The open project: what the pane lists, the line in use, and the points of
+// the last project file run.
+struct SessionOperations::ProjectState {
+    std::shared_ptr<const Project> project;
+    ProjectOverview overview;
+    // The folder the project's relative paths are read from: the folder of
+    // the file it was loaded from, whatever it is saved as later.
+    std::string folder;
+    std::optional<std::size_t> lineInUse;
+    std::shared_ptr<const ProjectPlanRun> run;
+};
 
 struct SessionOperations::State {
     std::shared_ptr<const PreparedLine> current;
@@ -26,6 +51,16 @@ struct SessionOperations::State {
     // the plan scene drawn from both (made when first asked for).
     std::shared_ptr<const PlanRun> lastRun;
     std::shared_ptr<const PlanScene> scene;
+
+    std::optional<ProjectState> project;
+
+    // A project's line is in use.
+    bool inProject() const { return project && project->lineInUse; }
+    const Project& requireProjectLine() const
+    {
+        if (!inProject()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no line of a project is in use"));
+        return *project->project;
+    }
 
     const PreparedLine& requireCurrent() const
     {
@@ -77,6 +112,8 @@ void SessionOperations::buildStagedLine()
     state_->current = std::move(built);
     state_->lastRun.reset();
     state_->scene.reset();
+    // A line initialised by hand is none of the project's.
+    if (state_->project) state_->project->lineInUse.reset();
     discardStagedLine();
 }
 
@@ -131,6 +168,11 @@ FileRunSummary SessionOperations::solveCoordinateFile(const std::string& coordin
 std::shared_ptr<const PlanScene> SessionOperations::planScene()
 {
     if (!state_->current) return nullptr;
+    if (!state_->scene && state_->inProject()) {
+        const ProjectState& project = *state_->project;
+        state_->scene = std::make_shared<const PlanScene>(
+            makeProjectPlanScene(*project.project, *project.lineInUse, project.run.get()));
+    }
     if (!state_->scene) {
         state_->scene = std::make_shared<const PlanScene>(makePlanScene(*state_->current, state_->lastRun.get()));
     }
@@ -142,5 +184,139 @@ std::shared_ptr<const PlanRun> SessionOperations::lastRun() const { return state
 std::shared_ptr<const PreparedLine> SessionOperations::currentLine() const { return state_->current; }
 
 bool SessionOperations::hasLine() const { return state_->current != nullptr; }
+
+namespace {
+
+ProjectLineRow lineRow(const ProjectLine& line)
+{
+    const ChainBreaks& breaks = line.line->chainBreaks();
+    return {line.name(),
+            line.spec.kind,
+            stationTextPlain(breaks, line.fromStation.value_or(line.line->startStation)),
+            stationTextPlain(breaks, line.toStation.value_or(line.line->endStation)),
+            breaks.chainBreakCount,
+            line.surface.profile != nullptr};
+}
+
+}  // namespace
+
+ProjectOverview SessionOperations::adopt(std::shared_ptr<const Project> project, const std::string& path)
+{
+    if (project->lines.empty()) throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "the project has no line"));
+    ProjectState opened;
+    opened.overview.name = project->name;
+    opened.overview.path = path;
+    for (const ProjectLine& line : project->lines) opened.overview.lines.push_back(lineRow(line));
+    opened.folder = fs::path(path).parent_path().string();
+    opened.lineInUse = 0;
+    opened.project = std::move(project);
+    discardStagedLine();
+    state_->current = opened.project->lines.front().line;
+    state_->project = std::move(opened);
+    state_->lastRun.reset();
+    state_->scene.reset();
+    return state_->project->overview;
+}
+
+ProjectOverview SessionOperations::openProject(const std::string& path) { return adopt(loadProject(path), path); }
+
+ProjectOverview SessionOperations::createProject(const ProjectFile& file, const std::string& path)
+{
+    // Loaded first: a project that does not load is not saved.
+    std::shared_ptr<const Project> project = loadProject(file, fs::path(path).parent_path().string(), path);
+    saveProjectFile(file, path);
+    return adopt(std::move(project), path);
+}
+
+void SessionOperations::saveProject(const std::string& path)
+{
+    if (!state_->project) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no project is open"));
+    ProjectState& open = *state_->project;
+    ProjectFile file{open.project->name, {}};
+    for (const ProjectLine& line : open.project->lines) file.lines.push_back(line.spec);
+    saveProjectFile(rebasedProjectFile(std::move(file), open.folder, fs::path(path).parent_path().string()), path);
+    open.overview.path = path;
+}
+
+void SessionOperations::closeProject()
+{
+    if (state_->inProject()) {
+        state_->lastRun.reset();
+        state_->scene.reset();
+    }
+    state_->project.reset();
+}
+
+const ProjectOverview* SessionOperations::project() const
+{
+    return state_->project ? &state_->project->overview : nullptr;
+}
+
+std::optional<std::size_t> SessionOperations::projectLineInUse() const
+{
+    return state_->project ? state_->project->lineInUse : std::nullopt;
+}
+
+void SessionOperations::useProjectLine(std::size_t index)
+{
+    if (!state_->project || index >= state_->project->project->lines.size()) {
+        throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "the project has no such line"));
+    }
+    ProjectState& open = *state_->project;
+    discardStagedLine();
+    state_->current = open.project->lines[index].line;
+    open.lineInUse = index;
+    state_->scene.reset();
+    state_->lastRun.reset();
+    if (open.run) state_->lastRun = std::make_shared<const PlanRun>(projectRunOnLine(*open.run, index));
+}
+
+ProjectPointResult SessionOperations::solveProjectPoint(const std::string& xText, const std::string& yText)
+{
+    const Project& project = state_->requireProjectLine();
+    SurveyPoint point;
+    point.x = leadingNumber(xText);
+    point.y = leadingNumber(yText);
+    const ProjectSolution answer = project.solve(point);
+    ProjectPointResult result;
+    result.assignment = answer.assignment;
+    if (answer.assignment == Assignment::Unassigned || answer.line >= project.lines.size()) return result;
+    const Solution& solution = answer.solution;
+    result.line = answer.line;
+    result.answer = {stationTextPlain(project.lines[answer.line].line->chainBreaks(), solution.station),
+                     formatFixed(solution.offset, 3), solution.place};
+    result.ambiguous = solution.ambiguous;
+    result.otherLine = answer.otherLine;
+    // The point's line is the line in use from now on.
+    if (state_->project->lineInUse != answer.line) useProjectLine(answer.line);
+    return result;
+}
+
+ProjectRunSummary SessionOperations::solveProjectFile(const std::string& coordinatePath, const std::string& resultsPath,
+                                                      const PointProgress& progress)
+{
+    // As solveCoordinateFile: the points kept for the plan view thinned,
+    // and kept only when the run succeeds.
+    const Project& project = state_->requireProjectLine();
+    ThinnedPoints kept;
+    const ProjectSolvedCallback keep = [&kept](const std::vector<SurveyPoint>& points,
+                                               const std::vector<ProjectSolution>& solutions) {
+        kept.add(points, solutions);
+    };
+    ProjectRunCounts counts;
+    try {
+        counts = computeProjectCsvRun(project, coordinatePath, resultsPath, progress, {}, keep);
+    } catch (const NoPointFailure&) {
+        return {};  // nothing was solved or written, and the last run stays
+    }
+    auto run = std::make_shared<ProjectPlanRun>();
+    run->points = std::move(kept.points);
+    run->solutions = std::move(kept.projectSolutions);
+    ProjectState& open = *state_->project;
+    open.run = std::move(run);
+    state_->scene.reset();
+    state_->lastRun = std::make_shared<const PlanRun>(projectRunOnLine(*open.run, *open.lineInUse));
+    return {counts.perLine, counts.unassigned, counts.ambiguous};
+}
 
 }  // namespace vomel::ui

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/failure_code.h"
+#include "solver/solution.h"
 
 namespace vomel::ui {
 
@@ -51,6 +52,19 @@ inline std::string fileRunEndsStatus(long points, long beforeStart, long afterEn
                                      const char* endsTemplate = FILE_RUN_ENDS_TEMPLATE)
 {
     return fillPlaces(endsTemplate, {std::to_string(points), std::to_string(beforeStart), std::to_string(afterEnd)});
+}
+
+// The closing status of a typed point by where its foot lies; null on the
+// line.
+inline const char* placeStatus(FootPlace place)
+{
+    switch (place) {
+    case FootPlace::BeforeStart: return STATUS_BEFORE_START;
+    case FootPlace::AfterEnd: return STATUS_AFTER_END;
+    case FootPlace::Corner: return STATUS_AT_CORNER;
+    case FootPlace::OnLine: break;
+    }
+    return nullptr;
 }
 
 // After a failed or cancelled initialisation while a line is in use: %1 is

@@ -117,13 +117,31 @@ void Workflow::initialise()
         platform_.showError(failureMessage(MSG_INIT_FORMAT, failure, platform_));
         return;
     }
-    initialised_ = true;
     state_.method = method_;
     state_.line = stagedLine_;
+    initialisedFiles_ = stagedFiles_;
+    makeReady();
+    showImportNotes();
+    notify();
+}
+
+void Workflow::lineMadeCurrent(const std::string& lineText)
+{
+    state_.line = lineText;
+    initialisedFiles_.reset();
+    makeReady();
+    showImportNotes();
+    notify();
+}
+
+// A new line is in use: the answers shown belong to the line before.
+void Workflow::makeReady()
+{
+    initialised_ = true;
     ++state_.lineGeneration;
-    // The answers shown belong to the line before.
     state_.station.clear();
     state_.offset.clear();
+    state_.answerLine.clear();
     state_.answerPlace = FootPlace::OnLine;
     state_.refusedField = TypedField::None;
     state_.computeEnabled = true;
@@ -133,8 +151,6 @@ void Workflow::initialise()
     } else {
         state_.status = text(STATUS_FILE_READY);
     }
-    showImportNotes();
-    notify();
 }
 
 void Workflow::showImportNotes()
@@ -154,6 +170,7 @@ void Workflow::initialiseSteps()
 {
     const FileDialogSpec& alignmentDialog = method_ == Method::IntersectionPoint ? ALIGNMENT_DIALOG : ELEMENT_DIALOG;
     const std::string alignmentPath = chosenOrCancel(platform_.askOpenFile(alignmentDialog), alignmentDialog);
+    stagedFiles_ = {method_, alignmentPath, {}};
     if (method_ == Method::IntersectionPoint) {
         operations_.readMainLine(alignmentPath);
         const std::optional<bool> hasChainBreaks =
@@ -165,6 +182,7 @@ void Workflow::initialiseSteps()
             const std::string chainBreakPath =
                 chosenOrCancel(platform_.askOpenFile(CHAIN_BREAK_DIALOG), CHAIN_BREAK_DIALOG);
             operations_.readChainBreaks(chainBreakPath);
+            stagedFiles_.chainBreakFile = chainBreakPath;
             chainBreakName = fileName(chainBreakPath);
         }
         stagedLine_ = text(LINE_PREFIX) + text(MAIN_LINE_OPTION_CAPTION) + text(LINE_JD_FILE) +
@@ -181,11 +199,13 @@ void Workflow::compute(const std::string& xText, const std::string& yText)
 {
     if (busy_ || !initialised_) return;
     const BusyScope busy(busy_);
+    // While a project's line is in use, every point goes to its own line.
+    const bool inProject = operations_.projectLineInUse().has_value();
     try {
         if (mode_ == InputMode::SingleCoordinate) {
-            computeSingle(xText, yText);
+            inProject ? computeProjectPoint(xText, yText) : computeSingle(xText, yText);
         } else {
-            computeFile();
+            inProject ? computeProjectFile() : computeFile();
         }
     } catch (const CancelledFailure& failure) {
         if (cancelRequested_) {
@@ -202,25 +222,32 @@ void Workflow::compute(const std::string& xText, const std::string& yText)
     }
 }
 
-void Workflow::computeSingle(const std::string& xText, const std::string& yText)
+bool Workflow::typedAccepted(const std::string& xText, const std::string& yText)
 {
     const auto x = readTypedCoordinate(xText, text(X_FIELD_NAME), platform_);
-    if (const auto* problem = std::get_if<TypedProblem>(&x)) return refuseTyped(TypedField::X, problem->message);
+    if (const auto* problem = std::get_if<TypedProblem>(&x)) {
+        refuseTyped(TypedField::X, problem->message);
+        return false;
+    }
     const auto y = readTypedCoordinate(yText, text(Y_FIELD_NAME), platform_);
-    if (const auto* problem = std::get_if<TypedProblem>(&y)) return refuseTyped(TypedField::Y, problem->message);
-
+    if (const auto* problem = std::get_if<TypedProblem>(&y)) {
+        refuseTyped(TypedField::Y, problem->message);
+        return false;
+    }
     state_.refusedField = TypedField::None;
+    return true;
+}
+
+void Workflow::computeSingle(const std::string& xText, const std::string& yText)
+{
+    if (!typedAccepted(xText, yText)) return;
     const TypedPointResult result = operations_.solveTypedPoint(typedNumberText(xText), typedNumberText(yText));
     state_.station = result.station;
     state_.offset = result.offset;
     state_.answerPlace = result.place;
-    switch (result.place) {
-    case FootPlace::BeforeStart: return showStatus(text(STATUS_BEFORE_START));
-    case FootPlace::AfterEnd: return showStatus(text(STATUS_AFTER_END));
-    case FootPlace::Corner: return showStatus(text(STATUS_AT_CORNER));
-    case FootPlace::OnLine: break;
-    }
-    showStatus(text(STATUS_FINISHED));
+    state_.answerLine.clear();
+    const char* beyond = placeStatus(result.place);
+    showStatus(text(beyond != nullptr ? beyond : STATUS_FINISHED));
 }
 
 void Workflow::refuseTyped(TypedField field, const std::string& message)
@@ -229,6 +256,7 @@ void Workflow::refuseTyped(TypedField field, const std::string& message)
     // the typed ones.
     state_.station.clear();
     state_.offset.clear();
+    state_.answerLine.clear();
     state_.answerPlace = FootPlace::OnLine;
     state_.refusedField = field;
     showStatus(message);
@@ -241,6 +269,24 @@ void Workflow::computeFile()
     // Asked before any point is solved, so that a cancel costs nothing.
     const std::string resultsPath = chosenOrCancel(platform_.askSaveFile(RESULTS_DIALOG), RESULTS_DIALOG);
 
+    FileRunSummary summary;
+    runWithProgress([&](const PointProgress& progress) {
+        summary = operations_.solveCoordinateFile(coordinatePath, resultsPath, progress);
+    });
+    if (summary.points == 0) {
+        const std::string message = fillPlaces(text(NO_POINT_READ), {fileName(coordinatePath)});
+        showStatus(message);
+        platform_.showError({message, {}});
+    } else if (summary.beforeStart + summary.afterEnd > 0) {
+        showStatus(fileRunEndsStatus(summary.points, summary.beforeStart, summary.afterEnd,
+                                     text(FILE_RUN_ENDS_TEMPLATE).c_str()));
+    } else {
+        showStatus(fillPlaces(text(FILE_RUN_COUNT_TEMPLATE), {std::to_string(summary.points)}));
+    }
+}
+
+void Workflow::runWithProgress(const std::function<void(const PointProgress& progress)>& run)
+{
     cancelRequested_ = false;
     progressDone_ = 0;
     progressTotal_ = 0;
@@ -252,9 +298,8 @@ void Workflow::computeFile()
     ProgressThrottle throttle(clock_);
     const std::string cancelledReason = text(RUN_CANCELLED_REASON);
     const std::string progressTemplate = text(PROGRESS_TEMPLATE);
-    FileRunSummary summary;
     const auto work = [&](const Platform::ProgressReport& reported) {
-        summary = operations_.solveCoordinateFile(coordinatePath, resultsPath, [&](long i, long count) {
+        run([&](long i, long count) {
             if (cancelRequested_) throw CancelledFailure(Wording(cancelledReason));
             progressDone_ = i;
             progressTotal_ = count;
@@ -274,16 +319,6 @@ void Workflow::computeFile()
     };
     platform_.runInBackground(work, poll);
     state_.running = false;
-    if (summary.points == 0) {
-        const std::string message = fillPlaces(text(NO_POINT_READ), {fileName(coordinatePath)});
-        showStatus(message);
-        platform_.showError({message, {}});
-    } else if (summary.beforeStart + summary.afterEnd > 0) {
-        showStatus(fileRunEndsStatus(summary.points, summary.beforeStart, summary.afterEnd,
-                                     text(FILE_RUN_ENDS_TEMPLATE).c_str()));
-    } else {
-        showStatus(fillPlaces(text(FILE_RUN_COUNT_TEMPLATE), {std::to_string(summary.points)}));
-    }
 }
 
 void Workflow::showStatus(const std::string& status)

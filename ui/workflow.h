@@ -38,6 +38,9 @@ struct WindowState {
     // Counts the lines made current.
     long lineGeneration = 0;
     TypedField refusedField = TypedField::None;
+    // In a project: the name of the typed point's line, shown beside the
+    // answer; empty otherwise.
+    std::string answerLine;
     // Where the foot of the answer shown lies: beyond an end, the station
     // and offset are the end's rule (a straight distance), not a foot.
     FootPlace answerPlace = FootPlace::OnLine;
@@ -45,6 +48,13 @@ struct WindowState {
     bool running = false;
     long progressDone = 0;
     long progressTotal = 0;
+};
+
+// The files a line was initialised from by hand.
+struct InitialisedFiles {
+    Method method = Method::IntersectionPoint;
+    std::string file;  // the JD file, or the element, LandXML or IFC file
+    std::string chainBreakFile;  // empty: none
 };
 
 class Workflow {
@@ -82,13 +92,33 @@ public:
     // while the run works on another.
     void cancelRun() { cancelRequested_ = true; }
     bool isRunning() const { return state_.running; }
+    // An operation is under way (its repaints may deliver events).
+    bool isBusy() const { return busy_; }
+
+    // A line was made current outside initialise() (a project's line,
+    // described by `lineText`): as after an initialisation, the answers
+    // shown go and the controls are ready for it.
+    void lineMadeCurrent(const std::string& lineText);
+    // Shows a status line, as the pane's operations end.
+    void showStatus(const std::string& status);
+    // The files of the line initialised by hand last, while it is the line
+    // in use.
+    const std::optional<InitialisedFiles>& initialisedFiles() const { return initialisedFiles_; }
 
 private:
     void initialiseSteps();
     void computeSingle(const std::string& xText, const std::string& yText);
+    // False, with the field refused, when a typed coordinate is no number.
+    bool typedAccepted(const std::string& xText, const std::string& yText);
     void computeFile();
+    // The same in a project (ui/workflow_project.cpp): each point on its
+    // own line.
+    void computeProjectPoint(const std::string& xText, const std::string& yText);
+    void computeProjectFile();
+    // Runs a file run's work with its progress shown, as computeFile does.
+    void runWithProgress(const std::function<void(const PointProgress& progress)>& work);
+    void makeReady();
     void refuseTyped(TypedField field, const std::string& message);
-    void showStatus(const std::string& status);
     // Adds what the import of the current line noticed to the status line.
     void showImportNotes();
     void notify();
@@ -106,6 +136,8 @@ private:
     bool initialised_ = false;
     bool busy_ = false;  // an operation is running; repaints may deliver events
     std::string stagedLine_;  // the description of the line being read
+    InitialisedFiles stagedFiles_;
+    std::optional<InitialisedFiles> initialisedFiles_;
     std::atomic<bool> cancelRequested_{false};
     std::atomic<long> progressDone_{0};
     std::atomic<long> progressTotal_{0};

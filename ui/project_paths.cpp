@@ -1,0 +1,46 @@
+#include "ui/project_paths.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "formats/ifc_reader.h"
+#include "formats/landxml_reader.h"
+
+namespace vomel::ui {
+
+namespace fs = std::filesystem;
+
+std::string pathFromFolder(const std::string& file, const std::string& folder)
+{
+    const fs::path absoluteFile = fs::absolute(fs::path(file)).lexically_normal();
+    const fs::path absoluteFolder = fs::absolute(fs::path(folder.empty() ? "." : folder)).lexically_normal();
+    const fs::path relative = absoluteFile.lexically_relative(absoluteFolder);
+    return (relative.empty() ? absoluteFile : relative).generic_string();
+}
+
+ProjectFile rebasedProjectFile(ProjectFile file, const std::string& fromFolder, const std::string& toFolder)
+{
+    const auto rebase = [&](std::string& path) {
+        if (path.empty()) return;
+        path = pathFromFolder((fs::path(fromFolder) / fs::path(path)).string(), toFolder);
+    };
+    for (ProjectLineSpec& line : file.lines) {
+        rebase(line.file);
+        rebase(line.chainBreakFile);
+        rebase(line.profileFile);
+        rebase(line.crossFallFile);
+    }
+    return file;
+}
+
+ProjectLineKind lineKindOfFile(Method method, const std::string& path)
+{
+    if (method == Method::IntersectionPoint) return ProjectLineKind::IntersectionPoint;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return ProjectLineKind::Elements;
+    if (looksLikeXml(in)) return ProjectLineKind::LandXml;
+    if (looksLikeStep(in)) return ProjectLineKind::Ifc;
+    return ProjectLineKind::Elements;
+}
+
+}  // namespace vomel::ui
