@@ -23,12 +23,16 @@
 #include "gui/curve_table_window.h"
 #include "gui/focus_highlight.h"
 #include "gui/help_window.h"
+#include "gui/new_project_dialog.h"
 #include "gui/plan_window.h"
 #include "gui/profile_window.h"
+#include "gui/project_pane.h"
 #include "gui/stakeout_window.h"
 #include "gui/window_text.h"
 #include "session/run_messages.h"
 #include "ui/failure_text.h"
+#include "ui/project_pane.h"
+#include "ui/project_texts.h"
 #include "ui/window_messages.h"
 #include "ui/window_texts.h"
 
@@ -49,7 +53,8 @@ Widget* named(Widget* widget, const char* name)
 }  // namespace
 
 MainWindow::MainWindow(Platform& platform, Operations& operations, QWidget* parent)
-    : QWidget(parent), platform_(platform), operations_(operations), workflow_(platform, operations)
+    : QWidget(parent), platform_(platform), operations_(operations), workflow_(platform, operations),
+      projects_(platform, operations, workflow_)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(uiText(MAIN_WINDOW_CAPTION));
@@ -76,9 +81,12 @@ void MainWindow::buildControls()
     left->addWidget(lineLabel);
     left->addWidget(statusLabel);
     left->addLayout(runRow);
+    projectPane_ = new ProjectPane(projects_, this);
+    projectPane_->setVisible(false);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
+    layout->addWidget(projectPane_, 1);
 }
 
 // 方 法: the two ways a line is given.
@@ -131,6 +139,9 @@ void MainWindow::buildModeGroup()
         optionsLayout->addWidget(box, row, 1, 1, 3);
         ++row;
     }
+    answerLineLabel = named(new QLabel(modeGroup), "answerLineLabel");
+    answerLineLabel->setVisible(false);
+    optionsLayout->addWidget(answerLineLabel, row, 1, 1, 3);
     optionsLayout->setColumnStretch(3, 1);
 }
 
@@ -174,6 +185,8 @@ QVBoxLayout* MainWindow::buildButtons()
     planButton->setEnabled(false);
     profileButton = named(new QPushButton(uiText(PROFILE_BUTTON_CAPTION), this), "profileButton");
     profileButton->setEnabled(false);
+    projectButton = named(new QPushButton(projectUiText(PROJECT_BUTTON_CAPTION), this), "projectButton");
+    projectButton->setCheckable(true);
 
     auto* buttons = new QVBoxLayout;
     // Auto-default: Enter clicks the button that has the focus (outside a
@@ -185,7 +198,7 @@ QVBoxLayout* MainWindow::buildButtons()
     }
     buttons->addStretch(1);
     // The added windows' buttons sit below the main buttons, apart from them.
-    for (QPushButton* button : {curveTableButton, stakeoutButton, planButton, profileButton}) {
+    for (QPushButton* button : {curveTableButton, stakeoutButton, planButton, profileButton, projectButton}) {
         button->setAutoDefault(true);
         buttons->addWidget(button);
     }
@@ -214,6 +227,8 @@ void MainWindow::connectControls()
     connect(stakeoutButton, &QPushButton::clicked, this, &MainWindow::showStakeout);
     connect(planButton, &QPushButton::clicked, this, &MainWindow::showPlan);
     connect(profileButton, &QPushButton::clicked, this, &MainWindow::showProfile);
+    connect(projectButton, &QPushButton::toggled, this, &MainWindow::showProjectPane);
+    connect(projectPane_, &ProjectPane::newProjectRequested, this, &MainWindow::newProject);
 }
 
 void MainWindow::startUp()
@@ -261,6 +276,9 @@ void MainWindow::showState(const WindowState& state)
     for (QLineEdit* box : {offsetEdit, xEdit, yEdit, stationEdit}) box->setEnabled(state.boxesEnabled);
     stationEdit->setText(QString::fromStdString(state.station));
     offsetEdit->setText(QString::fromStdString(state.offset));
+    answerLineLabel->setText(QString::fromStdString(state.answerLine));
+    answerLineLabel->setVisible(!state.answerLine.empty());
+    projectPane_->showState(projectPaneState(operations_, platform_), idle);
     markBeyondEnds(state.answerPlace);
     planButton->setEnabled(state.computeEnabled && idle);
     profileButton->setEnabled(hasLine && idle);
@@ -402,6 +420,24 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     closeAdverts();
     QWidget::closeEvent(event);
+}
+
+void MainWindow::showProjectPane(bool shown)
+{
+    projectButton->setChecked(shown);
+    projectPane_->setVisible(shown);
+    if (shown) {
+        projectPane_->showState(projectPaneState(operations_, platform_), !workflow_.isRunning());
+    }
+    // The window takes the pane's width, and gives it back.
+    layout()->activate();
+    adjustSize();
+}
+
+void MainWindow::newProject()
+{
+    NewProjectDialog dialog(platform_, projects_, this);
+    dialog.exec();
 }
 
 void MainWindow::closeAdverts()

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "ui/project_workflow.h"
 #include "ui/workflow.h"
 
 class QHBoxLayout;
@@ -30,6 +31,7 @@ namespace vomel::gui {
 
 class PlanWindow;
 class ProfileWindow;
+class ProjectPane;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -43,6 +45,8 @@ public:
     void startUp();
 
     const Workflow& workflow() const { return workflow_; }
+    ui::ProjectWorkflow& projectWorkflow() { return projects_; }
+    ProjectPane* projectPane() const { return projectPane_; }
     const std::string& helpPath() const { return helpPath_; }
 
     // The colour of a text box that has the focus.
@@ -86,10 +90,14 @@ private:
     // Opens the 纵断面 window (or brings it up) on the current line and run.
     void showProfile();
     void closeAdverts();
+    // Shows or hides the project pane beside the controls.
+    void showProjectPane(bool shown);
+    void newProject();
 
     Platform& platform_;
     Operations& operations_;
     Workflow workflow_;
+    ui::ProjectWorkflow projects_;
     std::string helpPath_;
     QPointer<AdvertWindow> rightAdvert_;
     QPointer<AdvertWindow> leftAdvert_;
@@ -108,6 +116,8 @@ private:
     QLineEdit* stationEdit = nullptr;
     QLabel* offsetLabel = nullptr;
     QLineEdit* offsetEdit = nullptr;
+    // In a project: the typed point's line, beside its answer.
+    QLabel* answerLineLabel = nullptr;
     QLabel* statusLabel = nullptr;
     QLabel* lineLabel = nullptr;  // the line in use
     QProgressBar* progressBar = nullptr;
@@ -129,6 +139,10 @@ private:
     // An added button: opens the 纵断面 window.
     QPushButton* profileButton = nullptr;
     QPointer<ProfileWindow> profileWindow_;
+
+    // An added button: shows the project pane, hidden until then.
+    QPushButton* projectButton = nullptr;
+    ProjectPane* projectPane_ = nullptr;
 };
 
 }  // namespace vomel::gui

@@ -13,8 +13,10 @@
 #include "alignment/length_unit.h"
 #include "gui/drawing_style.h"
 #include "gui/hover_tip.h"
+#include "gui/project_pane.h"
 #include "gui/window_text.h"
 #include "text/number_text.h"
+#include "ui/project_texts.h"
 #include "ui/window_texts.h"
 
 namespace vomel::gui {
@@ -115,6 +117,23 @@ QString hoverText(const PlanPoint& point)
              QString::fromStdString(formatFixed(point.offset, 3)));
 }
 
+QString hoverText(const PlanPoint& point, const PlanScene& scene)
+{
+    if (scene.projectLines.empty()) return hoverText(point);
+    const auto lineName = [&scene](std::size_t line) {
+        return line < scene.projectLines.size() ? QString::fromStdString(scene.projectLines[line].name) : QString();
+    };
+    switch (point.group) {
+    case PlanPointGroup::Unassigned:
+        return textFromFileBytes(point.label) + QLatin1Char('\n') + projectUiText(POINT_UNASSIGNED_TIP);
+    case PlanPointGroup::Ambiguous:
+        return hoverText(point) + QLatin1Char('\n') +
+               projectUiText(POINT_AMBIGUOUS_TIP).arg(lineName(point.line), lineName(point.otherLine));
+    case PlanPointGroup::Line: break;
+    }
+    return hoverText(point) + QLatin1Char('\n') + projectUiText(POINT_LINE_TIP).arg(lineName(point.line));
+}
+
 PlanView::PlanView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PlanView"));
@@ -137,6 +156,12 @@ void PlanView::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
     scene_ = std::move(scene);
     lineDetail_ = scene_ ? std::make_unique<PlanLineDetail>(scene_->line) : nullptr;
     pointIndex_ = scene_ ? std::make_unique<PlanPointIndex>(scene_->points) : nullptr;
+    projectLineDetails_.clear();
+    if (scene_) {
+        for (const PlanProjectLine& line : scene_->projectLines) {
+            projectLineDetails_.push_back(std::make_unique<PlanLineDetail>(line.line));
+        }
+    }
     intersectionLabels_.clear();
     keyPointLabels_.clear();
     if (scene_) {
@@ -202,14 +227,17 @@ void PlanView::paint(QPainter& painter) const
     painter.setRenderHint(QPainter::Antialiasing, true);
     LabelPlacer placer(viewport_.width(), viewport_.height());
     const std::vector<std::size_t> drawn = visiblePoints(scene_->points, viewport_);
+    paintProjectLines(painter, placer);
     paintLine(painter, placer);
     occupyMarks(placer, drawn);
+    paintProjectNames(painter, placer);
     // Marks and ticks a little off the screen still show their labels' ends.
     const PlanBounds visible = viewport_.visibleBounds(20.0);
     paintMarks(painter, placer, visible);
     paintTicks(painter, placer, visible);
     paintPoints(painter, placer, drawn);
     paintLegend(painter);
+    paintProjectLegend(painter);
 }
 
 bool PlanView::onScreen(const PlanBounds& visible, Point p)
@@ -225,8 +253,10 @@ void PlanView::paintLine(QPainter& painter, LabelPlacer& placer) const
         painter.drawLine(qt(viewport_.toScreen(from)), qt(viewport_.toScreen(to)));
     }
 
-    // The line, reduced to the screen's resolution.
-    painter.setPen(QPen(DESIGN_LINE_COLOUR, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // The line, reduced to the screen's resolution; in a project, in the
+    // colour of the line in use.
+    const QColor colour = scene_->projectLines.empty() ? DESIGN_LINE_COLOUR : projectLineColour(scene_->lineInUse);
+    painter.setPen(QPen(colour, scene_->projectLines.empty() ? 2.0 : 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const auto& run : lineDetail_->visibleRuns(viewport_)) {
         QPolygonF polyline;
         polyline.reserve(static_cast<qsizetype>(run.size()));
@@ -241,6 +271,10 @@ void PlanView::occupyMarks(LabelPlacer& placer, const std::vector<std::size_t>& 
     // Labels keep off the legend and the marks.
     const QRectF legend = legendArea();
     placer.occupy({legend.left(), legend.top(), legend.width(), legend.height()});
+    if (!scene_->projectLines.empty()) {
+        const QRectF marks = projectLegendArea();
+        placer.occupy({marks.left(), marks.top(), marks.width(), marks.height()});
+    }
     auto occupyMark = [&](Point p, double half) {
         const ScreenPoint s = viewport_.toScreen(p);
         placer.occupy({s.x - half, s.y - half, 2.0 * half, 2.0 * half});
@@ -312,13 +346,31 @@ void PlanView::paintPoints(QPainter& painter, LabelPlacer& placer, const std::ve
             painter.drawLine(at, foot);
         }
     }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(SURVEYED_POINT_COLOUR);
-    for (const std::size_t i : drawn) painter.drawEllipse(qt(viewport_.toScreen(scene_->points[i].at)), 2.5, 2.5);
+    const bool project = !scene_->projectLines.empty();
+    const auto colourOf = [this, project](const PlanPoint& point) {
+        if (!project) return SURVEYED_POINT_COLOUR;
+        return point.group == PlanPointGroup::Unassigned ? UNASSIGNED_POINT_COLOUR : projectLineColour(point.line);
+    };
+    for (const std::size_t i : drawn) {
+        const PlanPoint& point = scene_->points[i];
+        const QPointF at = qt(viewport_.toScreen(point.at));
+        if (point.group == PlanPointGroup::Unassigned) {
+            // A cross: no line holds the point.
+            painter.setPen(QPen(UNASSIGNED_POINT_COLOUR, 1.5));
+            painter.drawLine(at + QPointF(-3.5, -3.5), at + QPointF(3.5, 3.5));
+            painter.drawLine(at + QPointF(-3.5, 3.5), at + QPointF(3.5, -3.5));
+            continue;
+        }
+        // A ring around an ambiguous point: another line is as near.
+        painter.setPen(point.group == PlanPointGroup::Ambiguous ? QPen(AMBIGUOUS_RING_COLOUR, 1.5) : QPen(Qt::NoPen));
+        painter.setBrush(colourOf(point));
+        const double radius = point.group == PlanPointGroup::Ambiguous ? 4.0 : 2.5;
+        painter.drawEllipse(at, radius, radius);
+    }
     if (drawn.size() <= PLAN_MAX_LABELLED_POINTS) {
         for (const std::size_t i : drawn) {
             const QPointF at = qt(viewport_.toScreen(scene_->points[i].at));
-            drawLabelNear(painter, placer, at, textFromFileBytes(scene_->points[i].label), SURVEYED_POINT_COLOUR);
+            drawLabelNear(painter, placer, at, textFromFileBytes(scene_->points[i].label), colourOf(scene_->points[i]));
         }
     }
 }
@@ -341,6 +393,65 @@ void PlanView::paintLegend(QPainter& painter) const
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygonF{north + QPointF(0, -14), north + QPointF(5, 0), north + QPointF(-5, 0)});
     painter.drawText(north + QPointF(-4, 16), QStringLiteral("N"));
+}
+
+void PlanView::paintProjectLines(QPainter& painter, LabelPlacer& placer) const
+{
+    for (std::size_t k = 0; k < projectLineDetails_.size(); ++k) {
+        if (k == scene_->lineInUse) continue;  // drawn in full by paintLine
+        painter.setPen(QPen(projectLineColour(k), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        for (const auto& run : projectLineDetails_[k]->visibleRuns(viewport_)) {
+            QPolygonF polyline;
+            polyline.reserve(static_cast<qsizetype>(run.size()));
+            for (const ScreenPoint& p : run) polyline << qt(p);
+            painter.drawPolyline(polyline);
+            for (std::size_t i = 1; i < run.size(); ++i) placer.occupySegment(run[i - 1], run[i]);
+        }
+    }
+}
+
+void PlanView::paintProjectNames(QPainter& painter, LabelPlacer& placer) const
+{
+    // Every line's name in bold in its colour, at the middle of the line:
+    // placed before any other label, so that no line goes unnamed.
+    if (scene_->projectLines.empty()) return;
+    const QFont normal = painter.font();
+    QFont bold = normal;
+    bold.setBold(true);
+    painter.setFont(bold);
+    for (std::size_t k = 0; k < scene_->projectLines.size(); ++k) {
+        const PlanProjectLine& line = scene_->projectLines[k];
+        drawLabelNear(painter, placer, qt(viewport_.toScreen(line.labelAt)), QString::fromStdString(line.name),
+                      projectLineColour(k));
+    }
+    painter.setFont(normal);
+}
+
+void PlanView::paintProjectLegend(QPainter& painter) const
+{
+    // Bottom right: what the cross and the ring mean.
+    if (scene_->projectLines.empty()) return;
+    const QRectF area = projectLegendArea();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 210));
+    painter.drawRect(area);
+    const QPointF cross(area.left() + 14.0, area.top() + 16.0);
+    painter.setPen(QPen(UNASSIGNED_POINT_COLOUR, 1.5));
+    painter.drawLine(cross + QPointF(-3.5, -3.5), cross + QPointF(3.5, 3.5));
+    painter.drawLine(cross + QPointF(-3.5, 3.5), cross + QPointF(3.5, -3.5));
+    const QPointF ring(area.left() + 14.0, area.top() + 38.0);
+    painter.setPen(QPen(AMBIGUOUS_RING_COLOUR, 1.5));
+    painter.setBrush(projectLineColour(scene_->lineInUse));
+    painter.drawEllipse(ring, 4.0, 4.0);
+    painter.setPen(Qt::black);
+    painter.drawText(cross + QPointF(14.0, 5.0), projectUiText(UNASSIGNED_LEGEND));
+    painter.drawText(ring + QPointF(14.0, 5.0), projectUiText(AMBIGUOUS_LEGEND));
+}
+
+QRectF PlanView::projectLegendArea() const
+{
+    return {viewport_.width() - PLAN_PROJECT_LEGEND_WIDTH, viewport_.height() - PLAN_PROJECT_LEGEND_HEIGHT,
+            PLAN_PROJECT_LEGEND_WIDTH, PLAN_PROJECT_LEGEND_HEIGHT};
 }
 
 QString PlanView::scaleBarText() const
@@ -413,7 +524,7 @@ bool PlanView::event(QEvent* event)
     const auto textAt = [this](QPoint position) -> std::optional<QString> {
         const std::optional<std::size_t> hovered = pointAt(position);
         if (!hovered || !scene_) return std::nullopt;
-        return hoverText(scene_->points[*hovered]);
+        return hoverText(scene_->points[*hovered], *scene_);
     };
     return answerHoverTip(*this, event, textAt) || QWidget::event(event);
 }

@@ -18,7 +18,9 @@ using drawing::LabelPlacer;
 using drawing::PlanBounds;
 using drawing::PlanLineDetail;
 using drawing::PlanPoint;
+using drawing::PlanPointGroup;
 using drawing::PlanPointIndex;
+using drawing::PlanProjectLine;
 using drawing::PlanScene;
 using drawing::PlanViewport;
 
@@ -31,13 +33,18 @@ inline constexpr double PLAN_LEGEND_HEIGHT = 80.0;
 // Below the fitted line: the legend and room for the half of a mark (at most
 // 6 px) that reaches past the point it marks.
 inline constexpr double PLAN_FIT_BOTTOM_MARGIN = PLAN_LEGEND_HEIGHT + 10.0;
+// A project's marks of unassigned and ambiguous points, at the bottom right
+// within the same band.
+inline constexpr double PLAN_PROJECT_LEGEND_WIDTH = 150.0;
+inline constexpr double PLAN_PROJECT_LEGEND_HEIGHT = 52.0;
 
 // Text of the file's bytes for the screen: UTF-8 when it is valid UTF-8,
 // else GBK (GB18030), the code page of the survey files.
 QString textFromFileBytes(const std::string& bytes);
 
-// What hovering a point shows.
+// What hovering a point shows; in a project's scene, with its line.
 QString hoverText(const PlanPoint& point);
+QString hoverText(const PlanPoint& point, const PlanScene& scene);
 
 class PlanView : public QWidget {
     Q_OBJECT
@@ -64,6 +71,8 @@ public:
     QImage render() const;
     // Where the scale bar and the north arrow stand, in the view's pixels.
     QRectF legendArea() const;
+    // Where a project's marks of unassigned and ambiguous points stand.
+    QRectF projectLegendArea() const;
     // The scale bar's label: its length in the line's unit ("50 m", "200 ft").
     QString scaleBarText() const;
 
@@ -86,6 +95,11 @@ private:
     void paint(QPainter& painter) const;
     static bool onScreen(const PlanBounds& visible, Point p);
     void paintLine(QPainter& painter, LabelPlacer& placer) const;
+    // A project's other lines, thin in their colours, and every line's name.
+    void paintProjectLines(QPainter& painter, LabelPlacer& placer) const;
+    void paintProjectNames(QPainter& painter, LabelPlacer& placer) const;
+    // The marks of a project's unassigned and ambiguous points.
+    void paintProjectLegend(QPainter& painter) const;
     void occupyMarks(LabelPlacer& placer, const std::vector<std::size_t>& drawn) const;
     void paintMarks(QPainter& painter, LabelPlacer& placer, const PlanBounds& visible) const;
     void paintTicks(QPainter& painter, LabelPlacer& placer, const PlanBounds& visible) const;
@@ -95,6 +109,8 @@ private:
     std::shared_ptr<const PlanScene> scene_;
     std::unique_ptr<PlanLineDetail> lineDetail_;
     std::unique_ptr<PlanPointIndex> pointIndex_;
+    // A project's lines, reduced to the screen as the line in use is.
+    std::vector<std::unique_ptr<PlanLineDetail>> projectLineDetails_;
     // The labels of the scene's intersection points and key points, decoded
     // from the file's bytes once per scene rather than on every paint. (The
     // labels of run points are decoded as drawn: at most

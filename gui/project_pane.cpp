@@ -1,0 +1,116 @@
+#include "gui/project_pane.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "gui/window_text.h"
+#include "ui/project_texts.h"
+
+namespace vomel::gui {
+
+using namespace vomel::ui;
+
+QString projectUiText(const char* source) { return translatedText(PROJECT_CONTEXT, source); }
+
+namespace {
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+}  // namespace
+
+ProjectPane::ProjectPane(ProjectWorkflow& projects, QWidget* parent) : QWidget(parent), projects_(projects)
+{
+    setObjectName(QStringLiteral("projectPane"));
+    heading_ = named(new QLabel(this), "projectHeading");
+    heading_->setWordWrap(true);
+    heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    openButton_ = named(new QPushButton(projectUiText(OPEN_PROJECT_CAPTION), this), "openProjectButton");
+    newButton_ = named(new QPushButton(projectUiText(NEW_PROJECT_CAPTION), this), "newProjectButton");
+    saveButton_ = named(new QPushButton(projectUiText(SAVE_PROJECT_CAPTION), this), "saveProjectButton");
+    closeButton_ = named(new QPushButton(projectUiText(CLOSE_PROJECT_CAPTION), this), "closeProjectButton");
+
+    lines_ = named(new QTreeWidget(this), "projectLines");
+    lines_->setRootIsDecorated(false);
+    lines_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lines_->setHeaderLabels({projectUiText(NAME_HEADER), projectUiText(KIND_HEADER), projectUiText(EXTENT_HEADER),
+                             projectUiText(CHAIN_BREAKS_HEADER), projectUiText(PROFILE_HEADER)});
+    lines_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lines_->setMinimumWidth(420);
+    note_ = named(new QLabel(this), "projectNote");
+    note_->setWordWrap(true);
+
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(openButton_, 0, 0);
+    buttons->addWidget(newButton_, 0, 1);
+    buttons->addWidget(saveButton_, 1, 0);
+    buttons->addWidget(closeButton_, 1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(heading_);
+    layout->addLayout(buttons);
+    layout->addWidget(lines_, 1);
+    layout->addWidget(note_);
+
+    connect(openButton_, &QPushButton::clicked, this, [this] { projects_.open(); });
+    connect(newButton_, &QPushButton::clicked, this, &ProjectPane::newProjectRequested);
+    connect(saveButton_, &QPushButton::clicked, this, [this] { projects_.save(); });
+    connect(closeButton_, &QPushButton::clicked, this, [this] { projects_.close(); });
+    connect(lines_, &QTreeWidget::itemSelectionChanged, this, &ProjectPane::lineChosen);
+}
+
+void ProjectPane::showState(const ProjectPaneState& state, bool idle)
+{
+    showing_ = true;
+    heading_->setText(QString::fromStdString(state.heading));
+    // The list is filled anew only when its lines changed.
+    bool same = lines_->topLevelItemCount() == static_cast<int>(state.rows.size());
+    for (int i = 0; same && i < lines_->topLevelItemCount(); ++i) {
+        const ui::ProjectPaneRow& row = state.rows[static_cast<std::size_t>(i)];
+        const QTreeWidgetItem* item = lines_->topLevelItem(i);
+        same = item->text(0) == QString::fromStdString(row.name) && item->text(2) == QString::fromStdString(row.extent);
+    }
+    if (!same) {
+        lines_->clear();
+        for (const ui::ProjectPaneRow& row : state.rows) {
+            auto* item = new QTreeWidgetItem(
+                lines_,
+                {QString::fromStdString(row.name), QString::fromStdString(row.kind), QString::fromStdString(row.extent),
+                 QString::fromStdString(row.chainBreaks), QString::fromStdString(row.profile)});
+            item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    lines_->clearSelection();
+    if (state.lineInUse && static_cast<int>(*state.lineInUse) < lines_->topLevelItemCount()) {
+        QTreeWidgetItem* item = lines_->topLevelItem(static_cast<int>(*state.lineInUse));
+        item->setSelected(true);
+        lines_->setCurrentItem(item);
+    }
+    note_->setText(QString::fromStdString(state.note));
+    note_->setVisible(!state.note.empty());
+    openButton_->setEnabled(idle);
+    newButton_->setEnabled(idle);
+    saveButton_->setEnabled(idle && state.open);
+    closeButton_->setEnabled(idle && state.open);
+    lines_->setEnabled(idle);
+    showing_ = false;
+}
+
+void ProjectPane::lineChosen()
+{
+    if (showing_) return;
+    const QList<QTreeWidgetItem*> selected = lines_->selectedItems();
+    if (selected.isEmpty()) return;
+    const int row = lines_->indexOfTopLevelItem(selected.constFirst());
+    if (row >= 0) projects_.chooseLine(static_cast<std::size_t>(row));
+}
+
+}  // namespace vomel::gui
