@@ -64,7 +64,8 @@ ProjectPane::ProjectPane(ProjectWorkflow& projects, QWidget* parent) : QWidget(p
     connect(newButton_, &QPushButton::clicked, this, &ProjectPane::newProjectRequested);
     connect(saveButton_, &QPushButton::clicked, this, [this] { projects_.save(); });
     connect(closeButton_, &QPushButton::clicked, this, [this] { projects_.close(); });
-    connect(lines_, &QTreeWidget::itemSelectionChanged, this, &ProjectPane::lineChosen);
+    // A click or the arrow keys make a row current: that line is chosen.
+    connect(lines_, &QTreeWidget::currentItemChanged, this, &ProjectPane::lineChosen);
 }
 
 void ProjectPane::showState(const ProjectPaneState& state, bool idle)
@@ -88,11 +89,13 @@ void ProjectPane::showState(const ProjectPaneState& state, bool idle)
             item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    lines_->clearSelection();
+    // The line in use is the current row; none while the line in use is
+    // none of the project's.
     if (state.lineInUse && static_cast<int>(*state.lineInUse) < lines_->topLevelItemCount()) {
-        QTreeWidgetItem* item = lines_->topLevelItem(static_cast<int>(*state.lineInUse));
-        item->setSelected(true);
-        lines_->setCurrentItem(item);
+        lines_->setCurrentItem(lines_->topLevelItem(static_cast<int>(*state.lineInUse)));
+    } else {
+        lines_->setCurrentItem(nullptr);
+        lines_->clearSelection();
     }
     note_->setText(QString::fromStdString(state.note));
     note_->setVisible(!state.note.empty());
@@ -106,10 +109,8 @@ void ProjectPane::showState(const ProjectPaneState& state, bool idle)
 
 void ProjectPane::lineChosen()
 {
-    if (showing_) return;
-    const QList<QTreeWidgetItem*> selected = lines_->selectedItems();
-    if (selected.isEmpty()) return;
-    const int row = lines_->indexOfTopLevelItem(selected.constFirst());
+    if (showing_ || lines_->currentItem() == nullptr) return;
+    const int row = lines_->indexOfTopLevelItem(lines_->currentItem());
     if (row >= 0) projects_.chooseLine(static_cast<std::size_t>(row));
 }
 

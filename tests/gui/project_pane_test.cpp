@@ -1,0 +1,432 @@
+// The main window's project pane on a stand-in for the core: opening a
+// project lists its lines, a chosen line becomes the window's line in use,
+// a typed point shows its line and makes it the line in use, a file run
+// closes with each line's count, a new project's lines are saved relative
+// to its folder, and the line dialog refuses what cannot make a line.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "gui/main_window.h"
+#include "gui/new_project_dialog.h"
+#include "gui/project_line_dialog.h"
+#include "gui/project_pane.h"
+#include "testing/fake_operations.h"
+#include "testing/scripted_platform.h"
+#include "ui/project_paths.h"
+#include "ui/project_texts.h"
+#include "ui/window_messages.h"
+
+using namespace vomel;
+using namespace vomel::gui;
+using namespace vomel::ui;
+using namespace vomel::testing;
+
+namespace {
+
+// Two lines as the stand-in opens them.
+ProjectOverview twoLines()
+{
+    return {"东环互通",
+            "/survey/east.vomelproj",
+            {{"主线", ProjectLineKind::IntersectionPoint, "A0", "C20135.620", 2, true},
+             {"A匝道", ProjectLineKind::Elements, "20", "480", 0, false}}};
+}
+
+QString utf8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+class ProjectPaneTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void openListsTheLines();
+    void failedOpenKeepsTheLine();
+    void chosenLineIsTheLineInUse();
+    void lineInitialisedByHandLeavesTheProject();
+    void typedPointShowsItsLine_data();
+    void typedPointShowsItsLine();
+    void fileRunClosesWithCounts();
+    void newProjectIsSavedRelativeToItsFolder();
+    void newProjectTakesTheLineInUse();
+    void saveAddsTheExtension();
+    void projectPaths_data();
+    void projectPaths();
+    void lineDialogRefuses_data();
+    void lineDialogRefuses();
+
+private:
+    template <typename Widget>
+    Widget* child(const char* name)
+    {
+        auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
+        if (widget == nullptr) qFatal("no control %s", name);
+        return widget;
+    }
+    void openProject();
+    QTreeWidget* lines() { return child<QTreeWidget>("projectLines"); }
+    QString status() { return child<QLabel>("statusLabel")->text(); }
+    QString lineInUse() { return child<QLabel>("lineLabel")->text(); }
+    int selectedRow()
+    {
+        return lines()->selectedItems().isEmpty() ? -1 : lines()->indexOfTopLevelItem(lines()->selectedItems()[0]);
+    }
+
+    ScriptedPlatform* platform = nullptr;
+    FakeOperations* operations = nullptr;
+    MainWindow* form = nullptr;
+};
+
+void ProjectPaneTest::init()
+{
+    platform = new ScriptedPlatform;
+    operations = new FakeOperations;
+    operations->projectToOpen = twoLines();
+    form = new MainWindow(*platform, *operations);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+}
+
+void ProjectPaneTest::cleanup()
+{
+    delete form;
+    delete operations;
+    delete platform;
+}
+
+void ProjectPaneTest::openProject()
+{
+    child<QPushButton>("projectButton")->click();
+    QVERIFY(child<QWidget>("projectPane")->isVisible());
+    platform->answerDialog("/survey/east.vomelproj");
+    child<QPushButton>("openProjectButton")->click();
+}
+
+void ProjectPaneTest::openListsTheLines()
+{
+    // Hidden until asked for: the single-line window is as it was.
+    QVERIFY(!child<QWidget>("projectPane")->isVisible());
+    QVERIFY(!child<QPushButton>("saveProjectButton")->isEnabled());
+    openProject();
+    QVERIFY(operations->project() != nullptr);
+    QCOMPARE(platform->dialogsShown(), std::vector<std::string>{"projectOpenDialog"});
+    QCOMPARE(lines()->topLevelItemCount(), 2);
+    const QStringList first{"主线", "JD table", "A0 – C20135.620", "2", "yes"};
+    const QStringList second{"A匝道", "Element chain", "20 – 480", "0", "no"};
+    for (int column = 0; column < 5; ++column) {
+        QCOMPARE(lines()->topLevelItem(0)->text(column), first[column]);
+        QCOMPARE(lines()->topLevelItem(1)->text(column), second[column]);
+    }
+    QCOMPARE(child<QLabel>("projectHeading")->text(), QString("东环互通 (east.vomelproj)"));
+    // The first line is the line in use, and the window is ready for it.
+    QCOMPARE(selectedRow(), 0);
+    QCOMPARE(lineInUse(), QString("当前线路：主线 (project 东环互通)"));
+    QVERIFY(status().startsWith("Project 东环互通 opened: 2 lines. "));
+    QVERIFY(status().endsWith(QString::fromUtf8(STATUS_SINGLE_READY)));
+    QVERIFY(child<QPushButton>("computeButton")->isEnabled());
+    QVERIFY(child<QPushButton>("saveProjectButton")->isEnabled());
+    QVERIFY(!child<QLabel>("projectNote")->isVisible());
+}
+
+void ProjectPaneTest::failedOpenKeepsTheLine()
+{
+    platform->answerDialog("a.jdx");
+    platform->answerDialog("a.dl");
+    child<QPushButton>("initialiseButton")->click();
+    const QString before = lineInUse();
+    operations->failingStep = "openProject";
+    openProject();
+    QVERIFY(operations->project() == nullptr);
+    QCOMPARE(platform->errors().size(), std::size_t{1});
+    QCOMPARE(utf8(platform->errors()[0].text), QString(PROJECT_NOT_OPENED));
+    QCOMPARE(utf8(platform->errors()[0].detail), QString("line 7: bad field in openProject"));
+    QCOMPARE(lineInUse(), before);
+    QCOMPARE(lines()->topLevelItemCount(), 0);
+    // A cancelled dialog says nothing.
+    operations->failingStep.clear();
+    child<QPushButton>("openProjectButton")->click();
+    QCOMPARE(platform->errors().size(), std::size_t{1});
+}
+
+void ProjectPaneTest::chosenLineIsTheLineInUse()
+{
+    openProject();
+    const long generation = form->workflow().state().lineGeneration;
+    lines()->setCurrentItem(lines()->topLevelItem(1));
+    QCOMPARE(operations->calls.back(), std::string("useProjectLine 1"));
+    QCOMPARE(operations->projectLineInUse(), std::optional<std::size_t>(1));
+    QCOMPARE(lineInUse(), QString("当前线路：A匝道 (project 东环互通)"));
+    // As after an initialisation: the windows of the line in use follow it.
+    QCOMPARE(form->workflow().state().lineGeneration, generation + 1);
+    QCOMPARE(selectedRow(), 1);
+    // Choosing the line in use again changes nothing.
+    const std::size_t calls = operations->calls.size();
+    lines()->setCurrentItem(lines()->topLevelItem(1));
+    QCOMPARE(operations->calls.size(), calls);
+    lines()->setCurrentItem(lines()->topLevelItem(0));
+    QCOMPARE(operations->calls.back(), std::string("useProjectLine 0"));
+    QCOMPARE(selectedRow(), 0);
+}
+
+void ProjectPaneTest::lineInitialisedByHandLeavesTheProject()
+{
+    openProject();
+    platform->answerDialog("b.jdx");
+    platform->answerDialog("b.dl");
+    child<QPushButton>("initialiseButton")->click();
+    QCOMPARE(selectedRow(), -1);
+    QVERIFY(child<QLabel>("projectNote")->isVisible());
+    QCOMPARE(child<QLabel>("projectNote")->text(), QString(LINE_NOT_IN_PROJECT));
+    // Points go to the line initialised by hand, as without a project.
+    child<QLineEdit>("xEdit")->setText("1");
+    child<QLineEdit>("yEdit")->setText("2");
+    child<QPushButton>("computeButton")->click();
+    QCOMPARE(operations->calls.back(), std::string("solveTypedPoint 1,2"));
+    QVERIFY(!child<QLabel>("answerLineLabel")->isVisible());
+}
+
+void ProjectPaneTest::typedPointShowsItsLine_data()
+{
+    QTest::addColumn<int>("assignment");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<bool>("ambiguous");
+    QTest::addColumn<QString>("station");
+    QTest::addColumn<QString>("answerLine");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<int>("rowInUse");
+
+    QTest::newRow("on the line in use") << int(Assignment::Nearest) << 0 << false << "B1000.000"
+                                        << "Line: 主线"
+                                        << "Finished: the point belongs to 主线" << 0;
+    QTest::newRow("on another line") << int(Assignment::Nearest) << 1 << false << "B1000.000"
+                                     << "Line: A匝道"
+                                     << "Finished: the point belongs to A匝道" << 1;
+    QTest::newRow("ambiguous") << int(Assignment::Nearest) << 1 << true << "B1000.000"
+                               << "Line: A匝道"
+                               << "Finished: the point belongs to A匝道, but 主线 is as near: check it" << 1;
+    QTest::newRow("unassigned") << int(Assignment::Unassigned) << 0 << false << ""
+                                << "" << QString(POINT_UNASSIGNED) << 0;
+}
+
+void ProjectPaneTest::typedPointShowsItsLine()
+{
+    QFETCH(int, assignment);
+    QFETCH(int, line);
+    QFETCH(bool, ambiguous);
+    QFETCH(QString, station);
+    QFETCH(QString, answerLine);
+    QFETCH(QString, status);
+    QFETCH(int, rowInUse);
+
+    openProject();
+    operations->projectPoint.assignment = static_cast<Assignment>(assignment);
+    operations->projectPoint.line = static_cast<std::size_t>(line);
+    operations->projectPoint.ambiguous = ambiguous;
+    operations->projectPoint.otherLine = 0;
+    if (operations->projectPoint.assignment != Assignment::Unassigned) {
+        operations->projectPoint.answer = {"B1000.000", "2.500", FootPlace::OnLine};
+    }
+    child<QLineEdit>("xEdit")->setText("3521500");
+    child<QLineEdit>("yEdit")->setText("498800");
+    child<QPushButton>("computeButton")->click();
+    QCOMPARE(operations->calls.back(), std::string("solveProjectPoint 3521500,498800"));
+    QCOMPARE(child<QLineEdit>("stationEdit")->text(), station);
+    QCOMPARE(child<QLabel>("answerLineLabel")->text(), answerLine);
+    QCOMPARE(child<QLabel>("answerLineLabel")->isVisible(), !answerLine.isEmpty());
+    QCOMPARE(this->status(), status);
+    QCOMPARE(selectedRow(), rowInUse);
+    QVERIFY(lineInUse().contains(rowInUse == 0 ? "主线" : "A匝道"));
+}
+
+void ProjectPaneTest::fileRunClosesWithCounts()
+{
+    operations->projectToOpen.lines.push_back({"B匝道", ProjectLineKind::LandXml, "0", "300", 0, false});
+    openProject();
+    operations->projectRun = {{312, 0, 40}, 3, 1};
+    child<QRadioButton>("fileRunMode")->click();
+    platform->answerDialog("points.xy");
+    platform->answerDialog("results.csv");
+    child<QPushButton>("computeButton")->click();
+    QCOMPARE(operations->calls.back(), std::string("solveProjectFile points.xy>results.csv"));
+    QCOMPARE(platform->dialogsShown().back(), std::string("projectResultsDialog"));
+    // A line without points is left out; the unassigned and ambiguous
+    // points are always counted.
+    QCOMPARE(status(), QString("Finished: 355 points: 主线 312, B匝道 40, unassigned 3, ambiguous 1"));
+    QVERIFY(platform->errors().empty());
+
+    // A file of no point writes nothing, and says so.
+    operations->projectRun = {{0, 0, 0}, 0, 0};
+    platform->answerDialog("empty.xy");
+    platform->answerDialog("results.csv");
+    child<QPushButton>("computeButton")->click();
+    QCOMPARE(platform->errors().size(), std::size_t{1});
+    QVERIFY(status().contains("empty.xy"));
+}
+
+void ProjectPaneTest::newProjectIsSavedRelativeToItsFolder()
+{
+    NewProjectDialog dialog(*platform, form->projectWorkflow(), form);
+    dialog.findChild<QLineEdit*>("projectNameBox")->setText("  东环互通 ");
+    ProjectLineSpec main;
+    main.name = "主线";
+    main.file = "/survey/lines/main.jdx";
+    main.chainBreakFile = "/survey/lines/main.dl";
+    main.profileFile = "/survey/main.profile";
+    ProjectLineSpec ramp;
+    ramp.name = "A匝道";
+    ramp.kind = ProjectLineKind::Elements;
+    ramp.file = "/other/ramp.ele";
+    dialog.addLine(main);
+    dialog.addLine(ramp);
+    platform->answerDialog("/survey/east");
+    dialog.findChild<QPushButton*>("saveNewProjectButton")->click();
+    QCOMPARE(operations->calls.back(), std::string("createProject /survey/east.vomelproj"));
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const ProjectFile& file = operations->createdFile;
+    QCOMPARE(utf8(file.name), QString("东环互通"));
+    QCOMPARE(file.lines.size(), std::size_t{2});
+    QCOMPARE(utf8(file.lines[0].file), QString("lines/main.jdx"));
+    QCOMPARE(utf8(file.lines[0].chainBreakFile), QString("lines/main.dl"));
+    QCOMPARE(utf8(file.lines[0].profileFile), QString("main.profile"));
+    QCOMPARE(utf8(file.lines[1].file), QString("../other/ramp.ele"));
+    QCOMPARE(lines()->topLevelItemCount(), 2);
+    QVERIFY(status().startsWith("Project saved as east.vomelproj: 2 lines. "));
+}
+
+void ProjectPaneTest::newProjectTakesTheLineInUse()
+{
+    NewProjectDialog dialog(*platform, form->projectWorkflow(), form);
+    // Without a line initialised by hand there is nothing to take.
+    dialog.findChild<QPushButton*>("addLineInUseButton")->click();
+    QCOMPARE(platform->errors().size(), std::size_t{1});
+    QCOMPARE(utf8(platform->errors()[0].text), QString(NO_LINE_INITIALISED));
+    // Nor is a project of no line saved.
+    dialog.findChild<QPushButton*>("saveNewProjectButton")->click();
+    QCOMPARE(utf8(platform->errors().back().text), QString(PROJECT_WITHOUT_LINES));
+    QVERIFY(platform->dialogsShown().empty());
+
+    platform->answerDialog("/survey/east main.jdx");
+    platform->answerDialog("/survey/east main.dl");
+    child<QPushButton>("initialiseButton")->click();
+    dialog.findChild<QPushButton*>("addLineInUseButton")->click();
+    QCOMPARE(dialog.lines().size(), std::size_t{1});
+    const ProjectLineSpec& line = dialog.lines()[0];
+    QCOMPARE(utf8(line.name), QString("east main"));
+    QCOMPARE(line.kind, ProjectLineKind::IntersectionPoint);
+    QCOMPARE(utf8(line.file), QString("/survey/east main.jdx"));
+    QCOMPARE(utf8(line.chainBreakFile), QString("/survey/east main.dl"));
+    // A cancelled save keeps the dialog and its lines.
+    dialog.findChild<QPushButton*>("saveNewProjectButton")->click();
+    QCOMPARE(dialog.lines().size(), std::size_t{1});
+    QVERIFY(operations->project() == nullptr);
+}
+
+void ProjectPaneTest::saveAddsTheExtension()
+{
+    openProject();
+    platform->answerDialog("/elsewhere/copy");
+    child<QPushButton>("saveProjectButton")->click();
+    QCOMPARE(operations->calls.back(), std::string("saveProject /elsewhere/copy.vomelproj"));
+    QCOMPARE(status(), QString("Project saved: copy.vomelproj"));
+    platform->answerDialog("/elsewhere/copy.txt");
+    child<QPushButton>("saveProjectButton")->click();
+    QCOMPARE(operations->calls.back(), std::string("saveProject /elsewhere/copy.txt"));
+    child<QPushButton>("closeProjectButton")->click();
+    QCOMPARE(lines()->topLevelItemCount(), 0);
+    QVERIFY(!child<QPushButton>("saveProjectButton")->isEnabled());
+    QCOMPARE(child<QLabel>("projectHeading")->text(), QString(NO_PROJECT_OPEN));
+}
+
+void ProjectPaneTest::projectPaths_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("rebased");
+
+    QTest::newRow("same folder") << "main.jdx"
+                                 << "/a"
+                                 << "/a"
+                                 << "main.jdx";
+    QTest::newRow("into a subfolder") << "main.jdx"
+                                      << "/a"
+                                      << "/a/b"
+                                      << "../main.jdx";
+    QTest::newRow("out of a subfolder") << "b/main.jdx"
+                                        << "/a"
+                                        << "/"
+                                        << "a/b/main.jdx";
+    QTest::newRow("sideways") << "../x/main.jdx"
+                              << "/a/b"
+                              << "/a/c"
+                              << "../x/main.jdx";
+    QTest::newRow("absolute stays") << "/data/main.jdx"
+                                    << "/a"
+                                    << "/data/sub"
+                                    << "../main.jdx";
+    QTest::newRow("dots folded") << "./b/../main.jdx"
+                                 << "/a"
+                                 << "/a"
+                                 << "main.jdx";
+}
+
+void ProjectPaneTest::projectPaths()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, rebased);
+
+    ProjectFile file{"p", {ProjectLineSpec{}}};
+    file.lines[0].file = path.toStdString();
+    file.lines[0].profileFile = path.toStdString();
+    const ProjectFile moved = rebasedProjectFile(file, from.toStdString(), to.toStdString());
+    QCOMPARE(utf8(moved.lines[0].file), rebased);
+    QCOMPARE(utf8(moved.lines[0].profileFile), rebased);
+    // An absent file stays absent.
+    QVERIFY(moved.lines[0].chainBreakFile.empty());
+}
+
+void ProjectPaneTest::lineDialogRefuses_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("no name") << "  "
+                             << "a.ele" << QString(LINE_NEEDS_NAME);
+    QTest::newRow("name taken") << "主线"
+                                << "a.ele" << QString(LINE_NAME_TAKEN);
+    QTest::newRow("no file") << "A匝道"
+                             << "" << QString(LINE_NEEDS_FILE);
+    QTest::newRow("a line") << " A匝道 "
+                            << "a.ele"
+                            << "";
+}
+
+void ProjectPaneTest::lineDialogRefuses()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    QFETCH(QString, problem);
+
+    ProjectLineDialog dialog(*platform, {"主线"});
+    dialog.findChild<QLineEdit*>("lineNameBox")->setText(name);
+    dialog.findChild<QLineEdit*>("lineFileBox")->setText(file);
+    dialog.findChild<QPushButton*>("lineOkButton")->click();
+    QCOMPARE(dialog.findChild<QLabel*>("lineProblem")->text(), problem);
+    QCOMPARE(dialog.result() == QDialog::Accepted, problem.isEmpty());
+    if (problem.isEmpty()) {
+        QCOMPARE(utf8(dialog.line().name), QString("A匝道"));
+        QCOMPARE(utf8(dialog.line().file), QString("a.ele"));
+    }
+}
+
+QTEST_MAIN(ProjectPaneTest)
+#include "project_pane_test.moc"
