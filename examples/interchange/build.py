@@ -40,12 +40,6 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 MAIN = ["--jd", "mainline.jdx", "--dl", "mainline.dl"]
 MAIN_DESIGN = ["--profile", "mainline.profile", "--crossfall", "mainline.crossfall"]
 
-# The main line's one chain break: continuous 13500 is stated A13500, the
-# stations after it B (continuous - 21.65).
-MAIN_BREAK_BACK = 13500.0
-MAIN_BREAK_AHEAD = 13478.35
-MAIN_START = 10000.0
-
 # Ramp B's chain break: stated A250 = B262.5 (12.5 m of stations skipped).
 RAMP_B_BREAK_BACK = 250.0
 RAMP_B_BREAK_AHEAD = 262.5
@@ -83,9 +77,8 @@ class Cli:
     def __init__(self, path):
         self.path = path
 
-    def run(self, *args, stdin=None):
-        done = subprocess.run([self.path, "--lang", "en", *args], cwd=HERE, input=stdin,
-                              capture_output=True, text=True)
+    def run(self, *args):
+        done = subprocess.run([self.path, "--lang", "en", *args], cwd=HERE, capture_output=True, text=True)
         if done.returncode != 0:
             sys.exit("vomel-cli %s failed (%d): %s" % (" ".join(args), done.returncode, done.stderr[:2000]))
         return done.stdout
