@@ -10,7 +10,7 @@
 Every coordinate comes from vomel-cli (station, stakeout, curves, solve):
 this script only chooses stations and offsets and writes the files. The
 main line (mainline.jdx, .dl, .profile, .crossfall) and the ramps'
-profiles are written by hand; `lines` keeps them.
+profiles and cross fall are written by hand; `lines` keeps them.
 
 The main line runs at azimuth 45 degrees from K11+132 to K12+816; the
 crossroad (not part of the project) crosses it at right angles at K12+000.
