@@ -18,5 +18,6 @@ CommandRunner addStakeoutCommand(CLI::App& app);
 CommandRunner addAlignmentsCommand(CLI::App& app);
 CommandRunner addElevationCommand(CLI::App& app);
 CommandRunner addProfileCommand(CLI::App& app);
+CommandRunner addLinesCommand(CLI::App& app);
 
 }  // namespace vomel::cli

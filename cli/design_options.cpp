@@ -61,9 +61,26 @@ int DesignOptions::loadLineAndSurface(const AlignmentOptions& alignment,
                                       vomel::DesignSurface& surface) const
 {
     if (const int status = alignment.loadReporting(line); status != EXIT_DONE) return status;
-    if (const int status = loadReporting(*line, surface); status != EXIT_DONE) return status;
+    const vomel::ProjectLine* projectLine = alignment.projectLine();
+    const int status = projectLine != nullptr ? loadOverProject(*projectLine, surface) : loadReporting(*line, surface);
+    if (status != EXIT_DONE) return status;
     if (profileRequired) requireProfile(surface);
     return EXIT_DONE;
+}
+
+int DesignOptions::loadOverProject(const vomel::ProjectLine& projectLine, vomel::DesignSurface& surface) const
+{
+    surface = projectLine.surface;
+    if (!crossFallFile.empty() && profileFile.empty() && !surface.profile) {
+        throw UsageError("--crossfall needs --profile: the project gives line \"" + projectLine.name() +
+                         "\" no profile");
+    }
+    return runReporting(Stage::Initialise, [&] {
+        const auto& breaks = projectLine.line->chainBreaks();
+        if (!profileFile.empty()) surface.profile = vomel::loadProfile(profileFile, breaks);
+        if (!crossFallFile.empty()) surface.crossFall = vomel::loadCrossFall(crossFallFile, breaks);
+        return EXIT_DONE;
+    });
 }
 
 void DesignOptions::requireProfile(const vomel::DesignSurface& surface)

@@ -43,6 +43,10 @@ struct DesignOptions {
     int loadLineAndSurface(const AlignmentOptions& alignment, std::shared_ptr<const vomel::PreparedLine>& line,
                            vomel::DesignSurface& surface) const;
 
+    // For a line of a project: the project's profile and cross-fall of the
+    // line, each replaced by --profile or --crossfall when given.
+    int loadOverProject(const vomel::ProjectLine& projectLine, vomel::DesignSurface& surface) const;
+
     // Why `line` brings no profile although its file gives one, when no
     // --profile takes its place; empty otherwise.
     std::string ownProfileProblem(const vomel::PreparedLine& line) const;

@@ -9,6 +9,7 @@
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/design_options.h"
+#include "session/project_run.h"
 #include "session/run_messages.h"
 #include "session/session.h"
 
@@ -53,6 +54,7 @@ struct SolveCommand {
     AlignmentOptions alignment;
     std::string pointsFile;
     std::string outputFile;
+    std::string outputFolder;
     std::string encoding = "gbk";
     std::string format = "results";
     std::string pointsFormat = "plain";
@@ -63,6 +65,8 @@ struct SolveCommand {
 
     int run() const
     {
+        if (!alignment.projectFile.empty() && alignment.lineName.empty()) return runProject();
+        if (!outputFolder.empty()) throw UsageError("--output-folder goes with --project (one results file per line)");
         if (format != "csv") {
             if (!design.profileFile.empty()) throw UsageError("--profile needs --format csv");
             if (!design.crossFallFile.empty()) throw UsageError("--crossfall needs --format csv");
@@ -74,10 +78,7 @@ struct SolveCommand {
         const auto header = encoding == "utf-8" ? vomel::HeaderEncoding::Utf8 : vomel::HeaderEncoding::Gbk;
         return runReporting(Stage::Compute, [&] {
             auto progress = std::make_shared<TerminalProgress>();
-            vomel::RunOptions options;
-            options.solver = reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast;
-            options.threads = threads;
-            options.pointsFormat = pointsFormat == "cass" ? vomel::PointsFormat::Cass : vomel::PointsFormat::Plain;
+            const vomel::RunOptions options = runOptions();
             const std::string destination = outputFile.empty() ? "/dev/stdout" : outputFile;
             vomel::ProgressCallback report;
             if (progress->enabled()) report = [progress](long i, long count) { (*progress)(i, count); };
@@ -88,6 +89,50 @@ struct SolveCommand {
             } else {
                 vomel::computeFileRun(*line, pointsFile, destination, header, report, options);
             }
+            return EXIT_DONE;
+        });
+    }
+
+    vomel::RunOptions runOptions() const
+    {
+        vomel::RunOptions options;
+        options.solver = reference ? vomel::SolverChoice::Reference : vomel::SolverChoice::Fast;
+        options.threads = threads;
+        options.pointsFormat = pointsFormat == "cass" ? vomel::PointsFormat::Cass : vomel::PointsFormat::Plain;
+        return options;
+    }
+
+    // Every point to its own line of the project: one CSV, or one results
+    // file per line in --output-folder; the points per line on standard
+    // error.
+    int runProject() const
+    {
+        if (!design.profileFile.empty() || !design.crossFallFile.empty()) {
+            throw UsageError("--profile and --crossfall name one line's files: the project gives each line its own "
+                             "(or choose one with --line)");
+        }
+        if (reference) throw UsageError("--reference solves on a single line: choose one with --line");
+        if (format == "csv" && !outputFolder.empty()) throw UsageError("--output-folder goes with --format results");
+        if (format != "csv" && outputFolder.empty()) {
+            throw UsageError("with --project, --format results writes one file per line: give --output-folder DIR, "
+                             "or --format csv");
+        }
+        if (format != "csv" && !outputFile.empty()) throw UsageError("--output goes with --format csv");
+        std::shared_ptr<const vomel::PreparedLine> none;
+        if (const int status = alignment.loadReporting(none, true); status != EXIT_DONE) return status;
+        const vomel::Project& project = *alignment.project;
+        const auto header = encoding == "utf-8" ? vomel::HeaderEncoding::Utf8 : vomel::HeaderEncoding::Gbk;
+        return runReporting(Stage::Compute, [&] {
+            auto progress = std::make_shared<TerminalProgress>();
+            vomel::ProgressCallback report;
+            if (progress->enabled()) report = [progress](long i, long count) { (*progress)(i, count); };
+            const vomel::ProjectRunCounts counts =
+                format == "csv"
+                    ? vomel::computeProjectCsvRun(project, pointsFile, outputFile.empty() ? "/dev/stdout" : outputFile,
+                                                  report, runOptions())
+                    : vomel::computeProjectResultsRun(project, pointsFile, outputFolder, header, report, runOptions());
+            progress.reset();
+            std::fprintf(stderr, "vomel-cli: %s\n", vomel::projectCountsText(project, counts).c_str());
             return EXIT_DONE;
         });
     }
@@ -111,13 +156,16 @@ CommandRunner addSolveCommand(CLI::App& app)
     state->design.addTo(*state->command);
     state->command->add_option("--output", state->outputFile,
                                "Results file to write (replaced only when complete); standard output if omitted");
+    state->command->add_option("--output-folder", state->outputFolder,
+                               "With --project and --format results: the folder (which must exist) of the results "
+                               "files, one per line (LINE.txt) and unassigned.txt for the points no line holds");
     state->command->add_option("--encoding", state->encoding, "Encoding of the results header")
         ->check(CLI::IsMember({"gbk", "utf-8"}))
         ->capture_default_str();
     state->command
         ->add_option("--format", state->format,
                      "results: the results file; csv: UTF-8 CSV with a header row and per-point status and "
-                     "residual")
+                     "residual (with --project also the columns line and other_line)")
         ->check(CLI::IsMember({"results", "csv"}))
         ->capture_default_str();
     state->command

@@ -94,8 +94,28 @@ void appendCsvResultsLine(std::string& out, const DesignLine& line, const Survey
     out += ',';
     appendGeneral(out, requireFinite(residual, VOMEL_TRANSLATE_NOOP("Failure", "residual")));
     out += ',';
-    if (solution.ambiguous) out += statedStationCell(line, solution.otherStation);
+    if (solution.ambiguous) {
+        out += statedStationCell(columns.otherLine != nullptr ? *columns.otherLine : line, solution.otherStation);
+    }
     if (columns.design != nullptr) appendDesignCells(out, *columns.design, point, solution);
+    if (columns.code) {
+        out += ',';
+        out += csvCell(point.code);
+    }
+    out += "\r\n";
+}
+
+void appendCsvUnassignedLine(std::string& out, const SurveyPoint& point, const CsvColumns& columns)
+{
+    out += csvCell(point.label);
+    for (double value : {point.x, point.y}) {
+        out += ',';
+        appendGeneral(out, value);
+    }
+    out += ",,,,,,";  // letter, station, offset, foot_x, foot_y
+    appendGeneral(out, point.elevation);
+    out += ",unassigned,,";  // status, residual, other_station
+    if (columns.design != nullptr) out += ",,";
     if (columns.code) {
         out += ',';
         out += csvCell(point.code);

@@ -33,6 +33,9 @@ namespace vomel {
 struct CsvColumns {
     const DesignSurface* design = nullptr;  // adds design_elevation and dz
     bool code = false;  // adds code
+    // The line other_station is stated on, when not the point's own (the
+    // other line of a project).
+    const DesignLine* otherLine = nullptr;
 };
 
 // One RFC 4180 cell: quoted when it holds a comma, a quote or a line end,
@@ -46,6 +49,10 @@ std::string csvResultsHeader(const CsvColumns& columns = {});
 // without a string per number.
 void appendCsvResultsLine(std::string& out, const DesignLine& line, const SurveyPoint& point, const Solution& solution,
                           const CsvColumns& columns = {});
+
+// The row of a point that no line of a project holds: its label,
+// coordinates and elevation, status "unassigned", the other cells empty.
+void appendCsvUnassignedLine(std::string& out, const SurveyPoint& point, const CsvColumns& columns = {});
 
 // The same row as a string of its own.
 std::string csvResultsLine(const DesignLine& line, const SurveyPoint& point, const Solution& solution,

@@ -9,9 +9,8 @@
 //     whatever the geometry says;
 //  2. otherwise the nearest line that holds the point: whose foot lies on
 //     the line (between its ends), within its station window (from, to)
-//     and no farther than its maximum offset. When no line holds it so, a
-//     foot beyond a line's end (on its extended tangent) may, within the
-//     same window and offset; a point that no line holds is unassigned.
+//     and no farther than its maximum offset; a point that no line holds
+//     (beyond the ends of every line near it, say) is unassigned.
 //     A point whose two nearest lines are within AMBIGUOUS_FOOT_DISTANCE
 //     of the same distance is ambiguous, and names the other line.
 // The answer on a line is the very answer of that line alone (the same
@@ -23,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "alignment/design_surface.h"
@@ -68,8 +68,24 @@ public:
     bool hasDesignSurface() const;
 
 private:
+    // The line a code or a label's prefix gives, if any.
+    std::optional<ProjectSolution> byCodeOrPrefix(const SurveyPoint& point) const;
+    // The nearest line that holds (x, y), or Unassigned.
+    ProjectSolution byGeometry(double x, double y) const;
+
     LineSetIndex index_;
+    std::vector<std::pair<std::string, std::size_t>> codes_;  // code, line
+    std::vector<std::pair<std::string, std::size_t>> prefixes_;  // longest first
 };
+
+// Two feet on different lines whose distances differ by at most this much
+// (metres) are equally near (see AMBIGUOUS_FOOT_DISTANCE).
+inline constexpr double AMBIGUOUS_LINE_DISTANCE = AMBIGUOUS_FOOT_DISTANCE;
+
+// A foot this close (in the line's unit) outside a station window or a
+// maximum offset still counts as inside: the rounding of a point set out
+// exactly at the bound.
+inline constexpr double WINDOW_TOLERANCE = 1e-6;
 
 // Reads the project file and every file it names, prepares each line and
 // builds the search. A missing or malformed file, an unknown key, a
@@ -82,6 +98,16 @@ std::shared_ptr<const Project> loadProject(const std::string& path);
 // it is not empty.
 std::shared_ptr<const Project> loadProject(const ProjectFile& file, const std::string& folder,
                                            const std::string& projectPath = {});
+
+// Single-coordinate mode over a project: X and Y as typed (the
+// leading-number rule), the point given to its line and shown as
+// computeSinglePoint shows it there (station and offset empty when no line
+// holds it).
+struct ProjectPointText {
+    SinglePointText shown;
+    ProjectSolution solution;
+};
+ProjectPointText computeProjectPoint(const Project& project, const std::string& xText, const std::string& yText);
 
 // The project file as the lines were read (relative paths kept), written
 // whole or not at all.

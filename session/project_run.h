@@ -22,6 +22,10 @@ struct ProjectRunCounts {
     long ambiguous = 0;
 };
 
+// "points per line: 主线 312, A匝道 40; unassigned 3; ambiguous 1", the
+// closing line of a project run.
+std::string projectCountsText(const Project& project, const ProjectRunCounts& counts);
+
 // Shown each chunk of points with their answers, in file order (see
 // SolvedChunkCallback).
 using ProjectSolvedCallback =

@@ -82,6 +82,14 @@ Solution PreparedLine::solve(double x, double y, SolverChoice solver) const
                   x, y);
 }
 
+Solution PreparedLine::solveAmong(double x, double y, std::size_t nearest,
+                                  const std::vector<SampleIndex::Candidate>& candidates) const
+{
+    requireCoordinate(x, VOMEL_TRANSLATE_NOOP("Failure", "X of the point"));
+    requireCoordinate(y, VOMEL_TRANSLATE_NOOP("Failure", "Y of the point"));
+    return placed(*this, solveAmongCandidates(fastLine(), x, y, nearest, candidates), x, y);
+}
+
 std::shared_ptr<const vomel::MainLine> loadMainLine(const std::string& jdPath)
 {
     return readWholeFile(jdPath, [](std::istream& in) { return readMainLine(in); });

@@ -52,6 +52,11 @@ struct PreparedLine {
     // by the corner and the foot placed against the line's ends
     // (solver/corner_rule.h); safe on several threads at once.
     Solution solve(double x, double y, SolverChoice solver = SolverChoice::Fast) const;
+    // The fast answer once a search over several lines has found this
+    // line's nearest sample and candidates (solveAmongCandidates), placed
+    // as solve() places it: the same answer to the bit.
+    Solution solveAmong(double x, double y, std::size_t nearest,
+                        const std::vector<SampleIndex::Candidate>& candidates) const;
     const ChainBreaks& chainBreaks() const { return line->chainBreaks(); }
     bool hasChainBreaks() const { return line->hasChainBreaks(); }
     // The unit of every length (metres, or the feet of a LandXML file).

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "session/project_solution.h"
 #include "text/file_reading.h"
 #include "text/input_line.h"
 
@@ -133,15 +134,16 @@ private:
 };
 
 // One chunk of the file and what its worker made of it.
+template <class Result>
 struct Chunk {
     std::string input;
     long firstLine = 1;
-    std::string output;
+    std::vector<std::string> outputs;  // one per results file
     std::size_t points = 0;
     bool endsList = false;  // a blank line ended the list in this chunk
     std::exception_ptr failure;
     std::vector<SurveyPoint> kept;  // only when the run shows its solved points
-    std::vector<Solution> keptSolutions;
+    std::vector<Result> keptSolutions;
     bool done = false;
 };
 
@@ -160,9 +162,11 @@ std::string_view checkedLine(std::string_view raw, long line)
 
 // Parses, solves and formats the lines of a chunk up to a blank line or its
 // end; stops at the first failure, which it keeps.
-void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
+template <class Result>
+void processChunk(Chunk<Result>& chunk, const RunWork<Result>& work, PointsFormat format, bool keep)
 {
-    chunk.output.clear();
+    chunk.outputs.resize(work.headers.size());
+    for (auto& output : chunk.outputs) output.clear();
     chunk.points = 0;
     chunk.endsList = false;
     chunk.failure = nullptr;
@@ -186,12 +190,10 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
             return;
         }
         try {
-            const Solution solution = solve(point.x, point.y);
-            layout.append(chunk.output, point, solution);
-            if (keep) {
-                chunk.kept.push_back(point);
-                chunk.keptSolutions.push_back(solution);
-            }
+            const Result solution = work.solve(point);
+            work.append(chunk.outputs, point, solution);
+            if (keep) chunk.keptSolutions.push_back(solution);
+            if (keep && work.solved) chunk.kept.push_back(point);
         } catch (const GeometryFailure& failure) {
             chunk.failure =
                 std::make_exception_ptr(GeometryFailure(point.line, VOMEL_TRANSLATE_NOOP("Failure", "point %1: %2"),
@@ -209,12 +211,13 @@ void processChunk(Chunk& chunk, const PointSolver& solve, const ResultsLayout& l
 // the chunk each is working on. The calling thread works too while it waits
 // for the chunk it is to write next, so a run on n threads starts n - 1
 // workers and no thread sits idle beside the workers on a busy core.
+template <class Result>
 class WorkerPool {
 public:
-    WorkerPool(unsigned workers, const PointSolver& solve, const ResultsLayout& layout, PointsFormat format, bool keep)
-        : solve_(solve), layout_(layout), format_(format), keep_(keep)
+    WorkerPool(unsigned workers, const RunWork<Result>& work, PointsFormat format, bool keep)
+        : work_(work), format_(format), keep_(keep)
     {
-        for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
+        for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { takeChunks(); });
     }
     ~WorkerPool()
     {
@@ -228,7 +231,7 @@ public:
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
 
-    void hand(Chunk* chunk)
+    void hand(Chunk<Result>* chunk)
     {
         {
             const std::lock_guard<std::mutex> lock(mutex_);
@@ -240,7 +243,7 @@ public:
 
     // Returns once `chunk` is done, working on the chunks still queued (the
     // oldest first, so `chunk` itself if no worker has taken it) meanwhile.
-    void waitFor(const Chunk& chunk)
+    void waitFor(const Chunk<Result>& chunk)
     {
         std::unique_lock<std::mutex> lock(mutex_);
         while (!chunk.done) {
@@ -248,7 +251,7 @@ public:
                 finished_.wait(lock);
                 continue;
             }
-            Chunk* taken = queue_.front();
+            Chunk<Result>* taken = queue_.front();
             queue_.pop_front();
             lock.unlock();
             process(*taken);
@@ -257,10 +260,10 @@ public:
     }
 
 private:
-    void work()
+    void takeChunks()
     {
         for (;;) {
-            Chunk* chunk = nullptr;
+            Chunk<Result>* chunk = nullptr;
             {
                 std::unique_lock<std::mutex> lock(mutex_);
                 wanted_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
@@ -272,9 +275,9 @@ private:
         }
     }
 
-    void process(Chunk& chunk)
+    void process(Chunk<Result>& chunk)
     {
-        processChunk(chunk, solve_, layout_, format_, keep_);
+        processChunk(chunk, work_, format_, keep_);
         {
             const std::lock_guard<std::mutex> lock(mutex_);
             chunk.done = true;
@@ -282,15 +285,14 @@ private:
         finished_.notify_all();
     }
 
-    const PointSolver& solve_;
-    const ResultsLayout& layout_;
+    const RunWork<Result>& work_;
     PointsFormat format_;
     bool keep_;
 
     std::mutex mutex_;
     std::condition_variable wanted_;
     std::condition_variable finished_;
-    std::deque<Chunk*> queue_;
+    std::deque<Chunk<Result>*> queue_;
     bool stopping_ = false;
     std::vector<std::thread> workers_;
 };
@@ -359,21 +361,58 @@ bool isRegularFile(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// The results files of a run, each written through its temporary file
+// from the header on; those that got no line after their header are left
+// unwritten at the end unless kept.
+class ResultsWriters {
+public:
+    ResultsWriters(const std::vector<std::string>& paths, const std::vector<std::string>& headers)
+    {
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            files_.push_back(std::make_unique<AtomicFile>(paths[i]));
+            files_.back()->write(headers[i]);
+        }
+        used_.assign(paths.size(), false);
+    }
+
+    void write(const std::vector<std::string>& outputs)
+    {
+        for (std::size_t i = 0; i < files_.size(); ++i) {
+            if (outputs[i].empty()) continue;
+            files_[i]->write(outputs[i]);
+            used_[i] = true;
+        }
+    }
+
+    // Commits every file that got a line (every file with `keepUnused`);
+    // the others' temporary files go with the writers.
+    void commit(bool keepUnused)
+    {
+        for (std::size_t i = 0; i < files_.size(); ++i) {
+            if (used_[i] || keepUnused) files_[i]->commit();
+        }
+    }
+
+private:
+    std::vector<std::unique_ptr<AtomicFile>> files_;
+    std::vector<bool> used_;
+};
+
 // Reads, solves and writes every point of `source` after the header already
 // given to `writer`, on `threads` workers (1: all on the calling thread);
 // a point beyond `maxPoints` is a FormatFailure naming its line. Returns
 // the number of points.
-long streamPoints(const PointSolver& solve, const ResultsLayout& layout, ByteSource& source, PointsFormat format,
-                  AtomicFile& writer, const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints,
-                  const SolvedChunkCallback& solved, std::size_t maxPoints)
+template <class Result>
+long streamPoints(const RunWork<Result>& work, ByteSource& source, PointsFormat format, ResultsWriters& writers,
+                  const ProgressCallback& progress, unsigned threads, std::size_t chunkPoints, std::size_t maxPoints)
 {
     const std::size_t chunkBytes = std::max<std::size_t>(chunkPoints, 1) * CHUNK_BYTES_PER_POINT;
     ChunkReader reader(source, chunkBytes);
-    const bool keep = static_cast<bool>(solved);
+    const bool keep = work.solved || work.tally;
     long done = 0;
 
     // Writes a finished chunk; false once the list has ended.
-    const auto finish = [&](Chunk& chunk) {
+    const auto finish = [&](Chunk<Result>& chunk) {
         // Each point is one line, so the one past the limit is on this line.
         const auto held = static_cast<std::size_t>(done);
         if (chunk.points > maxPoints - held) {
@@ -384,16 +423,17 @@ long streamPoints(const PointSolver& solve, const ResultsLayout& layout, ByteSou
         if (progress) {
             for (std::size_t i = 1; i <= chunk.points; ++i) progress(done + static_cast<long>(i), -1);
         }
-        writer.write(chunk.output);
-        if (keep) solved(chunk.kept, chunk.keptSolutions);
+        writers.write(chunk.outputs);
+        if (work.tally) work.tally(chunk.keptSolutions);
+        if (work.solved) work.solved(chunk.kept, chunk.keptSolutions);
         done += static_cast<long>(chunk.points);
         return !chunk.endsList;
     };
 
     if (threads <= 1) {
-        Chunk chunk;
+        Chunk<Result> chunk;
         while (reader.next(chunk.input, chunk.firstLine)) {
-            processChunk(chunk, solve, layout, format, keep);
+            processChunk(chunk, work, format, keep);
             if (!finish(chunk)) break;
         }
         return done;
@@ -401,15 +441,15 @@ long streamPoints(const PointSolver& solve, const ResultsLayout& layout, ByteSou
 
     // In flight, in file order; declared before the pool, so that the pool
     // (and every worker with its chunk) is gone before the chunks are.
-    std::deque<std::unique_ptr<Chunk>> inFlight;
-    std::vector<std::unique_ptr<Chunk>> spare;
+    std::deque<std::unique_ptr<Chunk<Result>>> inFlight;
+    std::vector<std::unique_ptr<Chunk<Result>>> spare;
     bool more = true;
-    WorkerPool pool(threads - 1, solve, layout, format, keep);
+    WorkerPool<Result> pool(threads - 1, work, format, keep);
     for (;;) {
         while (more && inFlight.size() < CHUNKS_AHEAD_PER_WORKER * threads) {
-            std::unique_ptr<Chunk> chunk;
+            std::unique_ptr<Chunk<Result>> chunk;
             if (spare.empty()) {
-                chunk = std::make_unique<Chunk>();
+                chunk = std::make_unique<Chunk<Result>>();
             } else {
                 chunk = std::move(spare.back());
                 spare.pop_back();
@@ -444,10 +484,11 @@ long countListedPoints(const std::string& path)
     return countPoints(source, false);
 }
 
-// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
-void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const std::string& coordinatePath,
-                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options,
-                   const SolvedChunkCallback& solved)
+template <class Result>
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results files out, as the user picks them
+void streamRun(const RunWork<Result>& work, const std::string& coordinatePath,
+               const std::vector<std::string>& resultsPaths, const ProgressCallback& progress,
+               const RunOptions& options)
 {
     const unsigned threads = workerCount(options.threads);
     try {
@@ -468,22 +509,42 @@ void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const 
         ByteSource counted = source();
         const long count = countPoints(counted, !progress);
         if (count == 0) throw NoPointFailure();
-        AtomicFile writer(resultsPath);
-        writer.write(layout.header);
+        ResultsWriters writers(resultsPaths, work.headers);
         ProgressCallback announce;
         if (progress) announce = [&progress, count](long i, long) { progress(i, count); };
         ByteSource points = source();
-        const long done = streamPoints(solve, layout, points, options.pointsFormat, writer, announce, threads,
-                                       options.chunkPoints, solved, streamed ? SIZE_MAX : MAX_POINTS);
+        const long done = streamPoints(work, points, options.pointsFormat, writers, announce, threads,
+                                       options.chunkPoints, streamed ? SIZE_MAX : MAX_POINTS);
         if (progress && done != count) {
             throw FileFailure(FILE_CHANGED, std::to_string(count), std::to_string(done));
         }
-        writer.commit();
+        writers.commit(work.keepUnused);
     } catch (Failure& failure) {
         // A cancellation from the progress callback belongs to no file.
         if (dynamic_cast<CancelledFailure*>(&failure) == nullptr) failure.setFile(coordinatePath);
         throw;
     }
+}
+
+template void streamRun(const RunWork<Solution>&, const std::string&, const std::vector<std::string>&,
+                        const ProgressCallback&, const RunOptions&);
+template void streamRun(const RunWork<ProjectSolution>&, const std::string&, const std::vector<std::string>&,
+                        const ProgressCallback&, const RunOptions&);
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): coordinate file in, results file out, as the user picks them
+void streamFileRun(const PointSolver& solve, const ResultsLayout& layout, const std::string& coordinatePath,
+                   const std::string& resultsPath, const ProgressCallback& progress, const RunOptions& options,
+                   const SolvedChunkCallback& solved)
+{
+    RunWork<Solution> work;
+    work.solve = [&solve](const SurveyPoint& point) { return solve(point.x, point.y); };
+    work.headers = {layout.header};
+    work.append = [&layout](std::vector<std::string>& outputs, const SurveyPoint& point, const Solution& solution) {
+        layout.append(outputs.front(), point, solution);
+    };
+    work.solved = solved;
+    work.keepUnused = true;
+    streamRun(work, coordinatePath, {resultsPath}, progress, options);
 }
 
 }  // namespace vomel

@@ -83,6 +83,33 @@ public:
 // blank line (blanks, tabs and CRs only) or the end, read in blocks.
 long countListedPoints(const std::string& path);
 
+// What a run does with each point, whatever its answer is (a Solution on
+// one line, a ProjectSolution in a project): solve it, append its lines to
+// the chunk's text of one or more results files (`append` is handed one
+// text per header), and, when `solved` is set, show each chunk. `solve`
+// and `append` are called from the worker threads and must be safe there.
+template <class Result>
+struct RunWork {
+    std::function<Result(const SurveyPoint& point)> solve;
+    std::vector<std::string> headers;  // one per results file
+    std::function<void(std::vector<std::string>& outputs, const SurveyPoint& point, const Result& result)> append;
+    std::function<void(const std::vector<SurveyPoint>& points, const std::vector<Result>& results)> solved;
+    // Handed each chunk's answers alone, in file order on the calling
+    // thread (cheaper than `solved`: the points are not kept).
+    std::function<void(const std::vector<Result>& results)> tally;
+    // Write a results file that got no line after its header too.
+    bool keepUnused = true;
+};
+
+// The engine of every file run: reads the coordinate file, solves and
+// writes every point into `resultsPaths` (one per header), each whole or
+// not at all, under the rules of streamFileRun below. Instantiated for
+// Solution and ProjectSolution.
+template <class Result>
+void streamRun(const RunWork<Result>& work, const std::string& coordinatePath,
+               const std::vector<std::string>& resultsPaths, const ProgressCallback& progress,
+               const RunOptions& options);
+
 // Reads the coordinate file at `coordinatePath`, solves every point and
 // writes the results file at `resultsPath` in `layout`, whole or not at all
 // (the destination is checked, and its temporary file made, before the

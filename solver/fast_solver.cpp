@@ -127,12 +127,17 @@ Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace
     if (line.samples == nullptr || line.index == nullptr || line.samples->empty()) {
         throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
     }
-    const SampleTable& samples = *line.samples;
-    // Reused from point to point: no allocation once they have grown.
+    // Reused from point to point: no allocation once it has grown.
     thread_local std::vector<SampleIndex::Candidate> candidates;
+    const std::size_t k = line.index->nearestWithin(*line.samples, x, y, candidateMargin(*line.samples), candidates);
+    return solveAmongCandidates(line, x, y, k, candidates, trace);
+}
+
+Solution solveAmongCandidates(const FastLine& line, double x, double y, std::size_t k,
+                              const std::vector<SampleIndex::Candidate>& candidates, FastSolveTrace* trace)
+{
+    const double reach = candidateMargin(*line.samples);
     thread_local std::vector<SampleIndex::Candidate> basins;
-    const double reach = samples.sampleStep / 2 + CANDIDATE_DISTANCE_SLACK;
-    const std::size_t k = line.index->nearestWithin(samples, x, y, reach, candidates);
     basinSamples(candidates, basins);
 
     FastSolveTrace local;

@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 #include "core/line_pose.h"
 #include "solver/reference_search.h"
@@ -98,6 +99,20 @@ struct FastSolveTrace {
 // `otherStation` say when another part of the line is as near. The sample
 // table and its index must not be empty.
 Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace* trace = nullptr);
+
+// The margin of the candidate samples around the nearest one (see
+// CANDIDATE_DISTANCE_SLACK), in the line's unit.
+inline double candidateMargin(const SampleTable& samples)
+{
+    return samples.sampleStep / 2 + CANDIDATE_DISTANCE_SLACK;
+}
+
+// solvePointFast once the nearest sample k and the candidates within
+// candidateMargin of it (by increasing index, as SampleIndex::nearestWithin
+// gives them) are known: a search over several lines at once hands each
+// line its own.
+Solution solveAmongCandidates(const FastLine& line, double x, double y, std::size_t k,
+                              const std::vector<SampleIndex::Candidate>& candidates, FastSolveTrace* trace = nullptr);
 
 // The perpendicularity residual at a station: the component of the vector
 // from the line's point there to `point` along the tangent, metres. 0 at

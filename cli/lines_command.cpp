@@ -1,0 +1,80 @@
+// vomel-cli lines: the lines of a project, one a row.
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "cli/cli_failure.h"
+#include "cli/commands.h"
+#include "session/project.h"
+#include "stationing/chain_break.h"
+#include "text/number_text.h"
+
+namespace vomel::cli {
+
+namespace {
+
+const char* kindName(vomel::ProjectLineKind kind)
+{
+    switch (kind) {
+    case vomel::ProjectLineKind::Elements: return "elements";
+    case vomel::ProjectLineKind::LandXml: return "landxml";
+    case vomel::ProjectLineKind::Ifc: return "ifc";
+    case vomel::ProjectLineKind::IntersectionPoint: break;
+    }
+    return "jd";
+}
+
+// The files of a line as the project names them, separated by blanks.
+std::string filesOf(const vomel::ProjectLineSpec& spec)
+{
+    std::string files = spec.file;
+    if (!spec.alignmentName.empty()) files += "#" + spec.alignmentName;
+    for (const std::string* extra : {&spec.chainBreakFile, &spec.crossFallFile}) {
+        if (!extra->empty()) files += " " + *extra;
+    }
+    return files;
+}
+
+// Where the line's profile comes from: its file, the line's own, or "-".
+std::string profileOf(const vomel::ProjectLine& line)
+{
+    if (!line.spec.profileFile.empty()) return line.spec.profileFile;
+    return line.surface.profile ? "(own)" : "-";
+}
+
+struct LinesCommand {
+    std::string projectFile;
+
+    int run() const
+    {
+        return runReporting(Stage::Initialise, [&] {
+            const auto project = vomel::loadProject(projectFile);
+            std::cout << "name\tkind\tstart\tend\tlength\tchain_breaks\tprofile\tfiles\n";
+            for (const auto& line : project->lines) {
+                const vomel::PreparedLine& prepared = *line.line;
+                const auto& breaks = prepared.chainBreaks();
+                // Names and paths are written byte for byte, as the file holds them.
+                std::cout << line.name() << '\t' << kindName(line.spec.kind) << '\t'
+                          << vomel::stationTextPlain(breaks, prepared.startStation) << '\t'
+                          << vomel::stationTextPlain(breaks, prepared.endStation) << '\t'
+                          << vomel::formatFixed(prepared.endStation - prepared.startStation, 3) << '\t'
+                          << breaks.chainBreakCount << '\t' << profileOf(line) << '\t' << filesOf(line.spec) << '\n';
+            }
+            return EXIT_DONE;
+        });
+    }
+};
+
+}  // namespace
+
+CommandRunner addLinesCommand(CLI::App& app)
+{
+    auto state = std::make_shared<LinesCommand>();
+    auto* command = app.add_subcommand(
+        "lines", "List the lines of a project: name, kind, start and end station, length, chain breaks, profile and "
+                 "files (tab-separated, one line each after a header)");
+    command->add_option("PROJECT", state->projectFile, "Project file (.vomelproj)")->required();
+    return [state] { return state->run(); };
+}
+
+}  // namespace vomel::cli
