@@ -1,5 +1,6 @@
 #include "ui/project_paths.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -41,6 +42,13 @@ ProjectLineKind lineKindOfFile(Method method, const std::string& path)
     if (looksLikeXml(in)) return ProjectLineKind::LandXml;
     if (looksLikeStep(in)) return ProjectLineKind::Ifc;
     return ProjectLineKind::Elements;
+}
+
+PointsFormat pointsFormatOfFile(const std::string& path)
+{
+    std::string extension = fs::path(path).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".dat" ? PointsFormat::Cass : PointsFormat::Plain;
 }
 
 }  // namespace vomel::ui

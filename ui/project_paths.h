@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "formats/coordinate_file.h"
 #include "formats/project_file.h"
 #include "session/method.h"
 
@@ -24,5 +25,9 @@ ProjectFile rebasedProjectFile(ProjectFile file, const std::string& fromFolder, 
 // method does. A file that cannot be read counts as an element file (its
 // loading then says why).
 ProjectLineKind lineKindOfFile(Method method, const std::string& path);
+
+// The format of a coordinate file by its name: CASS data for a file
+// ending in .dat (any case), CASS's own extension; plain otherwise.
+PointsFormat pointsFormatOfFile(const std::string& path);
 
 }  // namespace vomel::ui

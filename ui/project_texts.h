@@ -118,6 +118,11 @@ inline constexpr FileDialogSpec PROJECT_OPEN_DIALOG{
 inline constexpr FileDialogSpec PROJECT_SAVE_DIALOG{
     "projectSaveDialog", VOMEL_TRANSLATE_NOOP("Window", "保存项目"),
     VOMEL_TRANSLATE_NOOP("Window", "项目文件(*.vomelproj)|*.vomelproj|所有文件（*.*)|*.*")};
+// The coordinate file of a project file run: plain, or CASS data (.dat,
+// name,code,E,N,elevation) whose codes may give a point its line.
+inline constexpr FileDialogSpec PROJECT_COORDINATE_DIALOG{
+    "coordinateDialog", VOMEL_TRANSLATE_NOOP("Window", "读取坐标资料"),
+    VOMEL_TRANSLATE_NOOP("Window", "坐标文件(*.txt;*.xy;*.dat)|*.txt;*.xy;*.dat|所有文件（*.*)|*.*")};
 // The results of a project file run: a CSV with each point's line.
 inline constexpr FileDialogSpec PROJECT_RESULTS_DIALOG{
     "projectResultsDialog", VOMEL_TRANSLATE_NOOP("Window", "保存带线路的结果文件"),

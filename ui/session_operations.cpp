@@ -305,7 +305,9 @@ ProjectRunSummary SessionOperations::solveProjectFile(const std::string& coordin
     };
     ProjectRunCounts counts;
     try {
-        counts = computeProjectCsvRun(project, coordinatePath, resultsPath, progress, {}, keep);
+        RunOptions options;
+        options.pointsFormat = pointsFormatOfFile(coordinatePath);
+        counts = computeProjectCsvRun(project, coordinatePath, resultsPath, progress, options, keep);
     } catch (const NoPointFailure&) {
         return {};  // nothing was solved or written, and the last run stays
     }

@@ -48,7 +48,8 @@ void Workflow::computeProjectPoint(const std::string& xText, const std::string& 
 
 void Workflow::computeProjectFile()
 {
-    const std::string coordinatePath = chosenOrCancel(platform_.askOpenFile(COORDINATE_DIALOG), COORDINATE_DIALOG);
+    const std::string coordinatePath =
+        chosenOrCancel(platform_.askOpenFile(PROJECT_COORDINATE_DIALOG), PROJECT_COORDINATE_DIALOG);
     const std::string resultsPath =
         chosenOrCancel(platform_.askSaveFile(PROJECT_RESULTS_DIALOG), PROJECT_RESULTS_DIALOG);
     ProjectRunSummary summary;

@@ -3,27 +3,36 @@
 // a typed point shows its line and makes it the line in use, a file run
 // closes with each line's count, a new project's lines are saved relative
 // to its folder, and the line dialog refuses what cannot make a line.
+#include <algorithm>
+
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include "gui/main_window.h"
 #include "gui/new_project_dialog.h"
+#include "gui/plan_view.h"
+#include "gui/plan_window.h"
 #include "gui/project_line_dialog.h"
 #include "gui/project_pane.h"
+#include "session/project.h"
 #include "testing/fake_operations.h"
 #include "testing/scripted_platform.h"
 #include "ui/project_paths.h"
 #include "ui/project_texts.h"
+#include "ui/session_operations.h"
 #include "ui/window_messages.h"
 
 using namespace vomel;
 using namespace vomel::gui;
 using namespace vomel::ui;
 using namespace vomel::testing;
+using namespace vomel::drawing;
 
 namespace {
 
@@ -37,6 +46,48 @@ ProjectOverview twoLines()
 }
 
 QString utf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The detail of the first error shown, for a failed check's message.
+const char* firstError(const ScriptedPlatform& platform)
+{
+    return platform.errors().empty() ? "" : platform.errors()[0].detail.c_str();
+}
+
+const std::string kInterchange = std::string(VOMEL_EXAMPLES_DIR) + "/interchange/";
+
+// The window on the real core, its pane shown and the example interchange
+// open.
+struct CoreWindow {
+    ScriptedPlatform platform;
+    SessionOperations operations;
+    MainWindow form{platform, operations};
+
+    template <typename Widget>
+    Widget* child(const char* name)
+    {
+        auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
+        if (widget == nullptr) qFatal("no control %s", name);
+        return widget;
+    }
+    void open()
+    {
+        form.show();
+        child<QPushButton>("projectButton")->click();
+        platform.answerDialog(kInterchange + "interchange.vomelproj");
+        child<QPushButton>("openProjectButton")->click();
+    }
+    void type(const char* x, const char* y)
+    {
+        child<QLineEdit>("xEdit")->setText(x);
+        child<QLineEdit>("yEdit")->setText(y);
+        child<QPushButton>("computeButton")->click();
+    }
+    const PlanScene* plan()
+    {
+        auto* window = form.findChild<PlanWindow*>("PlanWindow");
+        return window == nullptr ? nullptr : window->view()->scene();
+    }
+};
 
 }  // namespace
 
@@ -60,6 +111,8 @@ private slots:
     void projectPaths();
     void lineDialogRefuses_data();
     void lineDialogRefuses();
+    void interchangeOnTheCore();
+    void interchangeRunAndSave();
 
 private:
     template <typename Widget>
@@ -425,6 +478,95 @@ void ProjectPaneTest::lineDialogRefuses()
     if (problem.isEmpty()) {
         QCOMPARE(utf8(dialog.line().name), QString("A匝道"));
         QCOMPARE(utf8(dialog.line().file), QString("a.ele"));
+    }
+}
+
+void ProjectPaneTest::interchangeOnTheCore()
+{
+    CoreWindow core;
+    core.open();
+    QVERIFY2(core.platform.errors().empty(), firstError(core.platform));
+    auto* list = core.child<QTreeWidget>("projectLines");
+    QCOMPARE(list->topLevelItemCount(), 5);
+    // Extent as stated stations (the station window where the file gives
+    // one), chain breaks, profile.
+    const QStringList rows[] = {{"主线", "JD table", "A10000 – B14555.446", "1", "yes"},
+                                {"B匝道", "JD table", "A15 – B555", "1", "yes"},
+                                {"C匝道", "LandXML", "0 – 547.500", "0", "yes"}};
+    for (const QStringList& row : rows) {
+        const QList<QTreeWidgetItem*> found = list->findItems(row[0], Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        for (int column = 1; column < 5; ++column) QCOMPARE(found[0]->text(column), row[column]);
+    }
+
+    // The plan view draws every line; it follows the line chosen.
+    core.child<QPushButton>("PlanButton")->click();
+    QVERIFY(core.plan() != nullptr);
+    QCOMPARE(core.plan()->projectLines.size(), std::size_t{5});
+    list->setCurrentItem(list->topLevelItem(2));
+    QCOMPARE(core.operations.projectLineInUse(), std::optional<std::size_t>(2));
+    const auto line = core.operations.currentLine();
+    const auto loaded = loadProject(kInterchange + "interchange.vomelproj");
+    QCOMPARE(line->endStation, loaded->lines[2].line->endStation);
+    QCOMPARE(line->samples.sampleCount, loaded->lines[2].line->samples.sampleCount);
+    QCOMPARE(core.plan()->lineInUse, std::size_t{2});
+    QCOMPARE(core.plan()->line.size(), line->samples.sampleCount);
+
+    // B002 of the example, set out at A30 2 m left on B匝道, typed while the
+    // main line is in use: B匝道 becomes the line in use.
+    list->setCurrentItem(list->topLevelItem(0));
+    core.type("3542769.7364", "513531.5885");
+    QCOMPARE(core.child<QLineEdit>("stationEdit")->text(), QString("A30.000"));
+    QCOMPARE(core.child<QLineEdit>("offsetEdit")->text(), QString("2.000"));
+    QCOMPARE(core.child<QLabel>("answerLineLabel")->text(), QString("Line: B匝道"));
+    QCOMPARE(list->indexOfTopLevelItem(list->currentItem()), 2);
+    QCOMPARE(core.plan()->lineInUse, std::size_t{2});
+    // U001 lies where no line holds it.
+    core.type("3541565.8902", "512752.4918");
+    QCOMPARE(core.child<QLabel>("statusLabel")->text(), QString(POINT_UNASSIGNED));
+    QVERIFY(core.child<QLineEdit>("stationEdit")->text().isEmpty());
+    QVERIFY(core.platform.errors().empty());
+}
+
+void ProjectPaneTest::interchangeRunAndSave()
+{
+    CoreWindow core;
+    core.open();
+    QTemporaryDir folder;
+    const std::string results = folder.filePath("points.csv").toStdString();
+    core.child<QRadioButton>("fileRunMode")->click();
+    core.platform.answerDialog(kInterchange + "points.dat");
+    core.platform.answerDialog(results);
+    core.child<QPushButton>("computeButton")->click();
+    QVERIFY2(core.platform.errors().empty(), firstError(core.platform));
+    // Each line's points as the example's expected answers give them.
+    const QString status = core.child<QLabel>("statusLabel")->text();
+    QVERIFY2(status.startsWith("Finished: 375 points: 主线 173, A匝道 49, B匝道 50, C匝道 50, D匝道 50, "
+                               "unassigned 3, ambiguous "),
+             qPrintable(status));
+    QFile csv(QString::fromStdString(results));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QVERIFY(csv.readLine().contains(",line,other_line"));
+    // The plan view colours the run's points by line.
+    core.child<QPushButton>("PlanButton")->click();
+    QCOMPARE(core.plan()->points.size(), std::size_t{375});
+    const auto unassigned = std::count_if(core.plan()->points.begin(), core.plan()->points.end(),
+                                          [](const PlanPoint& p) { return p.group == PlanPointGroup::Unassigned; });
+    QCOMPARE(unassigned, 3);
+
+    // Saved in another folder, the project still names the same files.
+    const std::string copy = folder.filePath("elsewhere/copy.vomelproj").toStdString();
+    QVERIFY(QDir(folder.path()).mkdir("elsewhere"));
+    core.platform.answerDialog(copy);
+    core.child<QPushButton>("saveProjectButton")->click();
+    QVERIFY(core.platform.errors().empty());
+    const auto reloaded = loadProject(copy);
+    QCOMPARE(reloaded->lines.size(), std::size_t{5});
+    const auto original = loadProject(kInterchange + "interchange.vomelproj");
+    for (std::size_t k = 0; k < original->lines.size(); ++k) {
+        QCOMPARE(reloaded->lines[k].spec.name, original->lines[k].spec.name);
+        QCOMPARE(reloaded->lines[k].line->endStation, original->lines[k].line->endStation);
+        QCOMPARE(reloaded->lines[k].surface.profile != nullptr, original->lines[k].surface.profile != nullptr);
     }
 }
 
