@@ -1,12 +1,14 @@
 // vomel-cli lines: the lines of a project, one a row.
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "session/project.h"
 #include "stationing/chain_break.h"
+#include "stationing/kilometre_station.h"
 #include "text/number_text.h"
 
 namespace vomel::cli {
@@ -42,6 +44,16 @@ std::string profileOf(const vomel::ProjectLine& line)
     return line.surface.profile ? "(own)" : "-";
 }
 
+// A station in the K form, with its chain letter on a line with chain
+// breaks ("AK10+000.000"); a station below zero as the window shows it.
+std::string stationText(const vomel::ChainBreaks& breaks, double station)
+{
+    const vomel::StatedStation stated = vomel::chainStationLetter(breaks, station);
+    if (stated.stated < 0.0) return vomel::stationTextPlain(breaks, station);
+    const std::optional<char> letter = breaks.chainBreakCount != 0 ? std::optional<char>(stated.letter) : std::nullopt;
+    return vomel::kilometreStationText(stated.stated, 3, letter);
+}
+
 struct LinesCommand {
     std::string projectFile;
 
@@ -55,8 +67,8 @@ struct LinesCommand {
                 const auto& breaks = prepared.chainBreaks();
                 // Names and paths are written byte for byte, as the file holds them.
                 std::cout << line.name() << '\t' << kindName(line.spec.kind) << '\t'
-                          << vomel::stationTextPlain(breaks, prepared.startStation) << '\t'
-                          << vomel::stationTextPlain(breaks, prepared.endStation) << '\t'
+                          << stationText(breaks, prepared.startStation) << '\t'
+                          << stationText(breaks, prepared.endStation) << '\t'
                           << vomel::formatFixed(prepared.endStation - prepared.startStation, 3) << '\t'
                           << breaks.chainBreakCount << '\t' << profileOf(line) << '\t' << filesOf(line.spec) << '\n';
             }

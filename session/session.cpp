@@ -58,12 +58,33 @@ void sampleAlignment(PreparedLine& alignment)
     }
 }
 
+// A point beyond an end along the end's tangent by more than this (in the
+// line's unit) lies beyond the end, whatever station the search ends at.
+constexpr double BEYOND_END_REACH = 1e-6;
+
+// A foot found at an end of the line (the search's bracket can end there)
+// for a point that lies beyond that end along its tangent has no
+// perpendicular on the line: it is before the start or after the end, not
+// on the line.
+void placeBeyondEnd(const PreparedLine& alignment, Solution& solution, double x, double y)
+{
+    if (solution.place != FootPlace::OnLine) return;
+    const bool atStart = std::fabs(solution.station - alignment.startStation) <= LINE_END_TOLERANCE;
+    const bool atEnd = std::fabs(solution.station - alignment.endStation) <= LINE_END_TOLERANCE;
+    if (!atStart && !atEnd) return;
+    const LinePose pose = alignment.poseAt(atStart ? alignment.startStation : alignment.endStation);
+    const double along = (x - pose.point.x) * std::cos(pose.azimuth) + (y - pose.point.y) * std::sin(pose.azimuth);
+    if (atStart && along < -BEYOND_END_REACH) solution.place = FootPlace::BeforeStart;
+    if (atEnd && along > BEYOND_END_REACH) solution.place = FootPlace::AfterEnd;
+}
+
 // The found foot answered by a corner where the corner rule holds, and
 // placed against the line's ends.
 Solution placed(const PreparedLine& alignment, Solution solution, double x, double y)
 {
     applyCornerRule(solution, alignment.corners, x, y);
     placeFoot(solution, alignment.startStation, alignment.endStation);
+    placeBeyondEnd(alignment, solution, x, y);
     return solution;
 }
 
