@@ -1698,6 +1698,393 @@
         <source>no point read: the file is empty or its first line is blank; no results file written</source>
         <translation>no point read: the file is empty or its first line is blank; no results file written</translation>
     </message>
+    <message>
+        <source>the file is no project file: it is empty</source>
+        <translation>the file is no project file: it is empty</translation>
+    </message>
+    <message>
+        <source>the project lists no line: add a [line] section</source>
+        <translation>the project lists no line: add a [line] section</translation>
+    </message>
+    <message>
+        <source>the file is no project file: it must begin with &quot;%1 %2&quot;, not %3</source>
+        <translation>the file is no project file: it must begin with &quot;%1 %2&quot;, not %3</translation>
+    </message>
+    <message>
+        <source>project file version %1 cannot be read: this program reads version %2</source>
+        <translation>project file version %1 cannot be read: this program reads version %2</translation>
+    </message>
+    <message>
+        <source>unknown section %1: a project has [line] sections</source>
+        <translation>unknown section %1: a project has [line] sections</translation>
+    </message>
+    <message>
+        <source>a project holds at most %1 lines</source>
+        <translation>a project holds at most %1 lines</translation>
+    </message>
+    <message>
+        <source>expected &quot;key = value&quot;, [line] or a comment, not %1</source>
+        <translation>expected &quot;key = value&quot;, [line] or a comment, not %1</translation>
+    </message>
+    <message>
+        <source>unknown key %1 in a [line] section</source>
+        <translation>unknown key %1 in a [line] section</translation>
+    </message>
+    <message>
+        <source>unknown key %1 before the first [line]: only the project&apos;s name stands there</source>
+        <translation>unknown key %1 before the first [line]: only the project&apos;s name stands there</translation>
+    </message>
+    <message>
+        <source>%1 is given twice (first on line %2)</source>
+        <translation>%1 is given twice (first on line %2)</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 has no value</translation>
+    </message>
+    <message>
+        <source>%1 and %2 both name the line&apos;s file: give one of jd, elements, landxml and ifc</source>
+        <translation>%1 and %2 both name the line&apos;s file: give one of jd, elements, landxml and ifc</translation>
+    </message>
+    <message>
+        <source>%1 is no station: %2 (write 1250.5, B1250.5 or K1+250.5)</source>
+        <translation>%1 is no station: %2 (write 1250.5, B1250.5 or K1+250.5)</translation>
+    </message>
+    <message>
+        <source>&quot;max-offset&quot; is no positive length: %1</source>
+        <translation>&quot;max-offset&quot; is no positive length: %1</translation>
+    </message>
+    <message>
+        <source>this [line] has no name</source>
+        <translation>this [line] has no name</translation>
+    </message>
+    <message>
+        <source>line %1 names no file: give one of jd, elements, landxml and ifc</source>
+        <translation>line %1 names no file: give one of jd, elements, landxml and ifc</translation>
+    </message>
+    <message>
+        <source>&quot;dl&quot; goes with jd or elements: a LandXML or IFC file gives its own chain breaks</source>
+        <translation>&quot;dl&quot; goes with jd or elements: a LandXML or IFC file gives its own chain breaks</translation>
+    </message>
+    <message>
+        <source>&quot;alignment&quot; goes with landxml or ifc</source>
+        <translation>&quot;alignment&quot; goes with landxml or ifc</translation>
+    </message>
+    <message>
+        <source>a line called %1 is given on line %2 already</source>
+        <translation>a line called %1 is given on line %2 already</translation>
+    </message>
+    <message>
+        <source>code %1 belongs to line %2 already</source>
+        <translation>code %1 belongs to line %2 already</translation>
+    </message>
+    <message>
+        <source>prefix %1 belongs to line %2 already</source>
+        <translation>prefix %1 belongs to line %2 already</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to a project file: %2</source>
+        <translation>%1 cannot be written to a project file: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2%3</source>
+        <translation>line %1: %2%3</translation>
+    </message>
+    <message>
+        <source>unknown kind of line</source>
+        <translation>unknown kind of line</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;crossfall&quot; needs a profile (give &quot;profile&quot;, or a LandXML alignment with one)</source>
+        <translation>line %1: &quot;crossfall&quot; needs a profile (give &quot;profile&quot;, or a LandXML alignment with one)</translation>
+    </message>
+    <message>
+        <source>no station: %1</source>
+        <translation>no station: %1</translation>
+    </message>
+    <message>
+        <source>line %1: the station window from %2 to %3 holds none of the line, which runs from %4 to %5</source>
+        <translation>line %1: the station window from %2 to %3 holds none of the line, which runs from %4 to %5</translation>
+    </message>
+    <message>
+        <source>line %1 is in %2 and line %3 in %4: the lines of a project share one unit</source>
+        <translation>line %1 is in %2 and line %3 in %4: the lines of a project share one unit</translation>
+    </message>
+    <message>
+        <source>two lines of the project would write the same results file %1</source>
+        <translation>two lines of the project would write the same results file %1</translation>
+    </message>
+    <message>
+        <source>a line of the project</source>
+        <translation>a line of the project</translation>
+    </message>
+    <message>
+        <source>no line of a project is in use</source>
+        <translation>no line of a project is in use</translation>
+    </message>
+    <message>
+        <source>the project has no line</source>
+        <translation>the project has no line</translation>
+    </message>
+    <message>
+        <source>no project is open</source>
+        <translation>no project is open</translation>
+    </message>
+    <message>
+        <source>the project has no such line</source>
+        <translation>the project has no such line</translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <source>  Project</source>
+        <translation>  Project</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Open project</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>Save project</source>
+        <translation>Save project</translation>
+    </message>
+    <message>
+        <source>Close project</source>
+        <translation>Close project</translation>
+    </message>
+    <message>
+        <source>No project is open</source>
+        <translation>No project is open</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The line in use is not one of the project&apos;s: choose a line to use the project</source>
+        <translation>The line in use is not one of the project&apos;s: choose a line to use the project</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Extent</source>
+        <translation>Extent</translation>
+    </message>
+    <message>
+        <source>Chain breaks</source>
+        <translation>Chain breaks</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>JD table</source>
+        <translation>JD table</translation>
+    </message>
+    <message>
+        <source>Element chain</source>
+        <translation>Element chain</translation>
+    </message>
+    <message>
+        <source>LandXML</source>
+        <translation>LandXML</translation>
+    </message>
+    <message>
+        <source>IFC</source>
+        <translation>IFC</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>%1 (project %2)</source>
+        <translation>%1 (project %2)</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Line: %1</translation>
+    </message>
+    <message>
+        <source>Finished: the point belongs to %1</source>
+        <translation>Finished: the point belongs to %1</translation>
+    </message>
+    <message>
+        <source>Finished: the point belongs to %1, but %2 is as near: check it</source>
+        <translation>Finished: the point belongs to %1, but %2 is as near: check it</translation>
+    </message>
+    <message>
+        <source>No line of the project holds the point: nothing computed</source>
+        <translation>No line of the project holds the point: nothing computed</translation>
+    </message>
+    <message>
+        <source>Finished: %1 points: %2</source>
+        <translation>Finished: %1 points: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>unassigned %1</source>
+        <translation>unassigned %1</translation>
+    </message>
+    <message>
+        <source>ambiguous %1</source>
+        <translation>ambiguous %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Project %1 opened: %2 lines. %3</source>
+        <translation>Project %1 opened: %2 lines. %3</translation>
+    </message>
+    <message>
+        <source>Project saved as %1: %2 lines. %3</source>
+        <translation>Project saved as %1: %2 lines. %3</translation>
+    </message>
+    <message>
+        <source>Project saved: %1</source>
+        <translation>Project saved: %1</translation>
+    </message>
+    <message>
+        <source>Project closed</source>
+        <translation>Project closed</translation>
+    </message>
+    <message>
+        <source>The project could not be opened</source>
+        <translation>The project could not be opened</translation>
+    </message>
+    <message>
+        <source>The project could not be saved</source>
+        <translation>The project could not be saved</translation>
+    </message>
+    <message>
+        <source>The project could not be created: nothing was saved</source>
+        <translation>The project could not be created: nothing was saved</translation>
+    </message>
+    <message>
+        <source>The line could not be used</source>
+        <translation>The line could not be used</translation>
+    </message>
+    <message>
+        <source>A project needs at least one line</source>
+        <translation>A project needs at least one line</translation>
+    </message>
+    <message>
+        <source>No line has been initialised in the main window</source>
+        <translation>No line has been initialised in the main window</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Project name</translation>
+    </message>
+    <message>
+        <source>Add line…</source>
+        <translation>Add line…</translation>
+    </message>
+    <message>
+        <source>Add the line in use</source>
+        <translation>Add the line in use</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Add a line</source>
+        <translation>Add a line</translation>
+    </message>
+    <message>
+        <source>Line file</source>
+        <translation>Line file</translation>
+    </message>
+    <message>
+        <source>Chain-break file</source>
+        <translation>Chain-break file</translation>
+    </message>
+    <message>
+        <source>Profile file</source>
+        <translation>Profile file</translation>
+    </message>
+    <message>
+        <source>Cross-fall file</source>
+        <translation>Cross-fall file</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Give the line a name</source>
+        <translation>Give the line a name</translation>
+    </message>
+    <message>
+        <source>Choose the line&apos;s file</source>
+        <translation>Choose the line&apos;s file</translation>
+    </message>
+    <message>
+        <source>The project has a line of that name</source>
+        <translation>The project has a line of that name</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>unassigned</translation>
+    </message>
+    <message>
+        <source>ambiguous</source>
+        <translation>ambiguous</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>No line holds this point</source>
+        <translation>No line holds this point</translation>
+    </message>
+    <message>
+        <source>Line %1, as near as %2</source>
+        <translation>Line %1, as near as %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
@@ -2351,6 +2738,30 @@ Difference %6</translation>
     <message>
         <source>竖向放大 %1 倍</source>
         <translation>Vertical exaggeration %1×</translation>
+    </message>
+    <message>
+        <source>打开项目</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>项目文件(*.vomelproj)|*.vomelproj|所有文件（*.*)|*.*</source>
+        <translation>Project files (*.vomelproj)|*.vomelproj|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>保存项目</source>
+        <translation>Save project</translation>
+    </message>
+    <message>
+        <source>坐标文件(*.txt;*.xy;*.dat)|*.txt;*.xy;*.dat|所有文件（*.*)|*.*</source>
+        <translation>Coordinate files (*.txt;*.xy;*.dat)|*.txt;*.xy;*.dat|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>保存带线路的结果文件</source>
+        <translation>Save the results with their lines</translation>
+    </message>
+    <message>
+        <source>平面、积木、LandXML及IFC文件(*.jdx;*.txt;*.ele;*.xml;*.ifc)|*.jdx;*.txt;*.ele;*.xml;*.ifc|所有文件（*.*)|*.*</source>
+        <translation>Line files (*.jdx;*.txt;*.ele;*.xml;*.ifc)|*.jdx;*.txt;*.ele;*.xml;*.ifc|All files (*.*)|*.*</translation>
     </message>
 </context>
 </TS>

@@ -1698,6 +1698,393 @@
         <source>no point read: the file is empty or its first line is blank; no results file written</source>
         <translation>没有读到任何点：文件为空或第一行为空，结果文件未写入</translation>
     </message>
+    <message>
+        <source>the file is no project file: it is empty</source>
+        <translation>不是项目文件：文件为空</translation>
+    </message>
+    <message>
+        <source>the project lists no line: add a [line] section</source>
+        <translation>项目中没有线路：请添加 [line] 节</translation>
+    </message>
+    <message>
+        <source>the file is no project file: it must begin with &quot;%1 %2&quot;, not %3</source>
+        <translation>不是项目文件：应以“%1 %2”开头，而不是 %3</translation>
+    </message>
+    <message>
+        <source>project file version %1 cannot be read: this program reads version %2</source>
+        <translation>无法读取第 %1 版的项目文件：本程序读取第 %2 版</translation>
+    </message>
+    <message>
+        <source>unknown section %1: a project has [line] sections</source>
+        <translation>未知的节 %1：项目只有 [line] 节</translation>
+    </message>
+    <message>
+        <source>a project holds at most %1 lines</source>
+        <translation>一个项目最多有 %1 条线路</translation>
+    </message>
+    <message>
+        <source>expected &quot;key = value&quot;, [line] or a comment, not %1</source>
+        <translation>应为“键 = 值”、[line] 或注释，而不是 %1</translation>
+    </message>
+    <message>
+        <source>unknown key %1 in a [line] section</source>
+        <translation>[line] 节中有未知的键 %1</translation>
+    </message>
+    <message>
+        <source>unknown key %1 before the first [line]: only the project&apos;s name stands there</source>
+        <translation>第一个 [line] 之前有未知的键 %1：那里只能写项目名称</translation>
+    </message>
+    <message>
+        <source>%1 is given twice (first on line %2)</source>
+        <translation>%1 给出了两次（第一次在第 %2 行）</translation>
+    </message>
+    <message>
+        <source>%1 has no value</source>
+        <translation>%1 没有值</translation>
+    </message>
+    <message>
+        <source>%1 and %2 both name the line&apos;s file: give one of jd, elements, landxml and ifc</source>
+        <translation>%1 和 %2 都给出了线路文件：jd、elements、landxml、ifc 只能给一个</translation>
+    </message>
+    <message>
+        <source>%1 is no station: %2 (write 1250.5, B1250.5 or K1+250.5)</source>
+        <translation>%1 不是桩号：%2（应写作 1250.5、B1250.5 或 K1+250.5）</translation>
+    </message>
+    <message>
+        <source>&quot;max-offset&quot; is no positive length: %1</source>
+        <translation>“max-offset”不是正的长度：%1</translation>
+    </message>
+    <message>
+        <source>this [line] has no name</source>
+        <translation>此 [line] 没有名称</translation>
+    </message>
+    <message>
+        <source>line %1 names no file: give one of jd, elements, landxml and ifc</source>
+        <translation>线路 %1 没有给出文件：请给出 jd、elements、landxml、ifc 之一</translation>
+    </message>
+    <message>
+        <source>&quot;dl&quot; goes with jd or elements: a LandXML or IFC file gives its own chain breaks</source>
+        <translation>“dl”只能与 jd 或 elements 一起使用：LandXML 和 IFC 文件自带断链</translation>
+    </message>
+    <message>
+        <source>&quot;alignment&quot; goes with landxml or ifc</source>
+        <translation>“alignment”只能与 landxml 或 ifc 一起使用</translation>
+    </message>
+    <message>
+        <source>a line called %1 is given on line %2 already</source>
+        <translation>名为 %1 的线路已在第 %2 行给出</translation>
+    </message>
+    <message>
+        <source>code %1 belongs to line %2 already</source>
+        <translation>编码 %1 已属于线路 %2</translation>
+    </message>
+    <message>
+        <source>prefix %1 belongs to line %2 already</source>
+        <translation>前缀 %1 已属于线路 %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to a project file: %2</source>
+        <translation>%1 无法写入项目文件：%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2%3</source>
+        <translation>线路 %1：%2%3</translation>
+    </message>
+    <message>
+        <source>unknown kind of line</source>
+        <translation>未知的线路类型</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;crossfall&quot; needs a profile (give &quot;profile&quot;, or a LandXML alignment with one)</source>
+        <translation>线路 %1：“crossfall”需要纵断面（请给出“profile”，或使用带纵断面的 LandXML 线路）</translation>
+    </message>
+    <message>
+        <source>no station: %1</source>
+        <translation>不是桩号：%1</translation>
+    </message>
+    <message>
+        <source>line %1: the station window from %2 to %3 holds none of the line, which runs from %4 to %5</source>
+        <translation>线路 %1：桩号范围 %2 至 %3 不含线路的任何部分，线路从 %4 到 %5</translation>
+    </message>
+    <message>
+        <source>line %1 is in %2 and line %3 in %4: the lines of a project share one unit</source>
+        <translation>线路 %1 的单位是 %2，线路 %3 的单位是 %4：一个项目的线路须用同一单位</translation>
+    </message>
+    <message>
+        <source>two lines of the project would write the same results file %1</source>
+        <translation>项目中有两条线路会写入同一个结果文件 %1</translation>
+    </message>
+    <message>
+        <source>a line of the project</source>
+        <translation>项目中的一条线路</translation>
+    </message>
+    <message>
+        <source>no line of a project is in use</source>
+        <translation>当前线路不是项目中的线路</translation>
+    </message>
+    <message>
+        <source>the project has no line</source>
+        <translation>项目中没有线路</translation>
+    </message>
+    <message>
+        <source>no project is open</source>
+        <translation>没有打开项目</translation>
+    </message>
+    <message>
+        <source>the project has no such line</source>
+        <translation>项目中没有这条线路</translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <source>  Project</source>
+        <translation>  项  目</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Open project</source>
+        <translation>打开项目</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>新建项目</translation>
+    </message>
+    <message>
+        <source>Save project</source>
+        <translation>保存项目</translation>
+    </message>
+    <message>
+        <source>Close project</source>
+        <translation>关闭项目</translation>
+    </message>
+    <message>
+        <source>No project is open</source>
+        <translation>未打开项目</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>The line in use is not one of the project&apos;s: choose a line to use the project</source>
+        <translation>当前线路不是项目中的线路：选择一条线路即可按项目计算</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Extent</source>
+        <translation>范围</translation>
+    </message>
+    <message>
+        <source>Chain breaks</source>
+        <translation>断链</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>纵断面</translation>
+    </message>
+    <message>
+        <source>JD table</source>
+        <translation>交点法</translation>
+    </message>
+    <message>
+        <source>Element chain</source>
+        <translation>积木法</translation>
+    </message>
+    <message>
+        <source>LandXML</source>
+        <translation>LandXML</translation>
+    </message>
+    <message>
+        <source>IFC</source>
+        <translation>IFC</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>有</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 (project %2)</source>
+        <translation>%1（项目 %2）</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>线路：%1</translation>
+    </message>
+    <message>
+        <source>Finished: the point belongs to %1</source>
+        <translation>反算结束：点属于 %1</translation>
+    </message>
+    <message>
+        <source>Finished: the point belongs to %1, but %2 is as near: check it</source>
+        <translation>反算结束：点属于 %1，但 %2 同样近，请核对</translation>
+    </message>
+    <message>
+        <source>No line of the project holds the point: nothing computed</source>
+        <translation>项目中没有线路包含此点：未计算</translation>
+    </message>
+    <message>
+        <source>Finished: %1 points: %2</source>
+        <translation>反算结束：共 %1 个点：%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>unassigned %1</source>
+        <translation>未归属 %1</translation>
+    </message>
+    <message>
+        <source>ambiguous %1</source>
+        <translation>有歧义 %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>Project %1 opened: %2 lines. %3</source>
+        <translation>已打开项目 %1：%2 条线路。%3</translation>
+    </message>
+    <message>
+        <source>Project saved as %1: %2 lines. %3</source>
+        <translation>项目已保存为 %1：%2 条线路。%3</translation>
+    </message>
+    <message>
+        <source>Project saved: %1</source>
+        <translation>项目已保存：%1</translation>
+    </message>
+    <message>
+        <source>Project closed</source>
+        <translation>项目已关闭</translation>
+    </message>
+    <message>
+        <source>The project could not be opened</source>
+        <translation>无法打开项目！</translation>
+    </message>
+    <message>
+        <source>The project could not be saved</source>
+        <translation>无法保存项目！</translation>
+    </message>
+    <message>
+        <source>The project could not be created: nothing was saved</source>
+        <translation>无法新建项目，未保存任何文件！</translation>
+    </message>
+    <message>
+        <source>The line could not be used</source>
+        <translation>无法使用这条线路！</translation>
+    </message>
+    <message>
+        <source>A project needs at least one line</source>
+        <translation>项目至少需要一条线路</translation>
+    </message>
+    <message>
+        <source>No line has been initialised in the main window</source>
+        <translation>主窗口中还没有初始化线路</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>项目名称</translation>
+    </message>
+    <message>
+        <source>Add line…</source>
+        <translation>添加线路…</translation>
+    </message>
+    <message>
+        <source>Add the line in use</source>
+        <translation>添加当前线路</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>保存…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Add a line</source>
+        <translation>添加线路</translation>
+    </message>
+    <message>
+        <source>Line file</source>
+        <translation>平面文件</translation>
+    </message>
+    <message>
+        <source>Chain-break file</source>
+        <translation>断链文件</translation>
+    </message>
+    <message>
+        <source>Profile file</source>
+        <translation>纵断面文件</translation>
+    </message>
+    <message>
+        <source>Cross-fall file</source>
+        <translation>横坡文件</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Give the line a name</source>
+        <translation>请输入线路名称</translation>
+    </message>
+    <message>
+        <source>Choose the line&apos;s file</source>
+        <translation>请选择线路的平面文件</translation>
+    </message>
+    <message>
+        <source>The project has a line of that name</source>
+        <translation>项目中已有同名线路</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>未归属</translation>
+    </message>
+    <message>
+        <source>ambiguous</source>
+        <translation>有歧义</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>线路 %1</translation>
+    </message>
+    <message>
+        <source>No line holds this point</source>
+        <translation>没有线路包含此点</translation>
+    </message>
+    <message>
+        <source>Line %1, as near as %2</source>
+        <translation>线路 %1，与 %2 同样近</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
@@ -2351,6 +2738,30 @@
     <message>
         <source>竖向放大 %1 倍</source>
         <translation>竖向放大 %1 倍</translation>
+    </message>
+    <message>
+        <source>打开项目</source>
+        <translation>打开项目</translation>
+    </message>
+    <message>
+        <source>项目文件(*.vomelproj)|*.vomelproj|所有文件（*.*)|*.*</source>
+        <translation>项目文件(*.vomelproj)|*.vomelproj|所有文件（*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>保存项目</source>
+        <translation>保存项目</translation>
+    </message>
+    <message>
+        <source>坐标文件(*.txt;*.xy;*.dat)|*.txt;*.xy;*.dat|所有文件（*.*)|*.*</source>
+        <translation>坐标文件(*.txt;*.xy;*.dat)|*.txt;*.xy;*.dat|所有文件（*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>保存带线路的结果文件</source>
+        <translation>保存带线路的结果文件</translation>
+    </message>
+    <message>
+        <source>平面、积木、LandXML及IFC文件(*.jdx;*.txt;*.ele;*.xml;*.ifc)|*.jdx;*.txt;*.ele;*.xml;*.ifc|所有文件（*.*)|*.*</source>
+        <translation>平面、积木、LandXML及IFC文件(*.jdx;*.txt;*.ele;*.xml;*.ifc)|*.jdx;*.txt;*.ele;*.xml;*.ifc|所有文件（*.*)|*.*</translation>
     </message>
 </context>
 </TS>
