@@ -55,8 +55,8 @@ bool drawLabel(QPainter& painter, LabelPlacer& placer, QPointF at, const QString
 }
 
 // Draws the label of a mark at `at` right of it, else left, above or below,
-// wherever there is room first.
-void drawLabelNear(QPainter& painter, LabelPlacer& placer, QPointF at, const QString& text, const QColor& colour)
+// wherever there is room first; false when there is none.
+bool drawLabelNear(QPainter& painter, LabelPlacer& placer, QPointF at, const QString& text, const QColor& colour)
 {
     const QFontMetricsF metrics(painter.font());
     const double w = metrics.horizontalAdvance(text);
@@ -69,9 +69,10 @@ void drawLabelNear(QPainter& painter, LabelPlacer& placer, QPointF at, const QSt
             if (!placer.place({box.left(), box.top(), box.width(), box.height()})) continue;
             painter.setPen(colour);
             painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // A length of 1, 2 or 5 times a power of ten, about `pixels` long at `scale`.
@@ -419,10 +420,18 @@ void PlanView::paintProjectNames(QPainter& painter, LabelPlacer& placer) const
     QFont bold = normal;
     bold.setBold(true);
     painter.setFont(bold);
+    // Where the middle of a line is crowded (a main line at its
+    // interchange), the name goes to the first free place farther along.
+    constexpr double ALONG[] = {0.35, 0.65, 0.2, 0.8, 0.1, 0.9};
     for (std::size_t k = 0; k < scene_->projectLines.size(); ++k) {
         const PlanProjectLine& line = scene_->projectLines[k];
-        drawLabelNear(painter, placer, qt(viewport_.toScreen(line.labelAt)), QString::fromStdString(line.name),
-                      projectLineColour(k));
+        const QString name = QString::fromStdString(line.name);
+        if (drawLabelNear(painter, placer, qt(viewport_.toScreen(line.labelAt)), name, projectLineColour(k))) continue;
+        for (const double fraction : ALONG) {
+            const auto i = static_cast<std::size_t>(fraction * static_cast<double>(line.line.size() - 1));
+            if (line.line.empty() || !onScreen(viewport_.visibleBounds(), line.line[i])) continue;
+            if (drawLabelNear(painter, placer, qt(viewport_.toScreen(line.line[i])), name, projectLineColour(k))) break;
+        }
     }
     painter.setFont(normal);
 }
