@@ -348,7 +348,7 @@ void PlanView::paintPoints(QPainter& painter, LabelPlacer& placer, const std::ve
         }
     }
     const bool project = !scene_->projectLines.empty();
-    const auto colourOf = [this, project](const PlanPoint& point) {
+    const auto colourOf = [project](const PlanPoint& point) {
         if (!project) return SURVEYED_POINT_COLOUR;
         return point.group == PlanPointGroup::Unassigned ? UNASSIGNED_POINT_COLOUR : projectLineColour(point.line);
     };
