@@ -1,6 +1,7 @@
 // Which line of a project a point belongs to, and its answer there.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/failure.h"
 #include "session/project.h"
@@ -74,17 +75,17 @@ Foot footOn(std::size_t line, const Solution& solution) { return {line, solution
 
 void Project::index()
 {
-    std::vector<const SampleTable*> tables;
+    std::vector<LineSetIndex::Line> indexed;
     codes_.clear();
     prefixes_.clear();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        tables.push_back(&lines[i].line->samples);
+        indexed.push_back({&lines[i].line->samples, &lines[i].line->sampleIndex});
         for (const auto& code : lines[i].spec.codes) codes_.emplace_back(code, i);
         for (const auto& prefix : lines[i].spec.prefixes) prefixes_.emplace_back(prefix, i);
     }
     std::stable_sort(prefixes_.begin(), prefixes_.end(),
                      [](const auto& p, const auto& q) { return p.first.size() > q.first.size(); });
-    index_ = LineSetIndex(tables);
+    index_ = LineSetIndex(std::move(indexed));
 }
 
 std::optional<ProjectSolution> Project::byCodeOrPrefix(const SurveyPoint& point) const

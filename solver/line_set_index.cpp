@@ -1,54 +1,63 @@
 #include "solver/line_set_index.h"
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 #include "core/failure.h"
 
 namespace vomel {
 
-LineSetIndex::LineSetIndex(const std::vector<const SampleTable*>& tables)
+LineSetIndex::LineSetIndex(std::vector<Line> lines) : lines_(std::move(lines))
 {
-    std::size_t total = 0;
-    for (const SampleTable* table : tables) {
-        if (table == nullptr || table->empty()) {
+    if (lines_.empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
+    for (const Line& line : lines_) {
+        if (line.samples == nullptr || line.index == nullptr || line.samples->empty() || line.index->empty()) {
             throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
         }
-        total += table->sampleCount;
     }
-    if (tables.empty()) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no alignment has been initialised"));
-    merged_.sampleCount = total;
-    merged_.sampleX.assign(total + 2, 0.0);
-    merged_.sampleY.assign(total + 2, 0.0);
-    lineOf_.assign(total + 2, 0);
-    std::size_t at = 1;
-    for (std::size_t line = 0; line < tables.size(); ++line) {
-        const SampleTable& table = *tables[line];
-        firstOfLine_.push_back(at);
-        for (std::size_t k = 1; k <= table.sampleCount; ++k, ++at) {
-            merged_.sampleX[at] = table.sampleX[k];
-            merged_.sampleY[at] = table.sampleY[k];
-            lineOf_[at] = static_cast<std::uint32_t>(line);
-        }
-    }
-    index_ = SampleIndex(merged_);
-}
-
-LineSetIndex::Candidate LineSetIndex::candidate(std::size_t merged, double distance) const
-{
-    const std::size_t line = lineOf_[merged];
-    return {line, merged - firstOfLine_[line] + 1, distance};
 }
 
 LineSetIndex::Candidate LineSetIndex::nearestWithin(double x, double y, double margin,
                                                     std::vector<Candidate>& within) const
 {
+    // Reused from point to point: no allocation once they have grown.
+    thread_local std::vector<double> squaredGaps;  // to each line's box
     thread_local std::vector<SampleIndex::Candidate> found;
-    const std::size_t nearest = index_.nearestWithin(merged_, x, y, margin, found);
-    within.clear();
-    double nearestDistance = 0.0;
-    for (const auto& c : found) {
-        within.push_back(candidate(c.index, c.distance));
-        if (c.index == nearest) nearestDistance = c.distance;
+    squaredGaps.clear();
+    std::size_t first = 0;  // the line whose box is nearest: searched first, so that the reach is short early
+    for (std::size_t line = 0; line < lines_.size(); ++line) {
+        squaredGaps.push_back(lines_[line].index->squaredGapToAll(x, y));
+        if (squaredGaps[line] < squaredGaps[first]) first = line;
     }
-    return candidate(nearest, nearestDistance);
+
+    Candidate nearest{0, 0, INFINITY};
+    within.clear();
+    const auto search = [&](std::size_t line) {
+        if (SampleIndex::beyond(squaredGaps[line], nearest.distance + margin)) return;
+        found.clear();
+        const Line& searched = lines_[line];
+        const std::size_t k = searched.index->nearestBelow(*searched.samples, x, y, margin, nearest.distance, found);
+        if (k != 0) {
+            nearest.line = line;
+            nearest.index = k;
+        }
+        for (const auto& c : found) within.push_back({line, c.index, c.distance});
+    };
+    search(first);
+    for (std::size_t line = 0; line < lines_.size(); ++line) {
+        if (line != first) search(line);
+    }
+    // Samples taken before a nearer line was searched may lie beyond the
+    // final reach.
+    const double reach = nearest.distance + margin;
+    within.erase(
+        std::remove_if(within.begin(), within.end(), [reach](const Candidate& c) { return c.distance > reach; }),
+        within.end());
+    std::sort(within.begin(), within.end(), [](const Candidate& p, const Candidate& q) {
+        return p.line < q.line || (p.line == q.line && p.index < q.index);
+    });
+    return nearest;
 }
 
 }  // namespace vomel

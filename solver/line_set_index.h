@@ -1,17 +1,17 @@
 #pragma once
 // One search over the samples of several lines (the lines of a project):
 // the nearest sample of them all and every sample within a margin of it,
-// each with its line, in one descent of one tree rather than a search per
-// line.
+// each with its line.
 //
-// The samples of every line are laid out line after line and indexed by a
-// SampleIndex, so that the nearest sample is found exactly as that line's
-// own SampleIndex finds it (the same distances, the lowest index on a tie,
-// the earlier line on a tie between lines), and the candidates of the
-// nearest line are exactly those its own search gives.
+// The line whose box is nearest is searched first, then the others; each
+// line's own SampleIndex is searched only when its box lies within the
+// nearest distance found so far plus the margin, and only for samples
+// within that reach. The nearest
+// line's nearest sample and candidates are therefore exactly those its own
+// search gives (the same distances, the lowest index on a tie), and a line
+// far from the point costs one box test.
 
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
 #include "solver/sample_index.h"
@@ -21,12 +21,18 @@ namespace vomel {
 
 class LineSetIndex {
 public:
-    LineSetIndex() = default;
-    // Indexes samples 1..n of each table; every table must be built (not
-    // empty). The index copies the coordinates: it keeps no reference.
-    explicit LineSetIndex(const std::vector<const SampleTable*>& tables);
+    // A line's samples and their index, which must outlive the LineSetIndex
+    // (a project holds both).
+    struct Line {
+        const SampleTable* samples;
+        const SampleIndex* index;
+    };
 
-    bool empty() const { return index_.empty(); }
+    LineSetIndex() = default;
+    // Every line must be sampled and indexed.
+    explicit LineSetIndex(std::vector<Line> lines);
+
+    bool empty() const { return lines_.empty(); }
 
     // A sample of a line (its index k in 1..n of that line's table) and its
     // distance to the point, in the lines' unit.
@@ -38,18 +44,11 @@ public:
 
     // The nearest sample of all lines, and in `within` every sample of any
     // line no farther than its distance plus `margin`, by line and then by
-    // index (SampleIndex::nearestWithin over all the lines at once).
+    // index. On a tie between lines the nearest may be either's.
     Candidate nearestWithin(double x, double y, double margin, std::vector<Candidate>& within) const;
 
 private:
-    Candidate candidate(std::size_t merged, double distance) const;
-
-    // Every line's samples 1..n, line after line, as samples 1..N of one
-    // table (its two end samples unused).
-    SampleTable merged_;
-    SampleIndex index_;
-    std::vector<std::uint32_t> lineOf_;  // by merged index
-    std::vector<std::size_t> firstOfLine_;  // merged index of each line's sample 1
+    std::vector<Line> lines_;
 };
 
 }  // namespace vomel

@@ -62,13 +62,14 @@ void SampleIndex::requireTable(const SampleTable& samples) const
 }
 
 template <class OnSample>
-std::size_t SampleIndex::descend(const SampleTable& samples, double x, double y, double margin, OnSample onSample) const
+std::size_t SampleIndex::descend(const SampleTable& samples, double x, double y, double margin, OnSample onSample,
+                                 double bound) const
 {
     const auto& sx = samples.sampleX;
     const auto& sy = samples.sampleY;
 
     std::size_t best = 0;
-    double bestDistance = INFINITY;
+    double bestDistance = bound;
     // Depth-first, nearer child first; the tree depth is below 64.
     struct Pending {
         std::size_t node;
@@ -145,6 +146,23 @@ std::size_t SampleIndex::nearestWithin(const SampleTable& samples, double x, dou
         std::remove_if(within.begin(), within.end(), [reach](const Candidate& c) { return c.distance > reach; }),
         within.end());
     std::sort(within.begin(), within.end(), [](const Candidate& p, const Candidate& q) { return p.index < q.index; });
+    return best;
+}
+
+std::size_t SampleIndex::nearestBelow(const SampleTable& samples, double x, double y, double margin, double& bound,
+                                      std::vector<Candidate>& within) const
+{
+    requireTable(samples);
+    const std::size_t first = within.size();
+    const std::size_t best = descend(
+        samples, x, y, margin,
+        [&](std::size_t j, double d, double bestDistance) {
+            if (d <= bestDistance + margin) within.push_back({j, d});
+        },
+        bound);
+    if (best != 0) bound = planeDistance(samples.sampleX[best] - x, samples.sampleY[best] - y);
+    std::sort(within.begin() + static_cast<long>(first), within.end(),
+              [](const Candidate& p, const Candidate& q) { return p.index < q.index; });
     return best;
 }
 

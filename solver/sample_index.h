@@ -10,6 +10,7 @@
 // the nearer child first and skips every box that lies farther away than the
 // best sample found so far.
 
+#include <cmath>
 #include <cstddef>
 #include <vector>
 
@@ -49,6 +50,22 @@ public:
     std::size_t nearestWithin(const SampleTable& samples, double x, double y, double margin,
                               std::vector<Candidate>& within) const;
 
+    // The search of several lines at once (LineSetIndex): as nearestWithin,
+    // but only samples no farther than `bound` (the nearest distance found
+    // on the lines searched before) plus `margin` count; `within` is
+    // appended to. Returns the nearest sample if it is nearer than `bound`,
+    // and lowers `bound` to its distance; 0 otherwise.
+    std::size_t nearestBelow(const SampleTable& samples, double x, double y, double margin, double& bound,
+                             std::vector<Candidate>& within) const;
+
+    // Square of the distance from (x, y) to the box of every sample, in the
+    // line's unit squared: no sample is nearer.
+    double squaredGapToAll(double x, double y) const { return squaredGapToBox(boxes_[0], x, y); }
+
+    // True only when a box whose squared gap is `squaredGap` lies strictly
+    // beyond `reach`, as its rounded distance would show.
+    static bool beyond(double squaredGap, double reach) { return squaredGap > reach * reach * (1.0 + PRUNE_SLACK); }
+
 private:
     struct Box {
         double minX, minY, maxX, maxY;
@@ -59,7 +76,8 @@ private:
     // `onSample(index, distance, bestDistance)` after the best is updated.
     // Returns the nearest sample.
     template <class OnSample>
-    std::size_t descend(const SampleTable& samples, double x, double y, double margin, OnSample onSample) const;
+    std::size_t descend(const SampleTable& samples, double x, double y, double margin, OnSample onSample,
+                        double bound = INFINITY) const;
     void requireTable(const SampleTable& samples) const;
     // Square of the distance from (x, y) to the box, metres²: never above
     // the computed square of the distance to any sample in it (each gap is
@@ -71,12 +89,10 @@ private:
         const double dy = y < box.minY ? box.minY - y : (y > box.maxY ? y - box.maxY : 0.0);
         return dx * dx + dy * dy;
     }
-    // True only when a box whose squared gap is `squaredGap` lies strictly
-    // beyond `reach` metres, as its rounded distance would show; comparing
-    // squares spares a square root per box, and PRUNE_SLACK keeps the test
-    // on the safe side of the rounding of the squares (a box kept in doubt
-    // is only opened and measured sample by sample).
-    static bool beyond(double squaredGap, double reach) { return squaredGap > reach * reach * (1.0 + PRUNE_SLACK); }
+    // beyond(): comparing squares spares a square root per box, and
+    // PRUNE_SLACK keeps the test on the safe side of the rounding of the
+    // squares (a box kept in doubt is only opened and measured sample by
+    // sample).
     // Relative, far above the rounding of a square (a few 1e-16).
     static constexpr double PRUNE_SLACK = 1e-12;
 
