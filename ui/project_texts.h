@@ -51,6 +51,9 @@ inline constexpr const char* ANSWER_LINE = VOMEL_TRANSLATE_NOOP("Project", "Line
 inline constexpr const char* POINT_ON_LINE = VOMEL_TRANSLATE_NOOP("Project", "Finished: the point belongs to %1");
 inline constexpr const char* POINT_AMBIGUOUS =
     VOMEL_TRANSLATE_NOOP("Project", "Finished: the point belongs to %1, but %2 is as near: check it");
+// Two feet as near on the same line (%1).
+inline constexpr const char* POINT_AMBIGUOUS_ON_ITS_LINE =
+    VOMEL_TRANSLATE_NOOP("Project", "Finished: the point belongs to %1, but another part of it is as near: check it");
 inline constexpr const char* POINT_UNASSIGNED =
     VOMEL_TRANSLATE_NOOP("Project", "No line of the project holds the point: nothing computed");
 

@@ -9,6 +9,8 @@
 #include "ui/project_pane.h"
 #include "ui/project_paths.h"
 #include "ui/project_texts.h"
+#include "ui/translation_contexts.h"
+#include "ui/window_messages.h"
 
 namespace vomel::ui {
 
@@ -89,8 +91,14 @@ void ProjectWorkflow::save()
 
 void ProjectWorkflow::close()
 {
-    if (!idle() || operations_.project() == nullptr) return;
+    const ProjectOverview* project = operations_.project();
+    if (!idle() || project == nullptr) return;
+    // The project's line in use stays in use, as a line of its own.
+    const std::optional<std::size_t> line = operations_.projectLineInUse();
+    const std::string lineText =
+        line ? platform_.translate(WINDOW_CONTEXT, LINE_PREFIX) + project->lines.at(*line).name : std::string();
     operations_.closeProject();
+    if (line) workflow_.lineMadeCurrent(lineText);
     workflow_.showStatus(projectText(platform_, PROJECT_CLOSED));
 }
 

@@ -38,8 +38,10 @@ void Workflow::computeProjectPoint(const std::string& xText, const std::string& 
     state_.answerPlace = result.answer.place;
     state_.answerLine = fillPlaces(projectText(platform_, ANSWER_LINE), {lineName});
     if (result.ambiguous && result.otherLine < project->lines.size()) {
-        showStatus(
-            fillPlaces(projectText(platform_, POINT_AMBIGUOUS), {lineName, project->lines[result.otherLine].name}));
+        showStatus(result.otherLine == result.line
+                       ? fillPlaces(projectText(platform_, POINT_AMBIGUOUS_ON_ITS_LINE), {lineName})
+                       : fillPlaces(projectText(platform_, POINT_AMBIGUOUS),
+                                    {lineName, project->lines[result.otherLine].name}));
         return;
     }
     const char* beyond = placeStatus(result.answer.place);

@@ -263,6 +263,10 @@ void ProjectPaneTest::typedPointShowsItsLine_data()
     QTest::newRow("ambiguous") << int(Assignment::Nearest) << 1 << true << "B1000.000"
                                << "Line: A匝道"
                                << "Finished: the point belongs to A匝道, but 主线 is as near: check it" << 1;
+    QTest::newRow("ambiguous on its own line")
+        << int(Assignment::Nearest) << 0 << true << "B1000.000"
+        << "Line: 主线"
+        << "Finished: the point belongs to 主线, but another part of it is as near: check it" << 0;
     QTest::newRow("unassigned") << int(Assignment::Unassigned) << 0 << false << ""
                                 << "" << QString(POINT_UNASSIGNED) << 0;
 }
@@ -392,6 +396,9 @@ void ProjectPaneTest::saveAddsTheExtension()
     QCOMPARE(operations->calls.back(), std::string("saveProject /elsewhere/copy.txt"));
     child<QPushButton>("closeProjectButton")->click();
     QCOMPARE(lines()->topLevelItemCount(), 0);
+    // The line in use stays, no longer the project's.
+    QCOMPARE(lineInUse(), QString("当前线路：主线"));
+    QCOMPARE(status(), QString(PROJECT_CLOSED));
     QVERIFY(!child<QPushButton>("saveProjectButton")->isEnabled());
     QCOMPARE(child<QLabel>("projectHeading")->text(), QString(NO_PROJECT_OPEN));
 }
