@@ -2085,6 +2085,10 @@
         <source>Line %1, as near as %2</source>
         <translation>Line %1, as near as %2</translation>
     </message>
+    <message>
+        <source>Finished: the point belongs to %1, but another part of it is as near: check it</source>
+        <translation>Finished: the point belongs to %1, but another part of it is as near: check it</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

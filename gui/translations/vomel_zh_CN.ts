@@ -2085,6 +2085,10 @@
         <source>Line %1, as near as %2</source>
         <translation>线路 %1，与 %2 同样近</translation>
     </message>
+    <message>
+        <source>Finished: the point belongs to %1, but another part of it is as near: check it</source>
+        <translation>反算结束：点属于 %1，但该线路另一处同样近，请核对</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
