@@ -148,11 +148,20 @@ PlanView::~PlanView() = default;
 void PlanView::setScene(std::shared_ptr<const PlanScene> scene, bool fit)
 {
     if (scene == scene_) return;
-    // A scene of the same line (after a file run, say) keeps the view.
-    const bool sameLine =
-        scene_ && scene && scene_->line.size() == scene->line.size() && !scene->line.empty() &&
-        scene_->line.front().x == scene->line.front().x && scene_->line.front().y == scene->line.front().y &&
-        scene_->line.back().x == scene->line.back().x && scene_->line.back().y == scene->line.back().y;
+    // A scene of the same line (after a file run, say), or of the same
+    // project with another line in use, keeps the view.
+    const auto sameEnds = [](const std::vector<Point>& a, const std::vector<Point>& b) {
+        return a.size() == b.size() && !a.empty() && a.front().x == b.front().x && a.front().y == b.front().y &&
+               a.back().x == b.back().x && a.back().y == b.back().y;
+    };
+    const auto sameProject = [&sameEnds](const PlanScene& a, const PlanScene& b) {
+        if (a.projectLines.empty() || a.projectLines.size() != b.projectLines.size()) return false;
+        for (std::size_t k = 0; k < a.projectLines.size(); ++k) {
+            if (!sameEnds(a.projectLines[k].line, b.projectLines[k].line)) return false;
+        }
+        return true;
+    };
+    const bool sameLine = scene_ && scene && (sameEnds(scene_->line, scene->line) || sameProject(*scene_, *scene));
     if (!sameLine) fitted_ = false;
     scene_ = std::move(scene);
     lineDetail_ = scene_ ? std::make_unique<PlanLineDetail>(scene_->line) : nullptr;

@@ -73,19 +73,22 @@ void ProjectPane::showState(const ProjectPaneState& state, bool idle)
     showing_ = true;
     heading_->setText(QString::fromStdString(state.heading));
     // The list is filled anew only when its lines changed.
+    const auto cells = [](const ui::ProjectPaneRow& row) {
+        return QStringList{QString::fromStdString(row.name), QString::fromStdString(row.kind),
+                           QString::fromStdString(row.extent), QString::fromStdString(row.chainBreaks),
+                           QString::fromStdString(row.profile)};
+    };
     bool same = lines_->topLevelItemCount() == static_cast<int>(state.rows.size());
     for (int i = 0; same && i < lines_->topLevelItemCount(); ++i) {
-        const ui::ProjectPaneRow& row = state.rows[static_cast<std::size_t>(i)];
-        const QTreeWidgetItem* item = lines_->topLevelItem(i);
-        same = item->text(0) == QString::fromStdString(row.name) && item->text(2) == QString::fromStdString(row.extent);
+        const QStringList shown = cells(state.rows[static_cast<std::size_t>(i)]);
+        for (int column = 0; same && column < shown.size(); ++column) {
+            same = lines_->topLevelItem(i)->text(column) == shown[column];
+        }
     }
     if (!same) {
         lines_->clear();
         for (const ui::ProjectPaneRow& row : state.rows) {
-            auto* item = new QTreeWidgetItem(
-                lines_,
-                {QString::fromStdString(row.name), QString::fromStdString(row.kind), QString::fromStdString(row.extent),
-                 QString::fromStdString(row.chainBreaks), QString::fromStdString(row.profile)});
+            auto* item = new QTreeWidgetItem(lines_, cells(row));
             item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
         }
     }

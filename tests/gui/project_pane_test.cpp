@@ -519,6 +519,14 @@ void ProjectPaneTest::interchangeOnTheCore()
     QCOMPARE(core.plan()->lineInUse, std::size_t{2});
     QCOMPARE(core.plan()->line.size(), line->samples.sampleCount);
 
+    // A view the user zoomed stays as it is while the line in use changes.
+    auto* view = core.form.findChild<PlanWindow*>("PlanWindow")->view();
+    view->zoomAt(QPointF(100, 100), 4.0);
+    const double zoomed = view->viewport().scale();
+    list->setCurrentItem(list->topLevelItem(3));
+    QCOMPARE(core.plan()->lineInUse, std::size_t{3});
+    QCOMPARE(view->viewport().scale(), zoomed);
+
     // B002 of the example, set out at A30 2 m left on B匝道, typed while the
     // main line is in use: B匝道 becomes the line in use.
     list->setCurrentItem(list->topLevelItem(0));
