@@ -113,6 +113,7 @@ private slots:
     void lineDialogRefuses();
     void interchangeOnTheCore();
     void interchangeRunAndSave();
+    void newProjectOnTheCore();
 
 private:
     template <typename Widget>
@@ -583,6 +584,70 @@ void ProjectPaneTest::interchangeRunAndSave()
         QCOMPARE(reloaded->lines[k].line->endStation, original->lines[k].line->endStation);
         QCOMPARE(reloaded->lines[k].surface.profile != nullptr, original->lines[k].surface.profile != nullptr);
     }
+}
+
+void ProjectPaneTest::newProjectOnTheCore()
+{
+    const std::string data = std::string(VOMEL_TEST_DATA_DIR) + "/project/";
+    CoreWindow core;
+    core.form.show();
+    core.child<QPushButton>("projectButton")->click();
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir("sub"));
+    const QString saved = folder.filePath("sub/new.vomelproj");
+
+    // A line whose file is missing: said, and nothing saved.
+    {
+        NewProjectDialog dialog(core.platform, core.form.projectWorkflow(), &core.form);
+        ProjectLineSpec missing;
+        missing.name = "主线";
+        missing.file = data + "missing.jdx";
+        dialog.addLine(missing);
+        core.platform.answerDialog(saved.toStdString());
+        dialog.save();
+        QCOMPARE(core.platform.errors().size(), std::size_t{1});
+        QCOMPARE(utf8(core.platform.errors()[0].text), QString(PROJECT_NOT_CREATED));
+        QVERIFY(utf8(core.platform.errors()[0].detail).contains("missing.jdx"));
+        QVERIFY(!QFile::exists(saved));
+        QVERIFY(core.operations.project() == nullptr);
+    }
+
+    // The lines' files named from the new project's folder, and opened.
+    NewProjectDialog dialog(core.platform, core.form.projectWorkflow(), &core.form);
+    ProjectLineSpec main;
+    main.name = "主线";
+    main.file = data + "mainline.jdx";
+    main.chainBreakFile = data + "mainline.dl";
+    main.profileFile = data + "mainline.profile";
+    ProjectLineSpec ramp;
+    ramp.name = "A匝道";
+    ramp.kind = ProjectLineKind::Elements;
+    ramp.file = data + "ramp.ele";
+    dialog.addLine(main);
+    dialog.addLine(ramp);
+    core.platform.answerDialog(saved.toStdString());
+    dialog.save();
+    QCOMPARE(core.platform.errors().size(), std::size_t{1});
+    QVERIFY(QFile::exists(saved));
+    const auto reloaded = loadProject(saved.toStdString());
+    QCOMPARE(reloaded->lines.size(), std::size_t{2});
+    QVERIFY(!QDir::isAbsolutePath(utf8(reloaded->lines[1].spec.file)));
+    QCOMPARE(core.operations.projectLineInUse(), std::optional<std::size_t>(0));
+    QCOMPARE(core.child<QTreeWidget>("projectLines")->topLevelItemCount(), 2);
+
+    // The same lines with a maximum offset of 60 m, over a plain coordinate
+    // file: the points the examples set beyond the lines' ends (6 of the
+    // main line's, 4 of the ramp's) and the far point are held by neither,
+    // as vomel-cli solve --project counts them.
+    core.platform.answerDialog(data + "two_lines.vomelproj");
+    core.child<QPushButton>("openProjectButton")->click();
+    core.child<QRadioButton>("fileRunMode")->click();
+    core.platform.answerDialog(data + "mixed.xy");
+    core.platform.answerDialog(folder.filePath("mixed.csv").toStdString());
+    core.child<QPushButton>("computeButton")->click();
+    QCOMPARE(core.platform.errors().size(), std::size_t{1});
+    QCOMPARE(core.child<QLabel>("statusLabel")->text(),
+             QString("Finished: 62 points: 主线 24, A匝道 27, unassigned 11, ambiguous 0"));
 }
 
 QTEST_MAIN(ProjectPaneTest)
