@@ -1,5 +1,7 @@
 #include "gui/project_line_dialog.h"
 
+#include <iterator>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -68,13 +70,23 @@ QLineEdit* ProjectLineDialog::addFileRow(QGridLayout* grid, int row, const char*
     box->setObjectName(QString::fromLatin1(name));
     highlightFocus(box);
     auto* browse = new QPushButton(projectUiText(BROWSE_CAPTION), this);
+    browse->setObjectName(QString::fromLatin1(name) + QStringLiteral("Browse"));
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, [this, box, &dialog] {
         const std::optional<std::string> path = platform_.askOpenFile(dialog);
         if (!path) return;
         box->setText(QString::fromLocal8Bit(path->data(), static_cast<qsizetype>(path->size())));
-        // A line is named after its file until the user names it.
-        if (box == file_ && name_->text().isEmpty()) name_->setText(QFileInfo(box->text()).completeBaseName());
+        if (box != file_) return;
+        // A line is named after its file until the user names it, and its
+        // kind follows the file's extension where it tells (.txt does not).
+        const QFileInfo file(box->text());
+        if (name_->text().isEmpty()) name_->setText(file.completeBaseName());
+        const QString extension = file.suffix().toLower();
+        // In the order of KINDS.
+        const char* const extensions[] = {"jdx", "ele", "xml", "ifc"};
+        for (std::size_t k = 0; k < std::size(extensions); ++k) {
+            if (extension == QLatin1String(extensions[k])) kind_->setCurrentIndex(static_cast<int>(k));
+        }
     });
     grid->addWidget(new QLabel(projectUiText(caption), this), row, 0);
     grid->addWidget(box, row, 1);

@@ -5,6 +5,7 @@
 // to its folder, and the line dialog refuses what cannot make a line.
 #include <algorithm>
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,6 +112,8 @@ private slots:
     void projectPaths();
     void lineDialogRefuses_data();
     void lineDialogRefuses();
+    void lineDialogFollowsTheFile_data();
+    void lineDialogFollowsTheFile();
     void interchangeOnTheCore();
     void interchangeRunAndSave();
     void newProjectOnTheCore();
@@ -487,6 +490,39 @@ void ProjectPaneTest::lineDialogRefuses()
         QCOMPARE(utf8(dialog.line().name), QString("A匝道"));
         QCOMPARE(utf8(dialog.line().file), QString("a.ele"));
     }
+}
+
+void ProjectPaneTest::lineDialogFollowsTheFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("kind");
+
+    QTest::newRow("JD file") << "/survey/主线.jdx" << int(ProjectLineKind::IntersectionPoint);
+    QTest::newRow("element file") << "/survey/主线.ele" << int(ProjectLineKind::Elements);
+    QTest::newRow("LandXML") << "/survey/主线.XML" << int(ProjectLineKind::LandXml);
+    QTest::newRow("IFC") << "/survey/主线.ifc" << int(ProjectLineKind::Ifc);
+    // A .txt file may be either: the kind chosen stays.
+    QTest::newRow("text file") << "/survey/主线.txt" << int(ProjectLineKind::Elements);
+}
+
+void ProjectPaneTest::lineDialogFollowsTheFile()
+{
+    QFETCH(QString, file);
+    QFETCH(int, kind);
+
+    ProjectLineDialog dialog(*platform, {});
+    dialog.findChild<QComboBox*>("lineKindBox")->setCurrentIndex(1);
+    platform->answerDialog(file.toStdString());
+    dialog.findChild<QPushButton*>("lineFileBoxBrowse")->click();
+    QCOMPARE(platform->dialogsShown().back(), std::string("lineFileDialog"));
+    QCOMPARE(int(dialog.line().kind), kind);
+    QCOMPARE(utf8(dialog.line().file), file);
+    QCOMPARE(utf8(dialog.line().name), QString("主线"));
+    // A chain-break file chosen renames nothing.
+    platform->answerDialog("/survey/other.dl");
+    dialog.findChild<QPushButton*>("lineChainBreakBoxBrowse")->click();
+    QCOMPARE(utf8(dialog.line().chainBreakFile), QString("/survey/other.dl"));
+    QCOMPARE(utf8(dialog.line().name), QString("主线"));
 }
 
 void ProjectPaneTest::interchangeOnTheCore()
