@@ -91,6 +91,12 @@ void NewProjectDialog::addLineInUse()
         platform_.showError({projectText(platform_, NO_LINE_INITIALISED), {}});
         return;
     }
+    for (const ProjectLineSpec& added : lines_) {
+        if (added.name == line->name) {
+            platform_.showError({projectText(platform_, LINE_NAME_TAKEN), line->name});
+            return;
+        }
+    }
     addLine(*line);
 }
 

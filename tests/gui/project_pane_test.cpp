@@ -382,6 +382,10 @@ void ProjectPaneTest::newProjectTakesTheLineInUse()
     QCOMPARE(line.kind, ProjectLineKind::IntersectionPoint);
     QCOMPARE(utf8(line.file), QString("/survey/east main.jdx"));
     QCOMPARE(utf8(line.chainBreakFile), QString("/survey/east main.dl"));
+    // Taken twice, it would give the project two lines of one name.
+    dialog.findChild<QPushButton*>("addLineInUseButton")->click();
+    QCOMPARE(dialog.lines().size(), std::size_t{1});
+    QCOMPARE(utf8(platform->errors().back().text), QString(LINE_NAME_TAKEN));
     // A cancelled save keeps the dialog and its lines.
     dialog.findChild<QPushButton*>("saveNewProjectButton")->click();
     QCOMPARE(dialog.lines().size(), std::size_t{1});
