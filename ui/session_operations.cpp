@@ -9,8 +9,6 @@
 #include "session/project.h"
 #include "session/project_run.h"
 #include "session/session.h"
-#include "text/input_line.h"
-#include "text/number_text.h"
 #include "ui/project_paths.h"
 
 namespace vomel::ui {
@@ -273,19 +271,16 @@ void SessionOperations::useProjectLine(std::size_t index)
 
 ProjectPointResult SessionOperations::solveProjectPoint(const std::string& xText, const std::string& yText)
 {
+    // The same answer and texts as vomel-cli point --project.
     const Project& project = state_->requireProjectLine();
-    SurveyPoint point;
-    point.x = leadingNumber(xText);
-    point.y = leadingNumber(yText);
-    const ProjectSolution answer = project.solve(point);
+    const ProjectPointText shown = computeProjectPoint(project, xText, yText);
+    const ProjectSolution& answer = shown.solution;
     ProjectPointResult result;
     result.assignment = answer.assignment;
     if (answer.assignment == Assignment::Unassigned || answer.line >= project.lines.size()) return result;
-    const Solution& solution = answer.solution;
     result.line = answer.line;
-    result.answer = {stationTextPlain(project.lines[answer.line].line->chainBreaks(), solution.station),
-                     formatFixed(solution.offset, 3), solution.place};
-    result.ambiguous = solution.ambiguous;
+    result.answer = {shown.shown.station, shown.shown.offset, answer.solution.place};
+    result.ambiguous = answer.solution.ambiguous;
     result.otherLine = answer.otherLine;
     // The point's line is the line in use from now on.
     if (state_->project->lineInUse != answer.line) useProjectLine(answer.line);
