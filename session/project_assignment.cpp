@@ -109,10 +109,15 @@ std::optional<ProjectSolution> Project::byCodeOrPrefix(const SurveyPoint& point)
 
 ProjectSolution Project::byGeometry(double x, double y) const
 {
-    // Reused from point to point: no allocation once they have grown.
-    thread_local std::vector<LineSetIndex::Candidate> within;
-    thread_local std::vector<SampleIndex::Candidate> ofLine;
-    thread_local std::vector<Foot> feet;
+    // Reused from point to point: no allocation once they have grown. Taken
+    // by reference once (each use of a thread_local checks its
+    // initialisation).
+    thread_local std::vector<LineSetIndex::Candidate> withinOfThread;
+    thread_local std::vector<SampleIndex::Candidate> ofLineOfThread;
+    thread_local std::vector<Foot> feetOfThread;
+    std::vector<LineSetIndex::Candidate>& within = withinOfThread;
+    std::vector<SampleIndex::Candidate>& ofLine = ofLineOfThread;
+    std::vector<Foot>& feet = feetOfThread;
     const double margin = candidateMargin(lines.front().line->samples);
     const LineSetIndex::Candidate nearest = index_.nearestWithin(x, y, margin, within);
     feet.clear();

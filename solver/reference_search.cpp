@@ -1,11 +1,6 @@
 #include "solver/reference_search.h"
 
-#include <algorithm>
 #include <cmath>
-#include <exception>
-#include <string>
-#include <thread>
-#include <vector>
 
 #include "core/angles.h"
 #include "core/failure.h"

@@ -7,12 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/angles.h"
 #include "core/failure.h"
-#include "geometry/tangent_solution.h"
-#include "solver/foot_bisection.h"
-#include "text/input_line.h"
-#include "text/number_text.h"
 
 namespace vomel {
 
