@@ -8,11 +8,14 @@
 //   vomel_project_screenshots OUTDIR PROJECT.vomelproj POINTS X Y
 //
 // The window speaks the language VOMEL_LANG names (Chinese by default); the
-// English pictures' names end in "-en".
+// English pictures' names end in "-en". The help's picture of the pane
+// goes to OUTDIR/help/<language>/project-pane.png, with a palette of at
+// most 256 colours as the help's other pictures.
 #include <cstdio>
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,10 +47,12 @@ public:
     }
 };
 
-bool save(QWidget& window, const QString& path)
+bool save(QWidget& window, const QString& path, bool small = false)
 {
     QTest::qWait(PAINT_WAIT_MS);
-    if (window.grab().save(path)) return true;
+    QImage picture = window.grab().toImage();
+    if (small) picture = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    if (picture.save(path)) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
@@ -93,6 +98,8 @@ int main(int argc, char** argv)
     platform.answerDialog(results.toLocal8Bit().toStdString());
     click("computeButton");
     if (!save(form, picture("project-file-run"))) return 1;
+    const QString helpPicture = out.filePath(QStringLiteral("help/") + language + QStringLiteral("/project-pane.png"));
+    if (!save(form, helpPicture, true)) return 1;
 
     click("PlanButton");
     auto* plan = form.findChild<PlanWindow*>("PlanWindow");
