@@ -129,7 +129,9 @@ QString hoverText(const PlanPoint& point, const PlanScene& scene)
         return textFromFileBytes(point.label) + QLatin1Char('\n') + projectUiText(POINT_UNASSIGNED_TIP);
     case PlanPointGroup::Ambiguous:
         return hoverText(point) + QLatin1Char('\n') +
-               projectUiText(POINT_AMBIGUOUS_TIP).arg(lineName(point.line), lineName(point.otherLine));
+               (point.otherLine == point.line
+                    ? projectUiText(POINT_AMBIGUOUS_ON_ITS_LINE_TIP).arg(lineName(point.line))
+                    : projectUiText(POINT_AMBIGUOUS_TIP).arg(lineName(point.line), lineName(point.otherLine)));
     case PlanPointGroup::Line: break;
     }
     return hoverText(point) + QLatin1Char('\n') + projectUiText(POINT_LINE_TIP).arg(lineName(point.line));

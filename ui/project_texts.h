@@ -112,6 +112,8 @@ inline constexpr const char* AMBIGUOUS_LEGEND = VOMEL_TRANSLATE_NOOP("Project", 
 inline constexpr const char* POINT_LINE_TIP = VOMEL_TRANSLATE_NOOP("Project", "Line %1");
 inline constexpr const char* POINT_UNASSIGNED_TIP = VOMEL_TRANSLATE_NOOP("Project", "No line holds this point");
 inline constexpr const char* POINT_AMBIGUOUS_TIP = VOMEL_TRANSLATE_NOOP("Project", "Line %1, as near as %2");
+inline constexpr const char* POINT_AMBIGUOUS_ON_ITS_LINE_TIP =
+    VOMEL_TRANSLATE_NOOP("Project", "Line %1, as near to another part of it");
 
 // The file dialogs of a project. Like every file dialog of the window
 // (ui/file_dialogs.h), their titles and filters are Chinese under "Window".

@@ -114,6 +114,8 @@ private slots:
     void lineDialogRefuses();
     void lineDialogFollowsTheFile_data();
     void lineDialogFollowsTheFile();
+    void pointTipNamesItsLine_data();
+    void pointTipNamesItsLine();
     void interchangeOnTheCore();
     void interchangeRunAndSave();
     void newProjectOnTheCore();
@@ -527,6 +529,37 @@ void ProjectPaneTest::lineDialogFollowsTheFile()
     dialog.findChild<QPushButton*>("lineChainBreakBoxBrowse")->click();
     QCOMPARE(utf8(dialog.line().chainBreakFile), QString("/survey/other.dl"));
     QCOMPARE(utf8(dialog.line().name), QString("主线"));
+}
+
+void ProjectPaneTest::pointTipNamesItsLine_data()
+{
+    QTest::addColumn<int>("group");
+    QTest::addColumn<int>("otherLine");
+    QTest::addColumn<QString>("lastLine");
+
+    QTest::newRow("on its line") << int(PlanPointGroup::Line) << 1 << "Line A匝道";
+    QTest::newRow("unassigned") << int(PlanPointGroup::Unassigned) << 1 << QString(POINT_UNASSIGNED_TIP);
+    QTest::newRow("ambiguous") << int(PlanPointGroup::Ambiguous) << 0 << "Line A匝道, as near as 主线";
+    QTest::newRow("ambiguous on its line")
+        << int(PlanPointGroup::Ambiguous) << 1 << "Line A匝道, as near to another part of it";
+}
+
+void ProjectPaneTest::pointTipNamesItsLine()
+{
+    QFETCH(int, group);
+    QFETCH(int, otherLine);
+    QFETCH(QString, lastLine);
+
+    PlanScene scene;
+    scene.projectLines = {{"主线", {}, {}, 0.0}, {"A匝道", {}, {}, 0.0}};
+    PlanPoint point{
+        "P1", {}, {}, "A30.000", 2.0, static_cast<PlanPointGroup>(group), 1, static_cast<std::size_t>(otherLine)};
+    const QStringList tip = hoverText(point, scene).split('\n');
+    // A point no line holds has no station nor offset: its label alone.
+    QCOMPARE(tip.constFirst(), QString(group == int(PlanPointGroup::Unassigned) ? "P1" : "点号 P1"));
+    QCOMPARE(tip.constLast(), lastLine);
+    // A single line's scene shows no line.
+    QCOMPARE(hoverText(point, PlanScene{}), hoverText(point));
 }
 
 void ProjectPaneTest::interchangeOnTheCore()
