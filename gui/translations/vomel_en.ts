@@ -2089,6 +2089,10 @@
         <source>Finished: the point belongs to %1, but another part of it is as near: check it</source>
         <translation>Finished: the point belongs to %1, but another part of it is as near: check it</translation>
     </message>
+    <message>
+        <source>Line %1, as near to another part of it</source>
+        <translation>Line %1, as near to another part of it</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>

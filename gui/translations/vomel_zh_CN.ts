@@ -2089,6 +2089,10 @@
         <source>Finished: the point belongs to %1, but another part of it is as near: check it</source>
         <translation>反算结束：点属于 %1，但该线路另一处同样近，请核对</translation>
     </message>
+    <message>
+        <source>Line %1, as near to another part of it</source>
+        <translation>线路 %1，该线路另一处同样近</translation>
+    </message>
 </context>
 <context>
     <name>SystemError</name>
