@@ -1,0 +1,246 @@
+// LandXML export: every example line, written and read back with the
+// program's own reader, gives every surveyed point the same station,
+// offset and design elevation; the document has what LandXML 1.2 requires
+// of each element.
+#include <cmath>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include "formats/landxml_reader.h"
+#include "formats/landxml_writer.h"
+#include "formats/profile_file.h"
+#include "session/line_export.h"
+#include "session/project.h"
+#include "session/session.h"
+
+namespace {
+
+using vomel::DesignSurface;
+using vomel::PreparedLine;
+
+// Station, offset and design elevation must come back to this, metres.
+constexpr double kRoundTripTolerance = 1e-9;
+
+const std::string kExamples = VOMEL_EXAMPLES_DIR;
+
+struct ExampleLine {
+    std::string name;
+    std::shared_ptr<const PreparedLine> line;
+    DesignSurface surface;
+    std::string pointsFile;
+    vomel::PointsFormat pointsFormat = vomel::PointsFormat::Plain;
+};
+
+std::vector<vomel::SurveyPoint> pointsOf(const ExampleLine& example)
+{
+    std::ifstream in(example.pointsFile, std::ios::binary);
+    return vomel::readCoordinateFile(in, vomel::MAX_POINTS, example.pointsFormat);
+}
+
+// Every example line: the main line with its chain breaks and profile, the
+// ramp as an element file and as LandXML, and each line of the
+// interchange project with its profile and cross-fall.
+std::vector<ExampleLine> exampleLines()
+{
+    std::vector<ExampleLine> lines;
+    ExampleLine main{"mainline",
+                     vomel::initialiseAlignment(vomel::Method::IntersectionPoint, kExamples + "/mainline.jdx",
+                                                kExamples + "/mainline.dl"),
+                     {},
+                     kExamples + "/mainline.xy"};
+    main.surface.profile = vomel::loadProfile(kExamples + "/mainline.profile", main.line->chainBreaks());
+    main.surface.crossFall = vomel::loadCrossFall(kExamples + "/mainline.crossfall", main.line->chainBreaks());
+    lines.push_back(main);
+    lines.push_back({"ramp.ele",
+                     vomel::initialiseAlignment(vomel::Method::Element, kExamples + "/ramp.ele"),
+                     {},
+                     kExamples + "/ramp.xy"});
+    const auto xml = vomel::prepareLine(vomel::loadLandXml(kExamples + "/ramp.xml"));
+    lines.push_back({"ramp.xml", xml, {xml->line->ownProfile(), nullptr}, kExamples + "/ramp.xy"});
+    const auto project = vomel::loadProject(kExamples + "/interchange/interchange.vomelproj");
+    for (const vomel::ProjectLine& each : project->lines) {
+        lines.push_back({"interchange " + each.name(), each.line, each.surface, kExamples + "/interchange/points.dat",
+                         vomel::PointsFormat::Cass});
+    }
+    return lines;
+}
+
+// The line and surface read back from the export of `example`; the
+// cross-fall, which LandXML does not carry, goes along as it is.
+struct ReadBack {
+    std::shared_ptr<const PreparedLine> line;
+    DesignSurface surface;
+};
+
+std::string documentOf(const ExampleLine& example)
+{
+    vomel::LandXmlLine exported = vomel::landXmlLineOf(*example.line, example.surface, example.name);
+    exported.date = "2026-12-08";
+    exported.time = "10:00:00";
+    return vomel::landXmlDocument(exported);
+}
+
+ReadBack exportAndRead(const ExampleLine& example)
+{
+    std::istringstream document(documentOf(example));
+    vomel::ImportedLine imported = vomel::readLandXml(document);
+    ReadBack back;
+    if (imported.profile) back.surface.profile = std::make_shared<vomel::VerticalProfile>(*imported.profile);
+    back.surface.crossFall = example.surface.crossFall;
+    back.line = vomel::prepareLine(vomel::importedDesignLine(std::move(imported)));
+    return back;
+}
+
+struct LargestError {
+    double value = 0.0;
+    std::string where;
+    void keep(double error, const std::string& place)
+    {
+        if (!(error <= value)) {
+            value = error;
+            where = place;
+        }
+    }
+};
+
+TEST(LandXmlExport, EveryExamplePointKeepsItsStationOffsetAndElevation)
+{
+    LargestError station, offset, elevation;
+    int compared = 0;
+    for (const ExampleLine& example : exampleLines()) {
+        SCOPED_TRACE(example.name);
+        const ReadBack back = exportAndRead(example);
+        ASSERT_EQ(back.line->hasChainBreaks(), example.line->hasChainBreaks());
+        ASSERT_EQ(static_cast<bool>(back.surface.profile), static_cast<bool>(example.surface.profile));
+        for (const vomel::SurveyPoint& point : pointsOf(example)) {
+            const std::string place = example.name + ", point " + point.label;
+            const vomel::Solution a = example.line->solve(point.x, point.y);
+            const vomel::Solution b = back.line->solve(point.x, point.y);
+            const vomel::StatedStation statedA = vomel::chainStationLetter(example.line->chainBreaks(), a.station);
+            const vomel::StatedStation statedB = vomel::chainStationLetter(back.line->chainBreaks(), b.station);
+            EXPECT_EQ(statedA.letter, statedB.letter) << place;
+            station.keep(std::fabs(statedA.stated - statedB.stated), place);
+            offset.keep(std::fabs(a.offset - b.offset), place);
+            const auto heightA = example.surface.elevationAt(a.station, a.offset);
+            const auto heightB = back.surface.elevationAt(b.station, b.offset);
+            ASSERT_EQ(heightA.has_value(), heightB.has_value()) << place;
+            if (heightA) elevation.keep(std::fabs(*heightA - *heightB), place);
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 375 * 5);
+    EXPECT_LE(station.value, kRoundTripTolerance) << "largest at " << station.where;
+    EXPECT_LE(offset.value, kRoundTripTolerance) << "largest at " << offset.where;
+    EXPECT_LE(elevation.value, kRoundTripTolerance) << "largest at " << elevation.where;
+    std::cout << "largest station error " << station.value << " m (" << station.where << "), offset " << offset.value
+              << " m (" << offset.where << "), elevation " << elevation.value << " m (" << elevation.where << ")\n";
+}
+
+// What LandXML 1.2 requires of each element the export writes: its
+// attributes, and the points it holds ("" for the text of a grade point).
+struct Required {
+    const char* element;
+    std::vector<const char*> attributes;
+    std::vector<const char*> children;
+};
+
+const std::vector<Required> kRequired = {
+    {"LandXML", {"date", "time", "version"}, {"Units", "Alignments"}},
+    {"Metric", {"areaUnit", "linearUnit", "volumeUnit", "temperatureUnit", "pressureUnit"}, {}},
+    {"Alignment", {"name", "length", "staStart"}, {"CoordGeom"}},
+    {"Line", {}, {"Start", "End"}},
+    {"Curve", {"rot"}, {"Start", "Center", "End"}},
+    {"Spiral", {"length", "radiusEnd", "radiusStart", "rot", "spiType"}, {"Start", "PI", "End"}},
+    {"StaEquation", {"staAhead", "staInternal"}, {}},
+    {"ProfAlign", {"name"}, {}},
+    {"PVI", {}, {""}},
+    {"ParaCurve", {"length"}, {""}},
+};
+
+// Two numbers as the text of a point or a grade point.
+bool holdsTwoNumbers(const char* text)
+{
+    std::istringstream in(text);
+    double a = NAN;
+    double b = NAN;
+    std::string rest;
+    return static_cast<bool>(in >> a >> b) && std::isfinite(a) && std::isfinite(b) && !(in >> rest);
+}
+
+TEST(LandXmlExport, TheDocumentHasWhatLandXmlRequiresOfEachElement)
+{
+    for (const ExampleLine& example : exampleLines()) {
+        SCOPED_TRACE(example.name);
+        const std::string text = documentOf(example);
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_string(text.c_str())) << "not well-formed";
+        EXPECT_STREQ(document.document_element().attribute("xmlns").value(),
+                     "http://www.landxml.org/schema/LandXML-1.2");
+        for (const Required& required : kRequired) {
+            for (const pugi::xpath_node& found :
+                 document.select_nodes((std::string("//") + required.element).c_str())) {
+                const pugi::xml_node node = found.node();
+                for (const char* attribute : required.attributes) {
+                    EXPECT_FALSE(std::string(node.attribute(attribute).value()).empty())
+                        << required.element << " lacks " << attribute;
+                }
+                for (const char* child : required.children) {
+                    if (*child == '\0') {
+                        EXPECT_TRUE(holdsTwoNumbers(node.child_value())) << required.element;
+                    } else if (std::string(child) != "Alignments" && std::string(child) != "CoordGeom" &&
+                               std::string(child) != "Units") {
+                        EXPECT_TRUE(holdsTwoNumbers(node.child(child).child_value()))
+                            << required.element << " " << child;
+                    } else {
+                        EXPECT_TRUE(node.child(child)) << required.element << " lacks " << child;
+                    }
+                }
+            }
+        }
+        const auto count = [&](const char* path) { return document.select_nodes(path).size(); };
+        EXPECT_EQ(count("//StaEquation"), static_cast<std::size_t>(example.line->chainBreaks().chainBreakCount));
+        EXPECT_EQ(count("//ProfAlign"), example.surface.profile ? 1U : 0U);
+        EXPECT_EQ(count("//Line") + count("//Curve") + count("//Spiral"),
+                  vomel::landXmlElementsOf(*example.line).size());
+    }
+}
+
+// The main line's curves with outer radii become spirals with both radii
+// finite; its curves without spirals plain arcs.
+TEST(LandXmlExport, IncompleteSpiralsKeepBothRadii)
+{
+    const std::vector<ExampleLine> lines = exampleLines();
+    const std::string text = documentOf(lines.front());
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(text.c_str()));
+    // examples/mainline.jdx: outer radii on JD5 (in), JD6 (out), JD7 (both)
+    // and JD10 (in); JD3 and JD9 have no spirals.
+    EXPECT_EQ(document.select_nodes("//Spiral[@radiusStart!='INF' and @radiusEnd!='INF']").size(), 5U);
+    EXPECT_EQ(document.select_nodes("//Spiral[@radiusStart='INF' or @radiusEnd='INF']").size(), 11U);
+    EXPECT_EQ(document.select_nodes("//Curve").size(), 10U);
+    EXPECT_EQ(document.select_nodes("//Line").size(), 11U);
+}
+
+struct NameCase {
+    std::string bytes;
+    std::string utf8;
+};
+
+TEST(LandXmlExport, NamesAreWrittenAsUtf8)
+{
+    const std::vector<NameCase> cases = {
+        {"K0 main", "K0 main"},
+        {"\xE4\xB8\xBB\xE7\xBA\xBF", "\xE4\xB8\xBB\xE7\xBA\xBF"},  // 主线, already UTF-8
+        {"\xD6\xF7\xCF\xDF", "\xE4\xB8\xBB\xE7\xBA\xBF"},  // 主线 in GBK
+        {"A\xFF", "A\xEF\xBF\xBD"},  // neither
+    };
+    for (const NameCase& c : cases) EXPECT_EQ(vomel::utf8Name(c.bytes), c.utf8) << c.bytes;
+}
+
+}  // namespace
