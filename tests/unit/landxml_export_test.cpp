@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include "core/failure.h"
 #include "formats/landxml_reader.h"
 #include "formats/landxml_writer.h"
 #include "formats/profile_file.h"
@@ -241,6 +242,71 @@ TEST(LandXmlExport, NamesAreWrittenAsUtf8)
         {"A\xFF", "A\xEF\xBF\xBD"},  // neither
     };
     for (const NameCase& c : cases) EXPECT_EQ(vomel::utf8Name(c.bytes), c.utf8) << c.bytes;
+}
+
+// Lines of every kind the test data holds, exported and read back: the
+// points, stated stations and design elevations at the ends and quarter
+// points of every element agree to the round-trip tolerance.
+
+TEST(LandXmlExport, EveryTestLineReadsBack)
+{
+    const std::string data = VOMEL_TEST_DATA_DIR;
+    const std::vector<std::string> files = {
+        "jd02_spiral_sym.jdx",
+        "jd04_incomplete.jdx",
+        "mixed_hairpin.jdx",
+        "irt_clothoid_300_1000.ele",
+        "irt_clothoid_m300_minf.ele",
+        "landxml/landxml_road_sample.xml",  // in feet, with corners
+        "landxml/landxml_vertical_curves.xml",  // CircCurve and UnsymParaCurve
+        "landxml/PR_Twin_Branch_section_alignment.xml",
+        "landxml/Alignment_STN02.xml",
+        "ifc/iif_H_Clothoid_100.0_300_1000.ifc",
+        "ifc/iif_V_ParabolicArc_100.0_10.0_0.5_1.0.ifc",
+    };
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        const std::string path = data + "/" + file;
+        const bool mainLine = path.ends_with(".jdx");
+        const auto line =
+            vomel::initialiseAlignment(mainLine ? vomel::Method::IntersectionPoint : vomel::Method::Element, path);
+        const DesignSurface surface{line->line->ownProfile(), nullptr};
+        const std::string document = vomel::landXmlDocument(vomel::landXmlLineOf(*line, surface, file));
+        const vomel::ExportAgreement agreement = vomel::compareExport(*line, surface, document);
+        EXPECT_LE(agreement.pointDistance, kRoundTripTolerance) << "at " << agreement.pointStation;
+        EXPECT_LE(agreement.stationDifference, kRoundTripTolerance) << "at " << agreement.stationAt;
+        EXPECT_LE(agreement.elevationDifference, kRoundTripTolerance) << "at " << agreement.elevationAt;
+        EXPECT_EQ(agreement.notes.size(), line->line->importNotes().size());
+    }
+}
+
+// The check before writing sees a document that would move the line: the
+// main line's export with its start station or its first chain break's
+// ahead station moved by a millimetre.
+struct MovedCase {
+    std::string written;
+    std::string moved;
+    double pointDistance;
+    double stationDifference;
+};
+
+TEST(LandXmlExport, TheCheckSeesAMovedLine)
+{
+    const ExampleLine main = exampleLines().front();
+    const std::vector<MovedCase> cases = {
+        {"staStart=\"12000\"", "staStart=\"12000.001\"", 0.001, 0.0},
+        {"staAhead=\"14400\"", "staAhead=\"14400.001\"", 0.0, 0.001},
+    };
+    for (const MovedCase& c : cases) {
+        SCOPED_TRACE(c.moved);
+        std::string document = documentOf(main);
+        const std::size_t at = document.find(c.written);
+        ASSERT_NE(at, std::string::npos);
+        document.replace(at, c.written.size(), c.moved);
+        const vomel::ExportAgreement agreement = vomel::compareExport(*main.line, main.surface, document);
+        EXPECT_NEAR(agreement.pointDistance, c.pointDistance, 1e-9);
+        EXPECT_NEAR(agreement.stationDifference, c.stationDifference, 1e-9);
+    }
 }
 
 }  // namespace
