@@ -144,24 +144,29 @@ TEST(LandXmlExport, EveryExamplePointKeepsItsStationOffsetAndElevation)
 }
 
 // What LandXML 1.2 requires of each element the export writes: its
-// attributes, and the points it holds ("" for the text of a grade point).
+// attributes, the elements it holds, its points ("northing easting"
+// children) and, for a grade point, "station elevation" as its text.
 struct Required {
     const char* element;
     std::vector<const char*> attributes;
-    std::vector<const char*> children;
+    std::vector<const char*> blocks;
+    std::vector<const char*> points;
+    bool gradePoint = false;
 };
 
 const std::vector<Required> kRequired = {
-    {"LandXML", {"date", "time", "version"}, {"Units", "Alignments"}},
-    {"Metric", {"areaUnit", "linearUnit", "volumeUnit", "temperatureUnit", "pressureUnit"}, {}},
-    {"Alignment", {"name", "length", "staStart"}, {"CoordGeom"}},
-    {"Line", {}, {"Start", "End"}},
-    {"Curve", {"rot"}, {"Start", "Center", "End"}},
-    {"Spiral", {"length", "radiusEnd", "radiusStart", "rot", "spiType"}, {"Start", "PI", "End"}},
-    {"StaEquation", {"staAhead", "staInternal"}, {}},
-    {"ProfAlign", {"name"}, {}},
-    {"PVI", {}, {""}},
-    {"ParaCurve", {"length"}, {""}},
+    {"LandXML", {"date", "time", "version"}, {"Units", "Alignments"}, {}},
+    {"Metric", {"areaUnit", "linearUnit", "volumeUnit", "temperatureUnit", "pressureUnit"}, {}, {}},
+    {"Alignment", {"name", "length", "staStart"}, {"CoordGeom"}, {}},
+    {"Line", {}, {}, {"Start", "End"}},
+    {"Curve", {"rot"}, {}, {"Start", "Center", "End"}},
+    {"Spiral", {"length", "radiusEnd", "radiusStart", "rot", "spiType"}, {}, {"Start", "PI", "End"}},
+    {"StaEquation", {"staAhead", "staInternal"}, {}, {}},
+    {"ProfAlign", {"name"}, {}, {}},
+    {"PVI", {}, {}, {}, true},
+    {"ParaCurve", {"length"}, {}, {}, true},
+    {"UnsymParaCurve", {"lengthIn", "lengthOut"}, {}, {}, true},
+    {"CircCurve", {"length", "radius"}, {}, {}, true},
 };
 
 // Two numbers as the text of a point or a grade point.
@@ -191,16 +196,12 @@ TEST(LandXmlExport, TheDocumentHasWhatLandXmlRequiresOfEachElement)
                     EXPECT_FALSE(std::string(node.attribute(attribute).value()).empty())
                         << required.element << " lacks " << attribute;
                 }
-                for (const char* child : required.children) {
-                    if (*child == '\0') {
-                        EXPECT_TRUE(holdsTwoNumbers(node.child_value())) << required.element;
-                    } else if (std::string(child) != "Alignments" && std::string(child) != "CoordGeom" &&
-                               std::string(child) != "Units") {
-                        EXPECT_TRUE(holdsTwoNumbers(node.child(child).child_value()))
-                            << required.element << " " << child;
-                    } else {
-                        EXPECT_TRUE(node.child(child)) << required.element << " lacks " << child;
-                    }
+                for (const char* block : required.blocks) EXPECT_TRUE(node.child(block)) << required.element << block;
+                for (const char* point : required.points) {
+                    EXPECT_TRUE(holdsTwoNumbers(node.child(point).child_value())) << required.element << point;
+                }
+                if (required.gradePoint) {
+                    EXPECT_TRUE(holdsTwoNumbers(node.child_value())) << required.element;
                 }
             }
         }
