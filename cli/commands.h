@@ -19,5 +19,6 @@ CommandRunner addAlignmentsCommand(CLI::App& app);
 CommandRunner addElevationCommand(CLI::App& app);
 CommandRunner addProfileCommand(CLI::App& app);
 CommandRunner addLinesCommand(CLI::App& app);
+CommandRunner addExportCommand(CLI::App& app);
 
 }  // namespace vomel::cli

@@ -93,7 +93,7 @@ int main(int argc, char** argv)
         {"solve", vomel::cli::addSolveCommand(app)},         {"curves", vomel::cli::addCurvesCommand(app)},
         {"stakeout", vomel::cli::addStakeoutCommand(app)},   {"alignments", vomel::cli::addAlignmentsCommand(app)},
         {"elevation", vomel::cli::addElevationCommand(app)}, {"profile", vomel::cli::addProfileCommand(app)},
-        {"lines", vomel::cli::addLinesCommand(app)},
+        {"lines", vomel::cli::addLinesCommand(app)},         {"export", vomel::cli::addExportCommand(app)},
     };
 
     LanguageOption languageOption;

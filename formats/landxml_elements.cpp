@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <utility>
 
@@ -20,6 +21,9 @@ namespace {
 constexpr int MAX_LENGTH_FIT_STEPS = 12;
 // The fit has settled when its step is below this share of the length.
 constexpr double LENGTH_FIT_STEP = 1e-14;
+// A length fitted to an element's points is off the true one by the
+// rounding of the points' coordinates: a few units in their last place.
+constexpr double COORDINATE_ROUNDING_ULPS = 16.0;
 
 // What the file says of one element, before fitting.
 struct ElementText {
@@ -57,6 +61,36 @@ std::string lengthText(const ElementContext& context, double value)
 double statedTolerance(const ElementContext& context, double value)
 {
     return LANDXML_LAYOUT_TOLERANCE / metresPerUnit(context.unit) + LANDXML_RELATIVE_TOLERANCE * std::fabs(value);
+}
+
+// How far an element's points may be off where the design has them: a
+// few units in the last place of its largest coordinate (about 1e-8 m at
+// 10^6 m).
+double coordinateRounding(const ElementText& element, double length)
+{
+    const double magnitude = std::max({std::fabs(element.start.x), std::fabs(element.start.y), std::fabs(element.end.x),
+                                       std::fabs(element.end.y), std::fabs(length)});
+    return COORDINATE_ROUNDING_ULPS * std::numeric_limits<double>::epsilon() * magnitude;
+}
+
+// The length of an element whose points give `fitted`: the stated length
+// where it agrees with the points to their own rounding, since it carries
+// the digits the coordinates lost; the fitted one otherwise (a stated
+// length rounded to the millimetre, say).
+double lengthFromPoints(const ElementText& element, double fitted)
+{
+    if (!element.length) return fitted;
+    return std::fabs(*element.length - fitted) <= coordinateRounding(element, fitted) ? *element.length : fitted;
+}
+
+// The same for the start tangent that points `lever` apart give (a chord,
+// a radius): the stated direction where it agrees with it to the points'
+// rounding over that lever.
+double azimuthFromPoints(const ElementText& element, double fitted, double lever)
+{
+    if (!element.direction || !(lever > 0.0)) return fitted;
+    const double allowed = coordinateRounding(element, lever) / lever;
+    return std::fabs(signedAngle(*element.direction - fitted)) <= allowed ? *element.direction : fitted;
 }
 
 double angleInRadians(double value, AngleUnit unit)
@@ -330,7 +364,7 @@ FittedElement curveAboutCenter(const ElementContext& context, const ElementText&
         distance(element.start, element.end) < statedTolerance(context, radius)) {
         sweep += 2.0 * PI;
     }
-    const double length = radius * sweep;
+    const double length = lengthFromPoints(element, radius * sweep);
     if (element.length && std::fabs(*element.length - length) > statedTolerance(context, length)) {
         fail(context, element,
              worded(VOMEL_TRANSLATE_NOOP(
@@ -339,7 +373,8 @@ FittedElement curveAboutCenter(const ElementContext& context, const ElementText&
     }
     const double signedRadius = chainRadius(radius, element.turn);
     fitted.shape = {signedRadius, signedRadius, length};
-    fitted.startAzimuth = normaliseAzimuth(fromCenterToStart + element.turn * PI / 2.0);
+    fitted.startAzimuth =
+        azimuthFromPoints(element, normaliseAzimuth(fromCenterToStart + element.turn * PI / 2.0), radius);
     return fitted;
 }
 
@@ -364,7 +399,7 @@ FittedElement fitElement(const ElementContext& context, ElementText element)
     const bool longChord = metres(context, chord) >= MIN_DIRECTION_CHORD;
 
     if (element.kind == "Line") {
-        fitted.shape = {INFINITE_RADIUS, INFINITE_RADIUS, chord};
+        fitted.shape = {INFINITE_RADIUS, INFINITE_RADIUS, lengthFromPoints(element, chord)};
         if (element.length && std::fabs(*element.length - chord) > statedTolerance(context, chord)) {
             fail(context, element,
                  worded(
@@ -373,8 +408,10 @@ FittedElement fitElement(const ElementContext& context, ElementText element)
                      lengthText(context, std::fabs(*element.length - chord))));
         }
         if (!longChord && element.length) fitted.shape.length = *element.length;
-        fitted.startAzimuth =
-            longChord ? std::optional(normaliseAzimuth(chordAzimuth(element.start, element.end))) : element.direction;
+        fitted.startAzimuth = longChord
+                                  ? std::optional(azimuthFromPoints(
+                                        element, normaliseAzimuth(chordAzimuth(element.start, element.end)), chord))
+                                  : element.direction;
         return fitted;
     }
     if (element.kind == "Curve" && element.center) return curveAboutCenter(context, element, fitted);
@@ -392,8 +429,8 @@ FittedElement fitElement(const ElementContext& context, ElementText element)
         shape = spiralShape(context, element);
     }
     if (longChord) {
-        shape.length = fittedLength(context, shape, chord);
-        fitted.startAzimuth = chordFittedAzimuth(shape, element.start, element.end);
+        shape.length = lengthFromPoints(element, fittedLength(context, shape, chord));
+        fitted.startAzimuth = azimuthFromPoints(element, chordFittedAzimuth(shape, element.start, element.end), chord);
     } else {
         fitted.startAzimuth = ownDirection(element);
     }

@@ -11,7 +11,11 @@
 // neighbour. Its length is the one that reaches the End from the Start
 // with the stated radii (a Curve with a Center: radius and sweep from the
 // Center); a stated length that disagrees beyond the rounding tolerance is
-// a refusal, as is an End that the element cannot reach.
+// a refusal, as is an End that the element cannot reach. A stated length
+// or direction that agrees with the points to their own rounding (a few
+// units in the last place of the coordinates) is taken as stated: it
+// carries the digits the coordinates lost, so a file written with full
+// precision reads back to the bit, stations and tangents alike.
 
 #include <optional>
 #include <string>
