@@ -102,10 +102,7 @@ Solution solvePointFast(const FastLine& line, double x, double y, FastSolveTrace
 
 // The margin of the candidate samples around the nearest one (see
 // CANDIDATE_DISTANCE_SLACK), in the line's unit.
-inline double candidateMargin(const SampleTable& samples)
-{
-    return samples.sampleStep / 2 + CANDIDATE_DISTANCE_SLACK;
-}
+inline double candidateMargin(const SampleTable& samples) { return samples.sampleStep / 2 + CANDIDATE_DISTANCE_SLACK; }
 
 // solvePointFast once the nearest sample k and the candidates within
 // candidateMargin of it (by increasing index, as SampleIndex::nearestWithin
