@@ -1834,6 +1834,38 @@
         <source>the project has no such line</source>
         <translation>the project has no such line</translation>
     </message>
+    <message>
+        <source>a value of the line to export is not a finite number</source>
+        <translation>a value of the line to export is not a finite number</translation>
+    </message>
+    <message>
+        <source>this kind of line has no LandXML form</source>
+        <translation>this kind of line has no LandXML form</translation>
+    </message>
+    <message>
+        <source>its point</source>
+        <translation>its point</translation>
+    </message>
+    <message>
+        <source>its station</source>
+        <translation>its station</translation>
+    </message>
+    <message>
+        <source>its design elevation</source>
+        <translation>its design elevation</translation>
+    </message>
+    <message>
+        <source>the LandXML written would not give back the line: at station %1 %2 would move by %3; nothing was written</source>
+        <translation>the LandXML written would not give back the line: at station %1 %2 would move by %3; nothing was written</translation>
+    </message>
+    <message>
+        <source>the LandXML keeps this as the line has it: %1</source>
+        <translation>the LandXML keeps this as the line has it: %1</translation>
+    </message>
+    <message>
+        <source>the cross-fall is not exported: LandXML&apos;s ProfAlign holds the centre line&apos;s profile only</source>
+        <translation>the cross-fall is not exported: LandXML&apos;s ProfAlign holds the centre line&apos;s profile only</translation>
+    </message>
 </context>
 <context>
     <name>Project</name>

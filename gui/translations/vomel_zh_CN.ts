@@ -1834,6 +1834,38 @@
         <source>the project has no such line</source>
         <translation>项目中没有这条线路</translation>
     </message>
+    <message>
+        <source>a value of the line to export is not a finite number</source>
+        <translation>待导出线形的某个数值不是有限数</translation>
+    </message>
+    <message>
+        <source>this kind of line has no LandXML form</source>
+        <translation>此类线形无法以 LandXML 表示</translation>
+    </message>
+    <message>
+        <source>its point</source>
+        <translation>其点位</translation>
+    </message>
+    <message>
+        <source>its station</source>
+        <translation>其桩号</translation>
+    </message>
+    <message>
+        <source>its design elevation</source>
+        <translation>其设计高程</translation>
+    </message>
+    <message>
+        <source>the LandXML written would not give back the line: at station %1 %2 would move by %3; nothing was written</source>
+        <translation>写出的 LandXML 读回后与线形不符：桩号 %1 处%2将偏移 %3；未写入任何文件</translation>
+    </message>
+    <message>
+        <source>the LandXML keeps this as the line has it: %1</source>
+        <translation>LandXML 按线形原样保留：%1</translation>
+    </message>
+    <message>
+        <source>the cross-fall is not exported: LandXML&apos;s ProfAlign holds the centre line&apos;s profile only</source>
+        <translation>横坡未导出：LandXML 的 ProfAlign 只含中线纵断面</translation>
+    </message>
 </context>
 <context>
     <name>Project</name>
