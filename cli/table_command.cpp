@@ -115,8 +115,10 @@ struct TableCommand {
             writer.write(tableText(table));
             writer.commit();
             if (table.rowsBeyondProfile != 0) {
-                std::cerr << "vomel-cli: " << table.rowsBeyondProfile
-                          << " rows lie outside the profile: their elevations are left empty\n";
+                const bool one = table.rowsBeyondProfile == 1;
+                std::cerr << "vomel-cli: " << table.rowsBeyondProfile << (one ? " row lies" : " rows lie")
+                          << " outside the profile: " << (one ? "its elevations are" : "their elevations are")
+                          << " left empty\n";
             }
             return EXIT_DONE;
         });

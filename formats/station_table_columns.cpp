@@ -56,22 +56,26 @@ std::string azimuthDegreesText(double azimuth)
 
 TableWording tableWording(const TableTextOptions& options)
 {
-    const auto encoded = [&options](const std::string& utf8) { return encodedText(utf8, options.encoding); };
-    if (options.language == TableLanguage::English) {
-        return {"station", "point", "azimuth", "azimuth_deg", "elevation", "L",
-                "R",       "start", "end",     "chain break", true};
+    const bool english = options.language == TableLanguage::English;
+    // Every caption in UTF-8 first, in the language asked for.
+    TableWording w;
+    w.english = english;
+    w.station = english ? "station" : "桩号";
+    w.point = english ? "point" : "点名";
+    w.azimuth = english ? "azimuth" : "方位角";
+    w.azimuthDegrees = english ? "azimuth_deg" : "方位角(度)";
+    w.elevation = english ? "elevation" : "设计高程";
+    w.left = english ? "L" : "左";
+    w.right = english ? "R" : "右";
+    w.start = english ? "start" : "起点";
+    w.end = english ? "end" : "终点";
+    w.chainBreak = english ? "chain break" : "断链";
+    w.degree = "°";
+    for (std::string* text : {&w.station, &w.point, &w.azimuth, &w.azimuthDegrees, &w.elevation, &w.left, &w.right,
+                              &w.start, &w.end, &w.chainBreak, &w.degree}) {
+        *text = encodedText(*text, options.encoding);
     }
-    return {encoded("桩号"),
-            encoded("点名"),
-            encoded("方位角"),
-            encoded("方位角(度)"),
-            encoded("设计高程"),
-            encoded("左"),
-            encoded("右"),
-            encoded("起点"),
-            encoded("终点"),
-            encoded("断链"),
-            false};
+    return w;
 }
 
 std::string pointNamesText(const StationTableRow& row, const TableWording& wording)
@@ -117,9 +121,12 @@ std::vector<std::string> tableHeader(const StationTable& table, const TableWordi
 std::vector<std::string> tableCells(const StationTable& table, const StationTableRow& row, const TableWording& wording,
                                     bool decimalDegrees)
 {
+    // The degree sign in the file's encoding.
+    std::string dms = azimuthDmsText(row.azimuth);
+    dms.replace(0, dms.find("°") + std::string("°").size(), dms.substr(0, dms.find("°")) + wording.degree);
     std::vector<std::string> cells = {tableStationText(table, row), pointNamesText(row, wording),
                                       formatFixed(row.point.x, LENGTH_DECIMALS),
-                                      formatFixed(row.point.y, LENGTH_DECIMALS), azimuthDmsText(row.azimuth)};
+                                      formatFixed(row.point.y, LENGTH_DECIMALS), std::move(dms)};
     if (decimalDegrees) cells.push_back(azimuthDegreesText(row.azimuth));
     for (const Point& p : row.offsetPoints) {
         cells.push_back(formatFixed(p.x, LENGTH_DECIMALS));

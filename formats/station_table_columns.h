@@ -15,6 +15,7 @@ struct TableWording {
     std::string station, point, azimuth, azimuthDegrees, elevation;
     std::string left, right;  // before an offset's distance: 左 and 右, or L and R
     std::string start, end, chainBreak;
+    std::string degree;  // the sign in an azimuth's 度分秒
     bool english = false;
 };
 
