@@ -40,7 +40,7 @@ std::string azimuthDmsText(double azimuth)
     seconds.erase(seconds.find('.'), 1);
     constexpr long long UNITS_PER_SECOND = 1000;
     static_assert(AZIMUTH_SECOND_DECIMALS == 3, "UNITS_PER_SECOND is 10^AZIMUTH_SECOND_DECIMALS");
-    const long long units = std::stoll(seconds) % (360 * 3600 * UNITS_PER_SECOND);
+    const long long units = std::stoll(seconds) % (360LL * 3600LL * UNITS_PER_SECOND);
     const long long wholeSeconds = units / UNITS_PER_SECOND;
     char text[48];
     std::snprintf(text, sizeof text, "%lld°%02lld'%02lld.%03lld\"", wholeSeconds / 3600, wholeSeconds / 60 % 60,
