@@ -179,7 +179,7 @@ std::vector<StationTableRow> mergedRows(std::vector<StationTableRow> rows)
     for (StationTableRow& row : rows) {
         StationTableRow* last = merged.empty() ? nullptr : &merged.back();
         if (last == nullptr || last->stated.letter != row.stated.letter ||
-            row.stated.stated - last->stated.stated > TABLE_STATION_TOLERANCE) {
+            row.stated.stated - last->stated.stated >= SAME_ROW_DISTANCE) {
             merged.push_back(std::move(row));
             continue;
         }

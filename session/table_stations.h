@@ -12,10 +12,15 @@
 
 namespace vomel {
 
-// Two stations of a table this close (metres, or the line's unit) are one
-// row: far below the millimetre the table prints, far above the rounding of
-// a station up to 10,000 km (2e-9 m) and of a chain's shift.
+// Rounding of a station (metres, or the line's unit) when a multiple is
+// tested against the ends of a chain or a curve: far below the millimetre
+// the table prints, far above the rounding of a station up to 10,000 km
+// (2e-9 m) and of a chain's shift.
 inline constexpr double TABLE_STATION_TOLERANCE = 1e-6;
+// Rows of one chain less than this apart print as one station (three
+// decimals) and are one row: a multiple 0.3 mm from a key point is the key
+// point's row. Below MIN_TABLE_INTERVAL, so that no two multiples merge.
+inline constexpr double SAME_ROW_DISTANCE = 0.0005;
 // Smallest interval between rows: the table prints stations to the
 // millimetre, so a finer one would print one station twice.
 inline constexpr double MIN_TABLE_INTERVAL = 0.001;
@@ -37,8 +42,8 @@ struct TableStationOptions {
 // and spirals the multiples of the curve interval when given, every key
 // point (QZ midway between a ZH or ZY and the next HZ or YZ, with no HH
 // between), the start and the end, and both readings of every chain break
-// on the line; rows closer than TABLE_STATION_TOLERANCE in the same chain
-// merged into one, a named row's station kept and the names joined. A GeometryFailure when the
+// on the line; rows closer than SAME_ROW_DISTANCE in the same chain merged
+// into one, a named row's station kept and the names joined. A GeometryFailure when the
 // table would have more than MAX_TABLE_ROWS rows, or when [from, to] holds
 // no station of the line.
 std::vector<StationTableRow> tableStations(const DesignLine& line, const TableStationOptions& options);

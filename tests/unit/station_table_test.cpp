@@ -169,6 +169,35 @@ TEST(StationTable, MultiplesWithinEachChainAcrossChainBreaks)
     EXPECT_EQ(table.rows.front().names.size(), 1u);
 }
 
+// At every millimetre around each key point: the multiple that prints as
+// the key point's station is its row, at the key point's own station, and
+// no station is printed twice.
+TEST(StationTable, MultipleAtAKeyPointIsItsRow)
+{
+    const auto line = vomel::initialiseAlignment(vomel::Method::IntersectionPoint, data("mixed_hairpin.jdx"));
+    for (const vomel::KeyPoint& key : line->line->keyPoints()) {
+        vomel::StationTableOptions options;
+        options.stations.interval = 0.001;
+        options.stations.from = key.station - 0.5;
+        options.stations.to = key.station + 0.5;
+        const vomel::StationTable table = vomel::stationTable(*line, options);
+        int named = 0;
+        for (std::size_t i = 0; i < table.rows.size(); ++i) {
+            const auto& row = table.rows[i];
+            if (i > 0) {
+                EXPECT_NE(vomel::tableStationText(table, table.rows[i - 1]), vomel::tableStationText(table, row));
+            }
+            if (row.names.empty()) continue;
+            ++named;
+            EXPECT_NEAR(row.station, key.station, kExact) << key.name;
+        }
+        EXPECT_EQ(named, 1) << key.name << " at " << key.station;
+        // 1000 or 1001 millimetres, the key point among them.
+        EXPECT_GE(table.rows.size(), 1000u) << key.name;
+        EXPECT_LE(table.rows.size(), 1001u) << key.name;
+    }
+}
+
 // Inside curves and spirals the curve interval, elsewhere the interval.
 TEST(StationTable, CurveIntervalInsideCurvesOnly)
 {
