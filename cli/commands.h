@@ -6,6 +6,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/cli_language.h"
+
 namespace vomel::cli {
 
 using CommandRunner = std::function<int()>;
@@ -20,5 +22,8 @@ CommandRunner addElevationCommand(CLI::App& app);
 CommandRunner addProfileCommand(CLI::App& app);
 CommandRunner addLinesCommand(CLI::App& app);
 CommandRunner addExportCommand(CLI::App& app);
+// `language` is the run's, read when the command runs (the table's header
+// follows it).
+CommandRunner addTableCommand(CLI::App& app, const Language& language);
 
 }  // namespace vomel::cli

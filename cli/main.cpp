@@ -32,7 +32,8 @@ struct LanguageOption {
                    given = true;
                    name = value;
                },
-               "Language of the failure messages: zh or en (default: VOMEL_LANG, else the locale)")
+               "Language of the failure messages and the table's header: zh or en (default: VOMEL_LANG, else the "
+               "locale)")
             ->type_name("zh|en");
     }
 };
@@ -88,12 +89,20 @@ int main(int argc, char** argv)
         const char* name;
         vomel::cli::CommandRunner run;
     };
+    // Set once the arguments are parsed, before any command runs.
+    vomel::cli::Language runLanguageChosen = vomel::cli::Language::English;
     const std::vector<Entry> commands = {
-        {"station", vomel::cli::addStationCommand(app)},     {"point", vomel::cli::addPointCommand(app)},
-        {"solve", vomel::cli::addSolveCommand(app)},         {"curves", vomel::cli::addCurvesCommand(app)},
-        {"stakeout", vomel::cli::addStakeoutCommand(app)},   {"alignments", vomel::cli::addAlignmentsCommand(app)},
-        {"elevation", vomel::cli::addElevationCommand(app)}, {"profile", vomel::cli::addProfileCommand(app)},
-        {"lines", vomel::cli::addLinesCommand(app)},         {"export", vomel::cli::addExportCommand(app)},
+        {"station", vomel::cli::addStationCommand(app)},
+        {"point", vomel::cli::addPointCommand(app)},
+        {"solve", vomel::cli::addSolveCommand(app)},
+        {"curves", vomel::cli::addCurvesCommand(app)},
+        {"stakeout", vomel::cli::addStakeoutCommand(app)},
+        {"alignments", vomel::cli::addAlignmentsCommand(app)},
+        {"elevation", vomel::cli::addElevationCommand(app)},
+        {"profile", vomel::cli::addProfileCommand(app)},
+        {"lines", vomel::cli::addLinesCommand(app)},
+        {"table", vomel::cli::addTableCommand(app, runLanguageChosen)},
+        {"export", vomel::cli::addExportCommand(app)},
     };
 
     LanguageOption languageOption;
@@ -119,6 +128,7 @@ int main(int argc, char** argv)
 
     const std::optional<vomel::cli::Language> language = runLanguage(languageOption);
     if (!language) return vomel::cli::EXIT_USAGE;
+    runLanguageChosen = *language;
     for (const auto& command : commands) {
         if (app.got_subcommand(command.name)) return runCommand(command.run, *language);
     }

@@ -427,6 +427,14 @@
         <translation>station %1 lies at two places, continuous stations %2 and %3: the chain breaks are out of order</translation>
     </message>
     <message>
+        <source>the table would have %1 rows, more than %2: choose a larger interval or a shorter stretch with --from and --to</source>
+        <translation>the table would have %1 rows, more than %2: choose a larger interval or a shorter stretch with --from and --to</translation>
+    </message>
+    <message>
+        <source>no station from %1 to %2 lies on the line, which runs from %3 to %4 (continuous stations)</source>
+        <translation>no station from %1 to %2 lies on the line, which runs from %3 to %4 (continuous stations)</translation>
+    </message>
+    <message>
         <source>field %1: %2</source>
         <translation>field %1: %2</translation>
     </message>

@@ -427,6 +427,14 @@
         <translation>桩号 %1 出现在两处（连续桩号 %2 和 %3）：断链次序有误</translation>
     </message>
     <message>
+        <source>the table would have %1 rows, more than %2: choose a larger interval or a shorter stretch with --from and --to</source>
+        <translation>表的行数将为 %1，超过 %2：请加大间距，或用 --from 和 --to 缩短范围</translation>
+    </message>
+    <message>
+        <source>no station from %1 to %2 lies on the line, which runs from %3 to %4 (continuous stations)</source>
+        <translation>从 %1 到 %2 没有设计线上的桩号，设计线从 %3 到 %4（连续桩号）</translation>
+    </message>
+    <message>
         <source>field %1: %2</source>
         <translation>第%1个字段：%2</translation>
     </message>
