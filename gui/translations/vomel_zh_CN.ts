@@ -1874,6 +1874,14 @@
         <source>the cross-fall is not exported: LandXML&apos;s ProfAlign holds the centre line&apos;s profile only</source>
         <translation>横坡未导出：LandXML 的 ProfAlign 只含中线纵断面</translation>
     </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
 </context>
 <context>
     <name>Project</name>
