@@ -12,7 +12,7 @@ namespace {
 const char* unitSource(const AlignmentOptions& options)
 {
     const vomel::ProjectLine* line = options.projectLine();
-    const bool ifc = line != nullptr ? line->spec.kind == vomel::ProjectLineKind::Ifc : !options.ifcFile.empty();
+    const bool ifc = line != nullptr ? line->entry.kind == vomel::ProjectLineKind::Ifc : !options.ifcFile.empty();
     return ifc ? "IFC" : "LandXML";
 }
 

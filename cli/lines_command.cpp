@@ -27,11 +27,11 @@ const char* kindName(vomel::ProjectLineKind kind)
 }
 
 // The files of a line as the project names them, separated by blanks.
-std::string filesOf(const vomel::ProjectLineSpec& spec)
+std::string filesOf(const vomel::ProjectLineEntry& entry)
 {
-    std::string files = spec.file;
-    if (!spec.alignmentName.empty()) files += "#" + spec.alignmentName;
-    for (const std::string* extra : {&spec.chainBreakFile, &spec.crossFallFile}) {
+    std::string files = entry.file;
+    if (!entry.alignmentName.empty()) files += "#" + entry.alignmentName;
+    for (const std::string* extra : {&entry.chainBreakFile, &entry.crossFallFile}) {
         if (!extra->empty()) files += " " + *extra;
     }
     return files;
@@ -40,7 +40,7 @@ std::string filesOf(const vomel::ProjectLineSpec& spec)
 // Where the line's profile comes from: its file, the line's own, or "-".
 std::string profileOf(const vomel::ProjectLine& line)
 {
-    if (!line.spec.profileFile.empty()) return line.spec.profileFile;
+    if (!line.entry.profileFile.empty()) return line.entry.profileFile;
     return line.surface.profile ? "(own)" : "-";
 }
 
@@ -66,11 +66,11 @@ struct LinesCommand {
                 const vomel::PreparedLine& prepared = *line.line;
                 const auto& breaks = prepared.chainBreaks();
                 // Names and paths are written byte for byte, as the file holds them.
-                std::cout << line.name() << '\t' << kindName(line.spec.kind) << '\t'
+                std::cout << line.name() << '\t' << kindName(line.entry.kind) << '\t'
                           << stationText(breaks, prepared.startStation) << '\t'
                           << stationText(breaks, prepared.endStation) << '\t'
                           << vomel::formatFixed(prepared.endStation - prepared.startStation, 3) << '\t'
-                          << breaks.chainBreakCount << '\t' << profileOf(line) << '\t' << filesOf(line.spec) << '\n';
+                          << breaks.chainBreakCount << '\t' << profileOf(line) << '\t' << filesOf(line.entry) << '\n';
             }
             return EXIT_DONE;
         });

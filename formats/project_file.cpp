@@ -167,28 +167,28 @@ private:
 
     void setLineKey(const std::string& key, const std::string& value)
     {
-        ProjectLineSpec& spec = current_;
+        ProjectLineEntry& entry = current_;
         if (isKindKey(key)) {
             setKind(key, value);
         } else if (key == "name") {
-            spec.name = value;
+            entry.name = value;
         } else if (key == "dl") {
-            spec.chainBreakFile = value;
-            spec.chainBreakLine = line_;
+            entry.chainBreakFile = value;
+            entry.chainBreakLine = line_;
         } else if (key == "alignment") {
-            spec.alignmentName = value;
+            entry.alignmentName = value;
         } else if (key == "profile") {
-            spec.profileFile = value;
-            spec.profileLine = line_;
+            entry.profileFile = value;
+            entry.profileLine = line_;
         } else if (key == "crossfall") {
-            spec.crossFallFile = value;
-            spec.crossFallLine = line_;
+            entry.crossFallFile = value;
+            entry.crossFallLine = line_;
         } else if (key == "from" || key == "to") {
             setStation(key, value);
         } else if (key == "max-offset") {
             setMaxOffset(value);
         } else {
-            (key == "codes" ? spec.codes : spec.prefixes) = words(value);
+            (key == "codes" ? entry.codes : entry.prefixes) = words(value);
         }
     }
 
@@ -262,14 +262,14 @@ private:
                                     name, std::to_string(earlier.sectionLine));
             }
         }
-        checkUnique(current_.codes, &ProjectLineSpec::codes, "codes",
+        checkUnique(current_.codes, &ProjectLineEntry::codes, "codes",
                     VOMEL_TRANSLATE_NOOP("Failure", "code %1 belongs to line %2 already"));
-        checkUnique(current_.prefixes, &ProjectLineSpec::prefixes, "prefixes",
+        checkUnique(current_.prefixes, &ProjectLineEntry::prefixes, "prefixes",
                     VOMEL_TRANSLATE_NOOP("Failure", "prefix %1 belongs to line %2 already"));
         project_.lines.push_back(current_);
     }
 
-    void checkUnique(const std::vector<std::string>& mine, std::vector<std::string> ProjectLineSpec::*member,
+    void checkUnique(const std::vector<std::string>& mine, std::vector<std::string> ProjectLineEntry::*member,
                      const std::string& key, const char* pattern)
     {
         for (std::size_t i = 0; i < mine.size(); ++i) {
@@ -288,7 +288,7 @@ private:
     }
 
     ProjectFile project_;
-    ProjectLineSpec current_;
+    ProjectLineEntry current_;
     std::map<std::string, long> keyLines_;
     bool inLine_ = false;
     long line_ = 0;

@@ -56,7 +56,7 @@ const char* projectLineKindKey(ProjectLineKind kind);
 
 // One [line] section as written; texts as they stand in the file (paths
 // not yet resolved, stations not yet converted).
-struct ProjectLineSpec {
+struct ProjectLineEntry {
     std::string name;
     ProjectLineKind kind = ProjectLineKind::IntersectionPoint;
     std::string file;
@@ -80,12 +80,12 @@ struct ProjectLineSpec {
     long fromLine = 0;
     long toLine = 0;
 
-    bool operator==(const ProjectLineSpec&) const = default;
+    bool operator==(const ProjectLineEntry&) const = default;
 };
 
 struct ProjectFile {
     std::string name;
-    std::vector<ProjectLineSpec> lines;
+    std::vector<ProjectLineEntry> lines;
 
     bool operator==(const ProjectFile&) const = default;
 };

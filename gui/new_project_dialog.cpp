@@ -69,7 +69,7 @@ NewProjectDialog::NewProjectDialog(Platform& platform, ProjectWorkflow& projects
     connect(buttons, &QDialogButtonBox::rejected, this, &NewProjectDialog::reject);
 }
 
-void NewProjectDialog::addLine(const ProjectLineSpec& line)
+void NewProjectDialog::addLine(const ProjectLineEntry& line)
 {
     lines_.push_back(line);
     new QTreeWidgetItem(list_, {QString::fromStdString(line.name), projectUiText(projectLineKindText(line.kind)),
@@ -79,19 +79,19 @@ void NewProjectDialog::addLine(const ProjectLineSpec& line)
 void NewProjectDialog::addLineFromDialog()
 {
     QStringList taken;
-    for (const ProjectLineSpec& line : lines_) taken << QString::fromStdString(line.name);
+    for (const ProjectLineEntry& line : lines_) taken << QString::fromStdString(line.name);
     ProjectLineDialog dialog(platform_, taken, this);
     if (dialog.exec() == QDialog::Accepted) addLine(dialog.line());
 }
 
 void NewProjectDialog::addLineInUse()
 {
-    const std::optional<ProjectLineSpec> line = projects_.lineInUseSpec();
+    const std::optional<ProjectLineEntry> line = projects_.lineInUseSpec();
     if (!line) {
         platform_.showError({projectText(platform_, NO_LINE_INITIALISED), {}});
         return;
     }
-    for (const ProjectLineSpec& added : lines_) {
+    for (const ProjectLineEntry& added : lines_) {
         if (added.name == line->name) {
             platform_.showError({projectText(platform_, LINE_NAME_TAKEN), line->name});
             return;

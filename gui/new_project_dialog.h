@@ -29,8 +29,8 @@ public:
     NewProjectDialog(Platform& platform, ProjectWorkflow& projects, QWidget* parent = nullptr);
 
     // Adds a line to the list.
-    void addLine(const ProjectLineSpec& line);
-    const std::vector<ProjectLineSpec>& lines() const { return lines_; }
+    void addLine(const ProjectLineEntry& line);
+    const std::vector<ProjectLineEntry>& lines() const { return lines_; }
     // Asks where to save the project and saves it; closes the dialog when
     // it is saved and opened, else stays open with the lines.
     void save();
@@ -42,7 +42,7 @@ private:
 
     Platform& platform_;
     ProjectWorkflow& projects_;
-    std::vector<ProjectLineSpec> lines_;
+    std::vector<ProjectLineEntry> lines_;
     QLineEdit* name_ = nullptr;
     QTreeWidget* list_ = nullptr;
 };

@@ -94,9 +94,9 @@ QLineEdit* ProjectLineDialog::addFileRow(QGridLayout* grid, int row, const char*
     return box;
 }
 
-ProjectLineSpec ProjectLineDialog::line() const
+ProjectLineEntry ProjectLineDialog::line() const
 {
-    ProjectLineSpec line;
+    ProjectLineEntry line;
     line.name = name_->text().trimmed().toStdString();
     line.kind = KINDS[std::max(0, kind_->currentIndex())];
     line.file = file_->text().trimmed().toLocal8Bit().toStdString();

@@ -29,7 +29,7 @@ public:
     ProjectLineDialog(Platform& platform, QStringList takenNames, QWidget* parent = nullptr);
 
     // The line as given (paths as chosen).
-    ProjectLineSpec line() const;
+    ProjectLineEntry line() const;
 
     // Accepts when the line has a name of its own and a file; else says
     // what is missing beside the buttons and stays open.

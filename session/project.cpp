@@ -22,14 +22,14 @@ namespace {
 // A failure of a file a project line names, or of the line itself: raised
 // again, of the same kind, on the project file's line `line` with the
 // project line's name and the inner failure's own file and line.
-[[noreturn]] void rethrowOnProjectLine(const Failure& inner, const ProjectLineSpec& spec, long line)
+[[noreturn]] void rethrowOnProjectLine(const Failure& inner, const ProjectLineEntry& entry, long line)
 {
     std::string where;
     if (!inner.file().empty()) where = inner.file() + ":";
     if (inner.line() > 0) where += std::to_string(inner.line()) + ":";
     if (!where.empty()) where += " ";
     const char* pattern = VOMEL_TRANSLATE_NOOP("Failure", "line %1: %2%3");
-    const std::string name = quotedExcerpt(spec.name);
+    const std::string name = quotedExcerpt(entry.name);
     if (dynamic_cast<const FileFailure*>(&inner) != nullptr)
         throw FileFailure(line, pattern, name, where, inner.wording());
     if (dynamic_cast<const GeometryFailure*>(&inner) != nullptr) {
@@ -40,12 +40,12 @@ namespace {
 
 // Runs `load`, its failures raised again on the project file's line `line`.
 template <class Load>
-auto onProjectLine(const ProjectLineSpec& spec, long line, Load load)
+auto onProjectLine(const ProjectLineEntry& entry, long line, Load load)
 {
     try {
         return load();
     } catch (const Failure& failure) {
-        rethrowOnProjectLine(failure, spec, line);
+        rethrowOnProjectLine(failure, entry, line);
     }
 }
 
@@ -57,11 +57,11 @@ std::string resolved(const std::string& folder, const std::string& path)
     return (std::filesystem::path(folder) / given).string();
 }
 
-std::shared_ptr<const PreparedLine> loadPlan(const ProjectLineSpec& spec, const std::string& folder)
+std::shared_ptr<const PreparedLine> loadPlan(const ProjectLineEntry& entry, const std::string& folder)
 {
-    const std::string file = resolved(folder, spec.file);
-    const std::string breaks = resolved(folder, spec.chainBreakFile);
-    switch (spec.kind) {
+    const std::string file = resolved(folder, entry.file);
+    const std::string breaks = resolved(folder, entry.chainBreakFile);
+    switch (entry.kind) {
     case ProjectLineKind::IntersectionPoint: return initialiseAlignment(Method::IntersectionPoint, file, breaks);
     case ProjectLineKind::Elements: {
         if (breaks.empty()) return initialiseAlignment(Method::Element, file);
@@ -69,40 +69,40 @@ std::shared_ptr<const PreparedLine> loadPlan(const ProjectLineSpec& spec, const 
         const double end = ElementChainLine(chain).endStation();
         return prepareLine(chain, loadChainBreaks(breaks, end));
     }
-    case ProjectLineKind::LandXml: return prepareLine(loadLandXml(file, spec.alignmentName));
-    case ProjectLineKind::Ifc: return prepareLine(loadIfc(file, spec.alignmentName));
+    case ProjectLineKind::LandXml: return prepareLine(loadLandXml(file, entry.alignmentName));
+    case ProjectLineKind::Ifc: return prepareLine(loadIfc(file, entry.alignmentName));
     }
-    throw FormatFailure(spec.fileLine, VOMEL_TRANSLATE_NOOP("Failure", "unknown kind of line"));
+    throw FormatFailure(entry.fileLine, VOMEL_TRANSLATE_NOOP("Failure", "unknown kind of line"));
 }
 
-DesignSurface loadSurface(const ProjectLineSpec& spec, const PreparedLine& line, const std::string& folder)
+DesignSurface loadSurface(const ProjectLineEntry& entry, const PreparedLine& line, const std::string& folder)
 {
     DesignSurface surface;
     const ChainBreaks& breaks = line.chainBreaks();
-    if (!spec.profileFile.empty()) {
-        surface.profile = onProjectLine(spec, spec.profileLine,
-                                        [&] { return loadProfile(resolved(folder, spec.profileFile), breaks); });
+    if (!entry.profileFile.empty()) {
+        surface.profile = onProjectLine(entry, entry.profileLine,
+                                        [&] { return loadProfile(resolved(folder, entry.profileFile), breaks); });
     } else {
         surface.profile = line.line->ownProfile();
     }
-    if (!spec.crossFallFile.empty()) {
+    if (!entry.crossFallFile.empty()) {
         if (!surface.profile) {
-            throw FormatFailure(spec.crossFallLine,
+            throw FormatFailure(entry.crossFallLine,
                                 VOMEL_TRANSLATE_NOOP("Failure", "line %1: \"crossfall\" needs a profile (give "
                                                                 "\"profile\", or a LandXML alignment with one)"),
-                                quotedExcerpt(spec.name));
+                                quotedExcerpt(entry.name));
         }
-        surface.crossFall = onProjectLine(spec, spec.crossFallLine,
-                                          [&] { return loadCrossFall(resolved(folder, spec.crossFallFile), breaks); });
+        surface.crossFall = onProjectLine(entry, entry.crossFallLine,
+                                          [&] { return loadCrossFall(resolved(folder, entry.crossFallFile), breaks); });
     }
     return surface;
 }
 
-std::optional<double> windowStation(const ProjectLineSpec& spec, const std::string& text, long line,
+std::optional<double> windowStation(const ProjectLineEntry& entry, const std::string& text, long line,
                                     const PreparedLine& prepared)
 {
     if (text.empty()) return std::nullopt;
-    return onProjectLine(spec, line, [&] {
+    return onProjectLine(entry, line, [&] {
         const auto stated = parseStationText(text);
         if (!stated) throw FormatFailure(VOMEL_TRANSLATE_NOOP("Failure", "no station: %1"), quotedExcerpt(text));
         return continuousStation(prepared.chainBreaks(), *stated);
@@ -117,22 +117,22 @@ void checkWindow(const ProjectLine& line)
     const double from = line.fromStation.value_or(start);
     const double to = line.toStation.value_or(end);
     if (from >= to || from > end || to < start) {
-        throw FormatFailure(line.spec.fromLine != 0 ? line.spec.fromLine : line.spec.toLine,
+        throw FormatFailure(line.entry.fromLine != 0 ? line.entry.fromLine : line.entry.toLine,
                             VOMEL_TRANSLATE_NOOP("Failure", "line %1: the station window from %2 to %3 holds none of "
                                                             "the line, which runs from %4 to %5"),
-                            quotedExcerpt(line.spec.name), formatGeneral(from), formatGeneral(to), formatGeneral(start),
-                            formatGeneral(end));
+                            quotedExcerpt(line.entry.name), formatGeneral(from), formatGeneral(to),
+                            formatGeneral(start), formatGeneral(end));
     }
 }
 
-ProjectLine loadLine(const ProjectLineSpec& spec, const std::string& folder)
+ProjectLine loadLine(const ProjectLineEntry& entry, const std::string& folder)
 {
     ProjectLine line;
-    line.spec = spec;
-    line.line = onProjectLine(spec, spec.fileLine, [&] { return loadPlan(spec, folder); });
-    line.surface = loadSurface(spec, *line.line, folder);
-    line.fromStation = windowStation(spec, spec.from, spec.fromLine, *line.line);
-    line.toStation = windowStation(spec, spec.to, spec.toLine, *line.line);
+    line.entry = entry;
+    line.line = onProjectLine(entry, entry.fileLine, [&] { return loadPlan(entry, folder); });
+    line.surface = loadSurface(entry, *line.line, folder);
+    line.fromStation = windowStation(entry, entry.from, entry.fromLine, *line.line);
+    line.toStation = windowStation(entry, entry.to, entry.toLine, *line.line);
     checkWindow(line);
     return line;
 }
@@ -146,16 +146,16 @@ std::shared_ptr<const Project> loadProject(const ProjectFile& file, const std::s
         auto project = std::make_shared<Project>();
         project->name = file.name;
         project->path = projectPath;
-        for (const auto& spec : file.lines) {
-            project->lines.push_back(loadLine(spec, folder));
+        for (const auto& entry : file.lines) {
+            project->lines.push_back(loadLine(entry, folder));
             const ProjectLine& added = project->lines.back();
             const ProjectLine& first = project->lines.front();
             if (added.line->lengthUnit() != first.line->lengthUnit()) {
-                throw FormatFailure(spec.fileLine,
+                throw FormatFailure(entry.fileLine,
                                     VOMEL_TRANSLATE_NOOP("Failure", "line %1 is in %2 and line %3 in %4: the lines "
                                                                     "of a project share one unit"),
-                                    quotedExcerpt(spec.name), lengthUnitName(added.line->lengthUnit()),
-                                    quotedExcerpt(first.spec.name), lengthUnitName(first.line->lengthUnit()));
+                                    quotedExcerpt(entry.name), lengthUnitName(added.line->lengthUnit()),
+                                    quotedExcerpt(first.entry.name), lengthUnitName(first.line->lengthUnit()));
             }
         }
         project->index();

@@ -36,14 +36,14 @@ namespace vomel {
 
 // A line of a project, loaded and prepared.
 struct ProjectLine {
-    ProjectLineSpec spec;  // as the project file gives it
+    ProjectLineEntry entry;  // as the project file gives it
     std::shared_ptr<const PreparedLine> line;
     DesignSurface surface;  // the profile file's, or the line's own; may be empty
     // The station window as continuous stations; absent: unbounded.
     std::optional<double> fromStation;
     std::optional<double> toStation;
 
-    const std::string& name() const { return spec.name; }
+    const std::string& name() const { return entry.name; }
 };
 
 class Project {

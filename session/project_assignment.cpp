@@ -29,7 +29,7 @@ bool withinBounds(const ProjectLine& line, const Solution& solution)
     const double s = solution.station;
     if (line.fromStation && s < *line.fromStation - WINDOW_TOLERANCE) return false;
     if (line.toStation && s > *line.toStation + WINDOW_TOLERANCE) return false;
-    return !line.spec.maxOffset || std::fabs(solution.offset) <= *line.spec.maxOffset + WINDOW_TOLERANCE;
+    return !line.entry.maxOffset || std::fabs(solution.offset) <= *line.entry.maxOffset + WINDOW_TOLERANCE;
 }
 
 // The nearest foot that holds the point and the second nearest, in `feet`
@@ -80,8 +80,8 @@ void Project::index()
     prefixes_.clear();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         indexed.push_back({&lines[i].line->samples, &lines[i].line->sampleIndex});
-        for (const auto& code : lines[i].spec.codes) codes_.emplace_back(code, i);
-        for (const auto& prefix : lines[i].spec.prefixes) prefixes_.emplace_back(prefix, i);
+        for (const auto& code : lines[i].entry.codes) codes_.emplace_back(code, i);
+        for (const auto& prefix : lines[i].entry.prefixes) prefixes_.emplace_back(prefix, i);
     }
     std::stable_sort(prefixes_.begin(), prefixes_.end(),
                      [](const auto& p, const auto& q) { return p.first.size() > q.first.size(); });

@@ -95,7 +95,7 @@ public:
         step("createProject", path);
         createdFile = file;
         ProjectOverview project{file.name, path, {}};
-        for (const ProjectLineSpec& line : file.lines)
+        for (const ProjectLineEntry& line : file.lines)
             project.lines.push_back({line.name, line.kind, "0", "1", 0, false});
         return madeCurrent(project, path);
     }

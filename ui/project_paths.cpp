@@ -25,7 +25,7 @@ ProjectFile rebasedProjectFile(ProjectFile file, const std::string& fromFolder, 
         if (path.empty()) return;
         path = pathFromFolder((fs::path(fromFolder) / fs::path(path)).string(), toFolder);
     };
-    for (ProjectLineSpec& line : file.lines) {
+    for (ProjectLineEntry& line : file.lines) {
         rebase(line.file);
         rebase(line.chainBreakFile);
         rebase(line.profileFile);

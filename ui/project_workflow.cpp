@@ -52,7 +52,7 @@ std::optional<std::string> ProjectWorkflow::askProjectPath()
     return path;
 }
 
-bool ProjectWorkflow::create(const std::string& name, const std::vector<ProjectLineSpec>& lines)
+bool ProjectWorkflow::create(const std::string& name, const std::vector<ProjectLineEntry>& lines)
 {
     if (!idle()) return false;
     if (lines.empty()) {
@@ -116,11 +116,11 @@ void ProjectWorkflow::chooseLine(std::size_t index)
     workflow_.lineMadeCurrent(projectLineText(*project, index, platform_));
 }
 
-std::optional<ProjectLineSpec> ProjectWorkflow::lineInUseSpec() const
+std::optional<ProjectLineEntry> ProjectWorkflow::lineInUseSpec() const
 {
     const std::optional<InitialisedFiles>& files = workflow_.initialisedFiles();
     if (!files) return std::nullopt;
-    ProjectLineSpec line;
+    ProjectLineEntry line;
     line.name = fs::path(files->file).stem().string();
     line.kind = lineKindOfFile(files->method, files->file);
     line.file = files->file;

@@ -29,7 +29,7 @@ public:
     // Asks where to save a project named `name` of `lines` (their paths as
     // chosen), then saves and opens it. False, with nothing saved, when the
     // user cancels or the project cannot be loaded (said in the error box).
-    bool create(const std::string& name, const std::vector<ProjectLineSpec>& lines);
+    bool create(const std::string& name, const std::vector<ProjectLineEntry>& lines);
     // Asks where and saves the open project there.
     void save();
     void close();
@@ -38,7 +38,7 @@ public:
 
     // The line initialised by hand in the main window, as a project's line
     // named after its file; none when the line in use was not.
-    std::optional<ProjectLineSpec> lineInUseSpec() const;
+    std::optional<ProjectLineEntry> lineInUseSpec() const;
 
 private:
     // The project's line in use has changed: the window follows it, and

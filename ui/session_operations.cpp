@@ -189,7 +189,7 @@ ProjectLineRow lineRow(const ProjectLine& line)
 {
     const ChainBreaks& breaks = line.line->chainBreaks();
     return {line.name(),
-            line.spec.kind,
+            line.entry.kind,
             stationTextPlain(breaks, line.fromStation.value_or(line.line->startStation)),
             stationTextPlain(breaks, line.toStation.value_or(line.line->endStation)),
             breaks.chainBreakCount,
@@ -231,7 +231,7 @@ void SessionOperations::saveProject(const std::string& path)
     if (!state_->project) throw GeometryFailure(VOMEL_TRANSLATE_NOOP("Failure", "no project is open"));
     ProjectState& open = *state_->project;
     ProjectFile file{open.project->name, {}};
-    for (const ProjectLine& line : open.project->lines) file.lines.push_back(line.spec);
+    for (const ProjectLine& line : open.project->lines) file.lines.push_back(line.entry);
     saveProjectFile(rebasedProjectFile(std::move(file), open.folder, fs::path(path).parent_path().string()), path);
     open.overview.path = path;
 }

@@ -336,12 +336,12 @@ void ProjectPaneTest::newProjectIsSavedRelativeToItsFolder()
 {
     NewProjectDialog dialog(*platform, form->projectWorkflow(), form);
     dialog.findChild<QLineEdit*>("projectNameBox")->setText("  东环互通 ");
-    ProjectLineSpec main;
+    ProjectLineEntry main;
     main.name = "主线";
     main.file = "/survey/lines/main.jdx";
     main.chainBreakFile = "/survey/lines/main.dl";
     main.profileFile = "/survey/main.profile";
-    ProjectLineSpec ramp;
+    ProjectLineEntry ramp;
     ramp.name = "A匝道";
     ramp.kind = ProjectLineKind::Elements;
     ramp.file = "/other/ramp.ele";
@@ -379,7 +379,7 @@ void ProjectPaneTest::newProjectTakesTheLineInUse()
     child<QPushButton>("initialiseButton")->click();
     dialog.findChild<QPushButton*>("addLineInUseButton")->click();
     QCOMPARE(dialog.lines().size(), std::size_t{1});
-    const ProjectLineSpec& line = dialog.lines()[0];
+    const ProjectLineEntry& line = dialog.lines()[0];
     QCOMPARE(utf8(line.name), QString("east main"));
     QCOMPARE(line.kind, ProjectLineKind::IntersectionPoint);
     QCOMPARE(utf8(line.file), QString("/survey/east main.jdx"));
@@ -453,7 +453,7 @@ void ProjectPaneTest::projectPaths()
     QFETCH(QString, to);
     QFETCH(QString, rebased);
 
-    ProjectFile file{"p", {ProjectLineSpec{}}};
+    ProjectFile file{"p", {ProjectLineEntry{}}};
     file.lines[0].file = path.toStdString();
     file.lines[0].profileFile = path.toStdString();
     const ProjectFile moved = rebasedProjectFile(file, from.toStdString(), to.toStdString());
@@ -653,7 +653,7 @@ void ProjectPaneTest::interchangeRunAndSave()
     QCOMPARE(reloaded->lines.size(), std::size_t{5});
     const auto original = loadProject(kInterchange + "interchange.vomelproj");
     for (std::size_t k = 0; k < original->lines.size(); ++k) {
-        QCOMPARE(reloaded->lines[k].spec.name, original->lines[k].spec.name);
+        QCOMPARE(reloaded->lines[k].entry.name, original->lines[k].entry.name);
         QCOMPARE(reloaded->lines[k].line->endStation, original->lines[k].line->endStation);
         QCOMPARE(reloaded->lines[k].surface.profile != nullptr, original->lines[k].surface.profile != nullptr);
     }
@@ -672,7 +672,7 @@ void ProjectPaneTest::newProjectOnTheCore()
     // A line whose file is missing: said, and nothing saved.
     {
         NewProjectDialog dialog(core.platform, core.form.projectWorkflow(), &core.form);
-        ProjectLineSpec missing;
+        ProjectLineEntry missing;
         missing.name = "主线";
         missing.file = data + "missing.jdx";
         dialog.addLine(missing);
@@ -687,12 +687,12 @@ void ProjectPaneTest::newProjectOnTheCore()
 
     // The lines' files named from the new project's folder, and opened.
     NewProjectDialog dialog(core.platform, core.form.projectWorkflow(), &core.form);
-    ProjectLineSpec main;
+    ProjectLineEntry main;
     main.name = "主线";
     main.file = data + "mainline.jdx";
     main.chainBreakFile = data + "mainline.dl";
     main.profileFile = data + "mainline.profile";
-    ProjectLineSpec ramp;
+    ProjectLineEntry ramp;
     ramp.name = "A匝道";
     ramp.kind = ProjectLineKind::Elements;
     ramp.file = data + "ramp.ele";
@@ -704,7 +704,7 @@ void ProjectPaneTest::newProjectOnTheCore()
     QVERIFY(QFile::exists(saved));
     const auto reloaded = loadProject(saved.toStdString());
     QCOMPARE(reloaded->lines.size(), std::size_t{2});
-    QVERIFY(!QDir::isAbsolutePath(utf8(reloaded->lines[1].spec.file)));
+    QVERIFY(!QDir::isAbsolutePath(utf8(reloaded->lines[1].entry.file)));
     QCOMPARE(core.operations.projectLineInUse(), std::optional<std::size_t>(0));
     QCOMPARE(core.child<QTreeWidget>("projectLines")->topLevelItemCount(), 2);
 

@@ -106,14 +106,14 @@ TEST(ProjectFile, WhatIsWrittenReadsBackEqual)
 {
     vomel::ProjectFile project;
     project.name = "东环互通";
-    vomel::ProjectLineSpec main;
+    vomel::ProjectLineEntry main;
     main.name = "主线";
     main.file = "main.jdx";
     main.chainBreakFile = "main.dl";
     main.profileFile = "dir with blanks/main.profile";
     main.maxOffset = 0.1;
     main.codes = {"ZX", "ZXB"};
-    vomel::ProjectLineSpec ramp;
+    vomel::ProjectLineEntry ramp;
     ramp.name = "C 匝道";
     ramp.kind = ProjectLineKind::Ifc;
     ramp.file = "c.ifc";

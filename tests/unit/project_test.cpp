@@ -23,8 +23,8 @@
 namespace {
 
 using vomel::Assignment;
+using vomel::ProjectLineEntry;
 using vomel::ProjectLineKind;
-using vomel::ProjectLineSpec;
 using vomel::SurveyPoint;
 
 const std::string EXAMPLE = std::string(VOMEL_EXAMPLES_DIR) + "/interchange";
@@ -112,13 +112,13 @@ TEST(Project, ExamplePointsGoToTheLinesTheyWereBuiltOn)
 
 // Two straight lines 10 m apart heading +X: A at Y = 1000, B at Y = 1010,
 // both from X = 1000 to 1100.
-ProjectLineSpec straight(const char* name, const char* file)
+ProjectLineEntry straight(const char* name, const char* file)
 {
-    ProjectLineSpec spec;
-    spec.name = name;
-    spec.kind = ProjectLineKind::Elements;
-    spec.file = file;
-    return spec;
+    ProjectLineEntry entry;
+    entry.name = name;
+    entry.kind = ProjectLineKind::Elements;
+    entry.file = file;
+    return entry;
 }
 
 struct RuleCase {
@@ -128,10 +128,10 @@ struct RuleCase {
     std::string line;  // empty: unassigned
     Assignment assignment;
     std::string otherLine;  // empty: not ambiguous
-    void (*tweak)(ProjectLineSpec& a, ProjectLineSpec& b);
+    void (*tweak)(ProjectLineEntry& a, ProjectLineEntry& b);
 };
 
-void none(ProjectLineSpec&, ProjectLineSpec&) {}
+void none(ProjectLineEntry&, ProjectLineEntry&) {}
 
 TEST(Project, TheNearestLineThatHoldsThePoint)
 {
@@ -143,33 +143,33 @@ TEST(Project, TheNearestLineThatHoldsThePoint)
         {"a tie goes to the earlier line", 1050, 1005, "P", "", "A", Assignment::Nearest, "B", none},
         {"beyond the ends", 1150, 1003, "P", "", "", Assignment::Unassigned, "", none},
         {"A's window excludes", 1050, 1003, "P", "", "B", Assignment::Nearest, "",
-         [](ProjectLineSpec& a, ProjectLineSpec&) { a.from = "60"; }},
+         [](ProjectLineEntry& a, ProjectLineEntry&) { a.from = "60"; }},
         {"inside A's window", 1065, 1003, "P", "", "A", Assignment::Nearest, "",
-         [](ProjectLineSpec& a, ProjectLineSpec&) { a.from = "60"; }},
+         [](ProjectLineEntry& a, ProjectLineEntry&) { a.from = "60"; }},
         {"A's maximum offset excludes", 1050, 1003, "P", "", "B", Assignment::Nearest, "",
-         [](ProjectLineSpec& a, ProjectLineSpec&) { a.maxOffset = 2.5; }},
+         [](ProjectLineEntry& a, ProjectLineEntry&) { a.maxOffset = 2.5; }},
         {"neither holds", 1050, 1003, "P", "", "", Assignment::Unassigned, "",
-         [](ProjectLineSpec& a, ProjectLineSpec& b) {
+         [](ProjectLineEntry& a, ProjectLineEntry& b) {
              a.to = "40";
              b.maxOffset = 6.999;
          }},
         {"a far point", 1050, 900, "P", "", "A", Assignment::Nearest, "", none},
         {"the code overrides", 1050, 1003, "P", "BB", "B", Assignment::Code, "",
-         [](ProjectLineSpec&, ProjectLineSpec& b) { b.codes = {"BB"}; }},
+         [](ProjectLineEntry&, ProjectLineEntry& b) { b.codes = {"BB"}; }},
         {"the code overrides the window", 1150, 1003, "P", "BB", "B", Assignment::Code, "",
-         [](ProjectLineSpec&, ProjectLineSpec& b) { b.codes = {"BB"}; }},
+         [](ProjectLineEntry&, ProjectLineEntry& b) { b.codes = {"BB"}; }},
         {"the longest prefix", 1050, 1003, "B-7", "", "B", Assignment::Prefix, "",
-         [](ProjectLineSpec& a, ProjectLineSpec& b) {
+         [](ProjectLineEntry& a, ProjectLineEntry& b) {
              a.prefixes = {"B"};
              b.prefixes = {"B-"};
          }},
         {"a shorter prefix", 1050, 1007, "BX7", "", "A", Assignment::Prefix, "",
-         [](ProjectLineSpec& a, ProjectLineSpec& b) {
+         [](ProjectLineEntry& a, ProjectLineEntry& b) {
              a.prefixes = {"B"};
              b.prefixes = {"B-"};
          }},
         {"a code of no line", 1050, 1007, "P", "ZZ", "B", Assignment::Nearest, "",
-         [](ProjectLineSpec& a, ProjectLineSpec&) { a.codes = {"AA"}; }},
+         [](ProjectLineEntry& a, ProjectLineEntry&) { a.codes = {"AA"}; }},
     };
     for (const auto& c : cases) {
         vomel::ProjectFile file;
